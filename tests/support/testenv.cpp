@@ -1,0 +1,142 @@
+#include "support/testenv.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QSettings>
+#include <QTextCodec>
+#include <QTimer>
+
+namespace {
+TestEnv *g_env = nullptr;
+
+QSettings *openIni()
+{
+    auto *s = new QSettings(QStringLiteral("./app/config/SystemConfig.ini"), QSettings::IniFormat);
+    s->setIniCodec(QTextCodec::codecForName("UTF-8"));
+    return s;
+}
+} // namespace
+
+TestEnv::TestEnv()
+{
+    // Nothing a test does may reach beyond this machine.
+    qputenv("VIREON_LOOPBACK_ONLY", "1");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+        qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+
+    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/vireon-test-XXXXXX"));
+    Q_ASSERT(m_dir->isValid());
+    m_previousDir = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    QDir().mkpath(QStringLiteral("app/config"));
+    stageAppFolder();
+    seedIni(loopbackSettings());
+    g_env = this;
+}
+
+TestEnv::~TestEnv()
+{
+    g_env = nullptr;
+    QDir::setCurrent(m_previousDir);
+}
+
+TestEnv *TestEnv::instance() { return g_env; }
+
+QString TestEnv::workDir() const { return m_dir->path(); }
+
+QString TestEnv::path(const QString &relative) const { return QDir(m_dir->path()).filePath(relative); }
+
+QMap<QString, QVariant> TestEnv::loopbackSettings()
+{
+    return {
+        {QStringLiteral("NetConfig/HostAddress"), QStringLiteral("127.0.0.2")},
+        {QStringLiteral("NetConfig/LocalIpAddr"), QStringLiteral("127.0.0.1")},
+        {QStringLiteral("NetConfig/LocalMacAddr"), QStringLiteral("00-00-00-00-00-00")},
+        {QStringLiteral("NetConfig/HostPort"), QStringLiteral("45454")},
+    };
+}
+
+void TestEnv::seedIni(const QMap<QString, QVariant> &values)
+{
+    std::unique_ptr<QSettings> s(openIni());
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        s->setValue(it.key(), it.value());
+    s->sync();
+}
+
+QVariant TestEnv::iniValue(const QString &key)
+{
+    std::unique_ptr<QSettings> s(openIni());
+    return s->value(key);
+}
+
+bool TestEnv::iniContains(const QString &key)
+{
+    std::unique_ptr<QSettings> s(openIni());
+    return s->contains(key);
+}
+
+QString TestEnv::toolPath(const QString &name)
+{
+    return QStringLiteral("%1/tools/%2/%2").arg(QStringLiteral(VIREON_BINARY_DIR), name);
+}
+
+void TestEnv::stageAppFolder()
+{
+    // Translations and log texts as the build staged them beside the program.
+    const QString staged = QStringLiteral(VIREON_STAGED_APP_DIR);
+    QDirIterator it(staged, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString rel = QDir(staged).relativeFilePath(src);
+        const QString dst = QStringLiteral("app/") + rel;
+        QDir().mkpath(QFileInfo(dst).path());
+        QFile::copy(src, dst);
+    }
+}
+
+void ModalAnswerer::answerNext(int result, QStringList *capturedTexts, int timeoutMs)
+{
+    auto *timer = new QTimer;
+    auto *elapsed = new QElapsedTimer;
+    elapsed->start();
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [=]() {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal) {
+            if (elapsed->elapsed() > timeoutMs) {
+                timer->stop();
+                timer->deleteLater();
+                delete elapsed;
+            }
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        delete elapsed;
+        if (capturedTexts)
+            *capturedTexts = labelTexts(modal);
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->done(result);
+        else
+            modal->close();
+    });
+    timer->start();
+}
+
+QStringList ModalAnswerer::labelTexts(QWidget *widget)
+{
+    QStringList texts;
+    const auto labels = widget->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (!label->text().isEmpty())
+            texts << label->text();
+    }
+    return texts;
+}
