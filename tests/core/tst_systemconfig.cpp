@@ -1,0 +1,186 @@
+#include "core/systemconfig.h"
+#include "support/testenv.h"
+
+#include <QThread>
+
+#include <atomic>
+
+// Every check reads the file back with an independent QSettings: what counts
+// is what is on disk, not what the store remembers.
+class TestSystemConfig : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultsAreWrittenBack();
+    void languageRangeRule_data();
+    void languageRangeRule();
+    void setterRefusalsWriteNothing();
+    void numericKeys();
+    void updatePackageInfo();
+    void headerTextsSurviveRestart();
+    void concurrentAccess();
+};
+
+void TestSystemConfig::defaultsAreWrittenBack()
+{
+    auto *cfg = SystemConfig::getInstance();
+    QCOMPARE(cfg->getISN(), QStringLiteral("1234567890"));
+    QCOMPARE(TestEnv::iniValue("ISNConfig/ISN").toString(), QStringLiteral("1234567890"));
+    QCOMPARE(cfg->getFontSize(), 1);
+    QCOMPARE(TestEnv::iniValue("System/font_size").toInt(), 1);
+    QCOMPARE(cfg->getLogoPost(), 0);
+    QVERIFY(TestEnv::iniContains("PrintConfig/logo_post"));
+    // The test fixture seeded the network keys with loopback addresses.
+    QCOMPARE(cfg->getHostAddress(), QStringLiteral("127.0.0.2"));
+    QCOMPARE(cfg->getLocalIpAddr(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(cfg->getHostPort(), quint16(45454));
+    QCOMPARE(cfg->getHostName(), QString());
+    QVERIFY(!TestEnv::iniContains("NetConfig/host_name"));
+}
+
+void TestSystemConfig::languageRangeRule_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("absent") << QString() << 1;
+    QTest::newRow("too large") << "9" << 1;
+    QTest::newRow("negative") << "-3" << 1;
+    QTest::newRow("not a number") << "en" << 1;
+    QTest::newRow("zero") << "0" << 0;
+    QTest::newRow("five") << "5" << 5;
+}
+
+void TestSystemConfig::languageRangeRule()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, expected);
+    auto *cfg = SystemConfig::getInstance();
+    // Written by another writer; the store's next sync picks it up.
+    TestEnv::seedIni({{"SystemConfig/SystemLanguage", stored}});
+    cfg->setHostName(cfg->getHostName());
+    QCOMPARE(cfg->getSystemLanguage(), expected);
+    QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toString(), QString::number(expected));
+}
+
+void TestSystemConfig::setterRefusalsWriteNothing()
+{
+    auto *cfg = SystemConfig::getInstance();
+    cfg->setSystemLanguage(3);
+    cfg->setSystemLanguage(6);
+    cfg->setSystemLanguage(-1);
+    QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toInt(), 3);
+
+    cfg->setTableViewOptType(1);
+    cfg->setTableViewOptType(2);
+    QCOMPARE(TestEnv::iniValue("SystemConfig/TableViewOptType").toInt(), 1);
+    QCOMPARE(cfg->getTableViewOptType(), 1);
+}
+
+void TestSystemConfig::numericKeys()
+{
+    auto *cfg = SystemConfig::getInstance();
+    // Font size has no range check: 7 stays 7.
+    cfg->setFontSize(7);
+    QCOMPARE(cfg->getFontSize(), 7);
+    QCOMPARE(TestEnv::iniValue("System/font_size").toInt(), 7);
+
+    TestEnv::seedIni({{"DateConfig/DateFormat", "6"}});
+    cfg->setHostName(QString()); // sync
+    QCOMPARE(cfg->getDateFormat(), 0);
+    QCOMPARE(TestEnv::iniValue("DateConfig/DateFormat").toInt(), 0);
+
+    cfg->setHostPort(0);
+    QCOMPARE(cfg->getHostPort(), quint16(45454));
+    cfg->setHostPort(45454);
+    QCOMPARE(TestEnv::iniValue("NetConfig/HostPort").toString(), QStringLiteral("45454"));
+}
+
+void TestSystemConfig::updatePackageInfo()
+{
+    auto *cfg = SystemConfig::getInstance();
+    const QStringList values{"v1.0.40", "abc123", "vnx03", "pc", "/pkg/update.exe", "12x", "2026-01-01", "7"};
+    cfg->setUpdatePackageInfo(0, values.mid(0, 7));
+    QVERIFY(!TestEnv::iniContains("OtaInfo/version"));
+    cfg->setUpdatePackageInfo(1, values);
+    QVERIFY(!TestEnv::iniContains("OtaInfo/version"));
+
+    cfg->setUpdatePackageInfo(0, values);
+    QCOMPARE(TestEnv::iniValue("OtaInfo/create_user_id").toString(), QStringLiteral("7"));
+    QCOMPARE(cfg->getUpdatePackageVerInfo(0), QStringLiteral("v1.0.40"));
+    QCOMPARE(cfg->getUpdatePackageMd5Info(0), QStringLiteral("abc123"));
+    QCOMPARE(cfg->getUpdatePackageProjectInfo(0), QStringLiteral("vnx03"));
+    QCOMPARE(cfg->getUpdatePackagePropertyInfo(0), QStringLiteral("pc"));
+    QCOMPARE(cfg->getUpdatePackageVerInfo(1), QString());
+    QCOMPARE(cfg->getUpdatePackageFileSizeInfo(0), 0u); // "12x" is not a number
+
+    QStringList big = values;
+    big[5] = QStringLiteral("4294967296");
+    cfg->setUpdatePackageInfo(0, big);
+    QCOMPARE(cfg->getUpdatePackageFileSizeInfo(0), 0u);
+    big[5] = QStringLiteral("4294967295");
+    cfg->setUpdatePackageInfo(0, big);
+    QCOMPARE(cfg->getUpdatePackageFileSizeInfo(0), 4294967295u);
+}
+
+void TestSystemConfig::headerTextsSurviveRestart()
+{
+    const QStringList texts{
+        QStringLiteral("台北市立動物醫院, 本院"), QStringLiteral("a;b;c"), QStringLiteral("say \"hi\""),
+        QStringLiteral("k=v"), QStringLiteral("100% sure"), QStringLiteral("   leading blanks"),
+        QStringLiteral("ペット; 病院, 東京"), QStringLiteral("back\\slash"),
+    };
+    auto *cfg = SystemConfig::getInstance();
+    for (const QString &text : texts) {
+        cfg->setHospitalName(text);
+        cfg->setPetSymptom(text);
+        // A fresh reader stands for the next start of the program.
+        QSettings fresh(SystemConfig::configFilePath(), QSettings::IniFormat);
+        fresh.setIniCodec("UTF-8");
+        const QVariant stored = fresh.value("PrintConfig/HospitalName");
+        QCOMPARE(stored.type(), QVariant::String);
+        QCOMPARE(stored.toString(), text);
+        QCOMPARE(cfg->getPetSymptom(), text);
+    }
+    // Raw UTF-8 on disk, not escaped code points.
+    cfg->setHospitalName(texts.first());
+    QFile file(SystemConfig::configFilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains(QStringLiteral("台北市立動物醫院").toUtf8()));
+}
+
+void TestSystemConfig::concurrentAccess()
+{
+    auto *cfg = SystemConfig::getInstance();
+    std::atomic<bool> stop{false};
+    auto hammer = [&](int seed) {
+        int i = seed;
+        while (!stop.load()) {
+            cfg->setSystemLanguage(i % 6);
+            cfg->getSystemLanguage();
+            cfg->setHostName(QStringLiteral("instrument-%1").arg(i % 7));
+            cfg->getHostPort();
+            ++i;
+        }
+    };
+    QThread *a = QThread::create(hammer, 1);
+    QThread *b = QThread::create(hammer, 2);
+    a->start();
+    b->start();
+    for (int i = 0; i < 200; ++i)
+        cfg->setHospitalAddress(QStringLiteral("地址 %1, 樓").arg(i));
+    stop = true;
+    a->wait();
+    b->wait();
+    delete a;
+    delete b;
+
+    cfg->setSystemLanguage(4);
+    cfg->setHostName(QStringLiteral("final"));
+    QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toInt(), 4);
+    QCOMPARE(TestEnv::iniValue("NetConfig/host_name").toString(), QStringLiteral("final"));
+    QCOMPARE(TestEnv::iniValue("PrintConfig/HospitalAddress").toString(), QStringLiteral("地址 199, 樓"));
+}
+
+VIREON_TEST_MAIN(TestSystemConfig)
+#include "tst_systemconfig.moc"
