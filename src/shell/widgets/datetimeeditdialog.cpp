@@ -80,7 +80,10 @@ QSpinBox *DatetimeEditDialog::addTumbler(const QString &objectName, int minimum,
 void DatetimeEditDialog::fitDayRange()
 {
     // February and the short months must not offer days they do not have.
+    // A wrapping box would wrap an out-of-range day round to 1: clamp first.
     const int days = QDate(m_year->value(), m_month->value(), 1).daysInMonth();
+    if (m_day->value() > days)
+        m_day->setValue(days);
     m_day->setMaximum(days);
 }
 

@@ -1,0 +1,212 @@
+#include "shell/filedialogs.h"
+#include "shell/widgets/choosedialog.h"
+#include "shell/widgets/datetimeeditdialog.h"
+#include "shell/widgets/messagedialog.h"
+#include "shell/widgets/netaddresswidget.h"
+#include "shell/widgets/shieldwidget.h"
+#include "support/testenv.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+
+class TstSharedWidgets : public QObject
+{
+    Q_OBJECT
+private:
+    static QPushButton *buttonWithText(QWidget *w, const QString &text)
+    {
+        for (QPushButton *b : w->findChildren<QPushButton *>()) {
+            if (b->text() == text)
+                return b;
+        }
+        return nullptr;
+    }
+
+    // Runs a real modal loop and lets act() close it from inside.
+    static int runModal(QDialog *dialog, const std::function<void(QDialog *)> &act)
+    {
+        QTimer::singleShot(0, dialog, [dialog, act]() {
+            QTRY_VERIFY(dialog->isVisible());
+            act(dialog);
+        });
+        return dialog->exec();
+    }
+
+private slots:
+    void messageDialogButtonsByMode()
+    {
+        auto *yesNo = new MessageDialog(QStringLiteral("q"), 0, false, QString(), nullptr);
+        QVERIFY(buttonWithText(yesNo, QStringLiteral("是")));
+        QVERIFY(buttonWithText(yesNo, QStringLiteral("否")));
+        QCOMPARE(yesNo->findChildren<QPushButton *>().size(), 2);
+        QCOMPARE(yesNo->title(), QStringLiteral("提示"));
+        delete yesNo;
+        auto *ok = new MessageDialog(QStringLiteral("q"), 1, false, QStringLiteral("T"), nullptr);
+        QCOMPARE(ok->findChildren<QPushButton *>().size(), 1);
+        QVERIFY(buttonWithText(ok, QStringLiteral("確定")));
+        QCOMPARE(ok->title(), QStringLiteral("T"));
+        delete ok;
+        auto *none = new MessageDialog(QStringLiteral("q"), 3, false, QString(), nullptr);
+        QCOMPARE(none->findChildren<QPushButton *>().size(), 0);
+        delete none;
+    }
+
+    void messageDialogReturnCodes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("press"); // button text, "esc" or "close"
+        QTest::addColumn<int>("expected");
+        QTest::newRow("yes") << 0 << QStringLiteral("是") << 1;
+        QTest::newRow("no") << 0 << QStringLiteral("否") << 0;
+        QTest::newRow("ok") << 1 << QStringLiteral("確定") << 1;
+        QTest::newRow("escape") << 0 << QStringLiteral("esc") << 0;
+        QTest::newRow("close") << 1 << QStringLiteral("close") << 0;
+        QTest::newRow("no-button closed") << 3 << QStringLiteral("close") << 0;
+    }
+    void messageDialogReturnCodes()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, press);
+        QFETCH(int, expected);
+        QPointer<MessageDialog> dialog = new MessageDialog(QStringLiteral("text"), mode, true, QString(), nullptr);
+        const int result = runModal(dialog, [press](QDialog *d) {
+            if (press == QLatin1String("esc"))
+                QTest::keyClick(d, Qt::Key_Escape);
+            else if (press == QLatin1String("close"))
+                d->close();
+            else
+                buttonWithText(d, press)->click();
+        });
+        QCOMPARE(result, expected);
+        QVERIFY(dialog.isNull()); // deletes itself
+    }
+
+    void messageDialogShieldLivesWithTheBox()
+    {
+        auto *dialog = new MessageDialog(QStringLiteral("text"), 1, true, QString(), nullptr);
+        int shieldsSeen = 0;
+        runModal(dialog, [&shieldsSeen](QDialog *d) {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                shieldsSeen += (qobject_cast<ShieldWidget *>(w) && w->isVisible()) ? 1 : 0;
+            d->accept();
+        });
+        QCOMPARE(shieldsSeen, 1);
+        QCoreApplication::processEvents();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<ShieldWidget *>(w));
+    }
+
+    void messageDialogSeamAnswersAndRecords()
+    {
+        MessageDialog::clearShownTexts();
+        MessageDialog::pushNextAnswer(1);
+        MessageDialog::pushNextAnswer(0);
+        QPointer<MessageDialog> a = new MessageDialog(QStringLiteral("first"), 0, true, QString(), nullptr);
+        QCOMPARE(a->exec(), 1);
+        QVERIFY(a.isNull());
+        QCOMPARE((new MessageDialog(QStringLiteral("second"), 0, true, QString(), nullptr))->exec(), 0);
+        QCOMPARE(MessageDialog::shownTexts(), (QStringList{"first", "second"}));
+        MessageDialog::clearShownTexts();
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
+    }
+
+    void chooseDialogResults()
+    {
+        const QStringList items{"A", "B", "C"};
+        auto *chosen = new ChooseDialog(items, QStringLiteral("pick"), true, nullptr);
+        QCOMPARE(runModal(chosen,
+                          [](QDialog *d) {
+                              d->findChild<QComboBox *>()->setCurrentIndex(2);
+                              buttonWithText(d, QStringLiteral("確定"))->click();
+                          }),
+                 2);
+        auto *cancelled = new ChooseDialog(items, QStringLiteral("pick"), false, nullptr);
+        QCOMPARE(runModal(cancelled, [](QDialog *d) { buttonWithText(d, QStringLiteral("取消"))->click(); }), -1);
+        auto *escaped = new ChooseDialog(items, QStringLiteral("pick"), false, nullptr);
+        QCOMPARE(runModal(escaped, [](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); }), -1);
+
+        ChooseDialog::pushNextAnswer(1);
+        QCOMPARE((new ChooseDialog(items, QStringLiteral("seam"), true, nullptr))->exec(), 1);
+        QCOMPARE(ChooseDialog::lastItems(), items);
+        QCOMPARE(ChooseDialog::lastText(), QStringLiteral("seam"));
+    }
+
+    void datetimeDialogWritesOnlyOnConfirm()
+    {
+        const QDateTime original(QDate(2024, 3, 31), QTime(10, 20, 30));
+        QDateTime value = original;
+        DatetimeEditDialog cancelled(&value, QStringLiteral("t"), false, nullptr);
+        cancelled.findChild<QSpinBox *>(QStringLiteral("yearTumbler"))->setValue(2030);
+        QCOMPARE(runModal(&cancelled, [](QDialog *d) { buttonWithText(d, QStringLiteral("取消"))->click(); }), 0);
+        QCOMPARE(value, original);
+
+        DatetimeEditDialog confirmed(&value, QStringLiteral("t"), false, nullptr);
+        auto *year = confirmed.findChild<QSpinBox *>(QStringLiteral("yearTumbler"));
+        QCOMPARE(year->minimum(), 1970);
+        QCOMPARE(year->maximum(), 2035);
+        // 31 March moved to February becomes the last day of February.
+        confirmed.findChild<QSpinBox *>(QStringLiteral("monthTumbler"))->setValue(2);
+        QCOMPARE(confirmed.findChild<QSpinBox *>(QStringLiteral("dayTumbler"))->value(), 29);
+        QCOMPARE(runModal(&confirmed, [](QDialog *d) { buttonWithText(d, QStringLiteral("確定"))->click(); }), 1);
+        QCOMPARE(value, QDateTime(QDate(2024, 2, 29), QTime(10, 20, 30)));
+    }
+
+    void netAddressRules()
+    {
+        NetAddressWidget w;
+        QVERIFY(!w.field(3)->isEnabled());
+        w.setNetAddress(QStringLiteral("10.1.2.77"));
+        QCOMPARE(w.getNetAddress(), QStringLiteral("10.1.2.1")); // last field fixed at 1 until enabled
+        w.setNetAddress(QStringLiteral("10.1.2"));
+        QCOMPARE(w.getNetAddress(), QStringLiteral("0.0.0.0"));
+        w.setLastFieldEnabled();
+        QVERIFY(w.field(3)->isEnabled());
+        w.setNetAddress(QStringLiteral("127.0.0.2"));
+        QCOMPARE(w.getNetAddress(), QStringLiteral("127.0.0.2"));
+        w.field(1)->clear();
+        QCOMPARE(w.getNetAddress(), QString());
+        w.field(1)->setText(QStringLiteral("0"));
+        w.field(3)->clear();
+        QCOMPARE(w.getNetAddress(), QStringLiteral("127.0.0.")); // only the first three are required
+
+        // The validator takes 0 to 255 and the empty text, nothing else.
+        int pos = 0;
+        for (const QString &ok : {QString(), QStringLiteral("0"), QStringLiteral("99"), QStringLiteral("255")}) {
+            QString t = ok;
+            QCOMPARE(w.field(0)->validator()->validate(t, pos), QValidator::Acceptable);
+        }
+        for (const QString &bad : {QStringLiteral("256"), QStringLiteral("-1"), QStringLiteral("a"), QStringLiteral("1.")}) {
+            QString t = bad;
+            QCOMPARE(w.field(0)->validator()->validate(t, pos), QValidator::Invalid);
+        }
+    }
+
+    void netAddressEditingFinishedFillsZero()
+    {
+        NetAddressWidget w;
+        QSignalSpy spy(&w, &NetAddressWidget::send_editingFinished);
+        w.field(2)->setText(QString());
+        emit w.field(2)->editingFinished();
+        QCOMPARE(w.field(2)->text(), QStringLiteral("0"));
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void fileDialogSeam()
+    {
+        FileDialogs::pushNextFileName(QStringLiteral("/tmp/x.db"));
+        FileDialogs::pushNextFileName(QString());
+        QCOMPARE(FileDialogs::getOpenFileName(nullptr, QStringLiteral("cap"), QStringLiteral("/d"), QStringLiteral("*.db")),
+                 QStringLiteral("/tmp/x.db"));
+        QCOMPARE(FileDialogs::lastRequest().kind, QStringLiteral("open"));
+        QCOMPARE(FileDialogs::lastRequest().filter, QStringLiteral("*.db"));
+        QCOMPARE(FileDialogs::getExistingDirectory(nullptr, QStringLiteral("dir")), QString());
+        QCOMPARE(FileDialogs::lastRequest().kind, QStringLiteral("directory"));
+        QCOMPARE(FileDialogs::lastRequest().caption, QStringLiteral("dir"));
+    }
+};
+
+VIREON_TEST_MAIN(TstSharedWidgets)
+#include "tst_sharedwidgets.moc"
