@@ -1,0 +1,22 @@
+# Expands the style-sheet template for one display size.
+#   cmake -DIN=app.qss.in -DOUT=app.css -DSIZE=small|middle|large -P gen_qss.cmake
+# {{m}} becomes m-3, m or m+3; {{s|m|l}} picks one of the three given sizes.
+cmake_minimum_required(VERSION 3.16)
+file(READ "${IN}" text)
+while(TRUE)
+    string(REGEX MATCH "{{([0-9]+)(\\|([0-9]+)\\|([0-9]+))?}}" token "${text}")
+    if(NOT token)
+        break()
+    endif()
+    if(CMAKE_MATCH_2)
+        set(small ${CMAKE_MATCH_1})
+        set(middle ${CMAKE_MATCH_3})
+        set(large ${CMAKE_MATCH_4})
+    else()
+        set(middle ${CMAKE_MATCH_1})
+        math(EXPR small "${middle} - 3")
+        math(EXPR large "${middle} + 3")
+    endif()
+    string(REPLACE "${token}" "${${SIZE}}" text "${text}")
+endwhile()
+file(WRITE "${OUT}" "${text}")
