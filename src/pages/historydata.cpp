@@ -1,0 +1,598 @@
+#include "pages/historydata.h"
+#include "ui_historydata.h"
+
+#include "core/common.h"
+#include "core/messageids.h"
+#include "core/sampletext.h"
+#include "core/systemconfig.h"
+#include "database/sampleinfoaccess.h"
+#include "database/sampleinfomodel.h"
+#include "link/transferprogress.h"
+#include "shell/idialogwidget.h"
+#include "shell/widgets/choosedialog.h"
+#include "shell/widgets/messagedialog.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QDebug>
+#include <QHash>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScrollBar>
+#include <QSet>
+#include <QStandardItemModel>
+
+#include <climits>
+
+QPoint HistoryData::s_lastPos;
+HistoryData *HistoryData::s_instance = nullptr;
+
+namespace {
+const int kColumnCount = 6;
+const int kDefaultRows = 100;
+
+QVector<int> columnWidthsFor(int fontSize)
+{
+    if (fontSize == 2)
+        return {100, 170, 270, 100, 130, 70};
+    return {80, 150, 200, 90, 110, 70};
+}
+
+QStandardItem *centredItem(const QString &text)
+{
+    auto *item = new QStandardItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
+}
+
+// "yyyy-MM-dd hh:mm:ss": the run text the report choice lists.
+QString runText(const SampleInfoModel *record)
+{
+    const QLocale c = QLocale::c();
+    return c.toString(record->date, QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ')
+           + c.toString(record->time, QStringLiteral("hh:mm:ss"));
+}
+
+// What the report pairing needs of one row, copied out before any modal
+// dialog runs: a progress event during the dialog may reload the records.
+struct RowInfo {
+    QString sampleId;
+    QString run;
+    QString key;
+};
+
+void showMessage(const QString &text)
+{
+    auto *box = new MessageDialog(text, 1, true, QString(), nullptr);
+    box->exec();
+}
+} // namespace
+
+HistoryData *HistoryData::getInstance()
+{
+    if (!s_instance)
+        s_instance = new HistoryData(nullptr);
+    return s_instance;
+}
+
+HistoryData::HistoryData(QWidget *parent)
+    : IFunWidget(parent)
+    , ui(new Ui::HistoryData)
+    , m_pModelAcs(new SampleInfoAccess(this))
+    , m_colWidths(columnWidthsFor(0))
+{
+    m_labShow.setObjectName(QStringLiteral("show_lab"));
+    m_labShow.setAlignment(Qt::AlignCenter);
+    m_labShow.hide();
+    ui->setupUi(this);
+    initTable();
+    initMenu();
+}
+
+HistoryData::~HistoryData()
+{
+    // Nothing may call back into this half-destroyed page while the base
+    // class tears the view down.
+    ui->tableView->removeEventFilter(this);
+    ui->tableView->viewport()->removeEventFilter(this);
+    if (ui->tableView->selectionModel())
+        disconnect(ui->tableView->selectionModel(), nullptr, this, nullptr);
+    disconnect(ui->tableView, nullptr, this, nullptr);
+    delete ui;
+    ui = nullptr;
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+void HistoryData::releaseInstance()
+{
+    if (s_instance == this)
+        s_instance = nullptr;
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    close();
+    delete this;
+}
+
+QString HistoryData::getTitle() { return tr("其他設置"); }
+
+void HistoryData::initTable()
+{
+    const int count = SampleInfoAccess::getCount();
+    m_nRowsPerFetch = count < 1 ? kDefaultRows : count;
+    qDebug() << "TABLE_ROW is" << m_nRowsPerFetch;
+
+    QTableView *view = ui->tableView;
+    auto *model = new QStandardItemModel(0, kColumnCount, this);
+    model->setHorizontalHeaderLabels({tr("孔位"), tr("樣本ID"), tr("檢測品項"), tr("Ct值"), tr("結果"), tr("日期/時間")});
+    attachModel(model);
+
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(25);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QHeaderView *header = view->horizontalHeader();
+    header->setSectionsClickable(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setDefaultAlignment(Qt::AlignCenter);
+    header->setFixedHeight(33);
+    header->setHighlightSections(false);
+    view->setAutoScroll(false);
+    view->setMouseTracking(true);
+    view->viewport()->setMouseTracking(true);
+    view->installEventFilter(this);
+    view->viewport()->installEventFilter(this);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setTextElideMode(Qt::ElideMiddle);
+
+    m_colWidths = columnWidthsFor(0);
+    applyColumnWidths();
+    m_labShow.setParent(view);
+    m_labShow.hide();
+}
+
+void HistoryData::initMenu()
+{
+    m_pMenu = new QMenu(ui->tableView);
+    m_pMenu->setWindowFlags(m_pMenu->windowFlags() | Qt::FramelessWindowHint);
+    m_pMenu->setAttribute(Qt::WA_TranslucentBackground);
+
+    // Owned by the menu: a page is built at every visit.
+    for (const QString &text : {tr("智慧模式"), tr("選擇模式")}) {
+        auto *action = new QAction(text, m_pMenu);
+        action->setCheckable(true);
+        m_pMenu->addAction(action);
+        m_listActions << action;
+    }
+
+    applySelectionMode(SystemConfig::getInstance()->getTableViewOptType());
+    connect(ui->tableView, &QWidget::customContextMenuRequested, this, &HistoryData::slotContextMenu);
+}
+
+void HistoryData::applySelectionMode(int mode)
+{
+    m_nSelectMode = mode == 1 ? 1 : 0;
+    if (m_nSelectMode == 1) {
+        ui->tableView->setSelectionMode(QAbstractItemView::MultiSelection);
+        connect(ui->tableView, &QAbstractItemView::doubleClicked, this, &HistoryData::slotClearSelectIndex,
+                Qt::UniqueConnection);
+    } else {
+        ui->tableView->setSelectionMode(QAbstractItemView::SingleSelection);
+        disconnect(ui->tableView, &QAbstractItemView::doubleClicked, this, &HistoryData::slotClearSelectIndex);
+    }
+}
+
+void HistoryData::initWidget()
+{
+    ui->retranslateUi(this);
+
+    SystemConfig *config = SystemConfig::getInstance();
+    const int language = config->getSystemLanguage();
+    const int size = config->getFontSize() & 0xff;
+    const bool narrowScript = language == 1 || language == 2 || language == 5;
+    m_nLabCharWidth = narrowScript ? size * 2 + 7 : size * 5 + 15;
+    m_colWidths = columnWidthsFor(size);
+    applyColumnWidths();
+
+    m_nOffset = 0;
+    m_pModelAcs->m_bFilter = false;
+    fillTable();
+    ui->exportData->hide();
+    ui->tableView->scrollToBottom();
+}
+
+void HistoryData::updateWidget()
+{
+    if (m_pModelAcs->m_bFilter)
+        m_nOffset = 0;
+    fillTable();
+}
+
+void HistoryData::fillTable()
+{
+    m_mapRowKey.clear();
+    if (!m_pModelAcs->m_bFilter)
+        m_pModelAcs->getTotalCount();
+    const int n = m_pModelAcs->getModel(m_nOffset, m_nRowsPerFetch);
+    qDebug() << QStringLiteral("this num is %1").arg(n);
+
+    // The new model is filled while no view listens and only then attached:
+    // with every done record loaded, per-row view updates would dominate.
+    attachModel(buildModel());
+    updatePageLabel();
+    updateBtnEnable();
+}
+
+QStandardItemModel *HistoryData::buildModel()
+{
+    QStringList marks;
+    for (int code = 0; code <= 5; ++code)
+        marks << SampleText::resultMark(code);
+    const QString datePattern = Common::getInstance()->getDateFormatString(SystemConfig::getInstance()->getDateFormat());
+    const QLocale c = QLocale::c();
+
+    const QList<SampleInfoModel *> &records = m_pModelAcs->m_listModel;
+    const int loaded = records.size();
+    const int rows = qMax(loaded, m_nRowsPerFetch);
+
+    auto *model = new QStandardItemModel(this);
+    model->blockSignals(true);
+    model->setColumnCount(kColumnCount);
+    model->setRowCount(rows);
+
+    QHash<int, QString> itemNames;
+    QHash<qint64, QString> dateTimeTexts;
+    QSet<QString> runs;
+    for (int row = 0; row < loaded; ++row) {
+        const SampleInfoModel *record = records.at(row);
+        m_mapRowKey.insert(m_mapRowKey.cend(), row, record->Key);
+
+        auto name = itemNames.find(record->PanelType);
+        if (name == itemNames.end())
+            name = itemNames.insert(record->PanelType, Common::getInstance()->getItemName(record->PanelType));
+
+        QString when;
+        if (record->date.isValid() && record->time.isValid()) {
+            const qint64 stamp = record->date.toJulianDay() * 86400 + record->time.msecsSinceStartOfDay() / 1000;
+            auto cached = dateTimeTexts.find(stamp);
+            if (cached == dateTimeTexts.end())
+                cached = dateTimeTexts.insert(stamp, QStringLiteral("%1 %2").arg(
+                                                         c.toString(record->date, datePattern),
+                                                         c.toString(record->time, QStringLiteral("hh:mm:ss"))));
+            when = cached.value();
+        } else {
+            when = QStringLiteral("%1 %2").arg(c.toString(record->date, datePattern),
+                                               c.toString(record->time, QStringLiteral("hh:mm:ss")));
+        }
+        runs.insert(when);
+
+        const int code = record->Result;
+        model->setItem(row, 0, centredItem(QString::number(SampleText::wellNumber(record->PIEId))));
+        model->setItem(row, 1, centredItem(record->SampleId));
+        model->setItem(row, 2, centredItem(name.value()));
+        model->setItem(row, 3, centredItem(SampleText::ctText(record->ctvalue)));
+        model->setItem(row, 4, centredItem(code >= 0 && code < marks.size() ? marks.at(code) : QString()));
+        model->setItem(row, 5, centredItem(when));
+    }
+    // Blank rows hold no record: selectable only, and no date-time item.
+    for (int row = loaded; row < rows; ++row) {
+        for (int column = 0; column < kColumnCount - 1; ++column) {
+            QStandardItem *item = centredItem(QString());
+            item->setFlags(Qt::ItemIsSelectable);
+            model->setItem(row, column, item);
+        }
+    }
+    m_nRunCount = runs.size();
+
+    model->blockSignals(false);
+    model->setHorizontalHeaderLabels({tr("孔位"), tr("樣本ID"), tr("檢測品項"), tr("Ct值"), tr("結果"), tr("日期/時間")});
+    return model;
+}
+
+void HistoryData::attachModel(QStandardItemModel *model)
+{
+    QTableView *view = ui->tableView;
+    QItemSelectionModel *oldSelection = view->selectionModel();
+    QStandardItemModel *oldModel = m_pTableModel;
+    view->setModel(model);
+    m_pTableModel = model;
+    delete oldSelection;
+    delete oldModel;
+
+    // The view made a new selection model: the buttons follow every change.
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &HistoryData::updateBtnEnable);
+    applyColumnWidths();
+}
+
+void HistoryData::applyColumnWidths()
+{
+    for (int column = 0; column < m_colWidths.size(); ++column)
+        ui->tableView->setColumnWidth(column, m_colWidths.at(column));
+}
+
+void HistoryData::updatePageLabel()
+{
+    ui->testLab->setText(QStringLiteral("%1/%2").arg(m_nRunCount).arg(m_mapRowKey.size()));
+}
+
+void HistoryData::updateBtnEnable()
+{
+    if (!ui)
+        return;
+    bool any = false;
+    int highest = -1;
+    if (QItemSelectionModel *selection = ui->tableView->selectionModel()) {
+        // Rows touched by the selection, whichever cell selected them: a blank
+        // row picked through its empty date-time cell counts as selected.
+        for (const QItemSelectionRange &range : selection->selection()) {
+            any = true;
+            highest = qMax(highest, range.bottom());
+        }
+    }
+    const bool onRecords = any && highest < m_mapRowKey.size();
+    ui->btnReport1->setEnabled(onRecords);
+    ui->btnCurve->setEnabled(onRecords);
+
+    ui->btnQuery->setEnabled(!m_pModelAcs->m_listModel.isEmpty());
+    ui->btnQuery->setText(m_pModelAcs->m_bFilter ? tr("取消查詢") : tr("查詢"));
+}
+
+void HistoryData::updateselect(QModelIndex index)
+{
+    if (index.isValid() && index.row() < m_mapRowKey.size())
+        updateBtnEnable();
+}
+
+QList<int> HistoryData::selectedRowList() const
+{
+    QList<int> rows;
+    QItemSelectionModel *selection = ui->tableView->selectionModel();
+    if (!selection)
+        return rows;
+    QSet<int> seen;
+    for (const QItemSelectionRange &range : selection->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            if (!seen.contains(row)) {
+                seen.insert(row);
+                rows << row;
+            }
+        }
+    }
+    return rows;
+}
+
+QList<int> HistoryData::selectedRecordRows() const
+{
+    QList<int> rows;
+    const int loaded = m_pModelAcs->m_listModel.size();
+    for (int row : selectedRowList()) {
+        if (row >= 0 && row < loaded && row < m_mapRowKey.size())
+            rows << row;
+    }
+    return rows;
+}
+
+SampleInfoModel *HistoryData::recordAt(int row) const
+{
+    const QList<SampleInfoModel *> &records = m_pModelAcs->m_listModel;
+    return row >= 0 && row < records.size() ? records.at(row) : nullptr;
+}
+
+void HistoryData::slotClearSelectIndex(QModelIndex index)
+{
+    Q_UNUSED(index)
+    ui->tableView->clearSelection();
+    updateBtnEnable();
+}
+
+void HistoryData::slotContextMenu(QPoint pos)
+{
+    const QModelIndex index = ui->tableView->indexAt(pos);
+    if (index.row() <= 0)
+        return;
+    m_listActions.at(m_nSelectMode)->setChecked(true);
+    for (QAction *action : qAsConst(m_listActions))
+        connect(action, &QAction::toggled, this, &HistoryData::slotMenuActionChange, Qt::UniqueConnection);
+    m_pMenu->exec(QCursor::pos());
+}
+
+void HistoryData::slotMenuActionChange(bool checked)
+{
+    Q_UNUSED(checked)
+    const int mode = m_listActions.indexOf(qobject_cast<QAction *>(sender()));
+    if (mode < 0)
+        return;
+    SystemConfig::getInstance()->setTableViewOptType(mode);
+    for (QAction *action : qAsConst(m_listActions)) {
+        disconnect(action, &QAction::toggled, this, &HistoryData::slotMenuActionChange);
+        action->setChecked(false);
+    }
+    ui->tableView->clearSelection();
+    applySelectionMode(mode);
+}
+
+bool HistoryData::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!ui)
+        return QObject::eventFilter(watched, event);
+    const QString name = watched->objectName();
+    if (name.contains(QLatin1String("tableView"))) {
+        if (event->type() == QEvent::Paint)
+            updateBtnEnable();
+    } else if (name.contains(QLatin1String("qt_scrollarea_viewport"))) {
+        if (event->type() == QEvent::MouseMove) {
+            m_labShow.hide();
+            s_lastPos = static_cast<QMouseEvent *>(event)->localPos().toPoint();
+        } else if (event->type() == QEvent::ToolTip) {
+            const QModelIndex index = ui->tableView->indexAt(s_lastPos);
+            const int column = index.column();
+            if (index.isValid() && (column == 1 || column == 2 || column == 4)) {
+                const QString text = index.data().toString();
+                const int width = text.length() * m_nLabCharWidth;
+                m_labShow.move(s_lastPos.x() - width / 2, s_lastPos.y());
+                m_labShow.resize(width, 20);
+                m_labShow.setText(text);
+                m_labShow.show();
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void HistoryData::netEventHandle(int id, QVariant data)
+{
+    if (id != NetEvt_FileProgress) {
+        qDebug() << "virtual void HistoryData::netEventHandle(int, QVariant)";
+        return;
+    }
+    const TransferProgress progress = TransferProgress::decode(data.toByteArray());
+    const qint64 total = qMax<qint64>(0, progress.total);
+    const qint64 received = qBound<qint64>(0, progress.received, total);
+    // The bar takes ints: from 2 GiB on, both values are scaled down by the
+    // same power of two so the ratio stays and nothing overflows.
+    int shift = 0;
+    while ((total >> shift) > INT_MAX)
+        ++shift;
+    ui->serverProgressBar->setRange(0, int(total >> shift));
+    ui->serverProgressBar->setValue(int(received >> shift));
+    qDebug() << progress.total << progress.received;
+
+    if (progress.received == progress.total) {
+        // Reload first: initWidget retranslates the form, which would
+        // overwrite the completion text.
+        initTable();
+        initWidget();
+        ui->serverStatusLabel->setText(tr("數據更新完成！"));
+        ui->exportData_2->setEnabled(true);
+    }
+}
+
+// ---- actions ---------------------------------------------------------------
+
+void HistoryData::on_btnQuery_clicked()
+{
+    if (ui->btnQuery->text() == tr("查詢")) {
+        updateBtnEnable();
+        // A QObject pointer keeps the full address; the dialog checks the type.
+        emit switchDialogWidget(IDialogWidget::DLG_SAMPLE_QUERY, QVariant::fromValue<QObject *>(m_pModelAcs));
+    } else {
+        initWidget();
+    }
+}
+
+void HistoryData::on_btnCurve_clicked()
+{
+    const QList<int> rows = selectedRecordRows();
+    if (rows.isEmpty())
+        return;
+    emit switchDialogWidget(IDialogWidget::DLG_SAMLPLE_SPLINE, QVariant(m_mapRowKey.value(rows.first())));
+}
+
+QStringList HistoryData::smartModeKeys(int row) const
+{
+    QStringList keys;
+    const SampleInfoModel *chosen = recordAt(row);
+    if (!chosen)
+        return keys;
+    const QString day = chosen->date.toString(QStringLiteral("yyyyMMdd"));
+    const QString second = chosen->time.toString(QStringLiteral("hhmmss"));
+    for (const SampleInfoModel *record : m_pModelAcs->m_listModel) {
+        if (record->SampleId == chosen->SampleId && record->date.toString(QStringLiteral("yyyyMMdd")) == day
+            && record->time.toString(QStringLiteral("hhmmss")) == second)
+            keys << record->Key;
+    }
+    return keys;
+}
+
+bool HistoryData::selectionModeKeys(const QList<int> &rows, QStringList *keys) const
+{
+    QList<RowInfo> infos;
+    QStringList sampleIds;
+    for (int row : rows) {
+        const SampleInfoModel *record = recordAt(row);
+        if (!record)
+            continue;
+        infos << RowInfo{record->SampleId, runText(record), record->Key};
+        if (!sampleIds.contains(record->SampleId))
+            sampleIds << record->SampleId;
+    }
+    if (sampleIds.isEmpty())
+        return true;
+
+    QString sampleId = sampleIds.first();
+    if (sampleIds.size() >= 2) {
+        auto *dialog = new ChooseDialog(sampleIds, tr("選擇了多個樣本，\n請選擇需要列印報告的樣本"), true, nullptr);
+        const int index = dialog->exec();
+        if (index < 0 || index >= sampleIds.size())
+            return false;
+        sampleId = sampleIds.at(index);
+    }
+
+    QStringList runs;
+    for (const RowInfo &info : qAsConst(infos)) {
+        if (info.sampleId == sampleId && !runs.contains(info.run))
+            runs << info.run;
+    }
+    QString run = runs.value(0);
+    if (runs.size() >= 2) {
+        auto *dialog = new ChooseDialog(runs, tr("樣本測試時間不同，\n請選擇需要列印報告的時間"), true, nullptr);
+        const int index = dialog->exec();
+        if (index < 0 || index >= runs.size())
+            return false;
+        run = runs.at(index);
+    }
+
+    for (const RowInfo &info : qAsConst(infos)) {
+        if (info.sampleId == sampleId && info.run == run)
+            *keys << info.key;
+    }
+    return true;
+}
+
+void HistoryData::on_btnReport1_clicked()
+{
+    // Blank rows hold no record: they take no part in the pairing.
+    const QList<int> rows = selectedRecordRows();
+    if (rows.isEmpty())
+        return;
+
+    QPointer<HistoryData> self(this);
+    QStringList keys;
+    if (m_nSelectMode == 0)
+        keys = smartModeKeys(rows.first());
+    else if (!selectionModeKeys(rows, &keys))
+        return;
+    if (!self)
+        return;
+
+    if (keys.isEmpty())
+        showMessage(tr("沒有配對到數據!"));
+    else if (keys.size() > 8)
+        showMessage(tr("配對的數據記錄不能超過8條!"));
+    else
+        emit switchDialogWidget(IDialogWidget::DLG_SAMPLE_REPORT, QVariant(keys));
+}
+
+void HistoryData::on_exportData_2_clicked()
+{
+    ui->exportData_2->setEnabled(false);
+    emit sendCmd(Cmd_FetchDataFile, QVariant(-1));
+}
+
+void HistoryData::on_exportData_clicked()
+{
+    // The workbook writer is not part of this build yet; the button stays
+    // hidden, so nothing reaches this slot from the user.
+    qDebug() << "HistoryData: table export is not available in this build";
+}
+
+void HistoryData::openFile()
+{
+    qDebug() << "HistoryData: no exported file to open" << m_strExportPath;
+}
