@@ -1,0 +1,223 @@
+#pragma once
+
+// Shared helpers of the link tests: the worker in its own thread as the main
+// window runs it, a fake instrument process, an event recorder and a capture
+// of debug lines. Header-only: each tst_*.cpp is one executable.
+
+#include <QDir>
+#include <QMutex>
+#include <QProcess>
+#include <QThread>
+#include <QtTest>
+
+#include "core/messageids.h"
+#include "link/netlportproc.h"
+#include "link/transferprogress.h"
+#include "support/testenv.h"
+
+#include <memory>
+
+// Every debug line, from any thread.
+class LogCapture
+{
+public:
+    static void install()
+    {
+        static bool installed = false;
+        if (!installed)
+            previous() = qInstallMessageHandler(&LogCapture::handler);
+        installed = true;
+    }
+    static bool contains(const QString &text)
+    {
+        QMutexLocker lock(&mutex());
+        for (const QString &line : lines()) {
+            if (line.contains(text))
+                return true;
+        }
+        return false;
+    }
+    static int count(const QString &text)
+    {
+        QMutexLocker lock(&mutex());
+        int n = 0;
+        for (const QString &line : lines())
+            n += line.contains(text) ? 1 : 0;
+        return n;
+    }
+    static void clear()
+    {
+        QMutexLocker lock(&mutex());
+        lines().clear();
+    }
+
+private:
+    static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        {
+            QMutexLocker lock(&mutex());
+            lines().append(message);
+        }
+        if (qEnvironmentVariableIsSet("VIREON_TEST_VERBOSE") || type != QtDebugMsg)
+            previous()(type, context, message);
+    }
+    static QMutex &mutex()
+    {
+        static QMutex m;
+        return m;
+    }
+    static QStringList &lines()
+    {
+        static QStringList l;
+        return l;
+    }
+    static QtMessageHandler &previous()
+    {
+        static QtMessageHandler h = nullptr;
+        return h;
+    }
+};
+
+// Receives the worker's events in the test (GUI) thread, queued, as the main
+// window does.
+class EventLog : public QObject
+{
+    Q_OBJECT
+public:
+    struct Event {
+        int id;
+        QVariant data;
+    };
+    QList<Event> events;
+    // Called in the GUI thread at the moment each event arrives.
+    std::function<void(int, const QVariant &)> onEvent;
+
+    void record(int id, QVariant data)
+    {
+        events.append(Event{id, data});
+        if (onEvent)
+            onEvent(id, data);
+    }
+    int count(int id) const
+    {
+        int n = 0;
+        for (const Event &e : events)
+            n += e.id == id ? 1 : 0;
+        return n;
+    }
+    QList<QVariant> values(int id) const
+    {
+        QList<QVariant> out;
+        for (const Event &e : events) {
+            if (e.id == id)
+                out.append(e.data);
+        }
+        return out;
+    }
+    void clear() { events.clear(); }
+};
+
+// The worker in its own thread, commanded through a queued signal.
+class WorkerRig : public QObject
+{
+    Q_OBJECT
+public:
+    WorkerRig()
+    {
+        proc = NetlPortProc::getInstance();
+        thread.setObjectName(QStringLiteral("network"));
+        proc->moveToThread(&thread);
+        connect(this, &WorkerRig::netSendSig, proc, &NetlPortProc::netCommandSlot, Qt::QueuedConnection);
+        connect(proc, &NetlPortProc::sendnetEvent, &log, &EventLog::record, Qt::QueuedConnection);
+        thread.start();
+    }
+    ~WorkerRig() override
+    {
+        emit netSendSig(Cmd_CloseLink, QVariant(-1));
+        flush();
+        thread.quit();
+        thread.wait();
+    }
+    void command(int cmd) { emit netSendSig(cmd, QVariant(-1)); }
+    // Waits until the worker has handled everything sent so far, then delivers
+    // the events it emitted meanwhile.
+    void flush()
+    {
+        QMetaObject::invokeMethod(proc, []() {}, Qt::BlockingQueuedConnection);
+        QCoreApplication::processEvents();
+    }
+
+    NetlPortProc *proc = nullptr;
+    QThread thread;
+    EventLog log;
+
+signals:
+    void netSendSig(int cmd, QVariant data);
+};
+
+// One fake instrument process; killed when it goes out of scope.
+class FakeInstrumentProcess
+{
+public:
+    explicit FakeInstrumentProcess(const QStringList &args)
+    {
+        m_process.setProgram(TestEnv::toolPath(QStringLiteral("fake_instrument")));
+        m_process.setArguments(args);
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        m_process.start();
+    }
+    ~FakeInstrumentProcess()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    // Waits for a line starting with prefix on the fake's stdout.
+    bool waitFor(const QString &prefix, int timeoutMs = 10000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeoutMs) {
+            if (m_output.contains(QLatin1Char('\n') + prefix) || m_output.startsWith(prefix))
+                return true;
+            if (m_process.state() == QProcess::NotRunning && !m_process.bytesAvailable())
+                return false;
+            m_process.waitForReadyRead(20);
+            m_output += QString::fromUtf8(m_process.readAllStandardOutput());
+            QCoreApplication::processEvents();
+        }
+        return false;
+    }
+    bool ready() { return waitFor(QStringLiteral("READY")); }
+    QString output()
+    {
+        m_output += QString::fromUtf8(m_process.readAllStandardOutput());
+        return m_output;
+    }
+
+private:
+    QProcess m_process;
+    QString m_output;
+};
+
+inline QStringList fakeArgs(const QString &address, quint16 port, const QStringList &extra = {})
+{
+    return QStringList{"--address", address, "--port", QString::number(port)} + extra;
+}
+
+inline QByteArray patternBytes(int size, quint32 seed)
+{
+    QByteArray out(size, Qt::Uninitialized);
+    quint32 x = seed;
+    for (int i = 0; i < size; ++i) {
+        x = x * 1664525u + 1013904223u;
+        out[i] = static_cast<char>(x >> 24);
+    }
+    return out;
+}
+
+inline QStringList appFolderEntries()
+{
+    return QDir(QStringLiteral("./app")).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::Dirs |
+                                                       QDir::NoDotAndDotDot,
+                                                   QDir::Name);
+}

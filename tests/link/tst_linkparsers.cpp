@@ -1,0 +1,239 @@
+// Frames, strict addresses, local address choice, the upload header and the
+// file name filter: the parts that read untrusted bytes.
+#include <QtTest>
+
+#include "link/linkaddress.h"
+#include "link/netframe.h"
+#include "link/transferprogress.h"
+#include "link/uploadheader.h"
+#include "support/testenv.h"
+
+class TestLinkParsers : public QObject
+{
+    Q_OBJECT
+private slots:
+    void frameLayoutAndRoundTrip();
+    void frameRejects_data();
+    void frameRejects();
+    void nameFromReply();
+    void strictAddresses_data();
+    void strictAddresses();
+    void localAddressChoice();
+    void headerRoundTripAndPartialInput();
+    void headerRejectsHostileSizesEarly();
+    void headerRejectsInconsistentName();
+    void safeFileNames_data();
+    void safeFileNames();
+    void progressPayload();
+};
+
+void TestLinkParsers::frameLayoutAndRoundTrip()
+{
+    // Local-address command for 127.0.0.1: sum = 0x50 + 0 + 4 + 127 + 0 + 0 + 1 = 0xD4.
+    const QByteArray frame = NetFrame::build(0x50, QByteArray::fromHex("7f000001"));
+    QCOMPARE(frame.toHex(), QByteArray("fa500004" "7f000001" "d4fb"));
+
+    // Payloads may hold head and tail bytes, up to the 512-byte limit.
+    for (const QByteArray &payload : {QByteArray(), QByteArray::fromHex("fafbfbfa00ff"), QByteArray(512, char(0xFB))}) {
+        NetFrame parsed;
+        QVERIFY(NetFrame::parse(NetFrame::build(0x52, payload), &parsed));
+        QCOMPARE(parsed.code, quint8(0x52));
+        QCOMPARE(parsed.payload, payload);
+    }
+    QVERIFY(NetFrame::build(0x52, QByteArray(513, 'x')).isEmpty());
+}
+
+void TestLinkParsers::frameRejects_data()
+{
+    QTest::addColumn<QByteArray>("datagram");
+    const QByteArray good = NetFrame::build(0x52, QByteArrayLiteral("LORIX"));
+    auto with = [&](int index, char value) {
+        QByteArray b = good;
+        b[index] = value;
+        return b;
+    };
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("too short") << QByteArray::fromHex("fa5200");
+    QTest::newRow("bad head") << with(0, char(0xFB));
+    QTest::newRow("bad tail") << with(good.size() - 1, char(0xFA));
+    QTest::newRow("bad sum") << with(good.size() - 2, char(good.at(good.size() - 2) + 1));
+    QTest::newRow("length says more") << with(3, 6);
+    QTest::newRow("length says less") << with(3, 4);
+    QTest::newRow("trailing byte") << good + char(0xFB);
+    QTest::newRow("two frames in one datagram") << good + good;
+    QTest::newRow("length over 512") << QByteArray::fromHex("fa520201") + QByteArray(513, 0) + QByteArray::fromHex("55fb");
+}
+
+void TestLinkParsers::frameRejects()
+{
+    QFETCH(QByteArray, datagram);
+    NetFrame frame;
+    frame.code = 0x77;
+    QString why;
+    QVERIFY(!NetFrame::parse(datagram, &frame, &why));
+    QVERIFY(!why.isEmpty());
+    QCOMPARE(frame.code, quint8(0x77)); // untouched on failure
+}
+
+void TestLinkParsers::nameFromReply()
+{
+    QCOMPARE(NetFrame::nameFromReply(QByteArray::fromHex("4c4fff5249ff58")), QByteArray("LORIX"));
+    // Only the first 20 bytes count, 0xFF among them dropped.
+    const QByteArray longName = QByteArray("ABCDEFGHIJ") + char(0xFF) + QByteArray("KLMNOPQRSTUVWXYZ");
+    QCOMPARE(NetFrame::nameFromReply(longName), QByteArray("ABCDEFGHIJKLMNOPQRS"));
+}
+
+void TestLinkParsers::strictAddresses_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<quint32>("value");
+    QTest::newRow("plain") << "192.168.3.15" << true << 0xC0A8030Fu;
+    QTest::newRow("zeros") << "0.0.0.0" << true << 0u;
+    QTest::newRow("max") << "255.255.255.255" << true << 0xFFFFFFFFu;
+    QTest::newRow("leading zero") << "192.168.010.5" << false << 0u;
+    QTest::newRow("three parts") << "192.168.3" << false << 0u;
+    QTest::newRow("five parts") << "1.2.3.4.5" << false << 0u;
+    QTest::newRow("octet 256") << "1.2.3.256" << false << 0u;
+    QTest::newRow("hex") << "0x7f.0.0.1" << false << 0u;
+    QTest::newRow("sign") << "+1.2.3.4" << false << 0u;
+    QTest::newRow("space") << " 1.2.3.4" << false << 0u;
+    QTest::newRow("empty part") << "1..3.4" << false << 0u;
+    QTest::newRow("number") << "3232236303" << false << 0u;
+    QTest::newRow("ipv6") << "::1" << false << 0u;
+    QTest::newRow("arabic-indic digit") << QString::fromUtf8("1.2.3.\u0664") << false << 0u;
+}
+
+void TestLinkParsers::strictAddresses()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(quint32, value);
+    quint32 parsed = 12345;
+    QCOMPARE(LinkAddress::parseIpv4(text, &parsed), ok);
+    if (ok)
+        QCOMPARE(parsed, value);
+    QCOMPARE(LinkAddress::fromText(text).isNull(), !ok);
+}
+
+void TestLinkParsers::localAddressChoice()
+{
+    const QList<NetCartInfo> adapters = {{"aa-aa-aa-aa-aa-01", "10.0.0.5"},
+                                         {"aa-aa-aa-aa-aa-02", "192.168.3.7"},
+                                         {"aa-aa-aa-aa-aa-02", "192.168.4.7"},
+                                         {"00-00-00-00-00-00", "127.0.0.1"}};
+    QCOMPARE(LinkAddress::chooseLocal("192.168.3.7", "aa-aa-aa-aa-aa-01", adapters), QString("192.168.3.7"));
+    // The configured address is gone: the last address of the configured MAC.
+    QCOMPARE(LinkAddress::chooseLocal("192.168.9.9", "AA-AA-AA-AA-AA-02", adapters), QString("192.168.4.7"));
+    // A loosely written address is not taken for an adapter's.
+    QCOMPARE(LinkAddress::chooseLocal("192.168.003.7", "ff-ff-ff-ff-ff-ff", adapters), QString("10.0.0.5"));
+    QCOMPARE(LinkAddress::chooseLocal("1.2.3.4", "", {}), QString());
+}
+
+void TestLinkParsers::headerRoundTripAndPartialInput()
+{
+    const QByteArray bytes = UploadHeader::encode(QStringLiteral("run-數據.db"), 1000);
+    UploadHeader header;
+    for (int n = 0; n < bytes.size(); ++n) {
+        QCOMPARE(UploadHeader::parse(bytes.left(n), &header), UploadHeader::NeedMore);
+        QVERIFY(UploadHeader::bytesWanted(bytes.left(n)) > 0);
+    }
+    QCOMPARE(UploadHeader::parse(bytes, &header), UploadHeader::Complete);
+    QCOMPARE(UploadHeader::bytesWanted(bytes), qint64(0));
+    QCOMPARE(header.name, QStringLiteral("run-數據.db"));
+    QCOMPARE(header.nameSize, qint64(4 + 2 * 9));
+    QCOMPARE(header.fileSize(), qint64(1000));
+    QCOMPARE(header.total, qint64(16 + 4 + 18 + 1000));
+    QCOMPARE(header.headerSize(), qint64(bytes.size()));
+}
+
+namespace {
+QByteArray fixedPart(qint64 total, qint64 nameSize)
+{
+    QByteArray out;
+    QDataStream s(&out, QIODevice::WriteOnly);
+    s << total << nameSize;
+    return out;
+}
+} // namespace
+
+void TestLinkParsers::headerRejectsHostileSizesEarly()
+{
+    // The verdict comes from the first 16 bytes alone: nothing of the claimed
+    // sizes is waited for or allocated.
+    const qint64 hostile[][2] = {{qint64(1) << 62, 14},     {1038, qint64(1) << 62}, {1038, -1},
+                                 {-5, 14},                  {16 + 14, 14},           {1038, 15},
+                                 {1038, 2},                 {16 + 14 + (qint64(2) << 30) + 1, 14},
+                                 {std::numeric_limits<qint64>::max(), 14}};
+    for (const auto &sizes : hostile) {
+        QString why;
+        UploadHeader header;
+        QCOMPARE(UploadHeader::parse(fixedPart(sizes[0], sizes[1]), &header, &why), UploadHeader::Invalid);
+        QVERIFY2(!why.isEmpty(), qPrintable(QString::number(sizes[0])));
+    }
+    // Exactly 2 GiB of file is still accepted.
+    QCOMPARE(UploadHeader::parse(fixedPart(16 + 14 + (qint64(2) << 30), 14), nullptr), UploadHeader::NeedMore);
+}
+
+void TestLinkParsers::headerRejectsInconsistentName()
+{
+    QByteArray bytes = UploadHeader::encode(QStringLiteral("abc.db"), 10);
+    bytes[16 + 3] = 10; // the string's own length no longer matches nameSize (16)
+    QString why;
+    QCOMPARE(UploadHeader::parse(bytes, nullptr, &why), UploadHeader::Invalid);
+    QVERIFY(why.contains("name length"));
+
+    // A null string (length 0xFFFFFFFF) parses as an empty name, which the
+    // name filter then refuses.
+    QByteArray null = fixedPart(16 + 4 + 5, 4) + QByteArray::fromHex("ffffffff");
+    UploadHeader header;
+    QCOMPARE(UploadHeader::parse(null, &header), UploadHeader::Complete);
+    QVERIFY(!UploadHeader::isSafeFileName(header.name));
+}
+
+void TestLinkParsers::safeFileNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("safe");
+    QTest::newRow("plain") << "AppDatabase.db" << true;
+    QTest::newRow("unicode") << QString::fromUtf8("報告 1.pdf") << true;
+    QTest::newRow("255 bytes") << QString(255, 'a') << true;
+    QTest::newRow("parent") << "../x" << false;
+    QTest::newRow("absolute") << "/etc/passwd" << false;
+    QTest::newRow("subdir") << "a/b" << false;
+    QTest::newRow("backslash") << "a\\b" << false;
+    QTest::newRow("drive") << "C:x" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("dot") << "." << false;
+    QTest::newRow("dotdot") << ".." << false;
+    QTest::newRow("hidden") << ".hidden" << false;
+    QTest::newRow("newline") << "a\nb" << false;
+    QTest::newRow("nul") << QString("a") + QChar(0) + "b" << false;
+    QTest::newRow("256 bytes") << QString(256, 'a') << false;
+    QTest::newRow("multibyte over 255") << QString(86, QChar(0x6578)) << false; // 258 UTF-8 bytes
+    QTest::newRow("updater") << "update.exe" << false;
+    QTest::newRow("updater upper") << "UPDATE.EXE" << false;
+    QTest::newRow("settings") << "SystemConfig.ini" << false;
+    QTest::newRow("translation") << "VNX03_en.qm" << false;
+}
+
+void TestLinkParsers::safeFileNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, safe);
+    QString why;
+    QCOMPARE(UploadHeader::isSafeFileName(name, &why), safe);
+    QCOMPARE(why.isEmpty(), safe);
+}
+
+void TestLinkParsers::progressPayload()
+{
+    const QByteArray bytes = TransferProgress{0x0102030405060708LL, qint64(1) << 40}.encode();
+    QCOMPARE(bytes.toHex(), QByteArray("0807060504030201" "0000000000010000"));
+    const TransferProgress back = TransferProgress::decode(bytes);
+    QCOMPARE(back.received, 0x0102030405060708LL);
+    QCOMPARE(back.total, qint64(1) << 40);
+}
+
+VIREON_TEST_MAIN(TestLinkParsers)
+#include "tst_linkparsers.moc"
