@@ -1,13 +1,42 @@
-#include "core/common.h"
 #include "core/debuglog.h"
+#include "database/dbmanage.h"
+#include "shell/appstartup.h"
+#include "shell/instanceguard.h"
+#include "shell/unixsignalquit.h"
+#include "shell/vireon.h"
 
 #include <QApplication>
+#include <QDebug>
+#include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     DebugLog::install();
     DebugLog::getInstance()->removeOldFiles();
-    Common::installFontSubstitutions();
-    return 0;
+    // Several saves write into these folders and would fail on a fresh
+    // installation while reporting success.
+    AppStartup::createAppFolders();
+    AppStartup::installTranslator();
+    AppStartup::installApplicationFont();
+
+    InstanceGuard guard(QStringLiteral("procGuardService.exe"));
+    if (!guard.acquire()) {
+        QMessageBox::information(nullptr, AppStartup::instanceRunningTitle(), AppStartup::instanceRunningText());
+        return -1;
+    }
+
+    DbManage db;
+    if (!AppStartup::openDatabase(db))
+        return -1;
+
+    Vireon window;
+    // Runs before the window's own quit handler, which joins the threads.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&guard]() {
+        qDebug() << "Application is about to close. Performing cleanup.";
+        guard.release();
+    });
+    UnixSignalQuit::install();
+    AppStartup::startMainWindow(window, db);
+    return app.exec();
 }

@@ -1,0 +1,4 @@
+#include "shell/appglobals.h"
+
+QTranslator appTranslator;
+bool updateAvailable = false;

@@ -1,0 +1,96 @@
+#include "shell/appstartup.h"
+
+#include "core/common.h"
+#include "core/systemconfig.h"
+#include "database/dbmanage.h"
+#include "shell/appglobals.h"
+#include "shell/vireon.h"
+#include "shell/widgets/messagedialog.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFont>
+
+QStringList AppStartup::appFolders()
+{
+    return {QStringLiteral("./app"),         QStringLiteral("./app/config"), QStringLiteral("./app/debugLog"),
+            QStringLiteral("./app/Logo"),    QStringLiteral("./app/print"),  QStringLiteral("./app/PdfFile")};
+}
+
+bool AppStartup::createAppFolders()
+{
+    bool ok = true;
+    for (const QString &folder : appFolders()) {
+        if (!QDir().mkpath(folder)) {
+            qDebug() << "ERR: cannot create folder" << folder;
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+QString AppStartup::translationFile(int language)
+{
+    QString suffix;
+    switch (language) {
+    case 1:
+        suffix = QStringLiteral("en");
+        break;
+    case 2:
+        suffix = QStringLiteral("sp");
+        break;
+    case 3:
+        suffix = QStringLiteral("zh_jt");
+        break;
+    case 4:
+        suffix = QStringLiteral("por");
+        break;
+    case 5:
+        suffix = QStringLiteral("jp");
+        break;
+    default:
+        suffix = QStringLiteral("zh");
+        break;
+    }
+    return QStringLiteral("%1/lan/VNX03_%2.qm").arg(QStringLiteral("./app"), suffix);
+}
+
+void AppStartup::installTranslator()
+{
+    // A missing file leaves the source texts, which is a usable interface.
+    const QString file = translationFile(SystemConfig::getInstance()->getSystemLanguage());
+    if (!appTranslator.load(file))
+        qDebug() << "translation file not loaded:" << file;
+    QCoreApplication::installTranslator(&appTranslator);
+}
+
+void AppStartup::installApplicationFont()
+{
+    Common::installFontSubstitutions();
+    QApplication::setFont(QFont(QStringLiteral("Microsoft YaHei"), 10));
+}
+
+bool AppStartup::openDatabase(DbManage &db)
+{
+    db.openDatabase();
+    if (!db.isOpen()) {
+        qDebug() << "ERR: the database is not open";
+        return false;
+    }
+    db.checkTables();
+    return true;
+}
+
+void AppStartup::startMainWindow(Vireon &window, const DbManage &db)
+{
+    window.start();
+    if (db.wasRecreated())
+        (new MessageDialog(databaseRecreatedText(), MessageDialog::MODE_OK, true, QString(), nullptr))->exec();
+}
+
+QString AppStartup::instanceRunningText() { return tr("程序已運行！"); }
+
+QString AppStartup::instanceRunningTitle() { return tr("提示"); }
+
+QString AppStartup::databaseRecreatedText() { return tr("資料庫密碼錯誤或者已損壞，原檔已備份"); }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+class DbManage;
+class Vireon;
+
+// The steps of start-up that main() runs in order, kept apart so that tests
+// can run them in-process.
+class AppStartup
+{
+    Q_DECLARE_TR_FUNCTIONS(AppStartup)
+public:
+    // Folders the program writes into, below the working directory.
+    static QStringList appFolders();
+    // Creates them; false when one could not be made.
+    static bool createAppFolders();
+
+    // "./app/lan/VNX03_<suffix>.qm" for a SystemConfig/SystemLanguage value.
+    static QString translationFile(int language);
+    // Loads appTranslator from the stored language and installs it.
+    static void installTranslator();
+    // "Microsoft YaHei" 10 pt, mapped onto an installed family.
+    static void installApplicationFont();
+
+    // Opens the database and checks its tables; false when it is not open.
+    static bool openDatabase(DbManage &db);
+    // Starts the window and, when the database had to be recreated, says so.
+    static void startMainWindow(Vireon &window, const DbManage &db);
+
+    static QString instanceRunningText();
+    static QString instanceRunningTitle();
+    static QString databaseRecreatedText();
+};

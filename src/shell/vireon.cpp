@@ -1,0 +1,378 @@
+#include "shell/vireon.h"
+
+#include "core/common.h"
+#include "core/messageids.h"
+#include "core/systemconfig.h"
+#include "database/dbmanage.h"
+#include "database/logopt.h"
+#include "link/netlportproc.h"
+#include "link/transferprogress.h"
+#include "shell/appglobals.h"
+#include "shell/dialogwidgetfactory.h"
+#include "shell/funwidgetfactory.h"
+#include "shell/linkstatusindicator.h"
+#include "shell/navigationlist.h"
+#include "shell/widgets/messagedialog.h"
+
+#include "ui_vireon.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QFile>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+constexpr int kReportMaxWidth = 1450;
+constexpr int kReportMaxHeight = 900;
+} // namespace
+
+Vireon::Vireon(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::Vireon)
+{
+    ui->setupUi(this);
+    initForm();
+}
+
+Vireon::~Vireon()
+{
+    deal_app_quit();
+    if (m_dialog) {
+        disconnect(m_dialog, nullptr, this, nullptr);
+        delete m_dialog.data();
+    }
+    delete ui;
+}
+
+void Vireon::initForm()
+{
+    m_linkStatus = std::make_unique<LinkStatusIndicator>(ui->lampLabel, ui->statusLabel);
+    ui->pageScrollArea->setObjectName(QStringLiteral("pageScrollArea"));
+    ui->versionLabel->setText(Common::getInstance()->getVersion());
+    setWindowIcon(QIcon(QStringLiteral(":/images/app-icon.svg")));
+    applyStyle(SystemConfig::getInstance()->getFontSize());
+    refreshChrome();
+    connect(ui->navigationList, &QListWidget::currentRowChanged, this, &Vireon::onNavigationRowChanged);
+}
+
+// Title and navigation rows in the current language and display size. The
+// list's signals stay blocked so that a rebuild never switches pages: the
+// language page that caused it may be running one of its own slots.
+void Vireon::refreshChrome()
+{
+    if (m_rebuildingChrome)
+        return;
+    m_rebuildingChrome = true;
+    setWindowTitle(QStringLiteral("Vireon %1").arg(Common::getInstance()->getVersion()));
+    NavigationList::rebuild(ui->navigationList, SystemConfig::getInstance()->getFontSize(), m_currentPageId);
+    m_rebuildingChrome = false;
+}
+
+QString Vireon::styleSheetResource(int fontSize)
+{
+    switch (fontSize & 0xff) {
+    case 0:
+        return QStringLiteral(":/qss/app-small.css");
+    case 2:
+        return QStringLiteral(":/qss/app-max.css");
+    default:
+        return QStringLiteral(":/qss/app.css");
+    }
+}
+
+void Vireon::applyStyle(int fontSize)
+{
+    QFile file(styleSheetResource(fontSize));
+    QString sheet;
+    if (file.open(QIODevice::ReadOnly))
+        sheet = QString::fromLatin1(file.readAll());
+    else
+        qDebug() << "ERR: cannot open style sheet" << file.fileName();
+    qApp->setStyleSheet(sheet);
+    qApp->setPalette(QPalette(QColor(QStringLiteral("#F0F0F0"))));
+}
+
+QSize Vireon::reportDialogSize()
+{
+    QSize screen(kReportMaxWidth, kReportMaxHeight);
+    if (QScreen *primary = QGuiApplication::primaryScreen())
+        screen = primary->size();
+    return QSize(qMin(screen.width(), kReportMaxWidth), qMin(screen.height(), kReportMaxHeight));
+}
+
+bool Vireon::isNavigationEnabled() const { return ui->navigationList->isEnabled(); }
+
+void Vireon::start()
+{
+    switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+    centreOnScreen();
+    show();
+    LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START);
+    LogOpt::getInstance()->writeLog(LogOpt::LOG_SHUTDOWN_FLAG_SET);
+    Common::getInstance()->delayMs(100);
+    sendCtlCmdSlot(Cmd_ConnectInstrument, QVariant(-1));
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &Vireon::deal_app_quit);
+}
+
+void Vireon::centreOnScreen()
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect box = frameGeometry();
+        box.moveCenter(screen->availableGeometry().center());
+        move(box.topLeft());
+    }
+}
+
+void Vireon::onNavigationRowChanged(int row)
+{
+    const int pageId = NavigationList::pageOfRow(row);
+    if (pageId >= 0)
+        switchFunctionWidgetSlot(pageId);
+    // A refused or failed switch leaves the row of the page still shown.
+    if (m_currentPageId != pageId) {
+        const QSignalBlocker blocker(ui->navigationList);
+        ui->navigationList->setCurrentRow(NavigationList::rowOfPage(m_currentPageId));
+    }
+}
+
+void Vireon::switchFunctionWidgetSlot(int id)
+{
+    if (m_currentPage && !m_currentPage->canSwitchWidget(false))
+        return;
+    IFunWidget *page = FunWidgetFactory::getFunWidget(static_cast<IFunWidget::WidgetType>(id));
+    if (!page || page == m_currentPage)
+        return;
+    if (IFunWidget *old = m_currentPage) {
+        disconnect(old, &IFunWidget::sendCmd, this, &Vireon::sendCtlCmdSlot);
+        disconnect(old, &IFunWidget::switchDialogWidget, this, &Vireon::switchDialogWidgetSlot);
+        disconnect(old, &IFunWidget::switchFunctionWidget, this, &Vireon::switchFunctionWidgetSlot);
+        old->releaseInstance();
+        if (m_currentPageId != IFunWidget::WGT_MAINMENU)
+            m_previousPages << m_currentPageId;
+    }
+    connect(page, &IFunWidget::sendCmd, this, &Vireon::sendCtlCmdSlot);
+    connect(page, &IFunWidget::switchDialogWidget, this, &Vireon::switchDialogWidgetSlot);
+    connect(page, &IFunWidget::switchFunctionWidget, this, &Vireon::switchFunctionWidgetSlot);
+    m_currentPage = page;
+    m_currentPageId = id;
+    page->initWidget();
+    // The scroll area deletes the page it held, unless that page's own
+    // release deleted it already.
+    ui->pageScrollArea->setWidget(page);
+    page->show();
+    const QSignalBlocker blocker(ui->navigationList);
+    ui->navigationList->setCurrentRow(NavigationList::rowOfPage(id));
+}
+
+void Vireon::closeDialog(IDialogWidget *dialog)
+{
+    // Disconnected first: a dialog reports DLG_EVENT_CLOSE from its
+    // destructor, which must not be taken for the dialog opened after it.
+    disconnect(dialog, nullptr, this, nullptr);
+    dialog->close();
+}
+
+void Vireon::switchDialogWidgetSlot(int type, QVariant data)
+{
+    if (IDialogWidget *old = m_dialog) {
+        m_dialog.clear();
+        closeDialog(old);
+    }
+    IDialogWidget *dialog = DialogWidgetFactory::getDialogWidget(static_cast<IDialogWidget::DialogType>(type));
+    if (!dialog)
+        return;
+    m_dialog = dialog;
+    connect(dialog, &IDialogWidget::sendEvent, this, &Vireon::funDialogEventSlot);
+    connect(dialog, &IDialogWidget::sendCmd, this, &Vireon::sendCtlCmdSlot);
+    dialog->updateDialog(data);
+    if (m_dialog != dialog)
+        return; // it ended itself while being filled
+    dialog->setWindowFlags(dialog->windowFlags() | Qt::Window);
+    if (type == IDialogWidget::DLG_SAMPLE_REPORT) {
+        dialog->setWindowTitle(tr("報告"));
+        dialog->resize(reportDialogSize());
+        dialog->setMaximumSize(kReportMaxWidth, kReportMaxHeight);
+    } else {
+        dialog->setWindowTitle(tr("查詢"));
+    }
+    dialog->show();
+}
+
+void Vireon::funDialogEventSlot(int type)
+{
+    // Only the dialog that is open now may end itself.
+    QObject *from = sender();
+    if (!m_dialog || (from && from != static_cast<QObject *>(m_dialog.data())))
+        return;
+    if (type < IDialogWidget::DLG_EVENT_CLOSE || type > IDialogWidget::DLG_EVENT_RESULT_FALSE)
+        return;
+    if (m_currentPage)
+        m_currentPage->show();
+    IDialogWidget *dialog = m_dialog;
+    m_dialog.clear();
+    disconnect(dialog, nullptr, this, nullptr);
+    // Closed on the next turn of the event loop: the event may come from the
+    // dialog's destructor, and the timer dies with the dialog in that case.
+    QTimer::singleShot(0, dialog, [dialog]() { dialog->close(); });
+    if (!m_currentPage)
+        return;
+    if (type == IDialogWidget::DLG_EVENT_UPDATE)
+        m_currentPage->updateWidget();
+    else if (type == IDialogWidget::DLG_EVENT_RESULT_TRUE)
+        m_currentPage->dialogEventHandle(true);
+    else if (type == IDialogWidget::DLG_EVENT_RESULT_FALSE)
+        m_currentPage->dialogEventHandle(false);
+}
+
+void Vireon::sendCtlCmdSlot(int cmd, QVariant data)
+{
+    switch (cmd) {
+    case Cmd_ConnectInstrument:
+    case Cmd_FetchDataFile:
+        ensureNetworkThread();
+        emit netSendSig(cmd, QVariant(-1));
+        break;
+    case Cmd_ScanInstrument:
+        m_linkStatus->beginScan();
+        ui->navigationList->setEnabled(false);
+        ensureNetworkThread();
+        emit netSendSig(cmd, QVariant(-1));
+        break;
+    case Cmd_getUpgradePackageInfo:
+    case Cmd_DownloadOtaFile:
+        emit sendHttpRequest(cmd, data);
+        break;
+    case Cmd_EnableNavigation:
+        ui->navigationList->setEnabled(data.toBool());
+        break;
+    default:
+        sendDirect(cmd, data);
+        break;
+    }
+}
+
+// Commands the window does not route itself. The worker's sockets belong to
+// its thread, so the call is queued there rather than made from here.
+void Vireon::sendDirect(int cmd, const QVariant &data)
+{
+    ensureNetworkThread();
+    NetlPortProc *worker = NetlPortProc::getInstance();
+    QMetaObject::invokeMethod(
+        worker, [worker, cmd, data]() { worker->sendCtlCmd(cmd, data, QString()); }, Qt::QueuedConnection);
+}
+
+void Vireon::ensureNetworkThread()
+{
+    if (m_netThread || m_quitDone)
+        return;
+    NetlPortProc *worker = NetlPortProc::getInstance();
+    m_netThread = new QThread(this);
+    m_netThread->setObjectName(QStringLiteral("NetworkWorker"));
+    worker->moveToThread(m_netThread);
+    connect(this, &Vireon::netSendSig, worker, &NetlPortProc::netCommandSlot, Qt::QueuedConnection);
+    connect(worker, &NetlPortProc::sendnetEvent, this, &Vireon::networkEventSlot, Qt::QueuedConnection);
+    connect(worker, &NetlPortProc::databaseFileReceived, this, &Vireon::onDatabaseFileReceived,
+            Qt::QueuedConnection);
+    m_netThread->start();
+}
+
+void Vireon::networkEventSlot(int id, QVariant data)
+{
+    if (id == NetEvt_LinkState && !m_linkStatus->isScanning()) {
+        if (data.toBool()) {
+            m_linkStatus->linkUp();
+            return;
+        }
+        m_linkStatus->linkDown();
+    } else if (id == NetEvt_ScanFinished) {
+        m_linkStatus->endScan();
+        ui->navigationList->setEnabled(true);
+    }
+    passOnNetEvent(id, data);
+}
+
+void Vireon::passOnNetEvent(int id, const QVariant &data)
+{
+    if (m_dialog) {
+        m_dialog->netEventHandle(id, data);
+        // A transfer that completes under an open dialog must still reach
+        // the page that waits for it.
+        if (id == NetEvt_FileProgress && m_currentPage)
+            m_currentPage->netEventHandle(id, data);
+        return;
+    }
+    if (m_currentPage)
+        m_currentPage->netEventHandle(id, data);
+}
+
+void Vireon::onDatabaseFileReceived(const QString &tempPath, qint64 totalBytes)
+{
+    DbManage *db = DbManage::instance();
+    const bool installed = db && db->replaceDatabase(tempPath);
+    if (!QFile::remove(tempPath) && QFile::exists(tempPath))
+        qDebug() << "ERR: cannot remove the received file" << tempPath;
+    if (!installed) {
+        qDebug() << "ERR: the received database was not installed; the current one stays" << tempPath;
+        (new MessageDialog(tr("接收的資料庫檔案無效，未能更新數據，原有數據保持不變"), MessageDialog::MODE_OK, true,
+                           QString(), nullptr))
+            ->exec();
+        return;
+    }
+    qDebug() << "Vireon: received database installed," << totalBytes << "bytes";
+    networkEventSlot(NetEvt_FileProgress, TransferProgress{totalBytes, totalBytes}.encode());
+}
+
+void Vireon::httpEventSlot(int id, QVariant data)
+{
+    if (id < HttpEvt_VersionInfo || id > HttpEvt_DownloadProgress || !m_currentPage)
+        return;
+    if (m_currentPageId == IFunWidget::WGT_CHECK_UPDATE) {
+        m_currentPage->httpEventHandle(id, data);
+        return;
+    }
+    if (id != HttpEvt_VersionInfo)
+        return;
+    const QVariantList list = data.toList();
+    bool ok = false;
+    const int code = list.isEmpty() ? -1 : list.first().toInt(&ok);
+    if (!ok || code != 0)
+        return;
+    updateAvailable = true;
+    (new MessageDialog(tr("伺服器存在軟件更新，請及時更新！"), MessageDialog::MODE_OK, true, QString(), nullptr))->exec();
+}
+
+void Vireon::deal_app_quit()
+{
+    if (m_quitDone)
+        return;
+    m_quitDone = true;
+    if (m_netThread && m_netThread->isRunning()) {
+        // Delivered and handled before the thread stops, so the worker closes
+        // its sockets and any transfer inside its own thread.
+        NetlPortProc *worker = NetlPortProc::getInstance();
+        QMetaObject::invokeMethod(
+            worker, [worker]() { worker->netCommandSlot(Cmd_CloseLink, QVariant(-1)); },
+            Qt::BlockingQueuedConnection);
+    }
+    for (QThread *thread : {m_httpThread.data(), m_netThread.data()}) {
+        if (thread) {
+            thread->exit();
+            thread->wait();
+        }
+    }
+    qDebug() << "void Vireon::deal_app_quit()" << "worker threads stopped";
+}
+
+void Vireon::changeEvent(QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::LanguageChange && !m_rebuildingChrome) {
+        ui->retranslateUi(this);
+        m_linkStatus->retranslate();
+    }
+    if (type == QEvent::LanguageChange || type == QEvent::StyleChange)
+        refreshChrome();
+    QMainWindow::changeEvent(event);
+}
