@@ -82,7 +82,6 @@ private:
 // window does.
 class EventLog : public QObject
 {
-    Q_OBJECT
 public:
     struct Event {
         int id;
@@ -118,27 +117,33 @@ public:
 };
 
 // The worker in its own thread, commanded through a queued signal.
-class WorkerRig : public QObject
+class WorkerRig
 {
-    Q_OBJECT
 public:
     WorkerRig()
     {
         proc = NetlPortProc::getInstance();
         thread.setObjectName(QStringLiteral("network"));
         proc->moveToThread(&thread);
-        connect(this, &WorkerRig::netSendSig, proc, &NetlPortProc::netCommandSlot, Qt::QueuedConnection);
-        connect(proc, &NetlPortProc::sendnetEvent, &log, &EventLog::record, Qt::QueuedConnection);
+        QObject::connect(
+            proc, &NetlPortProc::sendnetEvent, &log, [this](int id, QVariant data) { log.record(id, data); },
+            Qt::QueuedConnection);
         thread.start();
     }
-    ~WorkerRig() override
+    ~WorkerRig()
     {
-        emit netSendSig(Cmd_CloseLink, QVariant(-1));
+        command(Cmd_CloseLink);
         flush();
         thread.quit();
         thread.wait();
     }
-    void command(int cmd) { emit netSendSig(cmd, QVariant(-1)); }
+    // Queued into the worker thread, as the main window's netSendSig does.
+    void command(int cmd)
+    {
+        NetlPortProc *target = proc;
+        QMetaObject::invokeMethod(
+            proc, [target, cmd]() { target->netCommandSlot(cmd, QVariant(-1)); }, Qt::QueuedConnection);
+    }
     // Waits until the worker has handled everything sent so far, then delivers
     // the events it emitted meanwhile.
     void flush()
@@ -150,9 +155,6 @@ public:
     NetlPortProc *proc = nullptr;
     QThread thread;
     EventLog log;
-
-signals:
-    void netSendSig(int cmd, QVariant data);
 };
 
 // One fake instrument process; killed when it goes out of scope.
