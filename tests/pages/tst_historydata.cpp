@@ -1,0 +1,501 @@
+#include "support/testenv.h"
+
+#include "pages/historyfixture.h"
+
+#include "core/common.h"
+#include "core/messageids.h"
+#include "core/sampletext.h"
+#include "core/systemconfig.h"
+#include "database/sampleinfoaccess.h"
+#include "database/sampleinfomodel.h"
+#include "link/netlportproc.h"
+#include "link/transferprogress.h"
+#include "pages/historydata.h"
+#include "shell/idialogwidget.h"
+#include "shell/widgets/choosedialog.h"
+#include "shell/widgets/messagedialog.h"
+
+#include <QAction>
+#include <QHelpEvent>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QThread>
+#include <QTimer>
+
+using HistoryFixture::row;
+
+class TestHistoryData : public QObject
+{
+    Q_OBJECT
+
+private:
+    DbManage *m_db = nullptr;
+    HistoryData *m_page = nullptr;
+
+    HistoryData *openPage()
+    {
+        m_page = HistoryData::getInstance();
+        m_page->resize(800, 480);
+        m_page->initWidget();
+        m_page->show();
+        if (!QTest::qWaitForWindowExposed(m_page))
+            qWarning() << "page not exposed";
+        return m_page;
+    }
+    QTableView *view() const { return m_page->findChild<QTableView *>(QStringLiteral("tableView")); }
+    QPushButton *button(const char *name) const { return m_page->findChild<QPushButton *>(QLatin1String(name)); }
+    QString text(int r, int c) const { return view()->model()->index(r, c).data().toString(); }
+    QString counter() const { return m_page->findChild<QLabel *>(QStringLiteral("testLab"))->text(); }
+    void select(int r, QItemSelectionModel::SelectionFlags how = QItemSelectionModel::ClearAndSelect)
+    {
+        view()->selectionModel()->select(view()->model()->index(r, 0), how | QItemSelectionModel::Rows);
+    }
+    void progress(qint64 received, qint64 total)
+    {
+        m_page->netEventHandle(NetEvt_FileProgress, TransferProgress{received, total}.encode());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_db = new DbManage;
+        QVERIFY(m_db->openDatabase());
+        QVERIFY(m_db->checkTables());
+    }
+    void cleanup()
+    {
+        if (HistoryData *page = HistoryData::getInstance())
+            page->releaseInstance();
+        m_page = nullptr;
+        MessageDialog::clearShownTexts();
+        SystemConfig::getInstance()->setTableViewOptType(0);
+    }
+    void cleanupTestCase() { delete m_db; }
+
+    void sampleTextRules()
+    {
+        const QStringList marks{"++", "-", "+", "+++", "*", "Invalid"};
+        for (int code = 0; code < 6; ++code)
+            QCOMPARE(SampleText::resultMark(code), marks.at(code));
+        for (int code : {-128, -1, 6, 9, 127, 255})
+            QVERIFY(SampleText::resultMark(code).isEmpty());
+
+        const QList<QPair<QString, int>> wells{{"0", 1}, {"7", 8}, {"8", 1}, {"15", 8}, {"-1", 0}, {"x", 1}, {"", 1}};
+        for (const auto &w : wells)
+            QCOMPARE(SampleText::wellNumber(w.first), w.second);
+
+        QCOMPARE(SampleText::ctText(41.0), QString("0"));
+        QCOMPARE(SampleText::ctText(40.99), QString("40.99"));
+        QCOMPARE(SampleText::ctText(12.3456789), QString("12.3457"));
+        QCOMPARE(SampleText::ctText(0.0), QString("0"));
+        QCOMPARE(SampleText::ctText(41.0000001), QString("41"));
+    }
+
+    // Newest key first, every column's text, codes outside 0-5, the not-done
+    // row left out, both date formats, the hidden export button.
+    void rowsRenderedFromDatabase()
+    {
+        const QString d = "20240301", t = "091500";
+        QVERIFY(HistoryFixture::replaceWith({
+            row("2024030100001", "S1", "0", 0, d, t, 41.0), row("2024030100002", "S1", "7", 1, d, t, 40.99),
+            row("2024030100003", "S1", "8", 2, d, t, 12.3456789), row("2024030100004", "S2", "15", 3, d, t, 0.0),
+            row("2024030100005", "S2", "-1", 4, d, t, 30.5), row("2024030100006", "S2", "x", 5, d, t, 25.0),
+            row("2024030100007", "S3", "3", 9, d, t, 22.0), row("2024030100008", "S3", "3", -3, d, t, 21.0),
+            row("2024030200001", "NOTDONE", "1", 0, "20240302", t, 20.0, 1, 0),
+        }));
+        TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
+        openPage();
+
+        QCOMPARE(view()->model()->rowCount(), 8);
+        QCOMPARE(counter(), QString("1/8"));
+        // row: key order descending; expected well, sample, ct, mark
+        const QList<QStringList> expected{
+            {"4", "S3", "21", ""},    {"4", "S3", "22", ""},  {"1", "S2", "25", "Invalid"}, {"0", "S2", "30.5", "*"},
+            {"8", "S2", "0", "+++"}, {"1", "S1", "12.3457", "+"}, {"8", "S1", "40.99", "-"}, {"1", "S1", "0", "++"},
+        };
+        for (int r = 0; r < expected.size(); ++r) {
+            QCOMPARE(text(r, 0), expected[r][0]);
+            QCOMPARE(text(r, 1), expected[r][1]);
+            QCOMPARE(text(r, 2), Common::getInstance()->getItemName(1));
+            QCOMPARE(text(r, 3), expected[r][2]);
+            QCOMPARE(text(r, 4), expected[r][3]);
+            QCOMPARE(text(r, 5), QString("2024-03-01 09:15:00"));
+            QCOMPARE(view()->model()->index(r, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+        }
+        QVERIFY(button("exportData")->isHidden());
+
+        TestEnv::seedIni({{"DateConfig/DateFormat", 4}});
+        m_page->initWidget();
+        QCOMPARE(text(0, 5), QString("01-03-2024 09:15:00"));
+        TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
+    }
+
+    void counterAndBlankRows()
+    {
+        // Three runs, one of them two samples at the same second.
+        QVector<DemoSampleRow> rows = HistoryFixture::runs("A", {"090000", "100000"}, 8);
+        for (int i = 0; i < 8; ++i)
+            rows << row(QString("2024030200%1").arg(i + 10, 3, 10, QChar('0')), i < 4 ? "B" : "C", QString::number(i),
+                        0, "20240302", "080000");
+        QVERIFY(HistoryFixture::replaceWith(rows));
+        openPage();
+        QCOMPARE(counter(), QString("3/24"));
+        QCOMPARE(view()->model()->rowCount(), 24);
+        m_page->releaseInstance();
+
+        QVERIFY(HistoryFixture::clear());
+        openPage();
+        auto *model = qobject_cast<QStandardItemModel *>(view()->model());
+        QCOMPARE(model->rowCount(), 100);
+        QCOMPARE(counter(), QString("0/0"));
+        QVERIFY(!button("btnQuery")->isEnabled());
+        QVERIFY(!button("btnReport1")->isEnabled());
+        QVERIFY(!button("btnCurve")->isEnabled());
+        QCOMPARE(model->item(50, 0)->flags(), Qt::ItemFlags(Qt::ItemIsSelectable));
+        QVERIFY(model->item(50, 0)->text().isEmpty());
+        QVERIFY(!model->item(50, 5));
+    }
+
+    // The buttons follow the selection model at once (no repaint), and a blank
+    // row selected through its empty date-time cell disables them and is
+    // ignored by the actions.
+    void buttonsFollowSelection()
+    {
+        QVector<DemoSampleRow> rows = HistoryFixture::runs("A", {"090000"}, 8);
+        rows += HistoryFixture::runs("B", {"100000"}, 8, "20240305");
+        QVERIFY(HistoryFixture::replaceWith(rows));
+        openPage();
+        select(3);
+        QVERIFY(button("btnReport1")->isEnabled());
+        QVERIFY(button("btnCurve")->isEnabled());
+        view()->selectionModel()->clearSelection();
+        QVERIFY(!button("btnReport1")->isEnabled());
+
+        // Filtered: 8 loaded records in 16 rows, rows 8-15 blank.
+        m_page->access()->m_bFilter = true;
+        m_page->access()->setFilter(QDate(2024, 3, 5), QDate(2024, 3, 5), "B", QString());
+        m_page->updateWidget();
+        QCOMPARE(view()->model()->rowCount(), 16);
+        QCOMPARE(counter(), QString("1/8"));
+        QCOMPARE(button("btnQuery")->text(), QString("取消查詢"));
+
+        const QModelIndex blankDate = view()->model()->index(12, 5);
+        view()->scrollTo(blankDate);
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->visualRect(blankDate).center());
+        QVERIFY(view()->selectionModel()->isSelected(blankDate));
+        QVERIFY(!button("btnReport1")->isEnabled());
+        QVERIFY(!button("btnCurve")->isEnabled());
+
+        QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
+        m_page->on_btnCurve_clicked();
+        m_page->on_btnReport1_clicked();
+        QCOMPARE(dialogs.count(), 0);
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
+    }
+
+    void selectionModesAndStoredSetting()
+    {
+        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("A", {"090000", "100000"}, 4)));
+        SystemConfig::getInstance()->setTableViewOptType(1);
+        openPage();
+        QCOMPARE(view()->selectionMode(), QAbstractItemView::MultiSelection);
+        select(1, QItemSelectionModel::Select);
+        select(5, QItemSelectionModel::Select);
+        QVERIFY(button("btnReport1")->isEnabled());
+        emit view()->doubleClicked(view()->model()->index(2, 2));
+        QVERIFY(!view()->selectionModel()->hasSelection());
+        QVERIFY(!button("btnReport1")->isEnabled());
+
+        auto *menu = view()->findChild<QMenu *>();
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions().at(0)->text(), QString("智慧模式"));
+        QCOMPARE(menu->actions().at(1)->text(), QString("選擇模式"));
+
+        // Over the first row no menu opens (slotContextMenu returns at once).
+        m_page->slotContextMenu(view()->visualRect(view()->model()->index(0, 1)).center());
+        QVERIFY(!menu->isVisible());
+
+        bool checkedSelectionMode = false;
+        QTimer::singleShot(0, this, [&]() {
+            QTRY_VERIFY(menu->isVisible());
+            checkedSelectionMode = menu->actions().at(1)->isChecked() && !menu->actions().at(0)->isChecked();
+            menu->actions().at(0)->trigger();
+            menu->close();
+        });
+        select(3);
+        m_page->slotContextMenu(view()->visualRect(view()->model()->index(2, 1)).center());
+        QVERIFY(checkedSelectionMode);
+        QCOMPARE(TestEnv::iniValue("SystemConfig/TableViewOptType").toInt(), 0);
+        QCOMPARE(view()->selectionMode(), QAbstractItemView::SingleSelection);
+        QVERIFY(!view()->selectionModel()->hasSelection());
+        QVERIFY(!menu->actions().at(0)->isChecked());
+        // Smart mode: a double-click no longer clears the selection.
+        select(3);
+        emit view()->doubleClicked(view()->model()->index(3, 2));
+        QVERIFY(view()->selectionModel()->hasSelection());
+    }
+
+    void progressAndReload()
+    {
+        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("A", {"090000"}, 5)));
+        openPage();
+        auto *bar = m_page->findChild<QProgressBar *>(QStringLiteral("serverProgressBar"));
+        auto *status = m_page->findChild<QLabel *>(QStringLiteral("serverStatusLabel"));
+
+        QSignalSpy commands(m_page, &HistoryData::sendCmd);
+        QTest::mouseClick(button("exportData_2"), Qt::LeftButton);
+        QCOMPARE(commands.count(), 1);
+        QCOMPARE(commands.at(0).at(0).toInt(), int(Cmd_FetchDataFile));
+        QCOMPARE(commands.at(0).at(1).toInt(), -1);
+        QVERIFY(!button("exportData_2")->isEnabled());
+
+        QAbstractItemModel *before = view()->model();
+        QVERIFY(HistoryFixture::insert(HistoryFixture::runs("B", {"100000"}, 3, "20240310")));
+        progress(1000, 5000);
+        QCOMPARE(bar->maximum(), 5000);
+        QCOMPARE(bar->value(), 1000);
+        QCOMPARE(view()->model(), before);
+        QCOMPARE(counter(), QString("1/5"));
+        QCOMPARE(status->text(), QString("接收進度"));
+        QVERIFY(!button("exportData_2")->isEnabled());
+
+        m_page->netEventHandle(NetEvt_LinkState, QVariant(false));
+        QCOMPARE(view()->model(), before);
+
+        progress(5000, 5000);
+        QCOMPARE(status->text(), QString("數據更新完成！"));
+        QVERIFY(button("exportData_2")->isEnabled());
+        QCOMPARE(counter(), QString("2/8"));
+        QCOMPARE(view()->model()->rowCount(), 8);
+
+        // From 2 GiB on both values are scaled together; below, exact.
+        const qint64 gib = Q_INT64_C(1) << 30;
+        progress(gib, 3 * gib);
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(qint64(bar->value()) * 3, qint64(bar->maximum()));
+        progress(7, 2147483647);
+        QCOMPARE(bar->maximum(), 2147483647);
+        QCOMPARE(bar->value(), 7);
+        progress(5 * gib, Q_INT64_C(1) << 62);
+        QVERIFY(bar->maximum() > 0 && bar->value() >= 0);
+    }
+
+    void reportAndCurveActions()
+    {
+        // Smart mode: a run of 6, one of 9, and two one-second-apart runs.
+        QVector<DemoSampleRow> rows = HistoryFixture::runs("SIX", {"090000"}, 6, "20240301");
+        rows += HistoryFixture::runs("NINE", {"090000"}, 9, "20240302");
+        rows += HistoryFixture::runs("TWO", {"120000", "120001"}, 1, "20240303");
+        QVERIFY(HistoryFixture::replaceWith(rows));
+        openPage();
+        QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
+
+        auto rowOf = [&](const QString &key) {
+            for (int r = 0; r < view()->model()->rowCount(); ++r) {
+                if (m_page->access()->m_listModel.at(r)->Key == key)
+                    return r;
+            }
+            return -1;
+        };
+        select(rowOf("2024030100003"));
+        m_page->on_btnReport1_clicked();
+        QCOMPARE(dialogs.count(), 1);
+        QCOMPARE(dialogs.at(0).at(0).toInt(), int(IDialogWidget::DLG_SAMPLE_REPORT));
+        QCOMPARE(dialogs.at(0).at(1).toStringList(),
+                 QStringList({"2024030100006", "2024030100005", "2024030100004", "2024030100003", "2024030100002",
+                              "2024030100001"}));
+
+        select(rowOf("2024030200004"));
+        MessageDialog::pushNextAnswer(1);
+        m_page->on_btnReport1_clicked();
+        QCOMPARE(dialogs.count(), 1);
+        QCOMPARE(MessageDialog::shownTexts(), QStringList{"配對的數據記錄不能超過8條!"});
+
+        select(rowOf("2024030300002"));
+        m_page->on_btnReport1_clicked();
+        QCOMPARE(dialogs.takeLast().at(1).toStringList(), QStringList{"2024030300002"});
+        m_page->on_btnCurve_clicked();
+        QCOMPARE(dialogs.last().at(0).toInt(), int(IDialogWidget::DLG_SAMLPLE_SPLINE));
+        QCOMPARE(dialogs.takeLast().at(1).toString(), QString("2024030300002"));
+    }
+
+    void selectionModePairing()
+    {
+        QVector<DemoSampleRow> rows = HistoryFixture::runs("A", {"091500"}, 3, "20240301");
+        rows += HistoryFixture::runs("B", {"100000"}, 2, "20240302");
+        rows << row("2024030300001", "A", "5", 0, "20240302", "100000");
+        QVERIFY(HistoryFixture::replaceWith(rows));
+        SystemConfig::getInstance()->setTableViewOptType(1);
+        openPage();
+        QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
+        auto rowOf = [&](const QString &key) {
+            const auto &list = m_page->access()->m_listModel;
+            for (int r = 0; r < list.size(); ++r) {
+                if (list.at(r)->Key == key)
+                    return r;
+            }
+            return -1;
+        };
+
+        // Three rows of two samples: choose the second sample (B).
+        view()->clearSelection();
+        select(rowOf("2024030100001"), QItemSelectionModel::Select);
+        select(rowOf("2024030200002"), QItemSelectionModel::Select);
+        select(rowOf("2024030200001"), QItemSelectionModel::Select);
+        ChooseDialog::pushNextAnswer(1);
+        m_page->on_btnReport1_clicked();
+        QCOMPARE(ChooseDialog::lastItems(), QStringList({"A", "B"}));
+        QCOMPARE(ChooseDialog::lastText(), QString("選擇了多個樣本，\n請選擇需要列印報告的樣本"));
+        QCOMPARE(dialogs.count(), 1);
+        QCOMPARE(dialogs.takeFirst().at(1).toStringList(), QStringList({"2024030200002", "2024030200001"}));
+
+        // Cancelling the sample choice sends nothing and says nothing.
+        ChooseDialog::pushNextAnswer(-1);
+        m_page->on_btnReport1_clicked();
+        QCOMPARE(dialogs.count(), 0);
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
+
+        // One sample at two test times: the time choice lists both.
+        view()->clearSelection();
+        select(rowOf("2024030100002"), QItemSelectionModel::Select);
+        select(rowOf("2024030300001"), QItemSelectionModel::Select);
+        ChooseDialog::pushNextAnswer(1);
+        m_page->on_btnReport1_clicked();
+        QCOMPARE(ChooseDialog::lastItems(), QStringList({"2024-03-01 09:15:00", "2024-03-02 10:00:00"}));
+        QCOMPARE(ChooseDialog::lastText(), QString("樣本測試時間不同，\n請選擇需要列印報告的時間"));
+        QCOMPARE(dialogs.takeFirst().at(1).toStringList(), QStringList{"2024030300001"});
+    }
+
+    // Reloads replace the model, selection model and nothing else accumulates.
+    void reloadsKeepOwnershipBounded()
+    {
+        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("A", {"090000"}, 8)));
+        openPage();
+        QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const int actions = m_page->findChildren<QAction *>().size();
+        const int selectionModels = m_page->findChildren<QItemSelectionModel *>().size();
+        for (int i = 0; i < 5; ++i) {
+            progress(10, 10);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(m_page->findChildren<QStandardItemModel *>().size(), 1);
+        QCOMPARE(m_page->findChildren<QAction *>().size(), actions);
+        QCOMPARE(m_page->findChildren<QItemSelectionModel *>().size(), selectionModels);
+        // The buttons still follow the selection after the reloads.
+        select(2);
+        QVERIFY(button("btnReport1")->isEnabled());
+        QTest::mouseClick(button("btnQuery"), Qt::LeftButton);
+        QCOMPARE(dialogs.count(), 1);
+        QCOMPARE(dialogs.at(0).at(1).value<QObject *>(), static_cast<QObject *>(m_page->access()));
+    }
+
+    void floatingLabel()
+    {
+        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("LONGSAMPLEID", {"090000"}, 3)));
+        SystemConfig *config = SystemConfig::getInstance();
+        config->setSystemLanguage(1);
+        config->setFontSize(1);
+        openPage();
+        QCOMPARE(m_page->labelCharWidth(), 9);
+        config->setSystemLanguage(0);
+        config->setFontSize(2);
+        m_page->initWidget();
+        QCOMPARE(m_page->labelCharWidth(), 25);
+        config->setFontSize(1);
+        m_page->initWidget();
+        QCOMPARE(m_page->labelCharWidth(), 20);
+
+        auto *label = view()->findChild<QLabel *>(QStringLiteral("show_lab"));
+        QVERIFY(label);
+        const QPoint at = view()->visualRect(view()->model()->index(1, 1)).center();
+        QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view()->viewport(), &move);
+        QHelpEvent tip(QEvent::ToolTip, at, view()->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(view()->viewport(), &tip);
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), QString("LONGSAMPLEID"));
+        QCOMPARE(label->width(), 12 * 20);
+        QCOMPARE(label->pos(), QPoint(at.x() - 12 * 20 / 2, at.y()));
+        QCoreApplication::sendEvent(view()->viewport(), &move);
+        QVERIFY(!label->isVisible());
+        config->setSystemLanguage(0);
+    }
+
+    // End to end on loopback: "更新數據" makes the fake instrument upload a
+    // demo database; the GUI side installs it (as the main window does) and
+    // delivers the final progress event; the table then shows its rows.
+    void fetchFromFakeInstrument()
+    {
+        const QString upload = TestEnv::instance()->path("upload_source.db");
+        const int written = DemoDataBuilder::build(upload, 6, 42);
+        QVERIFY(written > 0);
+        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("OLD", {"090000"}, 2)));
+        const QString fakeIp = "127.0.0.23";
+        TestEnv::seedIni({{"NetConfig/HostAddress", fakeIp}, {"NetConfig/HostPort", 47311}});
+        NetlPortProc::setUploadPortForTesting(47312);
+
+        QProcess fake;
+        fake.start(TestEnv::toolPath("fake_instrument"),
+                   {"--address", fakeIp, "--port", "47311", "--upload", upload, "--upload-name", "AppDatabase.db",
+                    "--upload-port", "47312"});
+        QVERIFY2(fake.waitForStarted(), qPrintable(TestEnv::toolPath("fake_instrument")));
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += fake.readAllStandardOutput()).contains("READY"), 10000);
+
+        QThread thread;
+        NetlPortProc *worker = NetlPortProc::getInstance();
+        worker->moveToThread(&thread);
+        thread.start();
+        openPage();
+        bool linkUp = false;
+        bool installed = false;
+        connect(worker, &NetlPortProc::sendnetEvent, m_page, [&](int id, QVariant data) {
+            if (id == NetEvt_LinkState && data.toBool())
+                linkUp = true;
+            m_page->netEventHandle(id, data);
+        });
+        connect(worker, &NetlPortProc::databaseFileReceived, m_page, [&](QString tempPath, qint64 total) {
+            installed = m_db->replaceDatabase(tempPath);
+            QFile::remove(tempPath);
+            m_page->netEventHandle(NetEvt_FileProgress, TransferProgress{total, total}.encode());
+        });
+        connect(m_page, &HistoryData::sendCmd, worker, &NetlPortProc::netCommandSlot);
+
+        QMetaObject::invokeMethod(worker, "netCommandSlot", Qt::QueuedConnection, Q_ARG(int, Cmd_ConnectInstrument),
+                                  Q_ARG(QVariant, QVariant(-1)));
+        QTRY_VERIFY_WITH_TIMEOUT(linkUp, 10000);
+        QCOMPARE(counter(), QString("1/2"));
+        QTest::mouseClick(button("exportData_2"), Qt::LeftButton);
+        QVERIFY(!button("exportData_2")->isEnabled());
+        auto *status = m_page->findChild<QLabel *>(QStringLiteral("serverStatusLabel"));
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("數據更新完成！"), 20000);
+        QVERIFY(installed);
+        QVERIFY(button("exportData_2")->isEnabled());
+        QCOMPARE(SampleInfoAccess::getCount(), written);
+        QCOMPARE(counter().section('/', 1).toInt(), written);
+        QCOMPARE(view()->model()->rowCount(), written);
+        QVERIFY(!text(0, 1).isEmpty());
+        QVERIFY(!text(0, 1).startsWith("OLD"));
+
+        disconnect(worker, nullptr, m_page, nullptr);
+        QMetaObject::invokeMethod(worker, "netCommandSlot", Qt::BlockingQueuedConnection, Q_ARG(int, Cmd_CloseLink),
+                                  Q_ARG(QVariant, QVariant(-1)));
+        thread.quit();
+        QVERIFY(thread.wait(5000));
+        fake.kill();
+        fake.waitForFinished(5000);
+        TestEnv::seedIni(TestEnv::loopbackSettings());
+    }
+};
+
+VIREON_TEST_MAIN(TestHistoryData)
+#include "tst_historydata.moc"

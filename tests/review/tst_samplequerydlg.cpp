@@ -1,0 +1,256 @@
+#include "support/testenv.h"
+
+#include "pages/historyfixture.h"
+
+#include "core/systemconfig.h"
+#include "database/sampleinfoaccess.h"
+#include "database/sampleinfomodel.h"
+#include "pages/historydata.h"
+#include "review/samplequerydlg.h"
+#include "shell/widgets/messagedialog.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+
+using HistoryFixture::row;
+
+class TestSampleQueryDlg : public QObject
+{
+    Q_OBJECT
+
+private:
+    DbManage *m_db = nullptr;
+    QPointer<SampleQueryDlg> m_routed; // the dialog the stand-in router opened
+
+    template <typename T>
+    static T *child(QWidget *w, const char *name)
+    {
+        return w->findChild<T *>(QLatin1String(name));
+    }
+    static void click(SampleQueryDlg *dlg) { QTest::mouseClick(child<QPushButton>(dlg, "btnQuery"), Qt::LeftButton); }
+    static QDate day(int d) { return QDate(2024, 3, d); }
+
+    // What the main window does: a new dialog per request; UPDATE closes it
+    // and refreshes the page, CLOSE closes it. The CLOSE a dialog sends from
+    // its destructor must not close it again, hence hide + deleteLater.
+    void route(HistoryData *page)
+    {
+        connect(page, &HistoryData::switchDialogWidget, this, [this, page](int type, QVariant data) {
+            QCOMPARE(type, int(IDialogWidget::DLG_SAMPLE_QUERY));
+            auto *dlg = new SampleQueryDlg(nullptr);
+            m_routed = dlg;
+            QPointer<HistoryData> target(page);
+            connect(dlg, &IDialogWidget::sendEvent, this, [this, target](int event) {
+                if (m_routed) {
+                    m_routed->hide();
+                    m_routed->deleteLater();
+                }
+                if (event == IDialogWidget::DLG_EVENT_UPDATE && target)
+                    target->updateWidget();
+            });
+            dlg->updateDialog(data);
+            dlg->show();
+        });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_db = new DbManage;
+        QVERIFY(m_db->openDatabase());
+        QVERIFY(m_db->checkTables());
+        QVERIFY(HistoryFixture::replaceWith({
+            row("2024030100001", "1A", "0", 0, "20240301", "090000"),
+            row("2024030100002", "1A", "1", 1, "20240301", "090000"),
+            row("2024030100003", "21A9", "0", 2, "20240301", "100000"),
+            row("2024030200001", "O'Brien", "0", 0, "20240302", "090000"),
+            row("2024030200002", "O'Brien", "1", 1, "20240302", "090000"),
+            row("2024030300001", "B1", "0", 0, "20240303", "090000"),
+            row("2024030300002", "B1", "1", 0, "20240303", "090000", 41.0, 1, 0),
+            row(QDate::currentDate().addDays(3).toString("yyyyMMdd") + "00001", "FUTURE", "0", 0,
+                QDate::currentDate().addDays(3).toString("yyyyMMdd"), "090000"),
+        }));
+    }
+    void cleanup()
+    {
+        if (HistoryData *page = HistoryData::getInstance())
+            page->releaseInstance();
+        delete m_routed.data();
+        MessageDialog::clearShownTexts();
+    }
+    void cleanupTestCase() { delete m_db; }
+
+    // Only a live access object is accepted; anything else closes at once.
+    void payloadMustBeTheAccessObject()
+    {
+        SampleInfoAccess access;
+        auto *dead = new SampleInfoAccess;
+        QPointer<QObject> gone(dead);
+        delete dead;
+        QObject other;
+        const QList<QVariant> refused{
+            QVariant(int(quintptr(&access))), QVariant(-1), QVariant::fromValue<QObject *>(&other),
+            QVariant::fromValue<QObject *>(nullptr), QVariant::fromValue(gone), QVariant()};
+        for (const QVariant &payload : refused) {
+            SampleQueryDlg dlg;
+            QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
+            dlg.updateDialog(payload);
+            QCOMPARE(events.count(), 1);
+            QCOMPARE(events.at(0).at(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
+        }
+
+        TestEnv::seedIni({{"DateConfig/DateFormat", 4}});
+        SampleQueryDlg dlg;
+        QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
+        dlg.updateDialog(QVariant::fromValue<QObject *>(&access));
+        QCOMPARE(events.count(), 0);
+        QCOMPARE(child<QTabWidget>(&dlg, "tabWidget")->currentIndex(), 0);
+        for (const char *name : {"nu_startDateEdit", "nu_endDateEdit", "nu_startDateEdit_4", "nu_endDateEdit_4"}) {
+            QCOMPARE(child<QDateEdit>(&dlg, name)->displayFormat(), QString("dd-MM-yyyy"));
+            QCOMPARE(child<QDateEdit>(&dlg, name)->date(), QDate::currentDate());
+        }
+        TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
+    }
+
+    // Each tab's checks: the message, no event, the filter untouched.
+    void inputChecksPerTab()
+    {
+        SampleInfoAccess access;
+        SampleQueryDlg dlg;
+        dlg.updateDialog(QVariant::fromValue<QObject *>(&access));
+        QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
+        auto *tabs = child<QTabWidget>(&dlg, "tabWidget");
+
+        auto expectMessage = [&](const QString &text) {
+            MessageDialog::clearShownTexts();
+            MessageDialog::pushNextAnswer(1);
+            click(&dlg);
+            QCOMPARE(MessageDialog::shownTexts(), QStringList{text});
+            QCOMPARE(events.count(), 0);
+            QVERIFY(!access.m_bFilter);
+            QVERIFY(access.m_strFilter.isEmpty());
+        };
+        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->setText("1A");
+        child<QDateEdit>(&dlg, "nu_startDateEdit")->setDate(day(5));
+        child<QDateEdit>(&dlg, "nu_endDateEdit")->setDate(day(4));
+        expectMessage("起止日期輸入錯誤，請重新輸入!");
+        child<QDateEdit>(&dlg, "nu_endDateEdit")->setDate(day(5));
+        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->clear();
+        expectMessage("樣本ID輸入錯誤，請重新輸入!");
+        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->setText("1A");
+        expectMessage("未查詢到滿足條件的數據!");
+
+        tabs->setCurrentIndex(1);
+        expectMessage("樣本ID輸入錯誤，請重新輸入!");
+        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit_2")->setText("FUTURE");
+        expectMessage("未查詢到滿足條件的數據!");
+
+        tabs->setCurrentIndex(2);
+        child<QDateEdit>(&dlg, "nu_startDateEdit_4")->setDate(day(2));
+        child<QDateEdit>(&dlg, "nu_endDateEdit_4")->setDate(day(1));
+        expectMessage("起止日期輸入錯誤，請重新輸入!");
+
+        // A one-day range on the first tab is accepted.
+        tabs->setCurrentIndex(0);
+        child<QDateEdit>(&dlg, "nu_startDateEdit")->setDate(day(1));
+        child<QDateEdit>(&dlg, "nu_endDateEdit")->setDate(day(1));
+        click(&dlg);
+        QCOMPARE(events.count(), 1);
+        QCOMPARE(events.at(0).at(0).toInt(), int(IDialogWidget::DLG_EVENT_UPDATE));
+        QVERIFY(access.m_bFilter);
+        QCOMPARE(access.getModel(0, 100), 3);
+    }
+
+    // The time tab ignores whatever the first tab's sample field holds.
+    void timeTabFiltersByDateOnly()
+    {
+        SampleInfoAccess access;
+        SampleQueryDlg dlg;
+        dlg.updateDialog(QVariant::fromValue<QObject *>(&access));
+        QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
+        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->setText("O'Brien");
+        child<QTabWidget>(&dlg, "tabWidget")->setCurrentIndex(2);
+        child<QDateEdit>(&dlg, "nu_startDateEdit_4")->setDate(day(1));
+        child<QDateEdit>(&dlg, "nu_endDateEdit_4")->setDate(day(1));
+        click(&dlg);
+        QCOMPARE(events.count(), 1);
+        QCOMPARE(access.getModel(0, 100), 3);
+        QStringList ids;
+        for (const SampleInfoModel *m : access.m_listModel)
+            ids << m->SampleId;
+        QCOMPARE(ids, QStringList({"21A9", "1A", "1A"}));
+    }
+
+    // Page, dialog and router together: "1A" shows exactly what the dialog
+    // counted, "O'Brien" finds its rows, and "取消查詢" restores everything.
+    void queryFiltersThePageThenCancels()
+    {
+        HistoryData *page = HistoryData::getInstance();
+        page->initWidget();
+        route(page);
+        auto *query = child<QPushButton>(page, "btnQuery");
+        auto *counter = child<QLabel>(page, "testLab");
+        QCOMPARE(counter->text(), QString("5/7"));
+
+        for (const QString &id : {QString("1A"), QString("O'Brien")}) {
+            SampleInfoAccess probe;
+            const int expected = probe.getFilterCount(QDate(1970, 1, 1), QDate::currentDate(), id, QString());
+            QVERIFY(expected > 0);
+            QTest::mouseClick(query, Qt::LeftButton);
+            QVERIFY(m_routed);
+            child<QTabWidget>(m_routed, "tabWidget")->setCurrentIndex(1);
+            child<QLineEdit>(m_routed, "ch_sampleIdLineEdit_2")->setText(id);
+            click(m_routed);
+            QCOMPARE(page->access()->m_listModel.size(), expected);
+            for (const SampleInfoModel *m : page->access()->m_listModel)
+                QVERIFY(m->SampleId.contains(id));
+            QCOMPARE(counter->text().section('/', 1), QString::number(expected));
+            QCOMPARE(query->text(), QString("取消查詢"));
+            QCOMPARE(page->findChild<QTableView *>("tableView")->model()->rowCount(), 7);
+
+            QTest::mouseClick(query, Qt::LeftButton);
+            QCOMPARE(query->text(), QString("查詢"));
+            QCOMPARE(counter->text(), QString("5/7"));
+            QTRY_VERIFY(!m_routed);
+        }
+        QCOMPARE(SampleInfoAccess::getCount(), 7);
+    }
+
+    // The dialog is not modal: the page (and its access object) may go first.
+    void dialogOutlivesPage()
+    {
+        HistoryData *page = HistoryData::getInstance();
+        page->initWidget();
+        route(page);
+        QTest::mouseClick(child<QPushButton>(page, "btnQuery"), Qt::LeftButton);
+        QPointer<SampleQueryDlg> dlg = m_routed;
+        QVERIFY(dlg);
+        page->releaseInstance();
+        QVERIFY(!HistoryData::getInstance() || HistoryData::getInstance() != page);
+        QSignalSpy events(dlg.data(), &IDialogWidget::sendEvent);
+        child<QTabWidget>(dlg, "tabWidget")->setCurrentIndex(1);
+        child<QLineEdit>(dlg, "ch_sampleIdLineEdit_2")->setText("1A");
+        click(dlg);
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
+        QCOMPARE(events.value(0).value(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
+        QTRY_VERIFY(!dlg);
+
+        // Without anyone routing its events the dialog still closes itself.
+        auto *access = new SampleInfoAccess;
+        QPointer<SampleQueryDlg> lone = new SampleQueryDlg;
+        lone->updateDialog(QVariant::fromValue<QObject *>(access));
+        lone->show();
+        delete access;
+        click(lone);
+        QTRY_VERIFY(!lone);
+    }
+};
+
+VIREON_TEST_MAIN(TestSampleQueryDlg)
+#include "tst_samplequerydlg.moc"
