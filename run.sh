@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program on a loopback demo.
+# Installs what is missing, builds, and starts the program on a loopback demo:
+# a fake instrument on 127.0.0.2 plays the analyser (it answers the connect
+# command and uploads a demo database on a data fetch), and the program runs
+# in ./run with a populated demo database.
 set -euo pipefail
 top=$(cd "$(dirname "$0")" && pwd)
 "$top/scripts/setup.sh"
 build=${VIREON_BUILD_DIR:-$top/build}
 export VIREON_LOOPBACK_ONLY=1
-mkdir -p "$top/run/app/config"
+run="$top/run"
+mkdir -p "$run/app/config" "$run/instrument"
+
 # The demo never talks to the LAN: the instrument and the PC are loopback.
-if [ ! -f "$top/run/app/config/SystemConfig.ini" ]; then
-    cat > "$top/run/app/config/SystemConfig.ini" <<'INI'
+# Written before the program starts, so its defaults never take over.
+if [ ! -f "$run/app/config/SystemConfig.ini" ]; then
+    cat > "$run/app/config/SystemConfig.ini" <<'INI'
 [NetConfig]
 HostAddress=127.0.0.2
 LocalIpAddr=127.0.0.1
@@ -16,6 +22,39 @@ LocalMacAddr=00-00-00-00-00-00
 HostPort=45454
 INI
 fi
-cp -rn "$build/app/." "$top/run/app/"
-cd "$top/run"
-exec "$build/src/vireon" "$@"
+cp -rn "$build/app/." "$run/app/"
+
+# A history to browse, and a larger one the fake instrument uploads on a fetch.
+demodb="$build/tools/demodb/demodb"
+if [ ! -f "$run/app/AppDatabase.db" ]; then
+    "$demodb" --out "$run/app/AppDatabase.db" --runs 12 --seed 7
+fi
+if [ ! -f "$run/instrument/AppDatabase.db" ]; then
+    "$demodb" --out "$run/instrument/AppDatabase.db" --runs 30 --seed 11
+fi
+
+fake_log="$run/instrument/fake_instrument.log"
+"$build/tools/fake_instrument/fake_instrument" --address 127.0.0.2 --port 45454 \
+    --upload "$run/instrument/AppDatabase.db" --upload-name AppDatabase.db >"$fake_log" 2>&1 &
+fake_pid=$!
+stop_fake() {
+    if kill -0 "$fake_pid" 2>/dev/null; then
+        kill "$fake_pid" 2>/dev/null || true
+        wait "$fake_pid" 2>/dev/null || true
+    fi
+}
+trap stop_fake EXIT
+for _ in $(seq 1 100); do
+    grep -q '^READY' "$fake_log" 2>/dev/null && break
+    if ! kill -0 "$fake_pid" 2>/dev/null; then
+        echo "The fake instrument did not start:" >&2
+        cat "$fake_log" >&2
+        exit 1
+    fi
+    sleep 0.05
+done
+
+cd "$run"
+status=0
+"$build/src/vireon" "$@" || status=$?
+exit "$status"

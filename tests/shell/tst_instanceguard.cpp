@@ -1,0 +1,86 @@
+#include "shell/instanceguard.h"
+#include "support/testenv.h"
+
+#include <QProcess>
+
+#include <csignal>
+
+namespace {
+const char *const kHoldEnv = "VIREON_TEST_HOLD_GUARD";
+
+QString uniqueKey()
+{
+    return QStringLiteral("vireon-test-guard-%1").arg(QCoreApplication::applicationPid());
+}
+} // namespace
+
+// The holder is this same test executable started again with one test
+// function and the key in the environment: a real second process.
+class TstInstanceGuard : public QObject
+{
+    Q_OBJECT
+private:
+    static bool startHolder(QProcess &holder)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kHoldEnv), uniqueKey());
+        holder.setProcessEnvironment(env);
+        holder.setProcessChannelMode(QProcess::MergedChannels);
+        holder.start(QCoreApplication::applicationFilePath(), {QStringLiteral("holdGuard")});
+        if (!holder.waitForStarted())
+            return false;
+        while (holder.waitForReadyRead(10000)) {
+            if (holder.readAll().contains("HOLDING"))
+                return true;
+        }
+        return false;
+    }
+
+private slots:
+    void holdGuard()
+    {
+        const QByteArray key = qgetenv(kHoldEnv);
+        if (key.isEmpty())
+            QSKIP("runs only as the helper process");
+        InstanceGuard guard(QString::fromLatin1(key));
+        if (!guard.acquire())
+            QFAIL("helper could not take the guard");
+        std::fprintf(stdout, "HOLDING\n");
+        std::fflush(stdout);
+        QEventLoop loop; // until killed
+        loop.exec();
+    }
+
+    void secondGuardInOneProcessIsRefused()
+    {
+        if (qEnvironmentVariableIsSet(kHoldEnv))
+            QSKIP("helper");
+        InstanceGuard first(uniqueKey() + QStringLiteral("-local"));
+        QVERIFY(first.acquire());
+        InstanceGuard second(uniqueKey() + QStringLiteral("-local"));
+        QVERIFY(!second.acquire());
+        first.release();
+        QVERIFY(second.acquire()); // freed by the first holder's release
+    }
+
+    void liveInstanceBlocksStaleSegmentDoesNot()
+    {
+        if (qEnvironmentVariableIsSet(kHoldEnv))
+            QSKIP("helper");
+        QProcess holder;
+        QVERIFY(startHolder(holder));
+
+        InstanceGuard blocked(uniqueKey());
+        QVERIFY(!blocked.acquire()); // a live instance holds it
+
+        // Killed without any clean-up: the segment stays behind.
+        ::kill(static_cast<pid_t>(holder.processId()), SIGKILL);
+        QVERIFY(holder.waitForFinished(10000));
+        InstanceGuard afterCrash(uniqueKey());
+        QVERIFY(afterCrash.acquire());
+        QVERIFY(afterCrash.isHeld());
+    }
+};
+
+VIREON_TEST_MAIN(TstInstanceGuard)
+#include "tst_instanceguard.moc"

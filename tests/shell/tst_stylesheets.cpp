@@ -1,0 +1,171 @@
+#include "shell/vireon.h"
+#include "support/testenv.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+struct FontRule {
+    QString selector;
+    QString weight;
+    int px;
+};
+
+QString readSheet(const QString &resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromLatin1(file.readAll());
+}
+
+const QRegularExpression kFontDecl(QStringLiteral("font:\\s*(normal|bold)\\s+(\\d+)px;"));
+
+// Every font declaration with the selector of the rule that holds it.
+QList<FontRule> fontRules(QString sheet)
+{
+    sheet.remove(QRegularExpression(QStringLiteral("/\\*.*?\\*/"), QRegularExpression::DotMatchesEverythingOption));
+    QList<FontRule> rules;
+    for (const QString &block : sheet.split(QLatin1Char('}'))) {
+        const int brace = block.indexOf(QLatin1Char('{'));
+        if (brace < 0)
+            continue;
+        const QString selector = block.left(brace).simplified();
+        auto it = kFontDecl.globalMatch(block.mid(brace + 1));
+        while (it.hasNext()) {
+            const auto m = it.next();
+            rules << FontRule{selector, m.captured(1), m.captured(2).toInt()};
+        }
+    }
+    return rules;
+}
+
+QString ruleBody(const QString &sheet, const QString &selector)
+{
+    const int at = sheet.indexOf(selector + QStringLiteral(" {"));
+    if (at < 0)
+        return QString();
+    const int open = sheet.indexOf(QLatin1Char('{'), at);
+    return sheet.mid(open + 1, sheet.indexOf(QLatin1Char('}'), open) - open - 1);
+}
+
+QStringList g_warnings;
+QtMessageHandler g_previous = nullptr;
+void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &msg)
+{
+    if (type == QtWarningMsg)
+        g_warnings << msg;
+    if (g_previous)
+        g_previous(type, context, msg);
+}
+} // namespace
+
+class TstStylesheets : public QObject
+{
+    Q_OBJECT
+private slots:
+    void threeSheetsAsciiAndParseable()
+    {
+        for (int size : {0, 1, 2}) {
+            const QString name = Vireon::styleSheetResource(size);
+            QFile file(name);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+            const QByteArray bytes = file.readAll();
+            QVERIFY(bytes.size() > 1000);
+            for (char c : bytes)
+                QVERIFY2(static_cast<unsigned char>(c) < 0x80, qPrintable(name));
+            g_warnings.clear();
+            g_previous = qInstallMessageHandler(collectWarnings);
+            Vireon::applyStyle(size);
+            QWidget probe;
+            probe.ensurePolished();
+            qInstallMessageHandler(g_previous);
+            QVERIFY2(g_warnings.filter(QStringLiteral("stylesheet"), Qt::CaseInsensitive).isEmpty(),
+                     qPrintable(g_warnings.join('\n')));
+            QCOMPARE(qApp->styleSheet(), QString::fromLatin1(bytes));
+            QCOMPARE(qApp->palette().color(QPalette::Button), QColor(QStringLiteral("#F0F0F0")));
+        }
+        QVERIFY(!readSheet(QStringLiteral(":/stylesheet")).isEmpty());
+        QCOMPARE(Vireon::styleSheetResource(7), QStringLiteral(":/qss/app.css"));
+    }
+
+    void sheetsDifferOnlyInFontSizes()
+    {
+        const QString small = readSheet(QStringLiteral(":/qss/app-small.css"));
+        const QString middle = readSheet(QStringLiteral(":/qss/app.css"));
+        const QString large = readSheet(QStringLiteral(":/qss/app-max.css"));
+        auto sizeless = [](QString s) { return s.replace(kFontDecl, QStringLiteral("font: \\1 Npx;")); };
+        QCOMPARE(sizeless(small), sizeless(middle));
+        QCOMPARE(sizeless(large), sizeless(middle));
+    }
+
+    void fortyTwoFontRulesWithTheirDeltas()
+    {
+        const QList<FontRule> small = fontRules(readSheet(QStringLiteral(":/qss/app-small.css")));
+        const QList<FontRule> middle = fontRules(readSheet(QStringLiteral(":/qss/app.css")));
+        const QList<FontRule> large = fontRules(readSheet(QStringLiteral(":/qss/app-max.css")));
+        QCOMPARE(middle.size(), 42);
+        QCOMPARE(small.size(), 42);
+        QCOMPARE(large.size(), 42);
+        // The three rules whose sizes do not follow the 3 px step.
+        const QMap<QString, QVector<int>> exceptions{
+            {QStringLiteral("QLabel#sampleInfoTitle"), {25, 30, 33}},
+            {QStringLiteral("QTreeView, QListView, QTableView"), {13, 15, 19}},
+            {QStringLiteral("QTabWidget"), {11, 14, 19}},
+        };
+        int exceptionsSeen = 0;
+        for (int i = 0; i < middle.size(); ++i) {
+            QCOMPARE(small[i].selector, middle[i].selector);
+            QCOMPARE(large[i].weight, middle[i].weight);
+            const QVector<int> sizes{small[i].px, middle[i].px, large[i].px};
+            if (exceptions.contains(middle[i].selector)) {
+                QCOMPARE(sizes, exceptions.value(middle[i].selector));
+                ++exceptionsSeen;
+            } else {
+                QCOMPARE(sizes, (QVector<int>{middle[i].px - 3, middle[i].px, middle[i].px + 3}));
+            }
+        }
+        QCOMPARE(exceptionsSeen, 3);
+
+        // Sizes of the middle sheet that forms and pages rely on.
+        QMap<QString, int> middleSize;
+        for (const FontRule &r : middle)
+            middleSize.insert(r.selector, r.px);
+        QCOMPARE(middleSize.value(QStringLiteral(".QWidget")), 16);
+        QCOMPARE(middleSize.value(QStringLiteral("QTextEdit, QPlainTextEdit, QTextBrowser")), 16);
+        QCOMPARE(middleSize.value(QStringLiteral(".QGroupBox")), 16);
+        QCOMPARE(middleSize.value(QStringLiteral(".QLabel")), 14);
+        QCOMPARE(middleSize.value(QStringLiteral(".QPushButton")), 18);
+        QCOMPARE(middleSize.value(QStringLiteral("QToolButton")), 20);
+    }
+
+    void groupBoxesAndPathField()
+    {
+        const QString sheet = readSheet(QStringLiteral(":/qss/app.css"));
+        const QString box = ruleBody(sheet, QStringLiteral("QGroupBox#titleGroupBox, QGroupBox#titleGroupBox_2"));
+        QVERIFY(box.contains(QStringLiteral("background: #F7F7F7;")));
+        QVERIFY(box.contains(QStringLiteral("border: 2px solid #B5002F;")));
+        QVERIFY(box.contains(QStringLiteral("border-radius: 5px;")));
+        QVERIFY(box.contains(QStringLiteral("margin-top: 14px;")));
+        const QString title =
+            ruleBody(sheet, QStringLiteral("QGroupBox#titleGroupBox::title, QGroupBox#titleGroupBox_2::title"));
+        QVERIFY(title.contains(QStringLiteral("subcontrol-position: top left;")));
+        QVERIFY(title.contains(QStringLiteral("left: 10px;")));
+        const QString path = ruleBody(sheet, QStringLiteral("QLineEdit#filePathLineEdit, "
+                                                            "QLineEdit#filePathLineEdit:disabled, "
+                                                            "QLineEdit#filePathLineEdit:focus"));
+        QVERIFY(path.contains(QStringLiteral("border: 1px solid #B8BABA;")));
+    }
+
+    void resourcesAreThere()
+    {
+        for (const char *name : {":/fontawesome", ":/images/lamp-red.svg", ":/images/lamp-green.svg",
+                                 ":/images/arrow-down.svg", ":/images/app-icon.svg"}) {
+            QVERIFY2(QFile::exists(QString::fromLatin1(name)), name);
+        }
+        QVERIFY(!QIcon(QStringLiteral(":/images/lamp-green.svg")).pixmap(20, 20).isNull());
+    }
+};
+
+VIREON_TEST_MAIN(TstStylesheets)
+#include "tst_stylesheets.moc"

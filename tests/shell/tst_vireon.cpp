@@ -1,0 +1,332 @@
+#include "core/messageids.h"
+#include "link/netlportproc.h"
+#include "link/transferprogress.h"
+#include "shell/appglobals.h"
+#include "shell/dialogwidgetfactory.h"
+#include "shell/funwidgetfactory.h"
+#include "shell/linkstatusindicator.h"
+#include "shell/navigationlist.h"
+#include "shell/vireon.h"
+#include "shell/widgets/messagedialog.h"
+#include "stubwidgets.h"
+#include "support/testenv.h"
+
+#include <QListWidget>
+#include <QScrollArea>
+#include <QThread>
+
+namespace {
+QMutex g_logMutex;
+QList<QPair<QString, QThread *>> g_log; // message and the thread that wrote it
+QtMessageHandler g_previousHandler = nullptr;
+
+void recordingHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
+{
+    {
+        QMutexLocker lock(&g_logMutex);
+        g_log << qMakePair(msg, QThread::currentThread());
+    }
+    if (g_previousHandler)
+        g_previousHandler(type, context, msg);
+}
+
+QThread *threadThatLogged(const QString &fragment)
+{
+    QMutexLocker lock(&g_logMutex);
+    for (const auto &entry : g_log) {
+        if (entry.first.contains(fragment))
+            return entry.second;
+    }
+    return nullptr;
+}
+} // namespace
+
+class TstVireon : public QObject
+{
+    Q_OBJECT
+private:
+    static QListWidget *navigation(Vireon &w) { return w.findChild<QListWidget *>(QStringLiteral("navigationList")); }
+    static StubPage *page(Vireon &w) { return qobject_cast<StubPage *>(w.currentPage()); }
+    static StubDialog *dialog(Vireon &w) { return qobject_cast<StubDialog *>(w.currentDialog()); }
+
+private slots:
+    void initTestCase()
+    {
+        FunWidgetFactory::setProviderForTesting([](int id) -> IFunWidget * {
+            return (id >= 0 && id <= 8) ? StubPage::getInstance(id) : nullptr;
+        });
+        DialogWidgetFactory::setProviderForTesting([](int type) -> IDialogWidget * {
+            return (type == 1 || type == 2 || type == 4) ? new StubDialog(type) : nullptr;
+        });
+        NetlPortProc::setScanCollectMs(300);
+        g_previousHandler = qInstallMessageHandler(recordingHandler);
+    }
+
+    void cleanup()
+    {
+        MessageDialog::clearShownTexts();
+        updateAvailable = false;
+    }
+
+    void windowChrome()
+    {
+        Vireon w;
+        QVERIFY(w.windowTitle().contains(QStringLiteral("v1.0.33")));
+        QListWidget *nav = navigation(w);
+        const QStringList expected{"儀器IP設置", "歷史數據", "數據匯入匯出", "範本設置", "其他設置", "常見問題", "檢查更新"};
+        QCOMPARE(nav->count(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(nav->item(i)->text(), expected[i]);
+            QVERIFY(!nav->item(i)->icon().isNull());
+        }
+        QCOMPARE(nav->width(), NavigationList::metrics(1).width);
+        QVERIFY(qApp->styleSheet().contains(QStringLiteral("QLabel#sampleInfoTitle")));
+        QVERIFY(!w.linkStatus()->isLampGreen());
+        QVERIFY(Vireon::reportDialogSize().width() <= 1450 && Vireon::reportDialogSize().height() <= 900);
+    }
+
+    void pageSwitchReleasesOldAndBuildsNew()
+    {
+        Vireon w;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        QPointer<StubPage> history = page(w);
+        QVERIFY(history);
+        QCOMPARE(history->initCount, 1);
+        QCOMPARE(w.findChild<QScrollArea *>(QStringLiteral("pageScrollArea"))->widget(), history.data());
+        QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_HISTROY));
+
+        const int builtBefore = StubPage::built(IFunWidget::WGT_DATAMANAGE);
+        navigation(w)->setCurrentRow(NavigationList::rowOfPage(IFunWidget::WGT_DATAMANAGE)); // a click
+        QCOMPARE(w.currentPageId(), int(IFunWidget::WGT_DATAMANAGE));
+        QCOMPARE(StubPage::built(IFunWidget::WGT_DATAMANAGE), builtBefore + 1);
+        QTRY_VERIFY(history.isNull()); // released and deleted
+        QCOMPARE(w.previousPages(), QList<int>{IFunWidget::WGT_HISTROY});
+
+        // Page 2 is never remembered as a previous page.
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_MAINMENU);
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_SYSTEM_SET);
+        QCOMPARE(w.previousPages(), (QList<int>{IFunWidget::WGT_HISTROY, IFunWidget::WGT_DATAMANAGE}));
+
+        // Coming back builds a new page.
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        QVERIFY(page(w) && page(w) != history.data());
+        QCOMPARE(page(w)->initCount, 1);
+    }
+
+    void pageSwitchRefusedOrImpossible()
+    {
+        Vireon w;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HOSPITALINFO_EDIT);
+        StubPage *current = page(w);
+        w.switchFunctionWidgetSlot(9); // no such page
+        QCOMPARE(page(w), current);
+        current->allowLeave = false;
+        navigation(w)->setCurrentRow(0);
+        QCOMPARE(page(w), current);
+        QCOMPARE(current->releaseCount, 0);
+        // The list goes back to the row of the page still shown.
+        QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_HOSPITALINFO_EDIT));
+        current->allowLeave = true;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HOSPITALINFO_EDIT); // already current
+        QCOMPARE(current->releaseCount, 0);
+        QCOMPARE(current->initCount, 1);
+    }
+
+    void secondDialogSurvivesTheFirstOnesDestructor()
+    {
+        Vireon w;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        w.switchDialogWidgetSlot(IDialogWidget::DLG_SAMPLE_QUERY, QVariant(11));
+        QPointer<StubDialog> a = dialog(w);
+        QVERIFY(a && a->isVisible());
+        QCOMPARE(a->filledWith.toInt(), 11);
+        QCOMPARE(a->windowTitle(), QStringLiteral("查詢"));
+
+        w.switchDialogWidgetSlot(IDialogWidget::DLG_SAMPLE_REPORT, QVariant(QStringList{"k1"}));
+        QPointer<StubDialog> b = dialog(w);
+        QVERIFY(b && b != a);
+        QTRY_VERIFY(a.isNull()); // A is destroyed and reports CLOSE on its way out
+        QCoreApplication::processEvents();
+        QCOMPARE(w.currentDialog(), b.data());
+        QVERIFY(b->isVisible());
+        QCOMPARE(b->windowTitle(), QStringLiteral("報告"));
+        QVERIFY(b->width() <= 1450 && b->height() <= 900);
+        QCOMPARE(b->maximumSize(), QSize(1450, 900));
+    }
+
+    void dialogEventsBringThePageBack()
+    {
+        Vireon w;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        StubPage *p = page(w);
+
+        w.switchDialogWidgetSlot(IDialogWidget::DLG_SAMPLE_QUERY, QVariant(-1));
+        QPointer<StubDialog> d = dialog(w);
+        emit d->sendEvent(7); // unknown: stays open
+        QCOMPARE(w.currentDialog(), d.data());
+        emit d->sendEvent(IDialogWidget::DLG_EVENT_UPDATE);
+        QCOMPARE(p->updateCount, 1);
+        QVERIFY(!w.currentDialog());
+        QTRY_VERIFY(d.isNull());
+
+        for (int type : {int(IDialogWidget::DLG_EVENT_RESULT_TRUE), int(IDialogWidget::DLG_EVENT_RESULT_FALSE)}) {
+            w.switchDialogWidgetSlot(IDialogWidget::DLG_SAMLPLE_SPLINE, QVariant(-1));
+            QPointer<StubDialog> next = dialog(w);
+            emit next->sendEvent(type);
+            QTRY_VERIFY(next.isNull());
+        }
+        QCOMPARE(p->dialogResults, (QList<bool>{true, false}));
+
+        // A dialog the user closes itself reports CLOSE from its destructor.
+        w.switchDialogWidgetSlot(IDialogWidget::DLG_SAMPLE_QUERY, QVariant(-1));
+        QPointer<StubDialog> closed = dialog(w);
+        closed->close();
+        QTRY_VERIFY(closed.isNull());
+        QVERIFY(!w.currentDialog());
+        QCOMPARE(p->updateCount, 1);
+    }
+
+    void commandsNavigationAndScan()
+    {
+        Vireon w;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_MACHINE_CONNECT);
+        StubPage *p = page(w);
+        w.sendCtlCmdSlot(Cmd_EnableNavigation, QVariant(false));
+        QVERIFY(!w.isNavigationEnabled());
+        w.sendCtlCmdSlot(Cmd_EnableNavigation, QVariant(true));
+        QVERIFY(w.isNavigationEnabled());
+
+        // Outside a scan a link-up only lights the lamp.
+        w.networkEventSlot(NetEvt_LinkState, QVariant(true));
+        QVERIFY(w.linkStatus()->isLampGreen());
+        QCOMPARE(w.linkStatus()->statusText(), QStringLiteral("已連接儀器"));
+        QVERIFY(p->netEvents.isEmpty());
+
+        // The real worker runs the sweep (loopback only, short collection).
+        w.sendCtlCmdSlot(Cmd_ScanInstrument, QVariant(-1));
+        QVERIFY(w.networkThread() && w.networkThread()->isRunning());
+        QVERIFY(w.linkStatus()->isScanning());
+        QVERIFY(!w.linkStatus()->isLampGreen());
+        QVERIFY(!w.isNavigationEnabled());
+        QCOMPARE(w.linkStatus()->statusText(), QStringLiteral("儀器掃描中"));
+        // During the scan a link-up is only passed on.
+        w.networkEventSlot(NetEvt_LinkState, QVariant(true));
+        QVERIFY(!w.linkStatus()->isLampGreen());
+        QCOMPARE(p->netEventIds(), QList<int>{NetEvt_LinkState});
+
+        QTRY_VERIFY_WITH_TIMEOUT(p->netEventIds().contains(NetEvt_ScanFinished), 15000);
+        QVERIFY(!w.linkStatus()->isScanning());
+        QVERIFY(w.isNavigationEnabled());
+        QCOMPARE(w.linkStatus()->statusText(), QStringLiteral("儀器掃描完成"));
+
+        // A loss outside a scan turns the lamp red and reaches the page.
+        w.networkEventSlot(NetEvt_LinkState, QVariant(true));
+        const int before = p->netEvents.size();
+        w.networkEventSlot(NetEvt_LinkState, QVariant(false));
+        QVERIFY(!w.linkStatus()->isLampGreen());
+        QCOMPARE(w.linkStatus()->statusText(), QStringLiteral("儀器連結已斷開"));
+        QCOMPARE(p->netEvents.size(), before + 1);
+        QCOMPARE(p->netEvents.last().second.toBool(), false);
+
+        w.deal_app_quit();
+        QVERIFY(!w.networkThread() || !w.networkThread()->isRunning());
+    }
+
+    void unroutedCommandRunsInTheWorkerThread()
+    {
+        Vireon w;
+        w.sendCtlCmdSlot(31, QVariant(-1)); // no wire code: the worker only logs
+        QThread *worker = w.networkThread();
+        QVERIFY(worker);
+        QTRY_VERIFY(threadThatLogged(QStringLiteral("portNo err!!")));
+        QCOMPARE(threadThatLogged(QStringLiteral("portNo err!!")), worker);
+        w.deal_app_quit();
+    }
+
+    void fileProgressReachesThePageUnderAnOpenDialog()
+    {
+        Vireon w;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        StubPage *p = page(w);
+        w.switchDialogWidgetSlot(IDialogWidget::DLG_SAMPLE_QUERY, QVariant(-1));
+        StubDialog *d = dialog(w);
+        const QByteArray done = TransferProgress{1000, 1000}.encode();
+        w.networkEventSlot(NetEvt_InstrumentFound, QVariant(QStringList{"127.0.0.2", "X"}));
+        w.networkEventSlot(NetEvt_FileProgress, QVariant(done));
+        QCOMPARE(d->netEventIds, (QList<int>{NetEvt_InstrumentFound, NetEvt_FileProgress}));
+        QCOMPARE(p->netEventIds(), QList<int>{NetEvt_FileProgress});
+        QCOMPARE(p->netEvents.last().second.toByteArray(), done);
+    }
+
+    void httpEventsWithAndWithoutTheUpdatePage()
+    {
+        Vireon w;
+        const QVariant newer(QVariantList{0, QStringLiteral("v1.0.40")});
+        w.httpEventSlot(HttpEvt_VersionInfo, newer); // no page shown: dropped
+        QVERIFY(!updateAvailable);
+
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_CHECK_UPDATE);
+        StubPage *updatePage = page(w);
+        for (int id : {39, 40, 41, 42, 43})
+            w.httpEventSlot(id, newer);
+        QCOMPARE(updatePage->httpEvents.size(), 3);
+        QVERIFY(!updateAvailable);
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
+
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        for (int id : {41, 42})
+            w.httpEventSlot(id, newer);
+        w.httpEventSlot(HttpEvt_VersionInfo, QVariant(QVariantList{1}));
+        w.httpEventSlot(HttpEvt_VersionInfo, QVariant(QVariantList{}));
+        QVERIFY(!updateAvailable);
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
+        MessageDialog::pushNextAnswer(1);
+        w.httpEventSlot(HttpEvt_VersionInfo, newer);
+        QVERIFY(updateAvailable);
+        QCOMPARE(MessageDialog::shownTexts(), QStringList{"伺服器存在軟件更新，請及時更新！"});
+        QVERIFY(page(w)->httpEvents.isEmpty());
+    }
+
+    // A language or size change rebuilds the list but must not switch pages:
+    // the page that caused it may be inside one of its own slots.
+    void languageAndStyleChangeKeepThePage()
+    {
+        Vireon w;
+        w.show();
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_SYSTEM_SET);
+        QPointer<StubPage> p = page(w);
+        QTranslator extra;
+        p->onAction = [&]() {
+            QCoreApplication::installTranslator(&extra);
+            qApp->setStyleSheet(qApp->styleSheet()); // style change to every widget
+            // A modal box runs the event loop while the slot is still active.
+            ModalAnswerer::answerNext(1);
+            (new MessageDialog(QStringLiteral("done"), 1, true, QString(), nullptr))->exec();
+            QVERIFY(p); // still alive inside its own slot
+        };
+        QMetaObject::invokeMethod(p, "action");
+        QCoreApplication::processEvents();
+        QVERIFY(p);
+        QCOMPARE(w.currentPage(), p.data());
+        QCOMPARE(p->releaseCount, 0);
+        QCOMPARE(p->initCount, 1);
+        QCOMPARE(navigation(w)->count(), 7);
+        QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_SYSTEM_SET));
+        QCoreApplication::removeTranslator(&extra);
+    }
+
+    void quitWithoutWorkerThreads()
+    {
+        Vireon w;
+        QVERIFY(!w.networkThread());
+        w.deal_app_quit();
+        w.deal_app_quit(); // twice is harmless
+        QVERIFY(!w.networkThread());
+        w.sendCtlCmdSlot(Cmd_ConnectInstrument, QVariant(-1)); // after quit: no new thread
+        QVERIFY(!w.networkThread());
+    }
+};
+
+VIREON_TEST_MAIN(TstVireon)
+#include "tst_vireon.moc"
+#include "moc_stubwidgets.cpp"

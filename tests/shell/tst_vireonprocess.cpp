@@ -1,0 +1,100 @@
+#include "database/demodatabuilder.h"
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QUdpSocket>
+
+// The real program, started offscreen in the test's working folder against
+// the fake instrument on loopback: the link must come up, and a SIGTERM must
+// end the program through its orderly shutdown.
+class TstVireonProcess : public QObject
+{
+    Q_OBJECT
+private:
+    static quint16 freeUdpPort()
+    {
+        QUdpSocket probe;
+        probe.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0);
+        return probe.localPort();
+    }
+
+    static QString debugLogText()
+    {
+        QString text;
+        QDirIterator it(TestEnv::instance()->path(QStringLiteral("app/debugLog")), {"DebugLog_*.txt"}, QDir::Files);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (file.open(QIODevice::ReadOnly))
+                text += QString::fromUtf8(file.readAll());
+        }
+        return text;
+    }
+
+    static void stop(QProcess &process)
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+private slots:
+    void linkComesUpAndSigtermQuitsCleanly()
+    {
+        const quint16 port = freeUdpPort();
+        QVERIFY(port != 0);
+        TestEnv::seedIni({{QStringLiteral("NetConfig/HostAddress"), QStringLiteral("127.0.0.2")},
+                          {QStringLiteral("NetConfig/LocalIpAddr"), QStringLiteral("127.0.0.1")},
+                          {QStringLiteral("NetConfig/HostPort"), QString::number(port)}});
+        QVERIFY(DemoDataBuilder::build(TestEnv::instance()->path(QStringLiteral("app/AppDatabase.db")), 4, 3) > 0);
+
+        QProcess fake;
+        fake.setProcessChannelMode(QProcess::MergedChannels);
+        fake.start(TestEnv::toolPath(QStringLiteral("fake_instrument")),
+                   {"--address", "127.0.0.2", "--port", QString::number(port)});
+        QVERIFY2(fake.waitForStarted(), qPrintable(fake.errorString()));
+        QTRY_VERIFY_WITH_TIMEOUT(fake.readAll().contains("READY") || fake.state() == QProcess::NotRunning, 10000);
+        QCOMPARE(fake.state(), QProcess::Running);
+
+        // A temp folder of its own keeps the program's single-instance key
+        // apart from any other copy running on this machine.
+        QDir().mkpath(TestEnv::instance()->path(QStringLiteral("tmp")));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("VIREON_LOOPBACK_ONLY"), QStringLiteral("1"));
+        env.insert(QStringLiteral("TMPDIR"), TestEnv::instance()->path(QStringLiteral("tmp")));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(TestEnv::instance()->workDir());
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), {});
+        QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+
+        QTRY_VERIFY_WITH_TIMEOUT(debugLogText().contains(QStringLiteral("Vireon link status: connected (lamp green)")) ||
+                                     program.state() == QProcess::NotRunning,
+                                 20000);
+        const QString log = debugLogText();
+        if (program.state() == QProcess::NotRunning || !log.contains(QStringLiteral("connected (lamp green)"))) {
+            stop(program);
+            stop(fake);
+            QFAIL(qPrintable(QStringLiteral("no link:\n") + log + QString::fromLocal8Bit(program.readAll())));
+        }
+
+        program.terminate(); // SIGTERM
+        const bool finished = program.waitForFinished(20000);
+        if (!finished)
+            stop(program);
+        stop(fake);
+        QVERIFY(finished);
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        const QString after = debugLogText();
+        QVERIFY(after.contains(QStringLiteral("Application is about to close. Performing cleanup.")));
+        QVERIFY(after.contains(QStringLiteral("worker threads stopped")));
+    }
+};
+
+VIREON_TEST_MAIN(TstVireonProcess)
+#include "tst_vireonprocess.moc"
