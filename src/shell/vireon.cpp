@@ -350,10 +350,17 @@ void Vireon::deal_app_quit()
     m_quitDone = true;
     if (m_netThread && m_netThread->isRunning()) {
         // Delivered and handled before the thread stops, so the worker closes
-        // its sockets and any transfer inside its own thread.
+        // its sockets and any transfer inside its own thread. It then hands
+        // itself back to the GUI thread, where the singleton outlives the
+        // stopped thread.
         NetlPortProc *worker = NetlPortProc::getInstance();
+        QThread *guiThread = thread();
         QMetaObject::invokeMethod(
-            worker, [worker]() { worker->netCommandSlot(Cmd_CloseLink, QVariant(-1)); },
+            worker,
+            [worker, guiThread]() {
+                worker->netCommandSlot(Cmd_CloseLink, QVariant(-1));
+                worker->moveToThread(guiThread);
+            },
             Qt::BlockingQueuedConnection);
     }
     for (QThread *thread : {m_httpThread.data(), m_netThread.data()}) {
