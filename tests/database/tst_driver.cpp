@@ -1,0 +1,297 @@
+#include "database/driver/zsqlitecipherdriver.h"
+#include "support/testenv.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlIndex>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <sqlite3.h>
+
+// The Qt SQL driver over the page codec: statements, placeholders, result
+// navigation, transactions, catalogue and error reporting.
+class TstDriver : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString m_path;
+
+    static QSqlDatabase db() { return QSqlDatabase::database(); }
+
+    static bool run(const QString &sql)
+    {
+        QSqlQuery q;
+        const bool ok = q.exec(sql);
+        if (!ok)
+            qWarning() << sql << q.lastError().text();
+        return ok;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_path = TestEnv::instance()->path(QStringLiteral("app/driver.db"));
+        QSqlDatabase database = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver);
+        database.setDatabaseName(m_path);
+        QVERIFY(database.open());
+        QVERIFY(run(QStringLiteral("CREATE TABLE T (Key TEXT PRIMARY KEY, N INTEGER, D REAL, B BLOB, S TEXT)")));
+    }
+
+    void init() { QVERIFY(run(QStringLiteral("DELETE FROM T"))); }
+
+    void cleanupTestCase()
+    {
+        {
+            QSqlDatabase database = QSqlDatabase::database();
+            database.close();
+        }
+        QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+    }
+
+    void valuesRoundTripWithTheirTypes()
+    {
+        QSqlQuery ins;
+        QVERIFY(ins.prepare(QStringLiteral("INSERT INTO T VALUES (?, ?, ?, ?, ?)")));
+        const QByteArray blob("\x00\x01\xff\x00zz", 6);
+        ins.addBindValue(QStringLiteral("k1"));
+        ins.addBindValue(qint64(1) << 40);
+        ins.addBindValue(41.0);
+        ins.addBindValue(blob);
+        ins.addBindValue(QStringLiteral("犬貓 O'Brien \"q\" ü"));
+        QVERIFY2(ins.exec(), qPrintable(ins.lastError().text()));
+        QCOMPARE(ins.numRowsAffected(), 1);
+        QCOMPARE(ins.lastInsertId().toLongLong(), 1LL);
+
+        ins.addBindValue(QStringLiteral("k2"));
+        ins.addBindValue(QVariant(QVariant::Int)); // null
+        ins.addBindValue(QVariant(static_cast<signed char>(-5)));
+        ins.addBindValue(QVariant(QVariant::ByteArray));
+        ins.addBindValue(QString(""));
+        QVERIFY2(ins.exec(), qPrintable(ins.lastError().text()));
+
+        QSqlQuery q;
+        QVERIFY(q.exec(QStringLiteral("SELECT Key, N, D, B, S FROM T ORDER BY Key")));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(1).toLongLong(), qint64(1) << 40);
+        QCOMPARE(q.value(2).toDouble(), 41.0);
+        QCOMPARE(q.value(3).toByteArray(), blob);
+        QCOMPARE(q.value(4).toString(), QStringLiteral("犬貓 O'Brien \"q\" ü"));
+        QVERIFY(q.next());
+        QVERIFY(q.isNull(1));
+        QVERIFY(q.value(1).isNull());
+        // A signed byte is bound as a number, not as a character.
+        QCOMPARE(q.value(2).toInt(), -5);
+        QVERIFY(q.isNull(3));
+        QVERIFY(!q.isNull(4));
+        QCOMPARE(q.value(4).toString(), QString());
+        QVERIFY(!q.next());
+    }
+
+    void namedAndPositionalPlaceholders()
+    {
+        QSqlQuery ins;
+        QVERIFY(ins.prepare(QStringLiteral("INSERT INTO T (Key, N, S) VALUES (:key, :n, :key || '-' || :n)")));
+        for (int i = 0; i < 3; ++i) {
+            ins.bindValue(QStringLiteral(":key"), QStringLiteral("r%1").arg(i));
+            ins.bindValue(QStringLiteral(":n"), i * 10);
+            QVERIFY2(ins.exec(), qPrintable(ins.lastError().text()));
+        }
+        QSqlQuery q;
+        QVERIFY(q.prepare(QStringLiteral("SELECT S FROM T WHERE N >= ? AND Key <> ? ORDER BY Key")));
+        q.addBindValue(10);
+        q.addBindValue(QStringLiteral("r2"));
+        QVERIFY(q.exec());
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("r1-10"));
+        QVERIFY(!q.next());
+
+        // A ':' inside a literal is text, not a placeholder.
+        QVERIFY(q.prepare(QStringLiteral("SELECT ':n', :n")));
+        q.bindValue(QStringLiteral(":n"), 7);
+        QVERIFY(q.exec() && q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral(":n"));
+        QCOMPARE(q.value(1).toInt(), 7);
+
+        // Too many values is an error, not a silent truncation.
+        QVERIFY(q.prepare(QStringLiteral("SELECT ?")));
+        q.addBindValue(1);
+        q.addBindValue(2);
+        QVERIFY(!q.exec());
+        QVERIFY(q.lastError().isValid());
+    }
+
+    void scrollableAndForwardOnlyResults()
+    {
+        QVERIFY(run(QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 0 UNION ALL SELECT x+1 FROM c WHERE x < 99) "
+                                   "INSERT INTO T (Key, N) SELECT printf('k%03d', x), x FROM c")));
+        QSqlQuery q; // scrollable by default
+        QVERIFY(q.exec(QStringLiteral("SELECT N FROM T ORDER BY N")));
+        QCOMPARE(q.size(), -1);
+        QVERIFY(q.seek(50));
+        QCOMPARE(q.value(0).toInt(), 50);
+        QVERIFY(q.previous());
+        QCOMPARE(q.value(0).toInt(), 49);
+        QVERIFY(q.last());
+        QCOMPARE(q.at(), 99);
+        QCOMPARE(q.value(0).toInt(), 99);
+        QVERIFY(q.first());
+        QCOMPARE(q.value(0).toInt(), 0);
+        QVERIFY(q.seek(10));
+        QCOMPARE(q.value(0).toInt(), 10);
+        QVERIFY(!q.seek(100));
+        QVERIFY(!q.isValid());
+        QCOMPARE(q.record().count(), 1);
+        QCOMPARE(q.record().fieldName(0), QStringLiteral("N"));
+
+        QSqlQuery f;
+        f.setForwardOnly(true);
+        QVERIFY(f.exec(QStringLiteral("SELECT N, Key FROM T ORDER BY N")));
+        int n = 0;
+        while (f.next()) {
+            QCOMPARE(f.value(0).toInt(), n);
+            QCOMPARE(f.value(1).toString(), QStringLiteral("k%1").arg(n, 3, 10, QLatin1Char('0')));
+            ++n;
+        }
+        QCOMPARE(n, 100);
+        QVERIFY(f.exec());
+        QVERIFY(f.next() && f.next());
+        QCOMPARE(f.value(0).toInt(), 1);
+        QVERIFY(!f.previous());
+        QVERIFY(f.last());
+        QCOMPARE(f.at(), 99);
+        QCOMPARE(f.value(1).toString(), QStringLiteral("k099"));
+
+        // An empty result is active and has no rows.
+        QVERIFY(f.exec(QStringLiteral("SELECT N FROM T WHERE N < 0")));
+        QVERIFY(f.isActive() && f.isSelect());
+        QVERIFY(!f.next());
+    }
+
+    void moreThanOneStatementIsRefused()
+    {
+        QSqlQuery q;
+        QVERIFY(!q.exec(QStringLiteral("INSERT INTO T (Key) VALUES ('a'); DROP TABLE T")));
+        QVERIFY(q.lastError().text().contains(QLatin1String("multiple statements")));
+        QVERIFY(db().tables().contains(QStringLiteral("T")));
+        QVERIFY(run(QStringLiteral("SELECT count(*) FROM T")));
+        QVERIFY(!q.prepare(QStringLiteral("SELECT 1; SELECT 2")));
+        // Trailing semicolons, white space and comments are one statement.
+        QVERIFY(q.exec(QStringLiteral("SELECT 1 ;; -- done\n /* really */ ;\n")));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 1);
+        QVERIFY(!q.exec(QStringLiteral(" -- only a comment")));
+    }
+
+    void errorsCarryTheEngineText()
+    {
+        QSqlQuery q;
+        QVERIFY(!q.exec(QStringLiteral("SELEC nothing")));
+        QCOMPARE(q.lastError().type(), QSqlError::StatementError);
+        QVERIFY2(q.lastError().databaseText().contains(QLatin1String("syntax error")),
+                 qPrintable(q.lastError().databaseText()));
+        QCOMPARE(q.lastError().nativeErrorCode(), QString::number(SQLITE_ERROR));
+
+        QVERIFY(!q.exec(QStringLiteral("SELECT * FROM NoSuchTable")));
+        QVERIFY(q.lastError().databaseText().contains(QLatin1String("no such table: NoSuchTable")));
+
+        QVERIFY(run(QStringLiteral("INSERT INTO T (Key) VALUES ('dup')")));
+        QVERIFY(!q.exec(QStringLiteral("INSERT INTO T (Key) VALUES ('dup')")));
+        QCOMPARE(q.lastError().nativeErrorCode(), QString::number(SQLITE_CONSTRAINT));
+        QVERIFY(q.lastError().databaseText().contains(QLatin1String("UNIQUE")));
+
+        // A prepared statement that failed reports the same error when run.
+        QVERIFY(!q.prepare(QStringLiteral("SELECT * FROM NoSuchTable")));
+        QVERIFY(!q.exec());
+        QVERIFY(q.lastError().databaseText().contains(QLatin1String("no such table")));
+    }
+
+    void transactionsCommitAndRollBack()
+    {
+        QVERIFY(db().transaction());
+        QVERIFY(run(QStringLiteral("INSERT INTO T (Key) VALUES ('gone')")));
+        QVERIFY(db().rollback());
+        QVERIFY(db().transaction());
+        QVERIFY(run(QStringLiteral("INSERT INTO T (Key) VALUES ('kept')")));
+        QVERIFY(db().commit());
+        QSqlQuery q(QStringLiteral("SELECT group_concat(Key) FROM T"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("kept"));
+        QVERIFY(!db().commit()); // no transaction open
+        QVERIFY(db().lastError().isValid());
+    }
+
+    void catalogue()
+    {
+        QVERIFY(run(QStringLiteral("CREATE TABLE IF NOT EXISTS \"Odd \"\"Name\" (id INTEGER PRIMARY KEY, "
+                                   "v TEXT NOT NULL DEFAULT 'x', a INT, b INT, PRIMARY_ignored REAL)")));
+        const QStringList tables = db().tables();
+        QVERIFY(tables.contains(QStringLiteral("T")));
+        QVERIFY(tables.contains(QStringLiteral("Odd \"Name")));
+        QVERIFY(db().tables(QSql::SystemTables).contains(QStringLiteral("sqlite_master")));
+
+        const QSqlRecord rec = db().record(QStringLiteral("T"));
+        QCOMPARE(rec.count(), 5);
+        QCOMPARE(rec.fieldName(0), QStringLiteral("Key"));
+        QCOMPARE(rec.fieldName(4), QStringLiteral("S"));
+        QCOMPARE(rec.field(1).type(), QVariant::Int);
+        QCOMPARE(rec.field(2).type(), QVariant::Double);
+        QCOMPARE(rec.field(3).type(), QVariant::ByteArray);
+
+        const QSqlRecord odd = db().record(QStringLiteral("Odd \"Name"));
+        QCOMPARE(odd.count(), 5);
+        QVERIFY(odd.field(0).isAutoValue());
+        QCOMPARE(odd.field(1).requiredStatus(), QSqlField::Required);
+        QCOMPARE(odd.field(1).defaultValue().toString(), QStringLiteral("'x'"));
+        QCOMPARE(db().primaryIndex(QStringLiteral("T")).fieldName(0), QStringLiteral("Key"));
+        QCOMPARE(db().primaryIndex(QStringLiteral("Odd \"Name")).count(), 1);
+        QVERIFY(db().record(QStringLiteral("NoSuchTable")).isEmpty());
+        QCOMPARE(db().driver()->escapeIdentifier(QStringLiteral("a\"b"), QSqlDriver::TableName),
+                 QStringLiteral("\"a\"\"b\""));
+    }
+
+    void featuresAndHandle()
+    {
+        const QSqlDriver *drv = db().driver();
+        QVERIFY(drv->hasFeature(QSqlDriver::Transactions));
+        QVERIFY(drv->hasFeature(QSqlDriver::PreparedQueries));
+        QVERIFY(drv->hasFeature(QSqlDriver::LastInsertId));
+        QVERIFY(!drv->hasFeature(QSqlDriver::QuerySize));
+        const QVariant h = drv->handle();
+        QCOMPARE(QByteArray(h.typeName()), QByteArray("sqlite3*"));
+        QVERIFY(qvariant_cast<sqlite3 *>(h) != nullptr);
+    }
+
+    void closeWithLiveQueriesAndReopen()
+    {
+        QVERIFY(run(QStringLiteral("INSERT INTO T (Key, N) VALUES ('a', 1), ('b', 2)")));
+        QSqlQuery pending;
+        QVERIFY(pending.exec(QStringLiteral("SELECT Key FROM T")));
+        QVERIFY(pending.next()); // statement still open when the connection closes
+        QSqlDatabase database = db();
+        database.close();
+        QVERIFY(!database.isOpen());
+        QVERIFY(database.open());
+        QSqlQuery q(QStringLiteral("SELECT sum(N) FROM T"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 3);
+        QVERIFY(!pending.exec());
+    }
+
+    void openFailsForAnImpossiblePath()
+    {
+        auto *drv = new ZSQLiteCipherDriver;
+        QSqlDatabase other = QSqlDatabase::addDatabase(drv, QStringLiteral("bad"));
+        other.setDatabaseName(TestEnv::instance()->path(QStringLiteral("no/such/dir/x.db")));
+        QVERIFY(!other.open());
+        QVERIFY(other.isOpenError());
+        QCOMPARE(other.lastError().nativeErrorCode(), QString::number(SQLITE_CANTOPEN));
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("bad"));
+    }
+};
+
+VIREON_TEST_MAIN(TstDriver)
+#include "tst_driver.moc"
