@@ -55,6 +55,7 @@ private:
     bool readHeader();
     bool openTarget();
     bool readBody();
+    void startWriteback();
     void finishTransfer();
     void closeAll();
 
@@ -69,5 +70,6 @@ private:
     std::unique_ptr<QSaveFile> m_file;
     QByteArray m_chunk;
     qint64 m_received = 0;
+    qint64 m_writebackFrom = 0;
     QElapsedTimer m_sinceProgress;
 };

@@ -1,0 +1,217 @@
+// Upload throughput of the instrument link's file receiver against a plain
+// QTcpSocket reader writing the same bytes to a file, in the same run, with a
+// 256 MiB upload from the fake instrument over loopback. Also samples the
+// process's resident memory during the receiver's runs: it must stay flat.
+//
+//   bench_link [MiB] [rounds]
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QNetworkDatagram>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include <algorithm>
+#include <cstdio>
+
+#include <unistd.h>
+
+#include "core/messageids.h"
+#include "core/systemconfig.h"
+#include "link/netframe.h"
+#include "link/netlportproc.h"
+#include "link/transferprogress.h"
+#include "support/testenv.h"
+
+namespace {
+constexpr quint16 kPort = 45470;
+constexpr quint16 kUploadPort = 43490;
+constexpr quint16 kBaselinePort = 45471;
+constexpr quint16 kBaselineUploadPort = 43491;
+
+qint64 statusKb(const char *key)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(qstrlen(key)).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
+
+// Highest resident size seen while the event loop runs.
+struct RssSampler {
+    QTimer timer;
+    qint64 peakKb = 0;
+    RssSampler()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this]() { peakKb = std::max(peakKb, statusKb("VmRSS:")); });
+        timer.start(10);
+    }
+};
+
+// Runs the event loop (sleeping in it, not spinning) until done() holds.
+bool waitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, [&]() {
+        if (done())
+            loop.quit();
+    });
+    check.start(2);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return done();
+}
+
+struct Fake {
+    QProcess process;
+    Fake(const QString &file, quint16 port, quint16 uploadPort)
+    {
+        process.start(TestEnv::toolPath(QStringLiteral("fake_instrument")),
+                      {"--address", "127.0.0.2", "--port", QString::number(port), "--upload", file, "--upload-name",
+                       "bench.dat", "--upload-port", QString::number(uploadPort)});
+        process.waitForReadyRead(10000);
+    }
+    ~Fake()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+};
+
+void makeSource(const QString &path, qint64 bytes)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    for (int i = 0; i < chunk.size(); ++i)
+        chunk[i] = static_cast<char>(i * 131 + 7);
+    for (qint64 done = 0; done < bytes; done += chunk.size())
+        f.write(chunk.constData(), std::min<qint64>(chunk.size(), bytes - done));
+}
+
+// One fetch through NetlPortProc; returns seconds, or -1.
+double runReceiver(NetlPortProc *proc, qint64 *peakKb)
+{
+    bool done = false;
+    QObject context;
+    QObject::connect(
+        proc, &NetlPortProc::sendnetEvent, &context,
+        [&](int id, QVariant data) {
+            const TransferProgress p = TransferProgress::decode(data.toByteArray());
+            if (id == NetEvt_FileProgress && p.received == p.total)
+                done = true;
+        },
+        Qt::QueuedConnection);
+    RssSampler sampler;
+    QElapsedTimer t;
+    t.start();
+    QMetaObject::invokeMethod(proc, [proc]() { proc->netCommandSlot(Cmd_FetchDataFile, QVariant(-1)); });
+    const bool ok = waitUntil([&]() { return done; }, 120000);
+    const double seconds = t.nsecsElapsed() / 1e9;
+    *peakKb = std::max(*peakKb, sampler.peakKb);
+    return ok ? seconds : -1;
+}
+
+// The same upload read by a plain QTcpSocket reader into a file.
+double runPlain(qint64 expected, const QString &outPath)
+{
+    QTcpServer server;
+    server.listen(QHostAddress(QStringLiteral("127.0.0.1")), kBaselineUploadPort);
+    QFile out(outPath);
+    qint64 received = 0;
+    QTcpSocket *socket = nullptr;
+    QObject::connect(&server, &QTcpServer::newConnection, [&]() {
+        socket = server.nextPendingConnection();
+        out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        QObject::connect(socket, &QTcpSocket::readyRead, [&]() {
+            const QByteArray bytes = socket->readAll();
+            out.write(bytes);
+            received += bytes.size();
+        });
+    });
+    QUdpSocket udp;
+    udp.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0);
+    QElapsedTimer t;
+    t.start();
+    udp.writeDatagram(NetFrame::build(Wire_FetchFile, "-1"), QHostAddress(QStringLiteral("127.0.0.2")), kBaselinePort);
+    const bool ok = waitUntil([&]() { return received >= expected; }, 120000);
+    out.close();
+    const double seconds = t.nsecsElapsed() / 1e9;
+    return ok ? seconds : -1;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    TestEnv env;
+    QCoreApplication app(argc, argv);
+    const qint64 mib = argc > 1 ? QByteArray(argv[1]).toLongLong() : 256;
+    const int rounds = argc > 2 ? QByteArray(argv[2]).toInt() : 3;
+    const qint64 bytes = mib << 20;
+    const QString source = env.path(QStringLiteral("bench-source.bin"));
+    makeSource(source, bytes);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+
+    TestEnv::seedIni({{"NetConfig/HostPort", QString::number(kPort)}});
+    NetlPortProc::setUploadPortForTesting(kUploadPort);
+    NetlPortProc *proc = NetlPortProc::getInstance();
+    QThread thread;
+    proc->moveToThread(&thread);
+    thread.start();
+    Fake fake(source, kPort, kUploadPort);
+    Fake baselineFake(source, kBaselinePort, kBaselineUploadPort);
+    QMetaObject::invokeMethod(proc, [proc]() { proc->netCommandSlot(Cmd_ConnectInstrument, QVariant(-1)); });
+
+    const qint64 rssStartKb = statusKb("VmRSS:");
+    const qint64 transferBytes = bytes + 16 + 4 + 2 * 9;
+    qint64 peakKb = 0;
+    QList<double> receiver, plain;
+    for (int i = 0; i < rounds; ++i) {
+        // Both write a fresh file: freeing the previous round's 256 MiB is not
+        // part of either measurement.
+        QFile::remove(QStringLiteral("./app/bench.dat"));
+        QFile::remove(env.path(QStringLiteral("plain.bin")));
+        // Nor is writing back the dirty pages an earlier run left behind.
+        ::sync();
+        receiver.append(runReceiver(proc, &peakKb));
+        ::sync();
+        plain.append(runPlain(transferBytes, env.path(QStringLiteral("plain.bin"))));
+        std::printf("round %d: receiver %.3f s, plain reader %.3f s\n", i + 1, receiver.last(), plain.last());
+    }
+    const bool sizeOk = QFileInfo(QStringLiteral("./app/bench.dat")).size() == bytes;
+    QMetaObject::invokeMethod(proc, [proc]() { proc->netCommandSlot(Cmd_CloseLink, QVariant(-1)); },
+                              Qt::BlockingQueuedConnection);
+    thread.quit();
+    thread.wait();
+
+    if (receiver.contains(-1) || plain.contains(-1) || !sizeOk) {
+        std::printf("FAILED: a transfer did not complete (file size ok: %d)\n", sizeOk);
+        return 1;
+    }
+    const double bestReceiver = *std::min_element(receiver.begin(), receiver.end());
+    const double bestPlain = *std::min_element(plain.begin(), plain.end());
+    auto median = [](QList<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.size() % 2 ? v.at(v.size() / 2) : (v.at(v.size() / 2 - 1) + v.at(v.size() / 2)) / 2;
+    };
+    const double mb = bytes / 1048576.0;
+    std::printf("upload %lld MiB, best of %d\n", static_cast<long long>(mib), rounds);
+    std::printf("receiver      %8.1f MiB/s\n", mb / bestReceiver);
+    std::printf("plain reader  %8.1f MiB/s\n", mb / bestPlain);
+    std::printf("ratio receiver/plain = %.2f best, %.2f median (goal >= 0.80)\n", bestPlain / bestReceiver,
+                median(plain) / median(receiver));
+    std::printf("resident memory: %lld KiB before, peak %lld KiB during the receiver's runs (+%lld KiB)\n",
+                static_cast<long long>(rssStartKb), static_cast<long long>(peakKb),
+                static_cast<long long>(peakKb - rssStartKb));
+    return 0;
+}
