@@ -1,0 +1,179 @@
+#include "database/dbfileops.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace DbFileOps {
+namespace {
+
+bool syncHandle(QFile &file)
+{
+    if (!file.flush())
+        return false;
+    return ::fsync(file.handle()) == 0;
+}
+
+// Streams src into an already open file; checks every read and write.
+bool streamInto(const QString &src, QFile &out)
+{
+    QFile in(src);
+    if (!in.open(QIODevice::ReadOnly)) {
+        qDebug() << "ERR: cannot read" << src << in.errorString();
+        return false;
+    }
+    const qint64 expected = in.size();
+    qint64 total = 0;
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = in.read(buffer.data(), buffer.size());
+        if (n < 0) {
+            qDebug() << "ERR: read failed" << src << in.errorString();
+            return false;
+        }
+        if (n == 0)
+            break;
+        if (out.write(buffer.constData(), n) != n) {
+            qDebug() << "ERR: write failed" << out.fileName() << out.errorString();
+            return false;
+        }
+        total += n;
+    }
+    if (total != expected) {
+        qDebug() << "ERR: short copy of" << src << total << "of" << expected;
+        return false;
+    }
+    if (!syncHandle(out)) {
+        qDebug() << "ERR: sync failed" << out.fileName();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString journalOf(const QString &dbPath) { return dbPath + QStringLiteral("-journal"); }
+
+QString copyToTemp(const QString &src, const QString &folder, const QString &prefix)
+{
+    QTemporaryFile out(QDir(folder).filePath(prefix + QStringLiteral("XXXXXX.tmp")));
+    out.setAutoRemove(false);
+    if (!out.open()) {
+        qDebug() << "ERR: cannot create a temporary file in" << folder << out.errorString();
+        return QString();
+    }
+    const QString path = out.fileName();
+    const bool ok = streamInto(src, out);
+    out.close();
+    if (!ok) {
+        QFile::remove(path);
+        return QString();
+    }
+    return path;
+}
+
+bool durableCopy(const QString &src, const QString &dst)
+{
+    const QString temp = copyToTemp(src, QFileInfo(dst).absolutePath(), QFileInfo(dst).fileName() + QLatin1Char('.'));
+    if (temp.isEmpty())
+        return false;
+    if (!renameOver(temp, dst)) {
+        QFile::remove(temp);
+        return false;
+    }
+    return true;
+}
+
+QString generationPath(const QString &base, int generation)
+{
+    if (generation <= 0)
+        return base;
+    const QFileInfo info(base);
+    return QDir(info.path()).filePath(
+        QStringLiteral("%1.%2.%3").arg(info.completeBaseName(), QString::number(generation), info.suffix()));
+}
+
+bool renameOver(const QString &src, const QString &dst)
+{
+    if (::rename(QFile::encodeName(src).constData(), QFile::encodeName(dst).constData()) != 0) {
+        qDebug() << "ERR: rename" << src << "->" << dst << "failed:" << std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+bool existsAny(const QString &path) { return QFileInfo::exists(path) || QFileInfo(path).isSymLink(); }
+
+// Moves a generation and its journal one step older.
+bool moveGeneration(const QString &from, const QString &to)
+{
+    if (existsAny(journalOf(from)) && !renameOver(journalOf(from), journalOf(to)))
+        return false;
+    return renameOver(from, to);
+}
+
+} // namespace
+
+bool rotate(const QString &base)
+{
+    if (!existsAny(base))
+        return true;
+    int freeSlot = 1;
+    while (freeSlot < kGenerations && existsAny(generationPath(base, freeSlot)))
+        ++freeSlot;
+    const QString oldest = generationPath(base, freeSlot);
+    if (existsAny(oldest)) {
+        // Only the generation beyond the kept count is given up.
+        QFile::remove(journalOf(oldest));
+        if (!QFile::remove(oldest)) {
+            qDebug() << "ERR: cannot drop the oldest backup" << oldest;
+            return false;
+        }
+    }
+    for (int g = freeSlot; g >= 1; --g) {
+        if (!moveGeneration(generationPath(base, g - 1), generationPath(base, g)))
+            return false;
+    }
+    return true;
+}
+
+bool linkOrCopy(const QString &src, const QString &dst)
+{
+    if (::link(QFile::encodeName(src).constData(), QFile::encodeName(dst).constData()) == 0)
+        return true;
+    return durableCopy(src, dst);
+}
+
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool sameBytes(const QString &a, const QString &b)
+{
+    QFile fa(a);
+    QFile fb(b);
+    if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly) || fa.size() != fb.size())
+        return false;
+    while (!fa.atEnd()) {
+        if (fa.read(1 << 20) != fb.read(1 << 20))
+            return false;
+    }
+    return true;
+}
+
+} // namespace DbFileOps

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+// File-level helpers of the database manager: durable copies, backup
+// generations and atomic renames. Each returns false with a debug line.
+namespace DbFileOps {
+
+// Journal file SQLite keeps beside a database in rollback mode.
+QString journalOf(const QString &dbPath);
+
+// Copies src to dst through a temporary file in dst's folder and renames it
+// into place only when every byte was written and synced; dst is replaced.
+bool durableCopy(const QString &src, const QString &dst);
+
+// Makes a synced copy of src under a fresh unique name in folder; returns
+// its path, or an empty text on failure.
+QString copyToTemp(const QString &src, const QString &folder, const QString &prefix);
+
+// Backup generations: base, then base with ".1" ... ".<kGenerations>" before
+// the suffix. Shifts every generation one step older to free base; only the
+// oldest (beyond kGenerations) is dropped. A database's journal moves with it.
+constexpr int kGenerations = 5;
+QString generationPath(const QString &base, int generation);
+bool rotate(const QString &base);
+
+// rename(2): atomically replaces dst. A journal of src moves too when asked.
+bool renameOver(const QString &src, const QString &dst);
+
+// Adds a second name for src (hard link) or, where that fails, a durable copy.
+bool linkOrCopy(const QString &src, const QString &dst);
+
+// Flushes the folder entry of a rename to disk.
+void syncFolder(const QString &folder);
+
+bool sameBytes(const QString &a, const QString &b);
+
+} // namespace DbFileOps

@@ -1,0 +1,313 @@
+#include "database/dbmanage.h"
+
+#include "database/dbfileops.h"
+#include "database/dbschema.h"
+#include "database/driver/zsqlitecipherdriver.h"
+
+#include <QAtomicInt>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <sqlite3.h>
+
+DbManage *DbManage::s_instance = nullptr;
+
+namespace {
+
+enum class Probe { Ok, Unreadable, Failed };
+
+// The engine's primary result code carried by the driver's error, or -1.
+int engineCode(const QSqlError &error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? (code & 0xff) : -1;
+}
+
+// Errors that mean the file's content cannot be read with our key: not a
+// database (also a wrong key), damaged pages, failed page authentication.
+// A busy or locked file is not among them: it is left alone.
+bool isUnreadable(const QSqlError &error)
+{
+    switch (engineCode(error)) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+    case SQLITE_IOERR:
+    case SQLITE_FORMAT:
+        return true;
+    case -1:
+        break;
+    default:
+        return false;
+    }
+    const QString text = error.text();
+    return text.contains(QLatin1String("not a database"), Qt::CaseInsensitive) ||
+           text.contains(QLatin1String("malformed"), Qt::CaseInsensitive) ||
+           text.contains(QLatin1String("disk I/O error"), Qt::CaseInsensitive);
+}
+
+// Opens db and runs a first statement: the engine reads the file lazily, so
+// only a statement shows whether the content is ours and intact.
+Probe openAndProbe(QSqlDatabase &db, QSqlError *errorOut)
+{
+    if (!db.open()) {
+        *errorOut = db.lastError();
+        return isUnreadable(*errorOut) ? Probe::Unreadable : Probe::Failed;
+    }
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
+        *errorOut = query.lastError();
+        query.finish();
+        return isUnreadable(*errorOut) ? Probe::Unreadable : Probe::Failed;
+    }
+    query.finish();
+    return Probe::Ok;
+}
+
+bool isCipherConnection(const QSqlDatabase &db) { return dynamic_cast<ZSQLiteCipherDriver *>(db.driver()) != nullptr; }
+
+// The default connection on the program's driver, created when missing.
+QSqlDatabase defaultConnection()
+{
+    const QString name = QLatin1String(QSqlDatabase::defaultConnection);
+    if (QSqlDatabase::contains(name)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(name, false);
+            if (isCipherConnection(db))
+                return db;
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+    return QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, name);
+}
+
+QString appFolder() { return QFileInfo(DbManage::databasePath()).path(); }
+
+// Moves an unreadable file (and a journal beside it) to the backup name.
+bool moveAside(const QString &path)
+{
+    if (!DbFileOps::rotate(DbManage::backupPath()))
+        return false;
+    const QString backup = DbManage::backupPath();
+    if (QFileInfo::exists(DbFileOps::journalOf(path)) &&
+        !DbFileOps::renameOver(DbFileOps::journalOf(path), DbFileOps::journalOf(backup)))
+        return false;
+    if (!DbFileOps::renameOver(path, backup))
+        return false;
+    DbFileOps::syncFolder(appFolder());
+    return true;
+}
+
+} // namespace
+
+DbManage::DbManage(QObject *parent)
+    : QObject(parent)
+{
+    s_instance = this;
+}
+
+DbManage::~DbManage()
+{
+    const QString name = QLatin1String(QSqlDatabase::defaultConnection);
+    if (QSqlDatabase::contains(name)) {
+        QSqlDatabase::database(name, false).close();
+        QSqlDatabase::removeDatabase(name);
+    }
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+DbManage *DbManage::instance() { return s_instance; }
+
+QString DbManage::databasePath() { return QStringLiteral("%1/AppDatabase.db").arg(QStringLiteral("./app")); }
+
+QString DbManage::backupPath() { return QStringLiteral("%1/AppDatabase_backup.db").arg(QStringLiteral("./app")); }
+
+bool DbManage::openDatabase()
+{
+    m_recreated = false;
+    if (!QDir().mkpath(appFolder())) {
+        qDebug() << Q_FUNC_INFO << "ERR: cannot create" << appFolder();
+        return false;
+    }
+    QSqlDatabase db = defaultConnection();
+    db.close();
+    db.setDatabaseName(databasePath());
+
+    QSqlError error;
+    Probe probe = openAndProbe(db, &error);
+    if (probe == Probe::Unreadable) {
+        qDebug() << Q_FUNC_INFO << "database unreadable:" << error.nativeErrorCode() << error.text();
+        db.close();
+        // The original goes only by renaming it to the backup: it is never
+        // removed unless the backup holds it.
+        if (!moveAside(databasePath())) {
+            qDebug() << Q_FUNC_INFO << "ERR: backup failed, the file is left in place";
+            return false;
+        }
+        probe = openAndProbe(db, &error);
+        m_recreated = probe == Probe::Ok;
+    }
+    if (probe != Probe::Ok) {
+        qDebug() << Q_FUNC_INFO << "ERR: open failed:" << error.nativeErrorCode() << error.text();
+        db.close();
+        return false;
+    }
+    if (!DbSchema::createMissingTables(db)) {
+        db.close();
+        return false;
+    }
+    qDebug() << Q_FUNC_INFO << "database open" << (m_recreated ? "(recreated)" : "");
+    return true;
+}
+
+bool DbManage::isOpen() const
+{
+    const QString name = QLatin1String(QSqlDatabase::defaultConnection);
+    return QSqlDatabase::contains(name) && QSqlDatabase::database(name, false).isOpen();
+}
+
+bool DbManage::wasRecreated() const { return m_recreated; }
+
+bool DbManage::checkTables()
+{
+    if (!isOpen()) {
+        qDebug() << Q_FUNC_INFO << "ERR: database not open";
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::database();
+    if (!DbSchema::createMissingTables(db))
+        return false;
+    bool backedUp = false;
+    for (const QString &table : {DbSchema::sampleTable(), DbSchema::logTable()}) {
+        if (DbSchema::tableMatches(db, table))
+            continue;
+        qDebug() << Q_FUNC_INFO << "columns differ, recreating" << table;
+        // A dropped table takes its rows along: keep the file first.
+        if (!backedUp) {
+            if (!DbFileOps::rotate(backupPath()) || !DbFileOps::durableCopy(databasePath(), backupPath())) {
+                qDebug() << Q_FUNC_INFO << "ERR: backup failed, nothing dropped";
+                return false;
+            }
+            backedUp = true;
+        }
+        db.transaction();
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("DROP TABLE %1").arg(table)) || !DbSchema::createTable(db, table)) {
+            qDebug() << Q_FUNC_INFO << "ERR: recreate failed" << table << query.lastError().text();
+            query.finish();
+            db.rollback();
+            return false;
+        }
+        query.finish();
+        if (!db.commit()) {
+            qDebug() << Q_FUNC_INFO << "ERR: commit failed" << db.lastError().text();
+            db.rollback();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DbManage::isValidDatabaseFile(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    static QAtomicInt counter;
+    const QString name = QStringLiteral("DbManage_validate_%1").arg(counter.fetchAndAddRelaxed(1));
+    bool valid = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY")); // looking never changes the file
+        QSqlError error;
+        if (openAndProbe(db, &error) == Probe::Ok) {
+            valid = DbSchema::tableMatches(db, DbSchema::sampleTable()) &&
+                    DbSchema::tableMatches(db, DbSchema::logTable());
+        } else {
+            qDebug() << Q_FUNC_INFO << "not a database of ours:" << path << error.text();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return valid;
+}
+
+bool DbManage::reopenDefault()
+{
+    QSqlDatabase db = defaultConnection();
+    db.close();
+    db.setDatabaseName(databasePath());
+    QSqlError error;
+    if (openAndProbe(db, &error) != Probe::Ok) {
+        qDebug() << Q_FUNC_INFO << "ERR: reopen failed" << error.text();
+        db.close();
+        return false;
+    }
+    return true;
+}
+
+bool DbManage::replaceDatabase(const QString &sourcePath)
+{
+    if (!QFileInfo(sourcePath).isFile() || !QDir().mkpath(appFolder())) {
+        qDebug() << Q_FUNC_INFO << "ERR: no source file" << sourcePath;
+        return false;
+    }
+    // Work on a private copy: the source may change or vanish meanwhile.
+    const QString incoming = DbFileOps::copyToTemp(sourcePath, appFolder(), QStringLiteral("AppDatabase_incoming_"));
+    if (incoming.isEmpty())
+        return false;
+    struct RemoveOnExit {
+        QString path;
+        ~RemoveOnExit() { QFile::remove(path); }
+    } cleanup{incoming};
+
+    if (!isValidDatabaseFile(incoming)) {
+        qDebug() << Q_FUNC_INFO << "ERR: source is not a valid database" << sourcePath;
+        return false;
+    }
+    const bool wasOpen = isOpen();
+    {
+        QSqlDatabase db = defaultConnection();
+        db.close();
+    }
+    const QString current = databasePath();
+    const bool hadCurrent = QFileInfo::exists(current);
+    // A journal left beside the file would be rolled back into the new one.
+    if (QFileInfo::exists(DbFileOps::journalOf(current))) {
+        qDebug() << Q_FUNC_INFO << "ERR: the current database has a pending journal";
+        if (wasOpen)
+            reopenDefault();
+        return false;
+    }
+    if (hadCurrent && (!DbFileOps::rotate(backupPath()) || !DbFileOps::linkOrCopy(current, backupPath()))) {
+        qDebug() << Q_FUNC_INFO << "ERR: backup of the current database failed";
+        if (wasOpen)
+            reopenDefault();
+        return false;
+    }
+    if (!DbFileOps::renameOver(incoming, current)) {
+        if (wasOpen)
+            reopenDefault();
+        return false;
+    }
+    DbFileOps::syncFolder(appFolder());
+    if (reopenDefault() && DbSchema::tableMatches(QSqlDatabase::database(), DbSchema::sampleTable()))
+        return true;
+
+    // Should not happen after the validation; put the previous file back.
+    qDebug() << Q_FUNC_INFO << "ERR: the installed file did not open, restoring the previous one";
+    QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false).close();
+    if (!hadCurrent)
+        QFile::remove(current);
+    else if (DbFileOps::durableCopy(backupPath(), current) && wasOpen)
+        reopenDefault();
+    return false;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// The two tables of the application database: their names, expected columns
+// and the statements that create them. Shared by the database manager, the
+// fixture builder and the checks that validate an incoming file.
+namespace DbSchema {
+
+QString sampleTable(); // "SampleInfoTable"
+QString logTable();    // "LogInfoTable"
+
+// Expected column names in SELECT * order.
+const QStringList &sampleColumns(); // 92 columns
+const QStringList &logColumns();    // 6 columns
+const QStringList &columnsOf(const QString &table);
+
+// CREATE TABLE plus the indexes that serve the program's queries.
+QStringList createStatements(const QString &table);
+
+// True when the table exists on db with exactly the expected column names
+// (compared case-insensitively, in order).
+bool tableMatches(const QSqlDatabase &db, const QString &table);
+
+// Creates the table and its indexes; false (with a debug line) on failure.
+bool createTable(QSqlDatabase &db, const QString &table);
+
+// Creates whichever of the two tables is missing.
+bool createMissingTables(QSqlDatabase &db);
+
+} // namespace DbSchema

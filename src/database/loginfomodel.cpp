@@ -1,0 +1,6 @@
+#include "database/loginfomodel.h"
+
+LogInfoModel::LogInfoModel(QObject *parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "database/sampleinfomodel.h"
+
+SampleInfoModel::SampleInfoModel(QObject *parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,377 @@
+#include "support/testenv.h"
+
+#include "database/dbmanage.h"
+#include "database/dbschema.h"
+#include "database/demodatabuilder.h"
+#include "database/driver/zsqlitecipherdriver.h"
+#include "database/sampleinfoaccess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), qint64(bytes.size()));
+}
+
+QByteArray randomBytes(int size, quint32 seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator rng(seed);
+    for (char &c : bytes)
+        c = char(rng.bounded(256));
+    return bytes;
+}
+
+// Runs statements on a file through a private connection of the given driver.
+bool execOn(const QString &path, const QStringList &statements, bool plain = false)
+{
+    static int counter = 0;
+    const QString name = QStringLiteral("tst_exec_%1").arg(++counter);
+    bool ok = true;
+    {
+        QSqlDatabase db = plain ? QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name)
+                                : QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, name);
+        db.setDatabaseName(path);
+        ok = db.open();
+        QSqlQuery q(db);
+        for (const QString &sql : statements) {
+            if (ok && !q.exec(sql)) {
+                qWarning() << sql << q.lastError().text();
+                ok = false;
+            }
+        }
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+int rowsOf(const QString &table, const QString &connection = QLatin1String(QSqlDatabase::defaultConnection))
+{
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) || !q.next())
+        return -1;
+    return q.value(0).toInt();
+}
+
+QStringList columnsOf(const QString &table)
+{
+    QStringList names;
+    const QSqlRecord record = QSqlDatabase::database().record(table);
+    for (int i = 0; i < record.count(); ++i)
+        names << record.fieldName(i);
+    return names;
+}
+
+QStringList appFiles()
+{
+    return QDir(QStringLiteral("./app")).entryList({QStringLiteral("AppDatabase*")}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+// A fresh database with both tables and nothing in them.
+void verifyFreshDatabase()
+{
+    QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
+    QCOMPARE(columnsOf(DbSchema::logTable()), DbSchema::logColumns());
+    QCOMPARE(rowsOf(DbSchema::sampleTable()), 0);
+    QCOMPARE(rowsOf(DbSchema::logTable()), 0);
+}
+
+} // namespace
+
+class TestDbManage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void freshStartCreatesBothTables();
+    void unreadableFileIsBackedUpAndRecreated_data();
+    void unreadableFileIsBackedUpAndRecreated();
+    void existingBackupsAreRotated();
+    void failedBackupLeavesOriginalInPlace();
+    void extraColumnIsBackedUpBeforeDrop();
+    void identicalSchemaLeavesFileUntouched();
+    void replaceInstallsNewRows();
+    void replaceRejectsBadSource_data();
+    void replaceRejectsBadSource();
+    void destructorClosesConnection();
+};
+
+void TestDbManage::init()
+{
+    ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
+    QDir app(QStringLiteral("./app"));
+    for (const QString &name : appFiles()) {
+        QFileInfo info(app.filePath(name));
+        if (info.isDir())
+            QDir(info.filePath()).removeRecursively();
+        else
+            QFile::remove(info.filePath());
+    }
+    QDir(QStringLiteral("./incoming")).removeRecursively();
+}
+
+void TestDbManage::freshStartCreatesBothTables()
+{
+    DbManage manager;
+    QCOMPARE(DbManage::instance(), &manager);
+    QVERIFY(manager.openDatabase());
+    QVERIFY(manager.isOpen());
+    QVERIFY(!manager.wasRecreated());
+    QVERIFY(manager.checkTables());
+    verifyFreshDatabase();
+    QVERIFY(QFile::exists(DbManage::databasePath()));
+    QVERIFY(!QFile::exists(DbManage::backupPath()));
+    QVERIFY(DbManage::isValidDatabaseFile(DbManage::databasePath()));
+}
+
+void TestDbManage::unreadableFileIsBackedUpAndRecreated_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("wrong key") << "wrongkey";
+    QTest::newRow("plain SQLite file") << "plain";
+    QTest::newRow("random bytes") << "random";
+    QTest::newRow("truncated to a part of page 1") << "truncated-short";
+    QTest::newRow("truncated after three pages") << "truncated-pages";
+}
+
+void TestDbManage::unreadableFileIsBackedUpAndRecreated()
+{
+    QFETCH(QString, kind);
+    const QString path = DbManage::databasePath();
+    if (kind == QLatin1String("wrongkey")) {
+        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArrayLiteral("another key entirely"));
+        QVERIFY(DemoDataBuilder::build(path, 5, 11) > 0);
+        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
+    } else if (kind == QLatin1String("plain")) {
+        QStringList statements = DbSchema::createStatements(DbSchema::sampleTable());
+        statements << DbSchema::createStatements(DbSchema::logTable());
+        statements << QStringLiteral("INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')");
+        QVERIFY(execOn(path, statements, true));
+    } else if (kind == QLatin1String("random")) {
+        writeAll(path, randomBytes(3 * 4096 + 17, 5));
+    } else {
+        QVERIFY(DemoDataBuilder::build(path, 60, 3) > 0);
+        QByteArray bytes = readAll(path);
+        QVERIFY(bytes.size() > 8 * 4096);
+        writeAll(path, bytes.left(kind == QLatin1String("truncated-short") ? 1000 : 3 * 4096));
+    }
+    const QByteArray original = readAll(path);
+    QVERIFY(!original.isEmpty());
+
+    DbManage manager;
+    QVERIFY(manager.openDatabase());
+    QVERIFY(manager.wasRecreated());
+    QVERIFY(manager.checkTables());
+    QCOMPARE(readAll(DbManage::backupPath()), original);
+    verifyFreshDatabase();
+    QVERIFY(readAll(path) != original);
+}
+
+void TestDbManage::existingBackupsAreRotated()
+{
+    const QString backup = DbManage::backupPath();
+    const QString first = QStringLiteral("./app/AppDatabase_backup.1.db");
+    writeAll(backup, "older backup");
+    writeAll(first, "oldest backup");
+    writeAll(DbManage::databasePath(), randomBytes(5000, 1));
+    {
+        DbManage manager;
+        QVERIFY(manager.openDatabase());
+        QVERIFY(manager.wasRecreated());
+    }
+    QCOMPARE(readAll(backup), randomBytes(5000, 1));
+    QCOMPARE(readAll(first), QByteArray("older backup"));
+    QCOMPARE(readAll(QStringLiteral("./app/AppDatabase_backup.2.db")), QByteArray("oldest backup"));
+
+    // A full set of generations gives up only the oldest one.
+    for (int g = 3; g <= 5; ++g)
+        writeAll(QStringLiteral("./app/AppDatabase_backup.%1.db").arg(g), QByteArray::number(g));
+    writeAll(DbManage::databasePath(), randomBytes(5000, 2));
+    {
+        DbManage manager;
+        QVERIFY(manager.openDatabase());
+    }
+    QCOMPARE(readAll(backup), randomBytes(5000, 2));
+    QCOMPARE(readAll(first), randomBytes(5000, 1));
+    QCOMPARE(readAll(QStringLiteral("./app/AppDatabase_backup.2.db")), QByteArray("older backup"));
+    QCOMPARE(readAll(QStringLiteral("./app/AppDatabase_backup.3.db")), QByteArray("oldest backup"));
+    QCOMPARE(readAll(QStringLiteral("./app/AppDatabase_backup.5.db")), QByteArray("4"));
+}
+
+void TestDbManage::failedBackupLeavesOriginalInPlace()
+{
+    // Every generation is taken and the oldest cannot be dropped (a folder
+    // with content), so no backup can be made.
+    writeAll(DbManage::backupPath(), "b0");
+    for (int g = 1; g <= 4; ++g)
+        writeAll(QStringLiteral("./app/AppDatabase_backup.%1.db").arg(g), "b");
+    writeAll(QStringLiteral("./app/AppDatabase_backup.5.db/keep"), "x");
+    const QByteArray original = randomBytes(4096, 9);
+    writeAll(DbManage::databasePath(), original);
+
+    DbManage manager;
+    QVERIFY(!manager.openDatabase());
+    QVERIFY(!manager.isOpen());
+    QCOMPARE(readAll(DbManage::databasePath()), original);
+    QCOMPARE(readAll(DbManage::backupPath()), QByteArray("b0"));
+}
+
+void TestDbManage::extraColumnIsBackedUpBeforeDrop()
+{
+    const QString path = DbManage::databasePath();
+    QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
+    QVERIFY(execOn(path, {QStringLiteral("ALTER TABLE SampleInfoTable ADD COLUMN extra TEXT"),
+                          QStringLiteral("INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')")}));
+    const QByteArray before = readAll(path);
+
+    DbManage manager;
+    QVERIFY(manager.openDatabase());
+    QVERIFY(!manager.wasRecreated());
+    QVERIFY(!QFile::exists(DbManage::backupPath()));
+    QVERIFY(manager.checkTables());
+    QCOMPARE(readAll(DbManage::backupPath()), before);
+    QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
+    QCOMPARE(rowsOf(DbSchema::sampleTable()), 0);
+    // Only the table that differs is recreated.
+    QCOMPARE(rowsOf(DbSchema::logTable()), 1);
+
+    // The backup still holds the dropped table with its extra column.
+    QVERIFY(execOn(DbManage::backupPath(), {QStringLiteral("SELECT extra FROM SampleInfoTable")}));
+}
+
+void TestDbManage::identicalSchemaLeavesFileUntouched()
+{
+    const QString path = DbManage::databasePath();
+    const int rows = DemoDataBuilder::build(path, 6, 4);
+    QVERIFY(rows > 0);
+    // Column names differing only in case count as the same.
+    QVERIFY(execOn(path, {QStringLiteral("ALTER TABLE LogInfoTable RENAME COLUMN Outline TO OUTLINE")}));
+    const QByteArray before = readAll(path);
+    const QDateTime modified = QFileInfo(path).lastModified();
+    {
+        DbManage manager;
+        QVERIFY(manager.openDatabase());
+        QVERIFY(manager.checkTables());
+        QCOMPARE(SampleInfoAccess::getCount(), rows);
+    }
+    QCOMPARE(readAll(path), before);
+    QCOMPARE(QFileInfo(path).lastModified(), modified);
+    QVERIFY(!QFile::exists(DbManage::backupPath()));
+    QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+}
+
+void TestDbManage::replaceInstallsNewRows()
+{
+    const QString path = DbManage::databasePath();
+    const int oldRows = DemoDataBuilder::build(path, 3, 1);
+    const QByteArray oldBytes = readAll(path);
+    const QString source = QStringLiteral("./incoming/upload.db");
+    QDir().mkpath(QStringLiteral("./incoming"));
+    DemoDataBuilder::Options options;
+    options.doneRows = 500;
+    options.seed = 77;
+    QCOMPARE(DemoDataBuilder::build(source, options), 500);
+    const QByteArray sourceBytes = readAll(source);
+
+    DbManage manager;
+    QVERIFY(manager.openDatabase());
+    QCOMPARE(SampleInfoAccess::getCount(), oldRows);
+    QVERIFY(manager.replaceDatabase(source));
+    QVERIFY(manager.isOpen());
+    QCOMPARE(SampleInfoAccess::getCount(), 500);
+    SampleInfoAccess access;
+    QCOMPARE(access.getModel(0, 1000), 500);
+    QCOMPARE(readAll(DbManage::backupPath()), oldBytes);
+    QCOMPARE(readAll(source), sourceBytes);
+    QCOMPARE(readAll(path), sourceBytes);
+    QCOMPARE(appFiles(), QStringList({QStringLiteral("AppDatabase.db"), QStringLiteral("AppDatabase_backup.db")}));
+
+    // A second replace keeps the previous generation.
+    QVERIFY(manager.replaceDatabase(source));
+    QCOMPARE(readAll(QStringLiteral("./app/AppDatabase_backup.1.db")), oldBytes);
+    QCOMPARE(readAll(DbManage::backupPath()), sourceBytes);
+    QCOMPARE(SampleInfoAccess::getCount(), 500);
+}
+
+void TestDbManage::replaceRejectsBadSource_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("garbage") << "garbage";
+    QTest::newRow("empty file") << "empty";
+    QTest::newRow("missing file") << "missing";
+    QTest::newRow("plain SQLite with our tables") << "plain";
+    QTest::newRow("other key") << "wrongkey";
+    QTest::newRow("wrong columns") << "columns";
+    QTest::newRow("one table missing") << "onetable";
+}
+
+void TestDbManage::replaceRejectsBadSource()
+{
+    QFETCH(QString, kind);
+    const QString path = DbManage::databasePath();
+    const int rows = DemoDataBuilder::build(path, 5, 8);
+    const QByteArray before = readAll(path);
+    const QString source = QStringLiteral("./incoming/bad.db");
+    QDir().mkpath(QStringLiteral("./incoming"));
+    if (kind == QLatin1String("garbage")) {
+        writeAll(source, randomBytes(20000, 3));
+    } else if (kind == QLatin1String("empty")) {
+        writeAll(source, QByteArray());
+    } else if (kind == QLatin1String("plain")) {
+        QStringList statements = DbSchema::createStatements(DbSchema::sampleTable());
+        statements << DbSchema::createStatements(DbSchema::logTable());
+        QVERIFY(execOn(source, statements, true));
+    } else if (kind == QLatin1String("wrongkey")) {
+        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArrayLiteral("someone else's key"));
+        QVERIFY(DemoDataBuilder::build(source, 2, 2) > 0);
+        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
+    } else if (kind == QLatin1String("columns")) {
+        QVERIFY(DemoDataBuilder::build(source, 2, 2) > 0);
+        QVERIFY(execOn(source, {QStringLiteral("ALTER TABLE SampleInfoTable DROP COLUMN prodata40")}));
+    } else if (kind == QLatin1String("onetable")) {
+        QVERIFY(DemoDataBuilder::build(source, 2, 2) > 0);
+        QVERIFY(execOn(source, {QStringLiteral("DROP TABLE LogInfoTable")}));
+    }
+
+    DbManage manager;
+    QVERIFY(manager.openDatabase());
+    QVERIFY(!DbManage::isValidDatabaseFile(source));
+    QVERIFY(!manager.replaceDatabase(source));
+    QVERIFY(manager.isOpen());
+    QCOMPARE(SampleInfoAccess::getCount(), rows);
+    QCOMPARE(readAll(path), before);
+    QCOMPARE(appFiles(), QStringList({QStringLiteral("AppDatabase.db")}));
+}
+
+void TestDbManage::destructorClosesConnection()
+{
+    {
+        DbManage manager;
+        QVERIFY(manager.openDatabase());
+        QVERIFY(QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false).isOpen());
+    }
+    QCOMPARE(DbManage::instance(), nullptr);
+    QVERIFY(!QSqlDatabase::contains(QLatin1String(QSqlDatabase::defaultConnection)));
+}
+
+VIREON_TEST_MAIN(TestDbManage)
+#include "tst_dbmanage.moc"
