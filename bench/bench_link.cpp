@@ -189,8 +189,8 @@ int main(int argc, char *argv[])
         std::printf("round %d: receiver %.3f s, plain reader %.3f s\n", i + 1, receiver.last(), plain.last());
     }
     const bool sizeOk = QFileInfo(QStringLiteral("./app/bench.dat")).size() == bytes;
-    QMetaObject::invokeMethod(proc, [proc]() { proc->netCommandSlot(Cmd_CloseLink, QVariant(-1)); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        proc, [proc]() { proc->netCommandSlot(Cmd_CloseLink, QVariant(-1)); }, Qt::BlockingQueuedConnection);
     thread.quit();
     thread.wait();
 

@@ -39,17 +39,35 @@ FileReceiver::FileReceiver(QObject *parent)
             [this]() { abort(QStringLiteral("transfer idle for %1 ms").arg(m_idleTimer->interval())); });
 }
 
-FileReceiver::~FileReceiver() { closeAll(); }
+FileReceiver::~FileReceiver()
+{
+    closeAll();
+}
 
-QString FileReceiver::appDir() { return QStringLiteral("./app"); }
+QString FileReceiver::appDir()
+{
+    return QStringLiteral("./app");
+}
 
-QString FileReceiver::receivedDatabasePath() { return QStringLiteral("%1/%2").arg(appDir(), ".AppDatabase.db.received"); }
+QString FileReceiver::receivedDatabasePath()
+{
+    return QStringLiteral("%1/%2").arg(appDir(), ".AppDatabase.db.received");
+}
 
-void FileReceiver::setListenTimeoutMs(int ms) { g_listenTimeoutMs = ms; }
+void FileReceiver::setListenTimeoutMs(int ms)
+{
+    g_listenTimeoutMs = ms;
+}
 
-void FileReceiver::setIdleTimeoutMs(int ms) { g_idleTimeoutMs = ms; }
+void FileReceiver::setIdleTimeoutMs(int ms)
+{
+    g_idleTimeoutMs = ms;
+}
 
-bool FileReceiver::isActive() const { return m_server || m_socket; }
+bool FileReceiver::isActive() const
+{
+    return m_server || m_socket;
+}
 
 bool FileReceiver::start(const QHostAddress &local, quint16 port, const QHostAddress &peer)
 {
@@ -223,8 +241,8 @@ void FileReceiver::finishTransfer()
     }
     m_file.reset();
     closeAll();
-    qDebug().noquote() << Q_FUNC_INFO << "committed" << target << total << "bytes; commit took"
-                       << commitClock.elapsed() << "ms";
+    qDebug().noquote() << Q_FUNC_INFO << "committed" << target << total << "bytes; commit took" << commitClock.elapsed()
+                       << "ms";
     if (isDatabase) {
         emit databaseReceived(target, total);
     } else {

@@ -54,7 +54,10 @@ QHostAddress LinkAddress::fromText(const QString &text)
     return QHostAddress(value);
 }
 
-bool LinkAddress::loopbackOnly() { return qEnvironmentVariableIntValue("VIREON_LOOPBACK_ONLY") == 1; }
+bool LinkAddress::loopbackOnly()
+{
+    return qEnvironmentVariableIntValue("VIREON_LOOPBACK_ONLY") == 1;
+}
 
 bool LinkAddress::allowed(const QHostAddress &address, const char *action)
 {
@@ -65,7 +68,10 @@ bool LinkAddress::allowed(const QHostAddress &address, const char *action)
     return false;
 }
 
-int LinkAddress::refusalCount() { return g_refusals.load(); }
+int LinkAddress::refusalCount()
+{
+    return g_refusals.load();
+}
 
 QString LinkAddress::chooseLocal(const QString &configuredIp, const QString &configuredMac,
                                  const QList<NetCartInfo> &adapters)

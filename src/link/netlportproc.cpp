@@ -35,14 +35,21 @@ NetlPortProc::NetlPortProc(QObject *parent)
     qRegisterMetaType<QList<InstrumentInfo>>();
 }
 
-void NetlPortProc::setScanCollectMs(int ms) { g_scanCollectMs = ms; }
+void NetlPortProc::setScanCollectMs(int ms)
+{
+    g_scanCollectMs = ms;
+}
 
-void NetlPortProc::setUploadPortForTesting(quint16 port) { g_uploadPort = port; }
+void NetlPortProc::setUploadPortForTesting(quint16 port)
+{
+    g_uploadPort = port;
+}
 
 void NetlPortProc::netCommandSlot(int cmd, QVariant data)
 {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, [this, cmd, data]() { netCommandSlot(cmd, data); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, cmd, data]() { netCommandSlot(cmd, data); }, Qt::QueuedConnection);
         return;
     }
     switch (cmd) {
@@ -68,7 +75,8 @@ int NetlPortProc::sendCtlCmd(int cmd, QVariant data, QString ip)
 {
     if (QThread::currentThread() != thread()) {
         // The sockets belong to the worker thread: hand the call over to it.
-        QMetaObject::invokeMethod(this, [this, cmd, data, ip]() { sendCtlCmd(cmd, data, ip); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, cmd, data, ip]() { sendCtlCmd(cmd, data, ip); }, Qt::QueuedConnection);
         return 0;
     }
     Q_UNUSED(data)
@@ -267,10 +275,16 @@ void NetlPortProc::onUdpReadyRead()
     }
 }
 
-void NetlPortProc::handleFrame(quint8 code, const QByteArray &payload, const QHostAddress &from,
-                               const QByteArray &raw)
+void NetlPortProc::handleFrame(quint8 code, const QByteArray &payload, const QHostAddress &from, const QByteArray &raw)
 {
     if (m_scanning) {
+        // Only hosts the sweep asked count as found.
+        const quint32 own = m_local.toIPv4Address();
+        const quint32 host = from.toIPv4Address();
+        if ((host & 0xFFFFFF00u) != (own & 0xFFFFFF00u) || host == own) {
+            qDebug().noquote() << Q_FUNC_INFO << "answer from" << from.toString() << "outside the sweep ignored";
+            return;
+        }
         if (code == Wire_LocalAddress && payload.size() == 1 && payload.at(0) == 0)
             noteScanAnswer(from, nullptr);
         else if (code == Wire_InfoQuery) {

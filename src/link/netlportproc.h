@@ -31,7 +31,7 @@ public:
     static void setUploadPortForTesting(quint16 port);
 
 public slots:
-    void netCommandSlot(int cmd, QVariant data); // 22, 24, 25, 27
+    void netCommandSlot(int cmd, QVariant data);        // 22, 24, 25, 27
     int sendCtlCmd(int cmd, QVariant data, QString ip); // safe from any thread
 
 signals:

@@ -53,7 +53,8 @@ UploadHeader::Status UploadHeader::parse(const QByteArray &bytes, UploadHeader *
     const quint32 stringBytes = qFromBigEndian<quint32>(bytes.constData() + FixedSize);
     const bool nullString = stringBytes == 0xFFFFFFFFu && nameSize == 4;
     if (!nullString && qint64(stringBytes) != nameSize - 4)
-        return invalid(why, QStringLiteral("name length %1 disagrees with name size %2").arg(stringBytes).arg(nameSize));
+        return invalid(why,
+                       QStringLiteral("name length %1 disagrees with name size %2").arg(stringBytes).arg(nameSize));
 
     const QByteArray serialized = bytes.mid(FixedSize, static_cast<int>(nameSize));
     QDataStream in(serialized);

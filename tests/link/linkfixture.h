@@ -148,7 +148,8 @@ public:
     // the events it emitted meanwhile.
     void flush()
     {
-        QMetaObject::invokeMethod(proc, []() {}, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            proc, []() {}, Qt::BlockingQueuedConnection);
         QCoreApplication::processEvents();
     }
 
@@ -219,7 +220,6 @@ inline QByteArray patternBytes(int size, quint32 seed)
 
 inline QStringList appFolderEntries()
 {
-    return QDir(QStringLiteral("./app")).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::Dirs |
-                                                       QDir::NoDotAndDotDot,
-                                                   QDir::Name);
+    return QDir(QStringLiteral("./app"))
+        .entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }

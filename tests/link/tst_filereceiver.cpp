@@ -66,11 +66,15 @@ void TestFileReceiver::init()
     LogCapture::clear();
 }
 
-void TestFileReceiver::cleanupTestCase() { m_rig.reset(); }
+void TestFileReceiver::cleanupTestCase()
+{
+    m_rig.reset();
+}
 
 QStringList TestFileReceiver::fakeUploadArgs(const QString &file, const QStringList &extra) const
 {
-    return fakeArgs("127.0.0.2", kPort, QStringList{"--upload", file, "--upload-port", QString::number(kUploadPort)} + extra);
+    return fakeArgs("127.0.0.2", kPort,
+                    QStringList{"--upload", file, "--upload-port", QString::number(kUploadPort)} + extra);
 }
 
 bool TestFileReceiver::connectTo(FakeInstrumentProcess &fake, bool expectAck)
@@ -147,7 +151,8 @@ void TestFileReceiver::fetchWritesExactBytesWithThrottledProgress()
         QCOMPARE(p.total, total);
         last = p.received;
     }
-    QVERIFY2(events.size() <= spanMs / 50 + 3, qPrintable(QString("%1 events in %2 ms").arg(events.size()).arg(spanMs)));
+    QVERIFY2(events.size() <= spanMs / 50 + 3,
+             qPrintable(QString("%1 events in %2 ms").arg(events.size()).arg(spanMs)));
 }
 
 void TestFileReceiver::unsafeNamesRefusedWithNothingWritten()

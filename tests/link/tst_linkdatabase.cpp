@@ -62,9 +62,9 @@ void TestLinkDatabase::uploadedDatabaseReplacesOpenOne()
         },
         Qt::QueuedConnection);
 
-    FakeInstrumentProcess fake(fakeArgs("127.0.0.2", kPort,
-                                        {"--upload", source, "--upload-name", "AppDatabase.db", "--upload-port",
-                                         QString::number(kUploadPort)}));
+    FakeInstrumentProcess fake(fakeArgs(
+        "127.0.0.2", kPort,
+        {"--upload", source, "--upload-name", "AppDatabase.db", "--upload-port", QString::number(kUploadPort)}));
     QVERIFY(fake.ready());
     m_rig->command(Cmd_ConnectInstrument);
     m_rig->command(Cmd_FetchDataFile);

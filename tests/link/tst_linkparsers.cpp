@@ -31,7 +31,9 @@ void TestLinkParsers::frameLayoutAndRoundTrip()
 {
     // Local-address command for 127.0.0.1: sum = 0x50 + 0 + 4 + 127 + 0 + 0 + 1 = 0xD4.
     const QByteArray frame = NetFrame::build(0x50, QByteArray::fromHex("7f000001"));
-    QCOMPARE(frame.toHex(), QByteArray("fa500004" "7f000001" "d4fb"));
+    QCOMPARE(frame.toHex(), QByteArray("fa500004"
+                                       "7f000001"
+                                       "d4fb"));
 
     // Payloads may hold head and tail bytes, up to the 512-byte limit.
     for (const QByteArray &payload : {QByteArray(), QByteArray::fromHex("fafbfbfa00ff"), QByteArray(512, char(0xFB))}) {
@@ -61,7 +63,8 @@ void TestLinkParsers::frameRejects_data()
     QTest::newRow("length says less") << with(3, 4);
     QTest::newRow("trailing byte") << good + char(0xFB);
     QTest::newRow("two frames in one datagram") << good + good;
-    QTest::newRow("length over 512") << QByteArray::fromHex("fa520201") + QByteArray(513, 0) + QByteArray::fromHex("55fb");
+    QTest::newRow("length over 512") << QByteArray::fromHex("fa520201") + QByteArray(513, 0) +
+                                            QByteArray::fromHex("55fb");
 }
 
 void TestLinkParsers::frameRejects()
@@ -161,9 +164,14 @@ void TestLinkParsers::headerRejectsHostileSizesEarly()
 {
     // The verdict comes from the first 16 bytes alone: nothing of the claimed
     // sizes is waited for or allocated.
-    const qint64 hostile[][2] = {{qint64(1) << 62, 14},     {1038, qint64(1) << 62}, {1038, -1},
-                                 {-5, 14},                  {16 + 14, 14},           {1038, 15},
-                                 {1038, 2},                 {16 + 14 + (qint64(2) << 30) + 1, 14},
+    const qint64 hostile[][2] = {{qint64(1) << 62, 14},
+                                 {1038, qint64(1) << 62},
+                                 {1038, -1},
+                                 {-5, 14},
+                                 {16 + 14, 14},
+                                 {1038, 15},
+                                 {1038, 2},
+                                 {16 + 14 + (qint64(2) << 30) + 1, 14},
                                  {std::numeric_limits<qint64>::max(), 14}};
     for (const auto &sizes : hostile) {
         QString why;
@@ -229,7 +237,8 @@ void TestLinkParsers::safeFileNames()
 void TestLinkParsers::progressPayload()
 {
     const QByteArray bytes = TransferProgress{0x0102030405060708LL, qint64(1) << 40}.encode();
-    QCOMPARE(bytes.toHex(), QByteArray("0807060504030201" "0000000000010000"));
+    QCOMPARE(bytes.toHex(), QByteArray("0807060504030201"
+                                       "0000000000010000"));
     const TransferProgress back = TransferProgress::decode(bytes);
     QCOMPARE(back.received, 0x0102030405060708LL);
     QCOMPARE(back.total, qint64(1) << 40);

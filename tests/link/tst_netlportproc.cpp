@@ -70,8 +70,7 @@ void TestNetlPortProc::connectReportsDownThenUp()
     m_rig->command(Cmd_ConnectInstrument);
     QTRY_COMPARE(linkStates(), (QList<bool>{false, true}));
     QTRY_COMPARE(m_rig->log.count(NetEvt_InstrumentFound), 1);
-    QCOMPARE(m_rig->log.values(NetEvt_InstrumentFound).first().toStringList(),
-             (QStringList{"127.0.0.2", "LORIX-A"}));
+    QCOMPARE(m_rig->log.values(NetEvt_InstrumentFound).first().toStringList(), (QStringList{"127.0.0.2", "LORIX-A"}));
     // The instrument was told the PC's address.
     QVERIFY(fake.waitFor(QStringLiteral("GOT 50 from 127.0.0.1")));
 

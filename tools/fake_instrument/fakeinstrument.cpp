@@ -48,9 +48,13 @@ FakeInstrument::FakeInstrument(const Options &options, QObject *parent)
 
 bool FakeInstrument::parseMisbehaviour(const QString &text, Misbehaviour *out)
 {
-    static const QList<QPair<QString, Misbehaviour>> modes = {
-        {"none", None},           {"bad-frames", BadFrames},   {"no-answer", NoAnswer}, {"bad-header", BadHeader},
-        {"unsafe-name", UnsafeName}, {"truncated", Truncated}, {"stalled", Stalled}};
+    static const QList<QPair<QString, Misbehaviour>> modes = {{"none", None},
+                                                              {"bad-frames", BadFrames},
+                                                              {"no-answer", NoAnswer},
+                                                              {"bad-header", BadHeader},
+                                                              {"unsafe-name", UnsafeName},
+                                                              {"truncated", Truncated},
+                                                              {"stalled", Stalled}};
     for (const auto &mode : modes) {
         if (mode.first == text) {
             *out = mode.second;
@@ -68,7 +72,10 @@ bool FakeInstrument::start()
     }
     m_udp = new QUdpSocket(this);
     if (!m_udp->bind(m_options.address, m_options.port)) {
-        say(QStringLiteral("BIND FAILED %1:%2 %3").arg(m_options.address.toString()).arg(m_options.port).arg(m_udp->errorString()));
+        say(QStringLiteral("BIND FAILED %1:%2 %3")
+                .arg(m_options.address.toString())
+                .arg(m_options.port)
+                .arg(m_udp->errorString()));
         return false;
     }
     connect(m_udp, &QUdpSocket::readyRead, this, &FakeInstrument::onDatagram);

@@ -19,9 +19,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption upload("upload", "File uploaded on a fetch command.", "file");
     const QCommandLineOption uploadName("upload-name", "Name sent in the upload header.", "name");
     const QCommandLineOption uploadPort("upload-port", "PC's TCP port for the upload.", "port", "4348");
-    const QCommandLineOption misbehave("misbehave",
-                                       "none, bad-frames, no-answer, bad-header, unsafe-name, truncated or stalled.",
-                                       "mode", "none");
+    const QCommandLineOption misbehave(
+        "misbehave", "none, bad-frames, no-answer, bad-header, unsafe-name, truncated or stalled.", "mode", "none");
     parser.addOptions({address, port, name, upload, uploadName, uploadPort, misbehave});
     parser.process(app);
 
