@@ -55,7 +55,9 @@ private slots:
         fake.start(TestEnv::toolPath(QStringLiteral("fake_instrument")),
                    {"--address", "127.0.0.2", "--port", QString::number(port)});
         QVERIFY2(fake.waitForStarted(), qPrintable(fake.errorString()));
-        QTRY_VERIFY_WITH_TIMEOUT(fake.readAll().contains("READY") || fake.state() == QProcess::NotRunning, 10000);
+        QByteArray fakeOutput;
+        QTRY_VERIFY_WITH_TIMEOUT((fakeOutput += fake.readAll()).contains("READY") || fake.state() == QProcess::NotRunning,
+                                 10000);
         QCOMPARE(fake.state(), QProcess::Running);
 
         // A temp folder of its own keeps the program's single-instance key
@@ -69,7 +71,7 @@ private slots:
         program.setProcessEnvironment(env);
         program.setWorkingDirectory(TestEnv::instance()->workDir());
         program.setProcessChannelMode(QProcess::MergedChannels);
-        program.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), {});
+        program.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
         QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
 
         QTRY_VERIFY_WITH_TIMEOUT(debugLogText().contains(QStringLiteral("Vireon link status: connected (lamp green)")) ||
