@@ -4,6 +4,7 @@
 
 #include <QDebug>
 
+#include <openssl/crypto.h>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -499,7 +500,10 @@ int autoConfigure(sqlite3 *db, char **, const sqlite3_api_routines *)
 
 void registerVfs()
 {
-    if (sqlite3_initialize() != SQLITE_OK)
+    // Connections may still be rolled back while the process exits (Qt
+    // closes leftover connections from its own exit handler): libcrypto must
+    // not have been torn down by then.
+    if (OPENSSL_init_crypto(OPENSSL_INIT_NO_ATEXIT, nullptr) != 1 || sqlite3_initialize() != SQLITE_OK)
         return;
     sqlite3_vfs *base = sqlite3_vfs_find(nullptr);
     if (!base || base->iVersion < 2 || !base->xCurrentTimeInt64)

@@ -26,7 +26,12 @@ enum TableInfoColumn { InfoName = 1, InfoType = 2, InfoNotNull = 3, InfoDefault 
 
 } // namespace
 
-ZSQLiteCipherDriver::ZSQLiteCipherDriver(QObject *parent) : QSqlDriver(parent) {}
+ZSQLiteCipherDriver::ZSQLiteCipherDriver(QObject *parent) : QSqlDriver(parent)
+{
+    // Before QSqlDatabase first registers a connection, so that libcrypto
+    // outlives Qt's exit-time closing of connections.
+    CipherVfs::ensureRegistered();
+}
 
 ZSQLiteCipherDriver::~ZSQLiteCipherDriver() { close(); }
 
