@@ -67,6 +67,7 @@ Probe openAndProbe(QSqlDatabase &db, QSqlError *errorOut)
         return isUnreadable(*errorOut) ? Probe::Unreadable : Probe::Failed;
     }
     query.finish();
+    DbSchema::applyConnectionSettings(db);
     return Probe::Ok;
 }
 

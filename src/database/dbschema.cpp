@@ -114,4 +114,12 @@ bool createMissingTables(QSqlDatabase &db)
     return true;
 }
 
+void applyConnectionSettings(QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    // The cache grows only as pages are read; negative sizes are in KiB.
+    if (!query.exec(QStringLiteral("PRAGMA cache_size = -%1").arg(kCacheKiB)))
+        qDebug() << "ERR: cache_size:" << query.lastError().text();
+}
+
 } // namespace DbSchema

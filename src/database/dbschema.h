@@ -30,4 +30,12 @@ bool createTable(QSqlDatabase &db, const QString &table);
 // Creates whichever of the two tables is missing.
 bool createMissingTables(QSqlDatabase &db);
 
+// Page cache of the program's connections, in KiB.
+constexpr int kCacheKiB = 64 * 1024;
+
+// Settings of an open connection: a page cache large enough to keep a
+// clinic's whole database, so the history page's repeated reads do not
+// decrypt the same pages again.
+void applyConnectionSettings(QSqlDatabase &db);
+
 } // namespace DbSchema

@@ -7,7 +7,9 @@
 #include <QAtomicInt>
 #include <QDate>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -264,6 +266,7 @@ int DemoDataBuilder::build(const QString &path, int runs, quint32 seed)
 
 int DemoDataBuilder::build(const QString &path, const Options &options)
 {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile::remove(path);
     QFile::remove(path + QStringLiteral("-journal"));
     static QAtomicInt counter;
