@@ -5,7 +5,7 @@
 // of debug lines. Header-only: each tst_*.cpp is one executable.
 
 #include <QDir>
-#include <QMutex>
+#include <mutex>
 #include <QProcess>
 #include <QThread>
 #include <QtTest>
@@ -30,7 +30,7 @@ public:
     }
     static bool contains(const QString &text)
     {
-        QMutexLocker lock(&mutex());
+        std::lock_guard<std::mutex> lock(mutex());
         for (const QString &line : lines()) {
             if (line.contains(text))
                 return true;
@@ -39,7 +39,7 @@ public:
     }
     static int count(const QString &text)
     {
-        QMutexLocker lock(&mutex());
+        std::lock_guard<std::mutex> lock(mutex());
         int n = 0;
         for (const QString &line : lines())
             n += line.contains(text) ? 1 : 0;
@@ -47,7 +47,7 @@ public:
     }
     static void clear()
     {
-        QMutexLocker lock(&mutex());
+        std::lock_guard<std::mutex> lock(mutex());
         lines().clear();
     }
 
@@ -55,15 +55,15 @@ private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message)
     {
         {
-            QMutexLocker lock(&mutex());
+            std::lock_guard<std::mutex> lock(mutex());
             lines().append(message);
         }
         if (qEnvironmentVariableIsSet("VIREON_TEST_VERBOSE") || type != QtDebugMsg)
             previous()(type, context, message);
     }
-    static QMutex &mutex()
+    static std::mutex &mutex()
     {
-        static QMutex m;
+        static std::mutex m;
         return m;
     }
     static QStringList &lines()
