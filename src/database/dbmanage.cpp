@@ -97,11 +97,14 @@ bool moveAside(const QString &path)
     if (!DbFileOps::rotate(DbManage::backupPath()))
         return false;
     const QString backup = DbManage::backupPath();
-    if (QFileInfo::exists(DbFileOps::journalOf(path)) &&
-        !DbFileOps::renameOver(DbFileOps::journalOf(path), DbFileOps::journalOf(backup)))
-        return false;
     if (!DbFileOps::renameOver(path, backup))
         return false;
+    // A journal left behind would be rolled back into the fresh file.
+    if (QFileInfo::exists(DbFileOps::journalOf(path)) &&
+        !DbFileOps::renameOver(DbFileOps::journalOf(path), DbFileOps::journalOf(backup))) {
+        DbFileOps::renameOver(backup, path);
+        return false;
+    }
     DbFileOps::syncFolder(appFolder());
     return true;
 }
