@@ -228,8 +228,12 @@ private slots:
         QCOMPARE(p->netEvents.size(), before + 1);
         QCOMPARE(p->netEvents.last().second.toBool(), false);
 
+        // Shutdown delivers the close command inside the worker thread before
+        // that thread stops.
+        QThread *worker = w.networkThread();
         w.deal_app_quit();
-        QVERIFY(!w.networkThread() || !w.networkThread()->isRunning());
+        QVERIFY(!worker->isRunning());
+        QCOMPARE(threadThatLogged(QStringLiteral("link closed")), worker);
     }
 
     void unroutedCommandRunsInTheWorkerThread()

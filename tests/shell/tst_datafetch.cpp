@@ -1,0 +1,106 @@
+#include "core/messageids.h"
+#include "database/dbmanage.h"
+#include "database/demodatabuilder.h"
+#include "database/sampleinfoaccess.h"
+#include "link/netlportproc.h"
+#include "link/transferprogress.h"
+#include "shell/dialogwidgetfactory.h"
+#include "shell/funwidgetfactory.h"
+#include "shell/linkstatusindicator.h"
+#include "shell/vireon.h"
+#include "stubwidgets.h"
+#include "support/testenv.h"
+
+#include <QProcess>
+#include <QTcpServer>
+#include <QUdpSocket>
+
+// The connect and data-fetch roads through the real window, the real worker
+// thread and the fake instrument on loopback: the uploaded database is
+// installed and the page hears of it, also under an open dialog.
+class TstDataFetch : public QObject
+{
+    Q_OBJECT
+    QProcess m_fake;
+    QByteArray m_fakeOutput;
+    DbManage *m_db = nullptr;
+
+    static quint16 freeUdpPort()
+    {
+        QUdpSocket probe;
+        probe.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0);
+        return probe.localPort();
+    }
+    static quint16 freeTcpPort()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress(QStringLiteral("127.0.0.1")), 0);
+        return probe.serverPort();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const quint16 port = freeUdpPort();
+        const quint16 uploadPort = freeTcpPort();
+        QVERIFY(port && uploadPort);
+        TestEnv::seedIni({{QStringLiteral("NetConfig/HostPort"), QString::number(port)}});
+        NetlPortProc::setUploadPortForTesting(uploadPort);
+        FunWidgetFactory::setProviderForTesting([](int id) -> IFunWidget * { return StubPage::getInstance(id); });
+        DialogWidgetFactory::setProviderForTesting([](int type) -> IDialogWidget * { return new StubDialog(type); });
+
+        m_db = new DbManage;
+        QVERIFY(m_db->openDatabase());
+        const QString upload = TestEnv::instance()->path(QStringLiteral("instrument.db"));
+        QVERIFY(DemoDataBuilder::build(upload, 6, 21) > 0);
+
+        m_fake.setProcessChannelMode(QProcess::MergedChannels);
+        m_fake.start(TestEnv::toolPath(QStringLiteral("fake_instrument")),
+                     {"--address", "127.0.0.2", "--port", QString::number(port), "--upload", upload, "--upload-name",
+                      "AppDatabase.db", "--upload-port", QString::number(uploadPort)});
+        QVERIFY(m_fake.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT((m_fakeOutput += m_fake.readAll()).contains("READY") ||
+                                     m_fake.state() == QProcess::NotRunning,
+                                 10000);
+        QCOMPARE(m_fake.state(), QProcess::Running);
+    }
+
+    void cleanupTestCase()
+    {
+        m_fake.kill();
+        m_fake.waitForFinished(5000);
+        delete m_db;
+    }
+
+    void fetchUnderAnOpenDialogReloadsThePage()
+    {
+        QCOMPARE(SampleInfoAccess::getCount(), 0);
+        Vireon w;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        auto *page = qobject_cast<StubPage *>(w.currentPage());
+        w.sendCtlCmdSlot(Cmd_ConnectInstrument, QVariant(-1));
+        QTRY_VERIFY_WITH_TIMEOUT(w.linkStatus()->isLampGreen(), 10000);
+
+        w.switchDialogWidgetSlot(IDialogWidget::DLG_SAMPLE_QUERY, QVariant(-1));
+        QVERIFY(w.currentDialog());
+        page->netEvents.clear();
+        w.sendCtlCmdSlot(Cmd_FetchDataFile, QVariant(-1));
+
+        auto complete = [page]() {
+            for (const auto &e : page->netEvents) {
+                const TransferProgress p = TransferProgress::decode(e.second.toByteArray());
+                if (e.first == NetEvt_FileProgress && p.total > 0 && p.received == p.total)
+                    return true;
+            }
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(complete(), 20000);
+        QVERIFY(SampleInfoAccess::getCount() > 0); // the upload is the open database now
+        QVERIFY(w.currentDialog()); // still open
+        w.deal_app_quit();
+    }
+};
+
+VIREON_TEST_MAIN(TstDataFetch)
+#include "tst_datafetch.moc"
+#include "moc_stubwidgets.cpp"
