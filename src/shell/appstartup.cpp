@@ -14,8 +14,8 @@
 
 QStringList AppStartup::appFolders()
 {
-    return {QStringLiteral("./app"),         QStringLiteral("./app/config"), QStringLiteral("./app/debugLog"),
-            QStringLiteral("./app/Logo"),    QStringLiteral("./app/print"),  QStringLiteral("./app/PdfFile")};
+    return {QStringLiteral("./app"),      QStringLiteral("./app/config"), QStringLiteral("./app/debugLog"),
+            QStringLiteral("./app/Logo"), QStringLiteral("./app/print"),  QStringLiteral("./app/PdfFile")};
 }
 
 bool AppStartup::createAppFolders()
@@ -89,8 +89,17 @@ void AppStartup::startMainWindow(Vireon &window, const DbManage &db)
         (new MessageDialog(databaseRecreatedText(), MessageDialog::MODE_OK, true, QString(), nullptr))->exec();
 }
 
-QString AppStartup::instanceRunningText() { return tr("程序已運行！"); }
+QString AppStartup::instanceRunningText()
+{
+    return tr("程序已運行！");
+}
 
-QString AppStartup::instanceRunningTitle() { return tr("提示"); }
+QString AppStartup::instanceRunningTitle()
+{
+    return tr("提示");
+}
 
-QString AppStartup::databaseRecreatedText() { return tr("資料庫密碼錯誤或者已損壞，原檔已備份"); }
+QString AppStartup::databaseRecreatedText()
+{
+    return tr("資料庫密碼錯誤或者已損壞，原檔已備份");
+}

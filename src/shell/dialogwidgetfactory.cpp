@@ -20,7 +20,10 @@ namespace {
 DialogWidgetFactory::Provider g_provider;
 }
 
-void DialogWidgetFactory::setProviderForTesting(Provider provider) { g_provider = std::move(provider); }
+void DialogWidgetFactory::setProviderForTesting(Provider provider)
+{
+    g_provider = std::move(provider);
+}
 
 IDialogWidget *DialogWidgetFactory::getDialogWidget(IDialogWidget::DialogType type)
 {

@@ -20,8 +20,8 @@ bool takeSeam(const FileDialogs::Request &request, QString *answer)
 }
 } // namespace
 
-QString FileDialogs::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                     const QString &filter, QString *selectedFilter, QFileDialog::Options options)
+QString FileDialogs::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                                     QString *selectedFilter, QFileDialog::Options options)
 {
     QString answer;
     if (takeSeam({QStringLiteral("open"), caption, dir, filter, options}, &answer))
@@ -29,8 +29,8 @@ QString FileDialogs::getOpenFileName(QWidget *parent, const QString &caption, co
     return QFileDialog::getOpenFileName(parent, caption, dir, filter, selectedFilter, options);
 }
 
-QString FileDialogs::getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                     const QString &filter, QString *selectedFilter, QFileDialog::Options options)
+QString FileDialogs::getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                                     QString *selectedFilter, QFileDialog::Options options)
 {
     QString answer;
     if (takeSeam({QStringLiteral("save"), caption, dir, filter, options}, &answer))

@@ -45,7 +45,10 @@ namespace {
 FunWidgetFactory::Provider g_provider;
 }
 
-void FunWidgetFactory::setProviderForTesting(Provider provider) { g_provider = std::move(provider); }
+void FunWidgetFactory::setProviderForTesting(Provider provider)
+{
+    g_provider = std::move(provider);
+}
 
 IFunWidget *FunWidgetFactory::getFunWidget(IFunWidget::WidgetType id)
 {

@@ -7,7 +7,10 @@ InstanceGuard::InstanceGuard(const QString &key)
 {
 }
 
-InstanceGuard::~InstanceGuard() { release(); }
+InstanceGuard::~InstanceGuard()
+{
+    release();
+}
 
 bool InstanceGuard::acquire()
 {

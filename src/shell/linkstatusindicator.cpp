@@ -64,7 +64,8 @@ void LinkStatusIndicator::setLamp(bool green)
 {
     m_green = green;
     if (m_lamp) {
-        const QString image = green ? QStringLiteral(":/images/lamp-green.svg") : QStringLiteral(":/images/lamp-red.svg");
+        const QString image =
+            green ? QStringLiteral(":/images/lamp-green.svg") : QStringLiteral(":/images/lamp-red.svg");
         const int px = qMax(16, m_lamp->height() > 0 ? qMin(m_lamp->height(), 24) : 20);
         m_lamp->setPixmap(QIcon(image).pixmap(px, px));
         m_lamp->setProperty("lampGreen", green);

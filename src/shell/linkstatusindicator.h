@@ -21,11 +21,11 @@ public:
 
     LinkStatusIndicator(QLabel *lamp, QLabel *text);
 
-    void beginScan();      // lamp red, "儀器掃描中", scanning
-    void endScan();        // idle, "儀器掃描完成"
-    void linkUp();         // lamp green, "已連接儀器"
-    void linkDown();       // lamp red, "儀器連結已斷開"
-    void retranslate();    // texts again in the current language
+    void beginScan();   // lamp red, "儀器掃描中", scanning
+    void endScan();     // idle, "儀器掃描完成"
+    void linkUp();      // lamp green, "已連接儀器"
+    void linkDown();    // lamp red, "儀器連結已斷開"
+    void retranslate(); // texts again in the current language
 
     bool isScanning() const { return m_scanning; }
     bool isLampGreen() const { return m_green; }

@@ -10,13 +10,13 @@
 const QList<NavigationList::Row> &NavigationList::rows()
 {
     static const QList<Row> list = {
-        {QT_TR_NOOP("儀器IP設置"), IFunWidget::WGT_MACHINE_CONNECT, 0xf0e8},  // sitemap
-        {QT_TR_NOOP("歷史數據"), IFunWidget::WGT_HISTROY, 0xf1da},            // history
-        {QT_TR_NOOP("數據匯入匯出"), IFunWidget::WGT_DATAMANAGE, 0xf0ec},     // exchange
-        {QT_TR_NOOP("範本設置"), IFunWidget::WGT_HOSPITALINFO_EDIT, 0xf0f6},  // file-text-o
-        {QT_TR_NOOP("其他設置"), IFunWidget::WGT_SYSTEM_SET, 0xf085},         // cogs
-        {QT_TR_NOOP("常見問題"), IFunWidget::WGT_SYSTEM_HELP, 0xf059},        // question-circle
-        {QT_TR_NOOP("檢查更新"), IFunWidget::WGT_CHECK_UPDATE, 0xf021},       // refresh
+        {QT_TR_NOOP("儀器IP設置"), IFunWidget::WGT_MACHINE_CONNECT, 0xf0e8}, // sitemap
+        {QT_TR_NOOP("歷史數據"), IFunWidget::WGT_HISTROY, 0xf1da},           // history
+        {QT_TR_NOOP("數據匯入匯出"), IFunWidget::WGT_DATAMANAGE, 0xf0ec},    // exchange
+        {QT_TR_NOOP("範本設置"), IFunWidget::WGT_HOSPITALINFO_EDIT, 0xf0f6}, // file-text-o
+        {QT_TR_NOOP("其他設置"), IFunWidget::WGT_SYSTEM_SET, 0xf085},        // cogs
+        {QT_TR_NOOP("常見問題"), IFunWidget::WGT_SYSTEM_HELP, 0xf059},       // question-circle
+        {QT_TR_NOOP("檢查更新"), IFunWidget::WGT_CHECK_UPDATE, 0xf021},      // refresh
     };
     return list;
 }
@@ -43,7 +43,10 @@ int NavigationList::rowOfPage(int pageId)
     return -1;
 }
 
-int NavigationList::pageOfRow(int row) { return (row >= 0 && row < rows().size()) ? rows()[row].pageId : -1; }
+int NavigationList::pageOfRow(int row)
+{
+    return (row >= 0 && row < rows().size()) ? rows()[row].pageId : -1;
+}
 
 QString NavigationList::iconFontFamily()
 {

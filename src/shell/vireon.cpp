@@ -102,7 +102,10 @@ QSize Vireon::reportDialogSize()
     return QSize(qMin(screen.width(), kReportMaxWidth), qMin(screen.height(), kReportMaxHeight));
 }
 
-bool Vireon::isNavigationEnabled() const { return ui->navigationList->isEnabled(); }
+bool Vireon::isNavigationEnabled() const
+{
+    return ui->navigationList->isEnabled();
+}
 
 void Vireon::start()
 {
@@ -273,8 +276,7 @@ void Vireon::ensureNetworkThread()
     worker->moveToThread(m_netThread);
     connect(this, &Vireon::netSendSig, worker, &NetlPortProc::netCommandSlot, Qt::QueuedConnection);
     connect(worker, &NetlPortProc::sendnetEvent, this, &Vireon::networkEventSlot, Qt::QueuedConnection);
-    connect(worker, &NetlPortProc::databaseFileReceived, this, &Vireon::onDatabaseFileReceived,
-            Qt::QueuedConnection);
+    connect(worker, &NetlPortProc::databaseFileReceived, this, &Vireon::onDatabaseFileReceived, Qt::QueuedConnection);
     m_netThread->start();
 }
 
@@ -340,7 +342,8 @@ void Vireon::httpEventSlot(int id, QVariant data)
     if (!ok || code != 0)
         return;
     updateAvailable = true;
-    (new MessageDialog(tr("伺服器存在軟件更新，請及時更新！"), MessageDialog::MODE_OK, true, QString(), nullptr))->exec();
+    (new MessageDialog(tr("伺服器存在軟件更新，請及時更新！"), MessageDialog::MODE_OK, true, QString(), nullptr))
+        ->exec();
 }
 
 void Vireon::deal_app_quit()
@@ -369,7 +372,8 @@ void Vireon::deal_app_quit()
             thread->wait();
         }
     }
-    qDebug() << "void Vireon::deal_app_quit()" << "worker threads stopped";
+    qDebug() << "void Vireon::deal_app_quit()"
+             << "worker threads stopped";
 }
 
 void Vireon::changeEvent(QEvent *event)

@@ -59,9 +59,8 @@ private slots:
                      {"--address", "127.0.0.2", "--port", QString::number(port), "--upload", upload, "--upload-name",
                       "AppDatabase.db", "--upload-port", QString::number(uploadPort)});
         QVERIFY(m_fake.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT((m_fakeOutput += m_fake.readAll()).contains("READY") ||
-                                     m_fake.state() == QProcess::NotRunning,
-                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (m_fakeOutput += m_fake.readAll()).contains("READY") || m_fake.state() == QProcess::NotRunning, 10000);
         QCOMPARE(m_fake.state(), QProcess::Running);
     }
 
@@ -96,11 +95,11 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(complete(), 20000);
         QVERIFY(SampleInfoAccess::getCount() > 0); // the upload is the open database now
-        QVERIFY(w.currentDialog()); // still open
+        QVERIFY(w.currentDialog());                // still open
         w.deal_app_quit();
     }
 };
 
 VIREON_TEST_MAIN(TstDataFetch)
-#include "tst_datafetch.moc"
 #include "moc_stubwidgets.cpp"
+#include "tst_datafetch.moc"

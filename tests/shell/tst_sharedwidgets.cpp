@@ -178,7 +178,8 @@ private slots:
             QString t = ok;
             QCOMPARE(w.field(0)->validator()->validate(t, pos), QValidator::Acceptable);
         }
-        for (const QString &bad : {QStringLiteral("256"), QStringLiteral("-1"), QStringLiteral("a"), QStringLiteral("1.")}) {
+        for (const QString &bad :
+             {QStringLiteral("256"), QStringLiteral("-1"), QStringLiteral("a"), QStringLiteral("1.")}) {
             QString t = bad;
             QCOMPARE(w.field(0)->validator()->validate(t, pos), QValidator::Invalid);
         }
@@ -198,8 +199,9 @@ private slots:
     {
         FileDialogs::pushNextFileName(QStringLiteral("/tmp/x.db"));
         FileDialogs::pushNextFileName(QString());
-        QCOMPARE(FileDialogs::getOpenFileName(nullptr, QStringLiteral("cap"), QStringLiteral("/d"), QStringLiteral("*.db")),
-                 QStringLiteral("/tmp/x.db"));
+        QCOMPARE(
+            FileDialogs::getOpenFileName(nullptr, QStringLiteral("cap"), QStringLiteral("/d"), QStringLiteral("*.db")),
+            QStringLiteral("/tmp/x.db"));
         QCOMPARE(FileDialogs::lastRequest().kind, QStringLiteral("open"));
         QCOMPARE(FileDialogs::lastRequest().filter, QStringLiteral("*.db"));
         QCOMPARE(FileDialogs::getExistingDirectory(nullptr, QStringLiteral("dir")), QString());

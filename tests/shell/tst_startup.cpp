@@ -128,5 +128,5 @@ private:
 };
 
 VIREON_TEST_MAIN(TstStartup)
-#include "tst_startup.moc"
 #include "moc_stubwidgets.cpp"
+#include "tst_startup.moc"

@@ -52,9 +52,8 @@ private:
 private slots:
     void initTestCase()
     {
-        FunWidgetFactory::setProviderForTesting([](int id) -> IFunWidget * {
-            return (id >= 0 && id <= 8) ? StubPage::getInstance(id) : nullptr;
-        });
+        FunWidgetFactory::setProviderForTesting(
+            [](int id) -> IFunWidget * { return (id >= 0 && id <= 8) ? StubPage::getInstance(id) : nullptr; });
         DialogWidgetFactory::setProviderForTesting([](int type) -> IDialogWidget * {
             return (type == 1 || type == 2 || type == 4) ? new StubDialog(type) : nullptr;
         });
@@ -73,7 +72,8 @@ private slots:
         Vireon w;
         QVERIFY(w.windowTitle().contains(QStringLiteral("v1.0.33")));
         QListWidget *nav = navigation(w);
-        const QStringList expected{"儀器IP設置", "歷史數據", "數據匯入匯出", "範本設置", "其他設置", "常見問題", "檢查更新"};
+        const QStringList expected{"儀器IP設置", "歷史數據", "數據匯入匯出", "範本設置",
+                                   "其他設置",   "常見問題", "檢查更新"};
         QCOMPARE(nav->count(), expected.size());
         for (int i = 0; i < expected.size(); ++i) {
             QCOMPARE(nav->item(i)->text(), expected[i]);
@@ -332,5 +332,5 @@ private slots:
 };
 
 VIREON_TEST_MAIN(TstVireon)
-#include "tst_vireon.moc"
 #include "moc_stubwidgets.cpp"
+#include "tst_vireon.moc"

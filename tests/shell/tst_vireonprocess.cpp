@@ -56,8 +56,8 @@ private slots:
                    {"--address", "127.0.0.2", "--port", QString::number(port)});
         QVERIFY2(fake.waitForStarted(), qPrintable(fake.errorString()));
         QByteArray fakeOutput;
-        QTRY_VERIFY_WITH_TIMEOUT((fakeOutput += fake.readAll()).contains("READY") || fake.state() == QProcess::NotRunning,
-                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (fakeOutput += fake.readAll()).contains("READY") || fake.state() == QProcess::NotRunning, 10000);
         QCOMPARE(fake.state(), QProcess::Running);
 
         // A temp folder of its own keeps the program's single-instance key
@@ -74,9 +74,10 @@ private slots:
         program.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
         QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
 
-        QTRY_VERIFY_WITH_TIMEOUT(debugLogText().contains(QStringLiteral("Vireon link status: connected (lamp green)")) ||
-                                     program.state() == QProcess::NotRunning,
-                                 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            debugLogText().contains(QStringLiteral("Vireon link status: connected (lamp green)")) ||
+                program.state() == QProcess::NotRunning,
+            20000);
         const QString log = debugLogText();
         if (program.state() == QProcess::NotRunning || !log.contains(QStringLiteral("connected (lamp green)"))) {
             stop(program);

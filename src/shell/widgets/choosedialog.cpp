@@ -82,7 +82,10 @@ int ChooseDialog::exec()
     return QDialog::exec();
 }
 
-void ChooseDialog::reject() { done(-1); }
+void ChooseDialog::reject()
+{
+    done(-1);
+}
 
 void ChooseDialog::pushNextAnswer(int index)
 {

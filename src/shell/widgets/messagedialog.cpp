@@ -73,9 +73,15 @@ void MessageDialog::addButton(const QString &text, int result)
         m_noButton = button;
 }
 
-QString MessageDialog::text() const { return m_textLabel->text(); }
+QString MessageDialog::text() const
+{
+    return m_textLabel->text();
+}
 
-QString MessageDialog::title() const { return m_titleLabel->text(); }
+QString MessageDialog::title() const
+{
+    return m_titleLabel->text();
+}
 
 int MessageDialog::exec()
 {

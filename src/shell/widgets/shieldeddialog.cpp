@@ -14,7 +14,10 @@ ShieldedDialog::ShieldedDialog(bool showShield, QWidget *parent)
     setModal(true);
 }
 
-ShieldedDialog::~ShieldedDialog() { delete m_shield.data(); }
+ShieldedDialog::~ShieldedDialog()
+{
+    delete m_shield.data();
+}
 
 void ShieldedDialog::showEvent(QShowEvent *event)
 {
