@@ -3,6 +3,7 @@
 #include "support/testenv.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
@@ -278,6 +279,43 @@ private slots:
         closeConnection(path);
     }
 
+    void anyFlippedByteGivesAnErrorOrTheTrueRows()
+    {
+        const QString path = freshPath();
+        makeDatabase(path, 300);
+        const QByteArray good = readAll(path);
+        QRandomGenerator rng(20250101);
+        int failed = 0;
+        for (int round = 0; round < 60; ++round) {
+            QByteArray bytes = good;
+            const int at = int(rng.bounded(bytes.size()));
+            bytes[at] = char(bytes[at] ^ (1 << rng.bounded(8)));
+            writeAll(path, bytes);
+            QSqlDatabase db = openCipher(path);
+            {
+                QSqlQuery q(db);
+                q.setForwardOnly(true);
+                bool ok = q.exec(QStringLiteral("SELECT id, S, N, D FROM T ORDER BY id"));
+                int i = 0;
+                while (ok && q.next()) {
+                    // Every row that comes out is the row that went in.
+                    QCOMPARE(q.value(0).toInt(), i + 1);
+                    QCOMPARE(q.value(1).toString(), secretText(i) + QString(120, QChar('x')));
+                    QCOMPARE(q.value(2).toInt(), i);
+                    ++i;
+                }
+                ok = ok && !q.lastError().isValid();
+                if (ok)
+                    QCOMPARE(i, 300); // only the 4 spare bytes of a page are not authenticated
+                else
+                    ++failed;
+            }
+            db = QSqlDatabase();
+            closeConnection(path);
+        }
+        QVERIFY(failed > 50);
+    }
+
     void killedWriterRollsBackOnReopen()
     {
         const QString path = freshPath();
@@ -355,6 +393,48 @@ private slots:
         QCOMPARE(integrity(path), QStringLiteral("ok"));
     }
 
+    void savepointsAndAttachedFilesUseTheirOwnJournals()
+    {
+        const QString path = freshPath();
+        const QString second = freshPath();
+        makeDatabase(path, 300);
+        makeDatabase(second, 100);
+        QSqlDatabase db = openCipher(path);
+        QVERIFY(exec(db, QStringLiteral("PRAGMA cache_size=4"))); // changed pages go to the file early
+        QVERIFY(db.transaction());
+        QVERIFY(exec(db, QStringLiteral("UPDATE T SET N = N + 1000 WHERE id <= 100")));
+        QVERIFY(exec(db, QStringLiteral("SAVEPOINT inner_sp")));
+        QVERIFY(exec(db, QStringLiteral("UPDATE T SET S = 'CHANGED' || S, N = -1")));
+        // Rolling back to the savepoint reads page images back from the journal.
+        QVERIFY(exec(db, QStringLiteral("ROLLBACK TO inner_sp")));
+        QVERIFY(exec(db, QStringLiteral("RELEASE inner_sp")));
+        QVERIFY(db.commit());
+
+        // One transaction over two encrypted files: each gets its journal.
+        QVERIFY(exec(db, QStringLiteral("ATTACH DATABASE '%1' AS other").arg(second)));
+        QVERIFY(db.transaction());
+        QVERIFY(exec(db, QStringLiteral("INSERT INTO other.T (S) SELECT S FROM main.T WHERE id <= 50")));
+        QVERIFY(exec(db, QStringLiteral("DELETE FROM main.T WHERE id <= 50")));
+        QVERIFY(db.commit());
+        {
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("SELECT (SELECT count(*) FROM main.T), (SELECT count(*) FROM other.T), "
+                                          "(SELECT sum(N) FROM main.T WHERE N >= 1000), "
+                                          "(SELECT count(*) FROM main.T WHERE N < 0 OR S LIKE 'CHANGED%')")));
+            QVERIFY(q.next());
+            QCOMPARE(q.value(0).toInt(), 250);
+            QCOMPARE(q.value(1).toInt(), 150);
+            QCOMPARE(q.value(2).toInt(), 50 * 1000 + (50 + 99) * 50 / 2); // ids 51..100: N = id - 1 + 1000
+            QCOMPARE(q.value(3).toInt(), 0);
+        }
+        db = QSqlDatabase();
+        closeConnection(path);
+        QCOMPARE(integrity(path), QStringLiteral("ok"));
+        QCOMPARE(integrity(second), QStringLiteral("ok"));
+        QCOMPARE(rowCount(second), 150);
+        QVERIFY(!readAll(second).contains("SECRET-SAMPLE"));
+    }
+
     void writeAheadLogAndTemporaryFilesStayOut()
     {
         const QString path = freshPath();
@@ -373,6 +453,21 @@ private slots:
             QVERIFY(!exec(db, QStringLiteral("UPDATE T SET id = id + 1 WHERE id > 0"))); // statement rollback
             QVERIFY(q.exec(QStringLiteral("SELECT count(*) FROM T")) && q.next());
             QCOMPARE(q.value(0).toInt(), 50);
+        }
+        {
+            // The page layout the codec needs cannot be changed away...
+            QSqlQuery q(db);
+            QVERIFY(exec(db, QStringLiteral("PRAGMA page_size=8192")));
+            QVERIFY(!q.exec(QStringLiteral("VACUUM")));
+            QVERIFY(q.exec(QStringLiteral("SELECT count(*) FROM T")) && q.next());
+            QCOMPARE(q.value(0).toInt(), 50);
+            // ...nor is a new file written without it (attached files get
+            // no reserved bytes unless asked for).
+            const QString fresh = freshPath();
+            QVERIFY(exec(db, QStringLiteral("ATTACH DATABASE '%1' AS fresh").arg(fresh)));
+            QVERIFY(!q.exec(QStringLiteral("CREATE TABLE fresh.X (a)")));
+            QVERIFY(exec(db, QStringLiteral("DETACH DATABASE fresh")));
+            QCOMPARE(QFileInfo(fresh).size(), 0);
         }
         db = QSqlDatabase();
         closeConnection(path);
