@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -67,27 +68,47 @@ void closeDefault()
     QSqlDatabase::removeDatabase(name);
 }
 
-double timeMs(const std::function<void()> &work)
+// Wall-clock and thread CPU time of one piece of work. Other processes on
+// the machine inflate wall time; thread CPU time is the steadier figure.
+struct Timing {
+    double wall = 1e300;
+    double cpu = 1e300;
+};
+
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+Timing timeIt(const std::function<void()> &work)
 {
     QElapsedTimer timer;
+    const double cpu0 = threadCpuMs();
     timer.start();
     work();
-    return timer.nsecsElapsed() / 1e6;
+    return {timer.nsecsElapsed() / 1e6, threadCpuMs() - cpu0};
 }
+
+Timing best(const Timing &a, const Timing &b) { return {std::min(a.wall, b.wall), std::min(a.cpu, b.cpu)}; }
 
 // Best of several alternating rounds: both sides see the same machine state.
 struct Result {
     QString what;
-    double ms[2] = {1e300, 1e300};
+    Timing t[2];
 };
 
 void report(const QString &title, const QList<Result> &results)
 {
-    std::printf("\n%s\n%-58s %12s %12s %7s\n", qPrintable(title), "measure (best of rounds)", "codec ms", "stock ms",
-                "ratio");
-    for (const Result &r : results)
-        std::printf("%-58s %12.2f %12.2f %7.3f\n", qPrintable(r.what), r.ms[Cipher], r.ms[Stock],
-                    r.ms[Cipher] / r.ms[Stock]);
+    std::printf("\n%s\n%-52s %10s %10s %6s   %10s %10s %6s\n", qPrintable(title), "measure (best of rounds)",
+                "codec cpu", "stock cpu", "ratio", "codec wall", "stock wall", "ratio");
+    for (const Result &r : results) {
+        const Timing &c = r.t[Cipher];
+        const Timing &s = r.t[Stock];
+        std::printf("%-52s %10.2f %10.2f %6.3f   %10.2f %10.2f %6.3f\n", qPrintable(r.what), c.cpu, s.cpu,
+                    c.cpu / s.cpu, c.wall, s.wall, c.wall / s.wall);
+    }
     std::fflush(stdout);
 }
 
@@ -102,11 +123,10 @@ Result insertBench(const QVector<DemoSampleRow> &rows, const QString &tag, int r
                 qFatal("cannot open %s", qPrintable(fileFor(side, tag)));
             QSqlDatabase db = QSqlDatabase::database();
             DbSchema::createMissingTables(db);
-            const double ms = timeMs([&] {
+            r.t[side] = best(r.t[side], timeIt([&] {
                 if (!DemoDataBuilder::insertRows(db, rows))
                     qFatal("insert failed");
-            });
-            r.ms[side] = std::min(r.ms[side], ms);
+            }));
             db = QSqlDatabase();
             closeDefault();
         }
@@ -121,21 +141,23 @@ Result measure(const QString &what, const QString &tag, int rounds, int chunks, 
 {
     Result r;
     r.what = what;
-    std::vector<double> best[2] = {std::vector<double>(chunks, 1e300), std::vector<double>(chunks, 1e300)};
+    std::vector<Timing> fastest[2] = {std::vector<Timing>(size_t(chunks)), std::vector<Timing>(size_t(chunks))};
     for (int round = 0; round < rounds; ++round) {
         for (int i = 0; i < 2; ++i) {
             const Side side = Side((i + round) % 2);
             if (!useDefault(side, fileFor(side, tag)))
                 qFatal("cannot open %s", qPrintable(fileFor(side, tag)));
             for (int chunk = 0; chunk < chunks; ++chunk)
-                best[side][chunk] = std::min(best[side][chunk], timeMs([&] { work(chunk); }));
+                fastest[side][size_t(chunk)] = best(fastest[side][size_t(chunk)], timeIt([&] { work(chunk); }));
             closeDefault();
         }
     }
     for (int side : {Cipher, Stock}) {
-        r.ms[side] = 0;
-        for (double ms : best[side])
-            r.ms[side] += ms;
+        r.t[side] = Timing{0, 0};
+        for (const Timing &t : fastest[side]) {
+            r.t[side].wall += t.wall;
+            r.t[side].cpu += t.cpu;
+        }
     }
     return r;
 }
@@ -197,7 +219,7 @@ Result firstOpenBench()
     r.what = QStringLiteral("first open in the process + first statement");
     for (Side side : {Cipher, Stock}) {
         QFile::remove(fileFor(side, QStringLiteral("first")));
-        r.ms[side] = timeMs([&] {
+        r.t[side] = timeIt([&] {
             useDefault(side, fileFor(side, QStringLiteral("first")));
             QSqlQuery q;
             if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next())
@@ -214,7 +236,7 @@ Result openBench(int rounds)
     r.what = QStringLiteral("open + first statement of a 100k-row file");
     for (int round = 0; round < rounds; ++round) {
         for (Side side : {Cipher, Stock}) {
-            r.ms[side] = std::min(r.ms[side], timeMs([&] {
+            r.t[side] = best(r.t[side], timeIt([&] {
                 useDefault(side, fileFor(side, QStringLiteral("big")));
                 QSqlQuery q;
                 if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next())

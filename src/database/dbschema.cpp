@@ -60,13 +60,15 @@ QStringList createStatements(const QString &table)
         defs << QStringLiteral("ctvalue REAL");
         for (int i = 1; i <= 40; ++i)
             defs << QStringLiteral("prodata%1 INTEGER").arg(i);
-        // The curve and report dialogs look rows up by date and time, the
-        // query by sample ID. The lists count the done rows and page them
-        // newest key first: with the done flag beside the key, rows skipped
-        // by OFFSET are passed over in the index without reading the row.
+        // The curve and report dialogs look rows up by date and time; the
+        // query dialog counts a date range filtered by sample and patient
+        // ID, which this index answers without reading the rows. The lists
+        // count the done rows and page them newest key first: with the done
+        // flag beside the key, rows skipped by OFFSET are passed over in the
+        // index without reading them.
         return {QStringLiteral("CREATE TABLE SampleInfoTable (%1)").arg(defs.join(QStringLiteral(", "))),
-                QStringLiteral("CREATE INDEX IF NOT EXISTS SampleInfoTable_date ON SampleInfoTable (date, time)"),
-                QStringLiteral("CREATE INDEX IF NOT EXISTS SampleInfoTable_sample ON SampleInfoTable (SampleId)"),
+                QStringLiteral("CREATE INDEX IF NOT EXISTS SampleInfoTable_date ON SampleInfoTable "
+                               "(date, time, isDone, SampleId, PatientId)"),
                 QStringLiteral("CREATE INDEX IF NOT EXISTS SampleInfoTable_done ON SampleInfoTable (Key, isDone)")};
     }
     if (table == logTable()) {
