@@ -276,6 +276,7 @@ int DemoDataBuilder::build(const QString &path, const Options &options)
         QSqlDatabase db = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, name);
         db.setDatabaseName(path);
         if (db.open() && DbSchema::createMissingTables(db)) {
+            DbSchema::applyConnectionSettings(db);
             const QVector<DemoSampleRow> rows = generate(options);
             if (insertRows(db, rows))
                 written = rows.size();
