@@ -439,17 +439,21 @@ private slots:
         const int written = DemoDataBuilder::build(upload, 6, 42);
         QVERIFY(written > 0);
         QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("OLD", {"090000"}, 2)));
+        // Ports of this process only, so parallel or leftover runs cannot collide.
         const QString fakeIp = "127.0.0.23";
-        TestEnv::seedIni({{"NetConfig/HostAddress", fakeIp}, {"NetConfig/HostPort", 47311}});
-        NetlPortProc::setUploadPortForTesting(47312);
+        const quint16 udpPort = quint16(47000 + (QCoreApplication::applicationPid() % 900) * 2);
+        const quint16 tcpPort = udpPort + 1;
+        TestEnv::seedIni({{"NetConfig/HostAddress", fakeIp}, {"NetConfig/HostPort", udpPort}});
+        NetlPortProc::setUploadPortForTesting(tcpPort);
 
         QProcess fake;
         fake.start(TestEnv::toolPath("fake_instrument"),
-                   {"--address", fakeIp, "--port", "47311", "--upload", upload, "--upload-name", "AppDatabase.db",
-                    "--upload-port", "47312"});
+                   {"--address", fakeIp, "--port", QString::number(udpPort), "--upload", upload, "--upload-name",
+                    "AppDatabase.db", "--upload-port", QString::number(tcpPort)});
         QVERIFY2(fake.waitForStarted(), qPrintable(TestEnv::toolPath("fake_instrument")));
         QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT((said += fake.readAllStandardOutput()).contains("READY"), 10000);
+        QTRY_VERIFY2_WITH_TIMEOUT((said += fake.readAllStandardOutput()).contains("READY"),
+                                  fake.readAllStandardError().constData(), 10000);
 
         QThread thread;
         NetlPortProc *worker = NetlPortProc::getInstance();
