@@ -36,7 +36,8 @@ void silent(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 QString fileFor(Side side, const QString &tag)
 {
-    return QStringLiteral("./bench/%1_%2.db").arg(side == Cipher ? QStringLiteral("cipher") : QStringLiteral("plain"), tag);
+    return QStringLiteral("./bench/%1_%2.db")
+        .arg(side == Cipher ? QStringLiteral("cipher") : QStringLiteral("plain"), tag);
 }
 
 // Engine defaults, or the settings the program applies to its connections
@@ -91,7 +92,10 @@ Timing timeIt(const std::function<void()> &work)
     return {timer.nsecsElapsed() / 1e6, threadCpuMs() - cpu0};
 }
 
-Timing best(const Timing &a, const Timing &b) { return {std::min(a.wall, b.wall), std::min(a.cpu, b.cpu)}; }
+Timing best(const Timing &a, const Timing &b)
+{
+    return {std::min(a.wall, b.wall), std::min(a.cpu, b.cpu)};
+}
 
 // Best of several alternating rounds: both sides see the same machine state.
 struct Result {
@@ -124,9 +128,9 @@ Result insertBench(const QVector<DemoSampleRow> &rows, const QString &tag, int r
             QSqlDatabase db = QSqlDatabase::database();
             DbSchema::createMissingTables(db);
             r.t[side] = best(r.t[side], timeIt([&] {
-                if (!DemoDataBuilder::insertRows(db, rows))
-                    qFatal("insert failed");
-            }));
+                                 if (!DemoDataBuilder::insertRows(db, rows))
+                                     qFatal("insert failed");
+                             }));
             db = QSqlDatabase();
             closeDefault();
         }
@@ -237,11 +241,11 @@ Result openBench(int rounds)
     for (int round = 0; round < rounds; ++round) {
         for (Side side : {Cipher, Stock}) {
             r.t[side] = best(r.t[side], timeIt([&] {
-                useDefault(side, fileFor(side, QStringLiteral("big")));
-                QSqlQuery q;
-                if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next())
-                    qFatal("open failed");
-            }));
+                                 useDefault(side, fileFor(side, QStringLiteral("big")));
+                                 QSqlQuery q;
+                                 if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next())
+                                     qFatal("open failed");
+                             }));
             closeDefault();
         }
     }

@@ -60,7 +60,10 @@ bool streamInto(const QString &src, QFile &out)
 
 } // namespace
 
-QString journalOf(const QString &dbPath) { return dbPath + QStringLiteral("-journal"); }
+QString journalOf(const QString &dbPath)
+{
+    return dbPath + QStringLiteral("-journal");
+}
 
 QString copyToTemp(const QString &src, const QString &folder, const QString &prefix)
 {
@@ -97,8 +100,8 @@ QString generationPath(const QString &base, int generation)
     if (generation <= 0)
         return base;
     const QFileInfo info(base);
-    return QDir(info.path()).filePath(
-        QStringLiteral("%1.%2.%3").arg(info.completeBaseName(), QString::number(generation), info.suffix()));
+    return QDir(info.path())
+        .filePath(QStringLiteral("%1.%2.%3").arg(info.completeBaseName(), QString::number(generation), info.suffix()));
 }
 
 bool renameOver(const QString &src, const QString &dst)
@@ -112,7 +115,10 @@ bool renameOver(const QString &src, const QString &dst)
 
 namespace {
 
-bool existsAny(const QString &path) { return QFileInfo::exists(path) || QFileInfo(path).isSymLink(); }
+bool existsAny(const QString &path)
+{
+    return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+}
 
 // Moves a generation and its journal one step older.
 bool moveGeneration(const QString &from, const QString &to)

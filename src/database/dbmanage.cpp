@@ -71,7 +71,10 @@ Probe openAndProbe(QSqlDatabase &db, QSqlError *errorOut)
     return Probe::Ok;
 }
 
-bool isCipherConnection(const QSqlDatabase &db) { return dynamic_cast<ZSQLiteCipherDriver *>(db.driver()) != nullptr; }
+bool isCipherConnection(const QSqlDatabase &db)
+{
+    return dynamic_cast<ZSQLiteCipherDriver *>(db.driver()) != nullptr;
+}
 
 // The default connection on the program's driver, created when missing.
 QSqlDatabase defaultConnection()
@@ -89,7 +92,10 @@ QSqlDatabase defaultConnection()
     return QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, name);
 }
 
-QString appFolder() { return QFileInfo(DbManage::databasePath()).path(); }
+QString appFolder()
+{
+    return QFileInfo(DbManage::databasePath()).path();
+}
 
 // Moves an unreadable file (and a journal beside it) to the backup name.
 bool moveAside(const QString &path)
@@ -128,11 +134,20 @@ DbManage::~DbManage()
         s_instance = nullptr;
 }
 
-DbManage *DbManage::instance() { return s_instance; }
+DbManage *DbManage::instance()
+{
+    return s_instance;
+}
 
-QString DbManage::databasePath() { return QStringLiteral("%1/AppDatabase.db").arg(QStringLiteral("./app")); }
+QString DbManage::databasePath()
+{
+    return QStringLiteral("%1/AppDatabase.db").arg(QStringLiteral("./app"));
+}
 
-QString DbManage::backupPath() { return QStringLiteral("%1/AppDatabase_backup.db").arg(QStringLiteral("./app")); }
+QString DbManage::backupPath()
+{
+    return QStringLiteral("%1/AppDatabase_backup.db").arg(QStringLiteral("./app"));
+}
 
 bool DbManage::openDatabase()
 {
@@ -178,7 +193,10 @@ bool DbManage::isOpen() const
     return QSqlDatabase::contains(name) && QSqlDatabase::database(name, false).isOpen();
 }
 
-bool DbManage::wasRecreated() const { return m_recreated; }
+bool DbManage::wasRecreated() const
+{
+    return m_recreated;
+}
 
 bool DbManage::checkTables()
 {
@@ -233,8 +251,8 @@ bool DbManage::isValidDatabaseFile(const QString &path)
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY")); // looking never changes the file
         QSqlError error;
         if (openAndProbe(db, &error) == Probe::Ok) {
-            valid = DbSchema::tableMatches(db, DbSchema::sampleTable()) &&
-                    DbSchema::tableMatches(db, DbSchema::logTable());
+            valid =
+                DbSchema::tableMatches(db, DbSchema::sampleTable()) && DbSchema::tableMatches(db, DbSchema::logTable());
         } else {
             qDebug() << Q_FUNC_INFO << "not a database of ours:" << path << error.text();
         }

@@ -12,7 +12,7 @@ public:
     explicit DbManage(QObject *parent = nullptr);
     ~DbManage() override; // closes the default connection
 
-    static DbManage *instance(); // the live instance, or nullptr
+    static DbManage *instance();   // the live instance, or nullptr
     static QString databasePath(); // "./app/AppDatabase.db"
     static QString backupPath();   // "./app/AppDatabase_backup.db"
 

@@ -8,17 +8,23 @@
 
 namespace DbSchema {
 
-QString sampleTable() { return QStringLiteral("SampleInfoTable"); }
+QString sampleTable()
+{
+    return QStringLiteral("SampleInfoTable");
+}
 
-QString logTable() { return QStringLiteral("LogInfoTable"); }
+QString logTable()
+{
+    return QStringLiteral("LogInfoTable");
+}
 
 const QStringList &sampleColumns()
 {
     static const QStringList columns = [] {
-        QStringList c{QStringLiteral("Key"),     QStringLiteral("PanelType"), QStringLiteral("SampleId"),
-                      QStringLiteral("SBTId"),   QStringLiteral("PIEId"),     QStringLiteral("PatientId"),
-                      QStringLiteral("NoteInfo"), QStringLiteral("isDone"),   QStringLiteral("Result"),
-                      QStringLiteral("date"),    QStringLiteral("time")};
+        QStringList c{QStringLiteral("Key"),      QStringLiteral("PanelType"), QStringLiteral("SampleId"),
+                      QStringLiteral("SBTId"),    QStringLiteral("PIEId"),     QStringLiteral("PatientId"),
+                      QStringLiteral("NoteInfo"), QStringLiteral("isDone"),    QStringLiteral("Result"),
+                      QStringLiteral("date"),     QStringLiteral("time")};
         for (int i = 1; i <= 40; ++i)
             c << QStringLiteral("data%1").arg(i);
         c << QStringLiteral("ctvalue");
@@ -49,11 +55,16 @@ const QStringList &columnsOf(const QString &table)
 QStringList createStatements(const QString &table)
 {
     if (table == sampleTable()) {
-        QStringList defs{QStringLiteral("Key TEXT PRIMARY KEY"), QStringLiteral("PanelType INTEGER"),
-                         QStringLiteral("SampleId TEXT"),        QStringLiteral("SBTId TEXT"),
-                         QStringLiteral("PIEId TEXT"),           QStringLiteral("PatientId TEXT"),
-                         QStringLiteral("NoteInfo TEXT"),        QStringLiteral("isDone INTEGER"),
-                         QStringLiteral("Result INTEGER"),       QStringLiteral("date TEXT"),
+        QStringList defs{QStringLiteral("Key TEXT PRIMARY KEY"),
+                         QStringLiteral("PanelType INTEGER"),
+                         QStringLiteral("SampleId TEXT"),
+                         QStringLiteral("SBTId TEXT"),
+                         QStringLiteral("PIEId TEXT"),
+                         QStringLiteral("PatientId TEXT"),
+                         QStringLiteral("NoteInfo TEXT"),
+                         QStringLiteral("isDone INTEGER"),
+                         QStringLiteral("Result INTEGER"),
+                         QStringLiteral("date TEXT"),
                          QStringLiteral("time TEXT")};
         for (int i = 1; i <= 40; ++i)
             defs << QStringLiteral("data%1 INTEGER").arg(i);

@@ -186,9 +186,8 @@ QVector<DemoSampleRow> DemoDataBuilder::generate(const Options &options)
         run.rows[0].isDone = 0;
         runs.append(run);
     }
-    std::stable_sort(runs.begin(), runs.end(), [](const Run &a, const Run &b) {
-        return a.date != b.date ? a.date < b.date : a.time < b.time;
-    });
+    std::stable_sort(runs.begin(), runs.end(),
+                     [](const Run &a, const Run &b) { return a.date != b.date ? a.date < b.date : a.time < b.time; });
     // Keys: the day followed by its four-digit sequence, in time order.
     QVector<DemoSampleRow> rows;
     rows.reserve(done + options.notDoneRows);

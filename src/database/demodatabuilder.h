@@ -31,7 +31,7 @@ class DemoDataBuilder
 {
 public:
     struct Options {
-        int runs = 10;       // runs to generate when doneRows < 0
+        int runs = 10; // runs to generate when doneRows < 0
         quint32 seed = 1;
         int doneRows = -1;   // when >= 0: exactly this many done rows; runs is ignored
         int notDoneRows = 0; // extra rows with isDone 0, which no list shows

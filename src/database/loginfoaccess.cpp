@@ -17,7 +17,10 @@ LogInfoAccess::LogInfoAccess(QObject *parent)
 {
 }
 
-LogInfoAccess::~LogInfoAccess() { clearModels(); }
+LogInfoAccess::~LogInfoAccess()
+{
+    clearModels();
+}
 
 void LogInfoAccess::clearModels()
 {

@@ -37,8 +37,8 @@ LogOpt *LogOpt::getInstance()
 
 QString LogOpt::textFilePath(int language)
 {
-    const QString name = (language == 0 || language == 3) ? QStringLiteral("LogInfo_Ch.ini")
-                                                           : QStringLiteral("LogInfo_En.ini");
+    const QString name =
+        (language == 0 || language == 3) ? QStringLiteral("LogInfo_Ch.ini") : QStringLiteral("LogInfo_En.ini");
     return QStringLiteral("%1/config/%2").arg(QStringLiteral("./app"), name);
 }
 

@@ -110,7 +110,10 @@ SampleInfoAccess::SampleInfoAccess(QObject *parent)
 {
 }
 
-SampleInfoAccess::~SampleInfoAccess() { clearModels(); }
+SampleInfoAccess::~SampleInfoAccess()
+{
+    clearModels();
+}
 
 void SampleInfoAccess::clearModels()
 {

@@ -24,14 +24,13 @@ public:
     QString getExportSql();
     int findKeyModel(QString key);
 
-    bool m_bFilter = false;                  // while set, getModel reads through m_strFilter
-    QList<SampleInfoModel *> m_listModel;    // loaded records, owned
-    int m_nTotal = 0;                        // last result of getTotalCount()
-    QString m_strFilter;                     // SQL condition built by setFilter()
+    bool m_bFilter = false;               // while set, getModel reads through m_strFilter
+    QList<SampleInfoModel *> m_listModel; // loaded records, owned
+    int m_nTotal = 0;                     // last result of getTotalCount()
+    QString m_strFilter;                  // SQL condition built by setFilter()
 
 private:
-    static QString buildFilter(const QDate &start, const QDate &end, const QString &sampleId,
-                               const QString &patientId);
+    static QString buildFilter(const QDate &start, const QDate &end, const QString &sampleId, const QString &patientId);
     int loadModels(const QString &sql, int expectedRows);
     void clearModels();
 };

@@ -82,7 +82,8 @@ QStringList columnsOf(const QString &table)
 
 QStringList appFiles()
 {
-    return QDir(QStringLiteral("./app")).entryList({QStringLiteral("AppDatabase*")}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    return QDir(QStringLiteral("./app"))
+        .entryList({QStringLiteral("AppDatabase*")}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
 // A fresh database with both tables and nothing in them.
@@ -239,8 +240,9 @@ void TestDbManage::extraColumnIsBackedUpBeforeDrop()
 {
     const QString path = DbManage::databasePath();
     QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
-    QVERIFY(execOn(path, {QStringLiteral("ALTER TABLE SampleInfoTable ADD COLUMN extra TEXT"),
-                          QStringLiteral("INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')")}));
+    QVERIFY(execOn(path,
+                   {QStringLiteral("ALTER TABLE SampleInfoTable ADD COLUMN extra TEXT"),
+                    QStringLiteral("INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')")}));
     const QByteArray before = readAll(path);
 
     DbManage manager;

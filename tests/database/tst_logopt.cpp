@@ -52,7 +52,8 @@ void TestLogOpt::textsFollowLanguage_data()
     QTest::addColumn<int>("logId");
     QTest::addColumn<QString>("outline");
     QTest::addColumn<QString>("daily");
-    QTest::newRow("traditional Chinese") << 0 << int(LogOpt::LOG_APP_START) << "程式啟動" << "應用程式已啟動";
+    QTest::newRow("traditional Chinese") << 0 << int(LogOpt::LOG_APP_START) << "程式啟動"
+                                         << "應用程式已啟動";
     QTest::newRow("simplified Chinese") << 3 << int(LogOpt::LOG_SHUTDOWN_FLAG_SET) << "設置運行標誌"
                                         << "本次運行的關機標誌已設置";
     QTest::newRow("English") << 1 << int(LogOpt::LOG_APP_START) << "Application start"
@@ -61,7 +62,8 @@ void TestLogOpt::textsFollowLanguage_data()
                                           << "The shutdown flag of this run has been set.";
     QTest::newRow("Japanese uses English") << 5 << int(LogOpt::LOG_APP_EXIT) << "Application exit"
                                            << "The application was closed normally.";
-    QTest::newRow("unknown id") << 1 << 99 << "" << "";
+    QTest::newRow("unknown id") << 1 << 99 << ""
+                                << "";
 }
 
 void TestLogOpt::textsFollowLanguage()
@@ -91,7 +93,8 @@ void TestLogOpt::keysCountUpPerDay()
     const QString yesterday = QDate::currentDate().addDays(-1).toString(QStringLiteral("yyyyMMdd"));
     QCOMPARE(LogInfoAccess::nextKey(QDate::currentDate()), today + QStringLiteral("0001"));
     QSqlQuery q;
-    QVERIFY(q.exec(QStringLiteral("INSERT INTO LogInfoTable VALUES ('%1', 4, '', '', '', '')").arg(yesterday + "0077")));
+    QVERIFY(
+        q.exec(QStringLiteral("INSERT INTO LogInfoTable VALUES ('%1', 4, '', '', '', '')").arg(yesterday + "0077")));
     QVERIFY(q.exec(QStringLiteral("INSERT INTO LogInfoTable VALUES ('%1', 4, '', '', '', '')").arg(today + "0041")));
     QVERIFY(LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START));
     QVERIFY(LogOpt::getInstance()->writeLog(LogOpt::LOG_SHUTDOWN_FLAG_SET));

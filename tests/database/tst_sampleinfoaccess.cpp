@@ -18,7 +18,10 @@ struct Fixture {
     int isDone;
 };
 
-QVariant null() { return QVariant(QVariant::String); }
+QVariant null()
+{
+    return QVariant(QVariant::String);
+}
 
 // Keys encode the date; the newest row is not done, so a listing limited by
 // the done count but not filtered by it would show it and cut the oldest.
@@ -38,16 +41,25 @@ const QList<Fixture> &fixtures()
     return rows;
 }
 
-bool insertRow(const QString &key, const QVariant &sampleId, const QVariant &patientId, int isDone,
-               const QString &date, const QString &time)
+bool insertRow(const QString &key, const QVariant &sampleId, const QVariant &patientId, int isDone, const QString &date,
+               const QString &time)
 {
     QStringList marks;
     for (int i = 0; i < 92; ++i)
         marks << QStringLiteral("?");
     QSqlQuery q;
     q.prepare(QStringLiteral("INSERT INTO SampleInfoTable VALUES (%1)").arg(marks.join(QLatin1Char(','))));
-    QVariantList values{key, 7, sampleId, QStringLiteral("SBT-") + key.right(4), QStringLiteral("13"), patientId,
-                        QStringLiteral("note"), isDone, 5, date, time};
+    QVariantList values{key,
+                        7,
+                        sampleId,
+                        QStringLiteral("SBT-") + key.right(4),
+                        QStringLiteral("13"),
+                        patientId,
+                        QStringLiteral("note"),
+                        isDone,
+                        5,
+                        date,
+                        time};
     for (int i = 0; i < 40; ++i)
         values << i * 100 + 1;
     values << 23.45;
@@ -120,8 +132,7 @@ void TestSampleInfoAccess::pagesNewestFirst()
     QCOMPARE(keysOf(access.m_listModel).first(), QStringLiteral("202401050001"));
     QCOMPARE(keysOf(access.m_listModel).last(), QStringLiteral("202401010001"));
     QCOMPARE(access.getModel(2, 3), 3);
-    QCOMPARE(keysOf(access.m_listModel),
-             QStringList({"202401030002", "202401030001", "202401020002"}));
+    QCOMPARE(keysOf(access.m_listModel), QStringList({"202401030002", "202401030001", "202401020002"}));
     QCOMPARE(access.getModel(8, 10), 0);
     QVERIFY(access.m_listModel.isEmpty());
 }
@@ -158,22 +169,28 @@ void TestSampleInfoAccess::filter_data()
     QTest::addColumn<QStringList>("keys");
     const QDate from(2024, 1, 1);
     const QDate to(2024, 12, 31);
-    QTest::newRow("quote") << from << to << "O'Brien" << "" << QStringList{"202401010002", "202401010001"};
-    QTest::newRow("digit and letter") << from << to << "1A" << "" << QStringList{"202401020002", "202401020001"};
-    QTest::newRow("digit") << from << to << "2" << "" << QStringList{"202401030002", "202401030001"};
-    QTest::newRow("placeholder-like") << from << to << "%1" << ""
+    QTest::newRow("quote") << from << to << "O'Brien"
+                           << "" << QStringList{"202401010002", "202401010001"};
+    QTest::newRow("digit and letter") << from << to << "1A"
+                                      << "" << QStringList{"202401020002", "202401020001"};
+    QTest::newRow("digit") << from << to << "2"
+                           << "" << QStringList{"202401030002", "202401030001"};
+    QTest::newRow("placeholder-like") << from << to << "%1"
+                                      << ""
                                       << QStringList{"202401050001", "202401030002", "202401020002", "202401020001"};
-    QTest::newRow("underscore wildcard") << from << to << "1_" << ""
-                                         << QStringList{"202401030002", "202401020002", "202401020001"};
+    QTest::newRow("underscore wildcard") << from << to << "1_"
+                                         << "" << QStringList{"202401030002", "202401020002", "202401020001"};
     QTest::newRow("empty filters match NULL columns")
-        << from << to << "" << ""
-        << QStringList{"202401050001", "202401040001", "202401030002", "202401030001",
-                       "202401020002", "202401020001", "202401010002", "202401010001"};
-    QTest::newRow("patient") << from << to << "" << "P3" << QStringList{"202401030002", "202401030001"};
-    QTest::newRow("injection stays text") << from << to << "x' OR '1'='1" << "" << QStringList{};
+        << from << to << ""
+        << "" << QStringList{"202401050001", "202401040001", "202401030002", "202401030001",
+                             "202401020002", "202401020001", "202401010002", "202401010001"};
+    QTest::newRow("patient") << from << to << ""
+                             << "P3" << QStringList{"202401030002", "202401030001"};
+    QTest::newRow("injection stays text") << from << to << "x' OR '1'='1"
+                                          << "" << QStringList{};
     QTest::newRow("one day, both ends included")
-        << QDate(2024, 1, 2) << QDate(2024, 1, 3) << "" << ""
-        << QStringList{"202401030002", "202401030001", "202401020002", "202401020001"};
+        << QDate(2024, 1, 2) << QDate(2024, 1, 3) << ""
+        << "" << QStringList{"202401030002", "202401030001", "202401020002", "202401020001"};
 }
 
 void TestSampleInfoAccess::filter()
@@ -215,14 +232,19 @@ void TestSampleInfoAccess::logsStatements()
     access.getModel(2, 5);
     const QString filter = QStringLiteral(" date >= 20240101 AND date <= 20240131  AND SampleId LIKE '%1A%' ");
     QTest::ignoreMessage(QtDebugMsg, QStringLiteral("sqlStr: SELECT COUNT(*) FROM SampleInfoTable WHERE %1 AND "
-                                                    "ISDONE != 0;").arg(filter).toUtf8().constData());
+                                                    "ISDONE != 0;")
+                                         .arg(filter)
+                                         .toUtf8()
+                                         .constData());
     access.getFilterCount(QDate(2024, 1, 1), QDate(2024, 1, 31), QStringLiteral("1A"), QString());
     access.setFilter(QDate(2024, 1, 1), QDate(2024, 1, 31), QStringLiteral("1A"), QString());
     QCOMPARE(access.m_strFilter, filter);
     access.m_bFilter = true;
     QTest::ignoreMessage(QtDebugMsg, QStringLiteral("getModel sqlStr: SELECT * FROM SampleInfoTable WHERE ISDONE != 0 "
                                                     "AND %1 ORDER BY key DESC LIMIT 100 OFFSET 0 ;")
-                                         .arg(filter).toUtf8().constData());
+                                         .arg(filter)
+                                         .toUtf8()
+                                         .constData());
     access.getModel(0, 100);
 }
 

@@ -33,7 +33,8 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Writes a demo application database."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("out"), QStringLiteral("Database file to write (replaced)."), QStringLiteral("path")});
+    parser.addOption(
+        {QStringLiteral("out"), QStringLiteral("Database file to write (replaced)."), QStringLiteral("path")});
     parser.addOption({QStringLiteral("runs"), QStringLiteral("Number of runs (default 40)."), QStringLiteral("n")});
     parser.addOption({QStringLiteral("seed"), QStringLiteral("Random seed (default 1)."), QStringLiteral("s")});
     parser.addOption({QStringLiteral("done-rows"), QStringLiteral("Exact number of done rows (overrides --runs)."),
@@ -49,7 +50,8 @@ int main(int argc, char *argv[])
     DemoDataBuilder::Options options;
     options.runs = 40;
     int seed = 1;
-    if (!readInt(parser, QStringLiteral("runs"), 0, &options.runs) || !readInt(parser, QStringLiteral("seed"), 0, &seed) ||
+    if (!readInt(parser, QStringLiteral("runs"), 0, &options.runs) ||
+        !readInt(parser, QStringLiteral("seed"), 0, &seed) ||
         !readInt(parser, QStringLiteral("done-rows"), 0, &options.doneRows) ||
         !readInt(parser, QStringLiteral("not-done-rows"), 0, &options.notDoneRows))
         return 2;
