@@ -108,6 +108,7 @@ private slots:
     void unreadableFileIsBackedUpAndRecreated();
     void existingBackupsAreRotated();
     void failedBackupLeavesOriginalInPlace();
+    void lockedFileIsNotTakenForDamaged();
     void extraColumnIsBackedUpBeforeDrop();
     void identicalSchemaLeavesFileUntouched();
     void replaceInstallsNewRows();
@@ -234,6 +235,33 @@ void TestDbManage::failedBackupLeavesOriginalInPlace()
     QVERIFY(!manager.isOpen());
     QCOMPARE(readAll(DbManage::databasePath()), original);
     QCOMPARE(readAll(DbManage::backupPath()), QByteArray("b0"));
+}
+
+void TestDbManage::lockedFileIsNotTakenForDamaged()
+{
+    const QString path = DbManage::databasePath();
+    QVERIFY(DemoDataBuilder::build(path, 3, 6) > 0);
+    const QByteArray before = readAll(path);
+    {
+        // Another writer holds the file: busy is not damage.
+        QSqlDatabase other = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, QStringLiteral("holder"));
+        other.setDatabaseName(path);
+        other.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+        QVERIFY(other.open());
+        QSqlQuery hold(other);
+        QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        {
+            DbManage manager;
+            QVERIFY(!manager.openDatabase());
+            QVERIFY(!manager.wasRecreated());
+        }
+        QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
+        hold.finish();
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    QCOMPARE(readAll(path), before);
+    QVERIFY(!QFile::exists(DbManage::backupPath()));
 }
 
 void TestDbManage::extraColumnIsBackedUpBeforeDrop()
