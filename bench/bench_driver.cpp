@@ -36,11 +36,16 @@ struct Setup {
 
 QString createSql()
 {
-    QStringList cols = {QStringLiteral("Key TEXT PRIMARY KEY"), QStringLiteral("PanelType INTEGER"),
-                        QStringLiteral("SampleId TEXT"),        QStringLiteral("SBTId TEXT"),
-                        QStringLiteral("PIEId TEXT"),           QStringLiteral("PatientId TEXT"),
-                        QStringLiteral("NoteInfo TEXT"),        QStringLiteral("isDone INTEGER"),
-                        QStringLiteral("Result INTEGER"),       QStringLiteral("date TEXT"),
+    QStringList cols = {QStringLiteral("Key TEXT PRIMARY KEY"),
+                        QStringLiteral("PanelType INTEGER"),
+                        QStringLiteral("SampleId TEXT"),
+                        QStringLiteral("SBTId TEXT"),
+                        QStringLiteral("PIEId TEXT"),
+                        QStringLiteral("PatientId TEXT"),
+                        QStringLiteral("NoteInfo TEXT"),
+                        QStringLiteral("isDone INTEGER"),
+                        QStringLiteral("Result INTEGER"),
+                        QStringLiteral("date TEXT"),
                         QStringLiteral("time TEXT")};
     for (int i = 1; i <= 40; ++i)
         cols << QStringLiteral("data%1 INTEGER").arg(i);
@@ -96,8 +101,9 @@ double insertRows(const Setup &s)
             q.addBindValue(QString());
             q.addBindValue(1 + r % 2);
             q.addBindValue(int(rng.bounded(6)));
-            q.addBindValue(QStringLiteral("2025%1%2").arg(1 + r % 12, 2, 10, QLatin1Char('0')).arg(1 + r % 28, 2, 10,
-                                                                                                    QLatin1Char('0')));
+            q.addBindValue(QStringLiteral("2025%1%2")
+                               .arg(1 + r % 12, 2, 10, QLatin1Char('0'))
+                               .arg(1 + r % 28, 2, 10, QLatin1Char('0')));
             q.addBindValue(QStringLiteral("1230%1").arg(r % 60, 2, 10, QLatin1Char('0')));
             for (int i = 0; i < 40; ++i)
                 q.addBindValue(int(1000 + rng.bounded(30000)));

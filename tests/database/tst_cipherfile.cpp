@@ -22,10 +22,7 @@ private:
     static constexpr int kPage = 4096;
     int m_serial = 0;
 
-    QString freshPath()
-    {
-        return TestEnv::instance()->path(QStringLiteral("app/cipher%1.db").arg(++m_serial));
-    }
+    QString freshPath() { return TestEnv::instance()->path(QStringLiteral("app/cipher%1.db").arg(++m_serial)); }
 
     static QByteArray readAll(const QString &path)
     {
@@ -500,8 +497,9 @@ private slots:
         QCOMPARE(sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                                  CipherVfs::vfsName()),
                  SQLITE_OK);
-        QCOMPARE(sqlite3_exec(raw, "CREATE TABLE T (id INTEGER PRIMARY KEY, S TEXT, N INTEGER, D REAL);"
-                                   "INSERT INTO T (S) VALUES ('SECRET-SAMPLE-raw');",
+        QCOMPARE(sqlite3_exec(raw,
+                              "CREATE TABLE T (id INTEGER PRIMARY KEY, S TEXT, N INTEGER, D REAL);"
+                              "INSERT INTO T (S) VALUES ('SECRET-SAMPLE-raw');",
                               nullptr, nullptr, nullptr),
                  SQLITE_OK);
         // A second connection sees the first one's writes, and the reverse.

@@ -21,14 +21,13 @@ namespace {
 
 // The program's master key. Each file's page key is derived from it and the
 // file's own salt, so equal pages of two files never look alike.
-const unsigned char kCompiledKey[kKeyBytes] = {
-    0xc7, 0xaf, 0x28, 0x00, 0x9b, 0x94, 0xd1, 0x78, 0x0a, 0x08, 0x85, 0x14, 0x2e, 0x62, 0xee, 0x72,
-    0xd6, 0x95, 0x11, 0xbf, 0x13, 0x98, 0xa2, 0xf0, 0xa9, 0xb0, 0x2f, 0xc5, 0x43, 0xa5, 0xaa, 0x27};
+const unsigned char kCompiledKey[kKeyBytes] = {0xc7, 0xaf, 0x28, 0x00, 0x9b, 0x94, 0xd1, 0x78, 0x0a, 0x08, 0x85,
+                                               0x14, 0x2e, 0x62, 0xee, 0x72, 0xd6, 0x95, 0x11, 0xbf, 0x13, 0x98,
+                                               0xa2, 0xf0, 0xa9, 0xb0, 0x2f, 0xc5, 0x43, 0xa5, 0xaa, 0x27};
 
 const char kVfsName[] = "vireon-cipher";
 // The engine's fixed header text; on disk its place holds the file's salt.
-const char kHeaderText[kSaltBytes] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f',
-                                      'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
+const char kHeaderText[kSaltBytes] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
 
 std::mutex g_keyOverrideMutex;
 std::string g_keyOverride;
@@ -106,8 +105,14 @@ struct CipherFile {
     // the underlying file object follows
 };
 
-sqlite3_file *lower(sqlite3_file *f) { return reinterpret_cast<sqlite3_file *>(reinterpret_cast<CipherFile *>(f) + 1); }
-FileState *stateOf(sqlite3_file *f) { return reinterpret_cast<CipherFile *>(f)->state; }
+sqlite3_file *lower(sqlite3_file *f)
+{
+    return reinterpret_cast<sqlite3_file *>(reinterpret_cast<CipherFile *>(f) + 1);
+}
+FileState *stateOf(sqlite3_file *f)
+{
+    return reinterpret_cast<CipherFile *>(f)->state;
+}
 
 // Open database files, so that a journal finds the keys of its database.
 std::mutex g_registryMutex;
@@ -122,9 +127,9 @@ void registerDatabase(const char *name, const std::shared_ptr<KeyRing> &ring)
 void unregisterDatabase(const char *name)
 {
     std::lock_guard<std::mutex> lock(g_registryMutex);
-    g_databases.erase(std::remove_if(g_databases.begin(), g_databases.end(),
-                                     [name](const auto &e) { return e.first == name; }),
-                      g_databases.end());
+    g_databases.erase(
+        std::remove_if(g_databases.begin(), g_databases.end(), [name](const auto &e) { return e.first == name; }),
+        g_databases.end());
 }
 
 std::shared_ptr<KeyRing> findDatabase(const char *journalName)
@@ -259,7 +264,10 @@ int dbWrite(FileState *s, sqlite3_file *f, const void *buf, int amount, sqlite3_
 // checksum; only the image is encrypted. Headers sit at multiples of the
 // sector size, so an image is the one page-sized piece at 4 mod 8.
 
-bool isPageImage(int amount, sqlite3_int64 offset) { return amount == kPageSize && (offset & 7) == 4; }
+bool isPageImage(int amount, sqlite3_int64 offset)
+{
+    return amount == kPageSize && (offset & 7) == 4;
+}
 
 int journalRead(FileState *s, sqlite3_file *f, void *buf, int amount, sqlite3_int64 offset)
 {
@@ -320,8 +328,7 @@ int ioClose(sqlite3_file *file)
 int ioRead(sqlite3_file *file, void *buf, int amount, sqlite3_int64 offset)
 {
     FileState *s = stateOf(file);
-    return s->journal ? journalRead(s, lower(file), buf, amount, offset)
-                      : dbRead(s, lower(file), buf, amount, offset);
+    return s->journal ? journalRead(s, lower(file), buf, amount, offset) : dbRead(s, lower(file), buf, amount, offset);
 }
 
 int ioWrite(sqlite3_file *file, const void *buf, int amount, sqlite3_int64 offset)
@@ -402,11 +409,25 @@ int ioDeviceCharacteristics(sqlite3_file *file)
 
 // Version 1: no shared memory (so no write-ahead log) and no memory mapping.
 const sqlite3_io_methods g_ioMethods = {
-    1,          ioClose,       ioRead,          ioWrite,
-    ioTruncate, ioSync,        ioFileSize,      ioLock,
-    ioUnlock,   ioCheckReservedLock, ioFileControl, ioSectorSize,
-    ioDeviceCharacteristics, nullptr, nullptr, nullptr,
-    nullptr,    nullptr,       nullptr,
+    1,
+    ioClose,
+    ioRead,
+    ioWrite,
+    ioTruncate,
+    ioSync,
+    ioFileSize,
+    ioLock,
+    ioUnlock,
+    ioCheckReservedLock,
+    ioFileControl,
+    ioSectorSize,
+    ioDeviceCharacteristics,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
 };
 
 // ---- vfs ----
@@ -415,7 +436,10 @@ sqlite3_vfs g_vfs;
 std::once_flag g_registerOnce;
 bool g_registered = false;
 
-sqlite3_vfs *baseVfs(sqlite3_vfs *vfs) { return static_cast<sqlite3_vfs *>(vfs->pAppData); }
+sqlite3_vfs *baseVfs(sqlite3_vfs *vfs)
+{
+    return static_cast<sqlite3_vfs *>(vfs->pAppData);
+}
 
 int vfsOpen(sqlite3_vfs *vfs, const char *name, sqlite3_file *file, int flags, int *outFlags)
 {
@@ -476,13 +500,34 @@ int vfsFullPathname(sqlite3_vfs *vfs, const char *name, int n, char *out)
 {
     return baseVfs(vfs)->xFullPathname(baseVfs(vfs), name, n, out);
 }
-void *vfsDlOpen(sqlite3_vfs *vfs, const char *path) { return baseVfs(vfs)->xDlOpen(baseVfs(vfs), path); }
-void vfsDlError(sqlite3_vfs *vfs, int n, char *msg) { baseVfs(vfs)->xDlError(baseVfs(vfs), n, msg); }
-void (*vfsDlSym(sqlite3_vfs *vfs, void *h, const char *sym))(void) { return baseVfs(vfs)->xDlSym(baseVfs(vfs), h, sym); }
-void vfsDlClose(sqlite3_vfs *vfs, void *h) { baseVfs(vfs)->xDlClose(baseVfs(vfs), h); }
-int vfsRandomness(sqlite3_vfs *vfs, int n, char *out) { return baseVfs(vfs)->xRandomness(baseVfs(vfs), n, out); }
-int vfsSleep(sqlite3_vfs *vfs, int us) { return baseVfs(vfs)->xSleep(baseVfs(vfs), us); }
-int vfsCurrentTime(sqlite3_vfs *vfs, double *t) { return baseVfs(vfs)->xCurrentTime(baseVfs(vfs), t); }
+void *vfsDlOpen(sqlite3_vfs *vfs, const char *path)
+{
+    return baseVfs(vfs)->xDlOpen(baseVfs(vfs), path);
+}
+void vfsDlError(sqlite3_vfs *vfs, int n, char *msg)
+{
+    baseVfs(vfs)->xDlError(baseVfs(vfs), n, msg);
+}
+void (*vfsDlSym(sqlite3_vfs *vfs, void *h, const char *sym))(void)
+{
+    return baseVfs(vfs)->xDlSym(baseVfs(vfs), h, sym);
+}
+void vfsDlClose(sqlite3_vfs *vfs, void *h)
+{
+    baseVfs(vfs)->xDlClose(baseVfs(vfs), h);
+}
+int vfsRandomness(sqlite3_vfs *vfs, int n, char *out)
+{
+    return baseVfs(vfs)->xRandomness(baseVfs(vfs), n, out);
+}
+int vfsSleep(sqlite3_vfs *vfs, int us)
+{
+    return baseVfs(vfs)->xSleep(baseVfs(vfs), us);
+}
+int vfsCurrentTime(sqlite3_vfs *vfs, double *t)
+{
+    return baseVfs(vfs)->xCurrentTime(baseVfs(vfs), t);
+}
 int vfsGetLastError(sqlite3_vfs *vfs, int n, char *msg)
 {
     return baseVfs(vfs)->xGetLastError ? baseVfs(vfs)->xGetLastError(baseVfs(vfs), n, msg) : 0;
@@ -544,7 +589,10 @@ bool ensureRegistered()
     return g_registered;
 }
 
-const char *vfsName() { return kVfsName; }
+const char *vfsName()
+{
+    return kVfsName;
+}
 
 bool configureConnection(sqlite3 *db)
 {

@@ -23,13 +23,13 @@ bool hkdfSha256(const std::string &ikm, const Salt &salt, PageKey *out)
     if (!ctx)
         return false;
     size_t outLen = out->size();
-    const bool ok = EVP_PKEY_derive_init(ctx) > 0 && EVP_PKEY_CTX_set_hkdf_md(ctx, EVP_sha256()) > 0 &&
-                    EVP_PKEY_CTX_set1_hkdf_salt(ctx, salt.data(), int(salt.size())) > 0 &&
-                    EVP_PKEY_CTX_set1_hkdf_key(ctx, reinterpret_cast<const unsigned char *>(ikm.data()),
-                                               int(ikm.size())) > 0 &&
-                    EVP_PKEY_CTX_add1_hkdf_info(ctx, reinterpret_cast<const unsigned char *>(kKdfInfo),
-                                                int(sizeof(kKdfInfo) - 1)) > 0 &&
-                    EVP_PKEY_derive(ctx, out->data(), &outLen) > 0 && outLen == out->size();
+    const bool ok =
+        EVP_PKEY_derive_init(ctx) > 0 && EVP_PKEY_CTX_set_hkdf_md(ctx, EVP_sha256()) > 0 &&
+        EVP_PKEY_CTX_set1_hkdf_salt(ctx, salt.data(), int(salt.size())) > 0 &&
+        EVP_PKEY_CTX_set1_hkdf_key(ctx, reinterpret_cast<const unsigned char *>(ikm.data()), int(ikm.size())) > 0 &&
+        EVP_PKEY_CTX_add1_hkdf_info(ctx, reinterpret_cast<const unsigned char *>(kKdfInfo), int(sizeof(kKdfInfo) - 1)) >
+            0 &&
+        EVP_PKEY_derive(ctx, out->data(), &outLen) > 0 && outLen == out->size();
     EVP_PKEY_CTX_free(ctx);
     return ok;
 }
@@ -67,9 +67,16 @@ bool derivePageKey(const std::string &masterKey, const Salt &salt, PageKey *out)
     return true;
 }
 
-bool randomSalt(Salt *out) { return RAND_bytes(out->data(), int(out->size())) == 1; }
+bool randomSalt(Salt *out)
+{
+    return RAND_bytes(out->data(), int(out->size())) == 1;
+}
 
-PageCipher::PageCipher() : m_enc(EVP_CIPHER_CTX_new()), m_dec(EVP_CIPHER_CTX_new()) {}
+PageCipher::PageCipher()
+    : m_enc(EVP_CIPHER_CTX_new())
+    , m_dec(EVP_CIPHER_CTX_new())
+{
+}
 
 PageCipher::~PageCipher()
 {

@@ -26,14 +26,18 @@ enum TableInfoColumn { InfoName = 1, InfoType = 2, InfoNotNull = 3, InfoDefault 
 
 } // namespace
 
-ZSQLiteCipherDriver::ZSQLiteCipherDriver(QObject *parent) : QSqlDriver(parent)
+ZSQLiteCipherDriver::ZSQLiteCipherDriver(QObject *parent)
+    : QSqlDriver(parent)
 {
     // Before QSqlDatabase first registers a connection, so that libcrypto
     // outlives Qt's exit-time closing of connections.
     CipherVfs::ensureRegistered();
 }
 
-ZSQLiteCipherDriver::~ZSQLiteCipherDriver() { close(); }
+ZSQLiteCipherDriver::~ZSQLiteCipherDriver()
+{
+    close();
+}
 
 void ZSQLiteCipherDriver::setKeyOverrideForTesting(const QByteArray &key)
 {
@@ -95,8 +99,8 @@ bool ZSQLiteCipherDriver::open(const QString &db, const QString &, const QString
                       SQLITE_OPEN_PRIVATECACHE | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(db.toUtf8().constData(), &m_db, flags, CipherVfs::vfsName());
     if (rc != SQLITE_OK) {
-        const QSqlError error =
-            ZSQLiteCipherUtil::engineError(m_db, QStringLiteral("Error opening database"), QSqlError::ConnectionError, rc);
+        const QSqlError error = ZSQLiteCipherUtil::engineError(m_db, QStringLiteral("Error opening database"),
+                                                               QSqlError::ConnectionError, rc);
         qDebug() << "ZSQLiteCipherDriver: cannot open" << db << error.databaseText();
         sqlite3_close(m_db);
         m_db = nullptr;
@@ -131,7 +135,10 @@ void ZSQLiteCipherDriver::close()
     }
 }
 
-QSqlResult *ZSQLiteCipherDriver::createResult() const { return new ZSQLiteCipherResult(this); }
+QSqlResult *ZSQLiteCipherDriver::createResult() const
+{
+    return new ZSQLiteCipherResult(this);
+}
 
 bool ZSQLiteCipherDriver::execSimple(const QString &sql, const QString &failureText, QSqlError::ErrorType type)
 {
@@ -240,14 +247,17 @@ QSqlIndex ZSQLiteCipherDriver::primaryIndex(const QString &tableName) const
     for (int position = 1; position <= rows.size(); ++position) {
         for (const QStringList &row : rows) {
             if (row.value(InfoPrimaryKey).toInt() == position)
-                index.append(QSqlField(row.value(InfoName),
-                                       ZSQLiteCipherUtil::typeFromDeclaration(row.value(InfoType)), tableName));
+                index.append(QSqlField(row.value(InfoName), ZSQLiteCipherUtil::typeFromDeclaration(row.value(InfoType)),
+                                       tableName));
         }
     }
     return index;
 }
 
-QVariant ZSQLiteCipherDriver::handle() const { return QVariant::fromValue(m_db); }
+QVariant ZSQLiteCipherDriver::handle() const
+{
+    return QVariant::fromValue(m_db);
+}
 
 QString ZSQLiteCipherDriver::escapeIdentifier(const QString &identifier, IdentifierType type) const
 {

@@ -14,7 +14,8 @@ using ZSQLiteCipherUtil::engineError;
 Q_DECLARE_OPAQUE_POINTER(sqlite3_stmt *)
 Q_DECLARE_METATYPE(sqlite3_stmt *)
 
-ZSQLiteCipherResult::ZSQLiteCipherResult(const ZSQLiteCipherDriver *driver) : QSqlResult(driver)
+ZSQLiteCipherResult::ZSQLiteCipherResult(const ZSQLiteCipherDriver *driver)
+    : QSqlResult(driver)
 {
     // The driver finalizes its statements before it closes the connection.
     const_cast<ZSQLiteCipherDriver *>(driver)->m_results.append(this);
@@ -27,7 +28,10 @@ ZSQLiteCipherResult::~ZSQLiteCipherResult()
     finalizeStatement();
 }
 
-QVariant ZSQLiteCipherResult::handle() const { return QVariant::fromValue(m_stmt); }
+QVariant ZSQLiteCipherResult::handle() const
+{
+    return QVariant::fromValue(m_stmt);
+}
 
 sqlite3 *ZSQLiteCipherResult::connection() const
 {
@@ -82,12 +86,11 @@ bool ZSQLiteCipherResult::prepare(const QString &query)
         return false;
     }
     const void *tail = nullptr;
-    const int rc = sqlite3_prepare16_v2(db, query.constData(), int((query.size() + 1) * sizeof(QChar)), &m_stmt,
-                                        &tail);
+    const int rc = sqlite3_prepare16_v2(db, query.constData(), int((query.size() + 1) * sizeof(QChar)), &m_stmt, &tail);
     if (rc != SQLITE_OK) {
         m_prepareError = engineError(QStringLiteral("Unable to execute statement"), QSqlError::StatementError);
-    } else if (tail && !ZSQLiteCipherUtil::onlyTrivia(static_cast<const QChar *>(tail),
-                                                      query.constData() + query.size())) {
+    } else if (tail &&
+               !ZSQLiteCipherUtil::onlyTrivia(static_cast<const QChar *>(tail), query.constData() + query.size())) {
         // One text, one statement: what follows the first one is never run.
         m_prepareError = QSqlError(QStringLiteral("Unable to execute multiple statements at a time"), QString(),
                                    QSqlError::StatementError, QString::number(SQLITE_MISUSE));
@@ -155,20 +158,17 @@ bool ZSQLiteCipherResult::bindValues()
             }
             case QMetaType::QDateTime: {
                 const QString text = value.toDateTime().toString(Qt::ISODateWithMs);
-                rc = sqlite3_bind_text16(m_stmt, pos, text.utf16(), int(text.size() * sizeof(QChar)),
-                                         SQLITE_TRANSIENT);
+                rc = sqlite3_bind_text16(m_stmt, pos, text.utf16(), int(text.size() * sizeof(QChar)), SQLITE_TRANSIENT);
                 break;
             }
             case QMetaType::QTime: {
                 const QString text = value.toTime().toString(QStringLiteral("hh:mm:ss.zzz"));
-                rc = sqlite3_bind_text16(m_stmt, pos, text.utf16(), int(text.size() * sizeof(QChar)),
-                                         SQLITE_TRANSIENT);
+                rc = sqlite3_bind_text16(m_stmt, pos, text.utf16(), int(text.size() * sizeof(QChar)), SQLITE_TRANSIENT);
                 break;
             }
             default: {
                 const QString text = value.toString();
-                rc = sqlite3_bind_text16(m_stmt, pos, text.utf16(), int(text.size() * sizeof(QChar)),
-                                         SQLITE_TRANSIENT);
+                rc = sqlite3_bind_text16(m_stmt, pos, text.utf16(), int(text.size() * sizeof(QChar)), SQLITE_TRANSIENT);
                 break;
             }
             }
@@ -370,7 +370,10 @@ bool ZSQLiteCipherResult::isNull(int column)
     return m_rows.at((m_forwardOnly ? 0 : at()) * m_columns + column).isNull();
 }
 
-int ZSQLiteCipherResult::size() { return -1; }
+int ZSQLiteCipherResult::size()
+{
+    return -1;
+}
 
 int ZSQLiteCipherResult::numRowsAffected()
 {
