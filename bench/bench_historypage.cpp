@@ -39,8 +39,8 @@ qint64 residentBytes()
     return parts.size() > 1 ? parts.at(1).toLongLong() * sysconf(_SC_PAGESIZE) : -1;
 }
 
-// The baseline: the page's own statement, every column of every row read
-// through the program's driver, nothing built from it.
+// The baseline: the page's own statement, every column of every row fetched
+// through the program's driver as a QVariant, nothing converted or built.
 double bareReadMs(int rows, qint64 *checksum)
 {
     QElapsedTimer timer;
@@ -53,20 +53,32 @@ double bareReadMs(int rows, qint64 *checksum)
     int count = 0;
     while (q.next()) {
         for (int c = 0; c < 92; ++c)
-            sum += q.value(c).toString().size();
+            sum += q.value(c).userType();
         ++count;
     }
     *checksum = sum + count;
     return timer.nsecsElapsed() / 1e6;
 }
 
-double openPageMs()
+// The records alone, as the page's access object loads them.
+double accessReadMs(int rows)
+{
+    QElapsedTimer timer;
+    timer.start();
+    SampleInfoAccess access;
+    access.getModel(0, rows);
+    return timer.nsecsElapsed() / 1e6;
+}
+
+double openPageMs(qint64 *heapWhileOpen = nullptr)
 {
     QElapsedTimer timer;
     timer.start();
     HistoryData *page = HistoryData::getInstance();
     page->initWidget();
     const double ms = timer.nsecsElapsed() / 1e6;
+    if (heapWhileOpen)
+        *heapWhileOpen = heapInUse();
     page->releaseInstance();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return ms;
@@ -114,7 +126,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    out << "done rows | bare read ms (median of 5) | page open ms (median of 5) | ratio (median) | ratio (best)\n";
+    out << "done rows | bare driver read ms | access object read ms | page open ms | page/bare (median) | "
+           "page/bare (best)   [medians of 5]\n";
     for (int rows : {1000, 10000, 100000}) {
         if (!install(db, rows)) {
             out << "cannot build the " << rows << "-row database\n";
@@ -123,14 +136,16 @@ int main(int argc, char *argv[])
         qint64 checksum = 0;
         bareReadMs(rows, &checksum); // warm the page cache once
         openPageMs();
-        QVector<double> bare, page;
+        QVector<double> bare, access, page;
         for (int i = 0; i < 5; ++i) {
             bare << bareReadMs(rows, &checksum);
+            access << accessReadMs(rows);
             page << openPageMs();
         }
-        out << QStringLiteral("%1 | %2 | %3 | %4 | %5\n")
+        out << QStringLiteral("%1 | %2 | %3 | %4 | %5 | %6\n")
                    .arg(rows)
                    .arg(median(bare), 0, 'f', 1)
+                   .arg(median(access), 0, 'f', 1)
                    .arg(median(page), 0, 'f', 1)
                    .arg(median(page) / median(bare), 0, 'f', 2)
                    .arg(best(page) / best(bare), 0, 'f', 2);
@@ -139,10 +154,12 @@ int main(int argc, char *argv[])
 
     if (!install(db, switchRows))
         return 1;
-    out << "\n50 page switches on " << switchRows << " done rows (heap in use / resident, MiB):\n";
+    out << "\n50 page switches on " << switchRows
+        << " done rows (heap in use while open / after leaving / resident after leaving, MiB):\n";
     double firstHeap = 0, firstRss = 0;
     for (int i = 1; i <= 50; ++i) {
-        openPageMs();
+        qint64 open = 0;
+        openPageMs(&open);
         malloc_trim(0);
         const double heap = heapInUse() / 1048576.0, rss = residentBytes() / 1048576.0;
         if (i == 1) {
@@ -150,7 +167,11 @@ int main(int argc, char *argv[])
             firstRss = rss;
         }
         if (i == 1 || i == 10 || i == 25 || i == 50)
-            out << QStringLiteral("  after switch %1: %2 / %3\n").arg(i).arg(heap, 0, 'f', 2).arg(rss, 0, 'f', 1);
+            out << QStringLiteral("  switch %1: %2 / %3 / %4\n")
+                       .arg(i)
+                       .arg(open / 1048576.0, 0, 'f', 2)
+                       .arg(heap, 0, 'f', 2)
+                       .arg(rss, 0, 'f', 1);
         out.flush();
     }
     out << QStringLiteral("  growth from switch 1 to 50: heap %1 MiB, resident %2 MiB\n")
