@@ -11,7 +11,8 @@ struct sqlite3;
 //
 // Rules the VFS enforces:
 // - pages are 4096 bytes with 32 reserved bytes; a page 1 without them is
-//   never written;
+//   never written (a new file ATTACHed to a connection therefore needs
+//   SQLITE_FCNTL_RESERVE_BYTES on its schema name before its first write);
 // - only the rollback journal (DELETE mode) is used: a write-ahead log is
 //   refused, and nothing is memory-mapped;
 // - temporary files never reach the disk (temp_store is MEMORY).
