@@ -350,6 +350,15 @@ private slots:
         QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
         QVERIFY(QFile::exists(journal));
 
+        // With a wrong key the half-written file is not read and the journal
+        // is not used up: the right key still rolls it back afterwards.
+        ZSQLiteCipherDriver::setKeyOverrideForTesting("not the program's key");
+        QString code;
+        QCOMPARE(rowCount(path, &code), -1);
+        QCOMPARE(code, QString::number(SQLITE_NOTADB));
+        QVERIFY(QFile::exists(journal));
+        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
+
         QCOMPARE(rowCount(path), 300);
         QVERIFY(!QFile::exists(journal));
         QCOMPARE(integrity(path), QStringLiteral("ok"));

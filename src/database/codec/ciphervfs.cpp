@@ -269,6 +269,16 @@ bool isPageImage(int amount, sqlite3_int64 offset)
     return amount == kPageSize && (offset & 7) == 4;
 }
 
+// Whether page 1 of the journal's database authenticates with our key.
+bool databaseReadable(FileState *s)
+{
+    KeyRing &ring = *s->ring;
+    unsigned char *page = s->scratch;
+    if (!ring.dbFile || ring.dbFile->pMethods->xRead(ring.dbFile, page, kPageSize, 0) != SQLITE_OK)
+        return false;
+    return ring.useSalt(page) && ring.cipher.decrypt(1, PageKind::Database, page, kSaltBytes);
+}
+
 int journalRead(FileState *s, sqlite3_file *f, void *buf, int amount, sqlite3_int64 offset)
 {
     int rc = f->pMethods->xRead(f, buf, amount, offset);
@@ -281,7 +291,9 @@ int journalRead(FileState *s, sqlite3_file *f, void *buf, int amount, sqlite3_in
         !s->ring->cipher.decrypt(get32(word), PageKind::Journal, page)) {
         qDebug() << "CipherVfs: journal page image at" << offset << "failed authentication";
         std::memset(page, 0, kPageSize);
-        return SQLITE_IOERR_DATA;
+        // A wrong key meets a hot journal before it meets page 1: say what
+        // page 1 would say. The journal stays for the right key.
+        return databaseReadable(s) ? SQLITE_IOERR_DATA : SQLITE_NOTADB;
     }
     return SQLITE_OK;
 }
