@@ -109,8 +109,11 @@ bool ZSQLiteCipherResult::prepare(const QString &query)
 bool ZSQLiteCipherResult::bindValues()
 {
     m_bound = boundValues();
-    if (m_bound.isEmpty())
+    if (m_bound.isEmpty()) {
+        // Unbound parameters are NULL; drop pointers into released values.
+        sqlite3_clear_bindings(m_stmt);
         return true;
+    }
     if (sqlite3_bind_parameter_count(m_stmt) != m_bound.size()) {
         setLastError(QSqlError(QStringLiteral("Parameter count mismatch"), QString(), QSqlError::StatementError,
                                QString::number(SQLITE_RANGE)));
