@@ -350,13 +350,15 @@ private slots:
         QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
         QVERIFY(QFile::exists(journal));
 
-        // With a wrong key the half-written file is not read and the journal
-        // is not used up: the right key still rolls it back afterwards.
+        // With a wrong key the half-written file is neither read nor
+        // touched, and the journal stays: the right key still rolls it back.
+        const QByteArray afterKill = readAll(path);
         ZSQLiteCipherDriver::setKeyOverrideForTesting("not the program's key");
         QString code;
         QCOMPARE(rowCount(path, &code), -1);
         QCOMPARE(code, QString::number(SQLITE_NOTADB));
         QVERIFY(QFile::exists(journal));
+        QCOMPARE(readAll(path), afterKill);
         ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
 
         QCOMPARE(rowCount(path), 300);

@@ -158,6 +158,12 @@ bool headerMatchesFile(sqlite3_file *f, const unsigned char *page)
     return std::memcmp(page + 24, page + 92, 4) != 0 || sqlite3_int64(pages) * kPageSize <= size;
 }
 
+bool firstPageAuthenticates(KeyRing &ring, sqlite3_file *f, unsigned char *page)
+{
+    return f->pMethods->xRead(f, page, kPageSize, 0) == SQLITE_OK && ring.useSalt(page) &&
+           ring.cipher.decrypt(1, PageKind::Database, page, kSaltBytes);
+}
+
 // Page 1 that cannot be read as ours comes back as zeros without an error:
 // the engine then reports "not a database" for a wrong key, a foreign or a
 // truncated file.
@@ -272,11 +278,7 @@ bool isPageImage(int amount, sqlite3_int64 offset)
 // Whether page 1 of the journal's database authenticates with our key.
 bool databaseReadable(FileState *s)
 {
-    KeyRing &ring = *s->ring;
-    unsigned char *page = s->scratch;
-    if (!ring.dbFile || ring.dbFile->pMethods->xRead(ring.dbFile, page, kPageSize, 0) != SQLITE_OK)
-        return false;
-    return ring.useSalt(page) && ring.cipher.decrypt(1, PageKind::Database, page, kSaltBytes);
+    return s->ring->dbFile && firstPageAuthenticates(*s->ring, s->ring->dbFile, s->scratch);
 }
 
 int journalRead(FileState *s, sqlite3_file *f, void *buf, int amount, sqlite3_int64 offset)
@@ -352,7 +354,17 @@ int ioWrite(sqlite3_file *file, const void *buf, int amount, sqlite3_int64 offse
 
 int ioTruncate(sqlite3_file *file, sqlite3_int64 size)
 {
+    FileState *s = stateOf(file);
     sqlite3_file *f = lower(file);
+    // A hot journal is played back by first cutting the database to its old
+    // size. Over a file this key cannot read (wrong key, or a foreign file
+    // with a journal beside it) that would change a file we must not touch.
+    sqlite3_int64 current = 0;
+    if (!s->journal && f->pMethods->xFileSize(f, &current) == SQLITE_OK && current >= kPageSize &&
+        !firstPageAuthenticates(*s->ring, f, s->scratch)) {
+        qDebug() << "CipherVfs: refused to truncate a file that is not ours";
+        return SQLITE_NOTADB;
+    }
     return f->pMethods->xTruncate(f, size);
 }
 
