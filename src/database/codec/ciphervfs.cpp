@@ -48,7 +48,8 @@ uint32_t get32(const unsigned char *p)
 // Key material of one open database file, shared with its rollback journal.
 struct KeyRing {
     std::string master;
-    sqlite3_file *dbFile = nullptr; // the database file below this VFS, to read the salt
+    sqlite3_file *dbFile = nullptr;      // the database file below this VFS, to read the salt
+    sqlite3_file *journalFile = nullptr; // its rollback journal while open
     bool haveSalt = false;
     Salt salt{};
     PageCipher cipher;
@@ -332,6 +333,8 @@ int ioClose(sqlite3_file *file)
         if (!s->journal) {
             unregisterDatabase(s->name);
             s->ring->dbFile = nullptr;
+        } else if (s->ring->journalFile == f) {
+            s->ring->journalFile = nullptr;
         }
         delete s;
         reinterpret_cast<CipherFile *>(file)->state = nullptr;
@@ -352,6 +355,23 @@ int ioWrite(sqlite3_file *file, const void *buf, int amount, sqlite3_int64 offse
                       : dbWrite(s, lower(file), buf, amount, offset);
 }
 
+// Whether the first page image of the open journal authenticates: after a
+// power loss page 1 itself may be torn, and the journal then vouches for it.
+bool journalAuthenticates(KeyRing &ring, unsigned char *page)
+{
+    sqlite3_file *j = ring.journalFile;
+    unsigned char header[28];
+    if (!j || j->pMethods->xRead(j, header, int(sizeof(header)), 0) != SQLITE_OK)
+        return false;
+    const uint32_t sectorSize = get32(header + 20);
+    if (get32(header + 24) != kPageSize || sectorSize < 32 || sectorSize > 65536 || (sectorSize & (sectorSize - 1)))
+        return false;
+    unsigned char word[4];
+    return j->pMethods->xRead(j, word, 4, sectorSize) == SQLITE_OK &&
+           j->pMethods->xRead(j, page, kPageSize, sectorSize + 4) == SQLITE_OK &&
+           ring.cipher.decrypt(get32(word), PageKind::Journal, page);
+}
+
 int ioTruncate(sqlite3_file *file, sqlite3_int64 size)
 {
     FileState *s = stateOf(file);
@@ -360,8 +380,8 @@ int ioTruncate(sqlite3_file *file, sqlite3_int64 size)
     // size. Over a file this key cannot read (wrong key, or a foreign file
     // with a journal beside it) that would change a file we must not touch.
     sqlite3_int64 current = 0;
-    if (!s->journal && f->pMethods->xFileSize(f, &current) == SQLITE_OK && current >= kPageSize &&
-        !firstPageAuthenticates(*s->ring, f, s->scratch)) {
+    if (!s->journal && f->pMethods->xFileSize(f, &current) == SQLITE_OK && current > size && current >= kPageSize &&
+        !firstPageAuthenticates(*s->ring, f, s->scratch) && !journalAuthenticates(*s->ring, s->scratch)) {
         qDebug() << "CipherVfs: refused to truncate a file that is not ours";
         return SQLITE_NOTADB;
     }
@@ -506,6 +526,8 @@ int vfsOpen(sqlite3_vfs *vfs, const char *name, sqlite3_file *file, int flags, i
         s->name = name;
         ring->dbFile = f;
         registerDatabase(name, ring);
+    } else {
+        ring->journalFile = f;
     }
     cf->state = s;
     cf->base.pMethods = &g_ioMethods;
