@@ -26,6 +26,7 @@ private slots:
     void scanWithNoInstrumentFinishesOnceEmpty();
     void scanWithUnusableLocalAddressStillFinishes();
     void guardRefusesLanTarget();
+    void fakeInstrumentRefusesLanAddress();
 
 private:
     QList<bool> linkStates() const;
@@ -175,6 +176,13 @@ void TestNetlPortProc::guardRefusesLanTarget()
     QCOMPARE(LogCapture::count(QStringLiteral("loopback guard refused to send to 192.168.3.15")), 2);
     QVERIFY(LogCapture::contains(QStringLiteral("loopback guard refused to accept from 192.168.3.15")));
     QCOMPARE(linkStates(), QList<bool>{false});
+}
+
+void TestNetlPortProc::fakeInstrumentRefusesLanAddress()
+{
+    FakeInstrumentProcess fake(fakeArgs("192.168.3.15", kPort));
+    QVERIFY(fake.waitFor(QStringLiteral("REFUSED non-loopback address 192.168.3.15")));
+    QVERIFY(!fake.output().contains(QStringLiteral("READY")));
 }
 
 VIREON_TEST_MAIN(TestNetlPortProc)

@@ -5,10 +5,19 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_LINUX
+#include <signal.h>
+#include <sys/prctl.h>
+#endif
+
 #include "fakeinstrument.h"
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_LINUX
+    // A test that dies must not leave its fake holding the address and port.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+#endif
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Loopback stand-in for the instrument"));
