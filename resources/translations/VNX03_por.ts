@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="zh_TW">
     <context>
+        <name>AppStartup</name>
+        <message>
+            <source>程序已運行！</source>
+            <translation>O programa já está em execução!</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>Aviso</translation>
+        </message>
+        <message>
+            <source>資料庫密碼錯誤或者已損壞，原檔已備份</source>
+            <translation>A palavra-passe da base de dados está errada ou a base de dados está danificada. Foi feita uma cópia do ficheiro original.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChooseDialog</name>
+        <message>
+            <source>確定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
         <name>Common</name>
         <message>
             <source>犬細小病毒</source>
@@ -110,6 +136,302 @@
         <message>
             <source>日本語</source>
             <translation>Japonês</translation>
+        </message>
+    </context>
+    <context>
+        <name>DatetimeEditDialog</name>
+        <message>
+            <source>年</source>
+            <translation> a</translation>
+        </message>
+        <message>
+            <source>月</source>
+            <translation> m</translation>
+        </message>
+        <message>
+            <source>日</source>
+            <translation> d</translation>
+        </message>
+        <message>
+            <source>時</source>
+            <translation> h</translation>
+        </message>
+        <message>
+            <source>分</source>
+            <translation> min</translation>
+        </message>
+        <message>
+            <source>秒</source>
+            <translation> s</translation>
+        </message>
+        <message>
+            <source>確定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>HistoryData</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulário</translation>
+        </message>
+        <message>
+            <source>接收進度</source>
+            <translation>Recebimento</translation>
+        </message>
+        <message>
+            <source>查詢</source>
+            <translation>Consultar</translation>
+        </message>
+        <message>
+            <source>報告</source>
+            <translation>Relatório</translation>
+        </message>
+        <message>
+            <source>擴增曲線</source>
+            <translation>Curva de amplificação</translation>
+        </message>
+        <message>
+            <source>更新數據</source>
+            <translation>Atualizar dados</translation>
+        </message>
+        <message>
+            <source>匯出數據</source>
+            <translation>Exportar dados</translation>
+        </message>
+        <message>
+            <source>其他設置</source>
+            <translation>Outras configurações</translation>
+        </message>
+        <message>
+            <source>孔位</source>
+            <translation>Poço</translation>
+        </message>
+        <message>
+            <source>樣本ID</source>
+            <translation>ID da amostra</translation>
+        </message>
+        <message>
+            <source>檢測品項</source>
+            <translation>Item de teste</translation>
+        </message>
+        <message>
+            <source>Ct值</source>
+            <translation>Ct</translation>
+        </message>
+        <message>
+            <source>結果</source>
+            <translation>Resultado</translation>
+        </message>
+        <message>
+            <source>日期/時間</source>
+            <translation>Data/Hora</translation>
+        </message>
+        <message>
+            <source>智慧模式</source>
+            <translation>Modo inteligente</translation>
+        </message>
+        <message>
+            <source>選擇模式</source>
+            <translation>Modo de seleção</translation>
+        </message>
+        <message>
+            <source>取消查詢</source>
+            <translation>Cancelar consulta</translation>
+        </message>
+        <message>
+            <source>數據更新完成！</source>
+            <translation>Atualização de dados concluída!</translation>
+        </message>
+        <message>
+            <source>選擇了多個樣本，
+請選擇需要列印報告的樣本</source>
+            <translation>Várias amostras selecionadas,
+escolha a amostra do relatório</translation>
+        </message>
+        <message>
+            <source>樣本測試時間不同，
+請選擇需要列印報告的時間</source>
+            <translation>A amostra foi testada em horários diferentes,
+escolha o horário do relatório</translation>
+        </message>
+        <message>
+            <source>沒有配對到數據!</source>
+            <translation>Nenhum registro correspondente!</translation>
+        </message>
+        <message>
+            <source>配對的數據記錄不能超過8條!</source>
+            <translation>Um relatório admite no máximo 8 registros!</translation>
+        </message>
+    </context>
+    <context>
+        <name>LinkStatusIndicator</name>
+        <message>
+            <source>儀器掃描中</source>
+            <translation>A procurar instrumentos</translation>
+        </message>
+        <message>
+            <source>儀器掃描完成</source>
+            <translation>Procura de instrumentos concluída</translation>
+        </message>
+        <message>
+            <source>已連接儀器</source>
+            <translation>Instrumento ligado</translation>
+        </message>
+        <message>
+            <source>儀器連結已斷開</source>
+            <translation>Instrumento desligado</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageDialog</name>
+        <message>
+            <source>提示</source>
+            <translation>Aviso</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Sim</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Não</translation>
+        </message>
+        <message>
+            <source>確定</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>NavigationList</name>
+        <message>
+            <source>儀器IP設置</source>
+            <translation>IP do instrumento</translation>
+        </message>
+        <message>
+            <source>歷史數據</source>
+            <translation>Histórico</translation>
+        </message>
+        <message>
+            <source>數據匯入匯出</source>
+            <translation>Importar/Exportar</translation>
+        </message>
+        <message>
+            <source>範本設置</source>
+            <translation>Modelo de relatório</translation>
+        </message>
+        <message>
+            <source>其他設置</source>
+            <translation>Outras definições</translation>
+        </message>
+        <message>
+            <source>常見問題</source>
+            <translation>Perguntas frequentes</translation>
+        </message>
+        <message>
+            <source>檢查更新</source>
+            <translation>Verificar atualizações</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleQueryDlg</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulário</translation>
+        </message>
+        <message>
+            <source>樣本和時間</source>
+            <translation>Amostra e data</translation>
+        </message>
+        <message>
+            <source>樣本ID</source>
+            <translation>ID da amostra</translation>
+        </message>
+        <message>
+            <source>測量起止日期</source>
+            <translation>Período do teste</translation>
+        </message>
+        <message>
+            <source>--</source>
+            <translation>--</translation>
+        </message>
+        <message>
+            <source>樣本</source>
+            <translation>Amostra</translation>
+        </message>
+        <message>
+            <source>時間</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>查詢</source>
+            <translation>Consultar</translation>
+        </message>
+        <message>
+            <source>起止日期輸入錯誤，請重新輸入!</source>
+            <translation>Período inválido, digite novamente!</translation>
+        </message>
+        <message>
+            <source>樣本ID輸入錯誤，請重新輸入!</source>
+            <translation>ID da amostra inválido, digite novamente!</translation>
+        </message>
+        <message>
+            <source>未查詢到滿足條件的數據!</source>
+            <translation>Nenhum registro atende à consulta!</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleText</name>
+        <message>
+            <source>++</source>
+            <translation>++</translation>
+        </message>
+        <message>
+            <source>-</source>
+            <translation>-</translation>
+        </message>
+        <message>
+            <source>+</source>
+            <translation>+</translation>
+        </message>
+        <message>
+            <source>+++</source>
+            <translation>+++</translation>
+        </message>
+        <message>
+            <source>*</source>
+            <translation>*</translation>
+        </message>
+        <message>
+            <source>Invalid</source>
+            <translation>Inválido</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vireon</name>
+        <message>
+            <source>儀器連接狀態</source>
+            <translation>Estado da ligação do instrumento</translation>
+        </message>
+        <message>
+            <source>報告</source>
+            <translation>Relatório</translation>
+        </message>
+        <message>
+            <source>查詢</source>
+            <translation>Consulta</translation>
+        </message>
+        <message>
+            <source>接收的資料庫檔案無效，未能更新數據，原有數據保持不變</source>
+            <translation>O ficheiro de base de dados recebido é inválido. Os dados não foram atualizados; os dados existentes mantêm-se.</translation>
+        </message>
+        <message>
+            <source>伺服器存在軟件更新，請及時更新！</source>
+            <translation>Existe uma atualização de software no servidor. Atualize em breve!</translation>
         </message>
     </context>
 </TS>

@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="zh_TW">
     <context>
+        <name>AppStartup</name>
+        <message>
+            <source>程序已運行！</source>
+            <translation>¡El programa ya se está ejecutando!</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>Aviso</translation>
+        </message>
+        <message>
+            <source>資料庫密碼錯誤或者已損壞，原檔已備份</source>
+            <translation>La contraseña de la base de datos es incorrecta o la base de datos está dañada. Se ha guardado una copia del archivo original.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChooseDialog</name>
+        <message>
+            <source>確定</source>
+            <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
         <name>Common</name>
         <message>
             <source>犬細小病毒</source>
@@ -110,6 +136,302 @@
         <message>
             <source>日本語</source>
             <translation>Japonés</translation>
+        </message>
+    </context>
+    <context>
+        <name>DatetimeEditDialog</name>
+        <message>
+            <source>年</source>
+            <translation> a</translation>
+        </message>
+        <message>
+            <source>月</source>
+            <translation> m</translation>
+        </message>
+        <message>
+            <source>日</source>
+            <translation> d</translation>
+        </message>
+        <message>
+            <source>時</source>
+            <translation> h</translation>
+        </message>
+        <message>
+            <source>分</source>
+            <translation> min</translation>
+        </message>
+        <message>
+            <source>秒</source>
+            <translation> s</translation>
+        </message>
+        <message>
+            <source>確定</source>
+            <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>HistoryData</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>接收進度</source>
+            <translation>Recepción</translation>
+        </message>
+        <message>
+            <source>查詢</source>
+            <translation>Consultar</translation>
+        </message>
+        <message>
+            <source>報告</source>
+            <translation>Informe</translation>
+        </message>
+        <message>
+            <source>擴增曲線</source>
+            <translation>Curva de amplificación</translation>
+        </message>
+        <message>
+            <source>更新數據</source>
+            <translation>Actualizar datos</translation>
+        </message>
+        <message>
+            <source>匯出數據</source>
+            <translation>Exportar datos</translation>
+        </message>
+        <message>
+            <source>其他設置</source>
+            <translation>Otros ajustes</translation>
+        </message>
+        <message>
+            <source>孔位</source>
+            <translation>Pocillo</translation>
+        </message>
+        <message>
+            <source>樣本ID</source>
+            <translation>ID de muestra</translation>
+        </message>
+        <message>
+            <source>檢測品項</source>
+            <translation>Prueba</translation>
+        </message>
+        <message>
+            <source>Ct值</source>
+            <translation>Ct</translation>
+        </message>
+        <message>
+            <source>結果</source>
+            <translation>Resultado</translation>
+        </message>
+        <message>
+            <source>日期/時間</source>
+            <translation>Fecha/Hora</translation>
+        </message>
+        <message>
+            <source>智慧模式</source>
+            <translation>Modo inteligente</translation>
+        </message>
+        <message>
+            <source>選擇模式</source>
+            <translation>Modo de selección</translation>
+        </message>
+        <message>
+            <source>取消查詢</source>
+            <translation>Cancelar consulta</translation>
+        </message>
+        <message>
+            <source>數據更新完成！</source>
+            <translation>¡Actualización de datos completada!</translation>
+        </message>
+        <message>
+            <source>選擇了多個樣本，
+請選擇需要列印報告的樣本</source>
+            <translation>Se seleccionaron varias muestras,
+elija la muestra del informe</translation>
+        </message>
+        <message>
+            <source>樣本測試時間不同，
+請選擇需要列印報告的時間</source>
+            <translation>La muestra se analizó en distintos momentos,
+elija la hora del informe</translation>
+        </message>
+        <message>
+            <source>沒有配對到數據!</source>
+            <translation>¡No hay registros coincidentes!</translation>
+        </message>
+        <message>
+            <source>配對的數據記錄不能超過8條!</source>
+            <translation>¡Un informe admite como máximo 8 registros!</translation>
+        </message>
+    </context>
+    <context>
+        <name>LinkStatusIndicator</name>
+        <message>
+            <source>儀器掃描中</source>
+            <translation>Buscando instrumentos</translation>
+        </message>
+        <message>
+            <source>儀器掃描完成</source>
+            <translation>Búsqueda de instrumentos finalizada</translation>
+        </message>
+        <message>
+            <source>已連接儀器</source>
+            <translation>Instrumento conectado</translation>
+        </message>
+        <message>
+            <source>儀器連結已斷開</source>
+            <translation>Instrumento desconectado</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageDialog</name>
+        <message>
+            <source>提示</source>
+            <translation>Aviso</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Sí</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>確定</source>
+            <translation>Aceptar</translation>
+        </message>
+    </context>
+    <context>
+        <name>NavigationList</name>
+        <message>
+            <source>儀器IP設置</source>
+            <translation>IP del instrumento</translation>
+        </message>
+        <message>
+            <source>歷史數據</source>
+            <translation>Historial</translation>
+        </message>
+        <message>
+            <source>數據匯入匯出</source>
+            <translation>Importar/Exportar</translation>
+        </message>
+        <message>
+            <source>範本設置</source>
+            <translation>Plantilla de informe</translation>
+        </message>
+        <message>
+            <source>其他設置</source>
+            <translation>Otros ajustes</translation>
+        </message>
+        <message>
+            <source>常見問題</source>
+            <translation>Preguntas frecuentes</translation>
+        </message>
+        <message>
+            <source>檢查更新</source>
+            <translation>Buscar actualizaciones</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleQueryDlg</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>樣本和時間</source>
+            <translation>Muestra y fecha</translation>
+        </message>
+        <message>
+            <source>樣本ID</source>
+            <translation>ID de muestra</translation>
+        </message>
+        <message>
+            <source>測量起止日期</source>
+            <translation>Rango de fechas</translation>
+        </message>
+        <message>
+            <source>--</source>
+            <translation>--</translation>
+        </message>
+        <message>
+            <source>樣本</source>
+            <translation>Muestra</translation>
+        </message>
+        <message>
+            <source>時間</source>
+            <translation>Fecha</translation>
+        </message>
+        <message>
+            <source>查詢</source>
+            <translation>Consultar</translation>
+        </message>
+        <message>
+            <source>起止日期輸入錯誤，請重新輸入!</source>
+            <translation>Rango de fechas no válido, ¡introdúzcalo de nuevo!</translation>
+        </message>
+        <message>
+            <source>樣本ID輸入錯誤，請重新輸入!</source>
+            <translation>ID de muestra no válido, ¡introdúzcalo de nuevo!</translation>
+        </message>
+        <message>
+            <source>未查詢到滿足條件的數據!</source>
+            <translation>¡Ningún registro coincide con la consulta!</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleText</name>
+        <message>
+            <source>++</source>
+            <translation>++</translation>
+        </message>
+        <message>
+            <source>-</source>
+            <translation>-</translation>
+        </message>
+        <message>
+            <source>+</source>
+            <translation>+</translation>
+        </message>
+        <message>
+            <source>+++</source>
+            <translation>+++</translation>
+        </message>
+        <message>
+            <source>*</source>
+            <translation>*</translation>
+        </message>
+        <message>
+            <source>Invalid</source>
+            <translation>Inválido</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vireon</name>
+        <message>
+            <source>儀器連接狀態</source>
+            <translation>Estado de conexión del instrumento</translation>
+        </message>
+        <message>
+            <source>報告</source>
+            <translation>Informe</translation>
+        </message>
+        <message>
+            <source>查詢</source>
+            <translation>Consulta</translation>
+        </message>
+        <message>
+            <source>接收的資料庫檔案無效，未能更新數據，原有數據保持不變</source>
+            <translation>El archivo de base de datos recibido no es válido. Los datos no se actualizaron; los datos existentes no cambian.</translation>
+        </message>
+        <message>
+            <source>伺服器存在軟件更新，請及時更新！</source>
+            <translation>Hay una actualización de software en el servidor. ¡Actualice pronto!</translation>
         </message>
     </context>
 </TS>
