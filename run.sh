@@ -22,7 +22,8 @@ LocalMacAddr=00-00-00-00-00-00
 HostPort=45454
 INI
 fi
-cp -rn "$build/app/." "$run/app/"
+# Translations and log texts as the build staged them (never the settings).
+cp -r "$build/app/." "$run/app/"
 
 # A history to browse, and a larger one the fake instrument uploads on a fetch.
 demodb="$build/tools/demodb/demodb"

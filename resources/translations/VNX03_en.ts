@@ -193,7 +193,7 @@
         </message>
         <message>
             <source>擴增曲線</source>
-            <translation>Amplification curve</translation>
+            <translation>Amp. curves</translation>
         </message>
         <message>
             <source>更新數據</source>

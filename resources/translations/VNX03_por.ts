@@ -193,15 +193,15 @@
         </message>
         <message>
             <source>擴增曲線</source>
-            <translation>Curva de amplificação</translation>
+            <translation>Curvas amp.</translation>
         </message>
         <message>
             <source>更新數據</source>
-            <translation>Atualizar dados</translation>
+            <translation>Atualizar</translation>
         </message>
         <message>
             <source>匯出數據</source>
-            <translation>Exportar dados</translation>
+            <translation>Exportar</translation>
         </message>
         <message>
             <source>其他設置</source>
@@ -241,7 +241,7 @@
         </message>
         <message>
             <source>取消查詢</source>
-            <translation>Cancelar consulta</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>數據更新完成！</source>
@@ -322,19 +322,19 @@ escolha o horário do relatório</translation>
         </message>
         <message>
             <source>範本設置</source>
-            <translation>Modelo de relatório</translation>
+            <translation>Modelo</translation>
         </message>
         <message>
             <source>其他設置</source>
-            <translation>Outras definições</translation>
+            <translation>Outros ajustes</translation>
         </message>
         <message>
             <source>常見問題</source>
-            <translation>Perguntas frequentes</translation>
+            <translation>Ajuda</translation>
         </message>
         <message>
             <source>檢查更新</source>
-            <translation>Verificar atualizações</translation>
+            <translation>Atualizar</translation>
         </message>
     </context>
     <context>

@@ -193,15 +193,15 @@
         </message>
         <message>
             <source>擴增曲線</source>
-            <translation>Curva de amplificación</translation>
+            <translation>Curvas amp.</translation>
         </message>
         <message>
             <source>更新數據</source>
-            <translation>Actualizar datos</translation>
+            <translation>Actualizar</translation>
         </message>
         <message>
             <source>匯出數據</source>
-            <translation>Exportar datos</translation>
+            <translation>Exportar</translation>
         </message>
         <message>
             <source>其他設置</source>
@@ -241,7 +241,7 @@
         </message>
         <message>
             <source>取消查詢</source>
-            <translation>Cancelar consulta</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>數據更新完成！</source>
@@ -322,7 +322,7 @@ elija la hora del informe</translation>
         </message>
         <message>
             <source>範本設置</source>
-            <translation>Plantilla de informe</translation>
+            <translation>Plantilla</translation>
         </message>
         <message>
             <source>其他設置</source>
@@ -330,11 +330,11 @@ elija la hora del informe</translation>
         </message>
         <message>
             <source>常見問題</source>
-            <translation>Preguntas frecuentes</translation>
+            <translation>Ayuda</translation>
         </message>
         <message>
             <source>檢查更新</source>
-            <translation>Buscar actualizaciones</translation>
+            <translation>Actualizar</translation>
         </message>
     </context>
     <context>
