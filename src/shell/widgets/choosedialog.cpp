@@ -23,17 +23,9 @@ ChooseDialog::ChooseDialog(QStringList items, QString text, bool showShield, QWi
 {
     setObjectName(QStringLiteral("ChooseDialog"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_TranslucentBackground);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto *frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("messageFrame"));
-    outer->addWidget(frame);
-
-    auto *layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(24, 18, 24, 20);
-    layout->setSpacing(14);
+    auto *layout = buildFrame(QMargins(24, 18, 24, 20));
+    QWidget *frame = layout->parentWidget();
     auto *label = new QLabel(text, frame);
     label->setObjectName(QStringLiteral("messageText"));
     label->setWordWrap(true);

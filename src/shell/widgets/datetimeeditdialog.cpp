@@ -12,16 +12,9 @@ DatetimeEditDialog::DatetimeEditDialog(QDateTime *dateTime, QString title, bool 
     , m_target(dateTime)
 {
     setObjectName(QStringLiteral("DatetimeEditDialog"));
-    setAttribute(Qt::WA_TranslucentBackground);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto *frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("messageFrame"));
-    outer->addWidget(frame);
-    auto *layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(24, 16, 24, 20);
-    layout->setSpacing(14);
+    auto *layout = buildFrame(QMargins(24, 16, 24, 20));
+    QWidget *frame = layout->parentWidget();
 
     auto *titleLabel = new QLabel(title, frame);
     titleLabel->setObjectName(QStringLiteral("messageTitle"));

@@ -21,21 +21,13 @@ MessageDialog::MessageDialog(QString text, int mode, bool showShield, QString ti
 {
     setObjectName(QStringLiteral("MessageDialog"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_TranslucentBackground);
     buildForm(text, title);
 }
 
 void MessageDialog::buildForm(const QString &text, const QString &title)
 {
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto *frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("messageFrame"));
-    outer->addWidget(frame);
-
-    auto *layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(24, 16, 24, 20);
-    layout->setSpacing(14);
+    auto *layout = buildFrame(QMargins(24, 16, 24, 20));
+    QWidget *frame = layout->parentWidget();
     m_titleLabel = new QLabel(title.isEmpty() ? tr("提示") : title, frame);
     m_titleLabel->setObjectName(QStringLiteral("messageTitle"));
     layout->addWidget(m_titleLabel);

@@ -3,9 +3,11 @@
 #include "shell/widgets/shieldwidget.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
+#include <QVBoxLayout>
 
 ShieldedDialog::ShieldedDialog(bool showShield, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
@@ -58,4 +60,18 @@ void ShieldedDialog::centre()
     QRect box = geometry();
     box.moveCenter(area.center());
     move(box.topLeft());
+}
+
+QVBoxLayout *ShieldedDialog::buildFrame(const QMargins &margins)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("messageFrame"));
+    outer->addWidget(frame);
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(margins);
+    layout->setSpacing(14);
+    return layout;
 }

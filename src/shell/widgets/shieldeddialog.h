@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
 #include <QPointer>
 
+class QFrame;
+class QVBoxLayout;
 class ShieldWidget;
 
 // Common ground of the program's small modal boxes: frameless, centred over
@@ -23,6 +26,9 @@ protected:
     // Deletes the box when it asked for it (WA_DeleteOnClose), as
     // QDialog::exec() does after a real modal loop.
     int finishWithoutLoop(int result);
+    // The translucent box's visible frame ("messageFrame", styled by the
+    // sheets) and the layout its contents go into.
+    QVBoxLayout *buildFrame(const QMargins &margins);
 
 private:
     void centre();
