@@ -116,5 +116,12 @@ bool UploadHeader::isSafeFileName(const QString &name, QString *why)
         name.compare(QLatin1String("SystemConfig.ini"), Qt::CaseInsensitive) == 0 ||
         name.endsWith(QLatin1String(".qm"), Qt::CaseInsensitive))
         return refuse("reserved program file");
+    // Nor the database's companions: a file named like its rollback journal
+    // would be played back into the open database, and the backups are the
+    // only copies of a database that had to be replaced.
+    const QLatin1String database("AppDatabase.db");
+    if ((name.startsWith(database, Qt::CaseInsensitive) && name.size() > database.size()) ||
+        name.startsWith(QLatin1String("AppDatabase_"), Qt::CaseInsensitive))
+        return refuse("database journal or backup file");
     return true;
 }

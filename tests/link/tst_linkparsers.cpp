@@ -223,6 +223,10 @@ void TestLinkParsers::safeFileNames_data()
     QTest::newRow("updater upper") << "UPDATE.EXE" << false;
     QTest::newRow("settings") << "SystemConfig.ini" << false;
     QTest::newRow("translation") << "VNX03_en.qm" << false;
+    QTest::newRow("database journal") << "AppDatabase.db-journal" << false;
+    QTest::newRow("database backup") << "AppDatabase_backup.db" << false;
+    QTest::newRow("older backup") << "appdatabase_backup.1.db" << false;
+    QTest::newRow("other database") << "AppDatabase2.db" << true;
 }
 
 void TestLinkParsers::safeFileNames()
