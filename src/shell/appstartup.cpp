@@ -4,6 +4,7 @@
 #include "core/systemconfig.h"
 #include "database/dbmanage.h"
 #include "shell/appglobals.h"
+#include "shell/unixsignalquit.h"
 #include "shell/vireon.h"
 #include "shell/widgets/messagedialog.h"
 
@@ -11,6 +12,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFont>
+#include <QTimer>
 
 QStringList AppStartup::appFolders()
 {
@@ -87,6 +89,13 @@ void AppStartup::startMainWindow(Vireon &window, const DbManage &db)
     window.start();
     if (db.wasRecreated())
         (new MessageDialog(databaseRecreatedText(), MessageDialog::MODE_OK, true, QString(), nullptr))->exec();
+}
+
+int AppStartup::runEventLoop()
+{
+    if (UnixSignalQuit::quitRequested())
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QApplication::exec();
 }
 
 QString AppStartup::instanceRunningText()

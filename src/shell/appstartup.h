@@ -29,6 +29,11 @@ public:
     static bool openDatabase(DbManage &db);
     // Starts the window and, when the database had to be recreated, says so.
     static void startMainWindow(Vireon &window, const DbManage &db);
+    // Runs the application's event loop until the user quits. A stop signal
+    // taken during start-up ended only the nested loop running then (the
+    // 100 ms wait, a message box): the main loop then ends at once, through
+    // the same orderly shutdown.
+    static int runEventLoop();
 
     static QString instanceRunningText();
     static QString instanceRunningTitle();

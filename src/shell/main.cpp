@@ -38,5 +38,5 @@ int main(int argc, char *argv[])
     });
     UnixSignalQuit::install();
     AppStartup::startMainWindow(window, db);
-    return app.exec();
+    return AppStartup::runEventLoop();
 }

@@ -11,6 +11,7 @@
 
 namespace {
 int g_pipe[2] = {-1, -1};
+bool g_quitRequested = false;
 
 void onSignal(int signalNumber)
 {
@@ -34,6 +35,7 @@ bool UnixSignalQuit::install()
         if (::read(g_pipe[1], &byte, 1) == 1)
             qDebug() << "Signal" << int(byte) << "received, quitting";
         notifier->setEnabled(false);
+        g_quitRequested = true;
         QCoreApplication::quit();
     });
     struct sigaction action = {};
@@ -43,4 +45,9 @@ bool UnixSignalQuit::install()
     for (int sig : {SIGTERM, SIGINT, SIGHUP})
         ::sigaction(sig, &action, nullptr);
     return true;
+}
+
+bool UnixSignalQuit::quitRequested()
+{
+    return g_quitRequested;
 }

@@ -8,4 +8,8 @@ class UnixSignalQuit
 {
 public:
     static bool install();
+    // True once a stop signal has been taken. A signal taken before the main
+    // event loop runs (start-up waits and message boxes run nested loops)
+    // only ended that nested loop.
+    static bool quitRequested();
 };

@@ -1,3 +1,4 @@
+#include "core/common.h"
 #include "core/messageids.h"
 #include "database/dbmanage.h"
 #include "database/demodatabuilder.h"
@@ -7,6 +8,7 @@
 #include "shell/appglobals.h"
 #include "shell/appstartup.h"
 #include "shell/funwidgetfactory.h"
+#include "shell/unixsignalquit.h"
 #include "shell/vireon.h"
 #include "shell/widgets/messagedialog.h"
 #include "stubwidgets.h"
@@ -14,6 +16,8 @@
 
 #include <QDir>
 #include <QFile>
+
+#include <csignal>
 
 // Start-up as main() runs it, in-process, against a real encrypted database.
 class TstStartup : public QObject
@@ -79,6 +83,28 @@ private slots:
 
         window.deal_app_quit();
         QVERIFY(!window.networkThread()->isRunning());
+    }
+
+    // Last: it runs the application's own event loop. A stop signal taken by a
+    // nested loop of start-up (the 100 ms wait, a message box) must still end
+    // the program once its main loop runs, through the usual quit.
+    void stopSignalDuringStartUpEndsTheMainLoop()
+    {
+        QVERIFY(UnixSignalQuit::install());
+        ::raise(SIGTERM);
+        for (int i = 0; i < 50 && !UnixSignalQuit::quitRequested(); ++i)
+            Common::getInstance()->delayMs(100);
+        QVERIFY(UnixSignalQuit::quitRequested());
+
+        QSignalSpy aboutToQuit(qApp, &QCoreApplication::aboutToQuit);
+        bool hung = false;
+        QTimer::singleShot(10000, qApp, [&hung]() {
+            hung = true;
+            QCoreApplication::quit();
+        });
+        QCOMPARE(AppStartup::runEventLoop(), 0);
+        QVERIFY(!hung);
+        QCOMPARE(aboutToQuit.count(), 1);
     }
 
 private:
