@@ -24,6 +24,7 @@ private:
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QString::fromLatin1(kHoldEnv), uniqueKey());
+        env.insert(QStringLiteral("VIREON_TEST_WORKROOT"), TestEnv::instance()->workDir());
         holder.setProcessEnvironment(env);
         holder.setProcessChannelMode(QProcess::MergedChannels);
         holder.start(QCoreApplication::applicationFilePath(), {QStringLiteral("holdGuard")});

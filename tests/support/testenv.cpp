@@ -30,7 +30,10 @@ TestEnv::TestEnv()
     if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
         qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
 
-    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/vireon-test-XXXXXX"));
+    // A test that starts itself as a helper process (and may kill it) points
+    // the helper's folder into its own, so nothing outlives the run.
+    const QString root = qEnvironmentVariable("VIREON_TEST_WORKROOT", QDir::tempPath());
+    m_dir = std::make_unique<QTemporaryDir>(root + QStringLiteral("/vireon-test-XXXXXX"));
     Q_ASSERT(m_dir->isValid());
     m_previousDir = QDir::currentPath();
     QDir::setCurrent(m_dir->path());
