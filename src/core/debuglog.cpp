@@ -57,10 +57,13 @@ void DebugLog::write(QtMsgType type, const QString &msg)
     const QByteArray line = formatLine(type, now, msg).toUtf8() + '\n';
 
     QMutexLocker lock(&m_mutex);
-    const QString path = filePathFor(now.date());
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    // Opened per line: a removed or rotated file never swallows later lines.
+    // The folder is made only when the first open finds it missing.
+    QFile file(filePathFor(now.date()));
+    bool open = file.open(QIODevice::WriteOnly | QIODevice::Append);
+    if (!open && QDir().mkpath(QFileInfo(file.fileName()).path()))
+        open = file.open(QIODevice::WriteOnly | QIODevice::Append);
+    if (open) {
         file.write(line);
         file.close(); // closing flushes, so a fatal line is on disk before abort()
     } else {

@@ -57,6 +57,21 @@ QString runText(const SampleInfoModel *record)
            + c.toString(record->time, QStringLiteral("hh:mm:ss"));
 }
 
+// One item of a list: the only one, or the user's pick from a choice box.
+// False when the user cancels.
+bool chooseOne(const QStringList &items, const QString &prompt, QString *chosen)
+{
+    if (items.size() < 2) {
+        *chosen = items.value(0);
+        return true;
+    }
+    const int index = (new ChooseDialog(items, prompt, true, nullptr))->exec();
+    if (index < 0 || index >= items.size())
+        return false;
+    *chosen = items.at(index);
+    return true;
+}
+
 // What the report pairing needs of one row, copied out before any modal
 // dialog runs: a progress event during the dialog may reload the records.
 struct RowInfo {
@@ -500,11 +515,10 @@ QStringList HistoryData::smartModeKeys(int row) const
     const SampleInfoModel *chosen = recordAt(row);
     if (!chosen)
         return keys;
-    const QString day = chosen->date.toString(QStringLiteral("yyyyMMdd"));
-    const QString second = chosen->time.toString(QStringLiteral("hhmmss"));
+    // Dates and times are read from "yyyyMMdd" and "hhmmss": equal values
+    // are the same day and second.
     for (const SampleInfoModel *record : m_pModelAcs->m_listModel) {
-        if (record->SampleId == chosen->SampleId && record->date.toString(QStringLiteral("yyyyMMdd")) == day
-            && record->time.toString(QStringLiteral("hhmmss")) == second)
+        if (record->SampleId == chosen->SampleId && record->date == chosen->date && record->time == chosen->time)
             keys << record->Key;
     }
     return keys;
@@ -525,28 +539,18 @@ bool HistoryData::selectionModeKeys(const QList<int> &rows, QStringList *keys) c
     if (sampleIds.isEmpty())
         return true;
 
-    QString sampleId = sampleIds.first();
-    if (sampleIds.size() >= 2) {
-        auto *dialog = new ChooseDialog(sampleIds, tr("選擇了多個樣本，\n請選擇需要列印報告的樣本"), true, nullptr);
-        const int index = dialog->exec();
-        if (index < 0 || index >= sampleIds.size())
-            return false;
-        sampleId = sampleIds.at(index);
-    }
+    QString sampleId;
+    if (!chooseOne(sampleIds, tr("選擇了多個樣本，\n請選擇需要列印報告的樣本"), &sampleId))
+        return false;
 
     QStringList runs;
     for (const RowInfo &info : qAsConst(infos)) {
         if (info.sampleId == sampleId && !runs.contains(info.run))
             runs << info.run;
     }
-    QString run = runs.value(0);
-    if (runs.size() >= 2) {
-        auto *dialog = new ChooseDialog(runs, tr("樣本測試時間不同，\n請選擇需要列印報告的時間"), true, nullptr);
-        const int index = dialog->exec();
-        if (index < 0 || index >= runs.size())
-            return false;
-        run = runs.at(index);
-    }
+    QString run;
+    if (!chooseOne(runs, tr("樣本測試時間不同，\n請選擇需要列印報告的時間"), &run))
+        return false;
 
     for (const RowInfo &info : qAsConst(infos)) {
         if (info.sampleId == sampleId && info.run == run)

@@ -12,8 +12,6 @@
 #include "support/testenv.h"
 
 #include <QProcess>
-#include <QTcpServer>
-#include <QUdpSocket>
 
 // The connect and data-fetch roads through the real window, the real worker
 // thread and the fake instrument on loopback: the uploaded database is
@@ -25,24 +23,12 @@ class TstDataFetch : public QObject
     QByteArray m_fakeOutput;
     DbManage *m_db = nullptr;
 
-    static quint16 freeUdpPort()
-    {
-        QUdpSocket probe;
-        probe.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0);
-        return probe.localPort();
-    }
-    static quint16 freeTcpPort()
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress(QStringLiteral("127.0.0.1")), 0);
-        return probe.serverPort();
-    }
 
 private slots:
     void initTestCase()
     {
-        const quint16 port = freeUdpPort();
-        const quint16 uploadPort = freeTcpPort();
+        const quint16 port = TestEnv::freeUdpPort(QStringLiteral("127.0.0.2"));
+        const quint16 uploadPort = TestEnv::freeTcpPort(QStringLiteral("127.0.0.1"));
         QVERIFY(port && uploadPort);
         TestEnv::seedIni({{QStringLiteral("NetConfig/HostPort"), QString::number(port)}});
         NetlPortProc::setUploadPortForTesting(uploadPort);

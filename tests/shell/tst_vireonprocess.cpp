@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QProcess>
-#include <QUdpSocket>
 
 // The real program, started offscreen in the test's working folder against
 // the fake instrument on loopback: the link must come up, and a SIGTERM must
@@ -13,13 +12,6 @@ class TstVireonProcess : public QObject
 {
     Q_OBJECT
 private:
-    static quint16 freeUdpPort()
-    {
-        QUdpSocket probe;
-        probe.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0);
-        return probe.localPort();
-    }
-
     static QString debugLogText()
     {
         QString text;
@@ -43,7 +35,7 @@ private:
 private slots:
     void linkComesUpAndSigtermQuitsCleanly()
     {
-        const quint16 port = freeUdpPort();
+        const quint16 port = TestEnv::freeUdpPort(QStringLiteral("127.0.0.2"));
         QVERIFY(port != 0);
         TestEnv::seedIni({{QStringLiteral("NetConfig/HostAddress"), QStringLiteral("127.0.0.2")},
                           {QStringLiteral("NetConfig/LocalIpAddr"), QStringLiteral("127.0.0.1")},

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QSettings>
+#include <QTcpServer>
+#include <QUdpSocket>
 #include <QTextCodec>
 #include <QTimer>
 
@@ -88,6 +90,20 @@ bool TestEnv::iniContains(const QString &key)
 QString TestEnv::toolPath(const QString &name)
 {
     return QStringLiteral("%1/tools/%2/%2").arg(QStringLiteral(VIREON_BINARY_DIR), name);
+}
+
+quint16 TestEnv::freeUdpPort(const QString &address)
+{
+    QUdpSocket probe;
+    probe.bind(QHostAddress(address), 0);
+    return probe.localPort();
+}
+
+quint16 TestEnv::freeTcpPort(const QString &address)
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress(address), 0);
+    return probe.serverPort();
 }
 
 void TestEnv::stageAppFolder()

@@ -35,6 +35,10 @@ public:
     // Path of a built tool, e.g. toolPath("fake_instrument").
     static QString toolPath(const QString &name);
 
+    // A port the system reports free on a loopback address right now.
+    static quint16 freeUdpPort(const QString &address);
+    static quint16 freeTcpPort(const QString &address);
+
 private:
     void stageAppFolder();
     std::unique_ptr<QTemporaryDir> m_dir;
