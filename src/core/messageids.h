@@ -9,15 +9,20 @@ enum CtlCmdId {
     Cmd_FetchDataFile = 24,
     Cmd_ScanInstrument = 25,
     Cmd_CloseLink = 27,
+    Cmd_ReportDlg31 = 31,
+    Cmd_ReportDlg32 = 32,
     Cmd_getUpgradePackageInfo = 40,
     Cmd_DownloadOtaFile = 41,
+    Cmd_DownloadOtaProgress = 42,
     Cmd_StopCurrRequest = 43,
     Cmd_EnableNavigation = 44,
 };
 
 // Events emitted by the instrument link with sendnetEvent().
 enum NetEventId {
+    NetEvt_ReportDlg6 = 6,
     NetEvt_DataFrame = 12,
+    NetEvt_ReportDlg28 = 28,
     NetEvt_LinkState = 33,
     NetEvt_FileProgress = 34,
     NetEvt_ScanFinished = 35,
@@ -28,5 +33,5 @@ enum NetEventId {
 enum HttpEventId {
     HttpEvt_VersionInfo = Cmd_getUpgradePackageInfo,
     HttpEvt_Download = Cmd_DownloadOtaFile,
-    HttpEvt_DownloadProgress = 42,
+    HttpEvt_DownloadProgress = Cmd_DownloadOtaProgress,
 };
