@@ -1,7 +1,11 @@
 // Upload throughput of the instrument link's file receiver against a plain
 // QTcpSocket reader writing the same bytes to a file, in the same run, with a
-// 256 MiB upload from the fake instrument over loopback. Also samples the
-// process's resident memory during the receiver's runs: it must stay flat.
+// 256 MiB upload from the fake instrument over loopback. The receiver commits
+// durably (sync before the rename), so the baseline that the goal is set
+// against syncs too before its clock stops; the unsynced reader and a
+// `dd conv=fsync` of the same size are printed beside it, so the disk's share
+// of the figure is visible. Also samples the process's resident memory during
+// the receiver's runs: it must stay flat.
 //
 //   bench_link [MiB] [rounds]
 #include <QCoreApplication>
@@ -122,8 +126,9 @@ double runReceiver(NetlPortProc *proc, qint64 *peakKb)
     return ok ? seconds : -1;
 }
 
-// The same upload read by a plain QTcpSocket reader into a file.
-double runPlain(qint64 expected, const QString &outPath)
+// The same upload read by a plain QTcpSocket reader into a file; with
+// `durable` the file is flushed and fsync'ed before the clock stops.
+double runPlain(qint64 expected, const QString &outPath, bool durable)
 {
     QTcpServer server;
     server.listen(QHostAddress(QStringLiteral("127.0.0.1")), kBaselineUploadPort);
@@ -145,9 +150,23 @@ double runPlain(qint64 expected, const QString &outPath)
     t.start();
     udp.writeDatagram(NetFrame::build(Wire_FetchFile, "-1"), QHostAddress(QStringLiteral("127.0.0.2")), kBaselinePort);
     const bool ok = waitUntil([&]() { return received >= expected; }, 120000);
+    if (durable && (!out.flush() || ::fsync(out.handle()) != 0))
+        return -1;
     out.close();
     const double seconds = t.nsecsElapsed() / 1e9;
     return ok ? seconds : -1;
+}
+
+// Seconds `dd conv=fsync` takes to copy the source: what the disk alone costs.
+double runDd(const QString &source, const QString &target)
+{
+    QProcess dd;
+    QElapsedTimer t;
+    t.start();
+    dd.start(QStringLiteral("dd"), {"if=" + source, "of=" + target, "bs=1M", "conv=fsync"});
+    if (!dd.waitForFinished(120000) || dd.exitCode() != 0)
+        return -1;
+    return t.nsecsElapsed() / 1e9;
 }
 } // namespace
 
@@ -175,41 +194,56 @@ int main(int argc, char *argv[])
     const qint64 rssStartKb = statusKb("VmRSS:");
     const qint64 transferBytes = bytes + 16 + 4 + 2 * 9;
     qint64 peakKb = 0;
-    QList<double> receiver, plain;
+    QList<double> receiver, synced, plain, dd;
+    bool sizeOk = true;
+    const QString plainPath = env.path(QStringLiteral("plain.bin"));
+    const QString ddPath = env.path(QStringLiteral("dd.bin"));
     for (int i = 0; i < rounds; ++i) {
-        // Both write a fresh file: freeing the previous round's 256 MiB is not
-        // part of either measurement.
-        QFile::remove(QStringLiteral("./app/bench.dat"));
-        QFile::remove(env.path(QStringLiteral("plain.bin")));
-        // Nor is writing back the dirty pages an earlier run left behind.
-        ::sync();
+        // Each writes a fresh file: freeing the previous round's 256 MiB is not
+        // part of any measurement, nor is writing back the dirty pages an
+        // earlier run left behind.
+        auto fresh = [&]() {
+            QFile::remove(QStringLiteral("./app/bench.dat"));
+            QFile::remove(plainPath);
+            QFile::remove(ddPath);
+            ::sync();
+        };
+        fresh();
         receiver.append(runReceiver(proc, &peakKb));
-        ::sync();
-        plain.append(runPlain(transferBytes, env.path(QStringLiteral("plain.bin"))));
-        std::printf("round %d: receiver %.3f s, plain reader %.3f s\n", i + 1, receiver.last(), plain.last());
+        sizeOk = sizeOk && QFileInfo(QStringLiteral("./app/bench.dat")).size() == bytes;
+        fresh();
+        synced.append(runPlain(transferBytes, plainPath, true));
+        fresh();
+        plain.append(runPlain(transferBytes, plainPath, false));
+        fresh();
+        dd.append(runDd(source, ddPath));
+        std::printf("round %d: receiver %.3f s, synced reader %.3f s, unsynced reader %.3f s, dd conv=fsync %.3f s\n",
+                    i + 1, receiver.last(), synced.last(), plain.last(), dd.last());
     }
-    const bool sizeOk = QFileInfo(QStringLiteral("./app/bench.dat")).size() == bytes;
     QMetaObject::invokeMethod(
         proc, [proc]() { proc->netCommandSlot(Cmd_CloseLink, QVariant(-1)); }, Qt::BlockingQueuedConnection);
     thread.quit();
     thread.wait();
 
-    if (receiver.contains(-1) || plain.contains(-1) || !sizeOk) {
+    if (receiver.contains(-1) || synced.contains(-1) || plain.contains(-1) || dd.contains(-1) || !sizeOk) {
         std::printf("FAILED: a transfer did not complete (file size ok: %d)\n", sizeOk);
         return 1;
     }
-    const double bestReceiver = *std::min_element(receiver.begin(), receiver.end());
-    const double bestPlain = *std::min_element(plain.begin(), plain.end());
+    auto best = [](const QList<double> &v) { return *std::min_element(v.begin(), v.end()); };
     auto median = [](QList<double> v) {
         std::sort(v.begin(), v.end());
         return v.size() % 2 ? v.at(v.size() / 2) : (v.at(v.size() / 2 - 1) + v.at(v.size() / 2)) / 2;
     };
     const double mb = bytes / 1048576.0;
     std::printf("upload %lld MiB, best of %d\n", static_cast<long long>(mib), rounds);
-    std::printf("receiver      %8.1f MiB/s\n", mb / bestReceiver);
-    std::printf("plain reader  %8.1f MiB/s\n", mb / bestPlain);
-    std::printf("ratio receiver/plain = %.2f best, %.2f median (goal >= 0.80)\n", bestPlain / bestReceiver,
-                median(plain) / median(receiver));
+    std::printf("receiver (durable)     %8.1f MiB/s\n", mb / best(receiver));
+    std::printf("synced plain reader    %8.1f MiB/s\n", mb / best(synced));
+    std::printf("unsynced plain reader  %8.1f MiB/s\n", mb / best(plain));
+    std::printf("dd conv=fsync          %8.1f MiB/s (%.3f s)\n", mb / best(dd), best(dd));
+    std::printf("ratio receiver/synced reader = %.2f best, %.2f median (goal >= 0.80)\n", best(synced) / best(receiver),
+                median(synced) / median(receiver));
+    std::printf("ratio receiver/unsynced reader = %.2f best, %.2f median (information: includes the disk's sync)\n",
+                best(plain) / best(receiver), median(plain) / median(receiver));
     std::printf("resident memory: %lld KiB before, peak %lld KiB during the receiver's runs (+%lld KiB)\n",
                 static_cast<long long>(rssStartKb), static_cast<long long>(peakKb),
                 static_cast<long long>(peakKb - rssStartKb));
