@@ -17,6 +17,8 @@
 #include <QSqlQuery>
 #include <QStandardItemModel>
 
+#include <algorithm>
+
 QPoint SampleSplineDlg::s_tipMousePos;
 
 namespace {
@@ -24,6 +26,8 @@ namespace {
 const char kTable[] = "SampleInfoTable";
 const int kCycles = 40;
 const int kPositions = 16;
+// Axis tops whose drawings are kept: a toggle moves among a few.
+const int kCachedAxes = 4;
 
 // Column positions in SELECT * order.
 enum Column {
@@ -121,6 +125,10 @@ void SampleSplineDlg::initTableView()
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setDefaultAlignment(Qt::AlignCenter);
     header->setFixedHeight(24);
+    // Set once: polishing the header again at every refresh costs more than
+    // filling the table.
+    header->setStyleSheet(
+        QStringLiteral("QHeaderView::section{background-color:#B5002F;font:10px 'Microsoft YaHei';color: white;};"));
     view->verticalHeader()->setDefaultSectionSize(24);
     view->verticalHeader()->hide();
     view->installEventFilter(this);
@@ -258,7 +266,17 @@ void SampleSplineDlg::recomputeAxisAndRefresh()
 void SampleSplineDlg::refreshChart()
 {
     const QSize size = ui->sampleline->size();
-    m_chartPixmap = QPixmap(size);
+    if (size != m_layerSize) {
+        for (RunRow &row : m_runRows)
+            row.curves.clear();
+        m_axesTiles.clear();
+        m_layerSize = size;
+    }
+    // The label lets go of the last chart first, so that it is redrawn in
+    // place rather than copied or allocated anew.
+    ui->sampleline->setPixmap(QPixmap());
+    if (m_chartPixmap.size() != size)
+        m_chartPixmap = QPixmap(size);
     m_chartPixmap.fill(Qt::transparent);
     QPainter painter(&m_chartPixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -269,40 +287,115 @@ void SampleSplineDlg::refreshChart()
     ui->sampleline->setAlignment(Qt::AlignCenter);
 }
 
+// Column bands of a drawing, each cropped to the rows it paints: a curve
+// covers only a thin strip of its bounding box, and composing transparent
+// pixels is what a refresh would spend its time on.
+SampleSplineDlg::ChartTiles SampleSplineDlg::tilesOf(const QImage &layer, const QPoint &origin)
+{
+    const int band = 64;
+    ChartTiles tiles;
+    for (int x = 0; x < layer.width(); x += band) {
+        const int bw = qMin(band, layer.width() - x);
+        int top = -1;
+        int bottom = -1;
+        for (int y = 0; y < layer.height(); ++y) {
+            // Premultiplied: an untouched pixel is all zero.
+            const QRgb *line = reinterpret_cast<const QRgb *>(layer.constScanLine(y)) + x;
+            if (std::any_of(line, line + bw, [](QRgb px) { return px != 0; })) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+            }
+        }
+        if (top >= 0)
+            tiles << ChartTile{layer.copy(x, top, bw, bottom - top + 1), origin + QPoint(x, top)};
+    }
+    return tiles;
+}
+
+const SampleSplineDlg::ChartTiles &SampleSplineDlg::curveTiles(RunRow &row, const QSize &size)
+{
+    auto cached = row.curves.constFind(m_yMax);
+    if (cached != row.curves.constEnd())
+        return cached.value();
+    if (row.curves.size() >= kCachedAxes)
+        row.curves.clear();
+
+    const int w = size.width();
+    const int h = size.height();
+    const int y0 = (h - 40) - (h - 60) / 10;
+    const double dx = (w - 75) / 39.0;
+    const double sy = double((h - 60) - (h - 60) / 10) / m_yMax;
+    m_points.clear();
+    for (int i = 0; i < kCycles; ++i)
+        m_points << QPointF(55.0 + i * dx, y0 - row.prodata.at(i) * sy);
+    const QPainterPath path = smoothCurvePath(m_points, false, 0.5, 16);
+    // The 2-pixel pen with square caps reaches 1 pixel past the path;
+    // antialiasing touches one more.
+    const QRect crop = path.boundingRect().toAlignedRect().adjusted(-3, -3, 3, 3) & QRect(QPoint(0, 0), size);
+    ChartTiles tiles;
+    if (!crop.isEmpty()) {
+        QImage image(crop.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(-crop.topLeft());
+        painter.setPen(curvePen(m_wellColors.at(row.pie), 2.0));
+        painter.drawPath(path);
+        painter.end();
+        tiles = tilesOf(image, crop.topLeft());
+    }
+    return row.curves.insert(m_yMax, tiles).value();
+}
+
+// The threshold line and the axes, drawn over the curves.
+const SampleSplineDlg::ChartTiles &SampleSplineDlg::axesTiles(const QSize &size)
+{
+    auto cached = m_axesTiles.constFind(m_yMax);
+    if (cached != m_axesTiles.constEnd())
+        return cached.value();
+    if (m_axesTiles.size() >= kCachedAxes)
+        m_axesTiles.clear();
+    const int w = size.width();
+    const int h = size.height();
+    const int y0 = (h - 40) - (h - 60) / 10;
+    const double sy = double((h - 60) - (h - 60) / 10) / m_yMax;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(QFont(QStringLiteral("Microsoft YaHei"), 10, QFont::Normal));
+    painter.setPen(QPen(QBrush(Qt::red), 2, Qt::DotLine));
+    const int yT = int(y0 - m_threshold * sy);
+    painter.drawLine(55, yT, w - 20, yT);
+    drawAxes(painter, w, h);
+    painter.end();
+    return m_axesTiles.insert(m_yMax, tilesOf(image, QPoint(0, 0))).value();
+}
+
+// Box, the shown rows' curves in key-descending order, then the threshold
+// line and the axes on top.
 void SampleSplineDlg::drawCurves(QPainter &painter, int w, int h)
 {
-    painter.setFont(QFont(QStringLiteral("Microsoft YaHei"), 10, QFont::Normal));
     const int xR = w - 20;
     const int yA = h - 40;
-    const int q = (h - 60) / 10;
-    const int y0 = yA - q;
-    const int plot = (h - 60) - q;
-    const double dx = (w - 75) / 39.0;
-    const double sy = double(plot) / m_yMax;
-
     painter.drawLine(55, yA, xR, yA);
     painter.drawLine(55, 20, 55, yA);
     painter.drawLine(55, 20, xR, 20);
     painter.drawLine(xR, yA, xR, 20);
 
+    const QSize size(w, h);
     m_shownRows.clear();
-    for (const RunRow &row : qAsConst(m_runRows)) {
+    for (RunRow &row : m_runRows) {
         if (!m_channelFlags.at(row.channel) || !m_wellFlags.at(row.pie))
             continue;
-        m_points.clear();
-        for (int i = 0; i < kCycles; ++i)
-            m_points << QPointF(55.0 + i * dx, y0 - row.prodata.at(i) * sy);
-        painter.setPen(curvePen(m_wellColors.at(row.pie), 2.0));
-        painter.drawPath(smoothCurvePath(m_points, false, 0.5, 16));
+        for (const ChartTile &tile : curveTiles(row, size))
+            painter.drawImage(tile.at, tile.image);
         m_shownRows << QStringList{row.sampleId, Common::getInstance()->getItemName(row.panelType),
                                    SampleText::ctText(row.ct), SampleText::resultMark(row.result)};
     }
-
-    painter.setPen(QPen(QBrush(Qt::red), 2, Qt::DotLine));
-    const int yT = int(y0 - m_threshold * sy);
-    painter.drawLine(55, yT, xR, yT);
-
-    drawAxes(painter, w, h);
+    for (const ChartTile &tile : axesTiles(size))
+        painter.drawImage(tile.at, tile.image);
 }
 
 void SampleSplineDlg::drawAxes(QPainter &painter, int w, int h)
@@ -334,8 +427,6 @@ void SampleSplineDlg::initTable()
     m_tableModel->clear();
     m_tableModel->setHorizontalHeaderLabels({tr("樣本ID"), tr("檢測品項"), tr("Ct"), tr("結果")});
     QTableView *view = ui->sampleInfoTableView;
-    view->horizontalHeader()->setStyleSheet(
-        QStringLiteral("QHeaderView::section{background-color:#B5002F;font:10px 'Microsoft YaHei';color: white;};"));
     const int widths[] = {95, 130, 65, 58};
     for (int column = 0; column < 4; ++column)
         view->setColumnWidth(column, widths[column]);

@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QDate>
+#include <QHash>
+#include <QImage>
 #include <QList>
 #include <QPixmap>
 #include <QPointF>
@@ -49,6 +51,12 @@ public slots:
     void onFamHexBtnjudge(int btn);
 
 private:
+    // A piece of a cached drawing and where it sits on the chart.
+    struct ChartTile {
+        QImage image;
+        QPoint at;
+    };
+    using ChartTiles = QVector<ChartTile>;
     // One usable row of the run, newest key first.
     struct RunRow {
         QString pieText; // as stored: the per-position lookup compares text
@@ -59,12 +67,18 @@ private:
         QString sampleId;
         double ct = 0.0;
         QVector<int> prodata; // 40 values
+        // The stroked curve by axis top, cropped to the stroke: toggles
+        // switch among few axis tops, so each is drawn once.
+        QHash<int, ChartTiles> curves;
     };
 
     void initTableView();
     void loadRun();
     void recomputeAxisAndRefresh();
     void refreshChart();
+    const ChartTiles &curveTiles(RunRow &row, const QSize &size);
+    const ChartTiles &axesTiles(const QSize &size);
+    static ChartTiles tilesOf(const QImage &layer, const QPoint &origin);
     void drawCurves(QPainter &painter, int w, int h);
     void drawAxes(QPainter &painter, int w, int h);
     void initTable();
@@ -88,6 +102,10 @@ private:
     QStandardItemModel *m_tableModel = nullptr;
     int m_tipCharWidth = 15;
     QVector<RunRow> m_runRows;
+    // Wide antialiased strokes are what a refresh costs: curves and axes are
+    // drawn once per axis top and chart size, then only composed.
+    QHash<int, ChartTiles> m_axesTiles;
+    QSize m_layerSize;
 
     static QPoint s_tipMousePos;
 };

@@ -240,6 +240,37 @@ private slots:
         QCOMPARE(dlg.yMaximum(), yMax);
     }
 
+    // Drawings are kept per axis top: going back and forth between two
+    // tops redraws the curve and the threshold at the right rows each time.
+    void chartFollowsAxisTop()
+    {
+        QVERIFY(HistoryFixture::replaceWith({curveRow(1, "1", 1, 10, 950), curveRow(2, "0", 1, 500)}));
+        SampleSplineDlg dlg;
+        dlg.updateDialog(kDate + "00002");
+        struct Step {
+            int click; // well button, 0 for none
+            int yMax;
+            int curveRow; // 416 - 500 * 396 / yMax
+            int thresholdRow;
+        };
+        const QVector<Step> steps{{0, 1000, 218, 400}, {2, 600, 86, 389}, {2, 1000, 218, 400}, {2, 600, 86, 389}};
+        for (const Step &step : steps) {
+            if (step.click)
+                well(&dlg, step.click)->click();
+            QCOMPARE(dlg.yMaximum(), step.yMax);
+            for (int x : {200, 600}) {
+                QCOMPARE(pixel(&dlg, x, step.curveRow), QColor("#ff3300"));
+                QCOMPARE(pixel(&dlg, x, step.curveRow - 1), QColor("#ff3300"));
+            }
+            const int other = step.curveRow == 218 ? 86 : 218;
+            QCOMPARE(pixel(&dlg, 600, other).alpha(), 0);
+            int red = 0;
+            for (int x = 60; x < 795; ++x)
+                red += pixel(&dlg, x, step.thresholdRow - 1) == QColor(Qt::red) ? 1 : 0;
+            QVERIFY2(red > 100, qPrintable(QString::number(red)));
+        }
+    }
+
     // Positions outside 0-15, positions that are no number and done flags
     // other than 1 or 2 are left out of flags, axis, curves and table.
     void badRowsSkipped()
