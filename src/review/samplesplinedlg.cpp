@@ -26,6 +26,7 @@ namespace {
 const char kTable[] = "SampleInfoTable";
 const int kCycles = 40;
 const int kPositions = 16;
+const int kValueLimit = 1 << 24;
 // Axis tops whose drawings are kept: a toggle moves among a few.
 const int kCachedAxes = 4;
 
@@ -219,8 +220,10 @@ void SampleSplineDlg::loadRun()
         row.result = query.value(ColResult).toInt();
         row.ct = query.value(ColCtValue).toDouble();
         row.prodata.resize(kCycles);
+        // Far beyond any reading, yet small enough that the axis top (a
+        // multiple of 100 above the largest value) cannot overflow.
         for (int i = 0; i < kCycles; ++i)
-            row.prodata[i] = query.value(ColProData1 + i).toInt();
+            row.prodata[i] = qBound(-kValueLimit, query.value(ColProData1 + i).toInt(), kValueLimit);
         m_runRows << row;
     }
 }

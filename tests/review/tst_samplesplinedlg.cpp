@@ -11,6 +11,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QToolButton>
 
@@ -297,6 +298,16 @@ private slots:
         QCOMPARE(column(&dlg, 0), QStringList{"GOOD"});
         QCOMPARE(dlg.yMaximum(), 400);
         QCOMPARE(pixel(&dlg, 400, 416 - 99), QColor("#ff3300"));
+
+        // A last-cycle value at the top of the int range: no overflowing
+        // axis top, the curve simply runs off the chart.
+        QSqlQuery q;
+        QVERIFY(q.exec(
+            QStringLiteral("UPDATE SampleInfoTable SET prodata40 = 2147483647 WHERE key = '%1'").arg(kDate + "00001")));
+        SampleSplineDlg huge;
+        huge.updateDialog(kDate + "00001");
+        QCOMPARE(huge.yMaximum(), 16777300);
+        QCOMPARE(column(&huge, 0), QStringList{"GOOD"});
     }
 
     // An empty key or one the database no longer holds closes the dialog
