@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QToolButton>
 
@@ -239,6 +240,9 @@ private slots:
         }
         QCOMPARE(column(&dlg, 0), sampleIds);
         QCOMPARE(dlg.yMaximum(), yMax);
+        // Refreshes reuse the one table model.
+        QCOMPARE(dlg.findChildren<QStandardItemModel *>().size(), 1);
+        QCOMPARE(table(&dlg)->model(), dlg.findChild<QStandardItemModel *>());
     }
 
     // Drawings are kept per axis top: going back and forth between two
