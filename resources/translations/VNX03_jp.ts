@@ -385,6 +385,69 @@
         </message>
     </context>
     <context>
+        <name>SampleSplineDlg</name>
+        <message>
+            <source>Form</source>
+            <translation>フォーム</translation>
+        </message>
+        <message>
+            <source>FAM</source>
+            <translation>FAM</translation>
+        </message>
+        <message>
+            <source>VIC</source>
+            <translation>VIC</translation>
+        </message>
+        <message>
+            <source>1</source>
+            <translation>1</translation>
+        </message>
+        <message>
+            <source>2</source>
+            <translation>2</translation>
+        </message>
+        <message>
+            <source>3</source>
+            <translation>3</translation>
+        </message>
+        <message>
+            <source>4</source>
+            <translation>4</translation>
+        </message>
+        <message>
+            <source>5</source>
+            <translation>5</translation>
+        </message>
+        <message>
+            <source>6</source>
+            <translation>6</translation>
+        </message>
+        <message>
+            <source>7</source>
+            <translation>7</translation>
+        </message>
+        <message>
+            <source>8</source>
+            <translation>8</translation>
+        </message>
+        <message>
+            <source>樣本ID</source>
+            <translation>サンプルID</translation>
+        </message>
+        <message>
+            <source>檢測品項</source>
+            <translation>検査項目</translation>
+        </message>
+        <message>
+            <source>Ct</source>
+            <translation>Ct</translation>
+        </message>
+        <message>
+            <source>結果</source>
+            <translation>結果</translation>
+        </message>
+    </context>
+    <context>
         <name>SampleText</name>
         <message>
             <source>++</source>

@@ -100,9 +100,6 @@ HistoryData::HistoryData(QWidget *parent)
     , m_pModelAcs(new SampleInfoAccess(this))
     , m_colWidths(columnWidthsFor(0))
 {
-    m_labShow.setObjectName(QStringLiteral("show_lab"));
-    m_labShow.setAlignment(Qt::AlignCenter);
-    m_labShow.hide();
     ui->setupUi(this);
     initTable();
     initMenu();
@@ -168,8 +165,7 @@ void HistoryData::initTable()
 
     m_colWidths = columnWidthsFor(0);
     applyColumnWidths();
-    m_labShow.setParent(view);
-    m_labShow.hide();
+    m_labShow.attachTo(view);
 }
 
 void HistoryData::initMenu()
@@ -212,6 +208,7 @@ void HistoryData::initWidget()
     const int size = config->getFontSize() & 0xff;
     const bool narrowScript = language == 1 || language == 2 || language == 5;
     m_nLabCharWidth = narrowScript ? size * 2 + 7 : size * 5 + 15;
+    m_labShow.setCharWidth(m_nLabCharWidth);
     m_colWidths = columnWidthsFor(size);
     applyColumnWidths();
 
@@ -319,6 +316,8 @@ void HistoryData::attachModel(QStandardItemModel *model)
     m_pTableModel = model;
     delete oldSelection;
     delete oldModel;
+    // The label's text belonged to a cell of the old model.
+    m_labShow.hide();
 
     // The view made a new selection model: the buttons follow every change.
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &HistoryData::updateBtnEnable);
@@ -448,12 +447,7 @@ bool HistoryData::eventFilter(QObject *watched, QEvent *event)
             const QModelIndex index = ui->tableView->indexAt(s_lastPos);
             const int column = index.column();
             if (index.isValid() && (column == 1 || column == 2 || column == 4)) {
-                const QString text = index.data().toString();
-                const int width = text.length() * m_nLabCharWidth;
-                m_labShow.move(s_lastPos.x() - width / 2, s_lastPos.y());
-                m_labShow.resize(width, 20);
-                m_labShow.setText(text);
-                m_labShow.show();
+                m_labShow.showText(index.data().toString(), s_lastPos);
             }
         }
     }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "shell/ifunwidget.h"
+#include "shell/widgets/celltiplabel.h"
 
-#include <QLabel>
 #include <QList>
 #include <QMap>
 #include <QModelIndex>
@@ -83,7 +83,7 @@ private:
     int m_nSelectMode = 0;
     int m_nRunCount = 0;
     QString m_strExportPath;
-    QLabel m_labShow;
+    CellTipLabel m_labShow;
     int m_nLabCharWidth = 15;
     QVector<int> m_colWidths;
 

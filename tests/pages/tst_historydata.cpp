@@ -398,36 +398,73 @@ private slots:
         QCOMPARE(dialogs.at(0).at(1).value<QObject *>(), static_cast<QObject *>(m_page->access()));
     }
 
+    // The label sits at the pointer in viewport coordinates, paints its own
+    // background, is never narrower than its text (full-width scripts with
+    // the narrow per-character rule included) and goes away on a reload.
+    void floatingLabel_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("fontSize");
+        QTest::addColumn<QString>("sampleId");
+        QTest::addColumn<int>("charWidth");
+        QTest::newRow("english medium") << 1 << 1 << "LONGSAMPLEID" << 9;
+        QTest::newRow("chinese large") << 0 << 2 << "LONGSAMPLEID" << 25;
+        QTest::newRow("chinese medium") << 0 << 1 << "樣本甲乙" << 20;
+        QTest::newRow("japanese small") << 5 << 0 << "検体サンプル九号" << 7;
+        QTest::newRow("portuguese small") << 4 << 0 << "AMOSTRA-1" << 15;
+    }
     void floatingLabel()
     {
-        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("LONGSAMPLEID", {"090000"}, 3)));
+        QFETCH(int, language);
+        QFETCH(int, fontSize);
+        QFETCH(QString, sampleId);
+        QFETCH(int, charWidth);
+        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs(sampleId, {"090000"}, 3)));
         SystemConfig *config = SystemConfig::getInstance();
-        config->setSystemLanguage(1);
-        config->setFontSize(1);
+        config->setSystemLanguage(language);
+        config->setFontSize(fontSize);
         openPage();
-        QCOMPARE(m_page->labelCharWidth(), 9);
-        config->setSystemLanguage(0);
-        config->setFontSize(2);
-        m_page->initWidget();
-        QCOMPARE(m_page->labelCharWidth(), 25);
-        config->setFontSize(1);
-        m_page->initWidget();
-        QCOMPARE(m_page->labelCharWidth(), 20);
+        QCOMPARE(m_page->labelCharWidth(), charWidth);
 
         auto *label = view()->findChild<QLabel *>(QStringLiteral("show_lab"));
         QVERIFY(label);
+        QWidget *viewport = view()->viewport();
         const QPoint at = view()->visualRect(view()->model()->index(1, 1)).center();
         QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view()->viewport(), &move);
-        QHelpEvent tip(QEvent::ToolTip, at, view()->viewport()->mapToGlobal(at));
-        QCoreApplication::sendEvent(view()->viewport(), &tip);
+        QCoreApplication::sendEvent(viewport, &move);
+        QHelpEvent tip(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+        QCoreApplication::sendEvent(viewport, &tip);
         QVERIFY(label->isVisible());
-        QCOMPARE(label->text(), QString("LONGSAMPLEID"));
-        QCOMPARE(label->width(), 12 * 20);
-        QCOMPARE(label->pos(), QPoint(at.x() - 12 * 20 / 2, at.y()));
-        QCoreApplication::sendEvent(view()->viewport(), &move);
+        QCOMPARE(label->text(), sampleId);
+        QVERIFY(label->width() >= sampleId.length() * charWidth);
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(sampleId),
+                 qPrintable(QString::number(label->width())));
+        // Top edge at the pointer, centred on it, on screen (not a header
+        // height higher).
+        const QPoint topCentre = label->mapToGlobal(QPoint(label->width() / 2, 0));
+        QVERIFY(qAbs(topCentre.x() - viewport->mapToGlobal(at).x()) <= 1);
+        QCOMPARE(topCentre.y(), viewport->mapToGlobal(at).y());
+        // Opaque: the viewport shows the label's own colour, not the cell.
+        const QImage shot = viewport->grab().toImage();
+        const QPoint inside = label->mapTo(viewport, QPoint(2, 2));
+        QCOMPARE(shot.pixelColor(inside), QColor("#FFFBE6"));
+
+        QCoreApplication::sendEvent(viewport, &move);
+        QVERIFY(!label->isVisible());
+
+        // Reloads: the query dialog's refresh, and a finished data file.
+        QCoreApplication::sendEvent(viewport, &tip);
+        QVERIFY(label->isVisible());
+        m_page->updateWidget();
+        QVERIFY(!label->isVisible());
+        QCoreApplication::sendEvent(viewport, &tip);
+        QVERIFY(label->isVisible());
+        progress(10, 10);
+        label = view()->findChild<QLabel *>(QStringLiteral("show_lab"));
+        QVERIFY(label);
         QVERIFY(!label->isVisible());
         config->setSystemLanguage(0);
+        config->setFontSize(0);
     }
 
     // End to end on loopback: "更新數據" makes the fake instrument upload a

@@ -1,0 +1,433 @@
+#include "support/testenv.h"
+
+#include "pages/historyfixture.h"
+
+#include "core/common.h"
+#include "core/systemconfig.h"
+#include "review/samplesplinedlg.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QToolButton>
+
+namespace {
+
+const QString kDate = QStringLiteral("20240305");
+const QString kTime = QStringLiteral("101500");
+
+// A done row of the test run; every cycle holds `level`, the last `last`.
+DemoSampleRow curveRow(int seq, const QString &pie, int done, int level, int last = -1, double ct = 41.0,
+                       int result = 1, const QString &sampleId = QStringLiteral("S1"))
+{
+    DemoSampleRow r = HistoryFixture::row(kDate + QStringLiteral("%1").arg(seq, 5, 10, QLatin1Char('0')), sampleId, pie,
+                                          result, kDate, kTime, ct, 1, done);
+    for (int i = 0; i < 40; ++i)
+        r.prodata[i] = quint16(level);
+    r.prodata[39] = quint16(last < 0 ? level : last);
+    return r;
+}
+
+using Rows = QVector<DemoSampleRow>;
+using Table = QList<QStringList>;
+
+} // namespace
+
+class TestSampleSplineDlg : public QObject
+{
+    Q_OBJECT
+
+private:
+    DbManage *m_db = nullptr;
+
+    static QTableView *table(SampleSplineDlg *dlg)
+    {
+        return dlg->findChild<QTableView *>(QStringLiteral("sampleInfoTableView"));
+    }
+    static QAbstractButton *well(SampleSplineDlg *dlg, int n)
+    {
+        return dlg->findChild<QToolButton *>(QStringLiteral("splinetoolButton%1").arg(n));
+    }
+    static QCheckBox *box(SampleSplineDlg *dlg, const char *name) { return dlg->findChild<QCheckBox *>(name); }
+    // What the table view shows, row by row.
+    static Table tableTexts(SampleSplineDlg *dlg)
+    {
+        Table rows;
+        QAbstractItemModel *model = table(dlg)->model();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QStringList texts;
+            for (int c = 0; c < model->columnCount(); ++c)
+                texts << model->index(r, c).data().toString();
+            rows << texts;
+        }
+        return rows;
+    }
+    static QStringList column(SampleSplineDlg *dlg, int c)
+    {
+        QStringList out;
+        for (const QStringList &r : tableTexts(dlg))
+            out << r.value(c);
+        return out;
+    }
+    static QColor pixel(SampleSplineDlg *dlg, int x, int y) { return dlg->chartPixmap().toImage().pixelColor(x, y); }
+
+private slots:
+    void initTestCase()
+    {
+        m_db = new DbManage;
+        QVERIFY(m_db->openDatabase());
+        QVERIFY(m_db->checkTables());
+    }
+    void cleanupTestCase() { delete m_db; }
+
+    // The axis top is the next multiple of 100 above the run's largest
+    // last-cycle value, at least 400.
+    void axisFromRunMaximum_data()
+    {
+        QTest::addColumn<int>("runMax");
+        QTest::addColumn<int>("yMax");
+        for (const auto &c : QVector<QPair<int, int>>{
+                 {0, 400}, {299, 400}, {300, 400}, {350, 400}, {399, 400}, {400, 500}, {1234, 1300}, {65535, 65600}})
+            QTest::newRow(qPrintable(QString::number(c.first))) << c.first << c.second;
+    }
+    void axisFromRunMaximum()
+    {
+        QFETCH(int, runMax);
+        QFETCH(int, yMax);
+        // The largest value sits on an older, other-position row: the
+        // opening scan counts every row of the run.
+        QVERIFY(HistoryFixture::replaceWith({curveRow(1, "1", 1, 10, runMax), curveRow(2, "0", 1, 10, 5)}));
+        SampleSplineDlg dlg;
+        dlg.updateDialog(kDate + "00002");
+        QCOMPARE(dlg.yMaximum(), yMax);
+    }
+
+    // Box, ticks, threshold and curve pixels at their computed rows.
+    void chartPixels_data()
+    {
+        QTest::addColumn<QString>("pie");
+        QTest::addColumn<int>("done");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QColor>("color");
+        // yMax 400: y = 416 - level * 0.99, whole rows for these levels.
+        QTest::newRow("FAM well 1") << "0" << 1 << 100 << QColor("#ff3300");
+        QTest::newRow("FAM well 8") << "7" << 1 << 200 << QColor("#ffff00");
+        QTest::newRow("VIC well 2") << "9" << 2 << 300 << QColor("#33ff99");
+        QTest::newRow("VIC well 8") << "15" << 2 << 100 << QColor("#cc0000");
+    }
+    void chartPixels()
+    {
+        QFETCH(QString, pie);
+        QFETCH(int, done);
+        QFETCH(int, level);
+        QFETCH(QColor, color);
+        QVERIFY(HistoryFixture::replaceWith({curveRow(1, pie, done, level)}));
+        SampleSplineDlg dlg;
+        dlg.updateDialog(kDate + "00001");
+        QCOMPARE(dlg.yMaximum(), 400);
+        QCOMPARE(dlg.chartPixmap().size(), QSize(820, 500));
+        const int y = 416 - level * 99 / 100;
+        for (int x : {100, 400, 700}) {
+            QCOMPARE(pixel(&dlg, x, y), color);
+            QCOMPARE(pixel(&dlg, x, y - 1), color);
+            QCOMPARE(pixel(&dlg, x, y - 3).alpha(), 0);
+        }
+        // y ticks: a 2-pixel pen on the row above and the row itself.
+        for (int yk : {416, 377, 337, 298, 258, 218, 179, 139, 100, 60, 20})
+            QCOMPARE(pixel(&dlg, 53, yk - 1), QColor(Qt::black));
+        QCOMPARE(pixel(&dlg, 53, 396).alpha(), 0);
+        // Threshold 40 at row 376, dotted: red dots on it, nothing above.
+        int red = 0;
+        for (int x = 60; x < 795; ++x) {
+            red += pixel(&dlg, x, 375) == QColor(Qt::red) ? 1 : 0;
+            QCOMPARE(pixel(&dlg, x, 372).alpha(), 0);
+        }
+        QVERIFY2(red > 100, qPrintable(QString::number(red)));
+        // Box corners and an x tick (cycle 40 at x 800).
+        QVERIFY(pixel(&dlg, 55, 300).alpha() > 0);
+        QVERIFY(pixel(&dlg, 800, 300).alpha() > 0);
+        QVERIFY(pixel(&dlg, 430, 20).alpha() > 0);
+        QCOMPARE(pixel(&dlg, 430, 10).alpha(), 0);
+    }
+
+    // Buttons follow the FAM positions of the run; VIC-only wells keep a
+    // disabled button but are drawn while "VIC" is checked.
+    void wellButtonsAndChannels()
+    {
+        QVERIFY(HistoryFixture::replaceWith({curveRow(1, "0", 1, 10), curveRow(2, "1", 1, 10), curveRow(3, "2", 1, 10),
+                                             curveRow(4, "12", 2, 10, 10, 30.0, 0, "VONLY")}));
+        SampleSplineDlg dlg;
+        QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
+        dlg.updateDialog(kDate + "00001");
+        QCOMPARE(events.count(), 0);
+        for (int n = 1; n <= 8; ++n) {
+            QCOMPARE(well(&dlg, n)->isChecked(), n <= 3);
+            QCOMPARE(well(&dlg, n)->isEnabled(), n <= 3);
+        }
+        QVERIFY(box(&dlg, "famCheckBox")->isChecked());
+        QVERIFY(box(&dlg, "hexCheckBox")->isChecked());
+        QCOMPARE(column(&dlg, 0), QStringList({"VONLY", "S1", "S1", "S1"}));
+    }
+
+    // Keys descending, every text of a row; Ct texts shared with the page
+    // (a value just under 41 reads "41", not "0"); no mark for a bad code.
+    void tableRows()
+    {
+        QVERIFY(HistoryFixture::replaceWith({
+            curveRow(1, "0", 1, 10, -1, 41.0, 0),
+            curveRow(2, "1", 1, 10, -1, 24.5, 1),
+            curveRow(3, "2", 1, 10, -1, 33.12345678, 2),
+            curveRow(4, "3", 1, 10, -1, 40.9999999, 5),
+            curveRow(5, "8", 2, 10, -1, 22.0, 9),
+            curveRow(6, "9", 2, 10, -1, 0.0, -2),
+        }));
+        SampleSplineDlg dlg;
+        dlg.updateDialog(kDate + "00003");
+        const QString item = Common::getInstance()->getItemName(1);
+        QVERIFY(!item.isEmpty());
+        const Table expected{
+            {"S1", item, "0", ""},        {"S1", item, "22", ""},    {"S1", item, "41", "Invalid"},
+            {"S1", item, "33.1235", "+"}, {"S1", item, "24.5", "-"}, {"S1", item, "0", "++"},
+        };
+        QCOMPARE(tableTexts(&dlg), expected);
+        QCOMPARE(dlg.shownRows(), expected);
+        QCOMPARE(table(&dlg)->model()->headerData(2, Qt::Horizontal).toString(), QString("Ct"));
+        QCOMPARE(table(&dlg)->model()->parent(), &dlg);
+    }
+
+    // Toggles: a well button hides both of its positions, a channel box
+    // every row of its done flag; the axis then counts only the newest row
+    // of each shown position.
+    void toggles_data()
+    {
+        QTest::addColumn<QList<int>>("clicks"); // 1-8 well buttons, 0 FAM, 9 VIC
+        QTest::addColumn<QStringList>("sampleIds");
+        QTest::addColumn<int>("yMax");
+        QTest::newRow("none") << QList<int>{} << QStringList{"B8", "B1", "A1", "B0", "A0"} << 1000;
+        QTest::newRow("well 1 off") << QList<int>{1} << QStringList{"B1", "A1"} << 400;
+        QTest::newRow("well 1 off and on") << QList<int>{1, 1} << QStringList{"B8", "B1", "A1", "B0", "A0"} << 600;
+        QTest::newRow("well 2 off") << QList<int>{2} << QStringList{"B8", "B0", "A0"} << 600;
+        QTest::newRow("FAM off") << QList<int>{0} << QStringList{"B8"} << 600;
+        QTest::newRow("VIC off") << QList<int>{9} << QStringList{"B1", "A1", "B0", "A0"} << 400;
+        QTest::newRow("both off") << QList<int>{0, 9} << QStringList{} << 400;
+        // Well 3 has no row: its flags go on, nothing more is drawn.
+        QTest::newRow("empty well 3 on") << QList<int>{3} << QStringList{"B8", "B1", "A1", "B0", "A0"} << 600;
+    }
+    void toggles()
+    {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QStringList, sampleIds);
+        QFETCH(int, yMax);
+        // Position 0 twice: the newest (B0) ends at 350, the older at 950.
+        QVERIFY(HistoryFixture::replaceWith({
+            curveRow(1, "0", 1, 10, 950, 41.0, 1, "A0"),
+            curveRow(2, "0", 1, 10, 350, 41.0, 1, "B0"),
+            curveRow(3, "1", 1, 10, 120, 41.0, 1, "A1"),
+            curveRow(4, "1", 1, 10, 130, 41.0, 1, "B1"),
+            curveRow(5, "8", 2, 10, 510, 41.0, 1, "B8"),
+        }));
+        SampleSplineDlg dlg;
+        dlg.updateDialog(kDate + "00001");
+        for (int c : clicks) {
+            QAbstractButton *b = c == 0 ? box(&dlg, "famCheckBox") : c == 9 ? box(&dlg, "hexCheckBox") : well(&dlg, c);
+            b->setEnabled(true); // the user cannot click a disabled button; the flags can still be toggled
+            b->click();
+        }
+        QCOMPARE(column(&dlg, 0), sampleIds);
+        QCOMPARE(dlg.yMaximum(), yMax);
+        // Refreshes reuse the one table model.
+        QCOMPARE(dlg.findChildren<QStandardItemModel *>().size(), 1);
+        QCOMPARE(table(&dlg)->model(), dlg.findChild<QStandardItemModel *>());
+    }
+
+    // Drawings are kept per axis top: going back and forth between two
+    // tops redraws the curve and the threshold at the right rows each time.
+    void chartFollowsAxisTop()
+    {
+        QVERIFY(HistoryFixture::replaceWith({curveRow(1, "1", 1, 10, 950), curveRow(2, "0", 1, 500)}));
+        SampleSplineDlg dlg;
+        dlg.updateDialog(kDate + "00002");
+        struct Step {
+            int click; // well button, 0 for none
+            int yMax;
+            int curveRow; // 416 - 500 * 396 / yMax
+            int thresholdRow;
+        };
+        const QVector<Step> steps{{0, 1000, 218, 400}, {2, 600, 86, 389}, {2, 1000, 218, 400}, {2, 600, 86, 389}};
+        for (const Step &step : steps) {
+            if (step.click)
+                well(&dlg, step.click)->click();
+            QCOMPARE(dlg.yMaximum(), step.yMax);
+            for (int x : {200, 600}) {
+                QCOMPARE(pixel(&dlg, x, step.curveRow), QColor("#ff3300"));
+                QCOMPARE(pixel(&dlg, x, step.curveRow - 1), QColor("#ff3300"));
+            }
+            const int other = step.curveRow == 218 ? 86 : 218;
+            QCOMPARE(pixel(&dlg, 600, other).alpha(), 0);
+            int red = 0;
+            for (int x = 60; x < 795; ++x)
+                red += pixel(&dlg, x, step.thresholdRow - 1) == QColor(Qt::red) ? 1 : 0;
+            QVERIFY2(red > 100, qPrintable(QString::number(red)));
+        }
+    }
+
+    // Positions outside 0-15, positions that are no number and done flags
+    // other than 1 or 2 are left out of flags, axis, curves and table.
+    void badRowsSkipped()
+    {
+        QVERIFY(HistoryFixture::replaceWith({
+            curveRow(1, "0", 1, 100, -1, 20.0, 1, "GOOD"),
+            curveRow(2, "16", 1, 10, 5000, 20.0, 1, "P16"),
+            curveRow(3, "-1", 1, 10, 5000, 20.0, 1, "PNEG"),
+            curveRow(4, "4096", 2, 10, 5000, 20.0, 1, "PBIG"),
+            curveRow(5, "x", 1, 10, 5000, 20.0, 1, "PTXT"),
+            curveRow(6, "3", 3, 10, 5000, 20.0, 1, "DONE3"),
+            curveRow(7, "3", 255, 10, 5000, 20.0, 1, "DONE255"),
+        }));
+        SampleSplineDlg dlg;
+        dlg.updateDialog(kDate + "00004");
+        QCOMPARE(column(&dlg, 0), QStringList{"GOOD"});
+        QCOMPARE(dlg.yMaximum(), 400);
+        for (int n = 1; n <= 8; ++n)
+            QCOMPARE(well(&dlg, n)->isEnabled(), n == 1);
+        for (int c : {4, 1, 1}) {
+            well(&dlg, c)->setEnabled(true);
+            QTest::mouseClick(well(&dlg, c), Qt::LeftButton);
+        }
+        QCOMPARE(column(&dlg, 0), QStringList{"GOOD"});
+        QCOMPARE(dlg.yMaximum(), 400);
+        QCOMPARE(pixel(&dlg, 400, 416 - 99), QColor("#ff3300"));
+
+        // A last-cycle value at the top of the int range: no overflowing
+        // axis top, the curve simply runs off the chart.
+        QSqlQuery q;
+        QVERIFY(q.exec(
+            QStringLiteral("UPDATE SampleInfoTable SET prodata40 = 2147483647 WHERE key = '%1'").arg(kDate + "00001")));
+        SampleSplineDlg huge;
+        huge.updateDialog(kDate + "00001");
+        QCOMPARE(huge.yMaximum(), 16777300);
+        QCOMPARE(column(&huge, 0), QStringList{"GOOD"});
+    }
+
+    // An empty key or one the database no longer holds closes the dialog
+    // and leaves it empty; toggles on it do nothing harmful.
+    void missingKey_data()
+    {
+        QTest::addColumn<QVariant>("payload");
+        QTest::newRow("empty") << QVariant(QString());
+        QTest::newRow("gone") << QVariant(QString("2099010100001"));
+        QTest::newRow("not done") << QVariant(kDate + "00002");
+        QTest::newRow("quote") << QVariant(QString("x' OR '1'='1"));
+        QTest::newRow("int") << QVariant(-1);
+    }
+    void missingKey()
+    {
+        QFETCH(QVariant, payload);
+        QVERIFY(HistoryFixture::replaceWith({curveRow(1, "0", 1, 10), curveRow(2, "1", 0, 10)}));
+        SampleSplineDlg dlg;
+        QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
+        dlg.updateDialog(payload);
+        QCOMPARE(events.count(), 1);
+        QCOMPARE(events.at(0).at(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
+        QVERIFY(dlg.chartPixmap().isNull());
+        QCOMPARE(table(&dlg)->model()->rowCount(), 0);
+        dlg.onBtnJudge(0);
+        dlg.onBtnJudge(8);
+        dlg.onBtnJudge(-1);
+        dlg.onFamHexBtnjudge(2);
+        dlg.onFamHexBtnjudge(1);
+        QCOMPARE(table(&dlg)->model()->rowCount(), 0);
+    }
+
+    // The run stays in memory: replacing the rows under an open dialog
+    // changes nothing it shows, and nothing crashes.
+    void rowsGoneUnderOpenDialog()
+    {
+        QVERIFY(HistoryFixture::replaceWith({curveRow(1, "0", 1, 10), curveRow(2, "1", 1, 10)}));
+        SampleSplineDlg dlg;
+        dlg.updateDialog(kDate + "00001");
+        QVERIFY(HistoryFixture::clear());
+        QTest::mouseClick(well(&dlg, 2), Qt::LeftButton);
+        QCOMPARE(column(&dlg, 0), QStringList{"S1"});
+        QTest::mouseClick(well(&dlg, 2), Qt::LeftButton);
+        QCOMPARE(column(&dlg, 0), QStringList({"S1", "S1"}));
+    }
+
+    // The floating label: per-character width by language and size, never
+    // narrower than the text, at the pointer in the viewport, not over the
+    // Ct column, hidden by a move and by a table refresh.
+    void tipLabel_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("fontSize");
+        QTest::addColumn<int>("charWidth");
+        QTest::addColumn<QString>("sampleId");
+        QTest::newRow("english medium") << 1 << 1 << 9 << "LONGSAMPLEID";
+        QTest::newRow("spanish small") << 2 << 0 << 7 << "MUESTRA";
+        QTest::newRow("chinese large") << 0 << 2 << 25 << "ABC";
+        QTest::newRow("japanese small") << 5 << 0 << 15 << "検体サンプル九号検体";
+    }
+    void tipLabel()
+    {
+        QFETCH(int, language);
+        QFETCH(int, fontSize);
+        QFETCH(int, charWidth);
+        QFETCH(QString, sampleId);
+        SystemConfig::getInstance()->setSystemLanguage(language);
+        SystemConfig::getInstance()->setFontSize(quint8(fontSize));
+        QVERIFY(HistoryFixture::replaceWith({curveRow(1, "0", 1, 10, -1, 25.0, 1, sampleId)}));
+        SampleSplineDlg dlg;
+        QCOMPARE(dlg.tipCharWidth(), charWidth);
+        dlg.updateDialog(kDate + "00001");
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QTableView *view = table(&dlg);
+        QWidget *viewport = view->viewport();
+        auto *label = view->findChild<QLabel *>(QStringLiteral("show_lab"));
+        QVERIFY(label);
+        QVERIFY(!label->isVisible());
+
+        auto hover = [&](int column) {
+            const QPoint at = view->visualRect(view->model()->index(0, column)).center();
+            QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(viewport, &move);
+            QHelpEvent tip(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+            QCoreApplication::sendEvent(viewport, &tip);
+            return viewport->mapToGlobal(at);
+        };
+        hover(2);
+        QVERIFY(!label->isVisible());
+        const QPoint at = hover(0);
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), sampleId);
+        QVERIFY(label->width() >= sampleId.length() * charWidth);
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(sampleId));
+        QVERIFY(label->height() >= 20);
+        // At the pointer in viewport coordinates, shifted in at the edge.
+        QCOMPARE(label->parentWidget(), viewport);
+        const QRect g = label->geometry();
+        const QPoint local = viewport->mapFromGlobal(at);
+        QCOMPARE(g.top(), local.y());
+        QVERIFY(g.left() >= 0 && g.right() < viewport->width());
+        QVERIFY(g.left() <= local.x() && local.x() <= g.right());
+        if (g.left() > 0)
+            QVERIFY(qAbs(g.center().x() - local.x()) <= 1);
+        QCOMPARE(viewport->grab().toImage().pixelColor(label->mapTo(viewport, QPoint(2, 2))), QColor("#FFFBE6"));
+
+        hover(3);
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), QString("-"));
+        box(&dlg, "hexCheckBox")->click();
+        QVERIFY(!label->isVisible());
+        SystemConfig::getInstance()->setSystemLanguage(0);
+        SystemConfig::getInstance()->setFontSize(0);
+    }
+};
+
+VIREON_TEST_MAIN(TestSampleSplineDlg)
+#include "tst_samplesplinedlg.moc"
