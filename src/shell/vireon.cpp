@@ -86,8 +86,10 @@ void Vireon::applyStyle(int fontSize)
 {
     QFile file(styleSheetResource(fontSize));
     QString sheet;
+    // The sheets are ASCII today; read as UTF-8 so a non-ASCII character
+    // (a quoted font family, say) could never turn into mojibake.
     if (file.open(QIODevice::ReadOnly))
-        sheet = QString::fromLatin1(file.readAll());
+        sheet = QString::fromUtf8(file.readAll());
     else
         qDebug() << "ERR: cannot open style sheet" << file.fileName();
     qApp->setStyleSheet(sheet);
