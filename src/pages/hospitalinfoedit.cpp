@@ -80,6 +80,10 @@ void HospitalInfoEdit::initWidget()
     ui->AddressLineEdit->setText(config->getHospitalAddress());
     ui->filePathLineEdit->setText(config->getPdfSavepath());
     ui->filePathLineEdit->setReadOnly(true);
+    // A text longer than its field shows its beginning, not its end.
+    for (QLineEdit *edit : {ui->HospitalLineEdit, ui->DoctorLineEdit, ui->TelephoneLineEdit, ui->AddressLineEdit,
+                            ui->filePathLineEdit})
+        edit->setCursorPosition(0);
 
     if (QFile::exists(logoFilePath()))
         showPreview(logoFilePath());
