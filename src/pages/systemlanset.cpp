@@ -136,6 +136,8 @@ void SystemLanSet::on_savePushButton_clicked()
     }
     if (index != languageIndex) {
         if (!switchTranslator(index)) {
+            // The list shows the language still in force.
+            ui->comboBox->setCurrentIndex(languageIndex);
             showMessage(tr("保存失敗！"));
             return;
         }
