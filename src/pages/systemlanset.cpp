@@ -155,7 +155,7 @@ void SystemLanSet::on_savePushButton_2_clicked()
     fontSizeIndex = qBound(0, ui->comboBox_2->currentIndex(), kSizeCount - 1);
     SystemConfig::getInstance()->setFontSize(quint8(fontSizeIndex & 0xff));
     const QString name = QString::fromLatin1(kSizes[fontSizeIndex].sheet);
-    qDebug() << "on_savePushButton_2_clicked" << 142 << fontSizeIndex << name;
+    qDebug().noquote() << "on_savePushButton_2_clicked" << 142 << fontSizeIndex << name;
     // The sheet's style-change event reaches the main window, which rebuilds
     // its navigation list for the new size.
     Vireon::applyStyle(fontSizeIndex);

@@ -265,6 +265,33 @@ private slots:
         QVERIFY(group->font().bold());
     }
 
+    void sheetReadAsUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ascii") << QByteArray("QLabel { font: normal 14px; }")
+                               << QStringLiteral("QLabel { font: normal 14px; }");
+        QTest::newRow("cjk family")
+            << QByteArray("QLabel { font-family: \"\xe5\xbe\xae\xe8\xbd\xaf\xe9\x9b\x85\xe9\xbb\x91\"; }")
+            << QStringLiteral("QLabel { font-family: \"微软雅黑\"; }");
+        QTest::newRow("accents") << QByteArray("/* Espa\xc3\xb1ol */") << QStringLiteral("/* Español */");
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("missing file") << QByteArray("missing") << QString();
+    }
+    void sheetReadAsUtf8()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        const QString path = QStringLiteral("sheet.css");
+        QFile::remove(path);
+        if (bytes != "missing") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        QCOMPARE(Vireon::readStyleSheet(path), text);
+    }
+
     // The language and size changes make the main window rebuild its
     // navigation while the page's slot is still running (a modal box is
     // open): the page stays current and alive, the list follows.
