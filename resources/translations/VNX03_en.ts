@@ -174,6 +174,270 @@
         </message>
     </context>
     <context>
+        <name>HelpAndFAQ</name>
+        <message>
+            <source>常見問題
+
+Lorix如何與電腦連結?
+    A：
+    1. 在儀器上進入通訊設置，連接到與電腦相同的WiFi網路。
+    2. 在儀器的WiFi詳情中查看儀器的WiFi IP地址。
+    3. 在電腦上打開本程式的「儀器IP設置」頁面，輸入該IP地址並點擊連接；連接成功後，視窗底部的指示燈變為綠色，並顯示「已連接儀器」。
+
+檢體樣本如何處理?
+    A：
+    1. 液體樣本：取200 μL樣本，加入保存液稀釋並混勻，再取200 μL加入LB孔中進行裂解。
+    2. 尿液樣本：直接取200 μL加入LB管中。
+    3. 拭子樣本：將拭子放入保存液中充分攪拌洗脫，再取200 μL加入LB孔中。
+
+採集的樣品如果暫時不做，該怎麼保存？能存放多久？常溫放置後影響多大？
+    A：請冷藏保存，並盡快檢測。樣品在常溫下放置越久，核酸降解越多，可能使檢測結果偏弱甚至出現假陰性。
+
+萃取完成之核酸，可以放置多久？
+    A：萃取完成後請在1小時內置於4 ℃保存，並放在乾淨無菌的管子或萃取盒中密封；建議當天完成後續的檢測項目。
+
+萃取儀在進行核酸萃取結束後，不小心再次點擊運行，怎麼辦？
+    A：
+    1. 在3分鐘內按下萃取儀的RUN鍵停止運行。
+    2. 或者等待第二次運行結束，萃取好的核酸仍可使用。
+
+擴增試劑管，能在蓋子上做標記嗎？
+    A：不能。蓋子上的標記會影響螢光檢測，請只在管壁側面做標記。
+
+PCR擴增時，凍乾粉擴增試劑管忘記蓋了，有什麼影響？
+    A：本次檢測結果無效。
+    *下次檢測前，請先清潔並消毒儀器的反應槽。
+
+Lorix是否可連接多台設備？
+    A：一台電腦同一時間只能連接一台儀器。如需使用多台儀器，請以多台電腦分別連接，或以USB方式傳輸數據。
+
+
+實驗步驟:
+    A：
+    1. 按下儀器的OPEN鍵打開艙蓋，放入樣本。
+    2. 在儀器上選擇孔位、物種（貓、狗或異寵）及檢測項目。
+    3. 重複以上步驟，最多可放入8個樣本（8個孔位）。
+    4. 開始運行。</source>
+            <translation>Lorix Real-time PCR FAQs
+
+How to connect with PC?
+    A:
+    1. On the instrument, open the communication settings and join the WiFi network that the PC is on.
+    2. Open the WiFi details on the instrument and note its WiFi IP address.
+    3. On the PC, open the "Instrument IP" page of this program, enter that address and connect. Once connected, the indicator at the bottom of the window turns green and shows "Instrument connected".
+
+Sampling requirements?
+    A:
+    1. Liquid samples: dilute 200 μL of the sample with preservation buffer and mix, then add 200 μL of the mixture to the LB well for lysis.
+    2. Swab samples: stir the swab well in preservation buffer, then add 200 μL of the buffer to the LB well.
+
+If the collected samples are not processed immediately, how should they be stored? How long can they be stored?
+    A: Keep them refrigerated and test them within three days.
+
+How long can the extracted nucleic acid be stored?
+    A: Store it sealed at 4 °C or -20 °C within 1 hour of extraction.
+
+What should I do if the extraction instrument accidentally restart again after the nucleic acid extraction is completed?
+    A:
+    1. Press the RUN button within 3 minutes to stop the run.
+    2. Or let the second run finish; the extracted nucleic acid can still be used.
+
+Can the cap of amplification reagent tubes be marked?
+    A: No. A mark on the cap disturbs the fluorescence reading; mark only the side wall of the tube.
+
+If the lyophilized powder amplification tube is not capped during PCR amplification, will it affect the testing?
+    A: Yes, the results of that run are invalid.
+    * Clean and disinfect the reaction block of the instrument before the next test.
+
+Can PC connect to multiple Lorixinstruments?
+    A: No. One PC connects to one instrument at a time. To use several instruments, connect each one to its own computer, or transfer the data by USB.
+
+
+Test Procedure:
+    A:
+    1. Press the OPEN button on the instrument to open the lid, and load the samples.
+    2. On the instrument, choose the well, the species (cat, dog or exotics) and the test item.
+    3. Repeat for up to 8 samples (8 wells).
+    4. Start the run.</translation>
+        </message>
+        <message>
+            <source>Preguntas frecuentes sobre Lorix Real-time PCR
+
+¿Cómo conectar con el PC?
+    R:
+    1. En el instrumento, abra los ajustes de comunicación y conéctese a la misma red WiFi que el PC.
+    2. Abra los detalles de WiFi del instrumento y anote su dirección IP WiFi.
+    3. En el PC, abra la página "IP del instrumento" de este programa, introduzca esa dirección y conecte. Una vez conectado, el indicador de la parte inferior de la ventana se pone verde y muestra "Instrumento conectado".
+
+¿Requisitos de muestreo?
+    R: Para muestra líquida: diluya 200 μL de la muestra con tampón de conservación y mezcle; después añada 200 μL de la mezcla al pocillo LB para la lisis.
+
+Para muestra de hisopo:
+    R: Agite bien el hisopo en el tampón de conservación; después añada 200 μL del tampón al pocillo LB.
+
+Si las muestras recogidas no se procesan de inmediato, ¿cómo deben conservarse? ¿Cuánto tiempo pueden conservarse?
+    R: Manténgalas refrigeradas y analícelas en un plazo de tres días.
+
+¿Cuánto tiempo puede conservarse el ácido nucleico extraído?
+    R: Consérvelo sellado a 4 °C o a -20 °C dentro de la hora siguiente a la extracción.
+
+¿Qué hago si el extractor vuelve a ponerse en marcha por accidente después de terminar la extracción del ácido nucleico?
+    1. Pulse el botón RUN en los 3 minutos siguientes para detenerlo.
+    2. O deje que termine la segunda ejecución; el ácido nucleico extraído puede seguir usándose.
+
+¿Se puede marcar la tapa de los tubos de reactivo de amplificación?
+    R: No. Una marca en la tapa altera la lectura de fluorescencia; marque solo la pared lateral del tubo.
+
+Si el tubo de amplificación con polvo liofilizado no se tapa durante la amplificación por PCR, ¿afecta a la prueba?
+    R: Sí, los resultados de esa ejecución no son válidos.
+    * Limpie y desinfecte el bloque de reacción del instrumento antes de la siguiente prueba.
+
+¿Puede el PC conectarse a varios instrumentos Lorix?
+    R: No. Un PC se conecta a un solo instrumento a la vez. Para usar varios instrumentos, conecte cada uno a su propio ordenador o transfiera los datos por USB.
+
+
+Procedimiento de prueba:
+    R:
+    1. Pulse el botón OPEN del instrumento para abrir la tapa y cargue las muestras.
+    2. En el instrumento, elija el pocillo, la especie (gato, perro o exóticos) y el elemento de prueba.
+    3. Repita el proceso para un máximo de 8 muestras (8 pocillos).
+    4. Inicie la ejecución.</source>
+            <translation>Lorix Real-time PCR FAQs
+
+How to connect with PC?
+    A:
+    1. On the instrument, open the communication settings and join the WiFi network that the PC is on.
+    2. Open the WiFi details on the instrument and note its WiFi IP address.
+    3. On the PC, open the "Instrument IP" page of this program, enter that address and connect. Once connected, the indicator at the bottom of the window turns green and shows "Instrument connected".
+
+Sampling requirements?
+    A:
+    1. Liquid samples: dilute 200 μL of the sample with preservation buffer and mix, then add 200 μL of the mixture to the LB well for lysis.
+    2. Swab samples: stir the swab well in preservation buffer, then add 200 μL of the buffer to the LB well.
+
+If the collected samples are not processed immediately, how should they be stored? How long can they be stored?
+    A: Keep them refrigerated and test them within three days.
+
+How long can the extracted nucleic acid be stored?
+    A: Store it sealed at 4 °C or -20 °C within 1 hour of extraction.
+
+What should I do if the extraction instrument accidentally restart again after the nucleic acid extraction is completed?
+    A:
+    1. Press the RUN button within 3 minutes to stop the run.
+    2. Or let the second run finish; the extracted nucleic acid can still be used.
+
+Can the cap of amplification reagent tubes be marked?
+    A: No. A mark on the cap disturbs the fluorescence reading; mark only the side wall of the tube.
+
+If the lyophilized powder amplification tube is not capped during PCR amplification, will it affect the testing?
+    A: Yes, the results of that run are invalid.
+    * Clean and disinfect the reaction block of the instrument before the next test.
+
+Can PC connect to multiple Lorixinstruments?
+    A: No. One PC connects to one instrument at a time. To use several instruments, connect each one to its own computer, or transfer the data by USB.
+
+
+Test Procedure:
+    A:
+    1. Press the OPEN button on the instrument to open the lid, and load the samples.
+    2. On the instrument, choose the well, the species (cat, dog or exotics) and the test item.
+    3. Repeat for up to 8 samples (8 wells).
+    4. Start the run.</translation>
+        </message>
+        <message>
+            <source>Lorix Real-time PCR FAQs
+
+How to connect with PC?
+    A:
+    1. On the instrument, open the communication settings and join the WiFi network that the PC is on.
+    2. Open the WiFi details on the instrument and note its WiFi IP address.
+    3. On the PC, open the "Instrument IP" page of this program, enter that address and connect. Once connected, the indicator at the bottom of the window turns green and shows "Instrument connected".
+
+Sampling requirements?
+    A:
+    1. Liquid samples: dilute 200 μL of the sample with preservation buffer and mix, then add 200 μL of the mixture to the LB well for lysis.
+    2. Swab samples: stir the swab well in preservation buffer, then add 200 μL of the buffer to the LB well.
+
+If the collected samples are not processed immediately, how should they be stored? How long can they be stored?
+    A: Keep them refrigerated and test them within three days.
+
+How long can the extracted nucleic acid be stored?
+    A: Store it sealed at 4 °C or -20 °C within 1 hour of extraction.
+
+What should I do if the extraction instrument accidentally restart again after the nucleic acid extraction is completed?
+    A:
+    1. Press the RUN button within 3 minutes to stop the run.
+    2. Or let the second run finish; the extracted nucleic acid can still be used.
+
+Can the cap of amplification reagent tubes be marked?
+    A: No. A mark on the cap disturbs the fluorescence reading; mark only the side wall of the tube.
+
+If the lyophilized powder amplification tube is not capped during PCR amplification, will it affect the testing?
+    A: Yes, the results of that run are invalid.
+    * Clean and disinfect the reaction block of the instrument before the next test.
+
+Can PC connect to multiple Lorixinstruments?
+    A: No. One PC connects to one instrument at a time. To use several instruments, connect each one to its own computer, or transfer the data by USB.
+
+
+Test Procedure:
+    A:
+    1. Press the OPEN button on the instrument to open the lid, and load the samples.
+    2. On the instrument, choose the well, the species (cat, dog or exotics) and the test item.
+    3. Repeat for up to 8 samples (8 wells).
+    4. Start the run.</source>
+            <translation>Lorix Real-time PCR FAQs
+
+How to connect with PC?
+    A:
+    1. On the instrument, open the communication settings and join the WiFi network that the PC is on.
+    2. Open the WiFi details on the instrument and note its WiFi IP address.
+    3. On the PC, open the "Instrument IP" page of this program, enter that address and connect. Once connected, the indicator at the bottom of the window turns green and shows "Instrument connected".
+
+Sampling requirements?
+    A:
+    1. Liquid samples: dilute 200 μL of the sample with preservation buffer and mix, then add 200 μL of the mixture to the LB well for lysis.
+    2. Swab samples: stir the swab well in preservation buffer, then add 200 μL of the buffer to the LB well.
+
+If the collected samples are not processed immediately, how should they be stored? How long can they be stored?
+    A: Keep them refrigerated and test them within three days.
+
+How long can the extracted nucleic acid be stored?
+    A: Store it sealed at 4 °C or -20 °C within 1 hour of extraction.
+
+What should I do if the extraction instrument accidentally restart again after the nucleic acid extraction is completed?
+    A:
+    1. Press the RUN button within 3 minutes to stop the run.
+    2. Or let the second run finish; the extracted nucleic acid can still be used.
+
+Can the cap of amplification reagent tubes be marked?
+    A: No. A mark on the cap disturbs the fluorescence reading; mark only the side wall of the tube.
+
+If the lyophilized powder amplification tube is not capped during PCR amplification, will it affect the testing?
+    A: Yes, the results of that run are invalid.
+    * Clean and disinfect the reaction block of the instrument before the next test.
+
+Can PC connect to multiple Lorixinstruments?
+    A: No. One PC connects to one instrument at a time. To use several instruments, connect each one to its own computer, or transfer the data by USB.
+
+
+Test Procedure:
+    A:
+    1. Press the OPEN button on the instrument to open the lid, and load the samples.
+    2. On the instrument, choose the well, the species (cat, dog or exotics) and the test item.
+    3. Repeat for up to 8 samples (8 wells).
+    4. Start the run.</translation>
+        </message>
+        <message>
+            <source>常見問題</source>
+            <translation>FAQ</translation>
+        </message>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+    </context>
+    <context>
         <name>HistoryData</name>
         <message>
             <source>Form</source>
@@ -266,6 +530,85 @@ choose the time to report</translation>
         <message>
             <source>配對的數據記錄不能超過8條!</source>
             <translation>A report can hold at most 8 records!</translation>
+        </message>
+    </context>
+    <context>
+        <name>HospitalInfoEdit</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>範本編輯</source>
+            <translation>Report template</translation>
+        </message>
+        <message>
+            <source>LOGO圖片：</source>
+            <translation>Logo image:</translation>
+        </message>
+        <message>
+            <source>選擇圖片</source>
+            <translation>Choose logo</translation>
+        </message>
+        <message>
+            <source>主治醫師：</source>
+            <translation>Attending doctor:</translation>
+        </message>
+        <message>
+            <source>醫院名稱：</source>
+            <translation>Hospital name:</translation>
+        </message>
+        <message>
+            <source>醫院電話：</source>
+            <translation>Hospital phone:</translation>
+        </message>
+        <message>
+            <source>醫院地址：</source>
+            <translation>Hospital address:</translation>
+        </message>
+        <message>
+            <source>檔案儲存路徑：</source>
+            <translation>PDF save folder:</translation>
+        </message>
+        <message>
+            <source>選擇</source>
+            <translation>Browse</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>置左</source>
+            <translation>Left</translation>
+        </message>
+        <message>
+            <source>置右</source>
+            <translation>Right</translation>
+        </message>
+        <message>
+            <source>Open Directory</source>
+            <translation>Open Directory</translation>
+        </message>
+        <message>
+            <source>圖片檔</source>
+            <translation>Image files</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>All files</translation>
+        </message>
+        <message>
+            <source>選擇一個圖片檔</source>
+            <translation>Choose an image file</translation>
+        </message>
+        <message>
+            <source>保存成功！</source>
+            <translation>Saved successfully!</translation>
+        </message>
+        <message>
+            <source>保存失敗！</source>
+            <translation>Save failed!</translation>
         </message>
     </context>
     <context>
@@ -472,6 +815,45 @@ choose the time to report</translation>
         <message>
             <source>Invalid</source>
             <translation>Invalid</translation>
+        </message>
+    </context>
+    <context>
+        <name>SystemLanSet</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>語言設置</source>
+            <translation>Language</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>字體設置</source>
+            <translation>Display size</translation>
+        </message>
+        <message>
+            <source>小號</source>
+            <translation>Small</translation>
+        </message>
+        <message>
+            <source>中號</source>
+            <translation>Medium</translation>
+        </message>
+        <message>
+            <source>大號</source>
+            <translation>Large</translation>
+        </message>
+        <message>
+            <source>保存失敗！</source>
+            <translation>Save failed!</translation>
+        </message>
+        <message>
+            <source>設置成功！</source>
+            <translation>Settings applied!</translation>
         </message>
     </context>
     <context>

@@ -82,15 +82,21 @@ QString Vireon::styleSheetResource(int fontSize)
     }
 }
 
+QString Vireon::readStyleSheet(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "ERR: cannot open style sheet" << file.fileName();
+        return QString();
+    }
+    // The sheets are ASCII today; read as UTF-8 so a non-ASCII character
+    // (a quoted font family, say) never turns into mojibake.
+    return QString::fromUtf8(file.readAll());
+}
+
 void Vireon::applyStyle(int fontSize)
 {
-    QFile file(styleSheetResource(fontSize));
-    QString sheet;
-    if (file.open(QIODevice::ReadOnly))
-        sheet = QString::fromLatin1(file.readAll());
-    else
-        qDebug() << "ERR: cannot open style sheet" << file.fileName();
-    qApp->setStyleSheet(sheet);
+    qApp->setStyleSheet(readStyleSheet(styleSheetResource(fontSize)));
     qApp->setPalette(QPalette(QColor(QStringLiteral("#F0F0F0"))));
 }
 

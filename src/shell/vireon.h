@@ -32,6 +32,8 @@ public:
     void start();
 
     static QString styleSheetResource(int fontSize);
+    // The sheet's text, read as UTF-8; empty when it cannot be read.
+    static QString readStyleSheet(const QString &path);
     // Replaces the application style sheet by the size sheet and sets the
     // palette from the button colour "#F0F0F0".
     static void applyStyle(int fontSize);

@@ -1,0 +1,163 @@
+#include "pages/systemlanset.h"
+#include "ui_systemlanset.h"
+
+#include "core/common.h"
+#include "core/systemconfig.h"
+#include "shell/appglobals.h"
+#include "shell/appstartup.h"
+#include "shell/vireon.h"
+#include "shell/widgets/messagedialog.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QTranslator>
+
+SystemLanSet *SystemLanSet::s_instance = nullptr;
+
+namespace {
+constexpr int kLanguageCount = 6;
+
+struct SizeEntry {
+    const char *text;
+    const char *sheet;
+};
+const SizeEntry kSizes[] = {
+    {QT_TRANSLATE_NOOP("SystemLanSet", "小號"), "app-small"},
+    {QT_TRANSLATE_NOOP("SystemLanSet", "中號"), "app"},
+    {QT_TRANSLATE_NOOP("SystemLanSet", "大號"), "app-max"},
+};
+constexpr int kSizeCount = int(sizeof(kSizes) / sizeof(kSizes[0]));
+
+void showMessage(const QString &text)
+{
+    (new MessageDialog(text, MessageDialog::MODE_OK, true, QString(), nullptr))->exec();
+}
+} // namespace
+
+SystemLanSet *SystemLanSet::getInstance()
+{
+    if (!s_instance)
+        s_instance = new SystemLanSet(nullptr);
+    return s_instance;
+}
+
+SystemLanSet::SystemLanSet(QWidget *parent)
+    : IFunWidget(parent)
+    , ui(new Ui::SystemLanSet)
+{
+    ui->setupUi(this);
+}
+
+SystemLanSet::~SystemLanSet()
+{
+    delete ui;
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+void SystemLanSet::releaseInstance()
+{
+    if (s_instance == this)
+        s_instance = nullptr;
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    close();
+    delete this;
+}
+
+QString SystemLanSet::getTitle()
+{
+    return tr("語言設置");
+}
+
+void SystemLanSet::setPageTexts()
+{
+    ui->retranslateUi(this);
+}
+
+void SystemLanSet::fillLanguageBox()
+{
+    ui->comboBox->clear();
+    for (int i = 0; i < kLanguageCount; ++i)
+        ui->comboBox->addItem(Common::getInstance()->getLanguageName(i));
+    if (languageIndex >= 0 && languageIndex < kLanguageCount)
+        ui->comboBox->setCurrentIndex(languageIndex);
+}
+
+void SystemLanSet::fillSizeBox()
+{
+    ui->comboBox_2->clear();
+    for (const SizeEntry &entry : kSizes)
+        ui->comboBox_2->addItem(tr(entry.text), QString::fromLatin1(entry.sheet));
+    fontSizeIndex = SystemConfig::getInstance()->getFontSize() & 0xff;
+    ui->comboBox_2->setCurrentIndex(fontSizeIndex);
+}
+
+void SystemLanSet::initWidget()
+{
+    setPageTexts();
+    languageIndex = SystemConfig::getInstance()->getSystemLanguage();
+    fillLanguageBox();
+    fillSizeBox();
+}
+
+// Loads the language's file into the global translator. The file is tried in
+// a translator of its own first, so a missing or broken file leaves the
+// language in force untouched. Traditional Chinese is the source language and
+// works without its file.
+bool SystemLanSet::switchTranslator(int index)
+{
+    const QString file = AppStartup::translationFile(index);
+    QTranslator probe;
+    if (!probe.load(file) && index != 0) {
+        qDebug() << "ERR: translation file not loaded, the language stays" << languageIndex << file;
+        return false;
+    }
+    // Removing and installing each send the language-change event; the main
+    // window rebuilds its navigation list when it gets them.
+    QCoreApplication::removeTranslator(&appTranslator);
+    const bool loaded = appTranslator.load(file);
+    if (!loaded && index != 0) {
+        qDebug() << "ERR: translation file vanished while loading, the language stays" << languageIndex << file;
+        appTranslator.load(AppStartup::translationFile(languageIndex));
+        QCoreApplication::installTranslator(&appTranslator);
+        return false;
+    }
+    QCoreApplication::installTranslator(&appTranslator);
+    return true;
+}
+
+void SystemLanSet::on_savePushButton_clicked()
+{
+    const int index = ui->comboBox->currentIndex();
+    if (index < 0 || index >= kLanguageCount) {
+        qDebug() << "void SystemLanSet::on_savePushButton_clicked()"
+                 << "no language chosen";
+        return;
+    }
+    if (index != languageIndex) {
+        if (!switchTranslator(index)) {
+            // The list shows the language still in force.
+            ui->comboBox->setCurrentIndex(languageIndex);
+            showMessage(tr("保存失敗！"));
+            return;
+        }
+        SystemConfig::getInstance()->setSystemLanguage(index);
+        setPageTexts();
+        languageIndex = index;
+        fillLanguageBox();
+        fillSizeBox();
+    }
+    showMessage(tr("設置成功！"));
+}
+
+void SystemLanSet::on_savePushButton_2_clicked()
+{
+    fontSizeIndex = qBound(0, ui->comboBox_2->currentIndex(), kSizeCount - 1);
+    SystemConfig::getInstance()->setFontSize(quint8(fontSizeIndex & 0xff));
+    const QString name = QString::fromLatin1(kSizes[fontSizeIndex].sheet);
+    qDebug().noquote() << "on_savePushButton_2_clicked" << 142 << fontSizeIndex << name;
+    // The sheet's style-change event reaches the main window, which rebuilds
+    // its navigation list for the new size.
+    Vireon::applyStyle(fontSizeIndex);
+    showMessage(tr("設置成功！"));
+}
