@@ -7,14 +7,20 @@
 #include "core/systemconfig.h"
 #include "database/sampleinfoaccess.h"
 #include "database/sampleinfomodel.h"
+#include "export/excelapi.h"
+#include "export/excelthread.h"
 #include "link/transferprogress.h"
 #include "shell/idialogwidget.h"
 #include "shell/widgets/choosedialog.h"
 #include "shell/widgets/messagedialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -24,7 +30,10 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QStandardItemModel>
+#include <QUrl>
 
 #include <climits>
 
@@ -53,8 +62,8 @@ QStandardItem *centredItem(const QString &text)
 QString runText(const SampleInfoModel *record)
 {
     const QLocale c = QLocale::c();
-    return c.toString(record->date, QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ')
-           + c.toString(record->time, QStringLiteral("hh:mm:ss"));
+    return c.toString(record->date, QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
+           c.toString(record->time, QStringLiteral("hh:mm:ss"));
 }
 
 // One item of a list: the only one, or the user's pick from a choice box.
@@ -132,7 +141,10 @@ void HistoryData::releaseInstance()
     delete this;
 }
 
-QString HistoryData::getTitle() { return tr("其他設置"); }
+QString HistoryData::getTitle()
+{
+    return tr("其他設置");
+}
 
 void HistoryData::initTable()
 {
@@ -142,7 +154,8 @@ void HistoryData::initTable()
 
     QTableView *view = ui->tableView;
     auto *model = new QStandardItemModel(0, kColumnCount, this);
-    model->setHorizontalHeaderLabels({tr("孔位"), tr("樣本ID"), tr("檢測品項"), tr("Ct值"), tr("結果"), tr("日期/時間")});
+    model->setHorizontalHeaderLabels(
+        {tr("孔位"), tr("樣本ID"), tr("檢測品項"), tr("Ct值"), tr("結果"), tr("日期/時間")});
     attachModel(model);
 
     view->setAlternatingRowColors(true);
@@ -249,7 +262,8 @@ QStandardItemModel *HistoryData::buildModel()
     QStringList marks;
     for (int code = 0; code <= 5; ++code)
         marks << SampleText::resultMark(code);
-    const QString datePattern = Common::getInstance()->getDateFormatString(SystemConfig::getInstance()->getDateFormat());
+    const QString datePattern =
+        Common::getInstance()->getDateFormatString(SystemConfig::getInstance()->getDateFormat());
     const QLocale c = QLocale::c();
 
     const QList<SampleInfoModel *> &records = m_pModelAcs->m_listModel;
@@ -277,9 +291,9 @@ QStandardItemModel *HistoryData::buildModel()
             const qint64 stamp = record->date.toJulianDay() * 86400 + record->time.msecsSinceStartOfDay() / 1000;
             auto cached = dateTimeTexts.find(stamp);
             if (cached == dateTimeTexts.end())
-                cached = dateTimeTexts.insert(stamp, QStringLiteral("%1 %2").arg(
-                                                         c.toString(record->date, datePattern),
-                                                         c.toString(record->time, QStringLiteral("hh:mm:ss"))));
+                cached = dateTimeTexts.insert(
+                    stamp, QStringLiteral("%1 %2").arg(c.toString(record->date, datePattern),
+                                                       c.toString(record->time, QStringLiteral("hh:mm:ss"))));
             when = cached.value();
         } else {
             when = QStringLiteral("%1 %2").arg(c.toString(record->date, datePattern),
@@ -306,7 +320,8 @@ QStandardItemModel *HistoryData::buildModel()
     m_nRunCount = runs.size();
 
     model->blockSignals(false);
-    model->setHorizontalHeaderLabels({tr("孔位"), tr("樣本ID"), tr("檢測品項"), tr("Ct值"), tr("結果"), tr("日期/時間")});
+    model->setHorizontalHeaderLabels(
+        {tr("孔位"), tr("樣本ID"), tr("檢測品項"), tr("Ct值"), tr("結果"), tr("日期/時間")});
     return model;
 }
 
@@ -591,12 +606,64 @@ void HistoryData::on_exportData_2_clicked()
 
 void HistoryData::on_exportData_clicked()
 {
-    // The workbook writer is not part of this build yet; the button stays
-    // hidden, so nothing reaches this slot from the user.
-    qDebug() << "HistoryData: table export is not available in this build";
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+
+    QList<QString> columnNames{QStringLiteral("孔位"), QStringLiteral("样本ID"), QStringLiteral("检测项"),
+                               QStringLiteral("Ct值"), QStringLiteral("结果"),   QStringLiteral("日期/时间")};
+    QList<int> columnWidths{50, 70, 70, 50, 50, 100};
+    for (int i = 1; i <= 40; ++i) {
+        columnNames << QStringLiteral("数据%1").arg(i);
+        columnWidths << 50;
+    }
+
+    const QString sql = m_pModelAcs->getExportSql();
+    qDebug().noquote() << sql;
+    QSqlQuery query;
+    query.setForwardOnly(true);
+    if (!query.exec(sql))
+        qDebug() << "HistoryData: export query failed:" << query.lastError().text();
+
+    const QLocale c = QLocale::c();
+    const QString dateFormat = tr("yyyy年MM月dd日 ");
+    const QString timeFormat = tr("hh:mm:ss");
+    QStringList rows;
+    int count = 0;
+    while (query.next()) {
+        ++count;
+        QStringList cells;
+        cells.reserve(46);
+        cells << QString::number(SampleText::wellNumber(query.value(0).toString())) << query.value(1).toString()
+              << Common::getInstance()->getItemName(query.value(2).toInt()) << query.value(3).toString()
+              << SampleText::resultMark(query.value(4).toInt());
+        const QString when =
+            c.toString(QDate::fromString(query.value(5).toString(), QStringLiteral("yyyyMMdd")), dateFormat) +
+            c.toString(QTime::fromString(query.value(6).toString(), QStringLiteral("hhmmss")), timeFormat);
+        qDebug().noquote() << when;
+        cells << when;
+        for (int i = 7; i <= 46; ++i)
+            cells << query.value(i).toString();
+        rows << cells.join(QLatin1Char(';'));
+    }
+
+    m_strExportPath = QCoreApplication::applicationDirPath() + QStringLiteral("/原始数据.xls");
+    const bool written = ExcelAPI::getInstance()->saveExcel(
+        m_strExportPath, QStringLiteral("历史数据"), QStringLiteral("所有数据列表"), QString(), columnNames,
+        columnWidths, rows, true, false, 5, QStringLiteral("=="), QStringLiteral("重量报警"));
+    const QString seconds = QString::number(stopwatch.elapsed() / 1000.0, 'f', 2);
+    if (!written) {
+        qDebug().noquote() << QStringLiteral("导出 %1 条数据失败,用时 %2 秒").arg(count).arg(seconds);
+        showMessage(tr("數據匯出失敗，無法寫入檔案：\n%1").arg(QDir::toNativeSeparators(m_strExportPath)));
+        return;
+    }
+    qDebug().noquote() << QStringLiteral("导出 %1 条数据成功,用时 %2 秒").arg(count).arg(seconds);
+    openFile();
 }
 
 void HistoryData::openFile()
 {
-    qDebug() << "HistoryData: no exported file to open" << m_strExportPath;
+    qDebug() << "用时" << ExcelThread::getInstance()->useTime() << "毫秒";
+    if (m_strExportPath.isEmpty())
+        return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_strExportPath));
 }
