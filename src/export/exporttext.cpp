@@ -49,6 +49,16 @@ QString cleaned(const QString &text)
         case '"':
             out += QLatin1String("&quot;");
             break;
+        // As references, so that attribute values and line ends keep them.
+        case '\t':
+            out += QLatin1String("&#9;");
+            break;
+        case '\n':
+            out += QLatin1String("&#10;");
+            break;
+        case '\r':
+            out += QLatin1String("&#13;");
+            break;
         default:
             out += c;
         }

@@ -14,7 +14,8 @@ public:
     static QStringList split(const QString &packed, const QString &separator);
 
     // Appends text to out as UTF-8 fit for XML character data and attribute
-    // values: & < > " escaped, characters XML 1.0 does not allow dropped.
+    // values: & < > " escaped, tab and line ends as character references,
+    // characters XML 1.0 does not allow dropped.
     static void appendXml(QByteArray &out, const QString &text);
     static QString xml(const QString &text);
     // The same cleaning for text placed into HTML markup.
