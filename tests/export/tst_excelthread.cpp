@@ -223,11 +223,11 @@ private slots:
         QTest::addColumn<QList<QStringList>>("expected"); // per row; "c" = band
         const QStringList n4{"s_normal", "s_normal", "s_normal", "s_normal"};
         const QStringList r4{"s_red", "s_red", "s_red", "s_red"};
-        QTest::newRow("bands on two columns") << true << QList<int>{2, 3} << 0 << "=="
-                                              << QList<QStringList>{{"s_normal", "s_normal", "c", "c"},
-                                                                    {"s_normal", "s_normal", "c", "c"}};
-        QTest::newRow("bands everywhere") << true << QList<int>{} << 0 << "=="
-                                          << QList<QStringList>{{"c", "c", "c", "c"}, {"c", "c", "c", "c"}};
+        QTest::newRow("bands on two columns")
+            << true << QList<int>{2, 3} << 0
+            << "==" << QList<QStringList>{{"s_normal", "s_normal", "c", "c"}, {"s_normal", "s_normal", "c", "c"}};
+        QTest::newRow("bands everywhere")
+            << true << QList<int>{} << 0 << "==" << QList<QStringList>{{"c", "c", "c", "c"}, {"c", "c", "c", "c"}};
         QTest::newRow("check off") << false << QList<int>{} << -1 << "==" << QList<QStringList>{n4, n4};
         QTest::newRow("check hits first row") << false << QList<int>{} << 1 << "==" << QList<QStringList>{r4, n4};
         QTest::newRow("contains") << false << QList<int>{} << 1 << "contains" << QList<QStringList>{r4, r4};
