@@ -68,14 +68,13 @@ void writeStart(WorkbookWriter &w)
 }
 
 // One content row; a hit of the check rule writes every cell in red.
-void writeCheckedRow(WorkbookWriter &w, const QStringList &cells, bool check, int checkColumn, const QString &checkType,
-                     const QString &checkValue)
+void writeCheckedRow(WorkbookWriter &w, const QString &row, QChar separator, bool check, int checkColumn,
+                     const QString &checkType, const QString &checkValue)
 {
-    const bool hit = check && ExportText::isHit(cells, checkColumn, checkType, checkValue, true);
-    const char *style = hit ? "s_red" : "s_normal";
+    const bool hit = check && ExportText::isHit(ExportText::split(row, QString(separator)), checkColumn, checkType,
+                                                checkValue, true);
     w.beginRow();
-    for (const QString &cell : cells)
-        w.writeCell(style, cell);
+    w.writeCells(hit ? "s_red" : "s_normal", row, separator);
     w.endRow();
 }
 
@@ -152,7 +151,7 @@ bool ExcelAPI::saveExcel(const QString &fileName, const QString &sheetName, cons
             w.writeSubTitleRow(subTitle, columns);
         w.writeHeaderRow(columnNames);
         for (const QString &row : content)
-            writeCheckedRow(w, ExportText::split(row, QStringLiteral(";")), check, checkColumn, checkType, checkValue);
+            writeCheckedRow(w, row, QLatin1Char(';'), check, checkColumn, checkType, checkValue);
         w.writeEnd();
     });
 }
@@ -177,8 +176,7 @@ bool ExcelAPI::saveExcel(const QString &fileName, const QString &sheetName, cons
                 w.writeSubTitleRow(subTitle2.at(i), columns);
             w.writeHeaderRow(columnNames);
             for (const QString &row : ExportText::split(content.at(i), QStringLiteral(";")))
-                writeCheckedRow(w, ExportText::split(row, QStringLiteral("|")), check, checkColumn, checkType,
-                                checkValue);
+                writeCheckedRow(w, row, QLatin1Char('|'), check, checkColumn, checkType, checkValue);
         }
         w.writeEnd();
     });

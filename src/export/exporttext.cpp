@@ -84,7 +84,73 @@ QStringList ExportText::split(const QString &packed, const QString &separator)
 
 void ExportText::appendXml(QByteArray &out, const QString &text)
 {
-    out += plain(text) ? text.toUtf8() : cleaned(text).toUtf8();
+    appendXml(out, text.constData(), text.size());
+}
+
+// One pass from UTF-16 to escaped UTF-8, straight into out: a workbook holds
+// millions of short cells, so no temporary string is made per cell.
+void ExportText::appendXml(QByteArray &out, const QChar *text, int length)
+{
+    const int old = out.size();
+    out.resize(old + 6 * length); // "&quot;" is the longest form of one unit
+    char *d = out.data() + old;
+    char *const begin = d;
+    const ushort *u = reinterpret_cast<const ushort *>(text);
+    for (int i = 0; i < length; ++i) {
+        const ushort ch = u[i];
+        if (ch < 0x80) {
+            if (!needsWork(ch)) {
+                *d++ = char(ch);
+                continue;
+            }
+            const char *ref = nullptr;
+            switch (ch) {
+            case '&':
+                ref = "&amp;";
+                break;
+            case '<':
+                ref = "&lt;";
+                break;
+            case '>':
+                ref = "&gt;";
+                break;
+            case '"':
+                ref = "&quot;";
+                break;
+            case '\t':
+                ref = "&#9;";
+                break;
+            case '\n':
+                ref = "&#10;";
+                break;
+            case '\r':
+                ref = "&#13;";
+                break;
+            default:
+                break; // other control characters are not XML
+            }
+            for (; ref && *ref; ++ref)
+                *d++ = *ref;
+        } else if (ch < 0x800) {
+            *d++ = char(0xC0 | (ch >> 6));
+            *d++ = char(0x80 | (ch & 0x3F));
+        } else if (QChar::isHighSurrogate(ch)) {
+            if (i + 1 < length && QChar::isLowSurrogate(u[i + 1])) {
+                const uint cp = QChar::surrogateToUcs4(ch, u[++i]);
+                *d++ = char(0xF0 | (cp >> 18));
+                *d++ = char(0x80 | ((cp >> 12) & 0x3F));
+                *d++ = char(0x80 | ((cp >> 6) & 0x3F));
+                *d++ = char(0x80 | (cp & 0x3F));
+            }
+        } else if (QChar::isLowSurrogate(ch) || ch >= 0xFFFE) {
+            continue;
+        } else {
+            *d++ = char(0xE0 | (ch >> 12));
+            *d++ = char(0x80 | ((ch >> 6) & 0x3F));
+            *d++ = char(0x80 | (ch & 0x3F));
+        }
+    }
+    out.resize(old + int(d - begin));
 }
 
 QString ExportText::xml(const QString &text)

@@ -17,6 +17,7 @@ public:
     // values: & < > " escaped, tab and line ends as character references,
     // characters XML 1.0 does not allow dropped.
     static void appendXml(QByteArray &out, const QString &text);
+    static void appendXml(QByteArray &out, const QChar *text, int length);
     static QString xml(const QString &text);
     // The same cleaning for text placed into HTML markup.
     static QString html(const QString &text);

@@ -178,13 +178,44 @@ void WorkbookWriter::beginRow()
     line("   <Row ss:AutoFitHeight=\"0\">");
 }
 
+const QByteArray &WorkbookWriter::cellPrefix(const char *styleId)
+{
+    if (m_prefix.isEmpty() || m_prefixStyle != styleId) {
+        m_prefixStyle = styleId;
+        m_prefix = QByteArrayLiteral("    <Cell ss:StyleID=\"") + m_prefixStyle +
+                   QByteArrayLiteral("\"><Data ss:Type=\"String\">");
+    }
+    return m_prefix;
+}
+
+void WorkbookWriter::writeCellText(const QByteArray &prefix, const QChar *text, int length)
+{
+    static const char suffix[] = "</Data></Cell>\n";
+    m_buffer.append(prefix);
+    ExportText::appendXml(m_buffer, text, length);
+    m_buffer.append(suffix, int(sizeof(suffix)) - 1);
+}
+
 void WorkbookWriter::writeCell(const char *styleId, const QString &text)
 {
-    m_buffer += "    <Cell ss:StyleID=\"";
-    m_buffer += styleId;
-    m_buffer += "\"><Data ss:Type=\"String\">";
-    ExportText::appendXml(m_buffer, text);
-    line("</Data></Cell>");
+    writeCellText(cellPrefix(styleId), text.constData(), text.size());
+    maybeFlush();
+}
+
+void WorkbookWriter::writeCells(const char *styleId, const QString &row, QChar separator)
+{
+    const QByteArray prefix = cellPrefix(styleId);
+    const QChar *data = row.constData();
+    const int n = row.size();
+    int start = 0;
+    for (int i = 0; i < n; ++i) {
+        if (data[i] == separator) {
+            writeCellText(prefix, data + start, i - start);
+            start = i + 1;
+        }
+    }
+    writeCellText(prefix, data + start, n - start);
+    maybeFlush();
 }
 
 void WorkbookWriter::endRow()

@@ -39,6 +39,8 @@ public:
     void writeHeaderRow(const QList<QString> &columnNames);
     void beginRow();
     void writeCell(const char *styleId, const QString &text);
+    // One cell per part of a packed row (empty parts kept), all in one style.
+    void writeCells(const char *styleId, const QString &row, QChar separator);
     void endRow();
     void writeEnd();
 
@@ -52,9 +54,13 @@ public:
 private:
     void writeMergedRow(const char *rowStart, const char *styleId, const QString &text, int columnCount);
     void maybeFlush();
+    void writeCellText(const QByteArray &prefix, const QChar *text, int length);
+    const QByteArray &cellPrefix(const char *styleId);
 
     QIODevice *m_device = nullptr;
     QByteArray m_buffer;
+    QByteArray m_prefixStyle; // the style of m_prefix
+    QByteArray m_prefix;      // a cell line up to its text
     bool m_failed = false;
     QString m_error;
 };

@@ -81,6 +81,9 @@ private slots:
                                         << "a\nb\r\nc\rd";
         QTest::newRow("cjk and emoji") << QString::fromUtf8("犬😀") << QString::fromUtf8("犬😀");
         QTest::newRow("lone surrogate") << (QString("a") + QChar(0xD800) + "b") << "ab";
+        QTest::newRow("lone low surrogate") << (QString("a") + QChar(0xDC00) + "b") << "ab";
+        QTest::newRow("high surrogate at end") << (QString("ab") + QChar(0xD83D)) << "ab";
+        QTest::newRow("two-byte forms") << QString::fromUtf8("é߿") << QString::fromUtf8("é߿");
         QTest::newRow("non-characters") << (QString("a") + QChar(0xFFFE) + QChar(0xFFFF) + "b") << "ab";
     }
     void escapedTextsRoundTrip()

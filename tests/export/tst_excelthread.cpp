@@ -315,6 +315,19 @@ private slots:
         QVERIFY2(!created.first().contains(':'), qPrintable(created.first()));
         QVERIFY(readWorkbook(dir.filePath(created.first())).wellFormed);
     }
+
+    // Runs last: the worker is left running with rows queued. Ending the
+    // program must stop and join it (Qt aborts on a running thread's
+    // destruction), so the process exit code is the verdict.
+    void leftRunningAtProgramEnd()
+    {
+        setUpTable(file("left.xls"));
+        QVERIFY(worker()->open());
+        worker()->start();
+        for (int i = 0; i < 100; ++i)
+            worker()->appendContent(QString("x;%1").arg(i));
+        QVERIFY(worker()->isRunning());
+    }
 };
 
 VIREON_TEST_MAIN(TestExcelThread)

@@ -317,6 +317,20 @@ private slots:
         worker->setFileName(QString());
         QVERIFY(!worker->open());
     }
+
+    // Runs last: ending the program must stop and join the running worker.
+    void leftRunningAtProgramEnd()
+    {
+        PrintThread *worker = PrintThread::getInstance();
+        worker->init();
+        worker->setFileName(file("left.pdf"));
+        worker->setColumnNames({"A"});
+        worker->setColumnWidths({10});
+        QVERIFY(worker->open());
+        worker->start();
+        worker->appendContent(QString("x"));
+        QVERIFY(worker->isRunning());
+    }
 };
 
 VIREON_TEST_MAIN(TestHtmlExport)
