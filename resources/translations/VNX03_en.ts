@@ -531,6 +531,20 @@ choose the time to report</translation>
             <source>配對的數據記錄不能超過8條!</source>
             <translation>A report can hold at most 8 records!</translation>
         </message>
+        <message>
+            <source>yyyy年MM月dd日 </source>
+            <translation>yyyy-MM-dd </translation>
+        </message>
+        <message>
+            <source>hh:mm:ss</source>
+            <translation>hh:mm:ss</translation>
+        </message>
+        <message>
+            <source>數據匯出失敗，無法寫入檔案：
+%1</source>
+            <translation>Export failed: cannot write the file:
+%1</translation>
+        </message>
     </context>
     <context>
         <name>HospitalInfoEdit</name>

@@ -534,6 +534,20 @@ Lorixは複数の装置と接続できますか？
             <source>配對的數據記錄不能超過8條!</source>
             <translation>レポートに含められるデータは8件までです！</translation>
         </message>
+        <message>
+            <source>yyyy年MM月dd日 </source>
+            <translation>yyyy年MM月dd日 </translation>
+        </message>
+        <message>
+            <source>hh:mm:ss</source>
+            <translation>hh:mm:ss</translation>
+        </message>
+        <message>
+            <source>數據匯出失敗，無法寫入檔案：
+%1</source>
+            <translation>データのエクスポートに失敗しました。ファイルに書き込めません：
+%1</translation>
+        </message>
     </context>
     <context>
         <name>HospitalInfoEdit</name>

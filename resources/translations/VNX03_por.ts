@@ -534,6 +534,20 @@ escolha o horário do relatório</translation>
             <source>配對的數據記錄不能超過8條!</source>
             <translation>Um relatório admite no máximo 8 registros!</translation>
         </message>
+        <message>
+            <source>yyyy年MM月dd日 </source>
+            <translation>dd/MM/yyyy </translation>
+        </message>
+        <message>
+            <source>hh:mm:ss</source>
+            <translation>hh:mm:ss</translation>
+        </message>
+        <message>
+            <source>數據匯出失敗，無法寫入檔案：
+%1</source>
+            <translation>Falha na exportação: não é possível gravar o arquivo:
+%1</translation>
+        </message>
     </context>
     <context>
         <name>HospitalInfoEdit</name>

@@ -531,6 +531,20 @@ elija la hora del informe</translation>
             <source>配對的數據記錄不能超過8條!</source>
             <translation>¡Un informe admite como máximo 8 registros!</translation>
         </message>
+        <message>
+            <source>yyyy年MM月dd日 </source>
+            <translation>dd/MM/yyyy </translation>
+        </message>
+        <message>
+            <source>hh:mm:ss</source>
+            <translation>hh:mm:ss</translation>
+        </message>
+        <message>
+            <source>數據匯出失敗，無法寫入檔案：
+%1</source>
+            <translation>Error al exportar: no se puede escribir el archivo:
+%1</translation>
+        </message>
     </context>
     <context>
         <name>HospitalInfoEdit</name>

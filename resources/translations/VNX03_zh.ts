@@ -532,6 +532,20 @@ Test Procedure:
             <source>配對的數據記錄不能超過8條!</source>
             <translation>配對的數據記錄不能超過8條!</translation>
         </message>
+        <message>
+            <source>yyyy年MM月dd日 </source>
+            <translation>yyyy年MM月dd日 </translation>
+        </message>
+        <message>
+            <source>hh:mm:ss</source>
+            <translation>hh:mm:ss</translation>
+        </message>
+        <message>
+            <source>數據匯出失敗，無法寫入檔案：
+%1</source>
+            <translation>數據匯出失敗，無法寫入檔案：
+%1</translation>
+        </message>
     </context>
     <context>
         <name>HospitalInfoEdit</name>

@@ -534,6 +534,20 @@ Lorix是否可连接多台设备？
             <source>配對的數據記錄不能超過8條!</source>
             <translation>配对的数据记录不能超过8条!</translation>
         </message>
+        <message>
+            <source>yyyy年MM月dd日 </source>
+            <translation>yyyy年MM月dd日 </translation>
+        </message>
+        <message>
+            <source>hh:mm:ss</source>
+            <translation>hh:mm:ss</translation>
+        </message>
+        <message>
+            <source>數據匯出失敗，無法寫入檔案：
+%1</source>
+            <translation>数据导出失败，无法写入文件：
+%1</translation>
+        </message>
     </context>
     <context>
         <name>HospitalInfoEdit</name>

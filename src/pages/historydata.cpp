@@ -7,14 +7,20 @@
 #include "core/systemconfig.h"
 #include "database/sampleinfoaccess.h"
 #include "database/sampleinfomodel.h"
+#include "export/excelapi.h"
+#include "export/excelthread.h"
 #include "link/transferprogress.h"
 #include "shell/idialogwidget.h"
 #include "shell/widgets/choosedialog.h"
 #include "shell/widgets/messagedialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -24,7 +30,10 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QStandardItemModel>
+#include <QUrl>
 
 #include <climits>
 
@@ -585,12 +594,64 @@ void HistoryData::on_exportData_2_clicked()
 
 void HistoryData::on_exportData_clicked()
 {
-    // The workbook writer is not part of this build yet; the button stays
-    // hidden, so nothing reaches this slot from the user.
-    qDebug() << "HistoryData: table export is not available in this build";
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+
+    QList<QString> columnNames{QStringLiteral("孔位"), QStringLiteral("样本ID"), QStringLiteral("检测项"),
+                               QStringLiteral("Ct值"), QStringLiteral("结果"),   QStringLiteral("日期/时间")};
+    QList<int> columnWidths{50, 70, 70, 50, 50, 100};
+    for (int i = 1; i <= 40; ++i) {
+        columnNames << QStringLiteral("数据%1").arg(i);
+        columnWidths << 50;
+    }
+
+    const QString sql = m_pModelAcs->getExportSql();
+    qDebug().noquote() << sql;
+    QSqlQuery query;
+    query.setForwardOnly(true);
+    if (!query.exec(sql))
+        qDebug() << "HistoryData: export query failed:" << query.lastError().text();
+
+    const QLocale c = QLocale::c();
+    const QString dateFormat = tr("yyyy年MM月dd日 ");
+    const QString timeFormat = tr("hh:mm:ss");
+    QStringList rows;
+    int count = 0;
+    while (query.next()) {
+        ++count;
+        QStringList cells;
+        cells.reserve(46);
+        cells << QString::number(SampleText::wellNumber(query.value(0).toString())) << query.value(1).toString()
+              << Common::getInstance()->getItemName(query.value(2).toInt()) << query.value(3).toString()
+              << SampleText::resultMark(query.value(4).toInt());
+        const QString when =
+            c.toString(QDate::fromString(query.value(5).toString(), QStringLiteral("yyyyMMdd")), dateFormat) +
+            c.toString(QTime::fromString(query.value(6).toString(), QStringLiteral("hhmmss")), timeFormat);
+        qDebug().noquote() << when;
+        cells << when;
+        for (int i = 7; i <= 46; ++i)
+            cells << query.value(i).toString();
+        rows << cells.join(QLatin1Char(';'));
+    }
+
+    m_strExportPath = QCoreApplication::applicationDirPath() + QStringLiteral("/原始数据.xls");
+    const bool written = ExcelAPI::getInstance()->saveExcel(
+        m_strExportPath, QStringLiteral("历史数据"), QStringLiteral("所有数据列表"), QString(), columnNames,
+        columnWidths, rows, true, false, 5, QStringLiteral("=="), QStringLiteral("重量报警"));
+    const QString seconds = QString::number(stopwatch.elapsed() / 1000.0, 'f', 2);
+    if (!written) {
+        qDebug().noquote() << QStringLiteral("导出 %1 条数据失败,用时 %2 秒").arg(count).arg(seconds);
+        showMessage(tr("數據匯出失敗，無法寫入檔案：\n%1").arg(QDir::toNativeSeparators(m_strExportPath)));
+        return;
+    }
+    qDebug().noquote() << QStringLiteral("导出 %1 条数据成功,用时 %2 秒").arg(count).arg(seconds);
+    openFile();
 }
 
 void HistoryData::openFile()
 {
-    qDebug() << "HistoryData: no exported file to open" << m_strExportPath;
+    qDebug() << "用时" << ExcelThread::getInstance()->useTime() << "毫秒";
+    if (m_strExportPath.isEmpty())
+        return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_strExportPath));
 }

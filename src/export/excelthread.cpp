@@ -1,0 +1,390 @@
+#include "export/excelthread.h"
+
+#include "export/exporttext.h"
+
+#include <QAtomicPointer>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QMutexLocker>
+
+namespace {
+QAtomicPointer<ExcelThread> s_instance;
+QAtomicInt s_bandColour; // only the writing thread advances it
+
+void releaseInstance()
+{
+    delete s_instance.fetchAndStoreOrdered(nullptr);
+}
+} // namespace
+
+ExcelThread::ExcelThread(QObject *parent)
+    : QThread(parent)
+{
+    init();
+}
+
+ExcelThread::~ExcelThread()
+{
+    // The worker writes through members destroyed below: let it finish.
+    stop();
+    wait();
+}
+
+ExcelThread *ExcelThread::getInstance()
+{
+    static QBasicMutex mutex;
+    ExcelThread *instance = s_instance.loadAcquire();
+    if (!instance) {
+        QMutexLocker lock(&mutex);
+        instance = s_instance.loadAcquire();
+        if (!instance) {
+            instance = new ExcelThread;
+            s_instance.storeRelease(instance);
+            qAddPostRoutine(releaseInstance);
+        }
+    }
+    return instance;
+}
+
+ExcelThread::Settings ExcelThread::settings() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_settings;
+}
+
+void ExcelThread::appendHead()
+{
+    m_writer.writeHead();
+}
+
+void ExcelThread::appendDocument()
+{
+    m_writer.writeDocument(QDateTime::currentDateTime());
+}
+
+void ExcelThread::appendBorder()
+{
+    m_writer.writeBorders(settings().borderWidth);
+}
+
+void ExcelThread::appendStyle()
+{
+    const Settings s = settings();
+    WorkbookWriter &w = m_writer;
+    w.line(" <Styles>");
+    w.writeDefaultStyle();
+    w.line("  <Style ss:ID=\"s_title\">");
+    w.line("   <Alignment ss:Horizontal=\"Center\" ss:Vertical=\"Center\"/>");
+    w.writeBorders(s.borderWidth);
+    w.line("   <Font ss:FontName=\"微软雅黑\" x:CharSet=\"134\" ss:Size=\"15\" ss:Color=\"#000000\" ss:Bold=\"1\"/>");
+    w.line("  </Style>");
+    w.line("  <Style ss:ID=\"s_subtitle\">");
+    w.line("   <Alignment ss:Horizontal=\"Left\" ss:Vertical=\"Center\"/>");
+    w.writeBorders(s.borderWidth);
+    w.line("   <Font ss:FontName=\"微软雅黑\" x:CharSet=\"134\" ss:Size=\"10\" ss:Color=\"#000000\" ss:Bold=\"0\"/>");
+    w.line("  </Style>");
+    w.line("  <Style ss:ID=\"s_normal\">");
+    w.line("   <Alignment ss:Horizontal=\"Center\" ss:Vertical=\"Center\"/>");
+    w.writeBorders(s.borderWidth);
+    w.line(" </Style>");
+    w.line("  <Style ss:ID=\"s_red\">");
+    w.writeBorders(s.borderWidth);
+    w.line("  <Font ss:FontName=\"微软雅黑\" x:CharSet=\"134\" ss:Size=\"10\" ss:Color=\"#FF0000\" ss:Bold=\"0\"/>");
+    w.line(" </Style>");
+    if (s.randomColor)
+        w.writeBandStyles(s.borderWidth);
+    w.line(" </Styles>");
+}
+
+void ExcelThread::appendTable()
+{
+    const Settings s = settings();
+    const int columns = s.columnNames.size();
+    m_writer.writeWorksheet(s.sheetName, columns, s.columnWidths);
+    if (!s.title.isEmpty())
+        m_writer.writeTitleRow(s.title, columns);
+    if (!s.subTitle.isEmpty())
+        m_writer.writeSubTitleRow(s.subTitle, columns);
+}
+
+void ExcelThread::appendColumn()
+{
+    m_writer.writeHeaderRow(settings().columnNames);
+}
+
+void ExcelThread::appendEnd()
+{
+    m_writer.writeEnd();
+}
+
+void ExcelThread::appendContent(const QStringList &listContent)
+{
+    const Settings s = settings();
+    for (const QString &row : listContent) {
+        const QStringList cells = ExportText::split(row, s.separator);
+        m_writer.beginRow();
+        if (s.randomColor) {
+            const int colour = s_bandColour.loadAcquire();
+            const QByteArray band = WorkbookWriter::bandStyleId(colour);
+            for (int i = 0; i < cells.size(); ++i) {
+                const bool banded = s.colorColumn.isEmpty() || s.colorColumn.contains(i);
+                m_writer.writeCell(banded ? band.constData() : "s_normal", cells.at(i));
+            }
+            s_bandColour.storeRelease((colour + 1) % 10);
+        } else {
+            const bool hit = ExportText::isHit(cells, s.checkColumnIndex, s.checkType, s.checkValue, true);
+            for (const QString &cell : cells)
+                m_writer.writeCell(hit ? "s_red" : "s_normal", cell);
+        }
+        m_writer.endRow();
+    }
+}
+
+void ExcelThread::take()
+{
+    QStringList content, subTitle1, subTitle2;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_content.isEmpty())
+            return;
+        content.swap(m_content);
+        subTitle1.swap(m_subTitle1);
+        subTitle2.swap(m_subTitle2);
+    }
+    if (subTitle1.isEmpty() || subTitle2.isEmpty() || subTitle1.size() != subTitle2.size()) {
+        appendContent(content);
+        return;
+    }
+    const Settings s = settings();
+    const int columns = s.columnNames.size();
+    for (int i = 0; i < content.size(); ++i) {
+        m_writer.writeSpacerRow();
+        if (!subTitle1.value(i).isEmpty())
+            m_writer.writeSubTitleRow(subTitle1.at(i), columns);
+        if (!subTitle2.value(i).isEmpty())
+            m_writer.writeSubTitleRow(subTitle2.at(i), columns);
+        m_writer.writeHeaderRow(s.columnNames);
+        appendContent(ExportText::split(content.at(i), s.subSeparator));
+    }
+}
+
+void ExcelThread::setFileName(const QString &fileName)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.fileName = fileName;
+}
+
+void ExcelThread::setSheetName(const QString &sheetName)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.sheetName = sheetName;
+}
+
+void ExcelThread::setTitle(const QString &title)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.title = title;
+}
+
+void ExcelThread::setSubTitle(const QString &subTitle)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.subTitle = subTitle;
+}
+
+void ExcelThread::setSubTitle1(const QStringList &subTitle1)
+{
+    QMutexLocker lock(&m_mutex);
+    m_subTitle1 = subTitle1;
+}
+
+void ExcelThread::setSubTitle2(const QStringList &subTitle2)
+{
+    QMutexLocker lock(&m_mutex);
+    m_subTitle2 = subTitle2;
+}
+
+void ExcelThread::setContent(const QStringList &content)
+{
+    QMutexLocker lock(&m_mutex);
+    m_content = content;
+}
+
+void ExcelThread::setSeparator(const QString &separator)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.separator = separator;
+}
+
+void ExcelThread::setSubSeparator(const QString &subSeparator)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.subSeparator = subSeparator;
+}
+
+void ExcelThread::setColumnNames(const QList<QString> &columnNames)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.columnNames = columnNames;
+}
+
+void ExcelThread::setColumnWidths(const QList<int> &columnWidths)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.columnWidths = columnWidths;
+}
+
+void ExcelThread::setRandomColor(bool randomColor)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.randomColor = randomColor;
+}
+
+void ExcelThread::setColorColumn(const QList<int> &colorColumn)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.colorColumn = colorColumn;
+}
+
+void ExcelThread::setBorderWidth(int borderWidth)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.borderWidth = borderWidth;
+}
+
+void ExcelThread::setCheckColumnIndex(int checkColumnIndex)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.checkColumnIndex = checkColumnIndex;
+}
+
+void ExcelThread::setCheckType(const QString &checkType)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.checkType = checkType;
+}
+
+void ExcelThread::setCheckValue(const QString &checkValue)
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings.checkValue = checkValue;
+}
+
+void ExcelThread::init()
+{
+    QMutexLocker lock(&m_mutex);
+    m_settings = Settings();
+    m_settings.fileName = ExportText::fileStamp() + QStringLiteral(".xls");
+    m_settings.sheetName = QStringLiteral("Sheet1");
+    m_settings.separator = QStringLiteral(";");
+    m_settings.subSeparator = QStringLiteral("|");
+    m_settings.checkType = QStringLiteral("==");
+    m_settings.checkValue = QStringLiteral("0");
+    m_subTitle1.clear();
+    m_subTitle2.clear();
+    m_content.clear();
+    m_stop.storeRelease(0);
+}
+
+bool ExcelThread::open()
+{
+    const Settings s = settings();
+    if (s.columnNames.isEmpty() || s.columnWidths.size() != s.columnNames.size() || s.fileName.isEmpty()) {
+        qWarning() << "ExcelThread: open needs column names, one width per column and a file name";
+        return false;
+    }
+    if (m_file.isOpen())
+        m_file.close();
+    m_writer.setDevice(nullptr);
+    m_file.setFileName(s.fileName);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        qWarning().noquote()
+            << QStringLiteral("ExcelThread: cannot open \"%1\" for writing: %2").arg(s.fileName, m_file.errorString());
+        return false;
+    }
+    m_writer.setDevice(&m_file);
+    appendHead();
+    appendDocument();
+    appendStyle();
+    appendTable();
+    bool sections;
+    {
+        QMutexLocker lock(&m_mutex);
+        sections = !m_subTitle1.isEmpty();
+    }
+    if (!sections)
+        appendColumn();
+    return true;
+}
+
+bool ExcelThread::close()
+{
+    if (!m_file.isOpen())
+        return false;
+    appendEnd();
+    bool ok = m_writer.flush();
+    QString reason = m_writer.errorString();
+    if (ok && !m_file.flush()) {
+        ok = false;
+        reason = m_file.errorString();
+    }
+    m_file.close();
+    if (ok && m_file.error() != QFileDevice::NoError) {
+        ok = false;
+        reason = m_file.errorString();
+    }
+    m_writer.setDevice(nullptr);
+    if (!ok)
+        qWarning().noquote() << QStringLiteral("ExcelThread: writing \"%1\" failed: %2").arg(m_file.fileName(), reason);
+    return ok;
+}
+
+void ExcelThread::stop()
+{
+    QMutexLocker lock(&m_mutex);
+    m_stop.storeRelease(1);
+    m_wake.wakeAll();
+}
+
+void ExcelThread::appendSubTitle1(const QString &str)
+{
+    QMutexLocker lock(&m_mutex);
+    m_subTitle1.append(str);
+}
+
+void ExcelThread::appendSubTitle2(const QString &str)
+{
+    QMutexLocker lock(&m_mutex);
+    m_subTitle2.append(str);
+}
+
+void ExcelThread::appendContent(const QString &str)
+{
+    QMutexLocker lock(&m_mutex);
+    m_content.append(str);
+}
+
+void ExcelThread::appendSection(const QString &subTitle1, const QString &subTitle2, const QString &content)
+{
+    QMutexLocker lock(&m_mutex);
+    m_subTitle1.append(subTitle1);
+    m_subTitle2.append(subTitle2);
+    m_content.append(content);
+}
+
+void ExcelThread::run()
+{
+    m_useTime.storeRelease(0);
+    m_timer.start();
+    while (!m_stop.loadAcquire()) {
+        take();
+        QMutexLocker lock(&m_mutex);
+        if (!m_stop.loadAcquire())
+            m_wake.wait(&m_mutex, 10);
+    }
+    // What was queued before stop() still belongs to this run.
+    take();
+    m_useTime.storeRelease(int(m_timer.elapsed()));
+    m_stop.storeRelease(0);
+}

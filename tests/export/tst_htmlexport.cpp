@@ -1,0 +1,337 @@
+#include "support/testenv.h"
+
+#include "export/htmltable.h"
+#include "export/pdfapi.h"
+#include "export/printapi.h"
+#include "export/printpreview.h"
+#include "export/printthread.h"
+
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+const QString kCellStyle = "align='center' style='vertical-align:middle;'>";
+
+QString td(int width, const QString &text)
+{
+    return QString("<td width='%1' ").arg(width) + kCellStyle + text + "</td>";
+}
+QString red(int width, const QString &text)
+{
+    return QString("<td width='%1' ").arg(width) + kCellStyle + "<font color='red'>" + text + "</font></td>";
+}
+QString th(int width, const QString &text)
+{
+    return QString("<td width='%1' bgcolor='lightgray' ").arg(width) + kCellStyle + text + "</td>";
+}
+QString row(const QStringList &cells)
+{
+    return "<tr>" + cells.join(QString()) + "</tr>";
+}
+const QString kStart = "<table border='0.5' cellspacing='0' cellpadding='3'>";
+const QString kHeader = row({th(10, "A"), th(20, "B")});
+
+// The text pdftotext finds in a PDF; a missing tool fails the test.
+QString pdfText(const QString &fileName)
+{
+    const QString tool = QStandardPaths::findExecutable("pdftotext");
+    if (tool.isEmpty())
+        return "pdftotext is not installed (poppler-utils)";
+    QProcess p;
+    p.start(tool, {fileName, "-"});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return "pdftotext failed: " + QString::fromUtf8(p.readAllStandardError());
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QStringList missingFrom(const QString &text, const QStringList &words)
+{
+    QStringList missing;
+    for (const QString &w : words) {
+        if (!text.contains(w))
+            missing << w;
+    }
+    return missing;
+}
+} // namespace
+
+class TestHtmlExport : public QObject
+{
+    Q_OBJECT
+
+    QString file(const QString &name) const { return TestEnv::instance()->path(name); }
+
+private slots:
+    void cleanup() { PrintPreview::setRunner({}); }
+
+    void singleTableMarkup_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("subTitle");
+        QTest::addColumn<QList<int>>("widths");
+        QTest::addColumn<QStringList>("content");
+        QTest::addColumn<int>("checkColumn");
+        QTest::addColumn<QString>("checkType");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        const QList<int> w{10, 20};
+        QTest::newRow("header first") << ""
+                                      << "" << w << QStringList{"1;2"} << -1 << "=="
+                                      << "0" << kStart + kHeader + row({td(10, "1"), td(20, "2")}) + "</table>";
+        QTest::newRow("title and subtitle")
+            << "T"
+            << "U" << w << QStringList{} << -1 << "=="
+            << "0"
+            << kStart +
+                   "<tr><td align='center' style='vertical-align:middle;font-weight:bold;' colspan='2'>T</td></tr>" +
+                   "<tr><td align='left' style='vertical-align:middle;' colspan='2'>U</td></tr>" + kHeader + "</table>";
+        QTest::newRow("long row cut, short row padded")
+            << ""
+            << "" << w << QStringList{"1;2;3", "x"} << -1 << "=="
+            << "0" << kStart + kHeader + row({td(10, "1"), td(20, "2")}) + row({td(10, "x"), td(20, "")}) + "</table>";
+        QTest::newRow("missing width") << ""
+                                       << "" << QList<int>{10} << QStringList{"1;2"} << -1 << "=="
+                                       << "0"
+                                       << kStart +
+                                              row({th(10, "A"), "<td bgcolor='lightgray' " + kCellStyle + "B</td>"}) +
+                                              row({td(10, "1"), "<td " + kCellStyle + "2</td>"}) + "</table>";
+        QTest::newRow("hit row all red") << ""
+                                         << "" << w << QStringList{"0;a", "1;b"} << 0 << "=="
+                                         << "0"
+                                         << kStart + kHeader + row({red(10, "0"), red(20, "a")}) +
+                                                row({td(10, "1"), td(20, "b")}) + "</table>";
+        QTest::newRow("text compare") << ""
+                                      << "" << w << QStringList{"0;10", "0;9"} << 1 << "<"
+                                      << "9"
+                                      << kStart + kHeader + row({red(10, "0"), red(20, "10")}) +
+                                             row({td(10, "0"), td(20, "9")}) + "</table>";
+        QTest::newRow("contains never hits") << ""
+                                             << "" << w << QStringList{"0;a"} << 0 << "contains"
+                                             << "0" << kStart + kHeader + row({td(10, "0"), td(20, "a")}) + "</table>";
+        QTest::newRow("missing tested cell") << ""
+                                             << "" << w << QStringList{"0"} << 1 << "!="
+                                             << "0" << kStart + kHeader + row({td(10, "0"), td(20, "")}) + "</table>";
+        QTest::newRow("escaped after split")
+            << "<b>T</b>"
+            << "" << w << QStringList{"a&b;<i>x</i>"} << -1 << "=="
+            << "0"
+            << kStart +
+                   "<tr><td align='center' style='vertical-align:middle;font-weight:bold;' colspan='2'>"
+                   "&lt;b&gt;T&lt;/b&gt;</td></tr>" +
+                   kHeader + row({td(10, "a&amp;b"), td(20, "&lt;i&gt;x&lt;/i&gt;")}) + "</table>";
+    }
+    void singleTableMarkup()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, subTitle);
+        QFETCH(QList<int>, widths);
+        QFETCH(QStringList, content);
+        QFETCH(int, checkColumn);
+        QFETCH(QString, checkType);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        const HtmlTable::Check check{checkColumn, checkType, value};
+        const QString markup =
+            HtmlTable::singleTable(title, subTitle, {"A", "B"}, widths, content, check).join(QString());
+        QCOMPARE(markup, expected);
+    }
+
+    void noColumns()
+    {
+        const QString markup = HtmlTable::singleTable("", "", {}, {}, {"1;2"}, {}).join(QString());
+        QCOMPARE(markup, kStart + "<tr></tr></table>");
+    }
+
+    void sectionedMarkup()
+    {
+        const HtmlTable::Check check{1, "==", "d"};
+        const QString markup =
+            HtmlTable::sectioned("", {"A", "B"}, {10, 20}, {"S1", "S2"}, {"", "U2"}, {"a|b;c|d", "e"}, check)
+                .join(QString());
+        const QString spacer = "<tr><td colspan='2'></td></tr>";
+        const QString sub = "<tr><td align='left' style='vertical-align:middle;' colspan='2'>%1</td></tr>";
+        const QString expected = kStart + spacer + sub.arg("S1") + kHeader + row({td(10, "a"), td(20, "b")}) +
+                                 row({red(10, "c"), red(20, "d")}) + spacer + sub.arg("S2") + sub.arg("U2") + kHeader +
+                                 row({td(10, "e")}) + "</table>";
+        QCOMPARE(markup, expected);
+    }
+
+    void margins_data()
+    {
+        QTest::addColumn<qreal>("dpi");
+        QTest::addColumn<qreal>("bottomAt96");
+        QTest::addColumn<qreal>("side");
+        QTest::addColumn<qreal>("bottom");
+        QTest::newRow("96 pdf") << 96.0 << 12.0 << 10.0 << 12.0;
+        QTest::newRow("144 pdf") << 144.0 << 12.0 << 15.0 << 18.0;
+        QTest::newRow("100 print") << 100.0 << 11.0 << 1000.0 / 96 << 1100.0 / 96;
+        QTest::newRow("192 landscape print") << 192.0 << 10.0 << 20.0 << 20.0;
+    }
+    void margins()
+    {
+        QFETCH(qreal, dpi);
+        QFETCH(qreal, bottomAt96);
+        QFETCH(qreal, side);
+        QFETCH(qreal, bottom);
+        const QMarginsF m = HtmlTable::scaledMargins(dpi, bottomAt96);
+        QVERIFY(qFuzzyCompare(m.left(), side) && qFuzzyCompare(m.top(), side) && qFuzzyCompare(m.right(), side));
+        QVERIFY(qFuzzyCompare(m.bottom(), bottom));
+    }
+
+    void pdfHoldsTheTable_data()
+    {
+        QTest::addColumn<bool>("sectioned");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("single portrait") << false << false;
+        QTest::newRow("sectioned landscape") << true << true;
+    }
+    void pdfHoldsTheTable()
+    {
+        QFETCH(bool, sectioned);
+        QFETCH(bool, landscape);
+        const QString name = file("table.pdf");
+        QStringList words{"Heading", "Alpha", "Beta"};
+        QStringList content;
+        for (int i = 0; i < 40; ++i) {
+            words << QString("Cell%1x").arg(i);
+            content << QString("Cell%1x").arg(i) + (sectioned ? "|A&B" : ";A&B");
+        }
+        bool ok;
+        if (sectioned) {
+            ok = PdfAPI::getInstance()->savePdf(name, "Heading", {"Alpha", "Beta"}, {80, 80}, {"Sub"}, {},
+                                                {content.join(';')}, landscape);
+            words << "Sub";
+        } else {
+            ok = PdfAPI::getInstance()->savePdf(name, "Heading", "", {"Alpha", "Beta"}, {80, 80}, content, landscape);
+        }
+        QVERIFY(ok);
+        const QString text = pdfText(name);
+        QCOMPARE(missingFrom(text, words + QStringList{"A&B"}), QStringList());
+        QVERIFY(!PdfAPI::getInstance()->savePdf(file("missing/dir/x.pdf"), "T", "", {"A"}, {10}, {"1"}));
+    }
+
+    // Every paint request of one preview, the print from the dialog
+    // included, renders the whole table.
+    void previewRendersEveryRequest()
+    {
+        const QStringList words{"Title", "Col", "Row0x", "Row1x", "Row2x"};
+        int requests = 0;
+        QStringList texts;
+        PrintPreview::setRunner([&](QPrintPreviewDialog *dialog) {
+            QCOMPARE(dialog->windowTitle(), QString("打印预览"));
+            for (int i = 0; i < 2; ++i) {
+                QPrinter pdf(QPrinter::ScreenResolution);
+                pdf.setOutputFormat(QPrinter::PdfFormat);
+                pdf.setOutputFileName(file(QString("preview%1.pdf").arg(i)));
+                emit dialog->paintRequested(&pdf);
+                ++requests;
+            }
+        });
+        PrintAPI::getInstance()->print("Title", "", {"Col"}, {80}, {"Row0x", "Row1x", "Row2x"});
+        QCOMPARE(requests, 2);
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(missingFrom(pdfText(file(QString("preview%1.pdf").arg(i))), words), QStringList());
+
+        requests = 0;
+        PrintThread *worker = PrintThread::getInstance();
+        worker->init();
+        worker->setColumnNames({"Col"});
+        worker->setColumnWidths({80});
+        worker->setTitle("Title");
+        for (const char *r : {"Row0x", "Row1x", "Row2x"})
+            worker->appendContent(QString(r));
+        worker->print();
+        QCOMPARE(requests, 2);
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(missingFrom(pdfText(file(QString("preview%1.pdf").arg(i))), words), QStringList());
+    }
+
+    // Rows queued from other threads while the worker runs, up to the
+    // moment of stop(), all land in the PDF written at the end of the run.
+    void workerPdfHoldsEveryRow_data()
+    {
+        QTest::addColumn<bool>("sections");
+        QTest::newRow("rows") << false;
+        QTest::newRow("sections") << true;
+    }
+    void workerPdfHoldsEveryRow()
+    {
+        QFETCH(bool, sections);
+        const QString name = file(sections ? "worker-sections.pdf" : "worker.pdf");
+        PrintThread *worker = PrintThread::getInstance();
+        worker->init();
+        worker->setFileName(name);
+        worker->setTitle("Worker");
+        worker->setColumnNames({"Id", "Note"});
+        worker->setColumnWidths({90, 90});
+        worker->setCheckColumnIndex(1);
+        worker->setCheckValue("hot");
+        if (sections)
+            worker->appendSection("Lead", "Second", "Head0x;n");
+        QVERIFY(worker->open());
+        worker->start();
+        QStringList words{"Worker", "Id", "Note"};
+        QList<QThread *> threads;
+        for (int t = 0; t < 3; ++t) {
+            for (int i = 0; i < 20; ++i)
+                words << QString("T%1R%2x").arg(t).arg(i);
+            threads << QThread::create([t, sections] {
+                for (int i = 0; i < 20; ++i) {
+                    const QString id = QString("T%1R%2x").arg(t).arg(i);
+                    if (sections)
+                        PrintThread::getInstance()->appendSection("Sub" + id, "Two" + id, id + ";hot|more;x");
+                    else
+                        PrintThread::getInstance()->appendContent(id + ";cold");
+                }
+            });
+        }
+        for (QThread *t : threads)
+            t->start();
+        for (QThread *t : threads) {
+            QVERIFY(t->wait(20000));
+            delete t;
+        }
+        worker->stop();
+        QVERIFY(worker->wait(60000));
+        QVERIFY(worker->markup().isEmpty());
+        QVERIFY(worker->useTime() >= 0);
+        const QString text = pdfText(name);
+        QCOMPARE(missingFrom(text, words), QStringList());
+        if (sections)
+            QCOMPARE(missingFrom(text, {"Lead", "Second", "SubT2R19x", "TwoT0R0x", "Head0x"}), QStringList());
+    }
+
+    void workerRefusesBadColumns()
+    {
+        PrintThread *worker = PrintThread::getInstance();
+        worker->init();
+        worker->setColumnNames({"A", "B"});
+        worker->setColumnWidths({1});
+        QVERIFY(!worker->open());
+        bool shown = false;
+        PrintPreview::setRunner([&](QPrintPreviewDialog *) { shown = true; });
+        worker->print();
+        QVERIFY(!shown);
+        worker->setColumnWidths({1, 2});
+        worker->setFileName(QString());
+        QVERIFY(!worker->open());
+    }
+
+    // Runs last: ending the program must stop and join the running worker.
+    void leftRunningAtProgramEnd()
+    {
+        PrintThread *worker = PrintThread::getInstance();
+        worker->init();
+        worker->setFileName(file("left.pdf"));
+        worker->setColumnNames({"A"});
+        worker->setColumnWidths({10});
+        QVERIFY(worker->open());
+        worker->start();
+        worker->appendContent(QString("x"));
+        QVERIFY(worker->isRunning());
+    }
+};
+
+VIREON_TEST_MAIN(TestHtmlExport)
+#include "tst_htmlexport.moc"
