@@ -385,7 +385,8 @@ void HttpFun::slot_getFileReadyRead()
     }
     res->timer->start(m_timeoutMs); // the limit is on silence, not on the whole download
     const QByteArray data = res->reply->readAll();
-    if (m_downloadFile.write(data) != data.size()) {
+    // Flushed chunk by chunk, so a failing disk shows here and not at the end.
+    if (m_downloadFile.write(data) != data.size() || !m_downloadFile.flush()) {
         // A full disk is not cured by downloading again.
         qDebug() << "HttpFun: cannot write the download file" << m_downloadFile.errorString();
         res->timer->stop();
