@@ -281,7 +281,7 @@ private slots:
         FakeUpdateServer server([&](const Request &, int) {
             Answer a{200, pkg};
             a.chunkBytes = 4096;
-            a.chunkMs = 5;
+            a.chunkMs = 20;
             return a;
         });
         QVERIFY(server.listen());
@@ -289,6 +289,7 @@ private slots:
         QSignalSpy spy(c.get(), &HttpFun::signal_sendHttpEvent);
         c->slot_sendHttpRequest(Cmd_DownloadOtaFile, QVariant(0));
         QTRY_VERIFY(!spy.isEmpty()); // the first chunk is in
+        QVERIFY(!isResult(spy));
         c->slot_sendHttpRequest(Cmd_DownloadOtaFile, QVariant(0));
         QCOMPARE(c->pendingRequestCount(), 1);
         QTRY_VERIFY(isResult(spy));
