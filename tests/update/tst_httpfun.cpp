@@ -5,6 +5,11 @@
 #include <QSignalSpy>
 #include <QUrlQuery>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 using namespace UpdateFixture;
 using Answer = FakeUpdateServer::Answer;
 using Request = FakeUpdateServer::Request;
@@ -273,6 +278,39 @@ private slots:
         QCOMPARE(server.requestCount(), 0);
         QVERIFY(QDir().rmdir(HttpFun::partPath()));
     }
+
+#ifdef Q_OS_LINUX
+    // A disk that fills up mid-way: downloading again would not cure it.
+    void failingWriteEndsAtOnce()
+    {
+        const QByteArray pkg = package();
+        storeDescription(sha1(pkg), pkg.size());
+        FakeUpdateServer server([&](const Request &, int) {
+            Answer a{200, pkg};
+            a.chunkBytes = 8192;
+            a.chunkMs = 5;
+            return a;
+        });
+        QVERIFY(server.listen());
+        auto c = client(server.port());
+        QSignalSpy spy(c.get(), &HttpFun::signal_sendHttpEvent);
+        struct rlimit old;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto previous = signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = old;
+        small.rlim_cur = 20000; // every file of this process stops growing here
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        c->slot_sendHttpRequest(Cmd_DownloadOtaFile, QVariant(0));
+        QTRY_VERIFY(isResult(spy));
+        setrlimit(RLIMIT_FSIZE, &old);
+        signal(SIGXFSZ, previous);
+        QCOMPARE(resultCode(spy), 1008);
+        QCOMPARE(server.requestCount(), 1);
+        QVERIFY2(spy.size() <= 3, "the download went on past the failing write");
+        QVERIFY(!QFile::exists(HttpFun::partPath()));
+        QVERIFY(!QFile::exists(HttpFun::downloadPath()));
+    }
+#endif
 
     void secondDownloadIsIgnored()
     {
