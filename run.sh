@@ -38,11 +38,14 @@ fake_log="$run/instrument/fake_instrument.log"
 "$build/tools/fake_instrument/fake_instrument" --address 127.0.0.2 --port 45454 \
     --upload "$run/instrument/AppDatabase.db" --upload-name AppDatabase.db >"$fake_log" 2>&1 &
 fake_pid=$!
+update_pid=
 stop_fake() {
-    if kill -0 "$fake_pid" 2>/dev/null; then
-        kill "$fake_pid" 2>/dev/null || true
-        wait "$fake_pid" 2>/dev/null || true
-    fi
+    for pid in "$fake_pid" $update_pid; do
+        if kill -0 "$pid" 2>/dev/null; then
+            kill "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+        fi
+    done
 }
 trap stop_fake EXIT
 for _ in $(seq 1 100); do
@@ -51,6 +54,23 @@ for _ in $(seq 1 100); do
         echo "The fake instrument did not start:" >&2
         cat "$fake_log" >&2
         exit 1
+    fi
+    sleep 0.05
+done
+
+# A fake update server on 127.0.0.1:8080 offers a newer version with a demo
+# updater script, so the update notice, the download and its check can be
+# seen. When the port is taken the program runs on without it.
+update_log="$run/update_server.log"
+"$build/tools/fake_update_server/fake_update_server" --address 127.0.0.1 --port 8080 >"$update_log" 2>&1 &
+update_pid=$!
+for _ in $(seq 1 100); do
+    grep -q '^READY' "$update_log" 2>/dev/null && break
+    if ! kill -0 "$update_pid" 2>/dev/null; then
+        echo "The fake update server did not start, so no update will be offered:" >&2
+        cat "$update_log" >&2
+        update_pid=
+        break
     fi
     sleep 0.05
 done

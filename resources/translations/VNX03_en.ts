@@ -17,6 +17,49 @@
         </message>
     </context>
     <context>
+        <name>CheckUpdateWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>下載升級包</source>
+            <translation>Download update</translation>
+        </message>
+        <message>
+            <source>檢查更新</source>
+            <translation>Check for updates</translation>
+        </message>
+        <message>
+            <source>未檢測到升級包！</source>
+            <translation>No update package found!</translation>
+        </message>
+        <message>
+            <source>檢測到網絡升級包，是否進行升級？</source>
+            <translation>An update package is available. Update now?</translation>
+        </message>
+        <message>
+            <source>正在下載升級包... 0%</source>
+            <translation>Downloading the update... 0%</translation>
+        </message>
+        <message>
+            <source>正在下載升級包%1%...</source>
+            <translation>Downloading the update %1%...</translation>
+        </message>
+        <message>
+            <source>升級包下載成功</source>
+            <translation>Update downloaded</translation>
+        </message>
+        <message>
+            <source>升級包下載成功，是否進行升級？</source>
+            <translation>The update was downloaded. Update now?</translation>
+        </message>
+        <message>
+            <source>升級程式無法啟動！</source>
+            <translation>The updater could not be started!</translation>
+        </message>
+    </context>
+    <context>
         <name>ChooseDialog</name>
         <message>
             <source>確定</source>
@@ -623,6 +666,101 @@ choose the time to report</translation>
         <message>
             <source>保存失敗！</source>
             <translation>Save failed!</translation>
+        </message>
+    </context>
+    <context>
+        <name>HttpFun</name>
+        <message>
+            <source>伺服器異常</source>
+            <translation>server fault</translation>
+        </message>
+        <message>
+            <source>未知錯誤</source>
+            <translation>unknown error</translation>
+        </message>
+        <message>
+            <source>代理錯誤</source>
+            <translation>proxy error</translation>
+        </message>
+        <message>
+            <source>報文數據錯誤</source>
+            <translation>content error</translation>
+        </message>
+        <message>
+            <source>協議錯誤</source>
+            <translation>protocol error</translation>
+        </message>
+        <message>
+            <source>伺服器無法識別請求命令</source>
+            <translation>the server did not recognise the request</translation>
+        </message>
+        <message>
+            <source>伺服器校驗數據長度失敗</source>
+            <translation>the server's data length check failed</translation>
+        </message>
+        <message>
+            <source>清除服務器數據失敗</source>
+            <translation>clearing the server data failed</translation>
+        </message>
+        <message>
+            <source>儀器解析json數據失敗</source>
+            <translation>the answer could not be parsed</translation>
+        </message>
+        <message>
+            <source>儀器接受到錯誤的返回結果</source>
+            <translation>wrong answer received</translation>
+        </message>
+        <message>
+            <source>儀器校驗數據長度失敗</source>
+            <translation>data length check failed</translation>
+        </message>
+        <message>
+            <source>儀器請求伺服器超時</source>
+            <translation>the server did not answer in time</translation>
+        </message>
+        <message>
+            <source>下載出錯，正在重試...</source>
+            <translation>download error, retrying...</translation>
+        </message>
+        <message>
+            <source>校驗下載文件長度錯誤</source>
+            <translation>the downloaded file failed its check</translation>
+        </message>
+        <message>
+            <source>下載文件校驗md5錯誤</source>
+            <translation>the downloaded file's digest is wrong</translation>
+        </message>
+        <message>
+            <source>不存在版本更新</source>
+            <translation>no update exists</translation>
+        </message>
+        <message>
+            <source>伺服器沒有匹配到數據</source>
+            <translation>the server found no matching data</translation>
+        </message>
+        <message>
+            <source>數據庫沒有匹配到數據</source>
+            <translation>the database found no matching data</translation>
+        </message>
+        <message>
+            <source>系統文件損壞，請聯系廠家！</source>
+            <translation>system file damaged, please contact the maker!</translation>
+        </message>
+        <message>
+            <source>軟件是最新版本！</source>
+            <translation>the software is up to date!</translation>
+        </message>
+        <message>
+            <source>設備未綁定，請聯系廠家綁定！</source>
+            <translation>device not registered, please ask the maker to register it!</translation>
+        </message>
+        <message>
+            <source>上傳儀器軟件版本失敗！</source>
+            <translation>uploading the software version failed!</translation>
+        </message>
+        <message>
+            <source>網絡錯誤：</source>
+            <translation>Network error: </translation>
         </message>
     </context>
     <context>

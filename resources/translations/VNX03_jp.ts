@@ -17,6 +17,49 @@
         </message>
     </context>
     <context>
+        <name>CheckUpdateWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>フォーム</translation>
+        </message>
+        <message>
+            <source>下載升級包</source>
+            <translation>ダウンロード</translation>
+        </message>
+        <message>
+            <source>檢查更新</source>
+            <translation>更新の確認</translation>
+        </message>
+        <message>
+            <source>未檢測到升級包！</source>
+            <translation>更新パッケージが見つかりません！</translation>
+        </message>
+        <message>
+            <source>檢測到網絡升級包，是否進行升級？</source>
+            <translation>更新パッケージがあります。今すぐ更新しますか？</translation>
+        </message>
+        <message>
+            <source>正在下載升級包... 0%</source>
+            <translation>更新をダウンロード中... 0%</translation>
+        </message>
+        <message>
+            <source>正在下載升級包%1%...</source>
+            <translation>更新をダウンロード中 %1%...</translation>
+        </message>
+        <message>
+            <source>升級包下載成功</source>
+            <translation>更新のダウンロード完了</translation>
+        </message>
+        <message>
+            <source>升級包下載成功，是否進行升級？</source>
+            <translation>更新をダウンロードしました。今すぐ更新しますか？</translation>
+        </message>
+        <message>
+            <source>升級程式無法啟動！</source>
+            <translation>アップデーターを起動できません！</translation>
+        </message>
+    </context>
+    <context>
         <name>ChooseDialog</name>
         <message>
             <source>確定</source>
@@ -626,6 +669,101 @@ Lorixは複数の装置と接続できますか？
         <message>
             <source>保存失敗！</source>
             <translation>保存に失敗しました！</translation>
+        </message>
+    </context>
+    <context>
+        <name>HttpFun</name>
+        <message>
+            <source>伺服器異常</source>
+            <translation>サーバー異常</translation>
+        </message>
+        <message>
+            <source>未知錯誤</source>
+            <translation>不明なエラー</translation>
+        </message>
+        <message>
+            <source>代理錯誤</source>
+            <translation>プロキシエラー</translation>
+        </message>
+        <message>
+            <source>報文數據錯誤</source>
+            <translation>データ内容エラー</translation>
+        </message>
+        <message>
+            <source>協議錯誤</source>
+            <translation>プロトコルエラー</translation>
+        </message>
+        <message>
+            <source>伺服器無法識別請求命令</source>
+            <translation>サーバーが要求を認識できません</translation>
+        </message>
+        <message>
+            <source>伺服器校驗數據長度失敗</source>
+            <translation>サーバーのデータ長検証に失敗しました</translation>
+        </message>
+        <message>
+            <source>清除服務器數據失敗</source>
+            <translation>サーバーデータの消去に失敗しました</translation>
+        </message>
+        <message>
+            <source>儀器解析json數據失敗</source>
+            <translation>応答を解析できませんでした</translation>
+        </message>
+        <message>
+            <source>儀器接受到錯誤的返回結果</source>
+            <translation>誤った応答を受信しました</translation>
+        </message>
+        <message>
+            <source>儀器校驗數據長度失敗</source>
+            <translation>データ長の検証に失敗しました</translation>
+        </message>
+        <message>
+            <source>儀器請求伺服器超時</source>
+            <translation>サーバーの応答がタイムアウトしました</translation>
+        </message>
+        <message>
+            <source>下載出錯，正在重試...</source>
+            <translation>ダウンロードエラー、再試行中...</translation>
+        </message>
+        <message>
+            <source>校驗下載文件長度錯誤</source>
+            <translation>ダウンロードファイルの検証に失敗しました</translation>
+        </message>
+        <message>
+            <source>下載文件校驗md5錯誤</source>
+            <translation>ダウンロードファイルのダイジェストが不正です</translation>
+        </message>
+        <message>
+            <source>不存在版本更新</source>
+            <translation>更新はありません</translation>
+        </message>
+        <message>
+            <source>伺服器沒有匹配到數據</source>
+            <translation>サーバーに一致するデータがありません</translation>
+        </message>
+        <message>
+            <source>數據庫沒有匹配到數據</source>
+            <translation>データベースに一致するデータがありません</translation>
+        </message>
+        <message>
+            <source>系統文件損壞，請聯系廠家！</source>
+            <translation>システムファイルが破損しています。メーカーにご連絡ください！</translation>
+        </message>
+        <message>
+            <source>軟件是最新版本！</source>
+            <translation>ソフトウェアは最新です！</translation>
+        </message>
+        <message>
+            <source>設備未綁定，請聯系廠家綁定！</source>
+            <translation>機器が未登録です。メーカーに登録を依頼してください！</translation>
+        </message>
+        <message>
+            <source>上傳儀器軟件版本失敗！</source>
+            <translation>ソフトウェアバージョンの送信に失敗しました！</translation>
+        </message>
+        <message>
+            <source>網絡錯誤：</source>
+            <translation>ネットワークエラー：</translation>
         </message>
     </context>
     <context>

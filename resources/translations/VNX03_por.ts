@@ -17,6 +17,49 @@
         </message>
     </context>
     <context>
+        <name>CheckUpdateWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulário</translation>
+        </message>
+        <message>
+            <source>下載升級包</source>
+            <translation>Baixar</translation>
+        </message>
+        <message>
+            <source>檢查更新</source>
+            <translation>Atualizar</translation>
+        </message>
+        <message>
+            <source>未檢測到升級包！</source>
+            <translation>Nenhuma atualização encontrada!</translation>
+        </message>
+        <message>
+            <source>檢測到網絡升級包，是否進行升級？</source>
+            <translation>Há uma atualização disponível. Atualizar agora?</translation>
+        </message>
+        <message>
+            <source>正在下載升級包... 0%</source>
+            <translation>Baixando a atualização... 0%</translation>
+        </message>
+        <message>
+            <source>正在下載升級包%1%...</source>
+            <translation>Baixando a atualização %1%...</translation>
+        </message>
+        <message>
+            <source>升級包下載成功</source>
+            <translation>Atualização baixada</translation>
+        </message>
+        <message>
+            <source>升級包下載成功，是否進行升級？</source>
+            <translation>A atualização foi baixada. Atualizar agora?</translation>
+        </message>
+        <message>
+            <source>升級程式無法啟動！</source>
+            <translation>Não foi possível iniciar o atualizador!</translation>
+        </message>
+    </context>
+    <context>
         <name>ChooseDialog</name>
         <message>
             <source>確定</source>
@@ -626,6 +669,101 @@ escolha o horário do relatório</translation>
         <message>
             <source>保存失敗！</source>
             <translation>Falha ao guardar!</translation>
+        </message>
+    </context>
+    <context>
+        <name>HttpFun</name>
+        <message>
+            <source>伺服器異常</source>
+            <translation>falha do servidor</translation>
+        </message>
+        <message>
+            <source>未知錯誤</source>
+            <translation>erro desconhecido</translation>
+        </message>
+        <message>
+            <source>代理錯誤</source>
+            <translation>erro de proxy</translation>
+        </message>
+        <message>
+            <source>報文數據錯誤</source>
+            <translation>erro de conteúdo</translation>
+        </message>
+        <message>
+            <source>協議錯誤</source>
+            <translation>erro de protocolo</translation>
+        </message>
+        <message>
+            <source>伺服器無法識別請求命令</source>
+            <translation>o servidor não reconhece o pedido</translation>
+        </message>
+        <message>
+            <source>伺服器校驗數據長度失敗</source>
+            <translation>o servidor não validou o tamanho dos dados</translation>
+        </message>
+        <message>
+            <source>清除服務器數據失敗</source>
+            <translation>falha ao limpar os dados do servidor</translation>
+        </message>
+        <message>
+            <source>儀器解析json數據失敗</source>
+            <translation>não foi possível interpretar a resposta</translation>
+        </message>
+        <message>
+            <source>儀器接受到錯誤的返回結果</source>
+            <translation>resposta incorreta recebida</translation>
+        </message>
+        <message>
+            <source>儀器校驗數據長度失敗</source>
+            <translation>falha na verificação do tamanho</translation>
+        </message>
+        <message>
+            <source>儀器請求伺服器超時</source>
+            <translation>o servidor não respondeu a tempo</translation>
+        </message>
+        <message>
+            <source>下載出錯，正在重試...</source>
+            <translation>erro de download, tentando de novo...</translation>
+        </message>
+        <message>
+            <source>校驗下載文件長度錯誤</source>
+            <translation>o arquivo baixado falhou na verificação</translation>
+        </message>
+        <message>
+            <source>下載文件校驗md5錯誤</source>
+            <translation>o resumo do arquivo baixado está errado</translation>
+        </message>
+        <message>
+            <source>不存在版本更新</source>
+            <translation>não há atualização</translation>
+        </message>
+        <message>
+            <source>伺服器沒有匹配到數據</source>
+            <translation>o servidor não encontrou dados</translation>
+        </message>
+        <message>
+            <source>數據庫沒有匹配到數據</source>
+            <translation>o banco de dados não encontrou dados</translation>
+        </message>
+        <message>
+            <source>系統文件損壞，請聯系廠家！</source>
+            <translation>arquivo de sistema danificado, contate o fabricante!</translation>
+        </message>
+        <message>
+            <source>軟件是最新版本！</source>
+            <translation>o software está atualizado!</translation>
+        </message>
+        <message>
+            <source>設備未綁定，請聯系廠家綁定！</source>
+            <translation>equipamento não registrado, peça ao fabricante para registrá-lo!</translation>
+        </message>
+        <message>
+            <source>上傳儀器軟件版本失敗！</source>
+            <translation>falha ao enviar a versão do software!</translation>
+        </message>
+        <message>
+            <source>網絡錯誤：</source>
+            <translation>Erro de rede: </translation>
         </message>
     </context>
     <context>

@@ -17,6 +17,49 @@
         </message>
     </context>
     <context>
+        <name>CheckUpdateWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>下載升級包</source>
+            <translation>Descargar</translation>
+        </message>
+        <message>
+            <source>檢查更新</source>
+            <translation>Actualizar</translation>
+        </message>
+        <message>
+            <source>未檢測到升級包！</source>
+            <translation>¡No se encontró ninguna actualización!</translation>
+        </message>
+        <message>
+            <source>檢測到網絡升級包，是否進行升級？</source>
+            <translation>Hay una actualización disponible. ¿Actualizar ahora?</translation>
+        </message>
+        <message>
+            <source>正在下載升級包... 0%</source>
+            <translation>Descargando la actualización... 0%</translation>
+        </message>
+        <message>
+            <source>正在下載升級包%1%...</source>
+            <translation>Descargando la actualización %1%...</translation>
+        </message>
+        <message>
+            <source>升級包下載成功</source>
+            <translation>Actualización descargada</translation>
+        </message>
+        <message>
+            <source>升級包下載成功，是否進行升級？</source>
+            <translation>La actualización se descargó. ¿Actualizar ahora?</translation>
+        </message>
+        <message>
+            <source>升級程式無法啟動！</source>
+            <translation>¡No se pudo iniciar el actualizador!</translation>
+        </message>
+    </context>
+    <context>
         <name>ChooseDialog</name>
         <message>
             <source>確定</source>
@@ -623,6 +666,101 @@ elija la hora del informe</translation>
         <message>
             <source>保存失敗！</source>
             <translation>¡Error al guardar!</translation>
+        </message>
+    </context>
+    <context>
+        <name>HttpFun</name>
+        <message>
+            <source>伺服器異常</source>
+            <translation>fallo del servidor</translation>
+        </message>
+        <message>
+            <source>未知錯誤</source>
+            <translation>error desconocido</translation>
+        </message>
+        <message>
+            <source>代理錯誤</source>
+            <translation>error de proxy</translation>
+        </message>
+        <message>
+            <source>報文數據錯誤</source>
+            <translation>error de contenido</translation>
+        </message>
+        <message>
+            <source>協議錯誤</source>
+            <translation>error de protocolo</translation>
+        </message>
+        <message>
+            <source>伺服器無法識別請求命令</source>
+            <translation>el servidor no reconoce la solicitud</translation>
+        </message>
+        <message>
+            <source>伺服器校驗數據長度失敗</source>
+            <translation>el servidor no validó la longitud de datos</translation>
+        </message>
+        <message>
+            <source>清除服務器數據失敗</source>
+            <translation>no se pudieron borrar los datos del servidor</translation>
+        </message>
+        <message>
+            <source>儀器解析json數據失敗</source>
+            <translation>no se pudo interpretar la respuesta</translation>
+        </message>
+        <message>
+            <source>儀器接受到錯誤的返回結果</source>
+            <translation>respuesta incorrecta recibida</translation>
+        </message>
+        <message>
+            <source>儀器校驗數據長度失敗</source>
+            <translation>falló la comprobación de longitud</translation>
+        </message>
+        <message>
+            <source>儀器請求伺服器超時</source>
+            <translation>el servidor no respondió a tiempo</translation>
+        </message>
+        <message>
+            <source>下載出錯，正在重試...</source>
+            <translation>error de descarga, reintentando...</translation>
+        </message>
+        <message>
+            <source>校驗下載文件長度錯誤</source>
+            <translation>el archivo descargado no pasó la verificación</translation>
+        </message>
+        <message>
+            <source>下載文件校驗md5錯誤</source>
+            <translation>el resumen del archivo descargado es incorrecto</translation>
+        </message>
+        <message>
+            <source>不存在版本更新</source>
+            <translation>no hay ninguna actualización</translation>
+        </message>
+        <message>
+            <source>伺服器沒有匹配到數據</source>
+            <translation>el servidor no encontró datos</translation>
+        </message>
+        <message>
+            <source>數據庫沒有匹配到數據</source>
+            <translation>la base de datos no encontró datos</translation>
+        </message>
+        <message>
+            <source>系統文件損壞，請聯系廠家！</source>
+            <translation>archivo de sistema dañado, ¡contacte al fabricante!</translation>
+        </message>
+        <message>
+            <source>軟件是最新版本！</source>
+            <translation>¡el software está actualizado!</translation>
+        </message>
+        <message>
+            <source>設備未綁定，請聯系廠家綁定！</source>
+            <translation>equipo no registrado, ¡pida al fabricante que lo registre!</translation>
+        </message>
+        <message>
+            <source>上傳儀器軟件版本失敗！</source>
+            <translation>¡no se pudo enviar la versión del software!</translation>
+        </message>
+        <message>
+            <source>網絡錯誤：</source>
+            <translation>Error de red: </translation>
         </message>
     </context>
     <context>

@@ -17,6 +17,49 @@
         </message>
     </context>
     <context>
+        <name>CheckUpdateWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>下載升級包</source>
+            <translation>下載升級包</translation>
+        </message>
+        <message>
+            <source>檢查更新</source>
+            <translation>檢查更新</translation>
+        </message>
+        <message>
+            <source>未檢測到升級包！</source>
+            <translation>未檢測到升級包！</translation>
+        </message>
+        <message>
+            <source>檢測到網絡升級包，是否進行升級？</source>
+            <translation>檢測到網絡升級包，是否進行升級？</translation>
+        </message>
+        <message>
+            <source>正在下載升級包... 0%</source>
+            <translation>正在下載升級包... 0%</translation>
+        </message>
+        <message>
+            <source>正在下載升級包%1%...</source>
+            <translation>正在下載升級包%1%...</translation>
+        </message>
+        <message>
+            <source>升級包下載成功</source>
+            <translation>升級包下載成功</translation>
+        </message>
+        <message>
+            <source>升級包下載成功，是否進行升級？</source>
+            <translation>升級包下載成功，是否進行升級？</translation>
+        </message>
+        <message>
+            <source>升級程式無法啟動！</source>
+            <translation>升級程式無法啟動！</translation>
+        </message>
+    </context>
+    <context>
         <name>ChooseDialog</name>
         <message>
             <source>確定</source>
@@ -624,6 +667,101 @@ Test Procedure:
         <message>
             <source>保存失敗！</source>
             <translation>保存失敗！</translation>
+        </message>
+    </context>
+    <context>
+        <name>HttpFun</name>
+        <message>
+            <source>伺服器異常</source>
+            <translation>伺服器異常</translation>
+        </message>
+        <message>
+            <source>未知錯誤</source>
+            <translation>未知錯誤</translation>
+        </message>
+        <message>
+            <source>代理錯誤</source>
+            <translation>代理錯誤</translation>
+        </message>
+        <message>
+            <source>報文數據錯誤</source>
+            <translation>報文數據錯誤</translation>
+        </message>
+        <message>
+            <source>協議錯誤</source>
+            <translation>協議錯誤</translation>
+        </message>
+        <message>
+            <source>伺服器無法識別請求命令</source>
+            <translation>伺服器無法識別請求命令</translation>
+        </message>
+        <message>
+            <source>伺服器校驗數據長度失敗</source>
+            <translation>伺服器校驗數據長度失敗</translation>
+        </message>
+        <message>
+            <source>清除服務器數據失敗</source>
+            <translation>清除服務器數據失敗</translation>
+        </message>
+        <message>
+            <source>儀器解析json數據失敗</source>
+            <translation>儀器解析json數據失敗</translation>
+        </message>
+        <message>
+            <source>儀器接受到錯誤的返回結果</source>
+            <translation>儀器接受到錯誤的返回結果</translation>
+        </message>
+        <message>
+            <source>儀器校驗數據長度失敗</source>
+            <translation>儀器校驗數據長度失敗</translation>
+        </message>
+        <message>
+            <source>儀器請求伺服器超時</source>
+            <translation>儀器請求伺服器超時</translation>
+        </message>
+        <message>
+            <source>下載出錯，正在重試...</source>
+            <translation>下載出錯，正在重試...</translation>
+        </message>
+        <message>
+            <source>校驗下載文件長度錯誤</source>
+            <translation>校驗下載文件長度錯誤</translation>
+        </message>
+        <message>
+            <source>下載文件校驗md5錯誤</source>
+            <translation>下載文件校驗md5錯誤</translation>
+        </message>
+        <message>
+            <source>不存在版本更新</source>
+            <translation>不存在版本更新</translation>
+        </message>
+        <message>
+            <source>伺服器沒有匹配到數據</source>
+            <translation>伺服器沒有匹配到數據</translation>
+        </message>
+        <message>
+            <source>數據庫沒有匹配到數據</source>
+            <translation>數據庫沒有匹配到數據</translation>
+        </message>
+        <message>
+            <source>系統文件損壞，請聯系廠家！</source>
+            <translation>系統文件損壞，請聯系廠家！</translation>
+        </message>
+        <message>
+            <source>軟件是最新版本！</source>
+            <translation>軟件是最新版本！</translation>
+        </message>
+        <message>
+            <source>設備未綁定，請聯系廠家綁定！</source>
+            <translation>設備未綁定，請聯系廠家綁定！</translation>
+        </message>
+        <message>
+            <source>上傳儀器軟件版本失敗！</source>
+            <translation>上傳儀器軟件版本失敗！</translation>
+        </message>
+        <message>
+            <source>網絡錯誤：</source>
+            <translation>網絡錯誤：</translation>
         </message>
     </context>
     <context>

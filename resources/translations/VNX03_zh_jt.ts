@@ -17,6 +17,49 @@
         </message>
     </context>
     <context>
+        <name>CheckUpdateWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>下載升級包</source>
+            <translation>下载升级包</translation>
+        </message>
+        <message>
+            <source>檢查更新</source>
+            <translation>检查更新</translation>
+        </message>
+        <message>
+            <source>未檢測到升級包！</source>
+            <translation>未检测到升级包！</translation>
+        </message>
+        <message>
+            <source>檢測到網絡升級包，是否進行升級？</source>
+            <translation>检测到网络升级包，是否进行升级？</translation>
+        </message>
+        <message>
+            <source>正在下載升級包... 0%</source>
+            <translation>正在下载升级包... 0%</translation>
+        </message>
+        <message>
+            <source>正在下載升級包%1%...</source>
+            <translation>正在下载升级包%1%...</translation>
+        </message>
+        <message>
+            <source>升級包下載成功</source>
+            <translation>升级包下载成功</translation>
+        </message>
+        <message>
+            <source>升級包下載成功，是否進行升級？</source>
+            <translation>升级包下载成功，是否进行升级？</translation>
+        </message>
+        <message>
+            <source>升級程式無法啟動！</source>
+            <translation>升级程序无法启动！</translation>
+        </message>
+    </context>
+    <context>
         <name>ChooseDialog</name>
         <message>
             <source>確定</source>
@@ -626,6 +669,101 @@ Lorix是否可连接多台设备？
         <message>
             <source>保存失敗！</source>
             <translation>保存失败！</translation>
+        </message>
+    </context>
+    <context>
+        <name>HttpFun</name>
+        <message>
+            <source>伺服器異常</source>
+            <translation>服务器异常</translation>
+        </message>
+        <message>
+            <source>未知錯誤</source>
+            <translation>未知错误</translation>
+        </message>
+        <message>
+            <source>代理錯誤</source>
+            <translation>代理错误</translation>
+        </message>
+        <message>
+            <source>報文數據錯誤</source>
+            <translation>报文数据错误</translation>
+        </message>
+        <message>
+            <source>協議錯誤</source>
+            <translation>协议错误</translation>
+        </message>
+        <message>
+            <source>伺服器無法識別請求命令</source>
+            <translation>服务器无法识别请求命令</translation>
+        </message>
+        <message>
+            <source>伺服器校驗數據長度失敗</source>
+            <translation>服务器校验数据长度失败</translation>
+        </message>
+        <message>
+            <source>清除服務器數據失敗</source>
+            <translation>清除服务器数据失败</translation>
+        </message>
+        <message>
+            <source>儀器解析json數據失敗</source>
+            <translation>仪器解析json数据失败</translation>
+        </message>
+        <message>
+            <source>儀器接受到錯誤的返回結果</source>
+            <translation>仪器接收到错误的返回结果</translation>
+        </message>
+        <message>
+            <source>儀器校驗數據長度失敗</source>
+            <translation>仪器校验数据长度失败</translation>
+        </message>
+        <message>
+            <source>儀器請求伺服器超時</source>
+            <translation>仪器请求服务器超时</translation>
+        </message>
+        <message>
+            <source>下載出錯，正在重試...</source>
+            <translation>下载出错，正在重试...</translation>
+        </message>
+        <message>
+            <source>校驗下載文件長度錯誤</source>
+            <translation>校验下载文件长度错误</translation>
+        </message>
+        <message>
+            <source>下載文件校驗md5錯誤</source>
+            <translation>下载文件校验md5错误</translation>
+        </message>
+        <message>
+            <source>不存在版本更新</source>
+            <translation>不存在版本更新</translation>
+        </message>
+        <message>
+            <source>伺服器沒有匹配到數據</source>
+            <translation>服务器没有匹配到数据</translation>
+        </message>
+        <message>
+            <source>數據庫沒有匹配到數據</source>
+            <translation>数据库没有匹配到数据</translation>
+        </message>
+        <message>
+            <source>系統文件損壞，請聯系廠家！</source>
+            <translation>系统文件损坏，请联系厂家！</translation>
+        </message>
+        <message>
+            <source>軟件是最新版本！</source>
+            <translation>软件是最新版本！</translation>
+        </message>
+        <message>
+            <source>設備未綁定，請聯系廠家綁定！</source>
+            <translation>设备未绑定，请联系厂家绑定！</translation>
+        </message>
+        <message>
+            <source>上傳儀器軟件版本失敗！</source>
+            <translation>上传仪器软件版本失败！</translation>
+        </message>
+        <message>
+            <source>網絡錯誤：</source>
+            <translation>网络错误：</translation>
         </message>
     </context>
     <context>

@@ -13,6 +13,7 @@
 #include "shell/linkstatusindicator.h"
 #include "shell/navigationlist.h"
 #include "shell/widgets/messagedialog.h"
+#include "update/httpfun.h"
 
 #include "ui_vireon.h"
 
@@ -55,6 +56,22 @@ void Vireon::initForm()
     applyStyle(SystemConfig::getInstance()->getFontSize());
     refreshChrome();
     connect(ui->navigationList, &QListWidget::currentRowChanged, this, &Vireon::onNavigationRowChanged);
+    startUpdateClient();
+}
+
+// The update client lives in a thread of its own and asks for a newer
+// version at once. It is deleted when its thread finishes at shutdown.
+void Vireon::startUpdateClient()
+{
+    auto *client = new HttpFun(nullptr);
+    m_httpThread = new QThread(this);
+    m_httpThread->setObjectName(QStringLiteral("UpdateClient"));
+    connect(client, &HttpFun::signal_sendHttpEvent, this, &Vireon::httpEventSlot, Qt::QueuedConnection);
+    connect(this, &Vireon::sendHttpRequest, client, &HttpFun::slot_sendHttpRequest, Qt::QueuedConnection);
+    connect(m_httpThread, &QThread::finished, client, &QObject::deleteLater);
+    client->moveToThread(m_httpThread);
+    m_httpThread->start(QThread::InheritPriority);
+    sendCtlCmdSlot(Cmd_getUpgradePackageInfo, QVariant(0));
 }
 
 // Title and navigation rows in the current language and display size. The

@@ -48,6 +48,7 @@ public:
     const LinkStatusIndicator *linkStatus() const { return m_linkStatus.get(); }
     bool isNavigationEnabled() const;
     QThread *networkThread() const { return m_netThread; }
+    QThread *updateThread() const { return m_httpThread; }
 
 signals:
     void netSendSig(int cmd, QVariant data);
@@ -67,6 +68,7 @@ protected:
 
 private:
     void initForm();
+    void startUpdateClient();
     void refreshChrome();
     void onNavigationRowChanged(int row);
     void passOnNetEvent(int id, const QVariant &data);
@@ -83,8 +85,6 @@ private:
     QList<int> m_previousPages;
     QPointer<IDialogWidget> m_dialog;
     QPointer<QThread> m_netThread;
-    // The update client's thread arrives with the update client; until then
-    // it is never created and shutdown skips it.
     QPointer<QThread> m_httpThread;
     bool m_rebuildingChrome = false;
     bool m_quitDone = false;

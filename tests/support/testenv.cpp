@@ -1,5 +1,7 @@
 #include "support/testenv.h"
 
+#include "update/httpfun.h"
+
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
@@ -42,6 +44,9 @@ TestEnv::TestEnv()
     QDir().mkpath(QStringLiteral("app/config"));
     stageAppFolder();
     seedIni(loopbackSettings());
+    // Every main window asks the update server at once: tests point it at a
+    // port nothing listens on (only root could), never at a demo server.
+    HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), 1, 60000);
     g_env = this;
 }
 

@@ -1,0 +1,480 @@
+#include "update/httpfun.h"
+
+#include "core/common.h"
+#include "core/messageids.h"
+#include "core/systemconfig.h"
+#include "link/linkaddress.h"
+#include "update/updateprotocol.h"
+
+#include <QCryptographicHash>
+#include <QDebug>
+#include <QHostAddress>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkRequest>
+#include <QTimer>
+
+#ifndef VIREON_UPDATE_SERVER
+#define VIREON_UPDATE_SERVER "127.0.0.1"
+#endif
+
+namespace {
+HttpFun *g_instance = nullptr;
+
+struct Defaults {
+    QString host = QStringLiteral(VIREON_UPDATE_SERVER);
+    quint16 port = 8080;
+    int timeoutMs = 60000;
+};
+Defaults &defaults()
+{
+    static Defaults d;
+    return d;
+}
+
+constexpr int kMaxRetries = 2;
+constexpr qint64 kHashBlock = 1048576;
+} // namespace
+
+HttpFun::HttpFun(QObject *parent)
+    : QObject(parent)
+    , m_manager(new QNetworkAccessManager(this))
+    , m_serverHost(defaults().host)
+    , m_serverPort(defaults().port)
+    , m_timeoutMs(defaults().timeoutMs)
+{
+    qRegisterMetaType<HttpFunRes *>("HttpFunRes *");
+    if (LinkAddress::loopbackOnly())
+        m_manager->setProxy(QNetworkProxy::NoProxy); // a proxy would be another host
+    connect(this, &HttpFun::signal_sendRequestResult, this, &HttpFun::slot_RequestResultDeal);
+    g_instance = this;
+}
+
+HttpFun::~HttpFun()
+{
+    deleteAllTimelinessHttpRequestRes();
+    discardPartFile();
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+HttpFun *HttpFun::getInstance()
+{
+    if (!g_instance)
+        g_instance = new HttpFun(nullptr);
+    return g_instance;
+}
+
+QString HttpFun::getErrorInfo(int code)
+{
+    return UpdateProtocol::errorInfo(code);
+}
+
+QString HttpFun::downloadPath()
+{
+    return QStringLiteral("./app/update.exe");
+}
+
+QString HttpFun::partPath()
+{
+    return QStringLiteral("./app/update.exe.part");
+}
+
+void HttpFun::setServerForTesting(const QString &host, quint16 port)
+{
+    m_serverHost = host;
+    m_serverPort = port;
+}
+
+void HttpFun::setTimeoutForTesting(int ms)
+{
+    m_timeoutMs = ms;
+}
+
+void HttpFun::setDefaultsForTesting(const QString &host, quint16 port, int timeoutMs)
+{
+    defaults() = Defaults{host, port, timeoutMs};
+}
+
+bool HttpFun::serverAllowed() const
+{
+    if (!LinkAddress::loopbackOnly())
+        return true;
+    const QHostAddress address(m_serverHost);
+    if (!address.isNull() && address.isLoopback())
+        return true;
+    qDebug() << "HttpFun: loopback only, refused update server" << m_serverHost;
+    return false;
+}
+
+void HttpFun::slot_sendHttpRequest(int RequestType, QVariant data)
+{
+    Q_UNUSED(data)
+    qDebug() << "slot_sendHttpRequest" << RequestType;
+    if (RequestType == Cmd_StopCurrRequest) {
+        qDebug() << "Cmd_StopCurrRequest deleteAllTimelinessHttpRequestRes";
+        deleteAllTimelinessHttpRequestRes();
+        discardPartFile();
+        return;
+    }
+    if (RequestType != Cmd_getUpgradePackageInfo && RequestType != Cmd_DownloadOtaFile)
+        return;
+    // A second download would share the one package file with the first.
+    if (RequestType == Cmd_DownloadOtaFile && hasPendingDownload()) {
+        qDebug() << "Cmd_DownloadOtaFile ignored: a download is running";
+        return;
+    }
+    HttpFunRes *res = addHttpRequestRes();
+    res->requestType = RequestType;
+    m_deviceSerial = SystemConfig::getInstance()->getISN();
+    if (!serverAllowed()) {
+        sendResultInfo(QNetworkReply::HostNotFoundError, res);
+        return;
+    }
+    if (RequestType == Cmd_DownloadOtaFile) {
+        qDebug() << "Cmd_DownloadOtaFile";
+        startDownload(res);
+        return;
+    }
+    qDebug() << "Cmd_getUpgradePackageInfo";
+    setRequestUrl(UpdateProtocol::versionUrl(m_serverHost, m_serverPort), res);
+    setRequestBody(UpdateProtocol::buildUpgradeInfoRequest(m_deviceSerial), res);
+    postRequest(res);
+}
+
+void HttpFun::startDownload(HttpFunRes *res)
+{
+    if (!openPartFile()) {
+        sendResultInfo(UpdateProtocol::Code_FileCheckErr, res);
+        return;
+    }
+    SystemConfig *config = SystemConfig::getInstance();
+    m_expected = config->getUpdatePackageFileSizeInfo(0);
+    setRequestUrl(UpdateProtocol::downloadUrl(m_serverHost, m_serverPort, config->getUpdatePackageProjectInfo(0),
+                                              config->getUpdatePackagePropertyInfo(0),
+                                              config->getUpdatePackageVerInfo(0), m_deviceSerial),
+                  res);
+    m_received = 0;
+    getRequest(res);
+}
+
+bool HttpFun::openPartFile()
+{
+    discardPartFile();
+    m_downloadFile.setFileName(partPath());
+    if (!m_downloadFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        qDebug() << "HttpFun: cannot open the download file" << partPath() << m_downloadFile.errorString();
+        return false;
+    }
+    return true;
+}
+
+void HttpFun::discardPartFile()
+{
+    if (m_downloadFile.isOpen())
+        m_downloadFile.close();
+    if (QFile::exists(partPath()) && !QFile::remove(partPath()))
+        qDebug() << "HttpFun: cannot remove" << partPath();
+}
+
+HttpFunRes *HttpFun::addHttpRequestRes()
+{
+    auto *res = new HttpFunRes;
+    res->timer = new QTimer;
+    res->timer->setSingleShot(true);
+    connect(res->timer, &QTimer::timeout, this, &HttpFun::slot_requestTimeout);
+    res->request = new QNetworkRequest;
+    m_HttpRequestList.append(res);
+    qDebug() << "add m_HttpRequestList size " << m_HttpRequestList.size();
+    return res;
+}
+
+void HttpFun::deleteHttpRequestRes(HttpFunRes *res)
+{
+    qDebug() << "deleteHttpRequestRes";
+    if (!m_HttpRequestList.contains(res))
+        return;
+    res->timer->disconnect(this);
+    res->timer->stop();
+    res->timer->deleteLater();
+    delete res->request;
+    abortRequest(res);
+    m_HttpRequestList.removeOne(res);
+    qDebug() << "delete m_HttpRequestList size " << m_HttpRequestList.size();
+    delete res;
+}
+
+void HttpFun::deleteAllTimelinessHttpRequestRes()
+{
+    while (!m_HttpRequestList.isEmpty()) {
+        HttpFunRes *res = m_HttpRequestList.first();
+        qDebug() << "delete type " << res->requestType;
+        deleteHttpRequestRes(res);
+    }
+}
+
+HttpFunRes *HttpFun::findRequestResByReply(QObject *reply) const
+{
+    for (HttpFunRes *res : m_HttpRequestList) {
+        if (reply && res->reply == reply)
+            return res;
+    }
+    return nullptr;
+}
+
+HttpFunRes *HttpFun::findRequestResByTimer(QObject *timer) const
+{
+    for (HttpFunRes *res : m_HttpRequestList) {
+        if (timer && res->timer == timer)
+            return res;
+    }
+    return nullptr;
+}
+
+bool HttpFun::hasPendingDownload() const
+{
+    for (const HttpFunRes *res : m_HttpRequestList) {
+        if (res->requestType == Cmd_DownloadOtaFile)
+            return true;
+    }
+    return false;
+}
+
+void HttpFun::abortRequest(HttpFunRes *res)
+{
+    if (!res->reply)
+        return;
+    disconnect(res->reply, nullptr, this, nullptr);
+    res->reply->close();
+    res->reply->deleteLater();
+    res->reply = nullptr;
+}
+
+void HttpFun::setRequestUrl(const QUrl &url, HttpFunRes *res)
+{
+    res->request->setUrl(url);
+}
+
+void HttpFun::setRequestBody(const QByteArray &body, HttpFunRes *res)
+{
+    res->request->setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    res->body = body;
+}
+
+void HttpFun::postRequest(HttpFunRes *res)
+{
+    res->isSent = 1;
+    res->request->setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+    res->request->setRawHeader("Accept", "*/*");
+    res->request->setRawHeader("Connection", "keep-alive");
+    qDebug() << "postRequest" << res->request->url().toString() << res->body;
+    res->reply = m_manager->post(*res->request, res->body);
+    res->timer->start(m_timeoutMs);
+    connect(res->reply, &QNetworkReply::finished, this, &HttpFun::slot_requestFinished);
+    connect(res->reply, &QNetworkReply::errorOccurred, this, &HttpFun::slot_getSeverErr);
+}
+
+void HttpFun::getRequest(HttpFunRes *res)
+{
+    res->isSent = 1;
+    qDebug() << "getRequest" << res->request->url().toString();
+    res->reply = m_manager->get(*res->request);
+    res->timer->start(m_timeoutMs);
+    connect(res->reply, &QNetworkReply::finished, this, &HttpFun::slot_getFileFinished);
+    connect(res->reply, &QNetworkReply::readyRead, this, &HttpFun::slot_getFileReadyRead);
+    connect(res->reply, &QNetworkReply::errorOccurred, this, &HttpFun::slot_getSeverErr);
+}
+
+// At most three sends in all; a download starts again from an empty file.
+void HttpFun::retryOrReport(int code, HttpFunRes *res)
+{
+    if (res->retryCount >= kMaxRetries) {
+        sendResultInfo(code, res);
+        return;
+    }
+    ++res->retryCount;
+    abortRequest(res);
+    qDebug() << "HttpFun: retry" << res->retryCount << "of type" << res->requestType << "after" << code;
+    if (res->requestType == Cmd_getUpgradePackageInfo) {
+        postRequest(res);
+        return;
+    }
+    if (!openPartFile()) {
+        sendResultInfo(UpdateProtocol::Code_FileCheckErr, res);
+        return;
+    }
+    m_received = 0;
+    getRequest(res);
+}
+
+void HttpFun::slot_requestFinished()
+{
+    qDebug() << "slot_requestFinished";
+    HttpFunRes *res = findRequestResByReply(sender());
+    if (!res) {
+        sendResultInfo(0, nullptr);
+        return;
+    }
+    res->timer->stop();
+    const QByteArray body = res->reply->readAll();
+    const int declared = res->reply->header(QNetworkRequest::ContentLengthHeader).toString().toInt();
+    qDebug() << "head long" << declared << "recv long" << body.size() << "resultContent" << body;
+    const QString text = QString::fromUtf8(body);
+    if (declared != body.size()) {
+        retryOrReport(UpdateProtocol::Code_LengthErr, res);
+        return;
+    }
+    emit signal_sendRequestResult(res->requestType, QVariant(text.toUtf8()), QVariant::fromValue(res));
+}
+
+void HttpFun::slot_RequestResultDeal(int RequestType, QVariant data, QVariant res)
+{
+    if (RequestType != Cmd_getUpgradePackageInfo)
+        return;
+    auto *record = res.value<HttpFunRes *>();
+    if (!m_HttpRequestList.contains(record))
+        return;
+    UpgradePackageInfoDownloadDataParseDeal(QString::fromUtf8(data.toByteArray()), record);
+}
+
+void HttpFun::UpgradePackageInfoDownloadDataParseDeal(const QString &text, HttpFunRes *res)
+{
+    QStringList info;
+    const int code =
+        UpdateProtocol::judgeVersionAnswer(text.toUtf8(), m_deviceSerial, Common::getInstance()->getVersion(), &info);
+    if (code == UpdateProtocol::Code_Ok) {
+        SystemConfig::getInstance()->setUpdatePackageInfo(0, info);
+        sendResultInfo(code, res);
+    } else if (code == UpdateProtocol::Code_Latest) {
+        sendResultInfo(code, res);
+    } else {
+        retryOrReport(code, res);
+    }
+}
+
+void HttpFun::slot_requestTimeout()
+{
+    qDebug() << "请求超时";
+    HttpFunRes *res = findRequestResByTimer(sender());
+    if (!res) {
+        sendResultInfo(0, nullptr);
+        return;
+    }
+    res->timer->stop();
+    retryOrReport(UpdateProtocol::Code_Timeout, res);
+}
+
+void HttpFun::slot_getSeverErr(QNetworkReply::NetworkError err)
+{
+    qDebug() << "错误" << err;
+    HttpFunRes *res = findRequestResByReply(sender());
+    if (!res) {
+        sendResultInfo(err, nullptr);
+        return;
+    }
+    res->timer->stop();
+    retryOrReport(err, res);
+}
+
+void HttpFun::slot_getFileReadyRead()
+{
+    HttpFunRes *res = findRequestResByReply(sender());
+    if (!res) {
+        sendResultInfo(0, nullptr);
+        return;
+    }
+    res->timer->start(m_timeoutMs); // the limit is on silence, not on the whole download
+    const QByteArray data = res->reply->readAll();
+    // Flushed chunk by chunk, so a failing disk shows here and not at the end.
+    if (m_downloadFile.write(data) != data.size() || !m_downloadFile.flush()) {
+        // A full disk is not cured by downloading again.
+        qDebug() << "HttpFun: cannot write the download file" << m_downloadFile.errorString();
+        res->timer->stop();
+        sendResultInfo(UpdateProtocol::Code_FileCheckErr, res);
+        return;
+    }
+    m_received += data.size();
+    if (quint64(m_received) > quint64(m_expected)) {
+        res->timer->stop();
+        retryOrReport(UpdateProtocol::Code_LengthErr, res);
+        return;
+    }
+    if (m_expected != 0) {
+        const quint64 percent = quint64(m_received) * 100u / quint64(m_expected);
+        if (percent != 100)
+            emit signal_sendHttpEvent(Cmd_DownloadOtaProgress, QVariant(qulonglong(percent)));
+    }
+}
+
+void HttpFun::slot_getFileFinished()
+{
+    HttpFunRes *res = findRequestResByReply(sender());
+    if (!res) {
+        sendResultInfo(0, nullptr);
+        return;
+    }
+    res->timer->stop();
+    sendResultInfo(0, res);
+}
+
+// Only a file whose size and digest match the stored description becomes
+// the package; anything else is removed.
+int HttpFun::verifyDownload()
+{
+    m_downloadFile.flush();
+    m_downloadFile.close();
+    const QString digest = getFileHash(partPath());
+    const QString stored = SystemConfig::getInstance()->getUpdatePackageMd5Info(0);
+    qDebug() << "info" << stored << "down" << digest;
+    if (digest.isEmpty() || digest != stored || m_received != m_expected) {
+        discardPartFile();
+        return UpdateProtocol::Code_FileCheckErr;
+    }
+    if (QFile::exists(downloadPath()) && !QFile::remove(downloadPath()))
+        qDebug() << "HttpFun: cannot remove the older package" << downloadPath();
+    if (!QFile::rename(partPath(), downloadPath())) {
+        qDebug() << "HttpFun: cannot rename" << partPath() << "to" << downloadPath();
+        discardPartFile();
+        return UpdateProtocol::Code_FileCheckErr;
+    }
+    return UpdateProtocol::Code_Ok;
+}
+
+void HttpFun::sendResultInfo(int code, HttpFunRes *res)
+{
+    qDebug() << "sendResultInfo" << code;
+    if (!res) {
+        qDebug() << "没有获取到http请求资源";
+        return;
+    }
+    if (res->reply && res->reply->error() != QNetworkReply::NoError)
+        code = res->reply->error();
+    const int type = res->requestType;
+    deleteHttpRequestRes(res);
+    if (type == Cmd_DownloadOtaFile) {
+        if (code == UpdateProtocol::Code_Ok)
+            code = verifyDownload();
+        else
+            discardPartFile();
+    }
+    const QString text = getErrorInfo(code);
+    emit signal_sendHttpEvent(type, QVariant(QVariantList{QVariant(code), QVariant(text)}));
+}
+
+QString HttpFun::getFileHash(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning() << "Cannot open file.";
+        return QString();
+    }
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    while (!file.atEnd()) {
+        const QByteArray block = file.read(kHashBlock);
+        if (block.isEmpty())
+            break;
+        hash.addData(block);
+    }
+    file.close();
+    return QString::fromLatin1(hash.result().toHex());
+}

@@ -1,0 +1,306 @@
+#include "core/messageids.h"
+#include "shell/appglobals.h"
+#include "shell/funwidgetfactory.h"
+#include "shell/vireon.h"
+#include "shell/widgets/messagedialog.h"
+#include "update/checkupdatewidget.h"
+#include "updatefixture.h"
+
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace UpdateFixture;
+
+namespace {
+// Any page but the update page, for the main window's routing.
+class OtherPage : public IFunWidget
+{
+public:
+    void initWidget() override {}
+    QString getTitle() override { return QString(); }
+};
+
+QList<QPair<int, QVariant>> commands(const QSignalSpy &spy)
+{
+    QList<QPair<int, QVariant>> list;
+    for (const QList<QVariant> &args : spy)
+        list << qMakePair(args.at(0).toInt(), args.at(1));
+    return list;
+}
+
+QVariant result(int code)
+{
+    return QVariant(QVariantList{code, HttpFun::getErrorInfo(code)});
+}
+} // namespace
+
+class TstCheckUpdateWidget : public QObject
+{
+    Q_OBJECT
+private:
+    CheckUpdateWidget *m_page = nullptr;
+    QList<int> m_quitCodes;
+
+    QProgressBar *bar() const { return m_page->findChild<QProgressBar *>(QStringLiteral("upgradeBar")); }
+    QPushButton *button() const { return m_page->findChild<QPushButton *>(QStringLiteral("downloadPagBtn")); }
+
+    // The page as the main window shows it, its commands recorded.
+    std::unique_ptr<QSignalSpy> showPage()
+    {
+        m_page = CheckUpdateWidget::getInstance();
+        auto spy = std::make_unique<QSignalSpy>(m_page, &IFunWidget::sendCmd);
+        m_page->initWidget();
+        m_page->show();
+        return spy;
+    }
+
+    // Through "是" to a running download.
+    void startDownload(QSignalSpy &spy)
+    {
+        updateAvailable = true;
+        MessageDialog::pushNextAnswer(1);
+        m_page->on_downloadPagBtn_clicked();
+        QCOMPARE(commands(spy).last(), qMakePair(int(Cmd_DownloadOtaFile), QVariant(0)));
+        spy.clear();
+        MessageDialog::clearShownTexts();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        CheckUpdateWidget::setQuitForTesting([this](int code) { m_quitCodes << code; });
+        CheckUpdateWidget::setUpdaterDelayForTesting(10);
+    }
+
+    void cleanup()
+    {
+        delete m_page;
+        m_page = nullptr;
+        updateAvailable = false;
+        m_quitCodes.clear();
+        MessageDialog::clearShownTexts();
+        QFile::remove(HttpFun::downloadPath());
+        QFile::remove(QStringLiteral("updater-ran"));
+    }
+
+    void form()
+    {
+        m_page = CheckUpdateWidget::getInstance();
+        QCOMPARE(m_page->objectName(), QStringLiteral("CheckUpdateWidget"));
+        QCOMPARE(m_page->size(), QSize(800, 400));
+        QCOMPARE(bar()->geometry(), QRect(170, 80, 461, 41));
+        QCOMPARE(bar()->value(), 24);
+        QCOMPARE(button()->geometry(), QRect(210, 170, 361, 51));
+        QCOMPARE(button()->text(), QStringLiteral("下載升級包"));
+        QCOMPARE(m_page->getTitle(), QStringLiteral("檢查更新"));
+        QCOMPARE(CheckUpdateWidget::getInstance(), m_page);
+    }
+
+    void eachVisitAsksUnlessAnUpdateIsFlagged_data()
+    {
+        QTest::addColumn<bool>("flagged");
+        QTest::newRow("nothing flagged") << false;
+        QTest::newRow("update flagged") << true;
+    }
+
+    void eachVisitAsksUnlessAnUpdateIsFlagged()
+    {
+        QFETCH(bool, flagged);
+        updateAvailable = flagged;
+        for (int visit = 0; visit < 2; ++visit) {
+            auto spy = showPage();
+            QCOMPARE(spy->size(), flagged ? 0 : 1);
+            if (!flagged)
+                QCOMPARE(commands(*spy).first(), qMakePair(int(Cmd_getUpgradePackageInfo), QVariant(0)));
+            QVERIFY(bar()->isHidden());
+            QCOMPARE(button()->isEnabled(), flagged);
+            delete m_page; // the main window deletes the page it leaves
+            m_page = nullptr;
+        }
+    }
+
+    void versionResults_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("flagged");
+        QTest::newRow("newer") << 0 << true;
+        QTest::newRow("latest") << 1014 << false;
+        QTest::newRow("time-out") << 1006 << false;
+    }
+
+    void versionResults()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, flagged);
+        auto spy = showPage();
+        m_page->httpEventHandle(HttpEvt_VersionInfo, result(code));
+        QCOMPARE(updateAvailable, flagged);
+        QCOMPARE(button()->isEnabled(), flagged);
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
+    }
+
+    void buttonWithoutAnUpdate()
+    {
+        auto spy = showPage();
+        spy->clear();
+        MessageDialog::pushNextAnswer(1);
+        m_page->on_downloadPagBtn_clicked();
+        QCOMPARE(commands(*spy), (QList<QPair<int, QVariant>>{{Cmd_EnableNavigation, QVariant(true)}}));
+        QCOMPARE(MessageDialog::shownTexts(), QStringList{"未檢測到升級包！"});
+    }
+
+    void declinedDownload()
+    {
+        updateAvailable = true;
+        auto spy = showPage();
+        MessageDialog::pushNextAnswer(0);
+        button()->click();
+        QCOMPARE(MessageDialog::shownTexts(), QStringList{"檢測到網絡升級包，是否進行升級？"});
+        QCOMPARE(commands(*spy), (QList<QPair<int, QVariant>>{{Cmd_EnableNavigation, QVariant(false)},
+                                                              {Cmd_EnableNavigation, QVariant(true)}}));
+        QVERIFY(!button()->isEnabled());
+        QVERIFY(!updateAvailable);
+        QVERIFY(bar()->isHidden());
+    }
+
+    void acceptedDownloadShowsProgress()
+    {
+        updateAvailable = true;
+        auto spy = showPage();
+        MessageDialog::pushNextAnswer(1);
+        button()->click();
+        QCOMPARE(commands(*spy), (QList<QPair<int, QVariant>>{{Cmd_EnableNavigation, QVariant(false)},
+                                                              {Cmd_DownloadOtaFile, QVariant(0)}}));
+        QVERIFY(bar()->isVisible());
+        QCOMPARE(bar()->value(), 0);
+        QCOMPARE(bar()->format(), QStringLiteral("正在下載升級包... 0%"));
+        // A late version result must not offer a second download meanwhile.
+        m_page->httpEventHandle(HttpEvt_VersionInfo, result(0));
+        QVERIFY(!button()->isEnabled());
+        m_page->httpEventHandle(HttpEvt_DownloadProgress, QVariant(qulonglong(37)));
+        QCOMPARE(bar()->value(), 37);
+        QCOMPARE(bar()->format(), QStringLiteral("正在下載升級包37%..."));
+        QVERIFY(!button()->isEnabled());
+        for (qulonglong ignored : {qulonglong(101), (qulonglong(1) << 32) + 5})
+            m_page->httpEventHandle(HttpEvt_DownloadProgress, QVariant(ignored));
+        QCOMPARE(bar()->value(), 37);
+    }
+
+    void failedDownload_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::newRow("time-out") << 1006;
+        QTest::newRow("check") << 1008;
+        QTest::newRow("refused") << 1;
+    }
+
+    void failedDownload()
+    {
+        QFETCH(int, code);
+        auto spy = showPage();
+        startDownload(*spy);
+        MessageDialog::pushNextAnswer(1);
+        m_page->httpEventHandle(HttpEvt_Download, result(code));
+        const QString text = HttpFun::getErrorInfo(code);
+        QVERIFY(text.startsWith(QStringLiteral("網絡錯誤：")) && text.size() > 5);
+        QCOMPARE(bar()->format(), text);
+        QCOMPARE(bar()->value(), 100);
+        QCOMPARE(MessageDialog::shownTexts(), QStringList{text});
+        QCOMPARE(commands(*spy), (QList<QPair<int, QVariant>>{{Cmd_EnableNavigation, QVariant(true)}}));
+        QVERIFY(!button()->isEnabled());
+        QVERIFY(m_quitCodes.isEmpty());
+    }
+
+    // The updater is exactly the verified file under the working directory;
+    // a start that fails keeps the program running.
+    void successfulDownload_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("package");
+        QTest::addColumn<bool>("starts");
+        const QByteArray script("#!/bin/sh\necho ran > \"$PWD/updater-ran\"\n");
+        QTest::newRow("started") << 1 << script << true;
+        QTest::newRow("declined") << 0 << script << false;
+        QTest::newRow("not a program") << 1 << QByteArray("\x7f\x01garbage", 9) << false;
+    }
+
+    void successfulDownload()
+    {
+        QFETCH(int, answer);
+        QFETCH(QByteArray, package);
+        QFETCH(bool, starts);
+        writeFile(HttpFun::downloadPath(), package);
+        auto spy = showPage();
+        startDownload(*spy);
+        MessageDialog::pushNextAnswer(answer);
+        if (answer == 1 && !starts)
+            MessageDialog::pushNextAnswer(1); // for the failure notice
+        m_page->httpEventHandle(HttpEvt_Download, result(0));
+        QCOMPARE(bar()->value(), 100);
+        QCOMPARE(bar()->format(), QStringLiteral("升級包下載成功"));
+        QCOMPARE(MessageDialog::shownTexts().value(0), QStringLiteral("升級包下載成功，是否進行升級？"));
+        if (starts) {
+            QCOMPARE(m_quitCodes, QList<int>{0});
+            QTRY_VERIFY(QFile::exists(QStringLiteral("updater-ran")));
+            QVERIFY(spy->isEmpty());
+            return;
+        }
+        QVERIFY(m_quitCodes.isEmpty());
+        QCOMPARE(commands(*spy), (QList<QPair<int, QVariant>>{{Cmd_EnableNavigation, QVariant(true)}}));
+        if (answer == 1)
+            QCOMPARE(MessageDialog::shownTexts().value(1), QStringLiteral("升級程式無法啟動！"));
+        else
+            QCOMPARE(MessageDialog::shownTexts().size(), 1);
+    }
+
+    // The main window's own client, in its own thread, asks at start; the
+    // notice flags the update; the page then downloads through the window.
+    void mainWindowEndToEnd()
+    {
+        const QByteArray pkg = package(300 * 1024);
+        FakeUpdateServer server([&](const FakeUpdateServer::Request &r, int) {
+            FakeUpdateServer::Answer a;
+            a.body = r.method == "POST" ? versionAnswer("v1.0.34", pkg) : pkg;
+            a.chunkBytes = 32 * 1024;
+            a.chunkMs = 5;
+            return a;
+        });
+        QVERIFY(server.listen());
+        HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), server.port(), 2000);
+        // The window's page area deletes the page it leaves.
+        FunWidgetFactory::setProviderForTesting([](int id) -> IFunWidget * {
+            if (id == IFunWidget::WGT_CHECK_UPDATE)
+                return CheckUpdateWidget::getInstance();
+            return new OtherPage;
+        });
+        {
+            Vireon w;
+            QVERIFY(w.updateThread() && w.updateThread() != QThread::currentThread());
+            w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+            MessageDialog::pushNextAnswer(1);
+            QTRY_VERIFY(updateAvailable);
+            QCOMPARE(MessageDialog::shownTexts(), QStringList{"伺服器存在軟件更新，請及時更新！"});
+            QCOMPARE(server.requestCount(), 1);
+
+            w.switchFunctionWidgetSlot(IFunWidget::WGT_CHECK_UPDATE);
+            m_page = CheckUpdateWidget::getInstance();
+            QVERIFY(button()->isEnabled());
+            MessageDialog::pushNextAnswer(1); // download
+            MessageDialog::pushNextAnswer(0); // do not start the updater
+            button()->click();
+            QVERIFY(!w.isNavigationEnabled());
+            QTRY_COMPARE(bar()->format(), QStringLiteral("升級包下載成功"));
+            QVERIFY(w.isNavigationEnabled());
+            QCOMPARE(readFile(HttpFun::downloadPath()), pkg);
+            QCOMPARE(server.requestCount(), 2);
+            m_page = nullptr; // the window deletes its page
+        }
+        FunWidgetFactory::setProviderForTesting(nullptr);
+        HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), 1, 60000);
+    }
+};
+
+VIREON_TEST_MAIN(TstCheckUpdateWidget)
+#include "tst_checkupdatewidget.moc"

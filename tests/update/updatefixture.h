@@ -1,0 +1,66 @@
+#pragma once
+
+#include "../../tools/fake_update_server/fakeupdateserver.h"
+#include "core/systemconfig.h"
+#include "support/testenv.h"
+#include "update/httpfun.h"
+#include "update/updateprotocol.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <memory>
+
+// Shared pieces of the update tests: a package, its stored description and
+// the server's version answers.
+namespace UpdateFixture {
+
+inline QByteArray package(int size = 64 * 1024)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char((i * 131 + i / 257) & 0xff);
+    return bytes;
+}
+
+inline QString sha1(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
+}
+
+// The package description a successful version query leaves in the settings.
+inline void storeDescription(const QString &digest, qint64 size, const QString &property = QStringLiteral("release"))
+{
+    SystemConfig::getInstance()->setUpdatePackageInfo(
+        0, {"v1.0.34", digest, "KV18_TM_PC", property, "/p/update.exe", QString::number(size), "2026-01-02", "7"});
+}
+
+inline QByteArray versionAnswer(const QString &version, const QByteArray &pkg)
+{
+    const QJsonObject info{{"version", version},           {"md5", sha1(pkg)},
+                           {"project", "KV18_TM_PC"},      {"property", "release"},
+                           {"file_path", "/p/update.exe"}, {"file_size", QString::number(pkg.size())},
+                           {"upload_time", "2026-01-02"},  {"create_user_id", "7"}};
+    const QJsonObject root{{"ack", "download_data"},
+                           {"data_type", "upgrade_package_info"},
+                           {"device_serial", SystemConfig::getInstance()->getISN()},
+                           {"upgrade_package_info", info}};
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+} // namespace UpdateFixture

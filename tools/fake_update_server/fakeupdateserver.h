@@ -1,0 +1,181 @@
+#pragma once
+
+// A scriptable HTTP/1.1 server on a loopback address that plays the update
+// server. Header-only and without moc, so both the fake_update_server tool
+// and the tests (in-process, ephemeral port) can take it in.
+//
+// Each complete request goes to the handler, which returns the answer: its
+// status, body, whether Content-Length is sent, how the body is paced, where
+// it stalls, and how long the server waits before answering.
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QMap>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class FakeUpdateServer
+{
+public:
+    struct Request {
+        QByteArray method;
+        QByteArray target;                    // path and query as sent
+        QMap<QByteArray, QByteArray> headers; // names in lower case
+        QByteArray head;                      // request line and headers, as sent
+        QByteArray body;
+    };
+
+    struct Answer {
+        int status = 200;
+        QByteArray body;
+        bool contentLength = true; // false: the body ends when the connection closes
+        int chunkBytes = 0;        // 0: the body in one write
+        int chunkMs = 0;           // pause between chunks
+        qint64 stallAfter = -1;    // body bytes sent before going silent; -1: all
+        int delayMs = 0;           // before the answer starts
+        bool silent = false;       // never answer
+    };
+
+    using Handler = std::function<Answer(const Request &request, int index)>;
+
+    explicit FakeUpdateServer(Handler handler)
+        : m_handler(std::move(handler))
+    {
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this]() { acceptAll(); });
+    }
+
+    // Loopback addresses only: the fake never serves the network.
+    bool listen(const QHostAddress &address = QHostAddress::LocalHost, quint16 port = 0)
+    {
+        if (!address.isLoopback())
+            return false;
+        return m_server.listen(address, port);
+    }
+    quint16 port() const { return m_server.serverPort(); }
+    QString errorString() const { return m_server.errorString(); }
+
+    QList<Request> requests() const { return m_requests; }
+    int requestCount() const { return m_requests.size(); }
+    int connectionCount() const { return m_connections; }
+    int closedCount() const { return m_closed; }
+
+private:
+    struct Connection {
+        QPointer<QTcpSocket> socket;
+        QByteArray buffer;
+        bool answering = false;
+    };
+
+    void acceptAll()
+    {
+        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+            ++m_connections;
+            auto connection = std::make_shared<Connection>();
+            connection->socket = socket;
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, connection]() { readFrom(connection); });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, [this, socket]() {
+                ++m_closed;
+                socket->deleteLater();
+            });
+        }
+    }
+
+    void readFrom(const std::shared_ptr<Connection> &connection)
+    {
+        if (!connection->socket)
+            return;
+        connection->buffer += connection->socket->readAll();
+        while (!connection->answering) {
+            const int end = connection->buffer.indexOf("\r\n\r\n");
+            if (end < 0)
+                return;
+            Request request = parseHead(connection->buffer.left(end + 2));
+            const int length = request.headers.value("content-length").toInt();
+            if (connection->buffer.size() < end + 4 + length)
+                return;
+            request.body = connection->buffer.mid(end + 4, length);
+            connection->buffer.remove(0, end + 4 + length);
+            const int index = m_requests.size();
+            m_requests << request;
+            answer(connection, m_handler(request, index));
+        }
+    }
+
+    static Request parseHead(const QByteArray &head)
+    {
+        Request request;
+        request.head = head;
+        const QList<QByteArray> lines = head.split('\n');
+        const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
+        request.method = first.value(0);
+        request.target = first.value(1);
+        for (int i = 1; i < lines.size(); ++i) {
+            const int colon = lines.at(i).indexOf(':');
+            if (colon > 0)
+                request.headers.insert(lines.at(i).left(colon).trimmed().toLower(),
+                                       lines.at(i).mid(colon + 1).trimmed());
+        }
+        return request;
+    }
+
+    void answer(const std::shared_ptr<Connection> &connection, const Answer &answer)
+    {
+        if (answer.silent) {
+            connection->answering = true; // nothing more is read or written
+            return;
+        }
+        connection->answering = true;
+        QTimer::singleShot(answer.delayMs, connection->socket, [this, connection, answer]() {
+            if (!connection->socket)
+                return;
+            QByteArray head =
+                "HTTP/1.1 " + QByteArray::number(answer.status) + (answer.status < 400 ? " OK" : " Error");
+            head += "\r\nContent-Type: application/octet-stream\r\n";
+            if (answer.contentLength)
+                head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
+            else
+                head += "Connection: close\r\n";
+            connection->socket->write(head + "\r\n");
+            sendBody(connection, answer, 0);
+        });
+    }
+
+    void sendBody(const std::shared_ptr<Connection> &connection, const Answer &answer, qint64 offset)
+    {
+        QTcpSocket *socket = connection->socket;
+        if (!socket)
+            return;
+        const qint64 limit =
+            answer.stallAfter >= 0 ? qMin<qint64>(answer.stallAfter, answer.body.size()) : answer.body.size();
+        const qint64 step = answer.chunkBytes > 0 ? answer.chunkBytes : limit - offset;
+        const qint64 end = qMin(limit, offset + step);
+        if (end > offset)
+            socket->write(answer.body.mid(int(offset), int(end - offset)));
+        if (end < limit) {
+            QTimer::singleShot(answer.chunkMs, socket,
+                               [this, connection, answer, end]() { sendBody(connection, answer, end); });
+            return;
+        }
+        if (end < answer.body.size())
+            return; // stalled: the connection stays open and silent
+        if (!answer.contentLength) {
+            socket->disconnectFromHost();
+            return;
+        }
+        connection->answering = false;
+        if (!connection->buffer.isEmpty())
+            readFrom(connection);
+    }
+
+    QTcpServer m_server;
+    Handler m_handler;
+    QList<Request> m_requests;
+    int m_connections = 0;
+    int m_closed = 0;
+};
