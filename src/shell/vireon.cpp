@@ -17,6 +17,7 @@
 #include "ui_vireon.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDebug>
 #include <QFile>
 #include <QScreen>
@@ -192,7 +193,9 @@ void Vireon::switchDialogWidgetSlot(int type, QVariant data)
     dialog->updateDialog(data);
     if (m_dialog != dialog)
         return; // it ended itself while being filled
-    dialog->setWindowFlags(dialog->windowFlags() | Qt::Window);
+    // The base makes every dialog frameless, which as a window of its own
+    // would leave it without title bar and close button.
+    dialog->setWindowFlags((dialog->windowFlags() & ~Qt::FramelessWindowHint) | Qt::Window);
     if (type == IDialogWidget::DLG_SAMPLE_REPORT) {
         dialog->setWindowTitle(tr("報告"));
         dialog->resize(reportDialogSize());
@@ -374,6 +377,15 @@ void Vireon::deal_app_quit()
     }
     qDebug() << "void Vireon::deal_app_quit()"
              << "worker threads stopped";
+}
+
+void Vireon::closeEvent(QCloseEvent *event)
+{
+    if (IDialogWidget *dialog = m_dialog) {
+        m_dialog.clear();
+        closeDialog(dialog);
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void Vireon::changeEvent(QEvent *event)
