@@ -267,6 +267,10 @@ choose the time to report</translation>
             <source>配對的數據記錄不能超過8條!</source>
             <translation>A report can hold at most 8 records!</translation>
         </message>
+        <message>
+            <source>數據更新失敗！</source>
+            <translation>Data update failed!</translation>
+        </message>
     </context>
     <context>
         <name>LinkStatusIndicator</name>

@@ -267,6 +267,10 @@
             <source>配對的數據記錄不能超過8條!</source>
             <translation>レポートに含められるデータは8件までです！</translation>
         </message>
+        <message>
+            <source>數據更新失敗！</source>
+            <translation>データ更新に失敗しました！</translation>
+        </message>
     </context>
     <context>
         <name>LinkStatusIndicator</name>

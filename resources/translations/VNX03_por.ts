@@ -267,6 +267,10 @@ escolha o horário do relatório</translation>
             <source>配對的數據記錄不能超過8條!</source>
             <translation>Um relatório admite no máximo 8 registros!</translation>
         </message>
+        <message>
+            <source>數據更新失敗！</source>
+            <translation>Falha na atualização dos dados!</translation>
+        </message>
     </context>
     <context>
         <name>LinkStatusIndicator</name>

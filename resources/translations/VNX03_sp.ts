@@ -267,6 +267,10 @@ elija la hora del informe</translation>
             <source>配對的數據記錄不能超過8條!</source>
             <translation>¡Un informe admite como máximo 8 registros!</translation>
         </message>
+        <message>
+            <source>數據更新失敗！</source>
+            <translation>¡Error al actualizar los datos!</translation>
+        </message>
     </context>
     <context>
         <name>LinkStatusIndicator</name>

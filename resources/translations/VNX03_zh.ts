@@ -267,6 +267,10 @@
             <source>配對的數據記錄不能超過8條!</source>
             <translation>配對的數據記錄不能超過8條!</translation>
         </message>
+        <message>
+            <source>數據更新失敗！</source>
+            <translation>數據更新失敗！</translation>
+        </message>
     </context>
     <context>
         <name>LinkStatusIndicator</name>

@@ -267,6 +267,7 @@ void FileReceiver::abort(const QString &reason)
         return;
     qDebug().noquote() << Q_FUNC_INFO << "transfer ended:" << reason;
     closeAll();
+    emit failed(reason);
 }
 
 void FileReceiver::closeAll()

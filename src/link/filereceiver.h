@@ -47,6 +47,8 @@ signals:
     void progress(qint64 received, qint64 total);
     void fileCommitted(QString path, qint64 total);
     void databaseReceived(QString tempPath, qint64 total);
+    // A started transfer ended without a committed file.
+    void failed(QString reason);
 
 private:
     void onNewConnection();

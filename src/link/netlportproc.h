@@ -64,6 +64,7 @@ private:
     void ensureTimers();
     void ensureReceiver();
     void emitProgress(qint64 received, qint64 total);
+    void emitFailure(const QString &reason);
 
     QUdpSocket *m_udp = nullptr;
     FileReceiver *m_receiver = nullptr;

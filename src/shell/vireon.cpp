@@ -302,9 +302,9 @@ void Vireon::passOnNetEvent(int id, const QVariant &data)
 {
     if (m_dialog) {
         m_dialog->netEventHandle(id, data);
-        // A transfer that completes under an open dialog must still reach
-        // the page that waits for it.
-        if (id == NetEvt_FileProgress && m_currentPage)
+        // A transfer that completes or fails under an open dialog must still
+        // reach the page that waits for it.
+        if ((id == NetEvt_FileProgress || id == NetEvt_FileFailed) && m_currentPage)
             m_currentPage->netEventHandle(id, data);
         return;
     }
@@ -320,6 +320,8 @@ void Vireon::onDatabaseFileReceived(const QString &tempPath, qint64 totalBytes)
         qDebug() << "ERR: cannot remove the received file" << tempPath;
     if (!installed) {
         qDebug() << "ERR: the received database was not installed; the current one stays" << tempPath;
+        // The page hears of the end of its fetch before the box holds the user.
+        networkEventSlot(NetEvt_FileFailed, QStringLiteral("received database refused"));
         (new MessageDialog(tr("接收的資料庫檔案無效，未能更新數據，原有數據保持不變"), MessageDialog::MODE_OK, true,
                            QString(), nullptr))
             ->exec();
