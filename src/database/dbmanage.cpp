@@ -97,6 +97,14 @@ QString appFolder()
     return QFileInfo(DbManage::databasePath()).path();
 }
 
+// True when the newest backup generation holds exactly the bytes of path: a
+// further copy would push a distinct older state out for nothing.
+bool newestBackupHolds(const QString &path)
+{
+    const QString backup = DbManage::backupPath();
+    return QFileInfo::exists(backup) && DbFileOps::sameBytes(path, backup);
+}
+
 // Moves an unreadable file (and a journal beside it) to the backup name.
 bool moveAside(const QString &path)
 {
@@ -213,7 +221,7 @@ bool DbManage::checkTables()
             continue;
         qDebug() << Q_FUNC_INFO << "columns differ, recreating" << table;
         // A dropped table takes its rows along: keep the file first.
-        if (!backedUp) {
+        if (!backedUp && !newestBackupHolds(databasePath())) {
             if (!DbFileOps::rotate(backupPath()) || !DbFileOps::durableCopy(databasePath(), backupPath())) {
                 qDebug() << Q_FUNC_INFO << "ERR: backup failed, nothing dropped";
                 return false;
@@ -251,8 +259,9 @@ bool DbManage::isValidDatabaseFile(const QString &path)
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY")); // looking never changes the file
         QSqlError error;
         if (openAndProbe(db, &error) == Probe::Ok) {
-            valid =
-                DbSchema::tableMatches(db, DbSchema::sampleTable()) && DbSchema::tableMatches(db, DbSchema::logTable());
+            valid = DbSchema::tableMatches(db, DbSchema::sampleTable());
+            if (!valid)
+                qDebug() << Q_FUNC_INFO << "the sample table differs:" << path;
         } else {
             qDebug() << Q_FUNC_INFO << "not a database of ours:" << path << error.text();
         }
@@ -309,7 +318,8 @@ bool DbManage::replaceDatabase(const QString &sourcePath)
             reopenDefault();
         return false;
     }
-    if (hadCurrent && (!DbFileOps::rotate(backupPath()) || !DbFileOps::linkOrCopy(current, backupPath()))) {
+    if (hadCurrent && !newestBackupHolds(current) &&
+        (!DbFileOps::rotate(backupPath()) || !DbFileOps::linkOrCopy(current, backupPath()))) {
         qDebug() << Q_FUNC_INFO << "ERR: backup of the current database failed";
         if (wasOpen)
             reopenDefault();
@@ -321,8 +331,14 @@ bool DbManage::replaceDatabase(const QString &sourcePath)
         return false;
     }
     DbFileOps::syncFolder(appFolder());
-    if (reopenDefault() && DbSchema::tableMatches(QSqlDatabase::database(), DbSchema::sampleTable()))
+    if (reopenDefault() && DbSchema::tableMatches(QSqlDatabase::database(), DbSchema::sampleTable())) {
+        // Only the sample table was required of the file: the log table is
+        // brought in line as at start-up (created when missing, recreated
+        // when its columns differ).
+        if (!checkTables())
+            qDebug() << Q_FUNC_INFO << "ERR: the log table of the installed file could not be repaired";
         return true;
+    }
 
     // Should not happen after the validation; put the previous file back.
     qDebug() << Q_FUNC_INFO << "ERR: the installed file did not open, restoring the previous one";
