@@ -15,6 +15,10 @@
             <source>資料庫密碼錯誤或者已損壞，原檔已備份</source>
             <translation>データベースのパスワードが間違っているか、データベースが破損しています。元のファイルはバックアップされました。</translation>
         </message>
+        <message>
+            <source>無法讀取資料庫，程序將退出，請檢查磁碟後重新啟動</source>
+            <translation>データベースを読み込めません。プログラムを終了します。ディスクを確認してから再起動してください。</translation>
+        </message>
     </context>
     <context>
         <name>ChooseDialog</name>

@@ -15,6 +15,10 @@
             <source>資料庫密碼錯誤或者已損壞，原檔已備份</source>
             <translation>A palavra-passe da base de dados está errada ou a base de dados está danificada. Foi feita uma cópia do ficheiro original.</translation>
         </message>
+        <message>
+            <source>無法讀取資料庫，程序將退出，請檢查磁碟後重新啟動</source>
+            <translation>Não é possível ler a base de dados. O programa será encerrado; verifique o disco e inicie-o novamente.</translation>
+        </message>
     </context>
     <context>
         <name>ChooseDialog</name>

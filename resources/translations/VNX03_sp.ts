@@ -15,6 +15,10 @@
             <source>資料庫密碼錯誤或者已損壞，原檔已備份</source>
             <translation>La contraseña de la base de datos es incorrecta o la base de datos está dañada. Se ha guardado una copia del archivo original.</translation>
         </message>
+        <message>
+            <source>無法讀取資料庫，程序將退出，請檢查磁碟後重新啟動</source>
+            <translation>No se puede leer la base de datos. El programa se cerrará; revise el disco y vuelva a iniciarlo.</translation>
+        </message>
     </context>
     <context>
         <name>ChooseDialog</name>

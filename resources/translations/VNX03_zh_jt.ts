@@ -15,6 +15,10 @@
             <source>資料庫密碼錯誤或者已損壞，原檔已備份</source>
             <translation>数据库密码错误或者已损坏，原文件已备份</translation>
         </message>
+        <message>
+            <source>無法讀取資料庫，程序將退出，請檢查磁碟後重新啟動</source>
+            <translation>无法读取数据库，程序将退出，请检查磁盘后重新启动</translation>
+        </message>
     </context>
     <context>
         <name>ChooseDialog</name>

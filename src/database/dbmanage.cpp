@@ -29,17 +29,27 @@ int engineCode(const QSqlError &error)
     return ok ? (code & 0xff) : -1;
 }
 
+// The connection's extended result code, or -1 without an open handle.
+int extendedCode(const QSqlDatabase &db)
+{
+    sqlite3 *handle = db.driver() ? qvariant_cast<sqlite3 *>(db.driver()->handle()) : nullptr;
+    return handle ? sqlite3_extended_errcode(handle) : -1;
+}
+
 // Errors that mean the file's content cannot be read with our key: not a
-// database (also a wrong key), damaged pages, failed page authentication.
-// A busy or locked file is not among them: it is left alone.
-bool isUnreadable(const QSqlError &error)
+// database (also a wrong key), damaged pages, failed page authentication
+// (the page codec's SQLITE_IOERR_DATA). Any other I/O error may pass (a
+// disk or network share that hiccups) and a busy or locked file is not
+// damaged either: those files are left alone.
+bool isUnreadable(const QSqlError &error, int extended)
 {
     switch (engineCode(error)) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
-    case SQLITE_IOERR:
     case SQLITE_FORMAT:
         return true;
+    case SQLITE_IOERR:
+        return extended == SQLITE_IOERR_DATA;
     case -1:
         break;
     default:
@@ -47,8 +57,7 @@ bool isUnreadable(const QSqlError &error)
     }
     const QString text = error.text();
     return text.contains(QLatin1String("not a database"), Qt::CaseInsensitive) ||
-           text.contains(QLatin1String("malformed"), Qt::CaseInsensitive) ||
-           text.contains(QLatin1String("disk I/O error"), Qt::CaseInsensitive);
+           text.contains(QLatin1String("malformed"), Qt::CaseInsensitive);
 }
 
 // Opens db and runs a first statement: the engine reads the file lazily, so
@@ -57,14 +66,15 @@ Probe openAndProbe(QSqlDatabase &db, QSqlError *errorOut)
 {
     if (!db.open()) {
         *errorOut = db.lastError();
-        return isUnreadable(*errorOut) ? Probe::Unreadable : Probe::Failed;
+        return isUnreadable(*errorOut, -1) ? Probe::Unreadable : Probe::Failed;
     }
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
         *errorOut = query.lastError();
+        const int extended = extendedCode(db);
         query.finish();
-        return isUnreadable(*errorOut) ? Probe::Unreadable : Probe::Failed;
+        return isUnreadable(*errorOut, extended) ? Probe::Unreadable : Probe::Failed;
     }
     query.finish();
     DbSchema::applyConnectionSettings(db);
