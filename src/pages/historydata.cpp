@@ -34,6 +34,7 @@ HistoryData *HistoryData::s_instance = nullptr;
 namespace {
 const int kColumnCount = 6;
 const int kDefaultRows = 100;
+const int kRowHeight = 25;
 
 QVector<int> columnWidthsFor(int fontSize)
 {
@@ -151,7 +152,11 @@ void HistoryData::initTable()
 
     view->setAlternatingRowColors(true);
     view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(25);
+    // The default size is bounded below by the minimum, which the header
+    // derives from its style sheet font once polished: a reload at a larger
+    // display size would otherwise grow every row.
+    view->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    view->verticalHeader()->setDefaultSectionSize(kRowHeight);
     view->horizontalHeader()->setStretchLastSection(true);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -223,7 +228,6 @@ void HistoryData::initWidget()
     m_pModelAcs->m_bFilter = false;
     fillTable();
     ui->exportData->hide();
-    ui->tableView->scrollToBottom();
 }
 
 void HistoryData::updateWidget()
@@ -244,6 +248,8 @@ void HistoryData::fillTable()
     // The new model is filled while no view listens and only then attached:
     // with every done record loaded, per-row view updates would dominate.
     attachModel(buildModel());
+    // Newest first, blank rows last: the view opens on the first rows.
+    ui->tableView->scrollToTop();
     updatePageLabel();
     updateBtnEnable();
 }

@@ -12,6 +12,7 @@
 #include "link/transferprogress.h"
 #include "pages/historydata.h"
 #include "shell/idialogwidget.h"
+#include "shell/vireon.h"
 #include "shell/widgets/choosedialog.h"
 #include "shell/widgets/messagedialog.h"
 
@@ -23,6 +24,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -104,10 +106,14 @@ private slots:
     {
         const QString d = "20240301", t = "091500";
         QVERIFY(HistoryFixture::replaceWith({
-            row("2024030100001", "S1", "0", 0, d, t, 41.0), row("2024030100002", "S1", "7", 1, d, t, 40.99),
-            row("2024030100003", "S1", "8", 2, d, t, 12.3456789), row("2024030100004", "S2", "15", 3, d, t, 0.0),
-            row("2024030100005", "S2", "-1", 4, d, t, 30.5), row("2024030100006", "S2", "x", 5, d, t, 25.0),
-            row("2024030100007", "S3", "3", 9, d, t, 22.0), row("2024030100008", "S3", "3", -3, d, t, 21.0),
+            row("2024030100001", "S1", "0", 0, d, t, 41.0),
+            row("2024030100002", "S1", "7", 1, d, t, 40.99),
+            row("2024030100003", "S1", "8", 2, d, t, 12.3456789),
+            row("2024030100004", "S2", "15", 3, d, t, 0.0),
+            row("2024030100005", "S2", "-1", 4, d, t, 30.5),
+            row("2024030100006", "S2", "x", 5, d, t, 25.0),
+            row("2024030100007", "S3", "3", 9, d, t, 22.0),
+            row("2024030100008", "S3", "3", -3, d, t, 21.0),
             row("2024030200001", "NOTDONE", "1", 0, "20240302", t, 20.0, 1, 0),
         }));
         TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
@@ -117,8 +123,9 @@ private slots:
         QCOMPARE(counter(), QString("1/8"));
         // row: key order descending; expected well, sample, ct, mark
         const QList<QStringList> expected{
-            {"4", "S3", "21", ""},    {"4", "S3", "22", ""},  {"1", "S2", "25", "Invalid"}, {"0", "S2", "30.5", "*"},
-            {"8", "S2", "0", "+++"}, {"1", "S1", "12.3457", "+"}, {"8", "S1", "40.99", "-"}, {"1", "S1", "0", "++"},
+            {"4", "S3", "21", ""},     {"4", "S3", "22", ""},   {"1", "S2", "25", "Invalid"},
+            {"0", "S2", "30.5", "*"},  {"8", "S2", "0", "+++"}, {"1", "S1", "12.3457", "+"},
+            {"8", "S1", "40.99", "-"}, {"1", "S1", "0", "++"},
         };
         for (int r = 0; r < expected.size(); ++r) {
             QCOMPARE(text(r, 0), expected[r][0]);
@@ -309,9 +316,8 @@ private slots:
         m_page->on_btnReport1_clicked();
         QCOMPARE(dialogs.count(), 1);
         QCOMPARE(dialogs.at(0).at(0).toInt(), int(IDialogWidget::DLG_SAMPLE_REPORT));
-        QCOMPARE(dialogs.at(0).at(1).toStringList(),
-                 QStringList({"2024030100006", "2024030100005", "2024030100004", "2024030100003", "2024030100002",
-                              "2024030100001"}));
+        QCOMPARE(dialogs.at(0).at(1).toStringList(), QStringList({"2024030100006", "2024030100005", "2024030100004",
+                                                                  "2024030100003", "2024030100002", "2024030100001"}));
 
         select(rowOf("2024030200004"));
         MessageDialog::pushNextAnswer(1);
@@ -433,6 +439,59 @@ private slots:
     // End to end on loopback: "更新數據" makes the fake instrument upload a
     // demo database; the GUI side installs it (as the main window does) and
     // delivers the final progress event; the table then shows its rows.
+    // Rows are newest first: every (re)load opens the view on its first rows,
+    // at the specified row height whatever the display size.
+    void reloadsOpenOnTheNewestRows_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("fontSize");
+        QTest::addColumn<QString>("reload");
+        for (int fontSize : {0, 1, 2}) {
+            for (const char *reload : {"show", "query", "fetch"}) {
+                for (int records : {5, 150}) {
+                    const QString name =
+                        QStringLiteral("%1 records, size %2, %3").arg(records).arg(fontSize).arg(reload);
+                    QTest::newRow(qPrintable(name)) << records << fontSize << reload;
+                }
+            }
+        }
+    }
+
+    void reloadsOpenOnTheNewestRows()
+    {
+        QFETCH(int, records);
+        QFETCH(int, fontSize);
+        QFETCH(QString, reload);
+        SystemConfig::getInstance()->setFontSize(quint8(fontSize));
+        Vireon::applyStyle(fontSize);
+        QStringList times;
+        for (int i = 0; i < records; ++i)
+            times << QStringLiteral("%1%2%3")
+                         .arg(8 + i / 3600, 2, 10, QLatin1Char('0'))
+                         .arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
+                         .arg(i % 60, 2, 10, QLatin1Char('0'));
+        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("N", times, 1)));
+        openPage();
+        if (reload == QLatin1String("query")) {
+            view()->verticalScrollBar()->setValue(view()->verticalScrollBar()->maximum() / 2);
+            m_page->access()->setFilter(QDate(2024, 3, 1), QDate(2024, 3, 1), "N", QString());
+            m_page->access()->m_bFilter = true;
+            m_page->updateWidget();
+        } else if (reload == QLatin1String("fetch")) {
+            view()->verticalScrollBar()->setValue(view()->verticalScrollBar()->maximum() / 2);
+            progress(5000, 5000);
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(view()->verticalScrollBar()->value(), 0);
+        QCOMPARE(view()->rowAt(0), 0);
+        QCOMPARE(text(0, 5).section(' ', 1),
+                 QLocale::c().toString(QTime::fromString(times.last(), "hhmmss"), "hh:mm:ss"));
+        for (int r : {0, 1, records - 1})
+            QCOMPARE(view()->rowHeight(r), 25);
+        Vireon::applyStyle(1);
+        SystemConfig::getInstance()->setFontSize(1);
+    }
+
     void fetchFromFakeInstrument()
     {
         const QString upload = TestEnv::instance()->path("upload_source.db");
