@@ -1,5 +1,7 @@
 #include "support/testenv.h"
 
+#include "shell/widgets/messagedialog.h"
+
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
@@ -8,9 +10,9 @@
 #include <QPointer>
 #include <QSettings>
 #include <QTcpServer>
-#include <QUdpSocket>
 #include <QTextCodec>
 #include <QTimer>
+#include <QUdpSocket>
 
 namespace {
 TestEnv *g_env = nullptr;
@@ -42,6 +44,7 @@ TestEnv::TestEnv()
     QDir().mkpath(QStringLiteral("app/config"));
     stageAppFolder();
     seedIni(loopbackSettings());
+    MessageDialog::setRecordShownTexts(true);
     g_env = this;
 }
 
@@ -51,11 +54,20 @@ TestEnv::~TestEnv()
     QDir::setCurrent(m_previousDir);
 }
 
-TestEnv *TestEnv::instance() { return g_env; }
+TestEnv *TestEnv::instance()
+{
+    return g_env;
+}
 
-QString TestEnv::workDir() const { return m_dir->path(); }
+QString TestEnv::workDir() const
+{
+    return m_dir->path();
+}
 
-QString TestEnv::path(const QString &relative) const { return QDir(m_dir->path()).filePath(relative); }
+QString TestEnv::path(const QString &relative) const
+{
+    return QDir(m_dir->path()).filePath(relative);
+}
 
 QMap<QString, QVariant> TestEnv::loopbackSettings()
 {
