@@ -201,7 +201,7 @@
         </message>
         <message>
             <source>更新數據</source>
-            <translation>Atualizar</translation>
+            <translation>Obter dados</translation>
         </message>
         <message>
             <source>匯出數據</source>
@@ -342,7 +342,7 @@ escolha o horário do relatório</translation>
         </message>
         <message>
             <source>檢查更新</source>
-            <translation>Atualizar</translation>
+            <translation>Atualizações</translation>
         </message>
     </context>
     <context>

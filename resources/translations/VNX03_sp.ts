@@ -201,7 +201,7 @@
         </message>
         <message>
             <source>更新數據</source>
-            <translation>Actualizar</translation>
+            <translation>Descargar</translation>
         </message>
         <message>
             <source>匯出數據</source>
@@ -342,7 +342,7 @@ elija la hora del informe</translation>
         </message>
         <message>
             <source>檢查更新</source>
-            <translation>Actualizar</translation>
+            <translation>Actualizaciones</translation>
         </message>
     </context>
     <context>

@@ -416,7 +416,7 @@
         </message>
         <message>
             <source>Invalid</source>
-            <translation>Invalid</translation>
+            <translation>無效</translation>
         </message>
     </context>
     <context>
