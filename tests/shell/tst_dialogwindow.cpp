@@ -1,6 +1,8 @@
 #include "core/messageids.h"
 #include "database/dbmanage.h"
+#include "database/demodatabuilder.h"
 #include "database/sampleinfoaccess.h"
+#include "database/sampleinfomodel.h"
 #include "review/samplequerydlg.h"
 #include "shell/dialogwidgetfactory.h"
 #include "shell/funwidgetfactory.h"
@@ -12,6 +14,12 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+// The curve dialog is tested as itself once it is part of the build.
+#if __has_include("review/samplesplinedlg.h")
+#include "review/samplesplinedlg.h"
+#define TEST_REAL_CURVE_DIALOG 1
+#endif
+
 // The sample dialogs as the main window opens them: windows of their own
 // that the user can move and close, and that never outlive the main window.
 class TstDialogWindow : public QObject
@@ -19,14 +27,15 @@ class TstDialogWindow : public QObject
     Q_OBJECT
     DbManage *m_db = nullptr;
     SampleInfoAccess *m_access = nullptr;
+    QString m_key; // a record of the database
 
     QVariant payloadFor(int type) const
     {
         if (type == IDialogWidget::DLG_SAMPLE_QUERY)
             return QVariant::fromValue<QObject *>(m_access);
         if (type == IDialogWidget::DLG_SAMPLE_REPORT)
-            return QVariant(QStringList{QStringLiteral("2024030100001")});
-        return QVariant(QStringLiteral("2024030100001"));
+            return QVariant(QStringList{m_key});
+        return QVariant(m_key);
     }
 
 private slots:
@@ -38,11 +47,18 @@ private slots:
         DialogWidgetFactory::setProviderForTesting([](int type) -> IDialogWidget * {
             if (type == IDialogWidget::DLG_SAMPLE_QUERY)
                 return new SampleQueryDlg;
+#ifdef TEST_REAL_CURVE_DIALOG
+            if (type == IDialogWidget::DLG_SAMLPLE_SPLINE)
+                return new SampleSplineDlg;
+#endif
             return new StubDialog(type);
         });
+        QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 2, 3) > 0);
         m_db = new DbManage;
         QVERIFY(m_db->openDatabase());
         m_access = new SampleInfoAccess(nullptr);
+        QVERIFY(m_access->getModel(0, 1) == 1);
+        m_key = m_access->m_listModel.first()->Key;
     }
 
     void cleanupTestCase()
