@@ -10,9 +10,9 @@
 #include <QPointer>
 #include <QSettings>
 #include <QTcpServer>
+#include <QUdpSocket>
 #include <QTextCodec>
 #include <QTimer>
-#include <QUdpSocket>
 
 namespace {
 TestEnv *g_env = nullptr;
@@ -54,20 +54,11 @@ TestEnv::~TestEnv()
     QDir::setCurrent(m_previousDir);
 }
 
-TestEnv *TestEnv::instance()
-{
-    return g_env;
-}
+TestEnv *TestEnv::instance() { return g_env; }
 
-QString TestEnv::workDir() const
-{
-    return m_dir->path();
-}
+QString TestEnv::workDir() const { return m_dir->path(); }
 
-QString TestEnv::path(const QString &relative) const
-{
-    return QDir(m_dir->path()).filePath(relative);
-}
+QString TestEnv::path(const QString &relative) const { return QDir(m_dir->path()).filePath(relative); }
 
 QMap<QString, QVariant> TestEnv::loopbackSettings()
 {
