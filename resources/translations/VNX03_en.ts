@@ -15,6 +15,10 @@
             <source>資料庫密碼錯誤或者已損壞，原檔已備份</source>
             <translation>The database password is wrong or the database is damaged. The original file has been backed up.</translation>
         </message>
+        <message>
+            <source>無法讀取資料庫，程序將退出，請檢查磁碟後重新啟動</source>
+            <translation>The database cannot be read. The program will close; please check the disk and start it again.</translation>
+        </message>
     </context>
     <context>
         <name>CheckUpdateWidget</name>
@@ -573,6 +577,10 @@ choose the time to report</translation>
         <message>
             <source>配對的數據記錄不能超過8條!</source>
             <translation>A report can hold at most 8 records!</translation>
+        </message>
+        <message>
+            <source>數據更新失敗！</source>
+            <translation>Data update failed!</translation>
         </message>
         <message>
             <source>yyyy年MM月dd日 </source>

@@ -15,6 +15,10 @@
             <source>資料庫密碼錯誤或者已損壞，原檔已備份</source>
             <translation>データベースのパスワードが間違っているか、データベースが破損しています。元のファイルはバックアップされました。</translation>
         </message>
+        <message>
+            <source>無法讀取資料庫，程序將退出，請檢查磁碟後重新啟動</source>
+            <translation>データベースを読み込めません。プログラムを終了します。ディスクを確認してから再起動してください。</translation>
+        </message>
     </context>
     <context>
         <name>CheckUpdateWidget</name>
@@ -576,6 +580,10 @@ Lorixは複数の装置と接続できますか？
         <message>
             <source>配對的數據記錄不能超過8條!</source>
             <translation>レポートに含められるデータは8件までです！</translation>
+        </message>
+        <message>
+            <source>數據更新失敗！</source>
+            <translation>データ更新に失敗しました！</translation>
         </message>
         <message>
             <source>yyyy年MM月dd日 </source>

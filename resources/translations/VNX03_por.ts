@@ -15,6 +15,10 @@
             <source>資料庫密碼錯誤或者已損壞，原檔已備份</source>
             <translation>A palavra-passe da base de dados está errada ou a base de dados está danificada. Foi feita uma cópia do ficheiro original.</translation>
         </message>
+        <message>
+            <source>無法讀取資料庫，程序將退出，請檢查磁碟後重新啟動</source>
+            <translation>Não é possível ler a base de dados. O programa será encerrado; verifique o disco e inicie-o novamente.</translation>
+        </message>
     </context>
     <context>
         <name>CheckUpdateWidget</name>
@@ -507,7 +511,7 @@ Procedimento do teste:
         </message>
         <message>
             <source>更新數據</source>
-            <translation>Atualizar</translation>
+            <translation>Obter dados</translation>
         </message>
         <message>
             <source>匯出數據</source>
@@ -576,6 +580,10 @@ escolha o horário do relatório</translation>
         <message>
             <source>配對的數據記錄不能超過8條!</source>
             <translation>Um relatório admite no máximo 8 registros!</translation>
+        </message>
+        <message>
+            <source>數據更新失敗！</source>
+            <translation>Falha na atualização dos dados!</translation>
         </message>
         <message>
             <source>yyyy年MM月dd日 </source>
@@ -832,7 +840,7 @@ escolha o horário do relatório</translation>
         </message>
         <message>
             <source>檢查更新</source>
-            <translation>Atualizar</translation>
+            <translation>Atualizações</translation>
         </message>
     </context>
     <context>

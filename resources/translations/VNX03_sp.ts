@@ -15,6 +15,10 @@
             <source>資料庫密碼錯誤或者已損壞，原檔已備份</source>
             <translation>La contraseña de la base de datos es incorrecta o la base de datos está dañada. Se ha guardado una copia del archivo original.</translation>
         </message>
+        <message>
+            <source>無法讀取資料庫，程序將退出，請檢查磁碟後重新啟動</source>
+            <translation>No se puede leer la base de datos. El programa se cerrará; revise el disco y vuelva a iniciarlo.</translation>
+        </message>
     </context>
     <context>
         <name>CheckUpdateWidget</name>
@@ -504,7 +508,7 @@ Procedimiento de prueba:
         </message>
         <message>
             <source>更新數據</source>
-            <translation>Actualizar</translation>
+            <translation>Descargar</translation>
         </message>
         <message>
             <source>匯出數據</source>
@@ -573,6 +577,10 @@ elija la hora del informe</translation>
         <message>
             <source>配對的數據記錄不能超過8條!</source>
             <translation>¡Un informe admite como máximo 8 registros!</translation>
+        </message>
+        <message>
+            <source>數據更新失敗！</source>
+            <translation>¡Error al actualizar los datos!</translation>
         </message>
         <message>
             <source>yyyy年MM月dd日 </source>
@@ -829,7 +837,7 @@ elija la hora del informe</translation>
         </message>
         <message>
             <source>檢查更新</source>
-            <translation>Actualizar</translation>
+            <translation>Actualizaciones</translation>
         </message>
     </context>
     <context>

@@ -15,6 +15,10 @@
             <source>資料庫密碼錯誤或者已損壞，原檔已備份</source>
             <translation>資料庫密碼錯誤或者已損壞，原檔已備份</translation>
         </message>
+        <message>
+            <source>無法讀取資料庫，程序將退出，請檢查磁碟後重新啟動</source>
+            <translation>無法讀取資料庫，程序將退出，請檢查磁碟後重新啟動</translation>
+        </message>
     </context>
     <context>
         <name>CheckUpdateWidget</name>
@@ -576,6 +580,10 @@ Test Procedure:
             <translation>配對的數據記錄不能超過8條!</translation>
         </message>
         <message>
+            <source>數據更新失敗！</source>
+            <translation>數據更新失敗！</translation>
+        </message>
+        <message>
             <source>yyyy年MM月dd日 </source>
             <translation>yyyy年MM月dd日 </translation>
         </message>
@@ -967,7 +975,7 @@ Test Procedure:
         </message>
         <message>
             <source>Invalid</source>
-            <translation>Invalid</translation>
+            <translation>無效</translation>
         </message>
     </context>
     <context>

@@ -15,6 +15,10 @@
             <source>資料庫密碼錯誤或者已損壞，原檔已備份</source>
             <translation>数据库密码错误或者已损坏，原文件已备份</translation>
         </message>
+        <message>
+            <source>無法讀取資料庫，程序將退出，請檢查磁碟後重新啟動</source>
+            <translation>无法读取数据库，程序将退出，请检查磁盘后重新启动</translation>
+        </message>
     </context>
     <context>
         <name>CheckUpdateWidget</name>
@@ -576,6 +580,10 @@ Lorix是否可连接多台设备？
         <message>
             <source>配對的數據記錄不能超過8條!</source>
             <translation>配对的数据记录不能超过8条!</translation>
+        </message>
+        <message>
+            <source>數據更新失敗！</source>
+            <translation>数据更新失败！</translation>
         </message>
         <message>
             <source>yyyy年MM月dd日 </source>

@@ -180,8 +180,14 @@ void Common::get_local_net_cart_infos(QList<NetCartInfo *> *list)
         source = g_adapterSource;
     }
     const QList<NetCartInfo> adapters = source ? source() : systemAdapters();
+    // The instrument is never reached through loopback, and a loopback entry
+    // would be picked by default (its MAC is the stored default). Only the
+    // loopback-only runs (tests and the demo) talk over it.
+    const bool loopbackWanted = qEnvironmentVariableIntValue("VIREON_LOOPBACK_ONLY") == 1;
     for (const NetCartInfo &info : adapters) {
         if (info.ip.isEmpty() || info.ip == QLatin1String("0.0.0.0"))
+            continue;
+        if (!loopbackWanted && QHostAddress(info.ip).isLoopback())
             continue;
         qDebug() << "get_local_net_cart_infos" << info.mac << info.ip;
         list->append(new NetCartInfo(info));

@@ -54,7 +54,8 @@ public:
     void delayMs(int ms);
 
     // Frees and empties the list, then appends one new item per IPv4 address
-    // of every adapter that is up (loopback last). The caller owns the items.
+    // of every adapter that is up. Loopback addresses are listed (last) only
+    // with VIREON_LOOPBACK_ONLY=1. The caller owns the items.
     void get_local_net_cart_infos(QList<NetCartInfo *> *list);
 
     // Test seam: replaces the system's adapter list until reset with {}.

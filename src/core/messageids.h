@@ -27,6 +27,10 @@ enum NetEventId {
     NetEvt_FileProgress = 34,
     NetEvt_ScanFinished = 35,
     NetEvt_InstrumentFound = 36,
+    // A fetch that ended without installing a file: no connection, a refused
+    // header or name, a cut or idle transfer, or a received database the
+    // window refused. The payload is the reason as a QString, for the log.
+    NetEvt_FileFailed = 37,
 };
 
 // Events of the update client (they reuse the request ids; 42 is progress).

@@ -29,17 +29,27 @@ int engineCode(const QSqlError &error)
     return ok ? (code & 0xff) : -1;
 }
 
+// The connection's extended result code, or -1 without an open handle.
+int extendedCode(const QSqlDatabase &db)
+{
+    sqlite3 *handle = db.driver() ? qvariant_cast<sqlite3 *>(db.driver()->handle()) : nullptr;
+    return handle ? sqlite3_extended_errcode(handle) : -1;
+}
+
 // Errors that mean the file's content cannot be read with our key: not a
-// database (also a wrong key), damaged pages, failed page authentication.
-// A busy or locked file is not among them: it is left alone.
-bool isUnreadable(const QSqlError &error)
+// database (also a wrong key), damaged pages, failed page authentication
+// (the page codec's SQLITE_IOERR_DATA). Any other I/O error may pass (a
+// disk or network share that hiccups) and a busy or locked file is not
+// damaged either: those files are left alone.
+bool isUnreadable(const QSqlError &error, int extended)
 {
     switch (engineCode(error)) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
-    case SQLITE_IOERR:
     case SQLITE_FORMAT:
         return true;
+    case SQLITE_IOERR:
+        return extended == SQLITE_IOERR_DATA;
     case -1:
         break;
     default:
@@ -47,8 +57,7 @@ bool isUnreadable(const QSqlError &error)
     }
     const QString text = error.text();
     return text.contains(QLatin1String("not a database"), Qt::CaseInsensitive) ||
-           text.contains(QLatin1String("malformed"), Qt::CaseInsensitive) ||
-           text.contains(QLatin1String("disk I/O error"), Qt::CaseInsensitive);
+           text.contains(QLatin1String("malformed"), Qt::CaseInsensitive);
 }
 
 // Opens db and runs a first statement: the engine reads the file lazily, so
@@ -57,14 +66,15 @@ Probe openAndProbe(QSqlDatabase &db, QSqlError *errorOut)
 {
     if (!db.open()) {
         *errorOut = db.lastError();
-        return isUnreadable(*errorOut) ? Probe::Unreadable : Probe::Failed;
+        return isUnreadable(*errorOut, -1) ? Probe::Unreadable : Probe::Failed;
     }
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
         *errorOut = query.lastError();
+        const int extended = extendedCode(db);
         query.finish();
-        return isUnreadable(*errorOut) ? Probe::Unreadable : Probe::Failed;
+        return isUnreadable(*errorOut, extended) ? Probe::Unreadable : Probe::Failed;
     }
     query.finish();
     DbSchema::applyConnectionSettings(db);
@@ -95,6 +105,14 @@ QSqlDatabase defaultConnection()
 QString appFolder()
 {
     return QFileInfo(DbManage::databasePath()).path();
+}
+
+// True when the newest backup generation holds exactly the bytes of path: a
+// further copy would push a distinct older state out for nothing.
+bool newestBackupHolds(const QString &path)
+{
+    const QString backup = DbManage::backupPath();
+    return QFileInfo::exists(backup) && DbFileOps::sameBytes(path, backup);
 }
 
 // Moves an unreadable file (and a journal beside it) to the backup name.
@@ -213,7 +231,7 @@ bool DbManage::checkTables()
             continue;
         qDebug() << Q_FUNC_INFO << "columns differ, recreating" << table;
         // A dropped table takes its rows along: keep the file first.
-        if (!backedUp) {
+        if (!backedUp && !newestBackupHolds(databasePath())) {
             if (!DbFileOps::rotate(backupPath()) || !DbFileOps::durableCopy(databasePath(), backupPath())) {
                 qDebug() << Q_FUNC_INFO << "ERR: backup failed, nothing dropped";
                 return false;
@@ -251,8 +269,9 @@ bool DbManage::isValidDatabaseFile(const QString &path)
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY")); // looking never changes the file
         QSqlError error;
         if (openAndProbe(db, &error) == Probe::Ok) {
-            valid =
-                DbSchema::tableMatches(db, DbSchema::sampleTable()) && DbSchema::tableMatches(db, DbSchema::logTable());
+            valid = DbSchema::tableMatches(db, DbSchema::sampleTable());
+            if (!valid)
+                qDebug() << Q_FUNC_INFO << "the sample table differs:" << path;
         } else {
             qDebug() << Q_FUNC_INFO << "not a database of ours:" << path << error.text();
         }
@@ -309,7 +328,8 @@ bool DbManage::replaceDatabase(const QString &sourcePath)
             reopenDefault();
         return false;
     }
-    if (hadCurrent && (!DbFileOps::rotate(backupPath()) || !DbFileOps::linkOrCopy(current, backupPath()))) {
+    if (hadCurrent && !newestBackupHolds(current) &&
+        (!DbFileOps::rotate(backupPath()) || !DbFileOps::linkOrCopy(current, backupPath()))) {
         qDebug() << Q_FUNC_INFO << "ERR: backup of the current database failed";
         if (wasOpen)
             reopenDefault();
@@ -321,8 +341,14 @@ bool DbManage::replaceDatabase(const QString &sourcePath)
         return false;
     }
     DbFileOps::syncFolder(appFolder());
-    if (reopenDefault() && DbSchema::tableMatches(QSqlDatabase::database(), DbSchema::sampleTable()))
+    if (reopenDefault() && DbSchema::tableMatches(QSqlDatabase::database(), DbSchema::sampleTable())) {
+        // Only the sample table was required of the file: the log table is
+        // brought in line as at start-up (created when missing, recreated
+        // when its columns differ).
+        if (!checkTables())
+            qDebug() << Q_FUNC_INFO << "ERR: the log table of the installed file could not be repaired";
         return true;
+    }
 
     // Should not happen after the validation; put the previous file back.
     qDebug() << Q_FUNC_INFO << "ERR: the installed file did not open, restoring the previous one";

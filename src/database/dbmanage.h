@@ -22,17 +22,21 @@ public:
     bool isOpen() const;
     bool wasRecreated() const;
 
-    // Compares both tables with their expected columns; a table that differs
-    // is dropped and recreated, after the file was copied to the backup.
+    // Creates a missing table and compares both with their expected columns;
+    // a table that differs is dropped and recreated, after the file was
+    // copied to the backup (unless the newest backup holds it already).
     bool checkTables();
 
     // Installs another database file in place of the open one (import and the
     // instrument's upload). The source is copied and validated first; on any
-    // failure the current database stays in place and open.
+    // failure the current database stays in place and open. The replaced file
+    // becomes the newest backup unless that holds the same bytes already.
+    // Once installed, the tables are checked as at start-up.
     bool replaceDatabase(const QString &sourcePath);
 
-    // True when the file opens with the program's key and both tables carry
-    // the expected columns.
+    // True when the file opens with the program's key and its sample table
+    // carries the expected columns (the only table the program reads from a
+    // received file; the log table is repaired after installing).
     static bool isValidDatabaseFile(const QString &path);
 
 private:

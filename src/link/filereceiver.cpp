@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
 #include <QTcpServer>
@@ -49,9 +50,14 @@ QString FileReceiver::appDir()
     return QStringLiteral("./app");
 }
 
-QString FileReceiver::receivedDatabasePath()
+QString FileReceiver::nextReceivedDatabasePath()
 {
-    return QStringLiteral("%1/%2").arg(appDir(), ".AppDatabase.db.received");
+    static std::atomic<quint32> sequence{0};
+    for (;;) {
+        const QString path = QStringLiteral("%1/.AppDatabase.db.received-%2").arg(appDir()).arg(++sequence);
+        if (!QFileInfo::exists(path))
+            return path;
+    }
 }
 
 void FileReceiver::setListenTimeoutMs(int ms)
@@ -167,8 +173,9 @@ bool FileReceiver::openTarget()
         return false;
     }
     QDir().mkpath(appDir());
-    const bool isDatabase = m_header.name.compare(QLatin1String(kDatabaseName), Qt::CaseInsensitive) == 0;
-    const QString target = isDatabase ? receivedDatabasePath() : QStringLiteral("%1/%2").arg(appDir(), m_header.name);
+    m_isDatabase = m_header.name.compare(QLatin1String(kDatabaseName), Qt::CaseInsensitive) == 0;
+    const QString target =
+        m_isDatabase ? nextReceivedDatabasePath() : QStringLiteral("%1/%2").arg(appDir(), m_header.name);
     m_file = std::make_unique<QSaveFile>(target);
     if (!m_file->open(QIODevice::WriteOnly)) {
         const QString error = m_file->errorString();
@@ -230,7 +237,7 @@ void FileReceiver::finishTransfer()
 {
     const QString target = m_file->fileName();
     const qint64 total = m_header.total;
-    const bool isDatabase = target == receivedDatabasePath();
+    const bool isDatabase = m_isDatabase;
     QElapsedTimer commitClock;
     commitClock.start();
     if (!m_file->commit()) {
@@ -267,6 +274,7 @@ void FileReceiver::abort(const QString &reason)
         return;
     qDebug().noquote() << Q_FUNC_INFO << "transfer ended:" << reason;
     closeAll();
+    emit failed(reason);
 }
 
 void FileReceiver::closeAll()

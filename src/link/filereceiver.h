@@ -22,8 +22,10 @@ class QTimer;
 // The bytes are streamed into a temporary file beside the target in ./app and
 // renamed over the target only once all of them arrived, so an interrupted
 // upload leaves the old file and no temporary file behind. An upload of the
-// database file is not renamed over the open database: it is committed to
-// receivedDatabasePath() and handed over with databaseReceived().
+// database file is not renamed over the open database: it is committed to a
+// file of its own (nextReceivedDatabasePath()) and handed over with
+// databaseReceived(), so a second upload that lands before the first one is
+// installed never overwrites it.
 class FileReceiver : public QObject
 {
     Q_OBJECT
@@ -32,7 +34,8 @@ public:
     ~FileReceiver() override;
 
     static QString appDir();
-    static QString receivedDatabasePath();
+    // "./app/.AppDatabase.db.received-<n>": a name no file has yet.
+    static QString nextReceivedDatabasePath();
 
     bool start(const QHostAddress &local, quint16 port, const QHostAddress &peer);
     bool isActive() const;
@@ -47,6 +50,8 @@ signals:
     void progress(qint64 received, qint64 total);
     void fileCommitted(QString path, qint64 total);
     void databaseReceived(QString tempPath, qint64 total);
+    // A started transfer ended without a committed file.
+    void failed(QString reason);
 
 private:
     void onNewConnection();
@@ -66,6 +71,7 @@ private:
     QHostAddress m_peer;
     QByteArray m_headerBytes;
     bool m_headerDone = false;
+    bool m_isDatabase = false;
     UploadHeader m_header;
     std::unique_ptr<QSaveFile> m_file;
     QByteArray m_chunk;

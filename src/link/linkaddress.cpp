@@ -86,9 +86,14 @@ QString LinkAddress::chooseLocal(const QString &configuredIp, const QString &con
                 return info.ip;
         }
     }
+    // The all-zero MAC is the stored default and also what adapters without
+    // a hardware address report: it names no adapter.
+    QString mac = configuredMac.trimmed();
+    mac.remove(QLatin1Char('-')).remove(QLatin1Char(':'));
+    const bool macNamesAdapter = !mac.isEmpty() && mac.count(QLatin1Char('0')) != mac.size();
     QString byMac;
     for (const NetCartInfo &info : adapters) {
-        if (!configuredMac.isEmpty() && info.mac.compare(configuredMac, Qt::CaseInsensitive) == 0)
+        if (macNamesAdapter && info.mac.compare(configuredMac, Qt::CaseInsensitive) == 0)
             byMac = info.ip;
     }
     return byMac.isEmpty() ? adapters.first().ip : byMac;

@@ -28,7 +28,8 @@ public:
 
     // The PC's address for talking to the instrument: the configured address
     // when a current adapter has it, else the last address of the adapter with
-    // the configured MAC, else the first adapter's address; empty when none.
+    // the configured MAC (the all-zero MAC names none), else the first
+    // adapter's address; empty when none.
     static QString chooseLocal(const QString &configuredIp, const QString &configuredMac,
                                const QList<NetCartInfo> &adapters);
     static QList<NetCartInfo> currentAdapters();

@@ -126,12 +126,17 @@ void NetlPortProc::fetchDataFile()
         qDebug().noquote() << Q_FUNC_INFO << "a transfer is already running; fetch ignored";
         return;
     }
+    // The page waits for the end of every fetch it starts, also of one that
+    // never begins.
     if (!m_udp || m_target.isNull() || m_local.isNull()) {
         qDebug().noquote() << Q_FUNC_INFO << "not connected to an instrument; fetch ignored";
+        emitFailure(QStringLiteral("not connected"));
         return;
     }
-    if (!m_receiver->start(m_local, static_cast<quint16>(g_uploadPort.load()), m_target))
+    if (!m_receiver->start(m_local, static_cast<quint16>(g_uploadPort.load()), m_target)) {
+        emitFailure(QStringLiteral("cannot listen for the upload"));
         return;
+    }
     if (sendCtlCmd(Cmd_FetchDataFile, QVariant(-1), QString()) <= 0)
         m_receiver->abort(QStringLiteral("fetch command not sent"));
 }
@@ -348,9 +353,15 @@ void NetlPortProc::ensureReceiver()
     m_receiver = new FileReceiver(this);
     connect(m_receiver, &FileReceiver::progress, this, &NetlPortProc::emitProgress);
     connect(m_receiver, &FileReceiver::databaseReceived, this, &NetlPortProc::databaseFileReceived);
+    connect(m_receiver, &FileReceiver::failed, this, &NetlPortProc::emitFailure);
 }
 
 void NetlPortProc::emitProgress(qint64 received, qint64 total)
 {
     emit sendnetEvent(NetEvt_FileProgress, QVariant(TransferProgress{received, total}.encode()));
+}
+
+void NetlPortProc::emitFailure(const QString &reason)
+{
+    emit sendnetEvent(NetEvt_FileFailed, QVariant(reason));
 }

@@ -39,7 +39,10 @@ signals:
     // An upload named "AppDatabase.db" is not written over the open database:
     // it is stored in a temporary file and handed over. The GUI side installs
     // it with DbManage::replaceDatabase(tempPath), deletes tempPath, and then
-    // itself reports the final NetEvt_FileProgress (total of total).
+    // itself reports the final NetEvt_FileProgress (total of total), or
+    // NetEvt_FileFailed when it refused the file. A fetch that ends in the
+    // worker without a file (no connection, refused header or name, cut or
+    // idle transfer) reports NetEvt_FileFailed from here.
     void databaseFileReceived(QString tempPath, qint64 totalBytes);
 
 private:
@@ -64,6 +67,7 @@ private:
     void ensureTimers();
     void ensureReceiver();
     void emitProgress(qint64 received, qint64 total);
+    void emitFailure(const QString &reason);
 
     QUdpSocket *m_udp = nullptr;
     FileReceiver *m_receiver = nullptr;

@@ -43,6 +43,7 @@ HistoryData *HistoryData::s_instance = nullptr;
 namespace {
 const int kColumnCount = 6;
 const int kDefaultRows = 100;
+const int kRowHeight = 25;
 
 QVector<int> columnWidthsFor(int fontSize)
 {
@@ -153,7 +154,11 @@ void HistoryData::initTable()
 
     view->setAlternatingRowColors(true);
     view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(25);
+    // The default size is bounded below by the minimum, which the header
+    // derives from its style sheet font once polished: a reload at a larger
+    // display size would otherwise grow every row.
+    view->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    view->verticalHeader()->setDefaultSectionSize(kRowHeight);
     view->horizontalHeader()->setStretchLastSection(true);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -225,7 +230,6 @@ void HistoryData::initWidget()
     m_pModelAcs->m_bFilter = false;
     fillTable();
     ui->exportData->hide();
-    ui->tableView->scrollToBottom();
 }
 
 void HistoryData::updateWidget()
@@ -246,6 +250,8 @@ void HistoryData::fillTable()
     // The new model is filled while no view listens and only then attached:
     // with every done record loaded, per-row view updates would dominate.
     attachModel(buildModel());
+    // Newest first, blank rows last: the view opens on the first rows.
+    ui->tableView->scrollToTop();
     updatePageLabel();
     updateBtnEnable();
 }
@@ -465,6 +471,14 @@ bool HistoryData::eventFilter(QObject *watched, QEvent *event)
 
 void HistoryData::netEventHandle(int id, QVariant data)
 {
+    if (id == NetEvt_FileFailed) {
+        qDebug() << "HistoryData: fetch failed:" << data.toString();
+        ui->serverProgressBar->setRange(0, 100);
+        ui->serverProgressBar->setValue(0);
+        ui->serverStatusLabel->setText(tr("數據更新失敗！"));
+        ui->exportData_2->setEnabled(true);
+        return;
+    }
     if (id != NetEvt_FileProgress) {
         qDebug() << "virtual void HistoryData::netEventHandle(int, QVariant)";
         return;
@@ -589,6 +603,8 @@ void HistoryData::on_btnReport1_clicked()
 void HistoryData::on_exportData_2_clicked()
 {
     ui->exportData_2->setEnabled(false);
+    // A text left from the previous fetch would read as this one's result.
+    ui->serverStatusLabel->setText(tr("接收進度"));
     emit sendCmd(Cmd_FetchDataFile, QVariant(-1));
 }
 

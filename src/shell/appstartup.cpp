@@ -77,7 +77,10 @@ bool AppStartup::openDatabase(DbManage &db)
 {
     db.openDatabase();
     if (!db.isOpen()) {
+        // The file stays where it is (a read error may pass); the user learns
+        // why the program ends instead of seeing it vanish.
         qDebug() << "ERR: the database is not open";
+        (new MessageDialog(databaseUnavailableText(), MessageDialog::MODE_OK, true, QString(), nullptr))->exec();
         return false;
     }
     db.checkTables();
@@ -106,6 +109,11 @@ QString AppStartup::instanceRunningText()
 QString AppStartup::instanceRunningTitle()
 {
     return tr("提示");
+}
+
+QString AppStartup::databaseUnavailableText()
+{
+    return tr("無法讀取資料庫，程序將退出，請檢查磁碟後重新啟動");
 }
 
 QString AppStartup::databaseRecreatedText()

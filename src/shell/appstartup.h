@@ -25,7 +25,8 @@ public:
     // "Microsoft YaHei" 10 pt, mapped onto an installed family.
     static void installApplicationFont();
 
-    // Opens the database and checks its tables; false when it is not open.
+    // Opens the database and checks its tables; false, after telling the
+    // user, when it is not open.
     static bool openDatabase(DbManage &db);
     // Starts the window and, when the database had to be recreated, says so.
     static void startMainWindow(Vireon &window, const DbManage &db);
@@ -38,4 +39,5 @@ public:
     static QString instanceRunningText();
     static QString instanceRunningTitle();
     static QString databaseRecreatedText();
+    static QString databaseUnavailableText();
 };

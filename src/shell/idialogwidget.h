@@ -4,7 +4,9 @@
 #include <QWidget>
 
 // Base of the sample dialogs. A dialog is created anew for every opening,
-// filled once through updateDialog() and deletes itself when closed.
+// filled once through updateDialog() and deletes itself when closed. The main
+// window shows it as a framed top-level window of its own; Escape closes it
+// like the window's close button does.
 class IDialogWidget : public QWidget
 {
     Q_OBJECT
@@ -38,4 +40,8 @@ public slots:
         Q_UNUSED(data)
     }
     virtual bool dialogResult() { return false; }
+
+protected:
+    // Subclasses that handle keys of their own pass the rest on to this one.
+    void keyPressEvent(QKeyEvent *event) override;
 };

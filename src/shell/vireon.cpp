@@ -18,6 +18,7 @@
 #include "ui_vireon.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDebug>
 #include <QFile>
 #include <QScreen>
@@ -215,7 +216,9 @@ void Vireon::switchDialogWidgetSlot(int type, QVariant data)
     dialog->updateDialog(data);
     if (m_dialog != dialog)
         return; // it ended itself while being filled
-    dialog->setWindowFlags(dialog->windowFlags() | Qt::Window);
+    // The base makes every dialog frameless, which as a window of its own
+    // would leave it without title bar and close button.
+    dialog->setWindowFlags((dialog->windowFlags() & ~Qt::FramelessWindowHint) | Qt::Window);
     if (type == IDialogWidget::DLG_SAMPLE_REPORT) {
         dialog->setWindowTitle(tr("報告"));
         dialog->resize(reportDialogSize());
@@ -322,9 +325,9 @@ void Vireon::passOnNetEvent(int id, const QVariant &data)
 {
     if (m_dialog) {
         m_dialog->netEventHandle(id, data);
-        // A transfer that completes under an open dialog must still reach
-        // the page that waits for it.
-        if (id == NetEvt_FileProgress && m_currentPage)
+        // A transfer that completes or fails under an open dialog must still
+        // reach the page that waits for it.
+        if ((id == NetEvt_FileProgress || id == NetEvt_FileFailed) && m_currentPage)
             m_currentPage->netEventHandle(id, data);
         return;
     }
@@ -340,6 +343,8 @@ void Vireon::onDatabaseFileReceived(const QString &tempPath, qint64 totalBytes)
         qDebug() << "ERR: cannot remove the received file" << tempPath;
     if (!installed) {
         qDebug() << "ERR: the received database was not installed; the current one stays" << tempPath;
+        // The page hears of the end of its fetch before the box holds the user.
+        networkEventSlot(NetEvt_FileFailed, QStringLiteral("received database refused"));
         (new MessageDialog(tr("接收的資料庫檔案無效，未能更新數據，原有數據保持不變"), MessageDialog::MODE_OK, true,
                            QString(), nullptr))
             ->exec();
@@ -397,6 +402,15 @@ void Vireon::deal_app_quit()
     }
     qDebug() << "void Vireon::deal_app_quit()"
              << "worker threads stopped";
+}
+
+void Vireon::closeEvent(QCloseEvent *event)
+{
+    if (IDialogWidget *dialog = m_dialog) {
+        m_dialog.clear();
+        closeDialog(dialog);
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void Vireon::changeEvent(QEvent *event)

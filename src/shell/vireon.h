@@ -65,6 +65,9 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    // An open dialog is a window of its own: it closes with the main window,
+    // so that the last window closes and the program shuts down in order.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void initForm();

@@ -1,5 +1,6 @@
 #include "support/testenv.h"
 
+#include "database/dbfileops.h"
 #include "database/dbmanage.h"
 #include "database/dbschema.h"
 #include "database/demodatabuilder.h"
@@ -114,6 +115,9 @@ private slots:
     void replaceInstallsNewRows();
     void replaceRejectsBadSource_data();
     void replaceRejectsBadSource();
+    void replaceRepairsTheLogTable_data();
+    void replaceRepairsTheLogTable();
+    void repeatedReplaceAddsNoIdenticalBackup();
     void destructorClosesConnection();
 };
 
@@ -351,7 +355,7 @@ void TestDbManage::replaceRejectsBadSource_data()
     QTest::newRow("plain SQLite with our tables") << "plain";
     QTest::newRow("other key") << "wrongkey";
     QTest::newRow("wrong columns") << "columns";
-    QTest::newRow("one table missing") << "onetable";
+    QTest::newRow("sample table missing") << "nosamples";
 }
 
 void TestDbManage::replaceRejectsBadSource()
@@ -377,9 +381,9 @@ void TestDbManage::replaceRejectsBadSource()
     } else if (kind == QLatin1String("columns")) {
         QVERIFY(DemoDataBuilder::build(source, 2, 2) > 0);
         QVERIFY(execOn(source, {QStringLiteral("ALTER TABLE SampleInfoTable DROP COLUMN prodata40")}));
-    } else if (kind == QLatin1String("onetable")) {
+    } else if (kind == QLatin1String("nosamples")) {
         QVERIFY(DemoDataBuilder::build(source, 2, 2) > 0);
-        QVERIFY(execOn(source, {QStringLiteral("DROP TABLE LogInfoTable")}));
+        QVERIFY(execOn(source, {QStringLiteral("DROP TABLE SampleInfoTable")}));
     }
 
     DbManage manager;
@@ -390,6 +394,65 @@ void TestDbManage::replaceRejectsBadSource()
     QCOMPARE(SampleInfoAccess::getCount(), rows);
     QCOMPARE(readAll(path), before);
     QCOMPARE(appFiles(), QStringList({QStringLiteral("AppDatabase.db")}));
+}
+
+// Only the sample table is read from a received file: a file whose log table
+// is missing or older is installed, and the log table repaired as at start-up.
+void TestDbManage::replaceRepairsTheLogTable_data()
+{
+    QTest::addColumn<QStringList>("statements");
+    QTest::newRow("log table missing") << QStringList{"DROP TABLE LogInfoTable"};
+    QTest::newRow("older log table") << QStringList{"DROP TABLE LogInfoTable",
+                                                    "CREATE TABLE LogInfoTable (Key TEXT PRIMARY KEY, ID INTEGER)",
+                                                    "INSERT INTO LogInfoTable VALUES ('1', 4)"};
+    QTest::newRow("log table as expected") << QStringList{};
+}
+
+void TestDbManage::replaceRepairsTheLogTable()
+{
+    QFETCH(QStringList, statements);
+    QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 1) > 0);
+    const QString source = QStringLiteral("./incoming/upload.db");
+    QDir().mkpath(QStringLiteral("./incoming"));
+    const int rows = DemoDataBuilder::build(source, 4, 9);
+    QVERIFY(rows > 0);
+    if (!statements.isEmpty())
+        QVERIFY(execOn(source, statements));
+
+    DbManage manager;
+    QVERIFY(manager.openDatabase());
+    QVERIFY(DbManage::isValidDatabaseFile(source));
+    QVERIFY(manager.replaceDatabase(source));
+    QVERIFY(manager.isOpen());
+    QCOMPARE(SampleInfoAccess::getCount(), rows);
+    QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
+    QCOMPARE(columnsOf(DbSchema::logTable()), DbSchema::logColumns());
+    QVERIFY(rowsOf(DbSchema::logTable()) >= 0);
+}
+
+// Fetching the same data again and again keeps the last distinct states.
+void TestDbManage::repeatedReplaceAddsNoIdenticalBackup()
+{
+    const QString path = DbManage::databasePath();
+    QVERIFY(DemoDataBuilder::build(path, 3, 1) > 0);
+    const QByteArray oldBytes = readAll(path);
+    const QString source = QStringLiteral("./incoming/upload.db");
+    QDir().mkpath(QStringLiteral("./incoming"));
+    QVERIFY(DemoDataBuilder::build(source, 4, 2) > 0);
+    const QByteArray sourceBytes = readAll(source);
+
+    DbManage manager;
+    QVERIFY(manager.openDatabase());
+    for (int i = 0; i < DbFileOps::kGenerations + 2; ++i)
+        QVERIFY(manager.replaceDatabase(source));
+    QCOMPARE(readAll(path), sourceBytes);
+    QList<QByteArray> generations;
+    for (int g = 0; g <= DbFileOps::kGenerations; ++g) {
+        const QString file = DbFileOps::generationPath(DbManage::backupPath(), g);
+        if (QFile::exists(file))
+            generations << readAll(file);
+    }
+    QCOMPARE(generations, (QList<QByteArray>{sourceBytes, oldBytes}));
 }
 
 void TestDbManage::destructorClosesConnection()

@@ -17,6 +17,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void uploadedDatabaseReplacesOpenOne();
+    void secondUploadBeforeInstallKeepsTheFirst();
 
 private:
     std::unique_ptr<DbManage> m_db;
@@ -82,6 +83,49 @@ void TestLinkDatabase::uploadedDatabaseReplacesOpenOne()
         const TransferProgress p = TransferProgress::decode(v.toByteArray());
         QVERIFY(p.received < p.total);
     }
+}
+
+// The window installs an upload only when its event loop gets to it (a
+// message box may hold it): a second upload must not land on the first.
+void TestLinkDatabase::secondUploadBeforeInstallKeepsTheFirst()
+{
+    const QString source = TestEnv::instance()->path("instrument2.db");
+    QList<QPair<QString, QByteArray>> handed; // path, its bytes at hand-over
+    // The handler of an earlier test holds references to its own locals.
+    QObject::disconnect(m_rig->proc, &NetlPortProc::databaseFileReceived, &m_rig->log, nullptr);
+    const QMetaObject::Connection handler = QObject::connect(
+        m_rig->proc, &NetlPortProc::databaseFileReceived, &m_rig->log,
+        [&](QString tempPath, qint64) {
+            QFile f(tempPath);
+            handed << qMakePair(tempPath, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+        },
+        Qt::QueuedConnection);
+
+    FakeInstrumentProcess fake(fakeArgs(
+        "127.0.0.2", kPort,
+        {"--upload", source, "--upload-name", "AppDatabase.db", "--upload-port", QString::number(kUploadPort)}));
+    QVERIFY(fake.ready());
+    m_rig->command(Cmd_ConnectInstrument);
+    QList<int> rows;
+    for (int upload = 0; upload < 2; ++upload) {
+        // The instrument opens its file anew for every upload.
+        rows << DemoDataBuilder::build(source, 3 + upload, 10 + upload);
+        QVERIFY(rows.last() > 0);
+        m_rig->command(Cmd_FetchDataFile);
+        QTRY_COMPARE_WITH_TIMEOUT(handed.size(), upload + 1, 15000);
+    }
+    QVERIFY(handed.at(0).first != handed.at(1).first);
+    for (int upload = 0; upload < 2; ++upload) {
+        const QString path = handed.at(upload).first;
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), handed.at(upload).second); // nothing wrote over it
+        f.close();
+        QVERIFY(DbManage::instance()->replaceDatabase(path));
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(SampleInfoAccess::getCount(), rows.at(upload));
+    }
+    QObject::disconnect(handler);
 }
 
 VIREON_TEST_MAIN(TestLinkDatabase)

@@ -8,6 +8,8 @@
 #include "link/uploadheader.h"
 #include "support/testenv.h"
 
+Q_DECLARE_METATYPE(NetCartInfo)
+
 class TestLinkParsers : public QObject
 {
     Q_OBJECT
@@ -19,6 +21,8 @@ private slots:
     void strictAddresses_data();
     void strictAddresses();
     void localAddressChoice();
+    void localAddressFromAdapterList_data();
+    void localAddressFromAdapterList();
     void headerRoundTripAndPartialInput();
     void headerRejectsHostileSizesEarly();
     void headerRejectsInconsistentName();
@@ -131,6 +135,61 @@ void TestLinkParsers::localAddressChoice()
     // A loosely written address is not taken for an adapter's.
     QCOMPARE(LinkAddress::chooseLocal("192.168.003.7", "ff-ff-ff-ff-ff-ff", adapters), QString("10.0.0.5"));
     QCOMPARE(LinkAddress::chooseLocal("1.2.3.4", "", {}), QString());
+}
+
+namespace {
+using Adapters = QList<NetCartInfo>;
+const NetCartInfo kEth{"3c-52-82-0a-bc-01", "192.168.3.20"};
+const NetCartInfo kWifi{"3c-52-82-0a-bc-02", "192.168.5.9"};
+const NetCartInfo kTunnel{"00-00-00-00-00-00", "10.8.0.2"}; // no hardware address
+const NetCartInfo kLoopback{"00-00-00-00-00-00", "127.0.0.1"};
+} // namespace
+
+// The adapter list as the link reads it (injected here), with and without
+// the loopback guard, and the stored values of a fresh installation.
+void TestLinkParsers::localAddressFromAdapterList_data()
+{
+    QTest::addColumn<bool>("guard");
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<QString>("mac");
+    QTest::addColumn<Adapters>("adapters");
+    QTest::addColumn<QString>("expected");
+    const QString freshIp = "0.0.0.0";
+    const QString zeroMac = "00-00-00-00-00-00";
+    QTest::newRow("fresh install: the LAN adapter, not loopback")
+        << false << freshIp << zeroMac << Adapters{kEth, kLoopback} << kEth.ip;
+    QTest::newRow("fresh install, loopback listed first")
+        << false << freshIp << zeroMac << Adapters{kLoopback, kEth} << kEth.ip;
+    QTest::newRow("zero MAC does not pick an adapter without hardware address")
+        << false << freshIp << zeroMac << Adapters{kEth, kTunnel} << kEth.ip;
+    QTest::newRow("zero MAC written with colons")
+        << false << freshIp << "00:00:00:00:00:00" << Adapters{kWifi, kTunnel} << kWifi.ip;
+    QTest::newRow("stored MAC of the second adapter")
+        << false << freshIp << kWifi.mac.toUpper() << Adapters{kEth, kWifi, kLoopback} << kWifi.ip;
+    QTest::newRow("stored address still present") << false << kWifi.ip << kEth.mac << Adapters{kEth, kWifi} << kWifi.ip;
+    QTest::newRow("loopback left from a demo run")
+        << false << "127.0.0.1" << zeroMac << Adapters{kLoopback, kWifi} << kWifi.ip;
+    QTest::newRow("only loopback, guard off: none") << false << freshIp << zeroMac << Adapters{kLoopback} << QString();
+    QTest::newRow("only loopback, guard on") << true << freshIp << zeroMac << Adapters{kLoopback} << kLoopback.ip;
+    QTest::newRow("guard on, stored loopback address")
+        << true << "127.0.0.1" << zeroMac << Adapters{kEth, kLoopback} << kLoopback.ip;
+}
+
+void TestLinkParsers::localAddressFromAdapterList()
+{
+    QFETCH(bool, guard);
+    QFETCH(QString, ip);
+    QFETCH(QString, mac);
+    QFETCH(Adapters, adapters);
+    QFETCH(QString, expected);
+    const QByteArray before = qgetenv("VIREON_LOOPBACK_ONLY");
+    // Only the list is computed here: nothing is sent or bound.
+    qputenv("VIREON_LOOPBACK_ONLY", guard ? "1" : "0");
+    Common::setAdapterSource([adapters] { return adapters; });
+    const QString chosen = LinkAddress::chooseLocal(ip, mac, LinkAddress::currentAdapters());
+    Common::setAdapterSource({});
+    qputenv("VIREON_LOOPBACK_ONLY", before);
+    QCOMPARE(chosen, expected);
 }
 
 void TestLinkParsers::headerRoundTripAndPartialInput()

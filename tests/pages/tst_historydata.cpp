@@ -12,6 +12,7 @@
 #include "link/transferprogress.h"
 #include "pages/historydata.h"
 #include "shell/idialogwidget.h"
+#include "shell/vireon.h"
 #include "shell/widgets/choosedialog.h"
 #include "shell/widgets/messagedialog.h"
 
@@ -23,6 +24,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -470,6 +472,59 @@ private slots:
     // End to end on loopback: "更新數據" makes the fake instrument upload a
     // demo database; the GUI side installs it (as the main window does) and
     // delivers the final progress event; the table then shows its rows.
+    // Rows are newest first: every (re)load opens the view on its first rows,
+    // at the specified row height whatever the display size.
+    void reloadsOpenOnTheNewestRows_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("fontSize");
+        QTest::addColumn<QString>("reload");
+        for (int fontSize : {0, 1, 2}) {
+            for (const char *reload : {"show", "query", "fetch"}) {
+                for (int records : {5, 150}) {
+                    const QString name =
+                        QStringLiteral("%1 records, size %2, %3").arg(records).arg(fontSize).arg(reload);
+                    QTest::newRow(qPrintable(name)) << records << fontSize << reload;
+                }
+            }
+        }
+    }
+
+    void reloadsOpenOnTheNewestRows()
+    {
+        QFETCH(int, records);
+        QFETCH(int, fontSize);
+        QFETCH(QString, reload);
+        SystemConfig::getInstance()->setFontSize(quint8(fontSize));
+        Vireon::applyStyle(fontSize);
+        QStringList times;
+        for (int i = 0; i < records; ++i)
+            times << QStringLiteral("%1%2%3")
+                         .arg(8 + i / 3600, 2, 10, QLatin1Char('0'))
+                         .arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
+                         .arg(i % 60, 2, 10, QLatin1Char('0'));
+        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("N", times, 1)));
+        openPage();
+        if (reload == QLatin1String("query")) {
+            view()->verticalScrollBar()->setValue(view()->verticalScrollBar()->maximum() / 2);
+            m_page->access()->setFilter(QDate(2024, 3, 1), QDate(2024, 3, 1), "N", QString());
+            m_page->access()->m_bFilter = true;
+            m_page->updateWidget();
+        } else if (reload == QLatin1String("fetch")) {
+            view()->verticalScrollBar()->setValue(view()->verticalScrollBar()->maximum() / 2);
+            progress(5000, 5000);
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(view()->verticalScrollBar()->value(), 0);
+        QCOMPARE(view()->rowAt(0), 0);
+        QCOMPARE(text(0, 5).section(' ', 1),
+                 QLocale::c().toString(QTime::fromString(times.last(), "hhmmss"), "hh:mm:ss"));
+        for (int r : {0, 1, records - 1})
+            QCOMPARE(view()->rowHeight(r), 25);
+        Vireon::applyStyle(1);
+        SystemConfig::getInstance()->setFontSize(1);
+    }
+
     void fetchFromFakeInstrument()
     {
         const QString upload = TestEnv::instance()->path("upload_source.db");

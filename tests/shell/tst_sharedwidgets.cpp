@@ -113,6 +113,36 @@ private slots:
         QVERIFY(MessageDialog::shownTexts().isEmpty());
     }
 
+    // The list exists for tests only: without a test asking, nothing of what
+    // the boxes said is kept, however they were answered.
+    void messageDialogRecordsOnlyWhenAsked_data()
+    {
+        QTest::addColumn<bool>("recording");
+        QTest::addColumn<bool>("seam");
+        QTest::newRow("not recording, real box") << false << false;
+        QTest::newRow("not recording, seam answer") << false << true;
+        QTest::newRow("recording, real box") << true << false;
+        QTest::newRow("recording, seam answer") << true << true;
+    }
+
+    void messageDialogRecordsOnlyWhenAsked()
+    {
+        QFETCH(bool, recording);
+        QFETCH(bool, seam);
+        MessageDialog::clearShownTexts();
+        MessageDialog::setRecordShownTexts(recording);
+        for (const QString &text : {QStringLiteral("one"), QStringLiteral("two")}) {
+            if (seam)
+                MessageDialog::pushNextAnswer(1);
+            else
+                ModalAnswerer::answerNext(1);
+            QCOMPARE((new MessageDialog(text, 1, false, QString(), nullptr))->exec(), 1);
+        }
+        const QStringList shown = MessageDialog::shownTexts();
+        MessageDialog::setRecordShownTexts(true); // as the test environment set it
+        QCOMPARE(shown, recording ? (QStringList{"one", "two"}) : QStringList());
+    }
+
     void chooseDialogResults()
     {
         const QStringList items{"A", "B", "C"};

@@ -1,5 +1,6 @@
 #include "support/testenv.h"
 
+#include "shell/widgets/messagedialog.h"
 #include "update/httpfun.h"
 
 #include <QDialog>
@@ -47,6 +48,7 @@ TestEnv::TestEnv()
     // Every main window asks the update server at once: tests point it at a
     // port nothing listens on (only root could), never at a demo server.
     HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), 1, 60000);
+    MessageDialog::setRecordShownTexts(true);
     g_env = this;
 }
 

@@ -4,7 +4,9 @@
 1. lupdate collects every tr() text of src/ into resources/translations/*.ts.
 2. Each message gets its translation from resources/translations/texts/*.tsv
    (tab-separated: context, source, en, sp, zh_jt, por, jp; "\\n" for a line
-   feed). The zh file is the source language itself.
+   feed). The zh file is the source language itself, unless a row carries an
+   eighth cell: the traditional Chinese text of a source that is not written
+   in it (such as "Invalid").
 3. Messages without a translation are listed and the script exits 1.
 """
 import glob
@@ -28,9 +30,10 @@ def load_phrases():
                 if not line or line.startswith("#"):
                     continue
                 cells = [c.replace("\\n", "\n") for c in line.split("\t")]
-                if len(cells) != 2 + len(COLUMNS):
-                    sys.exit(f"{path}:{lineno}: expected {2 + len(COLUMNS)} columns, got {len(cells)}")
-                phrases[(cells[0], cells[1])] = dict(zip(COLUMNS, cells[2:]))
+                if len(cells) not in (2 + len(COLUMNS), 3 + len(COLUMNS)):
+                    sys.exit(f"{path}:{lineno}: expected {2 + len(COLUMNS)} or {3 + len(COLUMNS)} columns, "
+                             f"got {len(cells)}")
+                phrases[(cells[0], cells[1])] = dict(zip(COLUMNS + ["zh"], cells[2:]))
     return phrases
 
 
@@ -59,7 +62,8 @@ def main():
                 source = message.findtext("source")
                 tr = message.find("translation")
                 if lang == "zh":
-                    text = source
+                    entry = phrases.get((cname, source))
+                    text = entry.get("zh", source) if entry else source
                 else:
                     entry = phrases.get((cname, source))
                     text = entry[lang] if entry else None

@@ -13,6 +13,7 @@ namespace {
 QMutex g_seamMutex;
 QQueue<int> g_nextAnswers;
 QStringList g_shownTexts;
+bool g_recordShownTexts = false; // a running program keeps no list
 } // namespace
 
 MessageDialog::MessageDialog(QString text, int mode, bool showShield, QString title, QWidget *parent)
@@ -81,7 +82,8 @@ int MessageDialog::exec()
     int answer = 0;
     {
         QMutexLocker lock(&g_seamMutex);
-        g_shownTexts << text();
+        if (g_recordShownTexts)
+            g_shownTexts << text();
         if (!g_nextAnswers.isEmpty()) {
             answered = true;
             answer = g_nextAnswers.dequeue();
@@ -103,6 +105,14 @@ QStringList MessageDialog::shownTexts()
 {
     QMutexLocker lock(&g_seamMutex);
     return g_shownTexts;
+}
+
+void MessageDialog::setRecordShownTexts(bool on)
+{
+    QMutexLocker lock(&g_seamMutex);
+    g_recordShownTexts = on;
+    if (!on)
+        g_shownTexts.clear();
 }
 
 void MessageDialog::clearShownTexts()

@@ -34,7 +34,9 @@ public slots:
 public:
     // Test seam: the next exec() returns answer at once, without a modal loop.
     static void pushNextAnswer(int answer);
-    // Texts of every box exec()'d since the last clear (seam or real).
+    // Texts of every box exec()'d since the last clear (seam or real), kept
+    // only while recording is on (off unless a test turns it on).
+    static void setRecordShownTexts(bool on);
     static QStringList shownTexts();
     static void clearShownTexts();
 
