@@ -104,14 +104,10 @@ private slots:
     {
         const QString d = "20240301", t = "091500";
         QVERIFY(HistoryFixture::replaceWith({
-            row("2024030100001", "S1", "0", 0, d, t, 41.0),
-            row("2024030100002", "S1", "7", 1, d, t, 40.99),
-            row("2024030100003", "S1", "8", 2, d, t, 12.3456789),
-            row("2024030100004", "S2", "15", 3, d, t, 0.0),
-            row("2024030100005", "S2", "-1", 4, d, t, 30.5),
-            row("2024030100006", "S2", "x", 5, d, t, 25.0),
-            row("2024030100007", "S3", "3", 9, d, t, 22.0),
-            row("2024030100008", "S3", "3", -3, d, t, 21.0),
+            row("2024030100001", "S1", "0", 0, d, t, 41.0), row("2024030100002", "S1", "7", 1, d, t, 40.99),
+            row("2024030100003", "S1", "8", 2, d, t, 12.3456789), row("2024030100004", "S2", "15", 3, d, t, 0.0),
+            row("2024030100005", "S2", "-1", 4, d, t, 30.5), row("2024030100006", "S2", "x", 5, d, t, 25.0),
+            row("2024030100007", "S3", "3", 9, d, t, 22.0), row("2024030100008", "S3", "3", -3, d, t, 21.0),
             row("2024030200001", "NOTDONE", "1", 0, "20240302", t, 20.0, 1, 0),
         }));
         TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
@@ -121,9 +117,8 @@ private slots:
         QCOMPARE(counter(), QString("1/8"));
         // row: key order descending; expected well, sample, ct, mark
         const QList<QStringList> expected{
-            {"4", "S3", "21", ""},     {"4", "S3", "22", ""},   {"1", "S2", "25", "Invalid"},
-            {"0", "S2", "30.5", "*"},  {"8", "S2", "0", "+++"}, {"1", "S1", "12.3457", "+"},
-            {"8", "S1", "40.99", "-"}, {"1", "S1", "0", "++"},
+            {"4", "S3", "21", ""},    {"4", "S3", "22", ""},  {"1", "S2", "25", "Invalid"}, {"0", "S2", "30.5", "*"},
+            {"8", "S2", "0", "+++"}, {"1", "S1", "12.3457", "+"}, {"8", "S1", "40.99", "-"}, {"1", "S1", "0", "++"},
         };
         for (int r = 0; r < expected.size(); ++r) {
             QCOMPARE(text(r, 0), expected[r][0]);
@@ -314,8 +309,9 @@ private slots:
         m_page->on_btnReport1_clicked();
         QCOMPARE(dialogs.count(), 1);
         QCOMPARE(dialogs.at(0).at(0).toInt(), int(IDialogWidget::DLG_SAMPLE_REPORT));
-        QCOMPARE(dialogs.at(0).at(1).toStringList(), QStringList({"2024030100006", "2024030100005", "2024030100004",
-                                                                  "2024030100003", "2024030100002", "2024030100001"}));
+        QCOMPARE(dialogs.at(0).at(1).toStringList(),
+                 QStringList({"2024030100006", "2024030100005", "2024030100004", "2024030100003", "2024030100002",
+                              "2024030100001"}));
 
         select(rowOf("2024030200004"));
         MessageDialog::pushNextAnswer(1);
