@@ -26,8 +26,28 @@ QList<NetCartInfo> g_adapters;
 class TstMachineConnectLink : public QObject
 {
     Q_OBJECT
-    QProcess m_fake;
-    QByteArray m_fakeOutput;
+    // One fake answers the sweep on a port of this run's own; the other
+    // listens on the instrument port that a connect stores.
+    QProcess m_sweepFake;
+    QProcess m_linkFake;
+    QByteArray m_linkOutput;
+    quint16 m_sweepPort = 0;
+
+    static bool startFake(QProcess &fake, quint16 port, QByteArray *output)
+    {
+        fake.setProcessChannelMode(QProcess::MergedChannels);
+        fake.start(TestEnv::toolPath(QStringLiteral("fake_instrument")),
+                   {"--address", kFakeAddress, "--port", QString::number(port), "--name", "LORIX-LOOP"});
+        if (!fake.waitForStarted())
+            return false;
+        QByteArray seen;
+        const bool ready = QTest::qWaitFor(
+            [&]() { return (seen += fake.readAll()).contains("READY") || fake.state() == QProcess::NotRunning; },
+            10000);
+        if (output)
+            *output = seen;
+        return ready && fake.state() == QProcess::Running;
+    }
 
     static MachineConnect *page(Vireon &w) { return qobject_cast<MachineConnect *>(w.currentPage()); }
     static QComboBox *names(Vireon &w) { return page(w)->findChild<QComboBox *>(QStringLiteral("nameCboBox")); }
@@ -39,22 +59,20 @@ class TstMachineConnectLink : public QObject
 private slots:
     void initTestCase()
     {
-        // The page stores port 45454 on connect, so the fake listens there.
         Common::setAdapterSource([]() { return g_adapters; });
         NetlPortProc::setScanCollectMs(400);
-        m_fake.setProcessChannelMode(QProcess::MergedChannels);
-        m_fake.start(TestEnv::toolPath(QStringLiteral("fake_instrument")),
-                     {"--address", kFakeAddress, "--port", "45454", "--name", "LORIX-LOOP"});
-        QVERIFY(m_fake.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (m_fakeOutput += m_fake.readAll()).contains("READY") || m_fake.state() == QProcess::NotRunning, 10000);
-        QVERIFY2(m_fake.state() == QProcess::Running, m_fakeOutput.constData());
+        m_sweepPort = TestEnv::freeUdpPort(kFakeAddress);
+        QVERIFY(m_sweepPort);
+        QVERIFY(startFake(m_sweepFake, m_sweepPort, nullptr));
+        QVERIFY(startFake(m_linkFake, 45454, &m_linkOutput));
     }
 
     void cleanupTestCase()
     {
-        m_fake.kill();
-        m_fake.waitForFinished(5000);
+        for (QProcess *fake : {&m_sweepFake, &m_linkFake}) {
+            fake->kill();
+            fake->waitForFinished(5000);
+        }
     }
 
     void init() { MessageDialog::clearShownTexts(); }
@@ -62,6 +80,7 @@ private slots:
     void scanFindsTheInstrumentAndConnectTurnsTheLinkUp()
     {
         g_adapters = {kAdapter};
+        SystemConfig::getInstance()->setHostPort(m_sweepPort);
         Vireon w;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_MACHINE_CONNECT);
         QVERIFY(page(w));
@@ -75,12 +94,13 @@ private slots:
         QCOMPARE(names(w)->currentText(), QStringLiteral("LORIX-LOOP"));
         QCOMPARE(page(w)->addressEditor()->getNetAddress(), kFakeAddress);
         QCOMPARE(SystemConfig::getInstance()->getHostAddress(), kFakeAddress);
+        QCOMPARE(SystemConfig::getInstance()->getHostName(), QStringLiteral("LORIX-LOOP"));
         QVERIFY(button(w, "ConnectPushButton")->isEnabled());
 
         button(w, "ConnectPushButton")->click();
         QTRY_VERIFY_WITH_TIMEOUT(w.linkStatus()->isLampGreen(), 10000);
         QVERIFY(MessageDialog::shownTexts().isEmpty());
-        QTRY_VERIFY_WITH_TIMEOUT((m_fakeOutput += m_fake.readAll()).contains("GOT 50 from 127.0.0.11"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT((m_linkOutput += m_linkFake.readAll()).contains("GOT 50 from 127.0.0.11"), 5000);
         w.deal_app_quit();
     }
 
