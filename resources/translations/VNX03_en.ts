@@ -186,6 +186,61 @@
         </message>
     </context>
     <context>
+        <name>DataManageWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>匯入匯出</source>
+            <translation>Import and export</translation>
+        </message>
+        <message>
+            <source>匯入數據</source>
+            <translation>Import</translation>
+        </message>
+        <message>
+            <source>匯出數據</source>
+            <translation>Export</translation>
+        </message>
+        <message>
+            <source>數據管理</source>
+            <translation>Data management</translation>
+        </message>
+        <message>
+            <source>資料庫檔案</source>
+            <translation>Database files</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>All files</translation>
+        </message>
+        <message>
+            <source>選擇一個資料庫</source>
+            <translation>Choose a database</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯入成功！</source>
+            <translation>Database imported successfully!</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯入失敗！</source>
+            <translation>Database import failed!</translation>
+        </message>
+        <message>
+            <source>保存為資料庫檔案</source>
+            <translation>Save as database file</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯出成功！</source>
+            <translation>Database exported successfully!</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯出失敗！</source>
+            <translation>Database export failed!</translation>
+        </message>
+    </context>
+    <context>
         <name>DatetimeEditDialog</name>
         <message>
             <source>年</source>
@@ -791,6 +846,76 @@ choose the time to report</translation>
         </message>
     </context>
     <context>
+        <name>MachineConnect</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>儀器連接</source>
+            <translation>Instrument connection</translation>
+        </message>
+        <message>
+            <source>電腦網卡：</source>
+            <translation>PC network adapter:</translation>
+        </message>
+        <message>
+            <source>掃描儀器</source>
+            <translation>Scan for instruments</translation>
+        </message>
+        <message>
+            <source>儀器名稱：</source>
+            <translation>Instrument name:</translation>
+        </message>
+        <message>
+            <source>WiFi IP：</source>
+            <translation>WiFi IP:</translation>
+        </message>
+        <message>
+            <source>連接儀器</source>
+            <translation>Connect</translation>
+        </message>
+        <message>
+            <source>請檢查輸入</source>
+            <translation>Please check the input</translation>
+        </message>
+        <message>
+            <source>設備和電腦可能不處於同一個局域網，請檢查！</source>
+            <translation>The instrument and the PC may not be on the same local network. Please check!</translation>
+        </message>
+    </context>
+    <context>
+        <name>MachineOtherSet</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>数据更新</source>
+            <translation>Data update</translation>
+        </message>
+        <message>
+            <source>接收进度</source>
+            <translation>Receiving</translation>
+        </message>
+        <message>
+            <source>更新数据库</source>
+            <translation>Update</translation>
+        </message>
+        <message>
+            <source>加载文件</source>
+            <translation>Load file</translation>
+        </message>
+        <message>
+            <source>其他设置</source>
+            <translation>Other settings</translation>
+        </message>
+        <message>
+            <source>数据更新完成！</source>
+            <translation>Data updated!</translation>
+        </message>
+    </context>
+    <context>
         <name>MessageDialog</name>
         <message>
             <source>提示</source>
@@ -838,6 +963,21 @@ choose the time to report</translation>
         <message>
             <source>檢查更新</source>
             <translation>Check for updates</translation>
+        </message>
+    </context>
+    <context>
+        <name>RealTimeCurve</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>实时曲线界面功能待开发，敬请期待。。。。。。</source>
+            <translation>The real-time curve view is still being developed. Stay tuned...</translation>
+        </message>
+        <message>
+            <source>实时曲线</source>
+            <translation>Real-time curve</translation>
         </message>
     </context>
     <context>

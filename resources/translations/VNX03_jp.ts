@@ -186,6 +186,61 @@
         </message>
     </context>
     <context>
+        <name>DataManageWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>フォーム</translation>
+        </message>
+        <message>
+            <source>匯入匯出</source>
+            <translation>インポートとエクスポート</translation>
+        </message>
+        <message>
+            <source>匯入數據</source>
+            <translation>インポート</translation>
+        </message>
+        <message>
+            <source>匯出數據</source>
+            <translation>エクスポート</translation>
+        </message>
+        <message>
+            <source>數據管理</source>
+            <translation>データ管理</translation>
+        </message>
+        <message>
+            <source>資料庫檔案</source>
+            <translation>データベースファイル</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>すべてのファイル</translation>
+        </message>
+        <message>
+            <source>選擇一個資料庫</source>
+            <translation>データベースを選択</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯入成功！</source>
+            <translation>データベースのインポートに成功しました！</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯入失敗！</source>
+            <translation>データベースのインポートに失敗しました！</translation>
+        </message>
+        <message>
+            <source>保存為資料庫檔案</source>
+            <translation>データベースファイルとして保存</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯出成功！</source>
+            <translation>データベースのエクスポートに成功しました！</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯出失敗！</source>
+            <translation>データベースのエクスポートに失敗しました！</translation>
+        </message>
+    </context>
+    <context>
         <name>DatetimeEditDialog</name>
         <message>
             <source>年</source>
@@ -794,6 +849,76 @@ Lorixは複数の装置と接続できますか？
         </message>
     </context>
     <context>
+        <name>MachineConnect</name>
+        <message>
+            <source>Form</source>
+            <translation>フォーム</translation>
+        </message>
+        <message>
+            <source>儀器連接</source>
+            <translation>機器接続</translation>
+        </message>
+        <message>
+            <source>電腦網卡：</source>
+            <translation>PCのネットワーク：</translation>
+        </message>
+        <message>
+            <source>掃描儀器</source>
+            <translation>機器をスキャン</translation>
+        </message>
+        <message>
+            <source>儀器名稱：</source>
+            <translation>機器名：</translation>
+        </message>
+        <message>
+            <source>WiFi IP：</source>
+            <translation>WiFi IP：</translation>
+        </message>
+        <message>
+            <source>連接儀器</source>
+            <translation>接続</translation>
+        </message>
+        <message>
+            <source>請檢查輸入</source>
+            <translation>入力を確認してください</translation>
+        </message>
+        <message>
+            <source>設備和電腦可能不處於同一個局域網，請檢查！</source>
+            <translation>機器とPCが同じローカルネットワークにない可能性があります。確認してください！</translation>
+        </message>
+    </context>
+    <context>
+        <name>MachineOtherSet</name>
+        <message>
+            <source>Form</source>
+            <translation>フォーム</translation>
+        </message>
+        <message>
+            <source>数据更新</source>
+            <translation>データ更新</translation>
+        </message>
+        <message>
+            <source>接收进度</source>
+            <translation>受信進捗</translation>
+        </message>
+        <message>
+            <source>更新数据库</source>
+            <translation>更新</translation>
+        </message>
+        <message>
+            <source>加载文件</source>
+            <translation>読み込み</translation>
+        </message>
+        <message>
+            <source>其他设置</source>
+            <translation>その他の設定</translation>
+        </message>
+        <message>
+            <source>数据更新完成！</source>
+            <translation>データ更新完了！</translation>
+        </message>
+    </context>
+    <context>
         <name>MessageDialog</name>
         <message>
             <source>提示</source>
@@ -841,6 +966,21 @@ Lorixは複数の装置と接続できますか？
         <message>
             <source>檢查更新</source>
             <translation>更新の確認</translation>
+        </message>
+    </context>
+    <context>
+        <name>RealTimeCurve</name>
+        <message>
+            <source>Form</source>
+            <translation>フォーム</translation>
+        </message>
+        <message>
+            <source>实时曲线界面功能待开发，敬请期待。。。。。。</source>
+            <translation>リアルタイム曲線画面は開発中です。今しばらくお待ちください……</translation>
+        </message>
+        <message>
+            <source>实时曲线</source>
+            <translation>リアルタイム曲線</translation>
         </message>
     </context>
     <context>

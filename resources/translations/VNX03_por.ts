@@ -186,6 +186,61 @@
         </message>
     </context>
     <context>
+        <name>DataManageWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulário</translation>
+        </message>
+        <message>
+            <source>匯入匯出</source>
+            <translation>Importar e exportar</translation>
+        </message>
+        <message>
+            <source>匯入數據</source>
+            <translation>Importar</translation>
+        </message>
+        <message>
+            <source>匯出數據</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>數據管理</source>
+            <translation>Gestão de dados</translation>
+        </message>
+        <message>
+            <source>資料庫檔案</source>
+            <translation>Arquivos de banco de dados</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Todos os arquivos</translation>
+        </message>
+        <message>
+            <source>選擇一個資料庫</source>
+            <translation>Escolha um banco de dados</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯入成功！</source>
+            <translation>Banco de dados importado com sucesso!</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯入失敗！</source>
+            <translation>Falha ao importar o banco de dados!</translation>
+        </message>
+        <message>
+            <source>保存為資料庫檔案</source>
+            <translation>Salvar como banco de dados</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯出成功！</source>
+            <translation>Banco de dados exportado com sucesso!</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯出失敗！</source>
+            <translation>Falha ao exportar o banco de dados!</translation>
+        </message>
+    </context>
+    <context>
         <name>DatetimeEditDialog</name>
         <message>
             <source>年</source>
@@ -794,6 +849,76 @@ escolha o horário do relatório</translation>
         </message>
     </context>
     <context>
+        <name>MachineConnect</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulário</translation>
+        </message>
+        <message>
+            <source>儀器連接</source>
+            <translation>Conexão do instrumento</translation>
+        </message>
+        <message>
+            <source>電腦網卡：</source>
+            <translation>Adaptador de rede:</translation>
+        </message>
+        <message>
+            <source>掃描儀器</source>
+            <translation>Procurar instrumentos</translation>
+        </message>
+        <message>
+            <source>儀器名稱：</source>
+            <translation>Nome do instrumento:</translation>
+        </message>
+        <message>
+            <source>WiFi IP：</source>
+            <translation>IP WiFi:</translation>
+        </message>
+        <message>
+            <source>連接儀器</source>
+            <translation>Conectar</translation>
+        </message>
+        <message>
+            <source>請檢查輸入</source>
+            <translation>Verifique a entrada</translation>
+        </message>
+        <message>
+            <source>設備和電腦可能不處於同一個局域網，請檢查！</source>
+            <translation>O instrumento e o PC podem não estar na mesma rede local. Verifique!</translation>
+        </message>
+    </context>
+    <context>
+        <name>MachineOtherSet</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulário</translation>
+        </message>
+        <message>
+            <source>数据更新</source>
+            <translation>Atualizar dados</translation>
+        </message>
+        <message>
+            <source>接收进度</source>
+            <translation>Recebimento</translation>
+        </message>
+        <message>
+            <source>更新数据库</source>
+            <translation>Atualizar</translation>
+        </message>
+        <message>
+            <source>加载文件</source>
+            <translation>Carregar</translation>
+        </message>
+        <message>
+            <source>其他设置</source>
+            <translation>Outras configurações</translation>
+        </message>
+        <message>
+            <source>数据更新完成！</source>
+            <translation>Dados atualizados!</translation>
+        </message>
+    </context>
+    <context>
         <name>MessageDialog</name>
         <message>
             <source>提示</source>
@@ -841,6 +966,21 @@ escolha o horário do relatório</translation>
         <message>
             <source>檢查更新</source>
             <translation>Atualizações</translation>
+        </message>
+    </context>
+    <context>
+        <name>RealTimeCurve</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulário</translation>
+        </message>
+        <message>
+            <source>实时曲线界面功能待开发，敬请期待。。。。。。</source>
+            <translation>A visualização da curva em tempo real ainda está em desenvolvimento. Em breve...</translation>
+        </message>
+        <message>
+            <source>实时曲线</source>
+            <translation>Curva em tempo real</translation>
         </message>
     </context>
     <context>

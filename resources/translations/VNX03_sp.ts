@@ -186,6 +186,61 @@
         </message>
     </context>
     <context>
+        <name>DataManageWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>匯入匯出</source>
+            <translation>Importar y exportar</translation>
+        </message>
+        <message>
+            <source>匯入數據</source>
+            <translation>Importar</translation>
+        </message>
+        <message>
+            <source>匯出數據</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>數據管理</source>
+            <translation>Gestión de datos</translation>
+        </message>
+        <message>
+            <source>資料庫檔案</source>
+            <translation>Archivos de base de datos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Todos los archivos</translation>
+        </message>
+        <message>
+            <source>選擇一個資料庫</source>
+            <translation>Elija una base de datos</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯入成功！</source>
+            <translation>¡Base de datos importada correctamente!</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯入失敗！</source>
+            <translation>¡Error al importar la base de datos!</translation>
+        </message>
+        <message>
+            <source>保存為資料庫檔案</source>
+            <translation>Guardar como base de datos</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯出成功！</source>
+            <translation>¡Base de datos exportada correctamente!</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯出失敗！</source>
+            <translation>¡Error al exportar la base de datos!</translation>
+        </message>
+    </context>
+    <context>
         <name>DatetimeEditDialog</name>
         <message>
             <source>年</source>
@@ -791,6 +846,76 @@ elija la hora del informe</translation>
         </message>
     </context>
     <context>
+        <name>MachineConnect</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>儀器連接</source>
+            <translation>Conexión del instrumento</translation>
+        </message>
+        <message>
+            <source>電腦網卡：</source>
+            <translation>Adaptador de red:</translation>
+        </message>
+        <message>
+            <source>掃描儀器</source>
+            <translation>Buscar instrumentos</translation>
+        </message>
+        <message>
+            <source>儀器名稱：</source>
+            <translation>Nombre del instrumento:</translation>
+        </message>
+        <message>
+            <source>WiFi IP：</source>
+            <translation>IP WiFi:</translation>
+        </message>
+        <message>
+            <source>連接儀器</source>
+            <translation>Conectar</translation>
+        </message>
+        <message>
+            <source>請檢查輸入</source>
+            <translation>Compruebe la entrada</translation>
+        </message>
+        <message>
+            <source>設備和電腦可能不處於同一個局域網，請檢查！</source>
+            <translation>Es posible que el instrumento y el PC no estén en la misma red local. ¡Compruébelo!</translation>
+        </message>
+    </context>
+    <context>
+        <name>MachineOtherSet</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>数据更新</source>
+            <translation>Actualizar datos</translation>
+        </message>
+        <message>
+            <source>接收进度</source>
+            <translation>Recepción</translation>
+        </message>
+        <message>
+            <source>更新数据库</source>
+            <translation>Actualizar</translation>
+        </message>
+        <message>
+            <source>加载文件</source>
+            <translation>Cargar</translation>
+        </message>
+        <message>
+            <source>其他设置</source>
+            <translation>Otros ajustes</translation>
+        </message>
+        <message>
+            <source>数据更新完成！</source>
+            <translation>¡Datos actualizados!</translation>
+        </message>
+    </context>
+    <context>
         <name>MessageDialog</name>
         <message>
             <source>提示</source>
@@ -838,6 +963,21 @@ elija la hora del informe</translation>
         <message>
             <source>檢查更新</source>
             <translation>Actualizaciones</translation>
+        </message>
+    </context>
+    <context>
+        <name>RealTimeCurve</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>实时曲线界面功能待开发，敬请期待。。。。。。</source>
+            <translation>La vista de curva en tiempo real aún está en desarrollo. Próximamente...</translation>
+        </message>
+        <message>
+            <source>实时曲线</source>
+            <translation>Curva en tiempo real</translation>
         </message>
     </context>
     <context>

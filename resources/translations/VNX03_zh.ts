@@ -186,6 +186,61 @@
         </message>
     </context>
     <context>
+        <name>DataManageWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>匯入匯出</source>
+            <translation>匯入匯出</translation>
+        </message>
+        <message>
+            <source>匯入數據</source>
+            <translation>匯入數據</translation>
+        </message>
+        <message>
+            <source>匯出數據</source>
+            <translation>匯出數據</translation>
+        </message>
+        <message>
+            <source>數據管理</source>
+            <translation>數據管理</translation>
+        </message>
+        <message>
+            <source>資料庫檔案</source>
+            <translation>資料庫檔案</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>所有文件</translation>
+        </message>
+        <message>
+            <source>選擇一個資料庫</source>
+            <translation>選擇一個資料庫</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯入成功！</source>
+            <translation>資料庫檔案匯入成功！</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯入失敗！</source>
+            <translation>資料庫檔案匯入失敗！</translation>
+        </message>
+        <message>
+            <source>保存為資料庫檔案</source>
+            <translation>保存為資料庫檔案</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯出成功！</source>
+            <translation>資料庫檔案匯出成功！</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯出失敗！</source>
+            <translation>資料庫檔案匯出失敗！</translation>
+        </message>
+    </context>
+    <context>
         <name>DatetimeEditDialog</name>
         <message>
             <source>年</source>
@@ -792,6 +847,76 @@ Test Procedure:
         </message>
     </context>
     <context>
+        <name>MachineConnect</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>儀器連接</source>
+            <translation>儀器連接</translation>
+        </message>
+        <message>
+            <source>電腦網卡：</source>
+            <translation>電腦網卡：</translation>
+        </message>
+        <message>
+            <source>掃描儀器</source>
+            <translation>掃描儀器</translation>
+        </message>
+        <message>
+            <source>儀器名稱：</source>
+            <translation>儀器名稱：</translation>
+        </message>
+        <message>
+            <source>WiFi IP：</source>
+            <translation>WiFi IP：</translation>
+        </message>
+        <message>
+            <source>連接儀器</source>
+            <translation>連接儀器</translation>
+        </message>
+        <message>
+            <source>請檢查輸入</source>
+            <translation>請檢查輸入</translation>
+        </message>
+        <message>
+            <source>設備和電腦可能不處於同一個局域網，請檢查！</source>
+            <translation>設備和電腦可能不處於同一個局域網，請檢查！</translation>
+        </message>
+    </context>
+    <context>
+        <name>MachineOtherSet</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>数据更新</source>
+            <translation>数据更新</translation>
+        </message>
+        <message>
+            <source>接收进度</source>
+            <translation>接收进度</translation>
+        </message>
+        <message>
+            <source>更新数据库</source>
+            <translation>更新数据库</translation>
+        </message>
+        <message>
+            <source>加载文件</source>
+            <translation>加载文件</translation>
+        </message>
+        <message>
+            <source>其他设置</source>
+            <translation>其他设置</translation>
+        </message>
+        <message>
+            <source>数据更新完成！</source>
+            <translation>数据更新完成！</translation>
+        </message>
+    </context>
+    <context>
         <name>MessageDialog</name>
         <message>
             <source>提示</source>
@@ -839,6 +964,21 @@ Test Procedure:
         <message>
             <source>檢查更新</source>
             <translation>檢查更新</translation>
+        </message>
+    </context>
+    <context>
+        <name>RealTimeCurve</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>实时曲线界面功能待开发，敬请期待。。。。。。</source>
+            <translation>实时曲线界面功能待开发，敬请期待。。。。。。</translation>
+        </message>
+        <message>
+            <source>实时曲线</source>
+            <translation>实时曲线</translation>
         </message>
     </context>
     <context>

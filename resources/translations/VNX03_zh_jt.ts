@@ -186,6 +186,61 @@
         </message>
     </context>
     <context>
+        <name>DataManageWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>匯入匯出</source>
+            <translation>导入导出</translation>
+        </message>
+        <message>
+            <source>匯入數據</source>
+            <translation>导入数据</translation>
+        </message>
+        <message>
+            <source>匯出數據</source>
+            <translation>导出数据</translation>
+        </message>
+        <message>
+            <source>數據管理</source>
+            <translation>数据管理</translation>
+        </message>
+        <message>
+            <source>資料庫檔案</source>
+            <translation>数据库文件</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>所有文件</translation>
+        </message>
+        <message>
+            <source>選擇一個資料庫</source>
+            <translation>选择一个数据库</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯入成功！</source>
+            <translation>数据库文件导入成功！</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯入失敗！</source>
+            <translation>数据库文件导入失败！</translation>
+        </message>
+        <message>
+            <source>保存為資料庫檔案</source>
+            <translation>保存为数据库文件</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯出成功！</source>
+            <translation>数据库文件导出成功！</translation>
+        </message>
+        <message>
+            <source>資料庫檔案匯出失敗！</source>
+            <translation>数据库文件导出失败！</translation>
+        </message>
+    </context>
+    <context>
         <name>DatetimeEditDialog</name>
         <message>
             <source>年</source>
@@ -794,6 +849,76 @@ Lorix是否可连接多台设备？
         </message>
     </context>
     <context>
+        <name>MachineConnect</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>儀器連接</source>
+            <translation>仪器连接</translation>
+        </message>
+        <message>
+            <source>電腦網卡：</source>
+            <translation>电脑网卡：</translation>
+        </message>
+        <message>
+            <source>掃描儀器</source>
+            <translation>扫描仪器</translation>
+        </message>
+        <message>
+            <source>儀器名稱：</source>
+            <translation>仪器名称：</translation>
+        </message>
+        <message>
+            <source>WiFi IP：</source>
+            <translation>WiFi IP：</translation>
+        </message>
+        <message>
+            <source>連接儀器</source>
+            <translation>连接仪器</translation>
+        </message>
+        <message>
+            <source>請檢查輸入</source>
+            <translation>请检查输入</translation>
+        </message>
+        <message>
+            <source>設備和電腦可能不處於同一個局域網，請檢查！</source>
+            <translation>设备和电脑可能不处于同一个局域网，请检查！</translation>
+        </message>
+    </context>
+    <context>
+        <name>MachineOtherSet</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>数据更新</source>
+            <translation>数据更新</translation>
+        </message>
+        <message>
+            <source>接收进度</source>
+            <translation>接收进度</translation>
+        </message>
+        <message>
+            <source>更新数据库</source>
+            <translation>更新数据库</translation>
+        </message>
+        <message>
+            <source>加载文件</source>
+            <translation>加载文件</translation>
+        </message>
+        <message>
+            <source>其他设置</source>
+            <translation>其他设置</translation>
+        </message>
+        <message>
+            <source>数据更新完成！</source>
+            <translation>数据更新完成！</translation>
+        </message>
+    </context>
+    <context>
         <name>MessageDialog</name>
         <message>
             <source>提示</source>
@@ -841,6 +966,21 @@ Lorix是否可连接多台设备？
         <message>
             <source>檢查更新</source>
             <translation>检查更新</translation>
+        </message>
+    </context>
+    <context>
+        <name>RealTimeCurve</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>实时曲线界面功能待开发，敬请期待。。。。。。</source>
+            <translation>实时曲线界面功能待开发，敬请期待。。。。。。</translation>
+        </message>
+        <message>
+            <source>实时曲线</source>
+            <translation>实时曲线</translation>
         </message>
     </context>
     <context>

@@ -1,0 +1,111 @@
+#include "pages/machineotherset.h"
+
+#include "core/messageids.h"
+#include "database/dbmanage.h"
+#include "link/transferprogress.h"
+#include "shell/filedialogs.h"
+
+#include "ui_machineotherset.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFileInfo>
+
+#include <climits>
+
+MachineOtherSet *MachineOtherSet::s_instance = nullptr;
+
+MachineOtherSet *MachineOtherSet::getInstance()
+{
+    if (!s_instance)
+        s_instance = new MachineOtherSet(nullptr);
+    return s_instance;
+}
+
+MachineOtherSet::MachineOtherSet(QWidget *parent)
+    : IFunWidget(parent)
+    , ui(new Ui::MachineOtherSet)
+{
+    ui->setupUi(this);
+}
+
+MachineOtherSet::~MachineOtherSet()
+{
+    delete ui;
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+void MachineOtherSet::releaseInstance()
+{
+    if (s_instance == this)
+        s_instance = nullptr;
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    close();
+    delete this;
+}
+
+QString MachineOtherSet::getTitle()
+{
+    return tr("其他设置");
+}
+
+void MachineOtherSet::initWidget()
+{
+    setWindowTitle(tr("Form"));
+    ui->groupBox->setTitle(tr("数据更新"));
+    ui->serverStatusLabel->setText(tr("接收进度"));
+    ui->pushButton->setText(tr("更新数据库"));
+    ui->btnLoadFile->setText(tr("加载文件"));
+}
+
+void MachineOtherSet::on_pushButton_clicked()
+{
+    // One fetch per visit: the button comes back only on a new page.
+    ui->pushButton->setEnabled(false);
+    emit sendCmd(Cmd_FetchDataFile, QVariant(-1));
+}
+
+void MachineOtherSet::netEventHandle(int id, QVariant data)
+{
+    if (id != NetEvt_FileProgress) {
+        qDebug() << "virtual void MachineOtherSet::netEventHandle(int, QVariant)"
+                 << "MachineOtherSet default...";
+        return;
+    }
+    const TransferProgress progress = TransferProgress::decode(data.toByteArray());
+    const qint64 total = qMax<qint64>(0, progress.total);
+    const qint64 received = qBound<qint64>(0, progress.received, total);
+    // The bar takes ints: from 2 GiB on, both values are scaled down by the
+    // same power of two so the ratio stays and nothing overflows.
+    int shift = 0;
+    while ((total >> shift) > INT_MAX)
+        ++shift;
+    ui->serverProgressBar->setMaximum(int(total >> shift));
+    ui->serverProgressBar->setValue(int(received >> shift));
+    qDebug() << progress.total;
+    qDebug() << progress.received;
+    if (progress.received == progress.total)
+        ui->serverStatusLabel->setText(tr("数据更新完成！"));
+}
+
+void MachineOtherSet::on_btnLoadFile_clicked()
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QString path =
+        FileDialogs::getOpenFileName(this, QStringLiteral("数据库文件路径"), folder, QStringLiteral("AppDatabase.db"));
+    if (path.isEmpty())
+        return;
+    ui->lineEditFilePath->setText(path);
+    qDebug() << folder;
+    qDebug() << path;
+    // Installed like the instrument's upload: validated first, the current
+    // database kept as a backup, the connection reopened on the new file.
+    const QString target = DbManage::databasePath();
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (!canonical.isEmpty() && canonical == QFileInfo(target).canonicalFilePath())
+        return; // the database itself: nothing to install
+    DbManage *db = DbManage::instance();
+    if (!db || !db->replaceDatabase(path))
+        qDebug() << "失败" << path;
+}

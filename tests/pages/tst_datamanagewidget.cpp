@@ -1,0 +1,387 @@
+#include "database/dbmanage.h"
+#include "database/demodatabuilder.h"
+#include "database/driver/zsqlitecipherdriver.h"
+#include "database/sampleinfoaccess.h"
+#include "historyfixture.h"
+#include "pages/datamanagewidget.h"
+#include "shell/filedialogs.h"
+#include "shell/widgets/messagedialog.h"
+#include "support/testenv.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QToolButton>
+
+namespace {
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QByteArray pattern(int size)
+{
+    QByteArray out(size, '\0');
+    quint32 x = 12345;
+    for (int i = 0; i < size; ++i) {
+        x = x * 1103515245u + 12345u;
+        out[i] = char(x >> 16);
+    }
+    return out;
+}
+
+// Takes or gives bytes until its budget is spent, then fails.
+class FailingDevice : public QIODevice
+{
+public:
+    FailingDevice(qint64 budget, const QByteArray &content = QByteArray())
+        : m_budget(budget)
+        , m_content(content)
+    {
+    }
+    QByteArray written;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 n = qMin(maxSize, qMin(m_budget, qint64(m_content.size()) - m_pos));
+        if (n <= 0)
+            return m_budget <= 0 ? -1 : 0;
+        memcpy(data, m_content.constData() + m_pos, size_t(n));
+        m_pos += n;
+        m_budget -= n;
+        return n;
+    }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (m_budget <= 0)
+            return -1;
+        const qint64 n = qMin(size, m_budget);
+        written.append(data, int(n));
+        m_budget -= n;
+        return n;
+    }
+    bool atEnd() const override { return m_pos >= m_content.size(); }
+
+private:
+    qint64 m_budget;
+    QByteArray m_content;
+    qint64 m_pos = 0;
+};
+
+// An enciphered file with the program's key but none of its tables.
+bool buildForeignDatabase(const QString &path)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, QStringLiteral("foreign"));
+        db.setDatabaseName(path);
+        ok = db.open() && QSqlQuery(db).exec(QStringLiteral("CREATE TABLE Other(a TEXT)"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("foreign"));
+    return ok;
+}
+} // namespace
+
+// Import and export of the whole database through the real enciphered file,
+// the real default connection and the picker and message-box seams.
+class TstDataManageWidget : public QObject
+{
+    Q_OBJECT
+    DbManage *m_db = nullptr;
+    QString m_dir;
+    QVector<DemoSampleRow> m_baseline;
+
+    QString file(const QString &name) const { return m_dir + QLatin1Char('/') + name; }
+
+    // Picks `path` (empty: cancel) and presses the button; the texts shown.
+    QStringList press(bool import, const QString &path)
+    {
+        MessageDialog::clearShownTexts();
+        FileDialogs::pushNextFileName(path);
+        if (!path.isEmpty())
+            MessageDialog::pushNextAnswer(1);
+        DataManageWidget *page = DataManageWidget::getInstance();
+        page->initWidget();
+        if (import)
+            page->on_btn_Importing_clicked();
+        else
+            page->on_btn_Export_clicked();
+        page->releaseInstance();
+        return MessageDialog::shownTexts();
+    }
+
+    static int queriedRows()
+    {
+        QSqlQuery q;
+        return q.exec(QStringLiteral("SELECT COUNT(*) FROM SampleInfoTable")) && q.next() ? q.value(0).toInt() : -1;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_db = new DbManage;
+        QVERIFY(m_db->openDatabase());
+        m_dir = TestEnv::instance()->path(QStringLiteral("files"));
+        QVERIFY(QDir().mkpath(m_dir));
+        m_baseline = HistoryFixture::runs(QStringLiteral("BASE"), {"090000", "100000"}, 3);
+    }
+    void cleanupTestCase() { delete m_db; }
+
+    void init()
+    {
+        FileDialogs::clearPending();
+        QVERIFY(HistoryFixture::replaceWith(m_baseline));
+        QCOMPARE(SampleInfoAccess::getCount(), m_baseline.size());
+    }
+
+    void byteExactCopies_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("oldTarget"); // null: no target yet
+        QTest::newRow("NUL, CR and LF, no final line end") << QByteArray("a\0b\r\nc\n\r\0\n\nd", 13) << QByteArray();
+        QTest::newRow("zero bytes over a file") << QByteArray("") << QByteArray("old content");
+        QTest::newRow("over a longer file") << QByteArray("short\n") << pattern(100000);
+        QTest::newRow("several chunks, odd size") << pattern(3 * 256 * 1024 + 7) << QByteArray("x");
+    }
+    void byteExactCopies()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, oldTarget);
+        const QString source = file(QStringLiteral("source.bin"));
+        const QString target = file(QStringLiteral("target.bin"));
+        QFile::remove(target);
+        QVERIFY(writeFile(source, content));
+        if (!oldTarget.isNull())
+            QVERIFY(writeFile(target, oldTarget));
+        QVERIFY(DataManageWidget::copyFileToPath(source, target));
+        QCOMPARE(readAll(target), content);
+        QCOMPARE(QFileInfo(target).size(), qint64(content.size()));
+        QCOMPARE(readAll(source), content);
+    }
+
+    void failedCopiesKeepTheTarget_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("result");
+        QTest::newRow("missing source") << "missing.bin"
+                                        << "keep.bin" << false;
+        QTest::newRow("same file") << "keep.bin"
+                                   << "keep.bin" << true;
+        QTest::newRow("same file, other spelling") << "keep.bin"
+                                                   << "sub/../keep.bin" << true;
+        QTest::newRow("target is a folder") << "other.bin"
+                                            << "sub" << false;
+        QTest::newRow("target folder missing") << "other.bin"
+                                               << "none/keep.bin" << false;
+    }
+    void failedCopiesKeepTheTarget()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, target);
+        QFETCH(bool, result);
+        const QByteArray kept("the only copy\0\r\n", 16);
+        QVERIFY(QDir().mkpath(file(QStringLiteral("sub"))));
+        QVERIFY(writeFile(file(QStringLiteral("keep.bin")), kept));
+        QVERIFY(writeFile(file(QStringLiteral("other.bin")), QByteArrayLiteral("other")));
+        QCOMPARE(DataManageWidget::copyFileToPath(file(source), file(target)), result);
+        QCOMPARE(readAll(file(QStringLiteral("keep.bin"))), kept);
+        QVERIFY(QFileInfo(file(QStringLiteral("sub"))).isDir());
+        QVERIFY(!QFileInfo::exists(file(QStringLiteral("none"))));
+    }
+
+    void deviceErrorsFailTheCopy_data()
+    {
+        QTest::addColumn<qint64>("readBudget");
+        QTest::addColumn<qint64>("writeBudget");
+        QTest::addColumn<bool>("result");
+        QTest::newRow("target full at once") << qint64(1 << 30) << qint64(0) << false;
+        QTest::newRow("target full mid-chunk") << qint64(1 << 30) << qint64(1000) << false;
+        QTest::newRow("target full in a later chunk") << qint64(1 << 30) << qint64(300 * 1024) << false;
+        QTest::newRow("source fails midway") << qint64(300 * 1024) << qint64(1 << 30) << false;
+        QTest::newRow("both fine") << qint64(1 << 30) << qint64(1 << 30) << true;
+    }
+    void deviceErrorsFailTheCopy()
+    {
+        QFETCH(qint64, readBudget);
+        QFETCH(qint64, writeBudget);
+        QFETCH(bool, result);
+        const QByteArray content = pattern(600 * 1024);
+        FailingDevice in(readBudget, content);
+        FailingDevice out(writeBudget);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QCOMPARE(DataManageWidget::copyDevice(&in, &out), result);
+        if (result)
+            QCOMPARE(out.written, content);
+    }
+
+    void import_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message"); // empty: none shown
+        QTest::addColumn<int>("rowsAfter");   // -1: the baseline
+
+        const QString ok = QStringLiteral("資料庫檔案匯入成功！");
+        const QString failed = QStringLiteral("資料庫檔案匯入失敗！");
+        QTest::newRow("database of this program") << "valid"
+                                                  << "backup.db" << ok << 7;
+        QTest::newRow("database in a folder named .db") << "valid"
+                                                        << "old.db/data.bin" << ok << 7;
+        QTest::newRow("zero bytes") << "empty"
+                                    << "empty.db" << failed << -1;
+        QTest::newRow("random bytes") << "random"
+                                      << "random.db" << failed << -1;
+        QTest::newRow("another key") << "wrongkey"
+                                     << "foreign.db" << failed << -1;
+        QTest::newRow("none of our tables") << "notables"
+                                            << "other.db" << failed << -1;
+        QTest::newRow("missing file") << "none"
+                                      << "missing.db" << failed << -1;
+        QTest::newRow("no .db in the path") << "valid"
+                                            << "notes.txt" << failed << -1;
+        QTest::newRow("the database itself") << "self" << QString() << ok << -1;
+        QTest::newRow("cancelled") << "cancel" << QString() << QString() << -1;
+    }
+    void import()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QFETCH(int, rowsAfter);
+
+        QString path = name.isEmpty() ? QString() : file(name);
+        QVERIFY(QDir().mkpath(QFileInfo(path.isEmpty() ? m_dir : path).absolutePath()));
+        if (!path.isEmpty())
+            QFile::remove(path);
+        DemoDataBuilder::Options options;
+        options.doneRows = 7;
+        options.notDoneRows = 2;
+        if (kind == QLatin1String("valid")) {
+            QCOMPARE(DemoDataBuilder::build(path, options), 9);
+        } else if (kind == QLatin1String("empty")) {
+            QVERIFY(writeFile(path, QByteArray()));
+        } else if (kind == QLatin1String("random")) {
+            QVERIFY(writeFile(path, pattern(8192)));
+        } else if (kind == QLatin1String("wrongkey")) {
+            ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArrayLiteral("another clinic's key"));
+            const int built = DemoDataBuilder::build(path, options);
+            ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
+            QCOMPARE(built, 9);
+        } else if (kind == QLatin1String("notables")) {
+            QVERIFY(buildForeignDatabase(path));
+        } else if (kind == QLatin1String("self")) {
+            path = DbManage::databasePath();
+        }
+        const QByteArray before = readAll(DbManage::databasePath());
+
+        const QStringList shown = press(true, path);
+        QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+
+        const int expected = rowsAfter < 0 ? m_baseline.size() : rowsAfter;
+        QVERIFY(m_db->isOpen());
+        QCOMPARE(SampleInfoAccess::getCount(), expected); // through the default connection
+        if (rowsAfter < 0) {
+            QCOMPARE(queriedRows(), m_baseline.size());
+            QCOMPARE(readAll(DbManage::databasePath()), before);
+        } else {
+            QCOMPARE(queriedRows(), 9);
+        }
+        if (kind != QLatin1String("cancel")) {
+            const FileDialogs::Request request = FileDialogs::lastRequest();
+            QCOMPARE(request.kind, QStringLiteral("open"));
+            QCOMPARE(request.caption, QStringLiteral("選擇一個資料庫"));
+            QCOMPARE(request.filter, QStringLiteral("資料庫檔案(*.db);;所有文件(*.*)"));
+            QCOMPARE(request.dir, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        }
+    }
+
+    void exportDatabase_data()
+    {
+        QTest::addColumn<QString>("chosen");  // relative to the files folder; "@db" the database
+        QTest::addColumn<QString>("written"); // the file that must hold the copy; empty: none
+        QTest::addColumn<QString>("message");
+
+        const QString ok = QStringLiteral("資料庫檔案匯出成功！");
+        const QString failed = QStringLiteral("資料庫檔案匯出失敗！");
+        QTest::newRow("new file") << "copy.db"
+                                  << "copy.db" << ok;
+        QTest::newRow("over a longer file") << "long.db"
+                                            << "long.db" << ok;
+        QTest::newRow("name without suffix") << "plain"
+                                             << "plain.db" << ok;
+        QTest::newRow("folder named .db") << "old.db/data.bin"
+                                          << "old.db/data.bin" << ok;
+        QTest::newRow("other suffix") << "notes.txt" << QString() << failed;
+        QTest::newRow("missing folder") << "none/x.db" << QString() << failed;
+        QTest::newRow("the database itself") << "@db" << QString() << ok;
+        QTest::newRow("cancelled") << "" << QString() << QString();
+    }
+    void exportDatabase()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QFETCH(QString, message);
+
+        QVERIFY(QDir().mkpath(file(QStringLiteral("old.db"))));
+        QVERIFY(writeFile(file(QStringLiteral("long.db")), pattern(4 << 20)));
+        for (const char *stale : {"copy.db", "plain", "plain.db", "old.db/data.bin", "notes.txt"})
+            QFile::remove(file(QLatin1String(stale)));
+        const QByteArray database = readAll(DbManage::databasePath());
+        QVERIFY(!database.isEmpty());
+
+        QString path;
+        if (chosen == QLatin1String("@db"))
+            path = QFileInfo(DbManage::databasePath()).absoluteFilePath();
+        else if (!chosen.isEmpty())
+            path = file(chosen);
+        QCOMPARE(press(false, path), message.isEmpty() ? QStringList() : QStringList{message});
+
+        if (!written.isEmpty()) {
+            QCOMPARE(readAll(file(written)), database);
+            QVERIFY(DbManage::isValidDatabaseFile(file(written)));
+        }
+        QVERIFY(!QFileInfo::exists(file(QStringLiteral("plain"))));
+        QVERIFY(!QFileInfo::exists(file(QStringLiteral("notes.txt"))));
+        QVERIFY(!QFileInfo::exists(file(QStringLiteral("none"))));
+        QCOMPARE(readAll(DbManage::databasePath()), database);
+        QCOMPARE(queriedRows(), m_baseline.size());
+        if (!chosen.isEmpty()) {
+            const FileDialogs::Request request = FileDialogs::lastRequest();
+            const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+            QCOMPARE(request.kind, QStringLiteral("save"));
+            QCOMPARE(request.caption, QStringLiteral("保存為資料庫檔案"));
+            QCOMPARE(request.filter, QStringLiteral("資料庫檔案(*.db)"));
+            QCOMPARE(request.dir, desktop + QStringLiteral("/AppDatabase.db"));
+        }
+    }
+
+    void pageTexts()
+    {
+        DataManageWidget *page = DataManageWidget::getInstance();
+        page->initWidget();
+        QCOMPARE(page->getTitle(), QStringLiteral("數據管理"));
+        QVERIFY(page->canSwitchWidget(false));
+        QCOMPARE(page->findChild<QToolButton *>(QStringLiteral("btn_Importing"))->text(), QStringLiteral("匯入數據"));
+        QCOMPARE(page->findChild<QToolButton *>(QStringLiteral("btn_Export"))->text(), QStringLiteral("匯出數據"));
+        QPointer<DataManageWidget> guard(page);
+        page->releaseInstance();
+        QVERIFY(guard.isNull());
+        QVERIFY(DataManageWidget::getInstance() != nullptr);
+        DataManageWidget::getInstance()->releaseInstance();
+    }
+};
+
+VIREON_TEST_MAIN(TstDataManageWidget)
+#include "tst_datamanagewidget.moc"

@@ -1,0 +1,393 @@
+#include "core/common.h"
+#include "core/messageids.h"
+#include "core/systemconfig.h"
+#include "link/instrumentinfo.h"
+#include "pages/machineconnect.h"
+#include "shell/widgets/messagedialog.h"
+#include "shell/widgets/netaddresswidget.h"
+#include "support/testenv.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+Q_DECLARE_METATYPE(QList<NetCartInfo>)
+
+namespace {
+QList<NetCartInfo> g_adapters;
+
+const NetCartInfo kLoopback{QStringLiteral("02-00-00-00-00-0b"), QStringLiteral("127.0.0.11")};
+
+QList<InstrumentInfo> threeInstruments()
+{
+    return {{QStringLiteral("127.0.0.21"), QByteArrayLiteral("LORIX-A")},
+            {QStringLiteral("127.0.0.22"), QByteArrayLiteral("LORIX-B")},
+            {QStringLiteral("127.0.0.23"), QByteArray("LORIX-C\0tail", 12)}};
+}
+
+QStringList comboItems(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+void setTypedAddress(NetAddressWidget *editor, const QString &text)
+{
+    // Straight into the fields: what a user could leave there, validator or not.
+    const QStringList parts = text.split(QLatin1Char('.'));
+    for (int i = 0; i < 4; ++i)
+        editor->field(i)->setText(i < parts.size() ? parts.at(i) : QString());
+}
+} // namespace
+
+// The connection page over a scripted adapter list and the real settings
+// file; the commands it sends are recorded, nothing reaches a socket.
+class TstMachineConnect : public QObject
+{
+    Q_OBJECT
+    MachineConnect *m_page = nullptr;
+    std::unique_ptr<QSignalSpy> m_cmds;
+
+    QComboBox *names() const { return m_page->findChild<QComboBox *>(QStringLiteral("nameCboBox")); }
+    QComboBox *adapters() const { return m_page->findChild<QComboBox *>(QStringLiteral("local_ip_CboBox")); }
+    QLabel *macLabel() const { return m_page->findChild<QLabel *>(QStringLiteral("mac_lab")); }
+    QPushButton *button(const char *name) const { return m_page->findChild<QPushButton *>(QLatin1String(name)); }
+    QList<int> sentIds() const
+    {
+        QList<int> ids;
+        for (const QList<QVariant> &args : *m_cmds)
+            ids << args.at(0).toInt();
+        return ids;
+    }
+
+    void openPage()
+    {
+        m_page = MachineConnect::getInstance();
+        m_page->initWidget();
+        m_cmds = std::make_unique<QSignalSpy>(m_page, &IFunWidget::sendCmd);
+    }
+
+    void scan(const QVariant &result)
+    {
+        m_page->on_scnfBtn_clicked();
+        m_page->netEventHandle(NetEvt_ScanFinished, result);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<QList<InstrumentInfo>>();
+        Common::setAdapterSource([]() { return g_adapters; });
+    }
+
+    void init()
+    {
+        g_adapters = {kLoopback};
+        SystemConfig *config = SystemConfig::getInstance();
+        config->setHostAddress(QStringLiteral("127.0.0.99"));
+        config->setHostName(QStringLiteral("STORED"));
+        config->setLocalMacAddr(kLoopback.mac);
+        config->setLocalIpAddr(kLoopback.ip);
+        config->setHostPort(1);
+        MessageDialog::clearShownTexts();
+        openPage();
+    }
+
+    void cleanup()
+    {
+        m_cmds.reset();
+        if (MachineConnect *page = m_page)
+            page->releaseInstance();
+        m_page = nullptr;
+    }
+
+    void newPageShowsTheStoredInstrument()
+    {
+        QCOMPARE(comboItems(names()), QStringList{"STORED"});
+        QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.99"));
+        QCOMPARE(adapters()->currentText(), kLoopback.ip);
+        QCOMPARE(macLabel()->text(), kLoopback.mac);
+        QVERIFY(m_cmds->isEmpty());
+        QCOMPARE(MachineConnect::getInstance(), m_page);
+    }
+
+    void scanResult_data()
+    {
+        QTest::addColumn<QVariant>("result");
+        QTest::addColumn<QStringList>("expectedNames");
+        QTest::addColumn<QString>("expectedAddress"); // editor and stored
+        QTest::addColumn<QString>("expectedStoredName");
+
+        QTest::newRow("three instruments")
+            << QVariant::fromValue(threeInstruments()) << QStringList{"LORIX-A", "LORIX-B", "LORIX-C"} << "127.0.0.21"
+            << "LORIX-A";
+        QTest::newRow("nothing found") << QVariant::fromValue(QList<InstrumentInfo>()) << QStringList() << QString()
+                                       << QString();
+        // An event without a list counts as a scan that found nothing.
+        QTest::newRow("not a list") << QVariant(qulonglong(0x12345678)) << QStringList() << QString() << QString();
+    }
+    void scanResult()
+    {
+        QFETCH(QVariant, result);
+        QFETCH(QStringList, expectedNames);
+        QFETCH(QString, expectedAddress);
+        QFETCH(QString, expectedStoredName);
+
+        adapters()->setCurrentIndex(0);
+        m_page->on_scnfBtn_clicked();
+        QCOMPARE(sentIds(), QList<int>{Cmd_ScanInstrument});
+        QCOMPARE(m_cmds->first().at(1), QVariant(-1));
+        QVERIFY(!button("scnfBtn")->isEnabled());
+        QVERIFY(!button("ConnectPushButton")->isEnabled());
+        QCOMPARE(names()->count(), 0);
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalIpAddr")).toString(), kLoopback.ip);
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalMacAddr")).toString(), kLoopback.mac);
+
+        m_page->netEventHandle(NetEvt_ScanFinished, result);
+        QCOMPARE(comboItems(names()), expectedNames);
+        QCOMPARE(m_page->instruments().size(), expectedNames.size());
+        QVERIFY(button("scnfBtn")->isEnabled());
+        QVERIFY(button("ConnectPushButton")->isEnabled());
+        if (expectedNames.isEmpty()) {
+            // Nothing written, and the editor's wildcard blocks a connect.
+            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(),
+                     QStringLiteral("127.0.0.99"));
+            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), QStringLiteral("STORED"));
+            QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("0.0.0.0"));
+            MessageDialog::pushNextAnswer(1);
+            m_page->on_ConnectPushButton_clicked();
+            QCOMPARE(MessageDialog::shownTexts(), QStringList{"請檢查輸入"});
+            QCOMPARE(sentIds(), QList<int>{Cmd_ScanInstrument});
+        } else {
+            QCOMPARE(names()->currentIndex(), 0);
+            QCOMPARE(m_page->addressEditor()->getNetAddress(), expectedAddress);
+            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(), expectedAddress);
+            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), expectedStoredName);
+        }
+    }
+
+    void pickedInstrumentIsTheOneConnected_data()
+    {
+        QTest::addColumn<int>("pick");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("first") << 0 << "127.0.0.21"
+                               << "LORIX-A";
+        QTest::newRow("second") << 1 << "127.0.0.22"
+                                << "LORIX-B";
+        QTest::newRow("name cut at its zero byte") << 2 << "127.0.0.23"
+                                                   << "LORIX-C";
+    }
+    void pickedInstrumentIsTheOneConnected()
+    {
+        QFETCH(int, pick);
+        QFETCH(QString, address);
+        QFETCH(QString, name);
+        scan(QVariant::fromValue(threeInstruments()));
+        m_cmds->clear();
+
+        names()->setCurrentIndex(pick);
+        QCOMPARE(m_page->addressEditor()->getNetAddress(), address);
+        m_page->on_ConnectPushButton_clicked();
+
+        QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument});
+        QCOMPARE(m_cmds->first().at(1), QVariant(-1));
+        QVERIFY(MessageDialog::shownTexts().isEmpty()); // same /24 as the adapter
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(), address);
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), name);
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostPort")).toString(), QStringLiteral("45454"));
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalIpAddr")).toString(), kLoopback.ip);
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalMacAddr")).toString(), kLoopback.mac);
+    }
+
+    void typedAddress_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored"); // empty: refused
+        QTest::addColumn<bool>("warned");    // other /24 than the adapter
+
+        QTest::newRow("wildcard") << "0.0.0.0" << QString() << false;
+        QTest::newRow("wildcard inside") << "10.0.0.0" << QString() << false;
+        QTest::newRow("wildcard after leading zeros") << "00.0.0.0" << QString() << false;
+        QTest::newRow("empty") << "" << QString() << false;
+        QTest::newRow("three parts") << "192.168.3." << QString() << false;
+        QTest::newRow("octet too large") << "127.0.0.256" << QString() << false;
+        QTest::newRow("not a number") << "127.0.x.2" << QString() << false;
+        QTest::newRow("same network") << "127.0.0.2"
+                                      << "127.0.0.2" << false;
+        QTest::newRow("leading zeros are decimal") << "192.168.010.5"
+                                                   << "192.168.10.5" << true;
+        QTest::newRow("other network") << "10.1.2.3"
+                                       << "10.1.2.3" << true;
+    }
+    void typedAddress()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(bool, warned);
+
+        setTypedAddress(m_page->addressEditor(), typed);
+        m_page->ip_editTextChanged();
+        QCOMPARE(names()->count(), 0); // a typed address belongs to no listed instrument
+        if (stored.isEmpty() || warned)
+            MessageDialog::pushNextAnswer(1);
+        m_page->on_ConnectPushButton_clicked();
+
+        if (stored.isEmpty()) {
+            QCOMPARE(MessageDialog::shownTexts(), QStringList{"請檢查輸入"});
+            QVERIFY(m_cmds->isEmpty());
+            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(),
+                     QStringLiteral("127.0.0.99"));
+            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostPort")).toString(), QStringLiteral("1"));
+            return;
+        }
+        const QStringList expectedTexts =
+            warned ? QStringList{"設備和電腦可能不處於同一個局域網，請檢查！"} : QStringList();
+        QCOMPARE(MessageDialog::shownTexts(), expectedTexts);
+        QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument}); // a warning does not stop it
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(), stored);
+        QCOMPARE(SystemConfig::getInstance()->getHostAddress(), stored);
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), QString());
+    }
+
+    void editingAFieldForgetsTheName()
+    {
+        scan(QVariant::fromValue(threeInstruments()));
+        QLineEdit *last = m_page->addressEditor()->field(3);
+        last->setText(QStringLiteral("30"));
+        emit last->editingFinished();
+        QCOMPARE(names()->count(), 0);
+        QCOMPARE(m_page->instruments().size(), 3); // the list itself stays
+        m_page->on_ConnectPushButton_clicked();
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(), QStringLiteral("127.0.0.30"));
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), QString());
+    }
+
+    void adapterSelection_data()
+    {
+        QTest::addColumn<QList<NetCartInfo>>("list");
+        QTest::addColumn<QString>("storedMac");
+        QTest::addColumn<QString>("storedIp");
+        QTest::addColumn<int>("selected");
+
+        const NetCartInfo a{"0a-00-00-00-00-01", "10.1.0.5"};
+        const NetCartInfo b1{"0a-00-00-00-00-02", "192.168.3.7"};
+        const NetCartInfo b2{"0a-00-00-00-00-02", "192.168.8.7"};
+        const NetCartInfo lo{"00-00-00-00-00-00", "127.0.0.1"};
+
+        QTest::newRow("two addresses on the stored adapter: the last")
+            << QList<NetCartInfo>{a, b1, b2} << b1.mac << "" << 2;
+        QTest::newRow("the stored adapter before the stored address")
+            << QList<NetCartInfo>{a, b1, b2} << a.mac << b2.ip << 0;
+        QTest::newRow("unknown adapter, known address")
+            << QList<NetCartInfo>{a, b1, b2} << "0a-ff-ff-ff-ff-ff" << b1.ip << 1;
+        QTest::newRow("nothing known: the first") << QList<NetCartInfo>{a, b1} << "0a-ff-ff-ff-ff-ff"
+                                                  << "10.9.9.9" << 0;
+        QTest::newRow("the unset MAC matches no adapter") << QList<NetCartInfo>{a, lo} << lo.mac << "10.9.9.9" << 0;
+        QTest::newRow("no adapter") << QList<NetCartInfo>{} << a.mac << a.ip << -1;
+    }
+    void adapterSelection()
+    {
+        QFETCH(QList<NetCartInfo>, list);
+        QFETCH(QString, storedMac);
+        QFETCH(QString, storedIp);
+        QFETCH(int, selected);
+
+        m_page->releaseInstance();
+        g_adapters = list;
+        SystemConfig::getInstance()->setLocalMacAddr(storedMac);
+        SystemConfig::getInstance()->setLocalIpAddr(storedIp);
+        openPage();
+
+        QCOMPARE(adapters()->count(), list.size());
+        QCOMPARE(adapters()->currentIndex(), selected);
+        QCOMPARE(macLabel()->text(), selected < 0 ? QString() : list.at(selected).mac);
+        for (int i = 0; i < list.size(); ++i)
+            QCOMPARE(adapters()->itemText(i), list.at(i).ip);
+    }
+
+    void withoutAdapterTheConnectWarnsAndGoesOn()
+    {
+        m_page->releaseInstance();
+        g_adapters.clear();
+        openPage();
+        setTypedAddress(m_page->addressEditor(), QStringLiteral("127.0.0.2"));
+        MessageDialog::pushNextAnswer(0); // however it is closed, the connect goes on
+        m_page->on_ConnectPushButton_clicked();
+        QCOMPARE(MessageDialog::shownTexts(), QStringList{"設備和電腦可能不處於同一個局域網，請檢查！"});
+        QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument});
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalIpAddr")).toString(), QString());
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalMacAddr")).toString(), QString());
+    }
+
+    void reportedName_data()
+    {
+        QTest::addColumn<QVariant>("event");
+        QTest::addColumn<QStringList>("expectedNames");
+        QTest::addColumn<int>("expectedCurrent");
+
+        const QStringList before{"LORIX-A", "LORIX-B", "LORIX-C"};
+        QTest::newRow("listed instrument renamed")
+            << QVariant(QStringList{"127.0.0.22", "RENAMED"}) << QStringList{"LORIX-A", "RENAMED", "LORIX-C"} << 1;
+        QTest::newRow("unlisted address") << QVariant(QStringList{"127.0.0.40", "X"}) << before << 0;
+        QTest::newRow("three strings") << QVariant(QStringList{"127.0.0.22", "X", "Y"}) << before << 0;
+        QTest::newRow("one string") << QVariant(QStringList{"127.0.0.22"}) << before << 0;
+        QTest::newRow("not a list") << QVariant(7) << before << 0;
+    }
+    void reportedName()
+    {
+        QFETCH(QVariant, event);
+        QFETCH(QStringList, expectedNames);
+        QFETCH(int, expectedCurrent);
+        scan(QVariant::fromValue(threeInstruments()));
+        m_page->netEventHandle(NetEvt_InstrumentFound, event);
+        QCOMPARE(comboItems(names()), expectedNames);
+        QCOMPARE(names()->currentIndex(), expectedCurrent);
+        QCOMPARE(m_page->addressEditor()->getNetAddress(), threeInstruments().at(expectedCurrent).ip);
+    }
+
+    void otherEventsChangeNothing()
+    {
+        scan(QVariant::fromValue(threeInstruments()));
+        names()->setCurrentIndex(1);
+        for (int id : {int(NetEvt_LinkState), int(NetEvt_FileProgress), int(NetEvt_DataFrame), 99})
+            m_page->netEventHandle(id, QVariant(false));
+        QCOMPARE(names()->count(), 3);
+        QCOMPARE(names()->currentIndex(), 1);
+        QVERIFY(button("scnfBtn")->isEnabled());
+    }
+
+    void normalisedAddresses_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // empty: not an address
+        QTest::newRow("plain") << "192.168.3.15"
+                               << "192.168.3.15";
+        QTest::newRow("leading zeros") << "010.001.000.099"
+                                       << "10.1.0.99";
+        QTest::newRow("edges") << "0.255.0.255"
+                               << "0.255.0.255";
+        QTest::newRow("five parts") << "1.2.3.4.5" << QString();
+        QTest::newRow("four digits") << "1.2.3.0004" << QString();
+        QTest::newRow("empty part") << "1..3.4" << QString();
+        QTest::newRow("sign") << "1.2.3.+4" << QString();
+        QTest::newRow("space") << "1.2.3. 4" << QString();
+        QTest::newRow("non-ASCII digit") << QString::fromUtf8("1.2.3.\xd9\xa4") << QString();
+    }
+    void normalisedAddresses()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QString out;
+        QCOMPARE(MachineConnect::normaliseAddress(text, &out), !expected.isEmpty());
+        if (!expected.isEmpty())
+            QCOMPARE(out, expected);
+    }
+};
+
+VIREON_TEST_MAIN(TstMachineConnect)
+#include "tst_machineconnect.moc"
