@@ -74,6 +74,11 @@ SampleReportDlg::~SampleReportDlg()
     delete ui;
 }
 
+QLabel *SampleReportDlg::previewLabel() const
+{
+    return m_previewLabel.data();
+}
+
 void SampleReportDlg::updateDialog(QVariant data)
 {
     ui->retranslateUi(this);

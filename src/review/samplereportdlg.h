@@ -39,7 +39,7 @@ public:
 
     const ReportRecord &record() const { return m_record; }
     const QPixmap *reportPage() const { return m_page; }
-    QLabel *previewLabel() const { return m_previewLabel; }
+    QLabel *previewLabel() const;
     QStringList htmlLines() const { return m_htmlLines; }
     QStringList pairedKeys() const { return m_keyList; }
     // Paints now when an edit is waiting for its repaint.
