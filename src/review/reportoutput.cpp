@@ -59,7 +59,7 @@ QString ReportOutput::htmlPage(const QString &imagePath, const QSize &imageSize)
 QString ReportOutput::pdfFileName(const QDateTime &when)
 {
     const QLocale c = QLocale::c();
-    return tr("PCR檢測報告%1%2.pdf")
+    return QCoreApplication::translate("SampleReportDlg", "PCR檢測報告%1%2.pdf")
         .arg(c.toString(when.date(), QStringLiteral("yyyyMMdd")), c.toString(when.time(), QStringLiteral("hhmmss")));
 }
 

@@ -13,7 +13,6 @@ class QPrinter;
 // text document and printed.
 class ReportOutput
 {
-    Q_DECLARE_TR_FUNCTIONS(ReportOutput)
 public:
     // Page margins of the PDF, in millimetres: 10 at 96 dots per inch.
     static qreal pdfMarginMm(qreal dpi);
