@@ -23,6 +23,8 @@ constexpr int kTitlePixels = 111;
 constexpr int kPrintDatePixels = 76;
 constexpr int kTextPixels = 57;
 constexpr int kHospitalNamePixels = 93;
+// Glyphs above this pixel size bypass the raster engine's glyph cache.
+constexpr int kLargestCachedGlyph = 64;
 
 constexpr int kRuleLeft = 252;
 constexpr int kRuleRight = 3748;
@@ -91,6 +93,54 @@ QFont DrawPrintTemplate::reportFont(int pixelSize, int weight) const
     return font;
 }
 
+void DrawPrintTemplate::drawText(QPainter &p, const QRect &cell, int flags, const QString &text)
+{
+    const QFont font = p.font();
+    if (!m_caching || font.pixelSize() <= kLargestCachedGlyph || cell.isEmpty()) {
+        p.drawText(cell, flags, text);
+        return;
+    }
+    const QString key = QStringLiteral("%1|%2|%3x%4|%5|%6")
+                            .arg(font.key())
+                            .arg(flags)
+                            .arg(cell.width())
+                            .arg(cell.height())
+                            .arg(p.pen().color().rgba())
+                            .arg(text);
+    auto found = m_textCells.constFind(key);
+    if (found == m_textCells.constEnd()) {
+        if (m_textCells.size() >= 32)
+            m_textCells.clear();
+        // Text is not clipped to its cell: the image holds all of it, with
+        // room for glyphs that reach past their advance.
+        const int slack = font.pixelSize() / 2;
+        const QRect bounds = p.fontMetrics()
+                                 .boundingRect(cell, flags, text)
+                                 .united(cell)
+                                 .adjusted(-slack, -slack, slack, slack)
+                                 .translated(-cell.topLeft());
+        CachedText cached;
+        cached.offset = bounds.topLeft();
+        cached.image = QImage(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+        cached.image.fill(Qt::transparent);
+        QPainter cellPainter(&cached.image);
+        cellPainter.setRenderHints(p.renderHints());
+        cellPainter.setFont(font);
+        cellPainter.setPen(p.pen());
+        cellPainter.drawText(QRect(-bounds.topLeft(), cell.size()), flags, text);
+        cellPainter.end();
+        found = m_textCells.insert(key, cached);
+    }
+    p.drawImage(cell.topLeft() + found->offset, found->image);
+}
+
+void DrawPrintTemplate::setCachingForTesting(bool on)
+{
+    m_caching = on;
+    m_textCells.clear();
+    m_curveLayer = CurveLayer();
+}
+
 void DrawPrintTemplate::rule(QPainter &p, int y) const
 {
     p.drawLine(kRuleLeft, y, kRuleRight, y);
@@ -123,6 +173,7 @@ void DrawPrintTemplate::drawReport(const ReportRecord &record, QPixmap *page)
     if (!page || page->isNull())
         return;
     ++m_paintCount;
+    m_target = page;
     page->fill(Qt::white);
     QPainter p(page);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -139,6 +190,7 @@ void DrawPrintTemplate::drawReport(const ReportRecord &record, QPixmap *page)
     drawStatement(p, record);
     drawPrintDate(p, record);
     p.end();
+    m_target = nullptr;
 }
 
 QString DrawPrintTemplate::saveReportImage(QPixmap *page)
@@ -156,7 +208,7 @@ void DrawPrintTemplate::drawTitle(QPainter &p, const ReportRecord &)
 {
     m_y = 92;
     p.setFont(reportFont(kTitlePixels, kBold));
-    p.drawText(QRect(280, 92, 3440, 184), Qt::AlignCenter, tr("即時螢光PCR檢測報告"));
+    drawText(p, QRect(280, 92, 3440, 184), Qt::AlignCenter, tr("即時螢光PCR檢測報告"));
 }
 
 void DrawPrintTemplate::drawHospitalInfo(QPainter &p, const ReportRecord &r)
@@ -180,23 +232,23 @@ void DrawPrintTemplate::drawHospitalInfo(QPainter &p, const ReportRecord &r)
         m_height = 360;
         if (name.size() > 30)
             name.insert(30, QLatin1Char('\n'));
-        p.drawText(QRect(m_x, m_y, m_width, m_height), kLeft, name);
+        drawText(p, QRect(m_x, m_y, m_width, m_height), kLeft, name);
         m_y = m_y + 160;
     } else {
         p.setFont(reportFont(kHospitalNamePixels, kNormal));
         m_x = 280;
-        p.drawText(QRect(280, m_y, 2400, 360), kLeft, name);
+        drawText(p, QRect(280, m_y, 2400, 360), kLeft, name);
         m_y += 240;
     }
     p.setFont(reportFont(kTextPixels, kBold));
-    p.drawText(QRect(m_x, m_y, 320, 144), kLeft, tr("醫院地址:"));
+    drawText(p, QRect(m_x, m_y, 320, 144), kLeft, tr("醫院地址:"));
     p.setFont(reportFont(kTextPixels, kNormal));
-    p.drawText(QRect(m_x + 320, m_y, 3840, 144), kLeft, at(r.hospitalInfo, 4));
+    drawText(p, QRect(m_x + 320, m_y, 3840, 144), kLeft, at(r.hospitalInfo, 4));
     m_y += 92;
     p.setFont(reportFont(kTextPixels, kBold));
-    p.drawText(QRect(m_x, m_y, 1280, 144), kLeft, tr("醫院電話:"));
+    drawText(p, QRect(m_x, m_y, 1280, 144), kLeft, tr("醫院電話:"));
     p.setFont(reportFont(kTextPixels, kNormal));
-    p.drawText(QRect(m_x + 320, m_y, 1280, 144), kLeft, at(r.hospitalInfo, 5));
+    drawText(p, QRect(m_x + 320, m_y, 1280, 144), kLeft, at(r.hospitalInfo, 5));
     m_y += 184;
     rule(p, m_y);
 }
@@ -229,9 +281,9 @@ void DrawPrintTemplate::drawPetInfo(QPainter &p, const ReportRecord &r)
     for (const QList<Cell> &row : rows) {
         for (const Cell &cell : row) {
             p.setFont(label);
-            p.drawText(QRect(cell.x, m_y, cell.width, rowHeight), kLeft, cell.label);
+            drawText(p, QRect(cell.x, m_y, cell.width, rowHeight), kLeft, cell.label);
             p.setFont(value);
-            p.drawText(QRect(cell.valueX, m_y, 648, rowHeight), kLeft, cell.value);
+            drawText(p, QRect(cell.valueX, m_y, 648, rowHeight), kLeft, cell.value);
         }
         m_y += rowPitch;
     }
@@ -242,9 +294,9 @@ void DrawPrintTemplate::drawSymptom(QPainter &p, const ReportRecord &r)
 {
     m_y += 92;
     p.setFont(reportFont(kTextPixels, kNormal));
-    p.drawText(QRect(760, m_y - 36, 2960, 236), kLeft, at(r.symptom, 0));
+    drawText(p, QRect(760, m_y - 36, 2960, 236), kLeft, at(r.symptom, 0));
     p.setFont(reportFont(kTextPixels, kLabel));
-    p.drawText(QRect(280, m_y, 480, 144), kLeft, tr("臨床症狀："));
+    drawText(p, QRect(280, m_y, 480, 144), kLeft, tr("臨床症狀："));
     m_y += 236;
     rule(p, m_y);
 }
@@ -254,7 +306,7 @@ void DrawPrintTemplate::drawCurveBlock(QPainter &p, const ReportRecord &r)
     m_y += 644;
     m_x = 0;
     p.setFont(reportFont(kTextPixels, kLabel));
-    p.drawText(QRect(280, m_y, 384, 144), kLeft, tr("擴增曲線："));
+    drawText(p, QRect(280, m_y, 384, 144), kLeft, tr("擴增曲線："));
     m_y += 788;
     drawCurve(p, r, m_y);
     rule(p, m_y);
@@ -276,6 +328,45 @@ void DrawPrintTemplate::drawCurve(QPainter &p, const ReportRecord &r, int baseY)
     const double perUnit = double(kFullScale) / axisTop;
 
     const QPen saved = p.pen();
+    if (!m_caching) {
+        strokeCurves(p, r, zeroY, perUnit);
+    } else {
+        QRectF bounds(kAxisLeft, zeroY - kFullScale, kAxisSpan, kFullScale);
+        for (const QList<int> &curve : r.CurveData) {
+            for (int i = 0; i < qMin(kCurvePoints, curve.size()); ++i)
+                bounds |= QRectF(kAxisLeft + i * double(kAxisSpan) / 39.0, zeroY - curve.at(i) * perUnit, 1, 1);
+        }
+        const QRect rect = bounds.toAlignedRect().adjusted(-16, -16, 16, 16) & m_target->rect();
+        const QImage under = m_target->copy(rect).toImage();
+        if (m_curveLayer.valid && m_curveLayer.baseY == baseY && m_curveLayer.rect == rect &&
+            m_curveLayer.curves == r.CurveData && m_curveLayer.under == under) {
+            p.drawImage(rect.topLeft(), m_curveLayer.over);
+        } else {
+            strokeCurves(p, r, zeroY, perUnit);
+            m_curveLayer.valid = true;
+            m_curveLayer.curves = r.CurveData;
+            m_curveLayer.baseY = baseY;
+            m_curveLayer.rect = rect;
+            m_curveLayer.under = under;
+            m_curveLayer.over = m_target->copy(rect).toImage();
+        }
+    }
+    p.setPen(saved);
+
+    for (int j = 0; j <= 10; ++j) {
+        const int ty = zeroY - kFullScale * j / 10;
+        p.drawLine(kAxisLeft, ty, kAxisLeft - 16, ty);
+        drawText(p, QRect(656, ty - 40, 184, 92), Qt::AlignRight | Qt::AlignTop, QString::number(j * axisTop / 10));
+    }
+    for (int n = 0; n <= 13; ++n) {
+        const int tx = kAxisLeft + 3 * kAxisSpan * n / 39;
+        p.drawLine(tx, baseY - 92, tx, baseY - 108);
+        drawText(p, QRect(tx - 40, baseY - 92, 92, 92), Qt::AlignCenter, QString::number(3 * n + 1));
+    }
+}
+
+void DrawPrintTemplate::strokeCurves(QPainter &p, const ReportRecord &r, int zeroY, double perUnit)
+{
     QPen curvePen = blackPen();
     for (int k = 0; k < r.CurveData.size(); ++k) {
         if (k < 16)
@@ -295,35 +386,23 @@ void DrawPrintTemplate::drawCurve(QPainter &p, const ReportRecord &r, int baseY)
     const int threshold = static_cast<int>(zeroY - 40 * perUnit);
     p.setPen(QPen(QBrush(Qt::red), 8, Qt::DotLine));
     p.drawLine(kAxisLeft, threshold, kAxisRight, threshold);
-    p.setPen(saved);
-
-    for (int j = 0; j <= 10; ++j) {
-        const int ty = zeroY - kFullScale * j / 10;
-        p.drawLine(kAxisLeft, ty, kAxisLeft - 16, ty);
-        p.drawText(QRect(656, ty - 40, 184, 92), Qt::AlignRight | Qt::AlignTop, QString::number(j * axisTop / 10));
-    }
-    for (int n = 0; n <= 13; ++n) {
-        const int tx = kAxisLeft + 3 * kAxisSpan * n / 39;
-        p.drawLine(tx, baseY - 92, tx, baseY - 108);
-        p.drawText(QRect(tx - 40, baseY - 92, 92, 92), Qt::AlignCenter, QString::number(3 * n + 1));
-    }
 }
 
 void DrawPrintTemplate::drawResultTable(QPainter &p, const ReportRecord &r)
 {
     m_y += 368;
     p.setFont(reportFont(kTextPixels, kLabel));
-    p.drawText(QRect(280, m_y, 320, 144), kLeft, tr("檢測結果："));
+    drawText(p, QRect(280, m_y, 320, 144), kLeft, tr("檢測結果："));
     m_y += 2 * 72 + 368;
     const int base = m_y;
     p.drawLine(kRuleLeft, base + 138, kRuleRight, base + 138);
     p.drawLine(571, base - 736, kRuleRight, base - 736);
 
     const int headerY = base - 880;
-    p.drawText(QRect(500, headerY, 1000, 144), Qt::AlignCenter, tr("檢測項目"));
-    p.drawText(QRect(1500, headerY, 500, 144), Qt::AlignCenter, tr("Ct值"));
-    p.drawText(QRect(2000, headerY, 500, 144), Qt::AlignCenter, tr("結果"));
-    p.drawText(QRect(2500, headerY, 1500, 144), Qt::AlignCenter, tr("參考標準"));
+    drawText(p, QRect(500, headerY, 1000, 144), Qt::AlignCenter, tr("檢測項目"));
+    drawText(p, QRect(1500, headerY, 500, 144), Qt::AlignCenter, tr("Ct值"));
+    drawText(p, QRect(2000, headerY, 500, 144), Qt::AlignCenter, tr("結果"));
+    drawText(p, QRect(2500, headerY, 1500, 144), Qt::AlignCenter, tr("參考標準"));
 
     p.setFont(reportFont(kTextPixels, kNormal));
     int top = static_cast<int>(base - 717.6);
@@ -335,30 +414,30 @@ void DrawPrintTemplate::drawResultTable(QPainter &p, const ReportRecord &r)
                                           tr(" 10 < Ct ≦ 20: 強陽性(+++)"), tr(" 20 < Ct ≦ 30: 陽性(++)"),
                                           tr(" 30 < Ct < 36: 弱陽性(+)"),   tr(" 36 ≦ Ct ≦40: 疑似(*)")}
                                   .join(QLatin1Char('\n'));
-    p.drawText(QRect(2500, base - 736, 1500, 736), kLeft, reference);
+    drawText(p, QRect(2500, base - 736, 1500, 736), kLeft, reference);
     m_y = base + 138;
 }
 
 void DrawPrintTemplate::drawResultRow(QPainter &p, const QStringList &row, int top)
 {
-    p.drawText(QRect(500, top, 1000, 104), Qt::AlignCenter, at(row, 0));
-    p.drawText(QRect(1500, top, 500, 104), Qt::AlignCenter, at(row, 1));
-    p.drawText(QRect(2000, top, 500, 104), Qt::AlignCenter, at(row, 2));
+    drawText(p, QRect(500, top, 1000, 104), Qt::AlignCenter, at(row, 0));
+    drawText(p, QRect(1500, top, 500, 104), Qt::AlignCenter, at(row, 1));
+    drawText(p, QRect(2000, top, 500, 104), Qt::AlignCenter, at(row, 2));
 }
 
 void DrawPrintTemplate::drawResultNote(QPainter &p, const ReportRecord &)
 {
     m_y += 92;
     p.setFont(reportFont(kTextPixels, kLabel));
-    p.drawText(QRect(280, m_y, 3440, 92), kLeft, tr("結果說明:"));
+    drawText(p, QRect(280, m_y, 3440, 92), kLeft, tr("結果說明:"));
     p.setFont(reportFont(kTextPixels, kNormal));
     m_y += 92;
-    p.drawText(QRect(280, m_y, 3440, 92), kLeftTop, tr("1. 陽性結果：樣本中檢測到相關病原體基因；"));
+    drawText(p, QRect(280, m_y, 3440, 92), kLeftTop, tr("1. 陽性結果：樣本中檢測到相關病原體基因；"));
     m_y += 92;
-    p.drawText(QRect(280, m_y, 3440, 92), kLeftTop, tr("2. 陰性結果：樣本中無相關病原體基因或超出檢測最低極限；"));
+    drawText(p, QRect(280, m_y, 3440, 92), kLeftTop, tr("2. 陰性結果：樣本中無相關病原體基因或超出檢測最低極限；"));
     m_y += 92;
-    p.drawText(QRect(280, m_y, 3440, 184), kLeftTop,
-               tr("3. 檢測結果不直接作為臨床確診或排除病例的依據，僅供醫生參考輔助診斷。"));
+    drawText(p, QRect(280, m_y, 3440, 184), kLeftTop,
+             tr("3. 檢測結果不直接作為臨床確診或排除病例的依據，僅供醫生參考輔助診斷。"));
     m_y += 184;
     rule(p, m_y);
 }
@@ -367,11 +446,11 @@ void DrawPrintTemplate::drawReportDate(QPainter &p, const ReportRecord &r)
 {
     m_y = static_cast<int>(m_y + 36.8);
     p.setFont(reportFont(kTextPixels, kNormal));
-    p.drawText(QRect(700, m_y, 1400, 164), kLeft, at(r.hospitalInfo, 1));
-    p.drawText(QRect(2480, m_y, 1400, 164), kLeft, at(r.hospitalInfo, 3));
+    drawText(p, QRect(700, m_y, 1400, 164), kLeft, at(r.hospitalInfo, 1));
+    drawText(p, QRect(2480, m_y, 1400, 164), kLeft, at(r.hospitalInfo, 3));
     p.setFont(reportFont(kTextPixels, kBold));
-    p.drawText(QRect(280, m_y, 380, 164), kLeft, tr("報告日期："));
-    p.drawText(QRect(2060, m_y, 380, 164), kLeft, tr("主治醫師："));
+    drawText(p, QRect(280, m_y, 380, 164), kLeft, tr("報告日期："));
+    drawText(p, QRect(2060, m_y, 380, 164), kLeft, tr("主治醫師："));
     m_y = static_cast<int>(m_y + 184 + 36.8);
     rule(p, m_y);
 }
@@ -380,7 +459,7 @@ void DrawPrintTemplate::drawStatement(QPainter &p, const ReportRecord &)
 {
     m_y = static_cast<int>(m_y + 36.8);
     p.setFont(reportFont(kTextPixels, kBold));
-    p.drawText(QRect(280, m_y, 3440, 144), kLeft, tr("聲明: "));
+    drawText(p, QRect(280, m_y, 3440, 144), kLeft, tr("聲明: "));
     p.setFont(reportFont(kTextPixels, kNormal));
     p.drawText(
         QRect(472, m_y, 3440, 144), kLeft,
@@ -400,6 +479,6 @@ void DrawPrintTemplate::drawPrintDate(QPainter &p, const ReportRecord &)
         p.drawImage(QRect(280, m_y, width, 432), maker);
     }
     m_y += 200;
-    p.drawText(QRect(2000, m_y, 1720, 92), kRight, text);
+    drawText(p, QRect(2000, m_y, 1720, 92), kRight, text);
     m_y += 92;
 }

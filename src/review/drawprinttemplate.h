@@ -37,10 +37,18 @@ public:
     // How many pages drawReport() painted since the program started.
     quint64 paintCount() const { return m_paintCount; }
 
+    // Test seam: with caching off every text and curve is drawn afresh, so a
+    // test can compare the cached page with the directly drawn one.
+    void setCachingForTesting(bool on);
+
 private:
     explicit DrawPrintTemplate(QObject *parent = nullptr);
 
     QFont reportFont(int pixelSize, int weight) const;
+    // Text in the painter's font and pen. Sizes above the raster engine's
+    // glyph cache are drawn as outlines, which costs milliseconds a line:
+    // such a cell is rendered once and reused while its text stays the same.
+    void drawText(QPainter &p, const QRect &cell, int flags, const QString &text);
     void rule(QPainter &p, int y) const;
     // The decoded image of a file, kept until the file changes. A missing,
     // unreadable or empty image gives a null image.
@@ -52,6 +60,7 @@ private:
     void drawSymptom(QPainter &p, const ReportRecord &r);
     void drawCurveBlock(QPainter &p, const ReportRecord &r);
     void drawCurve(QPainter &p, const ReportRecord &r, int baseY);
+    void strokeCurves(QPainter &p, const ReportRecord &r, int zeroY, double perUnit);
     void drawResultTable(QPainter &p, const ReportRecord &r);
     void drawResultRow(QPainter &p, const QStringList &row, int top);
     void drawResultNote(QPainter &p, const ReportRecord &r);
@@ -72,5 +81,25 @@ private:
         QImage image;
     };
     QHash<QString, CachedImage> m_images;
+    struct CachedText {
+        QPoint offset; // of the image from the cell's top left
+        QImage image;
+    };
+    QHash<QString, CachedText> m_textCells;
+    // The chart area before and after its curves and threshold line were
+    // stroked: they change only with the record's curves, not with the typing
+    // in the form. Reused only over the very same pixels, so the page is the
+    // one direct strokes give.
+    struct CurveLayer {
+        bool valid = false;
+        QList<QList<int>> curves;
+        int baseY = 0;
+        QRect rect;
+        QImage under;
+        QImage over;
+    };
+    QPixmap *m_target = nullptr; // the page being painted
+    CurveLayer m_curveLayer;
+    bool m_caching = true;
     quint64 m_paintCount = 0;
 };
