@@ -225,7 +225,7 @@
         </message>
         <message>
             <source>樣本類型：</source>
-            <translation>Sample type:</translation>
+            <translation>Sample:</translation>
         </message>
         <message>
             <source>臨床症狀：</source>
@@ -233,7 +233,7 @@
         </message>
         <message>
             <source>擴增曲線：</source>
-            <translation>Amplification:</translation>
+            <translation>Curves:</translation>
         </message>
         <message>
             <source>檢測結果：</source>
@@ -293,15 +293,15 @@
         </message>
         <message>
             <source>3. 檢測結果不直接作為臨床確診或排除病例的依據，僅供醫生參考輔助診斷。</source>
-            <translation>3. Results alone do not confirm or exclude a diagnosis; they assist the veterinarian only.</translation>
+            <translation>3. Results alone neither confirm nor exclude a diagnosis; they only assist the veterinarian.</translation>
         </message>
         <message>
             <source>報告日期：</source>
-            <translation>Report date:</translation>
+            <translation>Reported:</translation>
         </message>
         <message>
             <source>主治醫師：</source>
-            <translation>Veterinarian:</translation>
+            <translation>Doctor:</translation>
         </message>
         <message>
             <source>聲明: </source>
@@ -309,11 +309,11 @@
         </message>
         <message>
             <source>該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫。</source>
-            <translation>This report covers the tested sample only and is for clinical reference. Please contact us within 3 working days of receipt with any questions.</translation>
+            <translation>Valid for the tested sample only, for clinical reference. Questions: contact us within 3 working days.</translation>
         </message>
         <message>
             <source>列印日期:</source>
-            <translation>Printed:</translation>
+            <translation>Printed: </translation>
         </message>
     </context>
     <context>

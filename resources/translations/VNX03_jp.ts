@@ -309,7 +309,7 @@
         </message>
         <message>
             <source>該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫。</source>
-            <translation>本報告は今回の検体のみを対象とし、臨床上の参考です。ご不明な点は受領後3営業日以内に当院までご連絡ください。</translation>
+            <translation>本報告は今回の検体のみを対象とした臨床参考用です。ご不明な点は受領後3営業日以内にご連絡ください。</translation>
         </message>
         <message>
             <source>列印日期:</source>

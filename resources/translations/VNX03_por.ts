@@ -221,11 +221,11 @@
         </message>
         <message>
             <source>檢測時間：</source>
-            <translation>Data do teste:</translation>
+            <translation>Data:</translation>
         </message>
         <message>
             <source>樣本類型：</source>
-            <translation>Tipo amostra:</translation>
+            <translation>Amostra:</translation>
         </message>
         <message>
             <source>臨床症狀：</source>
@@ -233,7 +233,7 @@
         </message>
         <message>
             <source>擴增曲線：</source>
-            <translation>Amplificação:</translation>
+            <translation>Curvas:</translation>
         </message>
         <message>
             <source>檢測結果：</source>
@@ -297,11 +297,11 @@
         </message>
         <message>
             <source>報告日期：</source>
-            <translation>Data relatório:</translation>
+            <translation>Data:</translation>
         </message>
         <message>
             <source>主治醫師：</source>
-            <translation>Veterinário:</translation>
+            <translation>Médico:</translation>
         </message>
         <message>
             <source>聲明: </source>
@@ -309,11 +309,11 @@
         </message>
         <message>
             <source>該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫。</source>
-            <translation>Este relatório vale apenas para a amostra testada e é de referência clínica. Contate-nos em até 3 dias úteis após o recebimento.</translation>
+            <translation>Válido só para a amostra testada, referência clínica. Dúvidas: contate-nos em até 3 dias úteis.</translation>
         </message>
         <message>
             <source>列印日期:</source>
-            <translation>Impresso:</translation>
+            <translation>Impresso: </translation>
         </message>
     </context>
     <context>

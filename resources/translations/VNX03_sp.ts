@@ -221,11 +221,11 @@
         </message>
         <message>
             <source>檢測時間：</source>
-            <translation>Fecha prueba:</translation>
+            <translation>Fecha:</translation>
         </message>
         <message>
             <source>樣本類型：</source>
-            <translation>Tipo muestra:</translation>
+            <translation>Muestra:</translation>
         </message>
         <message>
             <source>臨床症狀：</source>
@@ -233,7 +233,7 @@
         </message>
         <message>
             <source>擴增曲線：</source>
-            <translation>Amplificación:</translation>
+            <translation>Curvas:</translation>
         </message>
         <message>
             <source>檢測結果：</source>
@@ -297,11 +297,11 @@
         </message>
         <message>
             <source>報告日期：</source>
-            <translation>Fecha informe:</translation>
+            <translation>Fecha:</translation>
         </message>
         <message>
             <source>主治醫師：</source>
-            <translation>Veterinario:</translation>
+            <translation>Médico:</translation>
         </message>
         <message>
             <source>聲明: </source>
@@ -309,11 +309,11 @@
         </message>
         <message>
             <source>該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫。</source>
-            <translation>Este informe solo vale para la muestra analizada y es de referencia clínica. Consúltenos en los 3 días hábiles siguientes a su recepción.</translation>
+            <translation>Válido solo para la muestra analizada, de referencia clínica. Consultas: dentro de 3 días hábiles.</translation>
         </message>
         <message>
             <source>列印日期:</source>
-            <translation>Impreso:</translation>
+            <translation>Impreso: </translation>
         </message>
     </context>
     <context>
