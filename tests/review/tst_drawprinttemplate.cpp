@@ -153,6 +153,9 @@ private slots:
         const QImage img = paint(record());
         QVERIFY(dark(img.pixel(282, 5200)) && dark(img.pixel(280 + 860, 5595)));
         QVERIFY(!dark(img.pixel(280 + 870, 5300)) && !dark(img.pixel(300, 5194)));
+        // An unreadable maker logo is left out; the page still paints.
+        writeBytes(DrawPrintTemplate::makerLogoPath(), "BM garbage");
+        QVERIFY(!dark(paint(record()).pixel(300, 5300)));
     }
 
     // Axes, and the dotted threshold at the value 40 for the axis top that

@@ -570,6 +570,15 @@ private slots:
         QVERIFY(ReportOutput::writePdf(ReportOutput::htmlPage(image, size), pdf, dpi, false, QPageSize::A4));
         QCOMPARE(pdfPages(pdf), 1);
         QCOMPARE(pdfImages(pdf).size(), 1);
+        if (!expected.isValid() && dpi >= 144) {
+            // Unclamped, the image would not fit: its bottom went to a second
+            // page. (At 120 dpi only the line under the image overruns.)
+            const int width = int(qRound(dpi / 2.54 * 21) * 0.92);
+            const QString cut = TestEnv::instance()->path(QString("cut-%1.pdf").arg(dpi));
+            QVERIFY(ReportOutput::writePdf(ReportOutput::htmlPage(image, QSize(width, width * 7 / 5)), cut, dpi, false,
+                                           QPageSize::A4));
+            QCOMPARE(pdfPages(cut), 2);
+        }
     }
 
     void htmlPageAndFileName()
