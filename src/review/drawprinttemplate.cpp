@@ -11,6 +11,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <future>
+
 namespace {
 
 // Weights on Qt's 0-99 scale.
@@ -52,6 +54,64 @@ QString at(const QStringList &list, int index)
 QPen blackPen()
 {
     return QPen(QBrush(Qt::black), 8, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+}
+
+// The axis top: the largest value (as an unsigned 16-bit number), at least
+// 300, with 5 % headroom above 300.
+int axisTopOf(const QList<QList<int>> &curves)
+{
+    int largest = 300;
+    for (const QList<int> &curve : curves) {
+        for (int v : curve)
+            largest = qMax(largest, int(static_cast<quint16>(v)));
+    }
+    return largest == 300 ? 300 : largest + largest / 20;
+}
+
+double pixelsPerUnit(const QList<QList<int>> &curves)
+{
+    return double(kFullScale) / axisTopOf(curves);
+}
+
+// The page area the curves and the threshold line can touch.
+QRect curveArea(const QList<QList<int>> &curves, int zeroY, double perUnit)
+{
+    QRectF bounds(kAxisLeft, zeroY - kFullScale, kAxisSpan, kFullScale);
+    for (const QList<int> &curve : curves) {
+        for (int i = 0; i < qMin(kCurvePoints, curve.size()); ++i)
+            bounds |= QRectF(kAxisLeft + i * double(kAxisSpan) / 39.0, zeroY - curve.at(i) * perUnit, 1, 1);
+    }
+    return bounds.toAlignedRect().adjusted(-16, -16, 16, 16) &
+           QRect(0, 0, DrawPrintTemplate::kPageWidth, DrawPrintTemplate::kPageHeight);
+}
+
+void drawAxes(QPainter &p, int baseY)
+{
+    p.drawLine(kAxisLeft, baseY - 92, kAxisRight, baseY - 92);
+    p.drawLine(kAxisLeft, baseY - 92, kAxisLeft, baseY - 1380);
+}
+
+void strokeCurves(QPainter &p, const QList<QList<int>> &curves, int zeroY, double perUnit)
+{
+    QPen curvePen = blackPen();
+    for (int k = 0; k < curves.size(); ++k) {
+        if (k < 16)
+            curvePen.setColor(QColor(QLatin1String(kCurveColours[k])));
+        const QList<int> &curve = curves.at(k);
+        QPainterPath path;
+        for (int i = 0; i < qMin(kCurvePoints, curve.size()); ++i) {
+            const QPointF point(kAxisLeft + i * double(kAxisSpan) / 39.0, zeroY - curve.at(i) * perUnit);
+            if (i == 0)
+                path.moveTo(point);
+            else
+                path.lineTo(point);
+        }
+        p.strokePath(path, curvePen);
+    }
+
+    const int threshold = static_cast<int>(zeroY - 40 * perUnit);
+    p.setPen(QPen(QBrush(Qt::red), 8, Qt::DotLine));
+    p.drawLine(kAxisLeft, threshold, kAxisRight, threshold);
 }
 
 } // namespace
@@ -134,11 +194,57 @@ void DrawPrintTemplate::drawText(QPainter &p, const QRect &cell, int flags, cons
     p.drawImage(cell.topLeft() + found->offset, found->image);
 }
 
+void DrawPrintTemplate::prepareCurves(const QList<QList<int>> &curves)
+{
+    if (!m_caching)
+        return;
+    if (m_pending.valid())
+        m_pending.wait();
+    // Where the chart will sit: the header is 60 pixels taller without a
+    // usable hospital logo.
+    const int baseY = cachedImage(hospitalLogoPath()).isNull() ? 3100 : 3040;
+    m_pending = std::async(std::launch::async, &DrawPrintTemplate::buildCurveLayer, curves, baseY);
+}
+
+DrawPrintTemplate::CurveLayer DrawPrintTemplate::buildCurveLayer(const QList<QList<int>> &curves, int baseY)
+{
+    // The chart area as the page shows it before the curves (white, with
+    // the axes), then with them: the same strokes at the same sub-pixel
+    // positions, moved by whole pixels only.
+    const int zeroY = baseY - 220;
+    const double perUnit = pixelsPerUnit(curves);
+    CurveLayer layer;
+    layer.rect = curveArea(curves, zeroY, perUnit);
+    QImage area(layer.rect.size(), QImage::Format_RGB32);
+    area.fill(Qt::white);
+    QPainter p(&area);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.translate(-layer.rect.topLeft());
+    p.setPen(blackPen());
+    drawAxes(p, baseY);
+    layer.under = area.copy();
+    strokeCurves(p, curves, zeroY, perUnit);
+    p.end();
+    layer.over = area;
+    layer.curves = curves;
+    layer.baseY = baseY;
+    layer.valid = true;
+    return layer;
+}
+
+void DrawPrintTemplate::releaseCaches()
+{
+    if (m_pending.valid())
+        m_pending.wait();
+    m_pending = std::future<CurveLayer>();
+    m_textCells.clear();
+    m_curveLayer = CurveLayer();
+}
+
 void DrawPrintTemplate::setCachingForTesting(bool on)
 {
     m_caching = on;
-    m_textCells.clear();
-    m_curveLayer = CurveLayer();
+    releaseCaches();
 }
 
 void DrawPrintTemplate::rule(QPainter &p, int y) const
@@ -315,34 +421,27 @@ void DrawPrintTemplate::drawCurveBlock(QPainter &p, const ReportRecord &r)
 void DrawPrintTemplate::drawCurve(QPainter &p, const ReportRecord &r, int baseY)
 {
     const int zeroY = baseY - 220;
-    p.drawLine(kAxisLeft, baseY - 92, kAxisRight, baseY - 92);
-    p.drawLine(kAxisLeft, baseY - 92, kAxisLeft, baseY - 1380);
+    drawAxes(p, baseY);
     p.setFont(reportFont(kTextPixels, kNormal));
-
-    int largest = 300;
-    for (const QList<int> &curve : r.CurveData) {
-        for (int v : curve)
-            largest = qMax(largest, int(static_cast<quint16>(v)));
-    }
-    const int axisTop = largest == 300 ? 300 : largest + largest / 20;
-    const double perUnit = double(kFullScale) / axisTop;
+    const double perUnit = pixelsPerUnit(r.CurveData);
+    const int axisTop = axisTopOf(r.CurveData);
 
     const QPen saved = p.pen();
     if (!m_caching) {
-        strokeCurves(p, r, zeroY, perUnit);
+        strokeCurves(p, r.CurveData, zeroY, perUnit);
     } else {
-        QRectF bounds(kAxisLeft, zeroY - kFullScale, kAxisSpan, kFullScale);
-        for (const QList<int> &curve : r.CurveData) {
-            for (int i = 0; i < qMin(kCurvePoints, curve.size()); ++i)
-                bounds |= QRectF(kAxisLeft + i * double(kAxisSpan) / 39.0, zeroY - curve.at(i) * perUnit, 1, 1);
+        if (m_pending.valid()) {
+            m_curveLayer = m_pending.get();
+            m_pending = std::future<CurveLayer>();
         }
-        const QRect rect = bounds.toAlignedRect().adjusted(-16, -16, 16, 16) & m_target->rect();
+        const QRect rect = curveArea(r.CurveData, zeroY, perUnit);
         const QImage under = m_target->copy(rect).toImage();
         if (m_curveLayer.valid && m_curveLayer.baseY == baseY && m_curveLayer.rect == rect &&
             m_curveLayer.curves == r.CurveData && m_curveLayer.under == under) {
             p.drawImage(rect.topLeft(), m_curveLayer.over);
+            ++m_reusedCurves;
         } else {
-            strokeCurves(p, r, zeroY, perUnit);
+            strokeCurves(p, r.CurveData, zeroY, perUnit);
             m_curveLayer.valid = true;
             m_curveLayer.curves = r.CurveData;
             m_curveLayer.baseY = baseY;
@@ -363,29 +462,6 @@ void DrawPrintTemplate::drawCurve(QPainter &p, const ReportRecord &r, int baseY)
         p.drawLine(tx, baseY - 92, tx, baseY - 108);
         drawText(p, QRect(tx - 40, baseY - 92, 92, 92), Qt::AlignCenter, QString::number(3 * n + 1));
     }
-}
-
-void DrawPrintTemplate::strokeCurves(QPainter &p, const ReportRecord &r, int zeroY, double perUnit)
-{
-    QPen curvePen = blackPen();
-    for (int k = 0; k < r.CurveData.size(); ++k) {
-        if (k < 16)
-            curvePen.setColor(QColor(QLatin1String(kCurveColours[k])));
-        const QList<int> &curve = r.CurveData.at(k);
-        QPainterPath path;
-        for (int i = 0; i < qMin(kCurvePoints, curve.size()); ++i) {
-            const QPointF point(kAxisLeft + i * double(kAxisSpan) / 39.0, zeroY - curve.at(i) * perUnit);
-            if (i == 0)
-                path.moveTo(point);
-            else
-                path.lineTo(point);
-        }
-        p.strokePath(path, curvePen);
-    }
-
-    const int threshold = static_cast<int>(zeroY - 40 * perUnit);
-    p.setPen(QPen(QBrush(Qt::red), 8, Qt::DotLine));
-    p.drawLine(kAxisLeft, threshold, kAxisRight, threshold);
 }
 
 void DrawPrintTemplate::drawResultTable(QPainter &p, const ReportRecord &r)

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <future>
+
 #include "review/reportrecord.h"
 
 class QPainter;
@@ -36,6 +38,16 @@ public:
 
     // How many pages drawReport() painted since the program started.
     quint64 paintCount() const { return m_paintCount; }
+    // How many of them took their curves ready-made.
+    quint64 reusedCurveCount() const { return m_reusedCurves; }
+
+    // Starts stroking these curves in a worker thread, so that the next page
+    // painted with them finds them ready. The page is the same either way.
+    void prepareCurves(const QList<QList<int>> &curves);
+
+    // Drops the reused texts and curves (some 30 MB with a full chart); the
+    // report dialog calls it when it closes.
+    void releaseCaches();
 
     // Test seam: with caching off every text and curve is drawn afresh, so a
     // test can compare the cached page with the directly drawn one.
@@ -60,7 +72,6 @@ private:
     void drawSymptom(QPainter &p, const ReportRecord &r);
     void drawCurveBlock(QPainter &p, const ReportRecord &r);
     void drawCurve(QPainter &p, const ReportRecord &r, int baseY);
-    void strokeCurves(QPainter &p, const ReportRecord &r, int zeroY, double perUnit);
     void drawResultTable(QPainter &p, const ReportRecord &r);
     void drawResultRow(QPainter &p, const QStringList &row, int top);
     void drawResultNote(QPainter &p, const ReportRecord &r);
@@ -100,6 +111,9 @@ private:
     };
     QPixmap *m_target = nullptr; // the page being painted
     CurveLayer m_curveLayer;
+    std::future<CurveLayer> m_pending;
+    static CurveLayer buildCurveLayer(const QList<QList<int>> &curves, int baseY);
     bool m_caching = true;
     quint64 m_paintCount = 0;
+    quint64 m_reusedCurves = 0;
 };

@@ -24,6 +24,9 @@
 namespace {
 
 SampleReportDlg::PreviewRunner g_previewRunner;
+// Report pages alive: the painter's caches go with the last of them (a
+// second report may open before the first one is deleted).
+int g_livePages = 0;
 
 const char kDateFormat[] = "yyyy.MM.dd";
 
@@ -69,6 +72,8 @@ SampleReportDlg::SampleReportDlg(QWidget *parent)
 SampleReportDlg::~SampleReportDlg()
 {
     emit sendEvent(DLG_EVENT_CLOSE);
+    if (m_page && --g_livePages == 0)
+        DrawPrintTemplate::getInstance()->releaseCaches();
     delete m_page;
     qDebug() << " ~SampleReportDlg ";
     delete ui;
@@ -104,7 +109,11 @@ void SampleReportDlg::updateDialog(QVariant data)
     m_date = first->date;
     m_time = first->time;
     ReportRecord::loadRun(m_keyList, m_sampleId, m_date, m_time, &m_runResults, &m_runCurves);
+    // The curves are stroked meanwhile; the rest of the page is painted here.
+    DrawPrintTemplate::getInstance()->prepareCurves(m_runCurves);
 
+    if (!m_page)
+        ++g_livePages;
     delete m_page;
     m_page = new QPixmap(DrawPrintTemplate::kPageWidth, DrawPrintTemplate::kPageHeight);
     m_previewLabel = new QLabel;

@@ -273,8 +273,12 @@ private slots:
             paint(record);
             const QImage direct = paint(record);
             painter->setCachingForTesting(true);
-            paint(record);
-            const QImage cached = paint(record); // from the caches
+            const quint64 reused = painter->reusedCurveCount();
+            painter->prepareCurves(record.CurveData);
+            const QImage prepared = paint(record); // curves stroked beforehand
+            const QImage cached = paint(record);   // from the caches
+            if (painter->reusedCurveCount() != reused + 2 || prepared != cached)
+                return -1;
             int count = 0;
             for (int y = 0; y < direct.height(); ++y) {
                 const QRgb *a = reinterpret_cast<const QRgb *>(direct.constScanLine(y));
