@@ -276,6 +276,149 @@
         </message>
     </context>
     <context>
+        <name>DrawPrintTemplate</name>
+        <message>
+            <source>即時螢光PCR檢測報告</source>
+            <translation>Real-time PCR Test Report</translation>
+        </message>
+        <message>
+            <source>醫院地址:</source>
+            <translation>Address:</translation>
+        </message>
+        <message>
+            <source>醫院電話:</source>
+            <translation>Phone:</translation>
+        </message>
+        <message>
+            <source>寵物主人：</source>
+            <translation>Owner:</translation>
+        </message>
+        <message>
+            <source>寵物品種：</source>
+            <translation>Breed:</translation>
+        </message>
+        <message>
+            <source>病歷號碼：</source>
+            <translation>Case no.:</translation>
+        </message>
+        <message>
+            <source>寵物名：</source>
+            <translation>Pet:</translation>
+        </message>
+        <message>
+            <source>寵物類型：</source>
+            <translation>Species:</translation>
+        </message>
+        <message>
+            <source>連繫電話：</source>
+            <translation>Contact:</translation>
+        </message>
+        <message>
+            <source>寵物性別：</source>
+            <translation>Sex:</translation>
+        </message>
+        <message>
+            <source>寵物年齡：</source>
+            <translation>Age:</translation>
+        </message>
+        <message>
+            <source>檢測時間：</source>
+            <translation>Test date:</translation>
+        </message>
+        <message>
+            <source>樣本類型：</source>
+            <translation>Sample:</translation>
+        </message>
+        <message>
+            <source>臨床症狀：</source>
+            <translation>Symptoms:</translation>
+        </message>
+        <message>
+            <source>擴增曲線：</source>
+            <translation>Curves:</translation>
+        </message>
+        <message>
+            <source>檢測結果：</source>
+            <translation>Results:</translation>
+        </message>
+        <message>
+            <source>檢測項目</source>
+            <translation>Test item</translation>
+        </message>
+        <message>
+            <source>Ct值</source>
+            <translation>Ct</translation>
+        </message>
+        <message>
+            <source>結果</source>
+            <translation>Result</translation>
+        </message>
+        <message>
+            <source>參考標準</source>
+            <translation>Reference</translation>
+        </message>
+        <message>
+            <source>        Ct = 0: 陰性(-)</source>
+            <translation>        Ct = 0: negative(-)</translation>
+        </message>
+        <message>
+            <source>  0 &lt; Ct ≦ 10: 無效結果(建議重新檢測)</source>
+            <translation>  0 &lt; Ct ≦ 10: invalid (retest advised)</translation>
+        </message>
+        <message>
+            <source> 10 &lt; Ct ≦ 20: 強陽性(+++)</source>
+            <translation> 10 &lt; Ct ≦ 20: strong positive(+++)</translation>
+        </message>
+        <message>
+            <source> 20 &lt; Ct ≦ 30: 陽性(++)</source>
+            <translation> 20 &lt; Ct ≦ 30: positive(++)</translation>
+        </message>
+        <message>
+            <source> 30 &lt; Ct &lt; 36: 弱陽性(+)</source>
+            <translation> 30 &lt; Ct &lt; 36: weak positive(+)</translation>
+        </message>
+        <message>
+            <source> 36 ≦ Ct ≦40: 疑似(*)</source>
+            <translation> 36 ≦ Ct ≦40: suspect(*)</translation>
+        </message>
+        <message>
+            <source>結果說明:</source>
+            <translation>Notes:</translation>
+        </message>
+        <message>
+            <source>1. 陽性結果：樣本中檢測到相關病原體基因；</source>
+            <translation>1. Positive: genes of the pathogen were detected in the sample;</translation>
+        </message>
+        <message>
+            <source>2. 陰性結果：樣本中無相關病原體基因或超出檢測最低極限；</source>
+            <translation>2. Negative: no genes of the pathogen, or below the detection limit;</translation>
+        </message>
+        <message>
+            <source>3. 檢測結果不直接作為臨床確診或排除病例的依據，僅供醫生參考輔助診斷。</source>
+            <translation>3. Results alone neither confirm nor exclude a diagnosis; they only assist the veterinarian.</translation>
+        </message>
+        <message>
+            <source>報告日期：</source>
+            <translation>Reported:</translation>
+        </message>
+        <message>
+            <source>主治醫師：</source>
+            <translation>Doctor:</translation>
+        </message>
+        <message>
+            <source>聲明: </source>
+            <translation>Note: </translation>
+        </message>
+        <message>
+            <source>該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫。</source>
+            <translation>Valid for the tested sample only, for clinical reference. Questions: contact us within 3 working days.</translation>
+        </message>
+        <message>
+            <source>列印日期:</source>
+            <translation>Printed: </translation>
+        </message>
+    </context>
+    <context>
         <name>HelpAndFAQ</name>
         <message>
             <source>常見問題
@@ -1025,6 +1168,141 @@ choose the time to report</translation>
         <message>
             <source>未查詢到滿足條件的數據!</source>
             <translation>No records match the query!</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleReportDlg</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>    项目       Ct值       结果</source>
+            <translation>    Item       Ct       Result</translation>
+        </message>
+        <message>
+            <source>打印预览</source>
+            <translation>Print preview</translation>
+        </message>
+        <message>
+            <source>訊息編輯</source>
+            <translation>Details</translation>
+        </message>
+        <message>
+            <source>寵物主人：</source>
+            <translation>Owner:</translation>
+        </message>
+        <message>
+            <source>寵物品種：</source>
+            <translation>Breed:</translation>
+        </message>
+        <message>
+            <source>寵物名：</source>
+            <translation>Pet:</translation>
+        </message>
+        <message>
+            <source>寵物類型：</source>
+            <translation>Species:</translation>
+        </message>
+        <message>
+            <source>性别：</source>
+            <translation>Sex:</translation>
+        </message>
+        <message>
+            <source>公</source>
+            <translation>Male</translation>
+        </message>
+        <message>
+            <source>母</source>
+            <translation>Female</translation>
+        </message>
+        <message>
+            <source>未知</source>
+            <translation>Unknown</translation>
+        </message>
+        <message>
+            <source>年齡：</source>
+            <translation>Age:</translation>
+        </message>
+        <message>
+            <source>樣本類型：</source>
+            <translation>Sample type:</translation>
+        </message>
+        <message>
+            <source>病歷號碼：</source>
+            <translation>Case no.:</translation>
+        </message>
+        <message>
+            <source>連繫電話：</source>
+            <translation>Contact:</translation>
+        </message>
+        <message>
+            <source>臨床症狀：</source>
+            <translation>Symptoms:</translation>
+        </message>
+        <message>
+            <source>主治醫師：</source>
+            <translation>Veterinarian:</translation>
+        </message>
+        <message>
+            <source>檢測時間：</source>
+            <translation>Test date:</translation>
+        </message>
+        <message>
+            <source>醫院名稱：</source>
+            <translation>Clinic:</translation>
+        </message>
+        <message>
+            <source>醫院地址：</source>
+            <translation>Address:</translation>
+        </message>
+        <message>
+            <source>醫院電話：</source>
+            <translation>Phone:</translation>
+        </message>
+        <message>
+            <source>報告匯出</source>
+            <translation>Export report</translation>
+        </message>
+        <message>
+            <source>列印</source>
+            <translation>Print</translation>
+        </message>
+        <message>
+            <source>文件存储路径：</source>
+            <translation>Save to:</translation>
+        </message>
+        <message>
+            <source>选择</source>
+            <translation>Browse</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>預覽列印</source>
+            <translation>Print preview</translation>
+        </message>
+        <message>
+            <source>Open Directory</source>
+            <translation>Open Directory</translation>
+        </message>
+        <message>
+            <source>報告圖片保存失敗！</source>
+            <translation>The report image could not be saved!</translation>
+        </message>
+        <message>
+            <source>PDF檔案保存失敗，請檢查存儲路徑！</source>
+            <translation>The PDF file could not be saved, check the folder!</translation>
+        </message>
+        <message>
+            <source>日期编辑</source>
+            <translation>Edit date</translation>
+        </message>
+        <message>
+            <source>PCR檢測報告%1%2.pdf</source>
+            <translation>PCR Test Report %1%2.pdf</translation>
         </message>
     </context>
     <context>

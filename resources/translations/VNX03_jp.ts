@@ -276,6 +276,149 @@
         </message>
     </context>
     <context>
+        <name>DrawPrintTemplate</name>
+        <message>
+            <source>即時螢光PCR檢測報告</source>
+            <translation>リアルタイムPCR検査報告書</translation>
+        </message>
+        <message>
+            <source>醫院地址:</source>
+            <translation>住所:</translation>
+        </message>
+        <message>
+            <source>醫院電話:</source>
+            <translation>電話:</translation>
+        </message>
+        <message>
+            <source>寵物主人：</source>
+            <translation>飼い主：</translation>
+        </message>
+        <message>
+            <source>寵物品種：</source>
+            <translation>品種：</translation>
+        </message>
+        <message>
+            <source>病歷號碼：</source>
+            <translation>カルテ番号：</translation>
+        </message>
+        <message>
+            <source>寵物名：</source>
+            <translation>ペット名：</translation>
+        </message>
+        <message>
+            <source>寵物類型：</source>
+            <translation>種類：</translation>
+        </message>
+        <message>
+            <source>連繫電話：</source>
+            <translation>連絡先：</translation>
+        </message>
+        <message>
+            <source>寵物性別：</source>
+            <translation>性別：</translation>
+        </message>
+        <message>
+            <source>寵物年齡：</source>
+            <translation>年齢：</translation>
+        </message>
+        <message>
+            <source>檢測時間：</source>
+            <translation>検査日：</translation>
+        </message>
+        <message>
+            <source>樣本類型：</source>
+            <translation>検体種類：</translation>
+        </message>
+        <message>
+            <source>臨床症狀：</source>
+            <translation>臨床症状：</translation>
+        </message>
+        <message>
+            <source>擴增曲線：</source>
+            <translation>増幅曲線：</translation>
+        </message>
+        <message>
+            <source>檢測結果：</source>
+            <translation>検査結果：</translation>
+        </message>
+        <message>
+            <source>檢測項目</source>
+            <translation>検査項目</translation>
+        </message>
+        <message>
+            <source>Ct值</source>
+            <translation>Ct値</translation>
+        </message>
+        <message>
+            <source>結果</source>
+            <translation>結果</translation>
+        </message>
+        <message>
+            <source>參考標準</source>
+            <translation>判定基準</translation>
+        </message>
+        <message>
+            <source>        Ct = 0: 陰性(-)</source>
+            <translation>        Ct = 0: 陰性(-)</translation>
+        </message>
+        <message>
+            <source>  0 &lt; Ct ≦ 10: 無效結果(建議重新檢測)</source>
+            <translation>  0 &lt; Ct ≦ 10: 無効(再検査推奨)</translation>
+        </message>
+        <message>
+            <source> 10 &lt; Ct ≦ 20: 強陽性(+++)</source>
+            <translation> 10 &lt; Ct ≦ 20: 強陽性(+++)</translation>
+        </message>
+        <message>
+            <source> 20 &lt; Ct ≦ 30: 陽性(++)</source>
+            <translation> 20 &lt; Ct ≦ 30: 陽性(++)</translation>
+        </message>
+        <message>
+            <source> 30 &lt; Ct &lt; 36: 弱陽性(+)</source>
+            <translation> 30 &lt; Ct &lt; 36: 弱陽性(+)</translation>
+        </message>
+        <message>
+            <source> 36 ≦ Ct ≦40: 疑似(*)</source>
+            <translation> 36 ≦ Ct ≦40: 疑い(*)</translation>
+        </message>
+        <message>
+            <source>結果說明:</source>
+            <translation>結果の説明:</translation>
+        </message>
+        <message>
+            <source>1. 陽性結果：樣本中檢測到相關病原體基因；</source>
+            <translation>1. 陽性：検体から該当病原体の遺伝子が検出されました；</translation>
+        </message>
+        <message>
+            <source>2. 陰性結果：樣本中無相關病原體基因或超出檢測最低極限；</source>
+            <translation>2. 陰性：該当病原体の遺伝子なし、または検出限界未満；</translation>
+        </message>
+        <message>
+            <source>3. 檢測結果不直接作為臨床確診或排除病例的依據，僅供醫生參考輔助診斷。</source>
+            <translation>3. 検査結果は確定診断や除外の根拠ではなく、獣医師の診断補助としてご利用ください。</translation>
+        </message>
+        <message>
+            <source>報告日期：</source>
+            <translation>報告日：</translation>
+        </message>
+        <message>
+            <source>主治醫師：</source>
+            <translation>担当獣医師：</translation>
+        </message>
+        <message>
+            <source>聲明: </source>
+            <translation>声明: </translation>
+        </message>
+        <message>
+            <source>該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫。</source>
+            <translation>本報告は今回の検体のみを対象とした臨床参考用です。ご不明な点は受領後3営業日以内にご連絡ください。</translation>
+        </message>
+        <message>
+            <source>列印日期:</source>
+            <translation>印刷日:</translation>
+        </message>
+    </context>
+    <context>
         <name>HelpAndFAQ</name>
         <message>
             <source>常見問題
@@ -1028,6 +1171,141 @@ Lorixは複数の装置と接続できますか？
         <message>
             <source>未查詢到滿足條件的數據!</source>
             <translation>条件に一致するデータがありません！</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleReportDlg</name>
+        <message>
+            <source>Form</source>
+            <translation>フォーム</translation>
+        </message>
+        <message>
+            <source>    项目       Ct值       结果</source>
+            <translation>    項目       Ct値       結果</translation>
+        </message>
+        <message>
+            <source>打印预览</source>
+            <translation>印刷プレビュー</translation>
+        </message>
+        <message>
+            <source>訊息編輯</source>
+            <translation>情報編集</translation>
+        </message>
+        <message>
+            <source>寵物主人：</source>
+            <translation>飼い主：</translation>
+        </message>
+        <message>
+            <source>寵物品種：</source>
+            <translation>品種：</translation>
+        </message>
+        <message>
+            <source>寵物名：</source>
+            <translation>ペット名：</translation>
+        </message>
+        <message>
+            <source>寵物類型：</source>
+            <translation>種類：</translation>
+        </message>
+        <message>
+            <source>性别：</source>
+            <translation>性別：</translation>
+        </message>
+        <message>
+            <source>公</source>
+            <translation>オス</translation>
+        </message>
+        <message>
+            <source>母</source>
+            <translation>メス</translation>
+        </message>
+        <message>
+            <source>未知</source>
+            <translation>不明</translation>
+        </message>
+        <message>
+            <source>年齡：</source>
+            <translation>年齢：</translation>
+        </message>
+        <message>
+            <source>樣本類型：</source>
+            <translation>検体種類：</translation>
+        </message>
+        <message>
+            <source>病歷號碼：</source>
+            <translation>カルテ番号：</translation>
+        </message>
+        <message>
+            <source>連繫電話：</source>
+            <translation>連絡先：</translation>
+        </message>
+        <message>
+            <source>臨床症狀：</source>
+            <translation>臨床症状：</translation>
+        </message>
+        <message>
+            <source>主治醫師：</source>
+            <translation>担当獣医師：</translation>
+        </message>
+        <message>
+            <source>檢測時間：</source>
+            <translation>検査日：</translation>
+        </message>
+        <message>
+            <source>醫院名稱：</source>
+            <translation>病院名：</translation>
+        </message>
+        <message>
+            <source>醫院地址：</source>
+            <translation>住所：</translation>
+        </message>
+        <message>
+            <source>醫院電話：</source>
+            <translation>電話：</translation>
+        </message>
+        <message>
+            <source>報告匯出</source>
+            <translation>レポート出力</translation>
+        </message>
+        <message>
+            <source>列印</source>
+            <translation>印刷</translation>
+        </message>
+        <message>
+            <source>文件存储路径：</source>
+            <translation>保存先：</translation>
+        </message>
+        <message>
+            <source>选择</source>
+            <translation>選択</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>戻る</translation>
+        </message>
+        <message>
+            <source>預覽列印</source>
+            <translation>印刷プレビュー</translation>
+        </message>
+        <message>
+            <source>Open Directory</source>
+            <translation>フォルダーを開く</translation>
+        </message>
+        <message>
+            <source>報告圖片保存失敗！</source>
+            <translation>レポート画像を保存できませんでした！</translation>
+        </message>
+        <message>
+            <source>PDF檔案保存失敗，請檢查存儲路徑！</source>
+            <translation>PDFを保存できませんでした。保存先を確認してください！</translation>
+        </message>
+        <message>
+            <source>日期编辑</source>
+            <translation>日付編集</translation>
+        </message>
+        <message>
+            <source>PCR檢測報告%1%2.pdf</source>
+            <translation>PCR検査報告%1%2.pdf</translation>
         </message>
     </context>
     <context>

@@ -276,6 +276,149 @@
         </message>
     </context>
     <context>
+        <name>DrawPrintTemplate</name>
+        <message>
+            <source>即時螢光PCR檢測報告</source>
+            <translation>Relatório de PCR em tempo real</translation>
+        </message>
+        <message>
+            <source>醫院地址:</source>
+            <translation>Endereço:</translation>
+        </message>
+        <message>
+            <source>醫院電話:</source>
+            <translation>Telefone:</translation>
+        </message>
+        <message>
+            <source>寵物主人：</source>
+            <translation>Tutor:</translation>
+        </message>
+        <message>
+            <source>寵物品種：</source>
+            <translation>Raça:</translation>
+        </message>
+        <message>
+            <source>病歷號碼：</source>
+            <translation>N.º caso:</translation>
+        </message>
+        <message>
+            <source>寵物名：</source>
+            <translation>Animal:</translation>
+        </message>
+        <message>
+            <source>寵物類型：</source>
+            <translation>Espécie:</translation>
+        </message>
+        <message>
+            <source>連繫電話：</source>
+            <translation>Contato:</translation>
+        </message>
+        <message>
+            <source>寵物性別：</source>
+            <translation>Sexo:</translation>
+        </message>
+        <message>
+            <source>寵物年齡：</source>
+            <translation>Idade:</translation>
+        </message>
+        <message>
+            <source>檢測時間：</source>
+            <translation>Data:</translation>
+        </message>
+        <message>
+            <source>樣本類型：</source>
+            <translation>Amostra:</translation>
+        </message>
+        <message>
+            <source>臨床症狀：</source>
+            <translation>Sintomas:</translation>
+        </message>
+        <message>
+            <source>擴增曲線：</source>
+            <translation>Curvas:</translation>
+        </message>
+        <message>
+            <source>檢測結果：</source>
+            <translation>Resultados:</translation>
+        </message>
+        <message>
+            <source>檢測項目</source>
+            <translation>Item de teste</translation>
+        </message>
+        <message>
+            <source>Ct值</source>
+            <translation>Ct</translation>
+        </message>
+        <message>
+            <source>結果</source>
+            <translation>Resultado</translation>
+        </message>
+        <message>
+            <source>參考標準</source>
+            <translation>Referência</translation>
+        </message>
+        <message>
+            <source>        Ct = 0: 陰性(-)</source>
+            <translation>        Ct = 0: negativo(-)</translation>
+        </message>
+        <message>
+            <source>  0 &lt; Ct ≦ 10: 無效結果(建議重新檢測)</source>
+            <translation>  0 &lt; Ct ≦ 10: inválido (repetir)</translation>
+        </message>
+        <message>
+            <source> 10 &lt; Ct ≦ 20: 強陽性(+++)</source>
+            <translation> 10 &lt; Ct ≦ 20: positivo forte(+++)</translation>
+        </message>
+        <message>
+            <source> 20 &lt; Ct ≦ 30: 陽性(++)</source>
+            <translation> 20 &lt; Ct ≦ 30: positivo(++)</translation>
+        </message>
+        <message>
+            <source> 30 &lt; Ct &lt; 36: 弱陽性(+)</source>
+            <translation> 30 &lt; Ct &lt; 36: positivo fraco(+)</translation>
+        </message>
+        <message>
+            <source> 36 ≦ Ct ≦40: 疑似(*)</source>
+            <translation> 36 ≦ Ct ≦40: suspeito(*)</translation>
+        </message>
+        <message>
+            <source>結果說明:</source>
+            <translation>Notas:</translation>
+        </message>
+        <message>
+            <source>1. 陽性結果：樣本中檢測到相關病原體基因；</source>
+            <translation>1. Positivo: foram detectados genes do patógeno na amostra;</translation>
+        </message>
+        <message>
+            <source>2. 陰性結果：樣本中無相關病原體基因或超出檢測最低極限；</source>
+            <translation>2. Negativo: sem genes do patógeno ou abaixo do limite de detecção;</translation>
+        </message>
+        <message>
+            <source>3. 檢測結果不直接作為臨床確診或排除病例的依據，僅供醫生參考輔助診斷。</source>
+            <translation>3. O resultado não confirma nem exclui um diagnóstico; apenas orienta o veterinário.</translation>
+        </message>
+        <message>
+            <source>報告日期：</source>
+            <translation>Data:</translation>
+        </message>
+        <message>
+            <source>主治醫師：</source>
+            <translation>Médico:</translation>
+        </message>
+        <message>
+            <source>聲明: </source>
+            <translation>Nota: </translation>
+        </message>
+        <message>
+            <source>該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫。</source>
+            <translation>Válido só para a amostra testada, referência clínica. Dúvidas: contate-nos em até 3 dias úteis.</translation>
+        </message>
+        <message>
+            <source>列印日期:</source>
+            <translation>Impresso: </translation>
+        </message>
+    </context>
+    <context>
         <name>HelpAndFAQ</name>
         <message>
             <source>常見問題
@@ -1028,6 +1171,141 @@ escolha o horário do relatório</translation>
         <message>
             <source>未查詢到滿足條件的數據!</source>
             <translation>Nenhum registro atende à consulta!</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleReportDlg</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulário</translation>
+        </message>
+        <message>
+            <source>    项目       Ct值       结果</source>
+            <translation>    Item       Ct       Resultado</translation>
+        </message>
+        <message>
+            <source>打印预览</source>
+            <translation>Visualizar</translation>
+        </message>
+        <message>
+            <source>訊息編輯</source>
+            <translation>Dados</translation>
+        </message>
+        <message>
+            <source>寵物主人：</source>
+            <translation>Tutor:</translation>
+        </message>
+        <message>
+            <source>寵物品種：</source>
+            <translation>Raça:</translation>
+        </message>
+        <message>
+            <source>寵物名：</source>
+            <translation>Animal:</translation>
+        </message>
+        <message>
+            <source>寵物類型：</source>
+            <translation>Espécie:</translation>
+        </message>
+        <message>
+            <source>性别：</source>
+            <translation>Sexo:</translation>
+        </message>
+        <message>
+            <source>公</source>
+            <translation>Macho</translation>
+        </message>
+        <message>
+            <source>母</source>
+            <translation>Fêmea</translation>
+        </message>
+        <message>
+            <source>未知</source>
+            <translation>Desconhecido</translation>
+        </message>
+        <message>
+            <source>年齡：</source>
+            <translation>Idade:</translation>
+        </message>
+        <message>
+            <source>樣本類型：</source>
+            <translation>Tipo amostra:</translation>
+        </message>
+        <message>
+            <source>病歷號碼：</source>
+            <translation>N.º caso:</translation>
+        </message>
+        <message>
+            <source>連繫電話：</source>
+            <translation>Contato:</translation>
+        </message>
+        <message>
+            <source>臨床症狀：</source>
+            <translation>Sintomas:</translation>
+        </message>
+        <message>
+            <source>主治醫師：</source>
+            <translation>Veterinário:</translation>
+        </message>
+        <message>
+            <source>檢測時間：</source>
+            <translation>Data do teste:</translation>
+        </message>
+        <message>
+            <source>醫院名稱：</source>
+            <translation>Clínica:</translation>
+        </message>
+        <message>
+            <source>醫院地址：</source>
+            <translation>Endereço:</translation>
+        </message>
+        <message>
+            <source>醫院電話：</source>
+            <translation>Telefone:</translation>
+        </message>
+        <message>
+            <source>報告匯出</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>列印</source>
+            <translation>Imprimir</translation>
+        </message>
+        <message>
+            <source>文件存储路径：</source>
+            <translation>Salvar em:</translation>
+        </message>
+        <message>
+            <source>选择</source>
+            <translation>Escolher</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Voltar</translation>
+        </message>
+        <message>
+            <source>預覽列印</source>
+            <translation>Visualizar impressão</translation>
+        </message>
+        <message>
+            <source>Open Directory</source>
+            <translation>Abrir pasta</translation>
+        </message>
+        <message>
+            <source>報告圖片保存失敗！</source>
+            <translation>Não foi possível salvar a imagem do relatório!</translation>
+        </message>
+        <message>
+            <source>PDF檔案保存失敗，請檢查存儲路徑！</source>
+            <translation>Não foi possível salvar o PDF, verifique a pasta!</translation>
+        </message>
+        <message>
+            <source>日期编辑</source>
+            <translation>Editar data</translation>
+        </message>
+        <message>
+            <source>PCR檢測報告%1%2.pdf</source>
+            <translation>Relatório PCR %1%2.pdf</translation>
         </message>
     </context>
     <context>

@@ -276,6 +276,149 @@
         </message>
     </context>
     <context>
+        <name>DrawPrintTemplate</name>
+        <message>
+            <source>即時螢光PCR檢測報告</source>
+            <translation>即時螢光PCR檢測報告</translation>
+        </message>
+        <message>
+            <source>醫院地址:</source>
+            <translation>醫院地址:</translation>
+        </message>
+        <message>
+            <source>醫院電話:</source>
+            <translation>醫院電話:</translation>
+        </message>
+        <message>
+            <source>寵物主人：</source>
+            <translation>寵物主人：</translation>
+        </message>
+        <message>
+            <source>寵物品種：</source>
+            <translation>寵物品種：</translation>
+        </message>
+        <message>
+            <source>病歷號碼：</source>
+            <translation>病歷號碼：</translation>
+        </message>
+        <message>
+            <source>寵物名：</source>
+            <translation>寵物名：</translation>
+        </message>
+        <message>
+            <source>寵物類型：</source>
+            <translation>寵物類型：</translation>
+        </message>
+        <message>
+            <source>連繫電話：</source>
+            <translation>連繫電話：</translation>
+        </message>
+        <message>
+            <source>寵物性別：</source>
+            <translation>寵物性別：</translation>
+        </message>
+        <message>
+            <source>寵物年齡：</source>
+            <translation>寵物年齡：</translation>
+        </message>
+        <message>
+            <source>檢測時間：</source>
+            <translation>檢測時間：</translation>
+        </message>
+        <message>
+            <source>樣本類型：</source>
+            <translation>樣本類型：</translation>
+        </message>
+        <message>
+            <source>臨床症狀：</source>
+            <translation>臨床症狀：</translation>
+        </message>
+        <message>
+            <source>擴增曲線：</source>
+            <translation>擴增曲線：</translation>
+        </message>
+        <message>
+            <source>檢測結果：</source>
+            <translation>檢測結果：</translation>
+        </message>
+        <message>
+            <source>檢測項目</source>
+            <translation>檢測項目</translation>
+        </message>
+        <message>
+            <source>Ct值</source>
+            <translation>Ct值</translation>
+        </message>
+        <message>
+            <source>結果</source>
+            <translation>結果</translation>
+        </message>
+        <message>
+            <source>參考標準</source>
+            <translation>參考標準</translation>
+        </message>
+        <message>
+            <source>        Ct = 0: 陰性(-)</source>
+            <translation>        Ct = 0: 陰性(-)</translation>
+        </message>
+        <message>
+            <source>  0 &lt; Ct ≦ 10: 無效結果(建議重新檢測)</source>
+            <translation>  0 &lt; Ct ≦ 10: 無效結果(建議重新檢測)</translation>
+        </message>
+        <message>
+            <source> 10 &lt; Ct ≦ 20: 強陽性(+++)</source>
+            <translation> 10 &lt; Ct ≦ 20: 強陽性(+++)</translation>
+        </message>
+        <message>
+            <source> 20 &lt; Ct ≦ 30: 陽性(++)</source>
+            <translation> 20 &lt; Ct ≦ 30: 陽性(++)</translation>
+        </message>
+        <message>
+            <source> 30 &lt; Ct &lt; 36: 弱陽性(+)</source>
+            <translation> 30 &lt; Ct &lt; 36: 弱陽性(+)</translation>
+        </message>
+        <message>
+            <source> 36 ≦ Ct ≦40: 疑似(*)</source>
+            <translation> 36 ≦ Ct ≦40: 疑似(*)</translation>
+        </message>
+        <message>
+            <source>結果說明:</source>
+            <translation>結果說明:</translation>
+        </message>
+        <message>
+            <source>1. 陽性結果：樣本中檢測到相關病原體基因；</source>
+            <translation>1. 陽性結果：樣本中檢測到相關病原體基因；</translation>
+        </message>
+        <message>
+            <source>2. 陰性結果：樣本中無相關病原體基因或超出檢測最低極限；</source>
+            <translation>2. 陰性結果：樣本中無相關病原體基因或超出檢測最低極限；</translation>
+        </message>
+        <message>
+            <source>3. 檢測結果不直接作為臨床確診或排除病例的依據，僅供醫生參考輔助診斷。</source>
+            <translation>3. 檢測結果不直接作為臨床確診或排除病例的依據，僅供醫生參考輔助診斷。</translation>
+        </message>
+        <message>
+            <source>報告日期：</source>
+            <translation>報告日期：</translation>
+        </message>
+        <message>
+            <source>主治醫師：</source>
+            <translation>主治醫師：</translation>
+        </message>
+        <message>
+            <source>聲明: </source>
+            <translation>聲明: </translation>
+        </message>
+        <message>
+            <source>該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫。</source>
+            <translation>該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫。</translation>
+        </message>
+        <message>
+            <source>列印日期:</source>
+            <translation>列印日期:</translation>
+        </message>
+    </context>
+    <context>
         <name>HelpAndFAQ</name>
         <message>
             <source>常見問題
@@ -1026,6 +1169,141 @@ Test Procedure:
         <message>
             <source>未查詢到滿足條件的數據!</source>
             <translation>未查詢到滿足條件的數據!</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleReportDlg</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>    项目       Ct值       结果</source>
+            <translation>    项目       Ct值       结果</translation>
+        </message>
+        <message>
+            <source>打印预览</source>
+            <translation>打印预览</translation>
+        </message>
+        <message>
+            <source>訊息編輯</source>
+            <translation>訊息編輯</translation>
+        </message>
+        <message>
+            <source>寵物主人：</source>
+            <translation>寵物主人：</translation>
+        </message>
+        <message>
+            <source>寵物品種：</source>
+            <translation>寵物品種：</translation>
+        </message>
+        <message>
+            <source>寵物名：</source>
+            <translation>寵物名：</translation>
+        </message>
+        <message>
+            <source>寵物類型：</source>
+            <translation>寵物類型：</translation>
+        </message>
+        <message>
+            <source>性别：</source>
+            <translation>性别：</translation>
+        </message>
+        <message>
+            <source>公</source>
+            <translation>公</translation>
+        </message>
+        <message>
+            <source>母</source>
+            <translation>母</translation>
+        </message>
+        <message>
+            <source>未知</source>
+            <translation>未知</translation>
+        </message>
+        <message>
+            <source>年齡：</source>
+            <translation>年齡：</translation>
+        </message>
+        <message>
+            <source>樣本類型：</source>
+            <translation>樣本類型：</translation>
+        </message>
+        <message>
+            <source>病歷號碼：</source>
+            <translation>病歷號碼：</translation>
+        </message>
+        <message>
+            <source>連繫電話：</source>
+            <translation>連繫電話：</translation>
+        </message>
+        <message>
+            <source>臨床症狀：</source>
+            <translation>臨床症狀：</translation>
+        </message>
+        <message>
+            <source>主治醫師：</source>
+            <translation>主治醫師：</translation>
+        </message>
+        <message>
+            <source>檢測時間：</source>
+            <translation>檢測時間：</translation>
+        </message>
+        <message>
+            <source>醫院名稱：</source>
+            <translation>醫院名稱：</translation>
+        </message>
+        <message>
+            <source>醫院地址：</source>
+            <translation>醫院地址：</translation>
+        </message>
+        <message>
+            <source>醫院電話：</source>
+            <translation>醫院電話：</translation>
+        </message>
+        <message>
+            <source>報告匯出</source>
+            <translation>報告匯出</translation>
+        </message>
+        <message>
+            <source>列印</source>
+            <translation>列印</translation>
+        </message>
+        <message>
+            <source>文件存储路径：</source>
+            <translation>文件存储路径：</translation>
+        </message>
+        <message>
+            <source>选择</source>
+            <translation>选择</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>返回</translation>
+        </message>
+        <message>
+            <source>預覽列印</source>
+            <translation>預覽列印</translation>
+        </message>
+        <message>
+            <source>Open Directory</source>
+            <translation>Open Directory</translation>
+        </message>
+        <message>
+            <source>報告圖片保存失敗！</source>
+            <translation>報告圖片保存失敗！</translation>
+        </message>
+        <message>
+            <source>PDF檔案保存失敗，請檢查存儲路徑！</source>
+            <translation>PDF檔案保存失敗，請檢查存儲路徑！</translation>
+        </message>
+        <message>
+            <source>日期编辑</source>
+            <translation>日期编辑</translation>
+        </message>
+        <message>
+            <source>PCR檢測報告%1%2.pdf</source>
+            <translation>PCR檢測報告%1%2.pdf</translation>
         </message>
     </context>
     <context>

@@ -276,6 +276,149 @@
         </message>
     </context>
     <context>
+        <name>DrawPrintTemplate</name>
+        <message>
+            <source>即時螢光PCR檢測報告</source>
+            <translation>实时荧光PCR检测报告</translation>
+        </message>
+        <message>
+            <source>醫院地址:</source>
+            <translation>医院地址:</translation>
+        </message>
+        <message>
+            <source>醫院電話:</source>
+            <translation>医院电话:</translation>
+        </message>
+        <message>
+            <source>寵物主人：</source>
+            <translation>宠物主人：</translation>
+        </message>
+        <message>
+            <source>寵物品種：</source>
+            <translation>宠物品种：</translation>
+        </message>
+        <message>
+            <source>病歷號碼：</source>
+            <translation>病历号码：</translation>
+        </message>
+        <message>
+            <source>寵物名：</source>
+            <translation>宠物名：</translation>
+        </message>
+        <message>
+            <source>寵物類型：</source>
+            <translation>宠物类型：</translation>
+        </message>
+        <message>
+            <source>連繫電話：</source>
+            <translation>联系电话：</translation>
+        </message>
+        <message>
+            <source>寵物性別：</source>
+            <translation>宠物性别：</translation>
+        </message>
+        <message>
+            <source>寵物年齡：</source>
+            <translation>宠物年龄：</translation>
+        </message>
+        <message>
+            <source>檢測時間：</source>
+            <translation>检测时间：</translation>
+        </message>
+        <message>
+            <source>樣本類型：</source>
+            <translation>样本类型：</translation>
+        </message>
+        <message>
+            <source>臨床症狀：</source>
+            <translation>临床症状：</translation>
+        </message>
+        <message>
+            <source>擴增曲線：</source>
+            <translation>扩增曲线：</translation>
+        </message>
+        <message>
+            <source>檢測結果：</source>
+            <translation>检测结果：</translation>
+        </message>
+        <message>
+            <source>檢測項目</source>
+            <translation>检测项目</translation>
+        </message>
+        <message>
+            <source>Ct值</source>
+            <translation>Ct值</translation>
+        </message>
+        <message>
+            <source>結果</source>
+            <translation>结果</translation>
+        </message>
+        <message>
+            <source>參考標準</source>
+            <translation>参考标准</translation>
+        </message>
+        <message>
+            <source>        Ct = 0: 陰性(-)</source>
+            <translation>        Ct = 0: 阴性(-)</translation>
+        </message>
+        <message>
+            <source>  0 &lt; Ct ≦ 10: 無效結果(建議重新檢測)</source>
+            <translation>  0 &lt; Ct ≦ 10: 无效结果(建议重新检测)</translation>
+        </message>
+        <message>
+            <source> 10 &lt; Ct ≦ 20: 強陽性(+++)</source>
+            <translation> 10 &lt; Ct ≦ 20: 强阳性(+++)</translation>
+        </message>
+        <message>
+            <source> 20 &lt; Ct ≦ 30: 陽性(++)</source>
+            <translation> 20 &lt; Ct ≦ 30: 阳性(++)</translation>
+        </message>
+        <message>
+            <source> 30 &lt; Ct &lt; 36: 弱陽性(+)</source>
+            <translation> 30 &lt; Ct &lt; 36: 弱阳性(+)</translation>
+        </message>
+        <message>
+            <source> 36 ≦ Ct ≦40: 疑似(*)</source>
+            <translation> 36 ≦ Ct ≦40: 疑似(*)</translation>
+        </message>
+        <message>
+            <source>結果說明:</source>
+            <translation>结果说明:</translation>
+        </message>
+        <message>
+            <source>1. 陽性結果：樣本中檢測到相關病原體基因；</source>
+            <translation>1. 阳性结果：样本中检测到相关病原体基因；</translation>
+        </message>
+        <message>
+            <source>2. 陰性結果：樣本中無相關病原體基因或超出檢測最低極限；</source>
+            <translation>2. 阴性结果：样本中无相关病原体基因或超出检测最低极限；</translation>
+        </message>
+        <message>
+            <source>3. 檢測結果不直接作為臨床確診或排除病例的依據，僅供醫生參考輔助診斷。</source>
+            <translation>3. 检测结果不直接作为临床确诊或排除病例的依据，仅供医生参考辅助诊断。</translation>
+        </message>
+        <message>
+            <source>報告日期：</source>
+            <translation>报告日期：</translation>
+        </message>
+        <message>
+            <source>主治醫師：</source>
+            <translation>主治医师：</translation>
+        </message>
+        <message>
+            <source>聲明: </source>
+            <translation>声明: </translation>
+        </message>
+        <message>
+            <source>該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫。</source>
+            <translation>该检测报告仅对本次检体负责，结果仅供临床参考。如对检测结果有疑问，请于收到报告后3个工作日内与本院联系。</translation>
+        </message>
+        <message>
+            <source>列印日期:</source>
+            <translation>打印日期:</translation>
+        </message>
+    </context>
+    <context>
         <name>HelpAndFAQ</name>
         <message>
             <source>常見問題
@@ -1028,6 +1171,141 @@ Lorix是否可连接多台设备？
         <message>
             <source>未查詢到滿足條件的數據!</source>
             <translation>未查询到满足条件的数据!</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleReportDlg</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>    项目       Ct值       结果</source>
+            <translation>    项目       Ct值       结果</translation>
+        </message>
+        <message>
+            <source>打印预览</source>
+            <translation>打印预览</translation>
+        </message>
+        <message>
+            <source>訊息編輯</source>
+            <translation>信息编辑</translation>
+        </message>
+        <message>
+            <source>寵物主人：</source>
+            <translation>宠物主人：</translation>
+        </message>
+        <message>
+            <source>寵物品種：</source>
+            <translation>宠物品种：</translation>
+        </message>
+        <message>
+            <source>寵物名：</source>
+            <translation>宠物名：</translation>
+        </message>
+        <message>
+            <source>寵物類型：</source>
+            <translation>宠物类型：</translation>
+        </message>
+        <message>
+            <source>性别：</source>
+            <translation>性别：</translation>
+        </message>
+        <message>
+            <source>公</source>
+            <translation>公</translation>
+        </message>
+        <message>
+            <source>母</source>
+            <translation>母</translation>
+        </message>
+        <message>
+            <source>未知</source>
+            <translation>未知</translation>
+        </message>
+        <message>
+            <source>年齡：</source>
+            <translation>年龄：</translation>
+        </message>
+        <message>
+            <source>樣本類型：</source>
+            <translation>样本类型：</translation>
+        </message>
+        <message>
+            <source>病歷號碼：</source>
+            <translation>病历号码：</translation>
+        </message>
+        <message>
+            <source>連繫電話：</source>
+            <translation>联系电话：</translation>
+        </message>
+        <message>
+            <source>臨床症狀：</source>
+            <translation>临床症状：</translation>
+        </message>
+        <message>
+            <source>主治醫師：</source>
+            <translation>主治医师：</translation>
+        </message>
+        <message>
+            <source>檢測時間：</source>
+            <translation>检测时间：</translation>
+        </message>
+        <message>
+            <source>醫院名稱：</source>
+            <translation>医院名称：</translation>
+        </message>
+        <message>
+            <source>醫院地址：</source>
+            <translation>医院地址：</translation>
+        </message>
+        <message>
+            <source>醫院電話：</source>
+            <translation>医院电话：</translation>
+        </message>
+        <message>
+            <source>報告匯出</source>
+            <translation>报告导出</translation>
+        </message>
+        <message>
+            <source>列印</source>
+            <translation>打印</translation>
+        </message>
+        <message>
+            <source>文件存储路径：</source>
+            <translation>文件存储路径：</translation>
+        </message>
+        <message>
+            <source>选择</source>
+            <translation>选择</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>返回</translation>
+        </message>
+        <message>
+            <source>預覽列印</source>
+            <translation>预览打印</translation>
+        </message>
+        <message>
+            <source>Open Directory</source>
+            <translation>打开文件夹</translation>
+        </message>
+        <message>
+            <source>報告圖片保存失敗！</source>
+            <translation>报告图片保存失败！</translation>
+        </message>
+        <message>
+            <source>PDF檔案保存失敗，請檢查存儲路徑！</source>
+            <translation>PDF文件保存失败，请检查存储路径！</translation>
+        </message>
+        <message>
+            <source>日期编辑</source>
+            <translation>日期编辑</translation>
+        </message>
+        <message>
+            <source>PCR檢測報告%1%2.pdf</source>
+            <translation>PCR检测报告%1%2.pdf</translation>
         </message>
     </context>
     <context>

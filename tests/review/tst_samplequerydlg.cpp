@@ -28,8 +28,7 @@ private:
     DbManage *m_db = nullptr;
     QPointer<SampleQueryDlg> m_routed; // the dialog the stand-in router opened
 
-    template <typename T>
-    static T *child(QWidget *w, const char *name)
+    template <typename T> static T *child(QWidget *w, const char *name)
     {
         return w->findChild<T *>(QLatin1String(name));
     }
@@ -94,9 +93,12 @@ private slots:
         QPointer<QObject> gone(dead);
         delete dead;
         QObject other;
-        const QList<QVariant> refused{
-            QVariant(int(quintptr(&access))), QVariant(-1), QVariant::fromValue<QObject *>(&other),
-            QVariant::fromValue<QObject *>(nullptr), QVariant::fromValue(gone), QVariant()};
+        const QList<QVariant> refused{QVariant(int(quintptr(&access))),
+                                      QVariant(-1),
+                                      QVariant::fromValue<QObject *>(&other),
+                                      QVariant::fromValue<QObject *>(nullptr),
+                                      QVariant::fromValue(gone),
+                                      QVariant()};
         for (const QVariant &payload : refused) {
             SampleQueryDlg dlg;
             QSignalSpy events(&dlg, &IDialogWidget::sendEvent);

@@ -1,0 +1,317 @@
+#include "support/testenv.h"
+
+#include "core/systemconfig.h"
+#include "review/drawprinttemplate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QPixmap>
+
+#include <cmath>
+
+// Pixel checks on the painted page. Only rules, the logo, the axes and the
+// curves are looked at: they do not depend on the installed fonts.
+class TestDrawPrintTemplate : public QObject
+{
+    Q_OBJECT
+
+private:
+    static ReportRecord record(const QList<QList<int>> &curves = {})
+    {
+        ReportRecord r;
+        r.petInfo = QStringList{"Owner", "Rex", "Dog", "2024.03.01", "Beagle", "M", "3", "Blood", "C-17"};
+        r.symptom = QStringList{"fever\ncough"};
+        for (int k = 0; k < curves.size(); ++k) {
+            r.dataList << QStringList{"Item", "23.4", "++", "S1"};
+            r.CurveData << curves.at(k);
+        }
+        r.hospitalInfo = QStringList{"Clinic", "2024.03.05", "555-0101", "Dr. Who", "1 Main St", "555-0100"};
+        return r;
+    }
+    static QList<int> flat(int value) { return QList<int>().toVector().fill(value, 40).toList(); }
+
+    static QImage paint(const ReportRecord &r)
+    {
+        QPixmap page(DrawPrintTemplate::kPageWidth, DrawPrintTemplate::kPageHeight);
+        DrawPrintTemplate::getInstance()->drawReport(r, &page);
+        return page.toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    static bool dark(QRgb c) { return qGray(c) < 100; }
+    static bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; }
+    // Centre rows of the dark runs in one column.
+    static QList<int> darkRuns(const QImage &img, int x)
+    {
+        QList<int> centres;
+        int start = -1;
+        for (int y = 0; y <= img.height(); ++y) {
+            const bool d = y < img.height() && dark(img.pixel(x, y));
+            if (d && start < 0)
+                start = y;
+            if (!d && start >= 0) {
+                centres << (start + y) / 2;
+                start = -1;
+            }
+        }
+        return centres;
+    }
+    static void writeLogo(const QString &path, const QSize &size, QColor colour)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile::remove(path);
+        QImage logo(size, QImage::Format_RGB32);
+        logo.fill(colour);
+        QVERIFY(logo.save(path, "PNG"));
+    }
+    static void writeBytes(const QString &path, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+
+private slots:
+    void cleanup()
+    {
+        QFile::remove(DrawPrintTemplate::hospitalLogoPath());
+        QFile::remove(DrawPrintTemplate::makerLogoPath());
+        SystemConfig::getInstance()->setLogoPost(0);
+    }
+
+    // The seven full-width rules, seen at x = 260 where nothing else is
+    // drawn: every one 60 pixels lower when there is no usable logo.
+    void rulesFollowTheLogo_data()
+    {
+        QTest::addColumn<QString>("logo");
+        QTest::addColumn<int>("post");
+        QTest::addColumn<int>("shift");
+        QTest::newRow("no logo") << "" << 0 << 60;
+        QTest::newRow("logo left") << "png" << 0 << 0;
+        QTest::newRow("logo right") << "png" << 1 << 0;
+        QTest::newRow("odd side") << "png" << 7 << 0;
+        QTest::newRow("unreadable logo") << "garbage" << 0 << 60;
+        QTest::newRow("empty logo file") << "empty" << 1 << 60;
+    }
+    void rulesFollowTheLogo()
+    {
+        QFETCH(QString, logo);
+        QFETCH(int, post);
+        QFETCH(int, shift);
+        if (logo == "png")
+            writeLogo(DrawPrintTemplate::hospitalLogoPath(), QSize(1000, 500), Qt::red);
+        else if (logo == "garbage")
+            writeBytes(DrawPrintTemplate::hospitalLogoPath(), "\x89PNG not really an image");
+        else if (logo == "empty")
+            writeBytes(DrawPrintTemplate::hospitalLogoPath(), QByteArray());
+        SystemConfig::getInstance()->setLogoPost(post);
+
+        const QImage img = paint(record());
+        QList<int> expected{728, 1280, 1608, 3040, 4058, 4610, 4866};
+        for (int &y : expected)
+            y += shift;
+        QCOMPARE(darkRuns(img, 260), expected);
+        // Each rule is 8 pixels thick and spans 248 to 3752.
+        for (int y : expected) {
+            QVERIFY(dark(img.pixel(249, y)) && dark(img.pixel(3751, y)));
+            QVERIFY(!dark(img.pixel(260, y - 6)) && !dark(img.pixel(260, y + 6)));
+        }
+    }
+
+    // A 2:1 logo is 576 x 288 at y 364; only 0 keeps it at the left.
+    void logoSide_data()
+    {
+        QTest::addColumn<int>("post");
+        QTest::addColumn<int>("left");
+        QTest::newRow("left") << 0 << 280;
+        QTest::newRow("right") << 1 << 3720 - 576;
+        QTest::newRow("two") << 2 << 3720 - 576;
+        QTest::newRow("negative") << -1 << 3720 - 576;
+    }
+    void logoSide()
+    {
+        QFETCH(int, post);
+        QFETCH(int, left);
+        writeLogo(DrawPrintTemplate::hospitalLogoPath(), QSize(1000, 500), QColor(0, 0, 255));
+        SystemConfig::getInstance()->setLogoPost(post);
+        const QImage img = paint(record());
+        auto blue = [&](int x, int y) { return img.pixel(x, y) == qRgb(0, 0, 255); };
+        QVERIFY(blue(left + 2, 366) && blue(left + 573, 649) && blue(left + 288, 500));
+        QVERIFY(!blue(left - 3, 500) && !blue(left + 579, 500));
+        QVERIFY(!blue(left + 288, 360) && !blue(left + 288, 655));
+    }
+
+    // The maker logo sits at (280, 5138 + 60 without a hospital logo), 432
+    // high, when its file is there.
+    void makerLogo()
+    {
+        QImage before = paint(record());
+        QVERIFY(!dark(before.pixel(300, 5300)));
+        writeLogo(DrawPrintTemplate::makerLogoPath(), QSize(400, 200), Qt::black);
+        const QImage img = paint(record());
+        QVERIFY(dark(img.pixel(282, 5200)) && dark(img.pixel(280 + 860, 5595)));
+        QVERIFY(!dark(img.pixel(280 + 870, 5300)) && !dark(img.pixel(300, 5194)));
+        // An unreadable maker logo is left out; the page still paints.
+        writeBytes(DrawPrintTemplate::makerLogoPath(), "BM garbage");
+        QVERIFY(!dark(paint(record()).pixel(300, 5300)));
+    }
+
+    // Axes, and the dotted threshold at the value 40 for the axis top that
+    // the largest value gives (at least 300, else 5 % above it).
+    void axesAndThreshold_data()
+    {
+        QTest::addColumn<int>("largest");
+        QTest::addColumn<int>("thresholdY");
+        QTest::newRow("no curve") << -1 << 2665;
+        QTest::newRow("below 300") << 120 << 2665;
+        QTest::newRow("exactly 300") << 300 << 2665;
+        QTest::newRow("400 gives 420") << 400 << 2709;
+        QTest::newRow("1000 gives 1050") << 1000 << 2775;
+    }
+    void axesAndThreshold()
+    {
+        QFETCH(int, largest);
+        QFETCH(int, thresholdY);
+        writeLogo(DrawPrintTemplate::hospitalLogoPath(), QSize(1000, 500), Qt::darkGreen);
+        QList<QList<int>> curves;
+        if (largest >= 0) {
+            QList<int> c = flat(0);
+            c[39] = largest;
+            curves << c;
+        }
+        const QImage img = paint(record(curves));
+        // x axis at 2948 from 860 to 3436, y axis at 860 from 2948 up to 1660.
+        for (int x : {870, 2000, 3430})
+            QVERIFY2(dark(img.pixel(x, 2948)), qPrintable(QString::number(x)));
+        QVERIFY(!dark(img.pixel(3445, 2948)));
+        for (int y : {1662, 2200, 2940})
+            QVERIFY2(dark(img.pixel(860, y)), qPrintable(QString::number(y)));
+        QVERIFY(!dark(img.pixel(860, 1650)));
+
+        int red = 0;
+        int white = 0;
+        for (int x = 880; x < 3420; ++x) {
+            const QRgb c = img.pixel(x, thresholdY);
+            red += isRed(c);
+            white += c == qRgb(255, 255, 255);
+        }
+        QVERIFY2(red > 600 && white > 600, qPrintable(QString("red %1 white %2").arg(red).arg(white)));
+        int redOff = 0;
+        for (int x = 880; x < 3300; ++x) // left of the last point's rise
+            redOff += isRed(img.pixel(x, thresholdY - 8)) + isRed(img.pixel(x, thresholdY + 8));
+        QCOMPARE(redOff, 0);
+    }
+
+    // Row k of the curves is stroked in the k-th colour of the table.
+    void curveColours()
+    {
+        const QStringList colours{"#FF3300", "#009933", "#0066FF", "#9900FF",
+                                  "#FF3399", "#00FFFF", "#66FF00", "#FFFF00"};
+        QList<QList<int>> curves;
+        for (int k = 0; k < colours.size(); ++k)
+            curves << flat(60 + 30 * k); // 232 + 116 k pixels above the zero line
+        const QImage img = paint(record(curves));
+        for (int k = 0; k < colours.size(); ++k) {
+            const int y = 2880 - 232 - 116 * k; // zero line at 2820, 60 lower without a logo
+            QCOMPARE(QColor(img.pixel(2000, y)).name().toUpper(), colours.at(k));
+            QCOMPARE(QColor(img.pixel(3400, y)).name().toUpper(), colours.at(k));
+        }
+    }
+
+    void saveReportImage()
+    {
+        QPixmap page(DrawPrintTemplate::kPageWidth, DrawPrintTemplate::kPageHeight);
+        DrawPrintTemplate::getInstance()->drawReport(record(), &page);
+        QDir("./app/print").removeRecursively();
+        QCOMPARE(DrawPrintTemplate::getInstance()->saveReportImage(&page), QString());
+        QVERIFY(QDir().mkpath("./app/print"));
+        QCOMPARE(DrawPrintTemplate::getInstance()->saveReportImage(&page), QString("./app/print/Sample.bmp"));
+        QImageReader reader("./app/print/Sample.bmp");
+        QCOMPARE(reader.format(), QByteArray("bmp"));
+        QCOMPARE(reader.size(), QSize(4000, 5600));
+        QCOMPARE(DrawPrintTemplate::getInstance()->saveReportImage(nullptr), QString());
+    }
+
+    // The cached title, hospital name, print date and curves give the very
+    // pixels that drawing them afresh gives.
+    void cachingKeepsThePixels_data()
+    {
+        QTest::addColumn<bool>("logo");
+        QTest::addColumn<QString>("hospital");
+        QTest::addColumn<int>("curves");
+        QTest::newRow("logo, long name, eight noisy curves") << true << QString(34, QChar(0x91AB)) << 8;
+        QTest::newRow("no logo, short name, one curve") << false << "Clinic" << 1;
+        QTest::newRow("no curves") << true << "" << 0;
+    }
+    void cachingKeepsThePixels()
+    {
+        QFETCH(bool, logo);
+        QFETCH(QString, hospital);
+        QFETCH(int, curves);
+        if (logo)
+            writeLogo(DrawPrintTemplate::hospitalLogoPath(), QSize(1000, 500), Qt::darkCyan);
+        QList<QList<int>> data;
+        quint32 seed = 7;
+        for (int k = 0; k < curves; ++k) {
+            QList<int> c;
+            for (int i = 0; i < 40; ++i) {
+                seed = seed * 1103515245u + 12345u;
+                const int noise = int(seed >> 24) % 90;
+                c << (k % 2 ? noise : int(17000 / (1 + std::exp(-(i - 20 - k) / 2.0))) + noise);
+            }
+            data << c;
+        }
+        ReportRecord r = record(data);
+        r.hospitalInfo[0] = hospital;
+        DrawPrintTemplate *painter = DrawPrintTemplate::getInstance();
+        auto differing = [painter](const ReportRecord &record) {
+            // The raster engine outlines a large glyph slightly differently
+            // the first time it meets it: both sides come after a first paint.
+            painter->setCachingForTesting(false);
+            paint(record);
+            const QImage direct = paint(record);
+            painter->setCachingForTesting(true);
+            const quint64 reused = painter->reusedCurveCount();
+            painter->prepareCurves(record.CurveData);
+            const QImage prepared = paint(record); // curves stroked beforehand
+            const QImage cached = paint(record);   // from the caches
+            if (painter->reusedCurveCount() != reused + 2 || prepared != cached)
+                return -1;
+            int count = 0;
+            for (int y = 0; y < direct.height(); ++y) {
+                const QRgb *a = reinterpret_cast<const QRgb *>(direct.constScanLine(y));
+                const QRgb *b = reinterpret_cast<const QRgb *>(cached.constScanLine(y));
+                for (int x = 0; x < direct.width(); ++x)
+                    count += a[x] != b[x];
+            }
+            return count;
+        };
+        QCOMPARE(differing(r), 0);
+
+        // Changed curves, and a symptom text long enough to reach into the
+        // chart, are painted as they are now, not as cached.
+        if (!r.CurveData.isEmpty())
+            r.CurveData[0][20] += 900;
+        r.symptom[0] = QStringList(QVector<QString>(12, QStringLiteral("line")).toList()).join('\n');
+        painter->setCachingForTesting(false);
+        paint(r);
+        const QImage direct = paint(r);
+        painter->setCachingForTesting(true);
+        paint(record(data)); // the caches now hold the earlier page
+        QCOMPARE(paint(r), direct);
+    }
+
+    // A record short of its entries still paints: missing texts are empty.
+    void shortRecordPaints()
+    {
+        ReportRecord r;
+        r.CurveData << QList<int>{1, 2, 3};
+        const QImage img = paint(r);
+        QCOMPARE(darkRuns(img, 260).size(), 7);
+    }
+};
+
+VIREON_TEST_MAIN(TestDrawPrintTemplate)
+#include "tst_drawprinttemplate.moc"

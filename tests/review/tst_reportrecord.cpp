@@ -1,0 +1,186 @@
+#include "support/testenv.h"
+
+#include "pages/historyfixture.h"
+
+#include "core/common.h"
+#include "core/systemconfig.h"
+#include "review/reportrecord.h"
+
+using HistoryFixture::row;
+
+// The two database reads of the report: which records of a run it shows, in
+// which order, and how each record's texts and curve come out.
+class TestReportRecord : public QObject
+{
+    Q_OBJECT
+
+private:
+    DbManage *m_db = nullptr;
+
+    static DemoSampleRow curveRow(const QString &key, const QString &sampleId, const QString &date, const QString &time,
+                                  int result = 0, double ct = 25.0, int panel = 1)
+    {
+        DemoSampleRow r = row(key, sampleId, "0", result, date, time, ct, panel);
+        for (int i = 0; i < 40; ++i)
+            r.prodata[i] = static_cast<quint16>(key.right(2).toInt() * 100 + i);
+        return r;
+    }
+    static QList<int> curveOf(const QString &key)
+    {
+        QList<int> c;
+        for (int i = 0; i < 40; ++i)
+            c << key.right(2).toInt() * 100 + i;
+        return c;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_db = new DbManage;
+        QVERIFY(m_db->openDatabase());
+        QVERIFY(m_db->checkTables());
+        QVERIFY(HistoryFixture::replaceWith({
+            curveRow("2024030100011", "S1", "20240301", "090000"),
+            curveRow("2024030100012", "S1", "20240301", "090000"),
+            curveRow("2024030100013", "S1", "20240301", "090000"),
+            curveRow("2024030100014", "S1", "20240301", "090001"), // one second later: another run
+            curveRow("2024030100015", "S2", "20240301", "090000"), // another sample
+            curveRow("2024030100016", "S1", "20240302", "090000"), // another day
+            curveRow("2024030100017", "O'Brien", "20240301", "090000"),
+            curveRow("2024030100018", "O'Brien", "20240301", "090000"),
+            row("2024030100019", "S1", "0", 0, "20240301", "090000", 20.0, 1, 0), // not done
+        }));
+    }
+    void cleanupTestCase() { delete m_db; }
+
+    // Only paired keys of the first key's run, newest key first, whatever
+    // the order of the keys.
+    void pairingAndOrder_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("sampleId");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QStringList>("expected"); // last two digits of the keys
+        QTest::newRow("whole run") << QStringList{"2024030100011", "2024030100012", "2024030100013"} << "S1"
+                                   << "090000" << QStringList{"13", "12", "11"};
+        QTest::newRow("keys shuffled") << QStringList{"2024030100012", "2024030100013", "2024030100011"} << "S1"
+                                       << "090000" << QStringList{"13", "12", "11"};
+        QTest::newRow("part of the run") << QStringList{"2024030100011", "2024030100013"} << "S1"
+                                         << "090000" << QStringList{"13", "11"};
+        QTest::newRow("foreign keys skipped")
+            << QStringList{"2024030100012", "2024030100014", "2024030100015", "2024030100016", "2024030100019"} << "S1"
+            << "090000" << QStringList{"12"};
+        QTest::newRow("unknown key adds nothing") << QStringList{"2024030100011", "2099010100001"} << "S1"
+                                                  << "090000" << QStringList{"11"};
+        QTest::newRow("empty key list") << QStringList{} << "S1"
+                                        << "090000" << QStringList{};
+        QTest::newRow("quote in the sample id") << QStringList{"2024030100017", "2024030100018"} << "O'Brien"
+                                                << "090000" << QStringList{"18", "17"};
+        QTest::newRow("quote that would end the text") << QStringList{"2024030100011"} << "S1' OR '1'='1"
+                                                       << "090000" << QStringList{};
+    }
+    void pairingAndOrder()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, sampleId);
+        QFETCH(QString, time);
+        QFETCH(QStringList, expected);
+        const QDate date(2024, 3, 1);
+        const QTime t = QTime::fromString(time, "hhmmss");
+        QList<QStringList> rows;
+        QList<QList<int>> curves;
+        QCOMPARE(ReportRecord::loadRun(keys, sampleId, date, t, &rows, &curves), !expected.isEmpty());
+        QCOMPARE(rows.size(), curves.size());
+        QStringList got;
+        for (const QList<int> &c : curves) {
+            QCOMPARE(c.size(), 40);
+            got << QString::number(c.first() / 100);
+            QCOMPARE(c, curveOf(got.last()));
+        }
+        QCOMPARE(got, expected);
+        for (const QStringList &r : rows) {
+            QCOMPARE(r.size(), 4);
+            QCOMPARE(r.at(3), sampleId);
+        }
+        // The single-list reads agree with the combined one.
+        QCOMPARE(ReportRecord::loadResultList(keys, sampleId, date, t), rows);
+        QCOMPARE(ReportRecord::loadCurveData(keys, sampleId, date, t), curves);
+    }
+
+    // Item name, Ct text and mark of one record.
+    void rowTexts_data()
+    {
+        QTest::addColumn<double>("ct");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<QString>("ctText");
+        QTest::addColumn<QString>("mark");
+        QTest::newRow("no amplification") << 41.0 << 1 << 1 << "0"
+                                          << "-";
+        QTest::newRow("just above 41") << 41.0000001 << 0 << 2 << "41"
+                                       << "++";
+        QTest::newRow("six digits") << 23.456789 << 3 << 3 << "23.4568"
+                                    << "+++";
+        QTest::newRow("whole number") << 30.0 << 2 << 6 << "30"
+                                      << "+";
+        QTest::newRow("suspect") << 37.5 << 4 << 12 << "37.5"
+                                 << "*";
+        QTest::newRow("invalid") << 8.25 << 5 << 22 << "8.25"
+                                 << "Invalid";
+        QTest::newRow("code 6") << 20.0 << 6 << 1 << "20"
+                                << "";
+        QTest::newRow("negative code") << 20.0 << -1 << 1 << "20"
+                                       << "";
+        QTest::newRow("large code") << 20.0 << 70000 << 1 << "20"
+                                    << "";
+        QTest::newRow("panel without a name") << 20.0 << 0 << 999 << "20"
+                                              << "++";
+    }
+    void rowTexts()
+    {
+        QFETCH(double, ct);
+        QFETCH(int, result);
+        QFETCH(int, panel);
+        QFETCH(QString, ctText);
+        QFETCH(QString, mark);
+        QVERIFY(HistoryFixture::insert({curveRow("2024040100001", "T", "20240401", "100000", result, ct, panel)}));
+        const QList<QStringList> rows =
+            ReportRecord::loadResultList({"2024040100001"}, "T", QDate(2024, 4, 1), QTime(10, 0));
+        QSqlQuery().exec("DELETE FROM SampleInfoTable WHERE Key='2024040100001'");
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first(),
+                 (QStringList{Common::getInstance()->getItemName(panel), ctText, mark, QStringLiteral("T")}));
+    }
+
+    // The header texts come from the settings; two builds in a row agree.
+    void hospitalInfoAndRebuild()
+    {
+        SystemConfig *config = SystemConfig::getInstance();
+        config->setHospitalName("Clinic");
+        config->setInspectorName("555-0101");
+        config->setDoctorName("Dr. Who");
+        config->setHospitalAddress("1 Main St");
+        config->setHospitalPhone("555-0100");
+        const QString today = QLocale::c().toString(QDate::currentDate(), "yyyy.MM.dd");
+        ReportRecord a;
+        a.hospitalInfo = ReportRecord::hospitalInfoFromSettings();
+        QCOMPARE(a.hospitalInfo, (QStringList{"Clinic", today, "555-0101", "Dr. Who", "1 Main St", "555-0100"}));
+
+        const QStringList keys{"2024030100013", "2024030100011", "2024030100012"};
+        ReportRecord::loadRun(keys, "S1", QDate(2024, 3, 1), QTime(9, 0), &a.dataList, &a.CurveData);
+        ReportRecord b;
+        b.hospitalInfo = ReportRecord::hospitalInfoFromSettings();
+        ReportRecord::loadRun(keys, "S1", QDate(2024, 3, 1), QTime(9, 0), &b.dataList, &b.CurveData);
+        QVERIFY(a == b);
+        QCOMPARE(a.dataList.size(), 3);
+        b.CurveData[1][39] += 1;
+        QVERIFY(a != b);
+
+        // A second read replaces the lists: nothing stays from the first.
+        ReportRecord::loadRun({}, "S1", QDate(2024, 3, 1), QTime(9, 0), &a.dataList, &a.CurveData);
+        QVERIFY(a.dataList.isEmpty() && a.CurveData.isEmpty());
+    }
+};
+
+VIREON_TEST_MAIN(TestReportRecord)
+#include "tst_reportrecord.moc"

@@ -1,0 +1,598 @@
+#include "support/testenv.h"
+
+#include "pages/historyfixture.h"
+
+#include "core/systemconfig.h"
+#include "review/drawprinttemplate.h"
+#include "review/reportoutput.h"
+#include "review/samplereportdlg.h"
+#include "shell/filedialogs.h"
+#include "shell/widgets/messagedialog.h"
+
+#include <QButtonGroup>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTextEdit>
+#include <QToolButton>
+
+using HistoryFixture::row;
+
+Q_DECLARE_METATYPE(QPrinter *)
+
+class TestSampleReportDlg : public QObject
+{
+    Q_OBJECT
+
+private:
+    DbManage *m_db = nullptr;
+    const QStringList m_run{"2024030100003", "2024030100001", "2024030100002"};
+
+    template <typename T> static T *child(QWidget *w, const char *name)
+    {
+        T *found = w->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qWarning() << "no child" << name;
+        return found;
+    }
+    static quint64 paints() { return DrawPrintTemplate::getInstance()->paintCount(); }
+
+    static void seedForm()
+    {
+        SystemConfig *c = SystemConfig::getInstance();
+        c->setPetOwner("Alice");
+        c->setPetOwnerTel("Beagle");
+        c->setPetName("Rex");
+        c->setPetSampleType("Blood");
+        c->setPetType("Dog");
+        c->setPetAge("3");
+        c->setPetNum("C-17");
+        c->setPetSymptom("fever\ncough");
+        c->setPetGender(1);
+        c->setInspectorName("555-0101");
+        c->setDoctorName("Dr. Who");
+        c->setHospitalName("Clinic");
+        c->setHospitalAddress("1 Main St");
+        c->setHospitalPhone("555-0100");
+        c->setPdfSavepath(QString());
+        c->setSystemLanguage(0);
+    }
+    std::unique_ptr<SampleReportDlg> open(const QVariant &keys)
+    {
+        auto dlg = std::make_unique<SampleReportDlg>();
+        dlg->setAttribute(Qt::WA_DeleteOnClose, false);
+        dlg->updateDialog(keys);
+        dlg->resize(1400, 900);
+        dlg->show();
+        return dlg;
+    }
+    std::unique_ptr<SampleReportDlg> open() { return open(QVariant(m_run)); }
+
+    // Runs a poppler tool; a missing tool fails the test.
+    static QString tool(const QString &name, const QStringList &args)
+    {
+        const QString exe = QStandardPaths::findExecutable(name);
+        if (exe.isEmpty()) {
+            QTest::qFail(qPrintable(name + " is missing: install poppler-utils"), __FILE__, __LINE__);
+            return QString();
+        }
+        QProcess p;
+        p.start(exe, args);
+        if (!p.waitForFinished(30000) || p.exitCode() != 0)
+            QTest::qFail(qPrintable(name + " failed: " + QString::fromLocal8Bit(p.readAllStandardError())), __FILE__,
+                         __LINE__);
+        return QString::fromLocal8Bit(p.readAllStandardOutput());
+    }
+    static int pdfPages(const QString &pdf)
+    {
+        const QRegularExpressionMatch m = QRegularExpression("Pages:\\s+(\\d+)").match(tool("pdfinfo", {pdf}));
+        return m.hasMatch() ? m.captured(1).toInt() : -1;
+    }
+    // One line per embedded image: width and height.
+    static QList<QSize> pdfImages(const QString &pdf)
+    {
+        QList<QSize> sizes;
+        const QStringList lines = tool("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
+        for (int i = 2; i < lines.size(); ++i) {
+            const QStringList cols = lines.at(i).split(' ', Qt::SkipEmptyParts);
+            if (cols.size() > 4)
+                sizes << QSize(cols.at(3).toInt(), cols.at(4).toInt());
+        }
+        return sizes;
+    }
+    static QStringList pdfsIn(const QString &folder) { return QDir(folder).entryList({"*.pdf"}, QDir::Files); }
+    static void restoreFolders()
+    {
+        for (const QString &path : {QStringLiteral("./app/print"), QStringLiteral("./app/PdfFile")}) {
+            if (QFileInfo(path).isFile())
+                QFile::remove(path);
+            QDir(path).removeRecursively();
+            QDir().mkpath(path);
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<QPrinter *>();
+        m_db = new DbManage;
+        QVERIFY(m_db->openDatabase());
+        QVERIFY(m_db->checkTables());
+    }
+    void init()
+    {
+        QVector<DemoSampleRow> rows{
+            row("2024030100001", "S1", "0", 0, "20240301", "090000", 23.5),
+            row("2024030100002", "S1", "1", 1, "20240301", "090000"),
+            row("2024030100003", "S1", "2", 2, "20240301", "090000", 31.0),
+            row("2024030100004", "S2", "0", 0, "20240301", "090000"),
+        };
+        for (DemoSampleRow &r : rows) {
+            for (int i = 0; i < 40; ++i)
+                r.prodata[i] = static_cast<quint16>(i * 10);
+        }
+        QVERIFY(HistoryFixture::replaceWith(rows));
+        seedForm();
+        restoreFolders();
+        MessageDialog::clearShownTexts();
+        FileDialogs::clearPending();
+        SampleReportDlg::setPreviewRunnerForTesting({});
+    }
+    void cleanupTestCase() { delete m_db; }
+
+    // Anything but a list with a known first key closes the dialog at once.
+    void refusedPayloads_data()
+    {
+        QTest::addColumn<QVariant>("payload");
+        QTest::newRow("nothing") << QVariant();
+        QTest::newRow("minus one") << QVariant(-1);
+        QTest::newRow("empty list") << QVariant(QStringList{});
+        QTest::newRow("empty first key") << QVariant(QStringList{"", "2024030100001"});
+        QTest::newRow("unknown key") << QVariant(QStringList{"2099010100001"});
+        QTest::newRow("not done") << QVariant(QStringList{"2024030100009"});
+    }
+    void refusedPayloads()
+    {
+        QFETCH(QVariant, payload);
+        SampleReportDlg dlg;
+        QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
+        dlg.updateDialog(payload);
+        QCOMPARE(events.count(), 1);
+        QCOMPARE(events.at(0).at(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
+        QVERIFY(!dlg.reportPage());
+    }
+
+    // Opening fills the form from the settings and paints once, with the
+    // stored sex: the form and the page never disagree.
+    void openingFillsFormAndPreview()
+    {
+        const quint64 before = paints();
+        auto dlg = open();
+        QCOMPARE(paints() - before, quint64(1));
+        QCOMPARE(child<QStackedWidget>(dlg.get(), "stackedWidget")->currentIndex(), 1);
+        const QStringList form{child<QLineEdit>(dlg.get(), "lineEdit")->text(),
+                               child<QLineEdit>(dlg.get(), "lineEdit_2")->text(),
+                               child<QLineEdit>(dlg.get(), "lineEdit_3")->text(),
+                               child<QLineEdit>(dlg.get(), "lineEdit_4")->text(),
+                               child<QLineEdit>(dlg.get(), "lineEdit_5")->text(),
+                               child<QLineEdit>(dlg.get(), "lineEdit_6")->text(),
+                               child<QLineEdit>(dlg.get(), "lineEdit_11")->text(),
+                               child<QLineEdit>(dlg.get(), "lineEdit_9")->text(),
+                               child<QLineEdit>(dlg.get(), "lineEdit_10")->text(),
+                               child<QLabel>(dlg.get(), "hospitalNameLabel")->text(),
+                               child<QLabel>(dlg.get(), "hospitalAddrLabel")->text(),
+                               child<QLabel>(dlg.get(), "hospitalNumLabel")->text()};
+        QCOMPARE(form, (QStringList{"Alice", "Beagle", "Rex", "Blood", "Dog", "3", "C-17", "555-0101", "Dr. Who",
+                                    "Clinic", "1 Main St", "555-0100"}));
+        QCOMPARE(child<QTextEdit>(dlg.get(), "symptomTextEdit")->toPlainText(), QString("fever\ncough"));
+        QVERIFY(child<QRadioButton>(dlg.get(), "radioButton_2")->isChecked());
+        auto *date = child<QLineEdit>(dlg.get(), "data_lineEdit");
+        QCOMPARE(date->text(), QString("2024.03.01"));
+        QVERIFY(!date->isEnabled());
+        for (const char *hidden : {"btnPrint_2", "label_29", "lineEdit_25", "pushButton"})
+            QVERIFY2(child<QWidget>(dlg.get(), hidden)->isHidden(), hidden);
+
+        const ReportRecord &r = dlg->record();
+        QCOMPARE(r.petInfo, (QStringList{"Alice", "Rex", "Dog", "2024.03.01", "Beagle", "母", "3", "Blood", "C-17"}));
+        QCOMPARE(r.symptom, QStringList{"fever\ncough"});
+        QCOMPARE(r.hospitalInfo.value(3), QString("Dr. Who"));
+        QCOMPARE(r.dataList.size(), 3);
+        QCOMPARE(r.dataList.first().value(1), QString("31"));
+        QCOMPARE(r.CurveData.size(), 3);
+        QCOMPARE(dlg->reportPage()->size(), QSize(4000, 5600));
+        QCOMPARE(dlg->previewLabel()->pixmap(Qt::ReturnByValue).size(), QSize(800, 1120));
+        QCOMPARE(dlg->pairedKeys(), m_run);
+    }
+
+    void sexButtons_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("gender");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<QString>("sexText");
+        QTest::newRow("traditional, male") << 0 << 0 << 60 << "radioButton"
+                                           << "公";
+        QTest::newRow("spanish, female") << 2 << 1 << 110 << "radioButton_2"
+                                         << "母";
+        QTest::newRow("english, unknown") << 1 << 2 << 80 << "radioButton_3"
+                                          << "未知";
+        QTest::newRow("simplified, odd value") << 3 << 7 << 60 << "radioButton_3"
+                                               << "未知";
+        QTest::newRow("japanese, negative") << 5 << -1 << 80 << "radioButton_3"
+                                            << "未知";
+    }
+    void sexButtons()
+    {
+        QFETCH(int, language);
+        QFETCH(int, gender);
+        QFETCH(int, width);
+        QFETCH(QString, checked);
+        QFETCH(QString, sexText);
+        SystemConfig::getInstance()->setSystemLanguage(language);
+        SystemConfig::getInstance()->setPetGender(gender);
+        auto dlg = open();
+        for (const char *name : {"radioButton", "radioButton_2", "radioButton_3"})
+            QCOMPARE(child<QRadioButton>(dlg.get(), name)->minimumWidth(), width);
+        QVERIFY(child<QRadioButton>(dlg.get(), qPrintable(checked))->isChecked());
+        QCOMPARE(dlg->record().petInfo.value(5), sexText);
+        // A click on another button repaints with its text.
+        auto *male = child<QRadioButton>(dlg.get(), "radioButton");
+        QTest::mouseClick(male, Qt::LeftButton, {}, QPoint(6, male->height() / 2)); // on the indicator
+        QTRY_COMPARE(dlg->record().petInfo.value(5), QString("公"));
+    }
+
+    // Typing repaints the page; only the doctor and the contact phone are
+    // stored at once, the rest waits for an export or a print.
+    void typingRebuildsTheRecord_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("storedAtOnce");
+        QTest::addColumn<int>("petIndex");
+        QTest::addColumn<int>("hospitalIndex");
+        QTest::newRow("owner") << "lineEdit"
+                               << "pet_owner" << false << 0 << -1;
+        QTest::newRow("breed") << "lineEdit_2"
+                               << "pet_owner_tel" << false << 4 << -1;
+        QTest::newRow("pet name") << "lineEdit_3"
+                                  << "pet_name" << false << 1 << -1;
+        QTest::newRow("sample type") << "lineEdit_4"
+                                     << "pet_sample_type" << false << 7 << -1;
+        QTest::newRow("pet type") << "lineEdit_5"
+                                  << "pet_type" << false << 2 << -1;
+        QTest::newRow("age") << "lineEdit_6"
+                             << "pet_age" << false << 6 << -1;
+        QTest::newRow("case number") << "lineEdit_11"
+                                     << "pet_Num" << false << 8 << -1;
+        QTest::newRow("doctor") << "lineEdit_10"
+                                << "DoctorName" << true << -1 << 3;
+        QTest::newRow("contact phone") << "lineEdit_9"
+                                       << "InspectorName" << true << -1 << 2;
+    }
+    void typingRebuildsTheRecord()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, key);
+        QFETCH(bool, storedAtOnce);
+        QFETCH(int, petIndex);
+        QFETCH(int, hospitalIndex);
+        auto dlg = open();
+        auto *edit = child<QLineEdit>(dlg.get(), qPrintable(field));
+        const QString before = edit->text();
+        const QString stored = TestEnv::iniValue("PrintConfig/" + key).toString();
+        const quint64 paintsBefore = paints();
+        edit->setFocus();
+        QTest::keyClicks(edit, "0123456789");
+        const QString typed = before + "0123456789";
+        QCOMPARE(TestEnv::iniValue("PrintConfig/" + key).toString(), storedAtOnce ? typed : stored);
+        auto shown = [&]() {
+            return petIndex >= 0 ? dlg->record().petInfo.value(petIndex)
+                                 : dlg->record().hospitalInfo.value(hospitalIndex);
+        };
+        QTRY_COMPARE(shown(), typed);
+        QVERIFY(paints() - paintsBefore >= 1 && paints() - paintsBefore <= 10);
+        QCOMPARE(dlg->record().dataList.size(), 3);
+    }
+
+    // Keystrokes queued faster than the page paints are painted once.
+    void burstIsPaintedOnce()
+    {
+        auto dlg = open();
+        const quint64 before = paints();
+        auto *owner = child<QLineEdit>(dlg.get(), "lineEdit");
+        for (const QString text : {"A", "Al", "Ali", "Alic", "Alice!"}) {
+            owner->setText(text);
+            emit owner->textEdited(text);
+        }
+        child<QTextEdit>(dlg.get(), "symptomTextEdit")->setPlainText("none");
+        QCOMPARE(paints(), before);
+        dlg->flushPrintTemplate();
+        QCOMPARE(paints(), before + 1);
+        QCOMPARE(dlg->record().petInfo.value(0), QString("Alice!"));
+        QCOMPARE(dlg->record().symptom, QStringList{"none"});
+        QTest::qWait(0);
+        QCoreApplication::processEvents();
+        QCOMPARE(paints(), before + 1);
+    }
+
+    // The export saves the form, writes the report image and one A4 PDF
+    // holding that one image, wherever the settings say.
+    void exportWritesImageAndPdf_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("deleteFolders");
+        QTest::newRow("default folder") << "" << false;
+        QTest::newRow("default folders deleted meanwhile") << "" << true;
+        QTest::newRow("hospital page folder") << "clinic-pdfs" << false;
+    }
+    void exportWritesImageAndPdf()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, deleteFolders);
+        QString target = "./app/PdfFile";
+        if (!folder.isEmpty()) {
+            target = TestEnv::instance()->path(folder);
+            QVERIFY(QDir().mkpath(target));
+            SystemConfig::getInstance()->setPdfSavepath(target);
+        }
+        auto dlg = open();
+        if (deleteFolders) {
+            QVERIFY(QDir("./app/print").removeRecursively());
+            QVERIFY(QDir("./app/PdfFile").removeRecursively());
+        }
+        // An edit still waiting for its paint is on the exported page.
+        auto *owner = child<QLineEdit>(dlg.get(), "lineEdit");
+        owner->setText("Bob");
+        emit owner->textEdited("Bob");
+        const QStringList before = pdfsIn(target);
+        QTest::mouseClick(child<QToolButton>(dlg.get(), "toolButton"), Qt::LeftButton);
+        QCOMPARE(MessageDialog::shownTexts(), QStringList());
+        QCOMPARE(dlg->record().petInfo.value(0), QString("Bob"));
+        QCOMPARE(TestEnv::iniValue("PrintConfig/pet_owner").toString(), QString("Bob"));
+        QCOMPARE(TestEnv::iniValue("PrintConfig/pet_gender").toInt(), 1);
+        auto *bar = child<QProgressBar>(dlg.get(), "progressBar");
+        QCOMPARE(bar->value(), bar->maximum());
+
+        QImageReader image("./app/print/Sample.bmp");
+        QCOMPARE(image.format(), QByteArray("bmp"));
+        QCOMPARE(image.size(), QSize(4000, 5600));
+        QStringList added = pdfsIn(target);
+        for (const QString &name : before)
+            added.removeOne(name);
+        QCOMPARE(added.size(), 1);
+        QVERIFY2(QRegularExpression("^PCR檢測報告\\d{14}\\.pdf$").match(added.first()).hasMatch(),
+                 qPrintable(added.first()));
+        const QString pdf = target + "/" + added.first();
+        QCOMPARE(pdfPages(pdf), 1);
+        QVERIFY(tool("pdfinfo", {pdf}).contains("(A4)"));
+        QCOMPARE(pdfImages(pdf), QList<QSize>{QSize(4000, 5600)});
+        // The HTML lines stay after an export.
+        QCOMPARE(dlg->htmlLines().size(), 1);
+        const QSize html = ReportOutput::htmlImageSize(dlg->screen()->logicalDotsPerInch());
+        QVERIFY(
+            dlg->htmlLines().first().contains(QString("<img src=\"./app/print/Sample.bmp\" width='%1' height='%2' >")
+                                                  .arg(html.width())
+                                                  .arg(html.height())));
+    }
+
+    // A failed image or PDF is said so, and the bar stays short of its end.
+    void exportFailures_data()
+    {
+        QTest::addColumn<QString>("broken");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("pdf folder cannot exist") << "pdf"
+                                                 << "PDF檔案保存失敗，請檢查存儲路徑！";
+        QTest::newRow("print folder is a file") << "print"
+                                                << "報告圖片保存失敗！";
+    }
+    void exportFailures()
+    {
+        QFETCH(QString, broken);
+        QFETCH(QString, message);
+        const QString blocker = TestEnv::instance()->path("blocker");
+        {
+            QFile f(blocker);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        auto dlg = open();
+        if (broken == "pdf") {
+            child<QLineEdit>(dlg.get(), "lineEdit_25")->setText(blocker + "/pdfs");
+        } else {
+            QVERIFY(QDir("./app/print").removeRecursively());
+            QVERIFY(QFile::copy(blocker, "./app/print"));
+        }
+        MessageDialog::pushNextAnswer(1);
+        QTest::mouseClick(child<QToolButton>(dlg.get(), "toolButton"), Qt::LeftButton);
+        QCOMPARE(MessageDialog::shownTexts(), QStringList{message});
+        auto *bar = child<QProgressBar>(dlg.get(), "progressBar");
+        QVERIFY(bar->value() < bar->maximum());
+        QCOMPARE(pdfsIn("./app/PdfFile"), QStringList());
+    }
+
+    // The print preview is the real one on a real printer; its pages are
+    // drawn from this report's image, never from an earlier export's HTML.
+    void printPreview_data()
+    {
+        QTest::addColumn<bool>("imageWritable");
+        QTest::addColumn<int>("images");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("printed") << true << 1 << QStringList();
+        QTest::newRow("image cannot be saved") << false << 0 << QStringList{"報告圖片保存失敗！"};
+    }
+    void printPreview()
+    {
+        QFETCH(bool, imageWritable);
+        QFETCH(int, images);
+        QFETCH(QStringList, messages);
+        auto dlg = open();
+        QTest::mouseClick(child<QToolButton>(dlg.get(), "toolButton"), Qt::LeftButton); // leaves HTML behind
+        QCOMPARE(dlg->htmlLines().size(), 1);
+        const QString pdf = TestEnv::instance()->path(QString("printed-%1.pdf").arg(imageWritable));
+        bool ran = false;
+        SampleReportDlg::setPreviewRunnerForTesting([&](QPrintPreviewDialog *preview) {
+            ran = true;
+            QCOMPARE(preview->windowTitle(), QString("預覽列印"));
+            QVERIFY(preview->windowFlags() & Qt::WindowStaysOnTopHint);
+            QVERIFY(preview->styleSheet().startsWith("QToolButton{background:none;"));
+            QSignalSpy painted(preview, &QPrintPreviewDialog::paintRequested);
+            if (!imageWritable) {
+                QVERIFY(QDir("./app/print").removeRecursively());
+                QFile f("./app/print");
+                QVERIFY(f.open(QIODevice::WriteOnly));
+            }
+            preview->show(); // the preview widget asks for its pages
+            QTRY_VERIFY(painted.count() >= 1);
+            preview->close();
+            QPrinter file(QPrinter::ScreenResolution);
+            file.setOutputFormat(QPrinter::PdfFormat);
+            file.setOutputFileName(pdf);
+            emit preview->paintRequested(&file);
+        });
+        MessageDialog::pushNextAnswer(1);
+        QTest::mouseClick(child<QToolButton>(dlg.get(), "btnPrint"), Qt::LeftButton);
+        QVERIFY(ran);
+        QCOMPARE(dlg->htmlLines(), QStringList());
+        QCOMPARE(pdfImages(pdf).size(), images);
+        QCOMPARE(MessageDialog::shownTexts(), messages);
+        QCOMPARE(TestEnv::iniValue("PrintConfig/pet_owner").toString(), QString("Alice"));
+    }
+
+    // A cancelled folder chooser keeps the folder the hospital page set.
+    void folderChooser()
+    {
+        SystemConfig::getInstance()->setPdfSavepath("/keep/this");
+        auto dlg = open();
+        auto *path = child<QLineEdit>(dlg.get(), "lineEdit_25");
+        QCOMPARE(path->text(), QString("/keep/this"));
+        QVERIFY(path->isReadOnly());
+        FileDialogs::pushNextFileName(QString());
+        dlg->on_pushButton_clicked();
+        QCOMPARE(FileDialogs::lastRequest().kind, QString("directory"));
+        QCOMPARE(FileDialogs::lastRequest().caption, QString("Open Directory"));
+        QCOMPARE(FileDialogs::lastRequest().dir, QString("./app/PdfFile"));
+        QCOMPARE(path->text(), QString("/keep/this"));
+        QCOMPARE(TestEnv::iniValue("PdfConfig/PdfSavepath").toString(), QString("/keep/this"));
+        FileDialogs::pushNextFileName("/new/place");
+        dlg->on_pushButton_clicked();
+        QCOMPARE(path->text(), QString("/new/place"));
+        QCOMPARE(TestEnv::iniValue("PdfConfig/PdfSavepath").toString(), QString("/new/place"));
+    }
+
+    // A database replaced under the open dialog leaves its report as it was.
+    void databaseReplacedWhileOpen()
+    {
+        auto dlg = open();
+        const QList<QStringList> rows = dlg->record().dataList;
+        QCOMPARE(rows.size(), 3);
+        QVERIFY(HistoryFixture::clear());
+        auto *owner = child<QLineEdit>(dlg.get(), "lineEdit");
+        owner->setFocus();
+        QTest::keyClicks(owner, "z");
+        QTRY_COMPARE(dlg->record().petInfo.value(0), QString("Alicez"));
+        QCOMPARE(dlg->record().dataList, rows);
+        QCOMPARE(dlg->record().CurveData.size(), 3);
+    }
+
+    // The date field is read-only; a press opens the date editor, and a
+    // cancelled editor leaves the date as it was.
+    void datePressOpensEditor()
+    {
+        auto dlg = open();
+        QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+        auto *date = child<QLineEdit>(dlg.get(), "data_lineEdit");
+        QStringList texts;
+        ModalAnswerer::answerNext(0, &texts);
+        QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(10, 10));
+        QTRY_VERIFY(!texts.isEmpty());
+        QVERIFY2(texts.contains("日期编辑"), qPrintable(texts.join('|')));
+        QCOMPARE(date->text(), QString("2024.03.01"));
+        dlg->calendarWidget_data_change(QDate(2024, 5, 6));
+        QTRY_COMPARE(dlg->record().petInfo.value(3), QString("2024.05.06"));
+    }
+
+    // The hidden return button and the unreached instrument handler.
+    void returnButtonAndInstrumentEvents()
+    {
+        auto dlg = open();
+        QSignalSpy commands(dlg.get(), &IDialogWidget::sendCmd);
+        dlg->on_btnPrint_2_clicked();
+        QCOMPARE(child<QStackedWidget>(dlg.get(), "stackedWidget")->currentIndex(), 0);
+        dlg->on_btnPritView_clicked();
+        QCOMPARE(child<QStackedWidget>(dlg.get(), "stackedWidget")->currentIndex(), 1);
+        dlg->serialEventHandle(6, QVariant());
+        dlg->serialEventHandle(28, QVariant(true));
+        dlg->serialEventHandle(99, QVariant());
+        QCOMPARE(commands.count(), 3);
+        QCOMPARE(commands.at(0).at(0).toInt(), 31);
+        QCOMPARE(commands.at(1).at(0).toInt(), 31);
+        QCOMPARE(commands.at(2).at(0).toInt(), 32);
+    }
+
+    // The HTML image follows the screen's resolution and always fits one
+    // page of the PDF: clamped to the page body, 5:7, from about 120 dpi.
+    void htmlImageFitsOnePage_data()
+    {
+        QTest::addColumn<qreal>("dpi");
+        QTest::addColumn<QSize>("expected"); // empty: clamped
+        QTest::newRow("96 dpi") << 96.0 << QSize(730, 1022);
+        QTest::newRow("100 dpi") << 100.0 << QSize(760, 1064);
+        QTest::newRow("120 dpi") << 120.0 << QSize();
+        QTest::newRow("144 dpi") << 144.0 << QSize();
+        QTest::newRow("192 dpi") << 192.0 << QSize();
+    }
+    void htmlImageFitsOnePage()
+    {
+        QFETCH(qreal, dpi);
+        QFETCH(QSize, expected);
+        const QSize size = ReportOutput::htmlImageSize(dpi);
+        if (expected.isValid()) {
+            QCOMPARE(size, expected);
+        } else {
+            const int unclampedWidth = int(qRound(dpi / 2.54 * 21) * 0.92);
+            QVERIFY(size.height() < unclampedWidth * 7 / 5);
+            QCOMPARE(size.width(), size.height() * 5 / 7);
+        }
+        QPixmap page(400, 560);
+        page.fill(Qt::gray);
+        const QString image = TestEnv::instance()->path("small.bmp");
+        QVERIFY(page.save(image, "BMP"));
+        const QString pdf = TestEnv::instance()->path(QString("fit-%1.pdf").arg(dpi));
+        QVERIFY(ReportOutput::writePdf(ReportOutput::htmlPage(image, size), pdf, dpi, false, QPageSize::A4));
+        QCOMPARE(pdfPages(pdf), 1);
+        QCOMPARE(pdfImages(pdf).size(), 1);
+        if (!expected.isValid() && dpi >= 144) {
+            // Unclamped, the image would not fit: its bottom went to a second
+            // page. (At 120 dpi only the line under the image overruns.)
+            const int width = int(qRound(dpi / 2.54 * 21) * 0.92);
+            const QString cut = TestEnv::instance()->path(QString("cut-%1.pdf").arg(dpi));
+            QVERIFY(ReportOutput::writePdf(ReportOutput::htmlPage(image, QSize(width, width * 7 / 5)), cut, dpi, false,
+                                           QPageSize::A4));
+            QCOMPARE(pdfPages(cut), 2);
+        }
+    }
+
+    void htmlPageAndFileName()
+    {
+        const QString html = ReportOutput::htmlPage("%1", QSize(12, 34));
+        QCOMPARE(html.size(), 177 - 6 + 2 + 2 + 2);
+        QVERIFY(html.contains("<img src=\"%1\" width='12' height='34' >"));
+        QCOMPARE(ReportOutput::pdfFileName(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9))),
+                 QString("PCR檢測報告20240305140709.pdf"));
+        QCOMPARE(ReportOutput::pdfFilePath("", "a.pdf"), QString("./app/PdfFile/a.pdf"));
+        QCOMPARE(ReportOutput::pdfFilePath("/x/y", "a.pdf"), QString("/x/y/a.pdf"));
+        QCOMPARE(ReportOutput::pdfMarginMm(120), 12.5);
+    }
+};
+
+VIREON_TEST_MAIN(TestSampleReportDlg)
+#include "tst_samplereportdlg.moc"
