@@ -26,9 +26,22 @@ struct Defaults {
     quint16 port = 8080;
     int timeoutMs = 60000;
 };
+// Under the loopback guard (tests, the demo) VIREON_UPDATE_PORT moves the
+// update server to another loopback port, so that a program started as a
+// child process never meets a demo server that happens to run on 8080.
+Defaults initialDefaults()
+{
+    Defaults d;
+    bool ok = false;
+    const int port = qEnvironmentVariableIntValue("VIREON_UPDATE_PORT", &ok);
+    if (ok && port > 0 && port <= 65535 && LinkAddress::loopbackOnly())
+        d.port = static_cast<quint16>(port);
+    return d;
+}
+
 Defaults &defaults()
 {
-    static Defaults d;
+    static Defaults d = initialDefaults();
     return d;
 }
 

@@ -34,6 +34,9 @@ TestEnv::TestEnv()
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
         qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+    // Nor may the program a test starts ask a demo update server on 8080.
+    if (qEnvironmentVariableIsEmpty("VIREON_UPDATE_PORT"))
+        qputenv("VIREON_UPDATE_PORT", "1");
 
     // A test that starts itself as a helper process (and may kill it) points
     // the helper's folder into its own, so nothing outlives the run.
