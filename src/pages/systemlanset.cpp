@@ -3,9 +3,8 @@
 
 #include "core/common.h"
 #include "core/systemconfig.h"
+#include "shell/appearance.h"
 #include "shell/appglobals.h"
-#include "shell/appstartup.h"
-#include "shell/vireon.h"
 #include "shell/widgets/messagedialog.h"
 
 #include <QCoreApplication>
@@ -106,7 +105,7 @@ void SystemLanSet::initWidget()
 // works without its file.
 bool SystemLanSet::switchTranslator(int index)
 {
-    const QString file = AppStartup::translationFile(index);
+    const QString file = Appearance::translationFile(index);
     QTranslator probe;
     if (!probe.load(file) && index != 0) {
         qDebug() << "ERR: translation file not loaded, the language stays" << languageIndex << file;
@@ -118,7 +117,7 @@ bool SystemLanSet::switchTranslator(int index)
     const bool loaded = appTranslator.load(file);
     if (!loaded && index != 0) {
         qDebug() << "ERR: translation file vanished while loading, the language stays" << languageIndex << file;
-        appTranslator.load(AppStartup::translationFile(languageIndex));
+        appTranslator.load(Appearance::translationFile(languageIndex));
         QCoreApplication::installTranslator(&appTranslator);
         return false;
     }
@@ -158,6 +157,6 @@ void SystemLanSet::on_savePushButton_2_clicked()
     qDebug().noquote() << "on_savePushButton_2_clicked" << 142 << fontSizeIndex << name;
     // The sheet's style-change event reaches the main window, which rebuilds
     // its navigation list for the new size.
-    Vireon::applyStyle(fontSizeIndex);
+    Appearance::applyStyle(fontSizeIndex);
     showMessage(tr("設置成功！"));
 }

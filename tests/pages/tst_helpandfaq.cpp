@@ -1,9 +1,10 @@
 #include "support/testenv.h"
 
+#include "shell/appearance.h"
 #include "core/systemconfig.h"
 #include "pages/helpandfaq.h"
 #include "shell/appglobals.h"
-#include "shell/appstartup.h"
+#include "app/appstartup.h"
 
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -69,7 +70,7 @@ private slots:
         QFETCH(QString, firstQuestion);
         QFETCH(int, questionCount);
         SystemConfig::getInstance()->setSystemLanguage(language);
-        QVERIFY(appTranslator.load(AppStartup::translationFile(language)));
+        QVERIFY(appTranslator.load(Appearance::translationFile(language)));
         QCoreApplication::installTranslator(&appTranslator);
 
         HelpAndFAQ *page = HelpAndFAQ::getInstance();
@@ -121,7 +122,7 @@ private slots:
         const QString source = editor->toPlainText();
         page->releaseInstance();
 
-        QVERIFY(appTranslator.load(AppStartup::translationFile(language)));
+        QVERIFY(appTranslator.load(Appearance::translationFile(language)));
         QCoreApplication::installTranslator(&appTranslator);
         page = HelpAndFAQ::getInstance();
         page->initWidget();

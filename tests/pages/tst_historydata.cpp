@@ -1,5 +1,6 @@
 #include "support/testenv.h"
 
+#include "shell/appearance.h"
 #include "pages/historyfixture.h"
 
 #include "core/common.h"
@@ -12,7 +13,7 @@
 #include "link/transferprogress.h"
 #include "pages/historydata.h"
 #include "shell/idialogwidget.h"
-#include "shell/vireon.h"
+#include "app/vireon.h"
 #include "shell/widgets/choosedialog.h"
 #include "shell/widgets/messagedialog.h"
 
@@ -496,7 +497,7 @@ private slots:
         QFETCH(int, fontSize);
         QFETCH(QString, reload);
         SystemConfig::getInstance()->setFontSize(quint8(fontSize));
-        Vireon::applyStyle(fontSize);
+        Appearance::applyStyle(fontSize);
         QStringList times;
         for (int i = 0; i < records; ++i)
             times << QStringLiteral("%1%2%3")
@@ -521,7 +522,7 @@ private slots:
                  QLocale::c().toString(QTime::fromString(times.last(), "hhmmss"), "hh:mm:ss"));
         for (int r : {0, 1, records - 1})
             QCOMPARE(view()->rowHeight(r), 25);
-        Vireon::applyStyle(1);
+        Appearance::applyStyle(1);
         SystemConfig::getInstance()->setFontSize(1);
     }
 

@@ -10,7 +10,7 @@
 #include "link/netlportproc.h"
 #include "pages/historydata.h"
 #include "shell/linkstatusindicator.h"
-#include "shell/vireon.h"
+#include "app/vireon.h"
 #include "shell/widgets/messagedialog.h"
 
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "link/netlportproc.h"
 #include "pages/machineconnect.h"
 #include "shell/linkstatusindicator.h"
-#include "shell/vireon.h"
+#include "app/vireon.h"
 #include "shell/widgets/messagedialog.h"
 #include "shell/widgets/netaddresswidget.h"
 #include "support/testenv.h"

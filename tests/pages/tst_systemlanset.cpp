@@ -1,12 +1,13 @@
 #include "support/testenv.h"
 
+#include "shell/appearance.h"
 #include "core/common.h"
 #include "core/systemconfig.h"
 #include "pages/systemlanset.h"
 #include "shell/appglobals.h"
-#include "shell/appstartup.h"
+#include "app/appstartup.h"
 #include "shell/navigationlist.h"
-#include "shell/vireon.h"
+#include "app/vireon.h"
 #include "shell/widgets/messagedialog.h"
 
 #include <QComboBox>
@@ -36,13 +37,13 @@ void startWithLanguage(int language)
 {
     SystemConfig::getInstance()->setSystemLanguage(language);
     QCoreApplication::removeTranslator(&appTranslator);
-    appTranslator.load(AppStartup::translationFile(language));
+    appTranslator.load(Appearance::translationFile(language));
     QCoreApplication::installTranslator(&appTranslator);
 }
 
 QString sheetText(int size)
 {
-    QFile file(Vireon::styleSheetResource(size));
+    QFile file(Appearance::styleSheetResource(size));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
@@ -101,7 +102,7 @@ private slots:
     {
         startWithLanguage(0);
         SystemConfig::getInstance()->setFontSize(1);
-        Vireon::applyStyle(1);
+        Appearance::applyStyle(1);
     }
 
     void cleanup()
@@ -181,7 +182,7 @@ private slots:
         QFETCH(bool, switched);
         startWithLanguage(1);
         openPage();
-        const QString file = AppStartup::translationFile(to);
+        const QString file = Appearance::translationFile(to);
         QVERIFY(QFile::remove(file));
         if (content != "missing") {
             QFile damaged(file);
@@ -289,7 +290,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(bytes);
         }
-        QCOMPARE(Vireon::readStyleSheet(path), text);
+        QCOMPARE(Appearance::readStyleSheet(path), text);
     }
 
     // The language and size changes make the main window rebuild its

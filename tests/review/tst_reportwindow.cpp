@@ -6,7 +6,7 @@
 #include "database/sampleinfomodel.h"
 #include "pages/historydata.h"
 #include "review/samplereportdlg.h"
-#include "shell/vireon.h"
+#include "app/vireon.h"
 
 #include <QPushButton>
 #include <QTableView>

@@ -4,10 +4,10 @@
 #include "database/sampleinfoaccess.h"
 #include "link/netlportproc.h"
 #include "link/transferprogress.h"
-#include "shell/dialogwidgetfactory.h"
-#include "shell/funwidgetfactory.h"
+#include "app/dialogwidgetfactory.h"
+#include "app/funwidgetfactory.h"
 #include "shell/linkstatusindicator.h"
-#include "shell/vireon.h"
+#include "app/vireon.h"
 #include "stubwidgets.h"
 #include "support/testenv.h"
 

@@ -4,9 +4,9 @@
 #include "database/sampleinfoaccess.h"
 #include "database/sampleinfomodel.h"
 #include "review/samplequerydlg.h"
-#include "shell/dialogwidgetfactory.h"
-#include "shell/funwidgetfactory.h"
-#include "shell/vireon.h"
+#include "app/dialogwidgetfactory.h"
+#include "app/funwidgetfactory.h"
+#include "app/vireon.h"
 #include "stubwidgets.h"
 #include "support/testenv.h"
 

@@ -1,6 +1,6 @@
 #include "database/dbmanage.h"
-#include "shell/dialogwidgetfactory.h"
-#include "shell/funwidgetfactory.h"
+#include "app/dialogwidgetfactory.h"
+#include "app/funwidgetfactory.h"
 #include "support/testenv.h"
 
 #include <QPointer>

@@ -1,12 +1,13 @@
 #include "core/messageids.h"
+#include "shell/appearance.h"
 #include "core/sampletext.h"
 #include "core/systemconfig.h"
 #include "database/dbmanage.h"
 #include "database/demodatabuilder.h"
 #include "link/transferprogress.h"
-#include "shell/appstartup.h"
+#include "app/appstartup.h"
 #include "shell/navigationlist.h"
-#include "shell/vireon.h"
+#include "app/vireon.h"
 #include "support/testenv.h"
 
 #include <QLabel>
@@ -74,7 +75,7 @@ private slots:
         SystemConfig::getInstance()->setSystemLanguage(language);
         SystemConfig::getInstance()->setFontSize(quint8(fontSize));
         QTranslator translator;
-        QVERIFY(translator.load(AppStartup::translationFile(language)));
+        QVERIFY(translator.load(Appearance::translationFile(language)));
         QCoreApplication::installTranslator(&translator);
         struct Remove {
             QTranslator *t;

@@ -1,4 +1,5 @@
 #include "core/common.h"
+#include "shell/appearance.h"
 #include "core/messageids.h"
 #include "database/dbmanage.h"
 #include "database/demodatabuilder.h"
@@ -6,10 +7,10 @@
 #include "link/netlportproc.h"
 #include "link/transferprogress.h"
 #include "shell/appglobals.h"
-#include "shell/appstartup.h"
-#include "shell/funwidgetfactory.h"
-#include "shell/unixsignalquit.h"
-#include "shell/vireon.h"
+#include "app/appstartup.h"
+#include "app/funwidgetfactory.h"
+#include "app/unixsignalquit.h"
+#include "app/vireon.h"
 #include "shell/widgets/messagedialog.h"
 #include "stubwidgets.h"
 #include "support/testenv.h"
@@ -42,9 +43,9 @@ private slots:
 
         const QStringList suffixes{"zh", "en", "sp", "zh_jt", "por", "jp"};
         for (int i = 0; i < suffixes.size(); ++i)
-            QCOMPARE(AppStartup::translationFile(i), QStringLiteral("./app/lan/VNX03_%1.qm").arg(suffixes[i]));
-        QCOMPARE(AppStartup::translationFile(6), QStringLiteral("./app/lan/VNX03_zh.qm"));
-        QCOMPARE(AppStartup::translationFile(-1), QStringLiteral("./app/lan/VNX03_zh.qm"));
+            QCOMPARE(Appearance::translationFile(i), QStringLiteral("./app/lan/VNX03_%1.qm").arg(suffixes[i]));
+        QCOMPARE(Appearance::translationFile(6), QStringLiteral("./app/lan/VNX03_zh.qm"));
+        QCOMPARE(Appearance::translationFile(-1), QStringLiteral("./app/lan/VNX03_zh.qm"));
     }
 
     // A file that cannot be read: kept as the backup, a fresh database made,

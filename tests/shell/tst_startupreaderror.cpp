@@ -3,7 +3,7 @@
 #include "database/dbmanage.h"
 #include "database/demodatabuilder.h"
 #include "database/sampleinfoaccess.h"
-#include "shell/appstartup.h"
+#include "app/appstartup.h"
 #include "shell/widgets/messagedialog.h"
 
 #include <QDir>

@@ -1,4 +1,5 @@
-#include "shell/vireon.h"
+#include "app/vireon.h"
+#include "shell/appearance.h"
 #include "support/testenv.h"
 
 #include <QFile>
@@ -67,7 +68,7 @@ private slots:
     void threeSheetsAsciiAndParseable()
     {
         for (int size : {0, 1, 2}) {
-            const QString name = Vireon::styleSheetResource(size);
+            const QString name = Appearance::styleSheetResource(size);
             QFile file(name);
             QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
             const QByteArray bytes = file.readAll();
@@ -76,7 +77,7 @@ private slots:
                 QVERIFY2(static_cast<unsigned char>(c) < 0x80, qPrintable(name));
             g_warnings.clear();
             g_previous = qInstallMessageHandler(collectWarnings);
-            Vireon::applyStyle(size);
+            Appearance::applyStyle(size);
             QWidget probe;
             probe.ensurePolished();
             qInstallMessageHandler(g_previous);
@@ -86,7 +87,7 @@ private slots:
             QCOMPARE(qApp->palette().color(QPalette::Button), QColor(QStringLiteral("#F0F0F0")));
         }
         QVERIFY(!readSheet(QStringLiteral(":/stylesheet")).isEmpty());
-        QCOMPARE(Vireon::styleSheetResource(7), QStringLiteral(":/qss/app.css"));
+        QCOMPARE(Appearance::styleSheetResource(7), QStringLiteral(":/qss/app.css"));
     }
 
     void sheetsDifferOnlyInFontSizes()

@@ -31,12 +31,6 @@ public:
     // connect command and hooks the application's quit signal.
     void start();
 
-    static QString styleSheetResource(int fontSize);
-    // The sheet's text, read as UTF-8; empty when it cannot be read.
-    static QString readStyleSheet(const QString &path);
-    // Replaces the application style sheet by the size sheet and sets the
-    // palette from the button colour "#F0F0F0".
-    static void applyStyle(int fontSize);
     // The report dialog's size: the screen's, at most 1450 x 900.
     static QSize reportDialogSize();
 

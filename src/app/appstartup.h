@@ -18,8 +18,6 @@ public:
     // Creates them; false when one could not be made.
     static bool createAppFolders();
 
-    // "./app/lan/VNX03_<suffix>.qm" for a SystemConfig/SystemLanguage value.
-    static QString translationFile(int language);
     // Loads appTranslator from the stored language and installs it.
     static void installTranslator();
     // "Microsoft YaHei" 10 pt, mapped onto an installed family.

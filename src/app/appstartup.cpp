@@ -1,11 +1,12 @@
-#include "shell/appstartup.h"
+#include "app/appstartup.h"
 
 #include "core/common.h"
 #include "core/systemconfig.h"
 #include "database/dbmanage.h"
+#include "shell/appearance.h"
 #include "shell/appglobals.h"
-#include "shell/unixsignalquit.h"
-#include "shell/vireon.h"
+#include "app/unixsignalquit.h"
+#include "app/vireon.h"
 #include "shell/widgets/messagedialog.h"
 
 #include <QApplication>
@@ -32,36 +33,10 @@ bool AppStartup::createAppFolders()
     return ok;
 }
 
-QString AppStartup::translationFile(int language)
-{
-    QString suffix;
-    switch (language) {
-    case 1:
-        suffix = QStringLiteral("en");
-        break;
-    case 2:
-        suffix = QStringLiteral("sp");
-        break;
-    case 3:
-        suffix = QStringLiteral("zh_jt");
-        break;
-    case 4:
-        suffix = QStringLiteral("por");
-        break;
-    case 5:
-        suffix = QStringLiteral("jp");
-        break;
-    default:
-        suffix = QStringLiteral("zh");
-        break;
-    }
-    return QStringLiteral("%1/lan/VNX03_%2.qm").arg(QStringLiteral("./app"), suffix);
-}
-
 void AppStartup::installTranslator()
 {
     // A missing file leaves the source texts, which is a usable interface.
-    const QString file = translationFile(SystemConfig::getInstance()->getSystemLanguage());
+    const QString file = Appearance::translationFile(SystemConfig::getInstance()->getSystemLanguage());
     if (!appTranslator.load(file))
         qDebug() << "translation file not loaded:" << file;
     QCoreApplication::installTranslator(&appTranslator);

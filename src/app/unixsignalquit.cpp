@@ -1,4 +1,4 @@
-#include "shell/unixsignalquit.h"
+#include "app/unixsignalquit.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,4 +1,4 @@
-#include "shell/vireon.h"
+#include "app/vireon.h"
 
 #include "core/common.h"
 #include "core/messageids.h"
@@ -7,9 +7,10 @@
 #include "database/logopt.h"
 #include "link/netlportproc.h"
 #include "link/transferprogress.h"
+#include "shell/appearance.h"
 #include "shell/appglobals.h"
-#include "shell/dialogwidgetfactory.h"
-#include "shell/funwidgetfactory.h"
+#include "app/dialogwidgetfactory.h"
+#include "app/funwidgetfactory.h"
 #include "shell/linkstatusindicator.h"
 #include "shell/navigationlist.h"
 #include "shell/widgets/messagedialog.h"
@@ -54,7 +55,7 @@ void Vireon::initForm()
     ui->pageScrollArea->setObjectName(QStringLiteral("pageScrollArea"));
     ui->versionLabel->setText(Common::getInstance()->getVersion());
     setWindowIcon(QIcon(QStringLiteral(":/images/app-icon.svg")));
-    applyStyle(SystemConfig::getInstance()->getFontSize());
+    Appearance::applyStyle(SystemConfig::getInstance()->getFontSize());
     refreshChrome();
     connect(ui->navigationList, &QListWidget::currentRowChanged, this, &Vireon::onNavigationRowChanged);
     startUpdateClient();
@@ -86,36 +87,6 @@ void Vireon::refreshChrome()
     setWindowTitle(QStringLiteral("Vireon %1").arg(Common::getInstance()->getVersion()));
     NavigationList::rebuild(ui->navigationList, SystemConfig::getInstance()->getFontSize(), m_currentPageId);
     m_rebuildingChrome = false;
-}
-
-QString Vireon::styleSheetResource(int fontSize)
-{
-    switch (fontSize & 0xff) {
-    case 0:
-        return QStringLiteral(":/qss/app-small.css");
-    case 2:
-        return QStringLiteral(":/qss/app-max.css");
-    default:
-        return QStringLiteral(":/qss/app.css");
-    }
-}
-
-QString Vireon::readStyleSheet(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "ERR: cannot open style sheet" << file.fileName();
-        return QString();
-    }
-    // The sheets are ASCII today; read as UTF-8 so a non-ASCII character
-    // (a quoted font family, say) never turns into mojibake.
-    return QString::fromUtf8(file.readAll());
-}
-
-void Vireon::applyStyle(int fontSize)
-{
-    qApp->setStyleSheet(readStyleSheet(styleSheetResource(fontSize)));
-    qApp->setPalette(QPalette(QColor(QStringLiteral("#F0F0F0"))));
 }
 
 QSize Vireon::reportDialogSize()

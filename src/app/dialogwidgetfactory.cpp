@@ -1,20 +1,10 @@
-#include "shell/dialogwidgetfactory.h"
+#include "app/dialogwidgetfactory.h"
 
 #include <QDebug>
 
-// Dialogs join the build as their sources land.
-#if __has_include("review/samplequerydlg.h")
 #include "review/samplequerydlg.h"
-#define VIREON_HAS_SAMPLEQUERYDLG 1
-#endif
-#if __has_include("review/samplereportdlg.h")
 #include "review/samplereportdlg.h"
-#define VIREON_HAS_SAMPLEREPORTDLG 1
-#endif
-#if __has_include("review/samplesplinedlg.h")
 #include "review/samplesplinedlg.h"
-#define VIREON_HAS_SAMPLESPLINEDLG 1
-#endif
 
 namespace {
 DialogWidgetFactory::Provider g_provider;
@@ -30,18 +20,12 @@ IDialogWidget *DialogWidgetFactory::getDialogWidget(IDialogWidget::DialogType ty
     if (g_provider)
         return g_provider(type);
     switch (type) {
-#ifdef VIREON_HAS_SAMPLEQUERYDLG
     case IDialogWidget::DLG_SAMPLE_QUERY:
         return new SampleQueryDlg;
-#endif
-#ifdef VIREON_HAS_SAMPLEREPORTDLG
     case IDialogWidget::DLG_SAMPLE_REPORT:
         return new SampleReportDlg;
-#endif
-#ifdef VIREON_HAS_SAMPLESPLINEDLG
     case IDialogWidget::DLG_SAMLPLE_SPLINE:
         return new SampleSplineDlg;
-#endif
     default:
         break;
     }

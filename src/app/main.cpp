@@ -1,9 +1,9 @@
 #include "core/debuglog.h"
 #include "database/dbmanage.h"
-#include "shell/appstartup.h"
+#include "app/appstartup.h"
 #include "shell/instanceguard.h"
-#include "shell/unixsignalquit.h"
-#include "shell/vireon.h"
+#include "app/unixsignalquit.h"
+#include "app/vireon.h"
 
 #include <QApplication>
 #include <QDebug>

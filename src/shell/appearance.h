@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The program's look in force: the size style sheet with its palette, and
+// the translation file of a language. Start-up applies both; the language
+// page switches them at run time.
+class Appearance
+{
+public:
+    // ":/qss/app-small.css", ":/qss/app.css" or ":/qss/app-max.css" for a
+    // System/font_size value (its low byte; anything else is the middle size).
+    static QString styleSheetResource(int fontSize);
+    // The sheet's text, read as UTF-8; empty when it cannot be read.
+    static QString readStyleSheet(const QString &path);
+    // Replaces the application style sheet by the size sheet and sets the
+    // palette from the button colour "#F0F0F0".
+    static void applyStyle(int fontSize);
+
+    // "./app/lan/VNX03_<suffix>.qm" for a SystemConfig/SystemLanguage value.
+    static QString translationFile(int language);
+};
