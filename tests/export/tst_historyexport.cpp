@@ -1,5 +1,3 @@
-#include "support/testenv.h"
-
 #include "export/workbookreader.h"
 #include "pages/historyfixture.h"
 
@@ -27,30 +25,19 @@ QString exportPath()
 // One CSV line of LibreOffice's text export: quoted fields, "" inside.
 QStringList csvFields(const QString &line)
 {
-    QStringList fields;
-    QString field;
+    QStringList fields{QString()};
     bool quoted = false;
     for (int i = 0; i < line.size(); ++i) {
         const QChar c = line.at(i);
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line.at(i + 1) == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            fields << field;
-            field.clear();
-        } else {
-            field += c;
-        }
+        if (c == '"' && quoted && i + 1 < line.size() && line.at(i + 1) == '"')
+            fields.last() += line.at(++i);
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ',' && !quoted)
+            fields << QString();
+        else
+            fields.last() += c;
     }
-    fields << field;
     return fields;
 }
 } // namespace
