@@ -3,7 +3,6 @@
 #include "export/excelthread.h"
 
 #include <QDir>
-#include <QSet>
 
 namespace {
 // Queues `perThread` rows "t<thread>;<i>" from each of `threads` threads.
@@ -75,17 +74,15 @@ private slots:
         QVERIFY2(book.wellFormed, qPrintable(book.error));
         QCOMPARE(book.texts(0), QStringList({"A", "B"}));
         QCOMPARE(book.rows.size(), threads * perThread + 1);
-        QSet<QString> seen;
+        // Each producer's rows, in their order: with the count, none is lost.
         QVector<int> next(threads, 0);
         for (int r = 1; r < book.rows.size(); ++r) {
             const QStringList cells = book.texts(r);
             QCOMPARE(cells.size(), 2);
             const int t = cells.at(0).mid(1).toInt();
-            // Rows of one producer keep their order.
+            QVERIFY(t >= 0 && t < threads);
             QCOMPARE(cells.at(1).toInt(), next[t]++);
-            seen.insert(cells.join(';'));
         }
-        QCOMPARE(seen.size(), threads * perThread);
     }
 
     // A section and its two subtitles are queued as one: however the takes

@@ -179,59 +179,46 @@ private slots:
         QCOMPARE(bar()->value(), 37);
     }
 
-    void failedDownload_data()
+    // A failure is shown and told; the updater is exactly the verified file
+    // under the working directory; a start that fails keeps the program
+    // running.
+    void downloadResult_data()
     {
         QTest::addColumn<int>("code");
-        QTest::newRow("time-out") << 1006;
-        QTest::newRow("check") << 1008;
-        QTest::newRow("refused") << 1;
-    }
-
-    void failedDownload()
-    {
-        QFETCH(int, code);
-        auto spy = showPage();
-        startDownload(*spy);
-        MessageDialog::pushNextAnswer(1);
-        m_page->httpEventHandle(HttpEvt_Download, result(code));
-        const QString text = HttpFun::getErrorInfo(code);
-        QVERIFY(text.startsWith(QStringLiteral("網絡錯誤：")) && text.size() > 5);
-        QCOMPARE(bar()->format(), text);
-        QCOMPARE(bar()->value(), 100);
-        QCOMPARE(MessageDialog::shownTexts(), QStringList{text});
-        QCOMPARE(Commands(*spy), (Commands{{int(Cmd_EnableNavigation), true}}));
-        QVERIFY(!button()->isEnabled());
-        QVERIFY(m_quitCodes.isEmpty());
-    }
-
-    // The updater is exactly the verified file under the working directory;
-    // a start that fails keeps the program running.
-    void successfulDownload_data()
-    {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QByteArray>("package");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QStringList>("texts");
         QTest::addColumn<bool>("starts");
         const QByteArray script("#!/bin/sh\necho ran > \"$PWD/updater-ran\"\n");
-        QTest::newRow("started") << 1 << script << true;
-        QTest::newRow("declined") << 0 << script << false;
-        QTest::newRow("not a program") << 1 << QByteArray("\x7f\x01garbage", 9) << false;
+        const QString failure = HttpFun::getErrorInfo(1006);
+        const QString done = QStringLiteral("升級包下載成功");
+        const QString question = QStringLiteral("升級包下載成功，是否進行升級？");
+        QTest::newRow("failed") << 1006 << QList<int>{1} << script << failure << QStringList{failure} << false;
+        QTest::newRow("started") << 0 << QList<int>{1} << script << done << QStringList{question} << true;
+        QTest::newRow("declined") << 0 << QList<int>{0} << script << done << QStringList{question} << false;
+        QTest::newRow("not a program") << 0 << QList<int>{1, 1} << QByteArray("\x7f\x01garbage", 9) << done
+                                       << QStringList{question, "升級程式無法啟動！"} << false;
     }
 
-    void successfulDownload()
+    void downloadResult()
     {
-        QFETCH(int, answer);
+        QFETCH(int, code);
+        QFETCH(QList<int>, answers);
         QFETCH(QByteArray, package);
+        QFETCH(QString, format);
+        QFETCH(QStringList, texts);
         QFETCH(bool, starts);
         writeFile(HttpFun::downloadPath(), package);
         auto spy = showPage();
         startDownload(*spy);
-        MessageDialog::pushNextAnswer(answer);
-        if (answer == 1 && !starts)
-            MessageDialog::pushNextAnswer(1); // for the failure notice
-        m_page->httpEventHandle(HttpEvt_Download, result(0));
+        for (int answer : answers)
+            MessageDialog::pushNextAnswer(answer);
+        m_page->httpEventHandle(HttpEvt_Download, result(code));
         QCOMPARE(bar()->value(), 100);
-        QCOMPARE(bar()->format(), QStringLiteral("升級包下載成功"));
-        QCOMPARE(MessageDialog::shownTexts().value(0), QStringLiteral("升級包下載成功，是否進行升級？"));
+        QCOMPARE(bar()->format(), format);
+        QCOMPARE(MessageDialog::shownTexts(), texts);
+        QVERIFY(!button()->isEnabled());
         if (starts) {
             QCOMPARE(m_quitCodes, QList<int>{0});
             QTRY_VERIFY(QFile::exists(QStringLiteral("updater-ran")));
@@ -240,10 +227,6 @@ private slots:
         }
         QVERIFY(m_quitCodes.isEmpty());
         QCOMPARE(Commands(*spy), (Commands{{int(Cmd_EnableNavigation), true}}));
-        if (answer == 1)
-            QCOMPARE(MessageDialog::shownTexts().value(1), QStringLiteral("升級程式無法啟動！"));
-        else
-            QCOMPARE(MessageDialog::shownTexts().size(), 1);
     }
 
     // The main window's own client, in its own thread, asks at start; the
