@@ -60,6 +60,19 @@ class TestHtmlExport : public QObject
 {
     Q_OBJECT
 
+    // The print worker set up afresh; no file name: the default one.
+    static PrintThread *printWorker(const QList<QString> &names, const QList<int> &widths,
+                                    const QString &fileName = QString())
+    {
+        PrintThread *worker = PrintThread::getInstance();
+        worker->init();
+        if (!fileName.isEmpty())
+            worker->setFileName(fileName);
+        worker->setColumnNames(names);
+        worker->setColumnWidths(widths);
+        return worker;
+    }
+
 private slots:
     void cleanup() { PrintPreview::setRunner({}); }
 
@@ -196,7 +209,6 @@ private slots:
     {
         const QStringList words{"Title", "Col", "Row0x", "Row1x", "Row2x"};
         int requests = 0;
-        QStringList texts;
         PrintPreview::setRunner([&](QPrintPreviewDialog *dialog) {
             QCOMPARE(dialog->windowTitle(), QString("打印预览"));
             for (int i = 0; i < 2; ++i) {
@@ -216,10 +228,7 @@ private slots:
         PrintAPI::getInstance()->print("Title", "", {"Col"}, {80}, {"Row0x", "Row1x", "Row2x"});
         bothRendered();
 
-        PrintThread *worker = PrintThread::getInstance();
-        worker->init();
-        worker->setColumnNames({"Col"});
-        worker->setColumnWidths({80});
+        PrintThread *worker = printWorker({"Col"}, {80});
         worker->setTitle("Title");
         for (const char *r : {"Row0x", "Row1x", "Row2x"})
             worker->appendContent(QString(r));
@@ -239,12 +248,8 @@ private slots:
     {
         QFETCH(bool, sections);
         const QString name = testFile(sections ? "worker-sections.pdf" : "worker.pdf");
-        PrintThread *worker = PrintThread::getInstance();
-        worker->init();
-        worker->setFileName(name);
+        PrintThread *worker = printWorker({"Id", "Note"}, {90, 90}, name);
         worker->setTitle("Worker");
-        worker->setColumnNames({"Id", "Note"});
-        worker->setColumnWidths({90, 90});
         worker->setCheckColumnIndex(1);
         worker->setCheckValue("hot");
         if (sections)
@@ -277,10 +282,7 @@ private slots:
 
     void workerRefusesBadColumns()
     {
-        PrintThread *worker = PrintThread::getInstance();
-        worker->init();
-        worker->setColumnNames({"A", "B"});
-        worker->setColumnWidths({1});
+        PrintThread *worker = printWorker({"A", "B"}, {1});
         QVERIFY(!worker->open());
         bool shown = false;
         PrintPreview::setRunner([&](QPrintPreviewDialog *) { shown = true; });
@@ -294,11 +296,7 @@ private slots:
     // Runs last: ending the program must stop and join the running worker.
     void leftRunningAtProgramEnd()
     {
-        PrintThread *worker = PrintThread::getInstance();
-        worker->init();
-        worker->setFileName(testFile("left.pdf"));
-        worker->setColumnNames({"A"});
-        worker->setColumnWidths({10});
+        PrintThread *worker = printWorker({"A"}, {10}, testFile("left.pdf"));
         QVERIFY(worker->open());
         worker->start();
         worker->appendContent(QString("x"));
