@@ -156,9 +156,7 @@ private slots:
         QTest::addColumn<qreal>("side");
         QTest::addColumn<qreal>("bottom");
         QTest::newRow("96 pdf") << 96.0 << 12.0 << 10.0 << 12.0;
-        QTest::newRow("144 pdf") << 144.0 << 12.0 << 15.0 << 18.0;
         QTest::newRow("100 print") << 100.0 << 11.0 << 1000.0 / 96 << 1100.0 / 96;
-        QTest::newRow("192 landscape print") << 192.0 << 10.0 << 20.0 << 20.0;
     }
     void margins()
     {

@@ -6,7 +6,6 @@
 #include "update/checkupdatewidget.h"
 #include "updatefixture.h"
 
-#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -108,7 +107,6 @@ private slots:
         QTest::addColumn<bool>("flagged");
         QTest::newRow("newer") << 0 << true;
         QTest::newRow("latest") << 1014 << false;
-        QTest::newRow("time-out") << 1006 << false;
     }
 
     void versionResults()
