@@ -1,29 +1,60 @@
 #pragma once
 
-// Reads an XML Spreadsheet 2003 file back the way a spreadsheet program
-// would: well-formedness first, then the worksheet's columns and rows.
+// Shared pieces of the export tests. readWorkbook reads an XML Spreadsheet
+// 2003 file back the way a spreadsheet program would: well-formedness
+// first, then the worksheet's columns and rows.
+
+#include "support/testenv.h"
 
 #include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 #include <QXmlStreamReader>
+
+// A file below the test's working directory.
+inline QString testFile(const QString &name)
+{
+    return TestEnv::instance()->path(name);
+}
+
+inline QByteArray readAll(const QString &fileName)
+{
+    QFile f(fileName);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs body(i) for i in [0, count), each in a thread of its own, all at
+// once; true when every thread ended in time.
+template <typename Body> bool runThreads(int count, Body body)
+{
+    QList<QThread *> threads;
+    for (int i = 0; i < count; ++i)
+        threads << QThread::create(body, i);
+    for (QThread *t : threads)
+        t->start();
+    bool ok = true;
+    for (QThread *t : threads) {
+        ok = t->wait(20000) && ok;
+        delete t;
+    }
+    return ok;
+}
 
 struct WorkbookCell {
     QString style;
     QString text;
     int mergeAcross = 0;
 };
-using WorkbookRow = QList<WorkbookCell>;
 
 struct Workbook {
     bool wellFormed = false;
     QString error;
     QString sheetName;
-    QString created;
     int expandedColumns = -1;
     QList<int> columnWidths;
-    QList<WorkbookRow> rows;
+    QList<QList<WorkbookCell>> rows;
     QStringList styleIds;
 
     QStringList texts(int row) const
@@ -42,21 +73,23 @@ struct Workbook {
     }
 };
 
-inline Workbook readWorkbookData(const QByteArray &data)
+inline Workbook readWorkbook(const QString &fileName)
 {
     Workbook book;
-    QXmlStreamReader xml(data);
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        book.error = file.errorString();
+        return book;
+    }
+    QXmlStreamReader xml(&file);
     const QString ss = QStringLiteral("urn:schemas-microsoft-com:office:spreadsheet");
-    const QString office = QStringLiteral("urn:schemas-microsoft-com:office:office");
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement())
             continue;
         const auto name = xml.name();
         const auto attrs = xml.attributes();
-        if (name == QLatin1String("Created") && xml.namespaceUri() == office) {
-            book.created = xml.readElementText();
-        } else if (name == QLatin1String("Style")) {
+        if (name == QLatin1String("Style")) {
             book.styleIds << attrs.value(ss, QStringLiteral("ID")).toString();
         } else if (name == QLatin1String("Worksheet")) {
             book.sheetName = attrs.value(ss, QStringLiteral("Name")).toString();
@@ -65,7 +98,7 @@ inline Workbook readWorkbookData(const QByteArray &data)
         } else if (name == QLatin1String("Column")) {
             book.columnWidths << attrs.value(ss, QStringLiteral("Width")).toInt();
         } else if (name == QLatin1String("Row")) {
-            book.rows << WorkbookRow();
+            book.rows << QList<WorkbookCell>();
         } else if (name == QLatin1String("Cell")) {
             WorkbookCell cell;
             cell.style = attrs.value(ss, QStringLiteral("StyleID")).toString();
@@ -78,15 +111,4 @@ inline Workbook readWorkbookData(const QByteArray &data)
     book.wellFormed = !xml.hasError();
     book.error = xml.errorString();
     return book;
-}
-
-inline Workbook readWorkbook(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Workbook book;
-        book.error = file.errorString();
-        return book;
-    }
-    return readWorkbookData(file.readAll());
 }

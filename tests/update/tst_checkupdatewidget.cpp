@@ -6,7 +6,6 @@
 #include "update/checkupdatewidget.h"
 #include "updatefixture.h"
 
-#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -22,19 +21,13 @@ public:
     QString getTitle() override { return QString(); }
 };
 
-QList<QPair<int, QVariant>> commands(const QSignalSpy &spy)
-{
-    QList<QPair<int, QVariant>> list;
-    for (const QList<QVariant> &args : spy)
-        list << qMakePair(args.at(0).toInt(), args.at(1));
-    return list;
-}
-
 QVariant result(int code)
 {
     return QVariant(QVariantList{code, HttpFun::getErrorInfo(code)});
 }
+using Commands = QList<QVariantList>; // sendCmd's (id, data) in order
 } // namespace
+Q_DECLARE_METATYPE(Commands)
 
 class TstCheckUpdateWidget : public QObject
 {
@@ -62,7 +55,7 @@ private:
         updateAvailable = true;
         MessageDialog::pushNextAnswer(1);
         m_page->on_downloadPagBtn_clicked();
-        QCOMPARE(commands(spy).last(), qMakePair(int(Cmd_DownloadOtaFile), QVariant(0)));
+        QCOMPARE(spy.last(), (QVariantList{int(Cmd_DownloadOtaFile), 0}));
         spy.clear();
         MessageDialog::clearShownTexts();
     }
@@ -85,19 +78,6 @@ private slots:
         QFile::remove(QStringLiteral("updater-ran"));
     }
 
-    void form()
-    {
-        m_page = CheckUpdateWidget::getInstance();
-        QCOMPARE(m_page->objectName(), QStringLiteral("CheckUpdateWidget"));
-        QCOMPARE(m_page->size(), QSize(800, 400));
-        QCOMPARE(bar()->geometry(), QRect(170, 80, 461, 41));
-        QCOMPARE(bar()->value(), 24);
-        QCOMPARE(button()->geometry(), QRect(210, 170, 361, 51));
-        QCOMPARE(button()->text(), QStringLiteral("下載升級包"));
-        QCOMPARE(m_page->getTitle(), QStringLiteral("檢查更新"));
-        QCOMPARE(CheckUpdateWidget::getInstance(), m_page);
-    }
-
     void eachVisitAsksUnlessAnUpdateIsFlagged_data()
     {
         QTest::addColumn<bool>("flagged");
@@ -113,7 +93,7 @@ private slots:
             auto spy = showPage();
             QCOMPARE(spy->size(), flagged ? 0 : 1);
             if (!flagged)
-                QCOMPARE(commands(*spy).first(), qMakePair(int(Cmd_getUpgradePackageInfo), QVariant(0)));
+                QCOMPARE(spy->first(), (QVariantList{int(Cmd_getUpgradePackageInfo), 0}));
             QVERIFY(bar()->isHidden());
             QCOMPARE(button()->isEnabled(), flagged);
             delete m_page; // the main window deletes the page it leaves
@@ -127,7 +107,6 @@ private slots:
         QTest::addColumn<bool>("flagged");
         QTest::newRow("newer") << 0 << true;
         QTest::newRow("latest") << 1014 << false;
-        QTest::newRow("time-out") << 1006 << false;
     }
 
     void versionResults()
@@ -141,42 +120,52 @@ private slots:
         QVERIFY(MessageDialog::shownTexts().isEmpty());
     }
 
-    void buttonWithoutAnUpdate()
+    // The button's three outcomes: nothing to download, declined, accepted.
+    void downloadButton_data()
     {
+        QTest::addColumn<bool>("flagged");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<Commands>("sent");
+        const int nav = Cmd_EnableNavigation;
+        QTest::newRow("no update") << false << 1 << "未檢測到升級包！" << Commands{{nav, true}};
+        QTest::newRow("declined") << true << 0 << "檢測到網絡升級包，是否進行升級？"
+                                  << Commands{{nav, false}, {nav, true}};
+        QTest::newRow("accepted") << true << 1 << "檢測到網絡升級包，是否進行升級？"
+                                  << Commands{{nav, false}, {int(Cmd_DownloadOtaFile), 0}};
+    }
+
+    void downloadButton()
+    {
+        QFETCH(bool, flagged);
+        QFETCH(int, answer);
+        QFETCH(QString, question);
+        QFETCH(Commands, sent);
+        updateAvailable = flagged;
         auto spy = showPage();
         spy->clear();
-        MessageDialog::pushNextAnswer(1);
-        m_page->on_downloadPagBtn_clicked();
-        QCOMPARE(commands(*spy), (QList<QPair<int, QVariant>>{{Cmd_EnableNavigation, QVariant(true)}}));
-        QCOMPARE(MessageDialog::shownTexts(), QStringList{"未檢測到升級包！"});
-    }
-
-    void declinedDownload()
-    {
-        updateAvailable = true;
-        auto spy = showPage();
-        MessageDialog::pushNextAnswer(0);
-        button()->click();
-        QCOMPARE(MessageDialog::shownTexts(), QStringList{"檢測到網絡升級包，是否進行升級？"});
-        QCOMPARE(commands(*spy), (QList<QPair<int, QVariant>>{{Cmd_EnableNavigation, QVariant(false)},
-                                                              {Cmd_EnableNavigation, QVariant(true)}}));
+        MessageDialog::pushNextAnswer(answer);
+        if (flagged)
+            button()->click();
+        else
+            m_page->on_downloadPagBtn_clicked(); // the button is disabled
+        QCOMPARE(MessageDialog::shownTexts(), QStringList{question});
+        QCOMPARE(Commands(*spy), sent);
         QVERIFY(!button()->isEnabled());
         QVERIFY(!updateAvailable);
-        QVERIFY(bar()->isHidden());
+        QCOMPARE(bar()->isVisible(), flagged && answer == 1);
+        if (bar()->isVisible()) {
+            QCOMPARE(bar()->value(), 0);
+            QCOMPARE(bar()->format(), QStringLiteral("正在下載升級包... 0%"));
+        }
     }
 
-    void acceptedDownloadShowsProgress()
+    // A late version result must not offer a second download meanwhile;
+    // progress beyond 100 (or wrapping into range when narrowed) is ignored.
+    void progressWhileDownloading()
     {
-        updateAvailable = true;
         auto spy = showPage();
-        MessageDialog::pushNextAnswer(1);
-        button()->click();
-        QCOMPARE(commands(*spy), (QList<QPair<int, QVariant>>{{Cmd_EnableNavigation, QVariant(false)},
-                                                              {Cmd_DownloadOtaFile, QVariant(0)}}));
-        QVERIFY(bar()->isVisible());
-        QCOMPARE(bar()->value(), 0);
-        QCOMPARE(bar()->format(), QStringLiteral("正在下載升級包... 0%"));
-        // A late version result must not offer a second download meanwhile.
+        startDownload(*spy);
         m_page->httpEventHandle(HttpEvt_VersionInfo, result(0));
         QVERIFY(!button()->isEnabled());
         m_page->httpEventHandle(HttpEvt_DownloadProgress, QVariant(qulonglong(37)));
@@ -188,59 +177,46 @@ private slots:
         QCOMPARE(bar()->value(), 37);
     }
 
-    void failedDownload_data()
+    // A failure is shown and told; the updater is exactly the verified file
+    // under the working directory; a start that fails keeps the program
+    // running.
+    void downloadResult_data()
     {
         QTest::addColumn<int>("code");
-        QTest::newRow("time-out") << 1006;
-        QTest::newRow("check") << 1008;
-        QTest::newRow("refused") << 1;
-    }
-
-    void failedDownload()
-    {
-        QFETCH(int, code);
-        auto spy = showPage();
-        startDownload(*spy);
-        MessageDialog::pushNextAnswer(1);
-        m_page->httpEventHandle(HttpEvt_Download, result(code));
-        const QString text = HttpFun::getErrorInfo(code);
-        QVERIFY(text.startsWith(QStringLiteral("網絡錯誤：")) && text.size() > 5);
-        QCOMPARE(bar()->format(), text);
-        QCOMPARE(bar()->value(), 100);
-        QCOMPARE(MessageDialog::shownTexts(), QStringList{text});
-        QCOMPARE(commands(*spy), (QList<QPair<int, QVariant>>{{Cmd_EnableNavigation, QVariant(true)}}));
-        QVERIFY(!button()->isEnabled());
-        QVERIFY(m_quitCodes.isEmpty());
-    }
-
-    // The updater is exactly the verified file under the working directory;
-    // a start that fails keeps the program running.
-    void successfulDownload_data()
-    {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QByteArray>("package");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QStringList>("texts");
         QTest::addColumn<bool>("starts");
         const QByteArray script("#!/bin/sh\necho ran > \"$PWD/updater-ran\"\n");
-        QTest::newRow("started") << 1 << script << true;
-        QTest::newRow("declined") << 0 << script << false;
-        QTest::newRow("not a program") << 1 << QByteArray("\x7f\x01garbage", 9) << false;
+        const QString failure = HttpFun::getErrorInfo(1006);
+        const QString done = QStringLiteral("升級包下載成功");
+        const QString question = QStringLiteral("升級包下載成功，是否進行升級？");
+        QTest::newRow("failed") << 1006 << QList<int>{1} << script << failure << QStringList{failure} << false;
+        QTest::newRow("started") << 0 << QList<int>{1} << script << done << QStringList{question} << true;
+        QTest::newRow("declined") << 0 << QList<int>{0} << script << done << QStringList{question} << false;
+        QTest::newRow("not a program") << 0 << QList<int>{1, 1} << QByteArray("\x7f\x01garbage", 9) << done
+                                       << QStringList{question, "升級程式無法啟動！"} << false;
     }
 
-    void successfulDownload()
+    void downloadResult()
     {
-        QFETCH(int, answer);
+        QFETCH(int, code);
+        QFETCH(QList<int>, answers);
         QFETCH(QByteArray, package);
+        QFETCH(QString, format);
+        QFETCH(QStringList, texts);
         QFETCH(bool, starts);
         writeFile(HttpFun::downloadPath(), package);
         auto spy = showPage();
         startDownload(*spy);
-        MessageDialog::pushNextAnswer(answer);
-        if (answer == 1 && !starts)
-            MessageDialog::pushNextAnswer(1); // for the failure notice
-        m_page->httpEventHandle(HttpEvt_Download, result(0));
+        for (int answer : answers)
+            MessageDialog::pushNextAnswer(answer);
+        m_page->httpEventHandle(HttpEvt_Download, result(code));
         QCOMPARE(bar()->value(), 100);
-        QCOMPARE(bar()->format(), QStringLiteral("升級包下載成功"));
-        QCOMPARE(MessageDialog::shownTexts().value(0), QStringLiteral("升級包下載成功，是否進行升級？"));
+        QCOMPARE(bar()->format(), format);
+        QCOMPARE(MessageDialog::shownTexts(), texts);
+        QVERIFY(!button()->isEnabled());
         if (starts) {
             QCOMPARE(m_quitCodes, QList<int>{0});
             QTRY_VERIFY(QFile::exists(QStringLiteral("updater-ran")));
@@ -248,11 +224,7 @@ private slots:
             return;
         }
         QVERIFY(m_quitCodes.isEmpty());
-        QCOMPARE(commands(*spy), (QList<QPair<int, QVariant>>{{Cmd_EnableNavigation, QVariant(true)}}));
-        if (answer == 1)
-            QCOMPARE(MessageDialog::shownTexts().value(1), QStringLiteral("升級程式無法啟動！"));
-        else
-            QCOMPARE(MessageDialog::shownTexts().size(), 1);
+        QCOMPARE(Commands(*spy), (Commands{{int(Cmd_EnableNavigation), true}}));
     }
 
     // The main window's own client, in its own thread, asks at start; the

