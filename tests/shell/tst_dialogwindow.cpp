@@ -1,70 +1,59 @@
-#include "core/messageids.h"
-#include "database/dbmanage.h"
-#include "database/demodatabuilder.h"
 #include "database/sampleinfoaccess.h"
 #include "database/sampleinfomodel.h"
-#include "review/samplequerydlg.h"
-#include "shell/dialogwidgetfactory.h"
-#include "shell/funwidgetfactory.h"
+#include "pages/historydata.h"
+#include "pages/historyfixture.h"
+#include "review/samplereportdlg.h"
 #include "shell/vireon.h"
-#include "stubwidgets.h"
 #include "support/testenv.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTimer>
 
-// The curve dialog is tested as itself once it is part of the build.
-#if __has_include("review/samplesplinedlg.h")
-#include "review/samplesplinedlg.h"
-#define TEST_REAL_CURVE_DIALOG 1
-#endif
-
-// The sample dialogs as the main window opens them: windows of their own
-// that the user can move and close, and that never outlive the main window.
+// The sample dialogs as the real main window opens them through the real
+// factories: windows of their own that the user can move and close, and
+// that never outlive the main window.
 class TstDialogWindow : public QObject
 {
     Q_OBJECT
-    DbManage *m_db = nullptr;
-    SampleInfoAccess *m_access = nullptr;
-    QString m_key; // a record of the database
+    DbManage m_db;
+    const QString m_key = QStringLiteral("2024030100002"); // of the three-well run
 
-    QVariant payloadFor(int type) const
+    static HistoryData *historyPage(Vireon &w)
     {
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        return qobject_cast<HistoryData *>(w.currentPage());
+    }
+    QVariant payloadFor(int type, Vireon &w) const
+    {
+        HistoryData *page = historyPage(w); // the page the dialogs are opened from
         if (type == IDialogWidget::DLG_SAMPLE_QUERY)
-            return QVariant::fromValue<QObject *>(m_access);
+            return QVariant::fromValue<QObject *>(page->access());
         if (type == IDialogWidget::DLG_SAMPLE_REPORT)
             return QVariant(QStringList{m_key});
         return QVariant(m_key);
+    }
+    static void selectKey(HistoryData *page, const QString &key)
+    {
+        auto *view = page->findChild<QTableView *>(QStringLiteral("tableView"));
+        const QList<SampleInfoModel *> &models = page->access()->m_listModel;
+        for (int r = 0; r < models.size(); ++r) {
+            if (models.at(r)->Key == key)
+                return view->selectionModel()->select(view->model()->index(r, 0),
+                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        }
+        QFAIL(qPrintable("no row for " + key));
     }
 
 private slots:
     void initTestCase()
     {
-        FunWidgetFactory::setProviderForTesting([](int id) -> IFunWidget * { return StubPage::getInstance(id); });
-        // The query dialog is the real one; the others are stand-ins until
-        // they join the build.
-        DialogWidgetFactory::setProviderForTesting([](int type) -> IDialogWidget * {
-            if (type == IDialogWidget::DLG_SAMPLE_QUERY)
-                return new SampleQueryDlg;
-#ifdef TEST_REAL_CURVE_DIALOG
-            if (type == IDialogWidget::DLG_SAMLPLE_SPLINE)
-                return new SampleSplineDlg;
-#endif
-            return new StubDialog(type);
-        });
-        QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 2, 3) > 0);
-        m_db = new DbManage;
-        QVERIFY(m_db->openDatabase());
-        m_access = new SampleInfoAccess(nullptr);
-        QVERIFY(m_access->getModel(0, 1) == 1);
-        m_key = m_access->m_listModel.first()->Key;
-    }
-
-    void cleanupTestCase()
-    {
-        delete m_access;
-        delete m_db;
+        QVERIFY(m_db.openDatabase() && m_db.checkTables());
+        QVector<DemoSampleRow> rows = HistoryFixture::runs("RUN3", {"090000"}, 3, "20240301");
+        rows += HistoryFixture::runs("RUN2", {"100000"}, 2, "20240302");
+        QVERIFY(HistoryFixture::replaceWith(rows));
     }
 
     void openedDialogIsAFramedTitledWindow_data()
@@ -75,22 +64,20 @@ private slots:
         QTest::newRow("report") << int(IDialogWidget::DLG_SAMPLE_REPORT) << QStringLiteral("報告");
         QTest::newRow("curve") << int(IDialogWidget::DLG_SAMLPLE_SPLINE) << QStringLiteral("查詢");
     }
-
     void openedDialogIsAFramedTitledWindow()
     {
         QFETCH(int, type);
         QFETCH(QString, title);
         Vireon w;
-        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
         w.show();
-        w.switchDialogWidgetSlot(type, payloadFor(type));
+        w.switchDialogWidgetSlot(type, payloadFor(type, w));
         QPointer<IDialogWidget> d = w.currentDialog();
-        QVERIFY(d);
-        QVERIFY(d->isWindow());
-        QVERIFY(d->isVisible());
+        QVERIFY(d && d->isWindow() && d->isVisible());
         QVERIFY(!(d->windowFlags() & Qt::FramelessWindowHint));
         QCOMPARE(d->windowHandle()->flags() & Qt::FramelessWindowHint, Qt::WindowFlags());
         QCOMPARE(d->windowTitle(), title);
+        if (type == IDialogWidget::DLG_SAMPLE_REPORT)
+            QVERIFY(d->width() <= 1450 && d->height() <= 900);
     }
 
     // Escape and the window's close button end the dialog the same way: it
@@ -101,18 +88,15 @@ private slots:
         QTest::addColumn<bool>("escape");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("query, Escape") << int(IDialogWidget::DLG_SAMPLE_QUERY) << true
-                                       << Qt::KeyboardModifiers(Qt::NoModifier) << true;
-        QTest::newRow("report, Escape") << int(IDialogWidget::DLG_SAMPLE_REPORT) << true
-                                        << Qt::KeyboardModifiers(Qt::NoModifier) << true;
+        const int query = IDialogWidget::DLG_SAMPLE_QUERY;
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        QTest::newRow("query, Escape") << query << true << none << true;
+        QTest::newRow("report, Escape") << int(IDialogWidget::DLG_SAMPLE_REPORT) << true << none << true;
         QTest::newRow("query, Shift+Escape stays")
-            << int(IDialogWidget::DLG_SAMPLE_QUERY) << true << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
-        QTest::newRow("query, close button")
-            << int(IDialogWidget::DLG_SAMPLE_QUERY) << false << Qt::KeyboardModifiers(Qt::NoModifier) << true;
-        QTest::newRow("curve, close button")
-            << int(IDialogWidget::DLG_SAMLPLE_SPLINE) << false << Qt::KeyboardModifiers(Qt::NoModifier) << true;
+            << query << true << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
+        QTest::newRow("query, close button") << query << false << none << true;
+        QTest::newRow("curve, close button") << int(IDialogWidget::DLG_SAMLPLE_SPLINE) << false << none << true;
     }
-
     void escapeAndCloseButtonEndTheDialog()
     {
         QFETCH(int, type);
@@ -120,20 +104,17 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(bool, closes);
         Vireon w;
-        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
-        StubPage *page = qobject_cast<StubPage *>(w.currentPage());
         w.show();
-        w.switchDialogWidgetSlot(type, payloadFor(type));
+        w.switchDialogWidgetSlot(type, payloadFor(type, w));
+        QPointer<IFunWidget> page = w.currentPage();
         QPointer<IDialogWidget> d = w.currentDialog();
         QVERIFY(d);
         QSignalSpy events(d.data(), &IDialogWidget::sendEvent);
         if (escape) {
             // Sent to the focused child, as a key press of the user reaches it.
-            QWidget *target = d->focusWidget() ? d->focusWidget() : d.data();
-            QTest::keyClick(target, Qt::Key_Escape, modifiers);
+            QTest::keyClick(d->focusWidget() ? d->focusWidget() : d.data(), Qt::Key_Escape, modifiers);
         } else {
-            // What the window system's close button does.
-            QCloseEvent close;
+            QCloseEvent close; // what the window system's close button does
             QApplication::sendEvent(d->windowHandle(), &close);
         }
         if (!closes) {
@@ -146,7 +127,39 @@ private slots:
         QCOMPARE(events.count(), 1);
         QCOMPARE(events.first().first().toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
         QVERIFY(!w.currentDialog());
-        QCOMPARE(page->updateCount, 0);
+        QVERIFY(page && w.currentPage() == page);
+    }
+
+    // The history page's report action: the run of the selected key, newest
+    // first; a second request closes the first dialog and opens a new one.
+    void reportActionOpensTheRunsReport()
+    {
+        Vireon w;
+        w.show();
+        QPointer<HistoryData> page = historyPage(w);
+        QVERIFY(page);
+        auto *report = page->findChild<QPushButton *>(QStringLiteral("btnReport1"));
+        selectKey(page, "2024030100002");
+        QVERIFY(report->isEnabled());
+        QTest::mouseClick(report, Qt::LeftButton);
+        QPointer<SampleReportDlg> first = qobject_cast<SampleReportDlg *>(w.currentDialog());
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(first->pairedKeys(), (QStringList{"2024030100003", "2024030100002", "2024030100001"}));
+        QCOMPARE(first->record().dataList.size(), 3);
+
+        selectKey(page, "2024030200001");
+        QTest::mouseClick(report, Qt::LeftButton);
+        QPointer<SampleReportDlg> second = qobject_cast<SampleReportDlg *>(w.currentDialog());
+        QVERIFY(second && second != first);
+        QTRY_VERIFY(first.isNull()); // it reports CLOSE on its way out
+        QCoreApplication::processEvents();
+        QCOMPARE(w.currentDialog(), second.data());
+        QCOMPARE(second->pairedKeys(), (QStringList{"2024030200002", "2024030200001"}));
+        QCOMPARE(second->record().dataList.size(), 2);
+        second->close();
+        QTRY_VERIFY(second.isNull());
+        QVERIFY(!w.currentDialog());
+        QCOMPARE(w.currentPage(), page.data());
     }
 
     // Closing the main window while a dialog is open ends the program through
@@ -158,7 +171,6 @@ private slots:
         QTest::newRow("query open") << int(IDialogWidget::DLG_SAMPLE_QUERY);
         QTest::newRow("report open") << int(IDialogWidget::DLG_SAMPLE_REPORT);
     }
-
     void closingTheMainWindowEndsTheProgram()
     {
         QFETCH(int, type);
@@ -167,7 +179,7 @@ private slots:
         QVERIFY(w.networkThread() && w.networkThread()->isRunning());
         QPointer<IDialogWidget> d;
         if (type != 0) {
-            w.switchDialogWidgetSlot(type, payloadFor(type));
+            w.switchDialogWidgetSlot(type, payloadFor(type, w));
             d = w.currentDialog();
             QVERIFY(d && d->isVisible());
         }
@@ -175,12 +187,10 @@ private slots:
         QTimer::singleShot(0, &w, [&w]() { w.close(); });
         // A program that does not end is stopped with another code.
         QTimer watchdog;
-        watchdog.setSingleShot(true);
         connect(&watchdog, &QTimer::timeout, qApp, []() { QCoreApplication::exit(3); });
         watchdog.start(10000);
-        const int code = QApplication::exec();
+        QCOMPARE(QApplication::exec(), 0);
         watchdog.stop();
-        QCOMPARE(code, 0);
         QCOMPARE(quitting.count(), 1);
         QVERIFY(!w.networkThread()->isRunning()); // the shutdown ran
         QTRY_VERIFY(d.isNull());
@@ -191,5 +201,4 @@ private slots:
 };
 
 VIREON_TEST_MAIN(TstDialogWindow)
-#include "moc_stubwidgets.cpp"
 #include "tst_dialogwindow.moc"

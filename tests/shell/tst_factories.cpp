@@ -5,146 +5,72 @@
 
 #include <QPointer>
 
-// Which pages and dialogs are part of this build decides what the factories
-// must hand out; the same test holds before and after each one lands.
-#if __has_include("pages/machineconnect.h")
-#define HAS_PAGES_MACHINECONNECT_H true
-#else
-#define HAS_PAGES_MACHINECONNECT_H false
-#endif
-#if __has_include("pages/machineotherset.h")
-#define HAS_PAGES_MACHINEOTHERSET_H true
-#else
-#define HAS_PAGES_MACHINEOTHERSET_H false
-#endif
-#if __has_include("pages/realtimecurve.h")
-#define HAS_PAGES_REALTIMECURVE_H true
-#else
-#define HAS_PAGES_REALTIMECURVE_H false
-#endif
-#if __has_include("pages/historydata.h")
-#define HAS_PAGES_HISTORYDATA_H true
-#else
-#define HAS_PAGES_HISTORYDATA_H false
-#endif
-#if __has_include("pages/datamanagewidget.h")
-#define HAS_PAGES_DATAMANAGEWIDGET_H true
-#else
-#define HAS_PAGES_DATAMANAGEWIDGET_H false
-#endif
-#if __has_include("pages/hospitalinfoedit.h")
-#define HAS_PAGES_HOSPITALINFOEDIT_H true
-#else
-#define HAS_PAGES_HOSPITALINFOEDIT_H false
-#endif
-#if __has_include("pages/systemlanset.h")
-#define HAS_PAGES_SYSTEMLANSET_H true
-#else
-#define HAS_PAGES_SYSTEMLANSET_H false
-#endif
-#if __has_include("pages/helpandfaq.h")
-#define HAS_PAGES_HELPANDFAQ_H true
-#else
-#define HAS_PAGES_HELPANDFAQ_H false
-#endif
-#if __has_include("update/checkupdatewidget.h")
-#define HAS_UPDATE_CHECKUPDATEWIDGET_H true
-#else
-#define HAS_UPDATE_CHECKUPDATEWIDGET_H false
-#endif
-#if __has_include("review/samplequerydlg.h")
-#define HAS_REVIEW_SAMPLEQUERYDLG_H true
-#else
-#define HAS_REVIEW_SAMPLEQUERYDLG_H false
-#endif
-#if __has_include("review/samplereportdlg.h")
-#define HAS_REVIEW_SAMPLEREPORTDLG_H true
-#else
-#define HAS_REVIEW_SAMPLEREPORTDLG_H false
-#endif
-#if __has_include("review/samplesplinedlg.h")
-#define HAS_REVIEW_SAMPLESPLINEDLG_H true
-#else
-#define HAS_REVIEW_SAMPLESPLINEDLG_H false
-#endif
-
-namespace {
-struct Expected {
-    int id;
-    const char *className;
-    bool present;
-};
-
-const Expected kPages[] = {
-    {0, "MachineConnect", HAS_PAGES_MACHINECONNECT_H},
-    {1, "MachineOtherSet", HAS_PAGES_MACHINEOTHERSET_H},
-    {2, "RealTimeCurve", HAS_PAGES_REALTIMECURVE_H},
-    {3, "HistoryData", HAS_PAGES_HISTORYDATA_H},
-    {4, "DataManageWidget", HAS_PAGES_DATAMANAGEWIDGET_H},
-    {5, "HospitalInfoEdit", HAS_PAGES_HOSPITALINFOEDIT_H},
-    {6, "SystemLanSet", HAS_PAGES_SYSTEMLANSET_H},
-    {7, "HelpAndFAQ", HAS_PAGES_HELPANDFAQ_H},
-    {8, "CheckUpdateWidget", HAS_UPDATE_CHECKUPDATEWIDGET_H},
-};
-
-const Expected kDialogs[] = {
-    {1, "SampleQueryDlg", HAS_REVIEW_SAMPLEQUERYDLG_H},
-    {2, "SampleReportDlg", HAS_REVIEW_SAMPLEREPORTDLG_H},
-    {4, "SampleSplineDlg", HAS_REVIEW_SAMPLESPLINEDLG_H},
-};
-} // namespace
-
+// The real factories: one singleton page per page id, a new parentless
+// dialog per request, and nothing for the ids without a page or dialog.
 class TstFactories : public QObject
 {
     Q_OBJECT
-    DbManage *m_db = nullptr;
+    DbManage m_db;
 
 private slots:
-    void initTestCase()
-    {
-        m_db = new DbManage;
-        QVERIFY(m_db->openDatabase());
-    }
-    void cleanupTestCase() { delete m_db; }
+    void initTestCase() { QVERIFY(m_db.openDatabase()); }
 
+    void pagesByIdAreSingletons_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("className"); // empty: no page
+        const char *const classes[] = {"MachineConnect", "MachineOtherSet",  "RealTimeCurve",
+                                       "HistoryData",    "DataManageWidget", "HospitalInfoEdit",
+                                       "SystemLanSet",   "HelpAndFAQ",       "CheckUpdateWidget"};
+        for (int id = 0; id < 9; ++id)
+            QTest::newRow(classes[id]) << id << QString(classes[id]);
+        QTest::newRow("id 9") << 9 << QString();
+        QTest::newRow("id -1") << -1 << QString();
+    }
     void pagesByIdAreSingletons()
     {
-        for (const Expected &e : kPages) {
-            IFunWidget *page = FunWidgetFactory::getFunWidget(static_cast<IFunWidget::WidgetType>(e.id));
-            if (!e.present) {
-                QVERIFY2(!page, e.className);
-                continue;
-            }
-            QVERIFY2(page, e.className);
-            QCOMPARE(page->metaObject()->className(), e.className);
-            QCOMPARE(FunWidgetFactory::getFunWidget(static_cast<IFunWidget::WidgetType>(e.id)), page);
-            QPointer<IFunWidget> guard(page);
-            page->releaseInstance();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            delete guard.data(); // a page that only hides itself
+        QFETCH(int, id);
+        QFETCH(QString, className);
+        const auto type = static_cast<IFunWidget::WidgetType>(id);
+        IFunWidget *page = FunWidgetFactory::getFunWidget(type);
+        if (className.isEmpty()) {
+            QVERIFY(!page);
+            return;
         }
-        QVERIFY(!FunWidgetFactory::getFunWidget(static_cast<IFunWidget::WidgetType>(9)));
-        QVERIFY(!FunWidgetFactory::getFunWidget(static_cast<IFunWidget::WidgetType>(-1)));
+        QVERIFY(page);
+        QCOMPARE(QString(page->metaObject()->className()), className);
+        QCOMPARE(FunWidgetFactory::getFunWidget(type), page);
+        QPointer<IFunWidget> guard(page);
+        page->releaseInstance();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete guard.data(); // a page that only hides itself
     }
 
+    void dialogsAreNewEachTime_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("className"); // empty: no dialog
+        QTest::newRow("0") << 0 << QString();
+        QTest::newRow("1") << 1 << QString("SampleQueryDlg");
+        QTest::newRow("2") << 2 << QString("SampleReportDlg");
+        QTest::newRow("3") << 3 << QString();
+        QTest::newRow("4") << 4 << QString("SampleSplineDlg");
+    }
     void dialogsAreNewEachTime()
     {
-        for (const Expected &e : kDialogs) {
-            IDialogWidget *a = DialogWidgetFactory::getDialogWidget(static_cast<IDialogWidget::DialogType>(e.id));
-            if (!e.present) {
-                QVERIFY2(!a, e.className);
-                continue;
-            }
-            IDialogWidget *b = DialogWidgetFactory::getDialogWidget(static_cast<IDialogWidget::DialogType>(e.id));
-            QVERIFY(a && b && a != b);
-            QCOMPARE(a->metaObject()->className(), e.className);
-            QVERIFY(!a->parent());
-            QVERIFY(a->testAttribute(Qt::WA_DeleteOnClose));
-            delete a;
-            delete b;
+        QFETCH(int, type);
+        QFETCH(QString, className);
+        const auto dialogType = static_cast<IDialogWidget::DialogType>(type);
+        std::unique_ptr<IDialogWidget> a(DialogWidgetFactory::getDialogWidget(dialogType));
+        if (className.isEmpty()) {
+            QVERIFY(!a);
+            return;
         }
-        QVERIFY(!DialogWidgetFactory::getDialogWidget(static_cast<IDialogWidget::DialogType>(3)));
-        QVERIFY(!DialogWidgetFactory::getDialogWidget(static_cast<IDialogWidget::DialogType>(0)));
+        std::unique_ptr<IDialogWidget> b(DialogWidgetFactory::getDialogWidget(dialogType));
+        QVERIFY(a && b && a != b);
+        QCOMPARE(QString(a->metaObject()->className()), className);
+        QVERIFY(!a->parent());
+        QVERIFY(a->testAttribute(Qt::WA_DeleteOnClose));
     }
 };
 
