@@ -7,6 +7,7 @@
 #include "database/sampleinfomodel.h"
 #include "pages/historydata.h"
 #include "review/samplequerydlg.h"
+#include "shell/vireon.h"
 #include "shell/widgets/messagedialog.h"
 
 #include <QDateEdit>
@@ -25,45 +26,27 @@ class TestSampleQueryDlg : public QObject
     Q_OBJECT
 
 private:
-    DbManage *m_db = nullptr;
-    QPointer<SampleQueryDlg> m_routed; // the dialog the stand-in router opened
+    DbManage m_db;
 
-    template <typename T> static T *child(QWidget *w, const char *name)
-    {
-        return w->findChild<T *>(QLatin1String(name));
-    }
+    template <typename T> static T *child(QWidget *w, const char *name) { return w->findChild<T *>(name); }
     static void click(SampleQueryDlg *dlg) { QTest::mouseClick(child<QPushButton>(dlg, "btnQuery"), Qt::LeftButton); }
     static QDate day(int d) { return QDate(2024, 3, d); }
-
-    // What the main window does: a new dialog per request; UPDATE closes it
-    // and refreshes the page, CLOSE closes it. The CLOSE a dialog sends from
-    // its destructor must not close it again, hence hide + deleteLater.
-    void route(HistoryData *page)
+    // The history page in the real window, and the dialog its query button opens.
+    static HistoryData *historyPage(Vireon &w)
     {
-        connect(page, &HistoryData::switchDialogWidget, this, [this, page](int type, QVariant data) {
-            QCOMPARE(type, int(IDialogWidget::DLG_SAMPLE_QUERY));
-            auto *dlg = new SampleQueryDlg(nullptr);
-            m_routed = dlg;
-            QPointer<HistoryData> target(page);
-            connect(dlg, &IDialogWidget::sendEvent, this, [this, target](int event) {
-                if (m_routed) {
-                    m_routed->hide();
-                    m_routed->deleteLater();
-                }
-                if (event == IDialogWidget::DLG_EVENT_UPDATE && target)
-                    target->updateWidget();
-            });
-            dlg->updateDialog(data);
-            dlg->show();
-        });
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        return qobject_cast<HistoryData *>(w.currentPage());
+    }
+    static SampleQueryDlg *openQuery(Vireon &w, HistoryData *page)
+    {
+        QTest::mouseClick(child<QPushButton>(page, "btnQuery"), Qt::LeftButton);
+        return qobject_cast<SampleQueryDlg *>(w.currentDialog());
     }
 
 private slots:
     void initTestCase()
     {
-        m_db = new DbManage;
-        QVERIFY(m_db->openDatabase());
-        QVERIFY(m_db->checkTables());
+        QVERIFY(m_db.openDatabase() && m_db.checkTables());
         QVERIFY(HistoryFixture::replaceWith({
             row("2024030100001", "1A", "0", 0, "20240301", "090000"),
             row("2024030100002", "1A", "1", 1, "20240301", "090000"),
@@ -80,10 +63,8 @@ private slots:
     {
         if (HistoryData *page = HistoryData::getInstance())
             page->releaseInstance();
-        delete m_routed.data();
         MessageDialog::clearShownTexts();
     }
-    void cleanupTestCase() { delete m_db; }
 
     // Only a live access object is accepted; anything else closes at once.
     void payloadMustBeTheAccessObject()
@@ -194,13 +175,13 @@ private slots:
         QCOMPARE(ids, QStringList({"21A9", "1A", "1A"}));
     }
 
-    // Page, dialog and router together: "1A" shows exactly what the dialog
-    // counted, "O'Brien" finds its rows, and "取消查詢" restores everything.
+    // Page, dialog and the real window together: "1A" shows exactly what
+    // the dialog counted, "O'Brien" finds its rows, and "取消查詢" restores
+    // everything.
     void queryFiltersThePageThenCancels()
     {
-        HistoryData *page = HistoryData::getInstance();
-        page->initWidget();
-        route(page);
+        Vireon w;
+        HistoryData *page = historyPage(w);
         auto *query = child<QPushButton>(page, "btnQuery");
         auto *counter = child<QLabel>(page, "testLab");
         QCOMPARE(counter->text(), QString("5/7"));
@@ -209,13 +190,14 @@ private slots:
             SampleInfoAccess probe;
             const int expected = probe.getFilterCount(QDate(1970, 1, 1), QDate::currentDate(), id, QString());
             QVERIFY(expected > 0);
-            QTest::mouseClick(query, Qt::LeftButton);
-            QVERIFY(m_routed);
-            child<QTabWidget>(m_routed, "tabWidget")->setCurrentIndex(1);
-            child<QLineEdit>(m_routed, "ch_sampleIdLineEdit_2")->setText(id);
+            QPointer<SampleQueryDlg> dlg = openQuery(w, page);
+            QVERIFY(dlg);
+            child<QTabWidget>(dlg, "tabWidget")->setCurrentIndex(1);
+            child<QLineEdit>(dlg, "ch_sampleIdLineEdit_2")->setText(id);
             MessageDialog::pushNextAnswer(1);
-            click(m_routed);
+            click(dlg);
             QVERIFY(MessageDialog::shownTexts().isEmpty());
+            QTRY_VERIFY(!dlg);
             QCOMPARE(page->access()->m_listModel.size(), expected);
             for (const SampleInfoModel *m : page->access()->m_listModel)
                 QVERIFY(m->SampleId.contains(id));
@@ -226,19 +208,17 @@ private slots:
             QTest::mouseClick(query, Qt::LeftButton);
             QCOMPARE(query->text(), QString("查詢"));
             QCOMPARE(counter->text(), QString("5/7"));
-            QTRY_VERIFY(!m_routed);
         }
         QCOMPARE(SampleInfoAccess::getCount(), 7);
     }
 
-    // The dialog is not modal: the page (and its access object) may go first.
+    // The dialog is not modal: the page (and its access object) may go
+    // first; the dialog then closes itself, with or without a window.
     void dialogOutlivesPage()
     {
-        HistoryData *page = HistoryData::getInstance();
-        page->initWidget();
-        route(page);
-        QTest::mouseClick(child<QPushButton>(page, "btnQuery"), Qt::LeftButton);
-        QPointer<SampleQueryDlg> dlg = m_routed;
+        Vireon w;
+        HistoryData *page = historyPage(w);
+        QPointer<SampleQueryDlg> dlg = openQuery(w, page);
         QVERIFY(dlg);
         page->releaseInstance();
         QSignalSpy events(dlg.data(), &IDialogWidget::sendEvent);
@@ -249,8 +229,8 @@ private slots:
         QVERIFY(MessageDialog::shownTexts().isEmpty());
         QCOMPARE(events.value(0).value(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
         QTRY_VERIFY(!dlg);
+        QVERIFY(!w.currentDialog());
 
-        // Without anyone routing its events the dialog still closes itself.
         auto *access = new SampleInfoAccess;
         QPointer<SampleQueryDlg> lone = new SampleQueryDlg;
         lone->updateDialog(QVariant::fromValue<QObject *>(access));
