@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 
@@ -208,20 +207,6 @@ private slots:
             QCOMPARE(QColor(img.pixel(2000, y)).name().toUpper(), colours.at(k));
             QCOMPARE(QColor(img.pixel(3400, y)).name().toUpper(), colours.at(k));
         }
-    }
-
-    void saveReportImage()
-    {
-        QPixmap page(DrawPrintTemplate::kPageWidth, DrawPrintTemplate::kPageHeight);
-        DrawPrintTemplate::getInstance()->drawReport(record(), &page);
-        QDir("./app/print").removeRecursively();
-        QCOMPARE(DrawPrintTemplate::getInstance()->saveReportImage(&page), QString());
-        QVERIFY(QDir().mkpath("./app/print"));
-        QCOMPARE(DrawPrintTemplate::getInstance()->saveReportImage(&page), QString("./app/print/Sample.bmp"));
-        QImageReader reader("./app/print/Sample.bmp");
-        QCOMPARE(reader.format(), QByteArray("bmp"));
-        QCOMPARE(reader.size(), QSize(4000, 5600));
-        QCOMPARE(DrawPrintTemplate::getInstance()->saveReportImage(nullptr), QString());
     }
 
     // The cached title, hospital name, print date and curves give the very

@@ -302,19 +302,25 @@ private slots:
     }
 
     // The export saves the form, writes the report image and one A4 PDF
-    // holding that one image, wherever the settings say.
+    // holding that one image, wherever the settings say. A failed image or
+    // PDF is said so, and the bar stays short of its end.
     void exportWritesImageAndPdf_data()
     {
         QTest::addColumn<QString>("folder");
-        QTest::addColumn<bool>("deleteFolders");
-        QTest::newRow("default folder") << "" << false;
-        QTest::newRow("default folders deleted meanwhile") << "" << true;
-        QTest::newRow("hospital page folder") << "clinic-pdfs" << false;
+        QTest::addColumn<QString>("broken"); // "delete": default folders deleted meanwhile
+        QTest::addColumn<QString>("message");
+        QTest::newRow("default folder") << QString() << QString() << QString();
+        QTest::newRow("default folders deleted meanwhile") << QString() << QString("delete") << QString();
+        QTest::newRow("hospital page folder") << QString("clinic-pdfs") << QString() << QString();
+        QTest::newRow("pdf folder cannot exist")
+            << QString() << QString("pdf") << QString("PDF檔案保存失敗，請檢查存儲路徑！");
+        QTest::newRow("print folder is a file") << QString() << QString("print") << QString("報告圖片保存失敗！");
     }
     void exportWritesImageAndPdf()
     {
         QFETCH(QString, folder);
-        QFETCH(bool, deleteFolders);
+        QFETCH(QString, broken);
+        QFETCH(QString, message);
         QString target = "./app/PdfFile";
         if (!folder.isEmpty()) {
             target = TestEnv::instance()->path(folder);
@@ -322,21 +328,35 @@ private slots:
             SystemConfig::getInstance()->setPdfSavepath(target);
         }
         auto dlg = open();
-        if (deleteFolders) {
+        const QString blocker = TestEnv::instance()->path("blocker"); // a file where a folder should be
+        QFile(blocker).open(QIODevice::WriteOnly);
+        if (broken == "delete") {
             QVERIFY(QDir("./app/print").removeRecursively());
             QVERIFY(QDir("./app/PdfFile").removeRecursively());
+        } else if (broken == "pdf") {
+            child<QLineEdit>(dlg.get(), "lineEdit_25")->setText(blocker + "/pdfs");
+        } else if (broken == "print") {
+            QVERIFY(QDir("./app/print").removeRecursively());
+            QVERIFY(QFile::copy(blocker, "./app/print"));
         }
         // An edit still waiting for its paint is on the exported page.
         auto *owner = child<QLineEdit>(dlg.get(), "lineEdit");
         owner->setText("Bob");
         emit owner->textEdited("Bob");
         const QStringList before = pdfsIn(target);
+        MessageDialog::pushNextAnswer(1);
         QTest::mouseClick(child<QToolButton>(dlg.get(), "toolButton"), Qt::LeftButton);
+        auto *bar = child<QProgressBar>(dlg.get(), "progressBar");
+        if (!message.isEmpty()) {
+            QCOMPARE(MessageDialog::shownTexts(), QStringList{message});
+            QVERIFY(bar->value() < bar->maximum());
+            QCOMPARE(pdfsIn("./app/PdfFile"), QStringList());
+            return;
+        }
         QCOMPARE(MessageDialog::shownTexts(), QStringList());
         QCOMPARE(dlg->record().petInfo.value(0), QString("Bob"));
         QCOMPARE(TestEnv::iniValue("PrintConfig/pet_owner").toString(), QString("Bob"));
         QCOMPARE(TestEnv::iniValue("PrintConfig/pet_gender").toInt(), 1);
-        auto *bar = child<QProgressBar>(dlg.get(), "progressBar");
         QCOMPARE(bar->value(), bar->maximum());
 
         QImageReader image("./app/print/Sample.bmp");
@@ -359,38 +379,6 @@ private slots:
             dlg->htmlLines().first().contains(QString("<img src=\"./app/print/Sample.bmp\" width='%1' height='%2' >")
                                                   .arg(html.width())
                                                   .arg(html.height())));
-    }
-
-    // A failed image or PDF is said so, and the bar stays short of its end.
-    void exportFailures_data()
-    {
-        QTest::addColumn<QString>("broken");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("pdf folder cannot exist") << QString("pdf") << QString("PDF檔案保存失敗，請檢查存儲路徑！");
-        QTest::newRow("print folder is a file") << QString("print") << QString("報告圖片保存失敗！");
-    }
-    void exportFailures()
-    {
-        QFETCH(QString, broken);
-        QFETCH(QString, message);
-        const QString blocker = TestEnv::instance()->path("blocker");
-        {
-            QFile f(blocker);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
-        auto dlg = open();
-        if (broken == "pdf") {
-            child<QLineEdit>(dlg.get(), "lineEdit_25")->setText(blocker + "/pdfs");
-        } else {
-            QVERIFY(QDir("./app/print").removeRecursively());
-            QVERIFY(QFile::copy(blocker, "./app/print"));
-        }
-        MessageDialog::pushNextAnswer(1);
-        QTest::mouseClick(child<QToolButton>(dlg.get(), "toolButton"), Qt::LeftButton);
-        QCOMPARE(MessageDialog::shownTexts(), QStringList{message});
-        auto *bar = child<QProgressBar>(dlg.get(), "progressBar");
-        QVERIFY(bar->value() < bar->maximum());
-        QCOMPARE(pdfsIn("./app/PdfFile"), QStringList());
     }
 
     // The print preview is the real one on a real printer; its pages are

@@ -34,14 +34,13 @@ bool isDarkText(QRgb p)
 class TstScreenTexts : public QObject
 {
     Q_OBJECT
-    DbManage *m_db = nullptr;
+    DbManage m_db;
 
 private slots:
     void initTestCase()
     {
         QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 5) > 0);
-        m_db = new DbManage;
-        QVERIFY(m_db->openDatabase());
+        QVERIFY(m_db.openDatabase());
         AppStartup::installApplicationFont();
     }
 
@@ -49,7 +48,6 @@ private slots:
     {
         SystemConfig::getInstance()->setSystemLanguage(0);
         SystemConfig::getInstance()->setFontSize(1);
-        delete m_db;
     }
 
     void historyPageTexts_data()
