@@ -101,73 +101,64 @@ private slots:
         TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
     }
 
-    // Each tab's checks: the message, no event, the filter untouched.
-    void inputChecksPerTab()
+    // Each tab's checks: a refused query shows its message, sends nothing
+    // and leaves the filter alone; an accepted one filters and updates. The
+    // time tab ignores whatever the first tab's sample field holds.
+    void queryChecks_data()
     {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("sampleId");  // of the first tab
+        QTest::addColumn<QString>("sampleId2"); // of the second tab
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        const QString dates = "起止日期輸入錯誤，請重新輸入!";
+        const QString badId = "樣本ID輸入錯誤，請重新輸入!";
+        const QString none = "未查詢到滿足條件的數據!";
+        auto add = [](const char *name, int tab, const char *id, const char *id2, int from, int to, QString message) {
+            QTest::newRow(name) << tab << QString(id) << QString(id2) << from << to << message;
+        };
+        add("sample and time, dates reversed", 0, "1A", "", 5, 4, dates);
+        add("sample and time, no sample", 0, "", "", 5, 5, badId);
+        add("sample and time, nothing found", 0, "1A", "", 5, 5, none);
+        add("sample and time, one day", 0, "1A", "", 1, 1, QString());
+        add("sample, no sample", 1, "1A", "", 1, 1, badId);
+        add("sample, only a future run", 1, "", "FUTURE", 1, 1, none);
+        add("time, dates reversed", 2, "", "", 2, 1, dates);
+        add("time, one day", 2, "O'Brien", "", 1, 1, QString());
+    }
+    void queryChecks()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, sampleId);
+        QFETCH(QString, sampleId2);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, message);
         SampleInfoAccess access;
         SampleQueryDlg dlg;
         dlg.updateDialog(QVariant::fromValue<QObject *>(&access));
         QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
-        auto *tabs = child<QTabWidget>(&dlg, "tabWidget");
-
-        auto expectMessage = [&](const QString &text) {
-            MessageDialog::clearShownTexts();
-            MessageDialog::pushNextAnswer(1);
-            click(&dlg);
-            QCOMPARE(MessageDialog::shownTexts(), QStringList{text});
+        child<QTabWidget>(&dlg, "tabWidget")->setCurrentIndex(tab);
+        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->setText(sampleId);
+        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit_2")->setText(sampleId2);
+        for (const char *start : {"nu_startDateEdit", "nu_startDateEdit_4"})
+            child<QDateEdit>(&dlg, start)->setDate(day(from));
+        for (const char *end : {"nu_endDateEdit", "nu_endDateEdit_4"})
+            child<QDateEdit>(&dlg, end)->setDate(day(to));
+        MessageDialog::pushNextAnswer(1); // a wrong message must not wait in a modal loop
+        click(&dlg);
+        if (!message.isEmpty()) {
+            QCOMPARE(MessageDialog::shownTexts(), QStringList{message});
             QCOMPARE(events.count(), 0);
             QVERIFY(!access.m_bFilter);
             QVERIFY(access.m_strFilter.isEmpty());
-        };
-        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->setText("1A");
-        child<QDateEdit>(&dlg, "nu_startDateEdit")->setDate(day(5));
-        child<QDateEdit>(&dlg, "nu_endDateEdit")->setDate(day(4));
-        expectMessage("起止日期輸入錯誤，請重新輸入!");
-        child<QDateEdit>(&dlg, "nu_endDateEdit")->setDate(day(5));
-        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->clear();
-        expectMessage("樣本ID輸入錯誤，請重新輸入!");
-        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->setText("1A");
-        expectMessage("未查詢到滿足條件的數據!");
-
-        tabs->setCurrentIndex(1);
-        expectMessage("樣本ID輸入錯誤，請重新輸入!");
-        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit_2")->setText("FUTURE");
-        expectMessage("未查詢到滿足條件的數據!");
-
-        tabs->setCurrentIndex(2);
-        child<QDateEdit>(&dlg, "nu_startDateEdit_4")->setDate(day(2));
-        child<QDateEdit>(&dlg, "nu_endDateEdit_4")->setDate(day(1));
-        expectMessage("起止日期輸入錯誤，請重新輸入!");
-
-        // A one-day range on the first tab is accepted.
-        tabs->setCurrentIndex(0);
-        child<QDateEdit>(&dlg, "nu_startDateEdit")->setDate(day(1));
-        child<QDateEdit>(&dlg, "nu_endDateEdit")->setDate(day(1));
-        MessageDialog::clearShownTexts();
-        MessageDialog::pushNextAnswer(1);
-        click(&dlg);
+            return;
+        }
         QVERIFY(MessageDialog::shownTexts().isEmpty());
         QCOMPARE(events.count(), 1);
         QCOMPARE(events.at(0).at(0).toInt(), int(IDialogWidget::DLG_EVENT_UPDATE));
         QVERIFY(access.m_bFilter);
-        QCOMPARE(access.getModel(0, 100), 3);
-    }
-
-    // The time tab ignores whatever the first tab's sample field holds.
-    void timeTabFiltersByDateOnly()
-    {
-        SampleInfoAccess access;
-        SampleQueryDlg dlg;
-        dlg.updateDialog(QVariant::fromValue<QObject *>(&access));
-        QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
-        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->setText("O'Brien");
-        child<QTabWidget>(&dlg, "tabWidget")->setCurrentIndex(2);
-        child<QDateEdit>(&dlg, "nu_startDateEdit_4")->setDate(day(1));
-        child<QDateEdit>(&dlg, "nu_endDateEdit_4")->setDate(day(1));
-        MessageDialog::pushNextAnswer(1); // a wrong message must not wait in a modal loop
-        click(&dlg);
-        QVERIFY(MessageDialog::shownTexts().isEmpty());
-        QCOMPARE(events.count(), 1);
         QCOMPARE(access.getModel(0, 100), 3);
         QStringList ids;
         for (const SampleInfoModel *m : access.m_listModel)
