@@ -131,11 +131,6 @@ private slots:
         QCOMPARE(runModal(cancelled, [](QDialog *d) { buttonWithText(d, QStringLiteral("取消"))->click(); }), -1);
         auto *escaped = new ChooseDialog(items, QStringLiteral("pick"), false, nullptr);
         QCOMPARE(runModal(escaped, [](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); }), -1);
-
-        ChooseDialog::pushNextAnswer(1);
-        QCOMPARE((new ChooseDialog(items, QStringLiteral("seam"), true, nullptr))->exec(), 1);
-        QCOMPARE(ChooseDialog::lastItems(), items);
-        QCOMPARE(ChooseDialog::lastText(), QStringLiteral("seam"));
     }
 
     void datetimeDialogWritesOnlyOnConfirm()
@@ -148,9 +143,6 @@ private slots:
         QCOMPARE(value, original);
 
         DatetimeEditDialog confirmed(&value, QStringLiteral("t"), false, nullptr);
-        auto *year = confirmed.findChild<QSpinBox *>(QStringLiteral("yearTumbler"));
-        QCOMPARE(year->minimum(), 1970);
-        QCOMPARE(year->maximum(), 2035);
         // 31 March moved to February becomes the last day of February.
         confirmed.findChild<QSpinBox *>(QStringLiteral("monthTumbler"))->setValue(2);
         QCOMPARE(confirmed.findChild<QSpinBox *>(QStringLiteral("dayTumbler"))->value(), 29);
@@ -187,11 +179,8 @@ private slots:
             QString t = bad;
             QCOMPARE(w.field(0)->validator()->validate(t, pos), QValidator::Invalid);
         }
-    }
 
-    void netAddressEditingFinishedFillsZero()
-    {
-        NetAddressWidget w;
+        // A field left empty is filled with 0.
         QSignalSpy spy(&w, &NetAddressWidget::send_editingFinished);
         w.field(2)->setText(QString());
         emit w.field(2)->editingFinished();

@@ -129,28 +129,6 @@ private slots:
         QCOMPARE(current->initCount, 1);
     }
 
-    void secondDialogSurvivesTheFirstOnesDestructor()
-    {
-        Vireon w;
-        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
-        w.switchDialogWidgetSlot(IDialogWidget::DLG_SAMPLE_QUERY, QVariant(11));
-        QPointer<StubDialog> a = dialog(w);
-        QVERIFY(a && a->isVisible());
-        QCOMPARE(a->filledWith.toInt(), 11);
-        QCOMPARE(a->windowTitle(), QStringLiteral("查詢"));
-
-        w.switchDialogWidgetSlot(IDialogWidget::DLG_SAMPLE_REPORT, QVariant(QStringList{"k1"}));
-        QPointer<StubDialog> b = dialog(w);
-        QVERIFY(b && b != a);
-        QTRY_VERIFY(a.isNull()); // A is destroyed and reports CLOSE on its way out
-        QCoreApplication::processEvents();
-        QCOMPARE(w.currentDialog(), b.data());
-        QVERIFY(b->isVisible());
-        QCOMPARE(b->windowTitle(), QStringLiteral("報告"));
-        QVERIFY(b->width() <= 1450 && b->height() <= 900);
-        QCOMPARE(b->maximumSize(), QSize(1450, 900));
-    }
-
     void dialogEventsBringThePageBack()
     {
         Vireon w;
