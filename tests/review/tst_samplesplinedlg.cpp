@@ -154,25 +154,6 @@ private slots:
         QCOMPARE(pixel(&dlg, 430, 10).alpha(), 0);
     }
 
-    // Buttons follow the FAM positions of the run; VIC-only wells keep a
-    // disabled button but are drawn while "VIC" is checked.
-    void wellButtonsAndChannels()
-    {
-        QVERIFY(HistoryFixture::replaceWith({curveRow(1, "0", 1, 10), curveRow(2, "1", 1, 10), curveRow(3, "2", 1, 10),
-                                             curveRow(4, "12", 2, 10, 10, 30.0, 0, "VONLY")}));
-        SampleSplineDlg dlg;
-        QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
-        dlg.updateDialog(kDate + "00001");
-        QCOMPARE(events.count(), 0);
-        for (int n = 1; n <= 8; ++n) {
-            QCOMPARE(well(&dlg, n)->isChecked(), n <= 3);
-            QCOMPARE(well(&dlg, n)->isEnabled(), n <= 3);
-        }
-        QVERIFY(box(&dlg, "famCheckBox")->isChecked());
-        QVERIFY(box(&dlg, "hexCheckBox")->isChecked());
-        QCOMPARE(column(&dlg, 0), QStringList({"VONLY", "S1", "S1", "S1"}));
-    }
-
     // Keys descending, every text of a row; Ct texts shared with the page
     // (a value just under 41 reads "41", not "0"); no mark for a bad code.
     void tableRows()
@@ -207,15 +188,16 @@ private slots:
         QTest::addColumn<QList<int>>("clicks"); // 1-8 well buttons, 0 FAM, 9 VIC
         QTest::addColumn<QStringList>("sampleIds");
         QTest::addColumn<int>("yMax");
-        QTest::newRow("none") << QList<int>{} << QStringList{"B8", "B1", "A1", "B0", "A0"} << 1000;
-        QTest::newRow("well 1 off") << QList<int>{1} << QStringList{"B1", "A1"} << 400;
-        QTest::newRow("well 1 off and on") << QList<int>{1, 1} << QStringList{"B8", "B1", "A1", "B0", "A0"} << 600;
-        QTest::newRow("well 2 off") << QList<int>{2} << QStringList{"B8", "B0", "A0"} << 600;
-        QTest::newRow("FAM off") << QList<int>{0} << QStringList{"B8"} << 600;
+        const QStringList all{"V5", "B8", "B1", "A1", "B0", "A0"};
+        QTest::newRow("none") << QList<int>{} << all << 1000;
+        QTest::newRow("well 1 off") << QList<int>{1} << QStringList{"V5", "B1", "A1"} << 400;
+        QTest::newRow("well 1 off and on") << QList<int>{1, 1} << all << 600;
+        QTest::newRow("well 2 off") << QList<int>{2} << QStringList{"V5", "B8", "B0", "A0"} << 600;
+        QTest::newRow("FAM off") << QList<int>{0} << QStringList{"V5", "B8"} << 600;
         QTest::newRow("VIC off") << QList<int>{9} << QStringList{"B1", "A1", "B0", "A0"} << 400;
         QTest::newRow("both off") << QList<int>{0, 9} << QStringList{} << 400;
         // Well 3 has no row: its flags go on, nothing more is drawn.
-        QTest::newRow("empty well 3 on") << QList<int>{3} << QStringList{"B8", "B1", "A1", "B0", "A0"} << 600;
+        QTest::newRow("empty well 3 on") << QList<int>{3} << all << 600;
     }
     void toggles()
     {
@@ -224,14 +206,18 @@ private slots:
         QFETCH(int, yMax);
         // Position 0 twice: the newest (B0) ends at 350, the older at 950.
         QVERIFY(HistoryFixture::replaceWith({
-            curveRow(1, "0", 1, 10, 950, 41.0, 1, "A0"),
-            curveRow(2, "0", 1, 10, 350, 41.0, 1, "B0"),
-            curveRow(3, "1", 1, 10, 120, 41.0, 1, "A1"),
-            curveRow(4, "1", 1, 10, 130, 41.0, 1, "B1"),
+            curveRow(1, "0", 1, 10, 950, 41.0, 1, "A0"), curveRow(2, "0", 1, 10, 350, 41.0, 1, "B0"),
+            curveRow(3, "1", 1, 10, 120, 41.0, 1, "A1"), curveRow(4, "1", 1, 10, 130, 41.0, 1, "B1"),
             curveRow(5, "8", 2, 10, 510, 41.0, 1, "B8"),
+            curveRow(6, "12", 2, 10, 10, 41.0, 1, "V5"), // VIC only, in well 5
         }));
         SampleSplineDlg dlg;
         dlg.updateDialog(kDate + "00001");
+        // The buttons follow the FAM positions: well 5 stays disabled, yet
+        // its VIC row is drawn while "VIC" is checked.
+        for (int n = 1; n <= 8; ++n)
+            QVERIFY(well(&dlg, n)->isEnabled() == (n <= 2) && well(&dlg, n)->isChecked() == (n <= 2));
+        QVERIFY(box(&dlg, "famCheckBox")->isChecked() && box(&dlg, "hexCheckBox")->isChecked());
         for (int c : clicks) {
             QAbstractButton *b = c == 0 ? box(&dlg, "famCheckBox") : c == 9 ? box(&dlg, "hexCheckBox") : well(&dlg, c);
             b->setEnabled(true); // the user cannot click a disabled button; the flags can still be toggled
