@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTranslator>
 
+#include <numeric>
+
 namespace {
 bool isChunk(QRgb p)
 {
@@ -112,26 +114,21 @@ private slots:
         const QImage image = bar->grab().toImage();
         int chunkLeft = image.width();
         int chunkRight = -1;
+        QVector<int> textInColumn(image.width());
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                if (isChunk(image.pixel(x, y))) {
+                const QRgb p = image.pixel(x, y);
+                if (isChunk(p)) {
                     chunkLeft = qMin(chunkLeft, x);
                     chunkRight = qMax(chunkRight, x);
                 }
+                textInColumn[x] += isDarkText(p) ? 1 : 0;
             }
         }
         QVERIFY(chunkRight > chunkLeft);
-        int textPixels = 0;
-        int textOverChunk = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (!isDarkText(image.pixel(x, y)))
-                    continue;
-                ++textPixels;
-                if (x >= chunkLeft && x <= chunkRight)
-                    ++textOverChunk;
-            }
-        }
+        const int textPixels = std::accumulate(textInColumn.begin(), textInColumn.end(), 0);
+        const int textOverChunk =
+            std::accumulate(textInColumn.begin() + chunkLeft, textInColumn.begin() + chunkRight + 1, 0);
         QVERIFY(textPixels > 0); // the percentage is shown
         QCOMPARE(textOverChunk, 0);
     }
