@@ -15,7 +15,7 @@ class TestReportRecord : public QObject
     Q_OBJECT
 
 private:
-    DbManage *m_db = nullptr;
+    DbManage m_db;
 
     static DemoSampleRow curveRow(const QString &key, const QString &sampleId, const QString &date, const QString &time,
                                   int result = 0, double ct = 25.0, int panel = 1)
@@ -36,9 +36,7 @@ private:
 private slots:
     void initTestCase()
     {
-        m_db = new DbManage;
-        QVERIFY(m_db->openDatabase());
-        QVERIFY(m_db->checkTables());
+        QVERIFY(m_db.openDatabase() && m_db.checkTables());
         QVERIFY(HistoryFixture::replaceWith({
             curveRow("2024030100011", "S1", "20240301", "090000"),
             curveRow("2024030100012", "S1", "20240301", "090000"),
@@ -51,7 +49,6 @@ private slots:
             row("2024030100019", "S1", "0", 0, "20240301", "090000", 20.0, 1, 0), // not done
         }));
     }
-    void cleanupTestCase() { delete m_db; }
 
     // Only paired keys of the first key's run, newest key first, whatever
     // the order of the keys.
@@ -59,34 +56,27 @@ private slots:
     {
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("sampleId");
-        QTest::addColumn<QString>("time");
         QTest::addColumn<QStringList>("expected"); // last two digits of the keys
-        QTest::newRow("whole run") << QStringList{"2024030100011", "2024030100012", "2024030100013"} << "S1"
-                                   << "090000" << QStringList{"13", "12", "11"};
-        QTest::newRow("keys shuffled") << QStringList{"2024030100012", "2024030100013", "2024030100011"} << "S1"
-                                       << "090000" << QStringList{"13", "12", "11"};
-        QTest::newRow("part of the run") << QStringList{"2024030100011", "2024030100013"} << "S1"
-                                         << "090000" << QStringList{"13", "11"};
-        QTest::newRow("foreign keys skipped")
-            << QStringList{"2024030100012", "2024030100014", "2024030100015", "2024030100016", "2024030100019"} << "S1"
-            << "090000" << QStringList{"12"};
-        QTest::newRow("unknown key adds nothing") << QStringList{"2024030100011", "2099010100001"} << "S1"
-                                                  << "090000" << QStringList{"11"};
-        QTest::newRow("empty key list") << QStringList{} << "S1"
-                                        << "090000" << QStringList{};
-        QTest::newRow("quote in the sample id") << QStringList{"2024030100017", "2024030100018"} << "O'Brien"
-                                                << "090000" << QStringList{"18", "17"};
-        QTest::newRow("quote that would end the text") << QStringList{"2024030100011"} << "S1' OR '1'='1"
-                                                       << "090000" << QStringList{};
+        auto add = [](const char *name, const QStringList &keys, const char *sampleId, const QStringList &expected) {
+            QTest::newRow(name) << keys << QString(sampleId) << expected;
+        };
+        add("whole run", {"2024030100011", "2024030100012", "2024030100013"}, "S1", {"13", "12", "11"});
+        add("keys shuffled", {"2024030100012", "2024030100013", "2024030100011"}, "S1", {"13", "12", "11"});
+        add("some keys of the run", {"2024030100011", "2024030100013"}, "S1", {"13", "11"});
+        add("foreign keys skipped",
+            {"2024030100012", "2024030100014", "2024030100015", "2024030100016", "2024030100019"}, "S1", {"12"});
+        add("unknown key adds nothing", {"2024030100011", "2099010100001"}, "S1", {"11"});
+        add("empty key list", {}, "S1", {});
+        add("quote in the sample id", {"2024030100017", "2024030100018"}, "O'Brien", {"18", "17"});
+        add("quote that would end the text", {"2024030100011"}, "S1' OR '1'='1", {});
     }
     void pairingAndOrder()
     {
         QFETCH(QStringList, keys);
         QFETCH(QString, sampleId);
-        QFETCH(QString, time);
         QFETCH(QStringList, expected);
         const QDate date(2024, 3, 1);
-        const QTime t = QTime::fromString(time, "hhmmss");
+        const QTime t(9, 0);
         QList<QStringList> rows;
         QList<QList<int>> curves;
         QCOMPARE(ReportRecord::loadRun(keys, sampleId, date, t, &rows, &curves), !expected.isEmpty());
@@ -115,26 +105,19 @@ private slots:
         QTest::addColumn<int>("panel");
         QTest::addColumn<QString>("ctText");
         QTest::addColumn<QString>("mark");
-        QTest::newRow("no amplification") << 41.0 << 1 << 1 << "0"
-                                          << "-";
-        QTest::newRow("just above 41") << 41.0000001 << 0 << 2 << "41"
-                                       << "++";
-        QTest::newRow("six digits") << 23.456789 << 3 << 3 << "23.4568"
-                                    << "+++";
-        QTest::newRow("whole number") << 30.0 << 2 << 6 << "30"
-                                      << "+";
-        QTest::newRow("suspect") << 37.5 << 4 << 12 << "37.5"
-                                 << "*";
-        QTest::newRow("invalid") << 8.25 << 5 << 22 << "8.25"
-                                 << "Invalid";
-        QTest::newRow("code 6") << 20.0 << 6 << 1 << "20"
-                                << "";
-        QTest::newRow("negative code") << 20.0 << -1 << 1 << "20"
-                                       << "";
-        QTest::newRow("large code") << 20.0 << 70000 << 1 << "20"
-                                    << "";
-        QTest::newRow("panel without a name") << 20.0 << 0 << 999 << "20"
-                                              << "++";
+        auto add = [](const char *name, double ct, int result, int panel, const char *ctText, const char *mark) {
+            QTest::newRow(name) << ct << result << panel << QString(ctText) << QString(mark);
+        };
+        add("no amplification", 41.0, 1, 1, "0", "-");
+        add("just above 41", 41.0000001, 0, 2, "41", "++");
+        add("six digits", 23.456789, 3, 3, "23.4568", "+++");
+        add("whole number", 30.0, 2, 6, "30", "+");
+        add("suspect", 37.5, 4, 12, "37.5", "*");
+        add("invalid", 8.25, 5, 22, "8.25", "Invalid");
+        add("code 6", 20.0, 6, 1, "20", "");
+        add("negative code", 20.0, -1, 1, "20", "");
+        add("large code", 20.0, 70000, 1, "20", "");
+        add("panel without a name", 20.0, 0, 999, "20", "++");
     }
     void rowTexts()
     {

@@ -2,6 +2,7 @@
 
 #include "pages/historyfixture.h"
 
+#include "app/vireon.h"
 #include "core/systemconfig.h"
 #include "database/sampleinfoaccess.h"
 #include "database/sampleinfomodel.h"
@@ -25,45 +26,27 @@ class TestSampleQueryDlg : public QObject
     Q_OBJECT
 
 private:
-    DbManage *m_db = nullptr;
-    QPointer<SampleQueryDlg> m_routed; // the dialog the stand-in router opened
+    DbManage m_db;
 
-    template <typename T> static T *child(QWidget *w, const char *name)
-    {
-        return w->findChild<T *>(QLatin1String(name));
-    }
+    template <typename T> static T *child(QWidget *w, const char *name) { return w->findChild<T *>(name); }
     static void click(SampleQueryDlg *dlg) { QTest::mouseClick(child<QPushButton>(dlg, "btnQuery"), Qt::LeftButton); }
     static QDate day(int d) { return QDate(2024, 3, d); }
-
-    // What the main window does: a new dialog per request; UPDATE closes it
-    // and refreshes the page, CLOSE closes it. The CLOSE a dialog sends from
-    // its destructor must not close it again, hence hide + deleteLater.
-    void route(HistoryData *page)
+    // The history page in the real window, and the dialog its query button opens.
+    static HistoryData *historyPage(Vireon &w)
     {
-        connect(page, &HistoryData::switchDialogWidget, this, [this, page](int type, QVariant data) {
-            QCOMPARE(type, int(IDialogWidget::DLG_SAMPLE_QUERY));
-            auto *dlg = new SampleQueryDlg(nullptr);
-            m_routed = dlg;
-            QPointer<HistoryData> target(page);
-            connect(dlg, &IDialogWidget::sendEvent, this, [this, target](int event) {
-                if (m_routed) {
-                    m_routed->hide();
-                    m_routed->deleteLater();
-                }
-                if (event == IDialogWidget::DLG_EVENT_UPDATE && target)
-                    target->updateWidget();
-            });
-            dlg->updateDialog(data);
-            dlg->show();
-        });
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        return qobject_cast<HistoryData *>(w.currentPage());
+    }
+    static SampleQueryDlg *openQuery(Vireon &w, HistoryData *page)
+    {
+        QTest::mouseClick(child<QPushButton>(page, "btnQuery"), Qt::LeftButton);
+        return qobject_cast<SampleQueryDlg *>(w.currentDialog());
     }
 
 private slots:
     void initTestCase()
     {
-        m_db = new DbManage;
-        QVERIFY(m_db->openDatabase());
-        QVERIFY(m_db->checkTables());
+        QVERIFY(m_db.openDatabase() && m_db.checkTables());
         QVERIFY(HistoryFixture::replaceWith({
             row("2024030100001", "1A", "0", 0, "20240301", "090000"),
             row("2024030100002", "1A", "1", 1, "20240301", "090000"),
@@ -80,10 +63,8 @@ private slots:
     {
         if (HistoryData *page = HistoryData::getInstance())
             page->releaseInstance();
-        delete m_routed.data();
         MessageDialog::clearShownTexts();
     }
-    void cleanupTestCase() { delete m_db; }
 
     // Only a live access object is accepted; anything else closes at once.
     void payloadMustBeTheAccessObject()
@@ -120,73 +101,64 @@ private slots:
         TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
     }
 
-    // Each tab's checks: the message, no event, the filter untouched.
-    void inputChecksPerTab()
+    // Each tab's checks: a refused query shows its message, sends nothing
+    // and leaves the filter alone; an accepted one filters and updates. The
+    // time tab ignores whatever the first tab's sample field holds.
+    void queryChecks_data()
     {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("sampleId");  // of the first tab
+        QTest::addColumn<QString>("sampleId2"); // of the second tab
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        const QString dates = "起止日期輸入錯誤，請重新輸入!";
+        const QString badId = "樣本ID輸入錯誤，請重新輸入!";
+        const QString none = "未查詢到滿足條件的數據!";
+        auto add = [](const char *name, int tab, const char *id, const char *id2, int from, int to, QString message) {
+            QTest::newRow(name) << tab << QString(id) << QString(id2) << from << to << message;
+        };
+        add("sample and time, dates reversed", 0, "1A", "", 5, 4, dates);
+        add("sample and time, no sample", 0, "", "", 5, 5, badId);
+        add("sample and time, nothing found", 0, "1A", "", 5, 5, none);
+        add("sample and time, one day", 0, "1A", "", 1, 1, QString());
+        add("sample, no sample", 1, "1A", "", 1, 1, badId);
+        add("sample, only a future run", 1, "", "FUTURE", 1, 1, none);
+        add("time, dates reversed", 2, "", "", 2, 1, dates);
+        add("time, one day", 2, "O'Brien", "", 1, 1, QString());
+    }
+    void queryChecks()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, sampleId);
+        QFETCH(QString, sampleId2);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, message);
         SampleInfoAccess access;
         SampleQueryDlg dlg;
         dlg.updateDialog(QVariant::fromValue<QObject *>(&access));
         QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
-        auto *tabs = child<QTabWidget>(&dlg, "tabWidget");
-
-        auto expectMessage = [&](const QString &text) {
-            MessageDialog::clearShownTexts();
-            MessageDialog::pushNextAnswer(1);
-            click(&dlg);
-            QCOMPARE(MessageDialog::shownTexts(), QStringList{text});
+        child<QTabWidget>(&dlg, "tabWidget")->setCurrentIndex(tab);
+        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->setText(sampleId);
+        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit_2")->setText(sampleId2);
+        for (const char *start : {"nu_startDateEdit", "nu_startDateEdit_4"})
+            child<QDateEdit>(&dlg, start)->setDate(day(from));
+        for (const char *end : {"nu_endDateEdit", "nu_endDateEdit_4"})
+            child<QDateEdit>(&dlg, end)->setDate(day(to));
+        MessageDialog::pushNextAnswer(1); // a wrong message must not wait in a modal loop
+        click(&dlg);
+        if (!message.isEmpty()) {
+            QCOMPARE(MessageDialog::shownTexts(), QStringList{message});
             QCOMPARE(events.count(), 0);
             QVERIFY(!access.m_bFilter);
             QVERIFY(access.m_strFilter.isEmpty());
-        };
-        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->setText("1A");
-        child<QDateEdit>(&dlg, "nu_startDateEdit")->setDate(day(5));
-        child<QDateEdit>(&dlg, "nu_endDateEdit")->setDate(day(4));
-        expectMessage("起止日期輸入錯誤，請重新輸入!");
-        child<QDateEdit>(&dlg, "nu_endDateEdit")->setDate(day(5));
-        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->clear();
-        expectMessage("樣本ID輸入錯誤，請重新輸入!");
-        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->setText("1A");
-        expectMessage("未查詢到滿足條件的數據!");
-
-        tabs->setCurrentIndex(1);
-        expectMessage("樣本ID輸入錯誤，請重新輸入!");
-        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit_2")->setText("FUTURE");
-        expectMessage("未查詢到滿足條件的數據!");
-
-        tabs->setCurrentIndex(2);
-        child<QDateEdit>(&dlg, "nu_startDateEdit_4")->setDate(day(2));
-        child<QDateEdit>(&dlg, "nu_endDateEdit_4")->setDate(day(1));
-        expectMessage("起止日期輸入錯誤，請重新輸入!");
-
-        // A one-day range on the first tab is accepted.
-        tabs->setCurrentIndex(0);
-        child<QDateEdit>(&dlg, "nu_startDateEdit")->setDate(day(1));
-        child<QDateEdit>(&dlg, "nu_endDateEdit")->setDate(day(1));
-        MessageDialog::clearShownTexts();
-        MessageDialog::pushNextAnswer(1);
-        click(&dlg);
+            return;
+        }
         QVERIFY(MessageDialog::shownTexts().isEmpty());
         QCOMPARE(events.count(), 1);
         QCOMPARE(events.at(0).at(0).toInt(), int(IDialogWidget::DLG_EVENT_UPDATE));
         QVERIFY(access.m_bFilter);
-        QCOMPARE(access.getModel(0, 100), 3);
-    }
-
-    // The time tab ignores whatever the first tab's sample field holds.
-    void timeTabFiltersByDateOnly()
-    {
-        SampleInfoAccess access;
-        SampleQueryDlg dlg;
-        dlg.updateDialog(QVariant::fromValue<QObject *>(&access));
-        QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
-        child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->setText("O'Brien");
-        child<QTabWidget>(&dlg, "tabWidget")->setCurrentIndex(2);
-        child<QDateEdit>(&dlg, "nu_startDateEdit_4")->setDate(day(1));
-        child<QDateEdit>(&dlg, "nu_endDateEdit_4")->setDate(day(1));
-        MessageDialog::pushNextAnswer(1); // a wrong message must not wait in a modal loop
-        click(&dlg);
-        QVERIFY(MessageDialog::shownTexts().isEmpty());
-        QCOMPARE(events.count(), 1);
         QCOMPARE(access.getModel(0, 100), 3);
         QStringList ids;
         for (const SampleInfoModel *m : access.m_listModel)
@@ -194,13 +166,13 @@ private slots:
         QCOMPARE(ids, QStringList({"21A9", "1A", "1A"}));
     }
 
-    // Page, dialog and router together: "1A" shows exactly what the dialog
-    // counted, "O'Brien" finds its rows, and "取消查詢" restores everything.
+    // Page, dialog and the real window together: "1A" shows exactly what
+    // the dialog counted, "O'Brien" finds its rows, and "取消查詢" restores
+    // everything.
     void queryFiltersThePageThenCancels()
     {
-        HistoryData *page = HistoryData::getInstance();
-        page->initWidget();
-        route(page);
+        Vireon w;
+        HistoryData *page = historyPage(w);
         auto *query = child<QPushButton>(page, "btnQuery");
         auto *counter = child<QLabel>(page, "testLab");
         QCOMPARE(counter->text(), QString("5/7"));
@@ -209,13 +181,14 @@ private slots:
             SampleInfoAccess probe;
             const int expected = probe.getFilterCount(QDate(1970, 1, 1), QDate::currentDate(), id, QString());
             QVERIFY(expected > 0);
-            QTest::mouseClick(query, Qt::LeftButton);
-            QVERIFY(m_routed);
-            child<QTabWidget>(m_routed, "tabWidget")->setCurrentIndex(1);
-            child<QLineEdit>(m_routed, "ch_sampleIdLineEdit_2")->setText(id);
+            QPointer<SampleQueryDlg> dlg = openQuery(w, page);
+            QVERIFY(dlg);
+            child<QTabWidget>(dlg, "tabWidget")->setCurrentIndex(1);
+            child<QLineEdit>(dlg, "ch_sampleIdLineEdit_2")->setText(id);
             MessageDialog::pushNextAnswer(1);
-            click(m_routed);
+            click(dlg);
             QVERIFY(MessageDialog::shownTexts().isEmpty());
+            QTRY_VERIFY(!dlg);
             QCOMPARE(page->access()->m_listModel.size(), expected);
             for (const SampleInfoModel *m : page->access()->m_listModel)
                 QVERIFY(m->SampleId.contains(id));
@@ -226,19 +199,17 @@ private slots:
             QTest::mouseClick(query, Qt::LeftButton);
             QCOMPARE(query->text(), QString("查詢"));
             QCOMPARE(counter->text(), QString("5/7"));
-            QTRY_VERIFY(!m_routed);
         }
         QCOMPARE(SampleInfoAccess::getCount(), 7);
     }
 
-    // The dialog is not modal: the page (and its access object) may go first.
+    // The dialog is not modal: the page (and its access object) may go
+    // first; the dialog then closes itself, with or without a window.
     void dialogOutlivesPage()
     {
-        HistoryData *page = HistoryData::getInstance();
-        page->initWidget();
-        route(page);
-        QTest::mouseClick(child<QPushButton>(page, "btnQuery"), Qt::LeftButton);
-        QPointer<SampleQueryDlg> dlg = m_routed;
+        Vireon w;
+        HistoryData *page = historyPage(w);
+        QPointer<SampleQueryDlg> dlg = openQuery(w, page);
         QVERIFY(dlg);
         page->releaseInstance();
         QSignalSpy events(dlg.data(), &IDialogWidget::sendEvent);
@@ -249,8 +220,8 @@ private slots:
         QVERIFY(MessageDialog::shownTexts().isEmpty());
         QCOMPARE(events.value(0).value(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
         QTRY_VERIFY(!dlg);
+        QVERIFY(!w.currentDialog());
 
-        // Without anyone routing its events the dialog still closes itself.
         auto *access = new SampleInfoAccess;
         QPointer<SampleQueryDlg> lone = new SampleQueryDlg;
         lone->updateDialog(QVariant::fromValue<QObject *>(access));

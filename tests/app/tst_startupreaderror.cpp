@@ -1,79 +1,53 @@
 #include "support/testenv.h"
 
+#include "app/appstartup.h"
 #include "database/dbmanage.h"
 #include "database/demodatabuilder.h"
 #include "database/sampleinfoaccess.h"
-#include "app/appstartup.h"
 #include "shell/widgets/messagedialog.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <atomic>
-#include <cstring>
 #include <sqlite3.h>
 
 namespace {
 
-// A file system layer under the page codec whose reads of database files
-// fail with a chosen I/O error while g_readError is set, after g_readsToPass
-// good reads, g_readsToFail times (-1: until cleared): a disk or share that
-// hiccups while the program starts.
+// Reads of main database files fail with a chosen I/O error while
+// g_readError is set, after g_readsToPass good reads, g_readsToFail times
+// (-1: until cleared): a disk or share that hiccups while the program starts.
+// The fault layer is the default file system with the read of its main
+// database files swapped; the page codec sits on top of it.
 std::atomic<int> g_readError{SQLITE_OK};
 std::atomic<int> g_readsToPass{0};
 std::atomic<int> g_readsToFail{-1};
 sqlite3_vfs g_faultVfs;
+sqlite3_vfs *g_baseVfs = nullptr;
 sqlite3_io_methods g_faultMethods;
-
-struct FaultFile {
-    sqlite3_file base;
-    bool isDatabase;
-    sqlite3_file *real() { return reinterpret_cast<sqlite3_file *>(this + 1); }
-};
-
-sqlite3_file *real(sqlite3_file *f)
-{
-    return reinterpret_cast<FaultFile *>(f)->real();
-}
+const sqlite3_io_methods *g_baseMethods = nullptr;
 
 int faultRead(sqlite3_file *f, void *buf, int amount, sqlite3_int64 offset)
 {
     const int error = g_readError.load();
-    if (error != SQLITE_OK && reinterpret_cast<FaultFile *>(f)->isDatabase && g_readsToFail != 0 &&
-        g_readsToPass-- <= 0) {
+    if (error != SQLITE_OK && g_readsToFail != 0 && g_readsToPass-- <= 0) {
         if (g_readsToFail > 0 && --g_readsToFail == 0)
             g_readError = SQLITE_OK;
         return error;
     }
-    return real(f)->pMethods->xRead(real(f), buf, amount, offset);
+    return g_baseMethods->xRead(f, buf, amount, offset);
 }
 
-int faultClose(sqlite3_file *f)
+int faultOpen(sqlite3_vfs *, const char *name, sqlite3_file *file, int flags, int *outFlags)
 {
-    return real(f)->pMethods ? real(f)->pMethods->xClose(real(f)) : SQLITE_OK;
-}
-// clang-format off
-int faultWrite(sqlite3_file *f, const void *b, int n, sqlite3_int64 o) { return real(f)->pMethods->xWrite(real(f), b, n, o); }
-int faultTruncate(sqlite3_file *f, sqlite3_int64 s) { return real(f)->pMethods->xTruncate(real(f), s); }
-int faultSync(sqlite3_file *f, int flags) { return real(f)->pMethods->xSync(real(f), flags); }
-int faultFileSize(sqlite3_file *f, sqlite3_int64 *s) { return real(f)->pMethods->xFileSize(real(f), s); }
-int faultLock(sqlite3_file *f, int l) { return real(f)->pMethods->xLock(real(f), l); }
-int faultUnlock(sqlite3_file *f, int l) { return real(f)->pMethods->xUnlock(real(f), l); }
-int faultCheckReserved(sqlite3_file *f, int *out) { return real(f)->pMethods->xCheckReservedLock(real(f), out); }
-int faultFileControl(sqlite3_file *f, int op, void *arg) { return real(f)->pMethods->xFileControl(real(f), op, arg); }
-int faultSectorSize(sqlite3_file *f) { return real(f)->pMethods->xSectorSize(real(f)); }
-int faultDevice(sqlite3_file *f) { return real(f)->pMethods->xDeviceCharacteristics(real(f)); }
-// clang-format on
-
-int faultOpen(sqlite3_vfs *vfs, const char *name, sqlite3_file *file, int flags, int *outFlags)
-{
-    auto *base = static_cast<sqlite3_vfs *>(vfs->pAppData);
-    auto *ff = reinterpret_cast<FaultFile *>(file);
-    std::memset(ff, 0, sizeof(FaultFile));
-    ff->isDatabase = flags & SQLITE_OPEN_MAIN_DB;
-    const int rc = base->xOpen(base, name, ff->real(), flags, outFlags);
-    if (rc == SQLITE_OK || ff->real()->pMethods)
-        ff->base.pMethods = &g_faultMethods;
+    const int rc = g_baseVfs->xOpen(g_baseVfs, name, file, flags, outFlags);
+    if (file->pMethods && (flags & SQLITE_OPEN_MAIN_DB)) {
+        g_baseMethods = file->pMethods;
+        g_faultMethods = *file->pMethods;
+        g_faultMethods.iVersion = 1; // no shared memory, no memory mapping: every read comes here
+        g_faultMethods.xRead = faultRead;
+        file->pMethods = &g_faultMethods;
+    }
     return rc;
 }
 
@@ -82,46 +56,11 @@ int faultOpen(sqlite3_vfs *vfs, const char *name, sqlite3_file *file, int flags,
 void installFaultVfs()
 {
     sqlite3_initialize();
-    sqlite3_vfs *base = sqlite3_vfs_find(nullptr);
-    g_faultVfs = *base;
+    g_baseVfs = sqlite3_vfs_find(nullptr);
+    g_faultVfs = *g_baseVfs;
     g_faultVfs.zName = "vireon-test-faults";
-    g_faultVfs.pAppData = base;
-    g_faultVfs.szOsFile = int(sizeof(FaultFile)) + base->szOsFile;
-    g_faultVfs.xOpen = faultOpen;
     g_faultVfs.pNext = nullptr;
-    // Forwarders of the base VFS's own calls take the base as their first
-    // argument: wrap the ones SQLite reaches through this VFS.
-    g_faultVfs.xDelete = [](sqlite3_vfs *v, const char *n, int s) {
-        auto *b = static_cast<sqlite3_vfs *>(v->pAppData);
-        return b->xDelete(b, n, s);
-    };
-    g_faultVfs.xAccess = [](sqlite3_vfs *v, const char *n, int f, int *o) {
-        auto *b = static_cast<sqlite3_vfs *>(v->pAppData);
-        return b->xAccess(b, n, f, o);
-    };
-    g_faultVfs.xFullPathname = [](sqlite3_vfs *v, const char *n, int size, char *o) {
-        auto *b = static_cast<sqlite3_vfs *>(v->pAppData);
-        return b->xFullPathname(b, n, size, o);
-    };
-    g_faultVfs.iVersion = 2;
-    g_faultVfs.xSetSystemCall = nullptr;
-    g_faultVfs.xGetSystemCall = nullptr;
-    g_faultVfs.xNextSystemCall = nullptr;
-
-    g_faultMethods = sqlite3_io_methods{};
-    g_faultMethods.iVersion = 1; // no shared memory, no memory mapping
-    g_faultMethods.xClose = faultClose;
-    g_faultMethods.xRead = faultRead;
-    g_faultMethods.xWrite = faultWrite;
-    g_faultMethods.xTruncate = faultTruncate;
-    g_faultMethods.xSync = faultSync;
-    g_faultMethods.xFileSize = faultFileSize;
-    g_faultMethods.xLock = faultLock;
-    g_faultMethods.xUnlock = faultUnlock;
-    g_faultMethods.xCheckReservedLock = faultCheckReserved;
-    g_faultMethods.xFileControl = faultFileControl;
-    g_faultMethods.xSectorSize = faultSectorSize;
-    g_faultMethods.xDeviceCharacteristics = faultDevice;
+    g_faultVfs.xOpen = faultOpen;
     sqlite3_vfs_register(&g_faultVfs, 1);
 }
 

@@ -1,13 +1,13 @@
+#include "app/appstartup.h"
+#include "app/vireon.h"
 #include "core/messageids.h"
-#include "shell/appearance.h"
 #include "core/sampletext.h"
 #include "core/systemconfig.h"
 #include "database/dbmanage.h"
 #include "database/demodatabuilder.h"
 #include "link/transferprogress.h"
-#include "app/appstartup.h"
+#include "shell/appearance.h"
 #include "shell/navigationlist.h"
-#include "app/vireon.h"
 #include "support/testenv.h"
 
 #include <QLabel>
@@ -15,6 +15,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTranslator>
+
+#include <numeric>
 
 namespace {
 bool isChunk(QRgb p)
@@ -35,14 +37,13 @@ bool isDarkText(QRgb p)
 class TstScreenTexts : public QObject
 {
     Q_OBJECT
-    DbManage *m_db = nullptr;
+    DbManage m_db;
 
 private slots:
     void initTestCase()
     {
         QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 5) > 0);
-        m_db = new DbManage;
-        QVERIFY(m_db->openDatabase());
+        QVERIFY(m_db.openDatabase());
         AppStartup::installApplicationFont();
     }
 
@@ -50,7 +51,6 @@ private slots:
     {
         SystemConfig::getInstance()->setSystemLanguage(0);
         SystemConfig::getInstance()->setFontSize(1);
-        delete m_db;
     }
 
     void historyPageTexts_data()
@@ -115,26 +115,21 @@ private slots:
         const QImage image = bar->grab().toImage();
         int chunkLeft = image.width();
         int chunkRight = -1;
+        QVector<int> textInColumn(image.width());
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                if (isChunk(image.pixel(x, y))) {
+                const QRgb p = image.pixel(x, y);
+                if (isChunk(p)) {
                     chunkLeft = qMin(chunkLeft, x);
                     chunkRight = qMax(chunkRight, x);
                 }
+                textInColumn[x] += isDarkText(p) ? 1 : 0;
             }
         }
         QVERIFY(chunkRight > chunkLeft);
-        int textPixels = 0;
-        int textOverChunk = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (!isDarkText(image.pixel(x, y)))
-                    continue;
-                ++textPixels;
-                if (x >= chunkLeft && x <= chunkRight)
-                    ++textOverChunk;
-            }
-        }
+        const int textPixels = std::accumulate(textInColumn.begin(), textInColumn.end(), 0);
+        const int textOverChunk =
+            std::accumulate(textInColumn.begin() + chunkLeft, textInColumn.begin() + chunkRight + 1, 0);
         QVERIFY(textPixels > 0); // the percentage is shown
         QCOMPARE(textOverChunk, 0);
     }

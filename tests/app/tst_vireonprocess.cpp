@@ -1,9 +1,9 @@
 #include "database/demodatabuilder.h"
+#include "fakeinstrument.h"
 #include "support/testenv.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QProcess>
 
 // The real program, started offscreen in the test's working folder against
 // the fake instrument on loopback: the link must come up, and a SIGTERM must
@@ -24,14 +24,6 @@ private:
         return text;
     }
 
-    static void stop(QProcess &process)
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
-
 private slots:
     void linkComesUpAndSigtermQuitsCleanly()
     {
@@ -43,14 +35,7 @@ private slots:
         QVERIFY(DemoDataBuilder::build(TestEnv::instance()->path(QStringLiteral("app/AppDatabase.db")), 4, 3) > 0);
 
         QProcess fake;
-        fake.setProcessChannelMode(QProcess::MergedChannels);
-        fake.start(TestEnv::toolPath(QStringLiteral("fake_instrument")),
-                   {"--address", "127.0.0.2", "--port", QString::number(port)});
-        QVERIFY2(fake.waitForStarted(), qPrintable(fake.errorString()));
-        QByteArray fakeOutput;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (fakeOutput += fake.readAll()).contains("READY") || fake.state() == QProcess::NotRunning, 10000);
-        QCOMPARE(fake.state(), QProcess::Running);
+        QVERIFY(startFakeInstrument(fake, port));
 
         // A temp folder of its own keeps the program's single-instance key
         // apart from any other copy running on this machine.
@@ -66,22 +51,23 @@ private slots:
         program.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
         QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
 
-        QTRY_VERIFY_WITH_TIMEOUT(
-            debugLogText().contains(QStringLiteral("Vireon link status: connected (lamp green)")) ||
-                program.state() == QProcess::NotRunning,
+        const bool linked = QTest::qWaitFor(
+            [&]() {
+                return debugLogText().contains(QStringLiteral("Vireon link status: connected (lamp green)")) ||
+                       program.state() == QProcess::NotRunning;
+            },
             20000);
-        const QString log = debugLogText();
-        if (program.state() == QProcess::NotRunning || !log.contains(QStringLiteral("connected (lamp green)"))) {
-            stop(program);
-            stop(fake);
-            QFAIL(qPrintable(QStringLiteral("no link:\n") + log + QString::fromLocal8Bit(program.readAll())));
+        if (!linked || program.state() == QProcess::NotRunning) {
+            stopProcess(program);
+            stopProcess(fake);
+            QFAIL(
+                qPrintable(QStringLiteral("no link:\n") + debugLogText() + QString::fromLocal8Bit(program.readAll())));
         }
 
         program.terminate(); // SIGTERM
         const bool finished = program.waitForFinished(20000);
-        if (!finished)
-            stop(program);
-        stop(fake);
+        stopProcess(program);
+        stopProcess(fake);
         QVERIFY(finished);
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);

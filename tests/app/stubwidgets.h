@@ -9,21 +9,22 @@
 #include <QPointer>
 #include <functional>
 
-// A page that records what the main window does to it. Like the real pages
-// it is a singleton per id that deletes itself on release.
+// Recorders the factories' test seam hands to the main window, to see what
+// it routes to a page or a dialog.
+
+// Like the real pages, a singleton per id that deletes itself on release.
 class StubPage : public IFunWidget
 {
     Q_OBJECT
 public:
     static StubPage *getInstance(int id)
     {
-        QPointer<StubPage> &slot = instances()[id];
+        QPointer<StubPage> &slot = s_instances[id];
         if (!slot)
             slot = new StubPage(id);
         return slot;
     }
-    static QPointer<StubPage> existing(int id) { return instances().value(id); }
-    static int built(int id) { return buildCounts().value(id); }
+    static int built(int id) { return s_built.value(id); }
 
     void initWidget() override { ++initCount; }
     void updateWidget() override { ++updateCount; }
@@ -38,7 +39,6 @@ public:
     void dialogEventHandle(bool result) override { dialogResults << result; }
     void httpEventHandle(int id, QVariant data) override { httpEvents << qMakePair(id, data); }
 
-    int pageId() const { return m_id; }
     QList<int> netEventIds() const
     {
         QList<int> ids;
@@ -67,39 +67,22 @@ private:
     explicit StubPage(int id)
         : m_id(id)
     {
-        buildCounts()[id]++;
+        ++s_built[id];
     }
-    static QMap<int, QPointer<StubPage>> &instances()
-    {
-        static QMap<int, QPointer<StubPage>> map;
-        return map;
-    }
-    static QMap<int, int> &buildCounts()
-    {
-        static QMap<int, int> map;
-        return map;
-    }
+    static inline QMap<int, QPointer<StubPage>> s_instances;
+    static inline QMap<int, int> s_built;
     int m_id;
 };
 
-// A dialog that, like the real ones, reports DLG_EVENT_CLOSE from its
-// destructor.
+// Like the real dialogs, reports DLG_EVENT_CLOSE from its destructor.
 class StubDialog : public IDialogWidget
 {
     Q_OBJECT
 public:
-    explicit StubDialog(int type)
-        : m_type(type)
-    {
-    }
     ~StubDialog() override { emit sendEvent(DLG_EVENT_CLOSE); }
     void updateDialog(QVariant data) override { filledWith = data; }
     void netEventHandle(int id, QVariant) override { netEventIds << id; }
 
-    int type() const { return m_type; }
     QVariant filledWith;
     QList<int> netEventIds;
-
-private:
-    int m_type;
 };

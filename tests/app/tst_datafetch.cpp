@@ -1,17 +1,16 @@
+#include "app/dialogwidgetfactory.h"
+#include "app/funwidgetfactory.h"
+#include "app/vireon.h"
 #include "core/messageids.h"
 #include "database/dbmanage.h"
 #include "database/demodatabuilder.h"
 #include "database/sampleinfoaccess.h"
+#include "fakeinstrument.h"
 #include "link/netlportproc.h"
 #include "link/transferprogress.h"
-#include "app/dialogwidgetfactory.h"
-#include "app/funwidgetfactory.h"
 #include "shell/linkstatusindicator.h"
-#include "app/vireon.h"
 #include "stubwidgets.h"
 #include "support/testenv.h"
-
-#include <QProcess>
 
 // The connect and data-fetch roads through the real window, the real worker
 // thread and the fake instrument on loopback: the uploaded database is
@@ -20,9 +19,7 @@ class TstDataFetch : public QObject
 {
     Q_OBJECT
     QProcess m_fake;
-    QByteArray m_fakeOutput;
-    DbManage *m_db = nullptr;
-
+    DbManage m_db;
 
 private slots:
     void initTestCase()
@@ -33,29 +30,17 @@ private slots:
         TestEnv::seedIni({{QStringLiteral("NetConfig/HostPort"), QString::number(port)}});
         NetlPortProc::setUploadPortForTesting(uploadPort);
         FunWidgetFactory::setProviderForTesting([](int id) -> IFunWidget * { return StubPage::getInstance(id); });
-        DialogWidgetFactory::setProviderForTesting([](int type) -> IDialogWidget * { return new StubDialog(type); });
+        DialogWidgetFactory::setProviderForTesting([](int) -> IDialogWidget * { return new StubDialog; });
 
-        m_db = new DbManage;
-        QVERIFY(m_db->openDatabase());
+        QVERIFY(m_db.openDatabase());
         const QString upload = TestEnv::instance()->path(QStringLiteral("instrument.db"));
         QVERIFY(DemoDataBuilder::build(upload, 6, 21) > 0);
-
-        m_fake.setProcessChannelMode(QProcess::MergedChannels);
-        m_fake.start(TestEnv::toolPath(QStringLiteral("fake_instrument")),
-                     {"--address", "127.0.0.2", "--port", QString::number(port), "--upload", upload, "--upload-name",
-                      "AppDatabase.db", "--upload-port", QString::number(uploadPort)});
-        QVERIFY(m_fake.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (m_fakeOutput += m_fake.readAll()).contains("READY") || m_fake.state() == QProcess::NotRunning, 10000);
-        QCOMPARE(m_fake.state(), QProcess::Running);
+        QVERIFY(startFakeInstrument(
+            m_fake, port,
+            {"--upload", upload, "--upload-name", "AppDatabase.db", "--upload-port", QString::number(uploadPort)}));
     }
 
-    void cleanupTestCase()
-    {
-        m_fake.kill();
-        m_fake.waitForFinished(5000);
-        delete m_db;
-    }
+    void cleanupTestCase() { stopProcess(m_fake); }
 
     void fetchUnderAnOpenDialogReloadsThePage()
     {

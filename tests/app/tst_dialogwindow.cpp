@@ -1,0 +1,204 @@
+#include "app/vireon.h"
+#include "database/sampleinfoaccess.h"
+#include "database/sampleinfomodel.h"
+#include "pages/historydata.h"
+#include "pages/historyfixture.h"
+#include "review/samplereportdlg.h"
+#include "support/testenv.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTimer>
+
+// The sample dialogs as the real main window opens them through the real
+// factories: windows of their own that the user can move and close, and
+// that never outlive the main window.
+class TstDialogWindow : public QObject
+{
+    Q_OBJECT
+    DbManage m_db;
+    const QString m_key = QStringLiteral("2024030100002"); // of the three-well run
+
+    static HistoryData *historyPage(Vireon &w)
+    {
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        return qobject_cast<HistoryData *>(w.currentPage());
+    }
+    QVariant payloadFor(int type, Vireon &w) const
+    {
+        HistoryData *page = historyPage(w); // the page the dialogs are opened from
+        if (type == IDialogWidget::DLG_SAMPLE_QUERY)
+            return QVariant::fromValue<QObject *>(page->access());
+        if (type == IDialogWidget::DLG_SAMPLE_REPORT)
+            return QVariant(QStringList{m_key});
+        return QVariant(m_key);
+    }
+    static void selectKey(HistoryData *page, const QString &key)
+    {
+        auto *view = page->findChild<QTableView *>(QStringLiteral("tableView"));
+        const QList<SampleInfoModel *> &models = page->access()->m_listModel;
+        for (int r = 0; r < models.size(); ++r) {
+            if (models.at(r)->Key == key)
+                return view->selectionModel()->select(view->model()->index(r, 0),
+                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        }
+        QFAIL(qPrintable("no row for " + key));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_db.openDatabase() && m_db.checkTables());
+        QVector<DemoSampleRow> rows = HistoryFixture::runs("RUN3", {"090000"}, 3, "20240301");
+        rows += HistoryFixture::runs("RUN2", {"100000"}, 2, "20240302");
+        QVERIFY(HistoryFixture::replaceWith(rows));
+    }
+
+    void openedDialogIsAFramedTitledWindow_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("query") << int(IDialogWidget::DLG_SAMPLE_QUERY) << QStringLiteral("查詢");
+        QTest::newRow("report") << int(IDialogWidget::DLG_SAMPLE_REPORT) << QStringLiteral("報告");
+        QTest::newRow("curve") << int(IDialogWidget::DLG_SAMLPLE_SPLINE) << QStringLiteral("查詢");
+    }
+    void openedDialogIsAFramedTitledWindow()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, title);
+        Vireon w;
+        w.show();
+        w.switchDialogWidgetSlot(type, payloadFor(type, w));
+        QPointer<IDialogWidget> d = w.currentDialog();
+        QVERIFY(d && d->isWindow() && d->isVisible());
+        QVERIFY(!(d->windowFlags() & Qt::FramelessWindowHint));
+        QCOMPARE(d->windowHandle()->flags() & Qt::FramelessWindowHint, Qt::WindowFlags());
+        QCOMPARE(d->windowTitle(), title);
+        if (type == IDialogWidget::DLG_SAMPLE_REPORT)
+            QVERIFY(d->width() <= 1450 && d->height() <= 900);
+    }
+
+    // Escape and the window's close button end the dialog the same way: it
+    // is deleted, reports DLG_EVENT_CLOSE, and the page is shown again.
+    void escapeAndCloseButtonEndTheDialog_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("closes");
+        const int query = IDialogWidget::DLG_SAMPLE_QUERY;
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        QTest::newRow("query, Escape") << query << true << none << true;
+        QTest::newRow("report, Escape") << int(IDialogWidget::DLG_SAMPLE_REPORT) << true << none << true;
+        QTest::newRow("query, Shift+Escape stays")
+            << query << true << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
+        QTest::newRow("query, close button") << query << false << none << true;
+        QTest::newRow("curve, close button") << int(IDialogWidget::DLG_SAMLPLE_SPLINE) << false << none << true;
+    }
+    void escapeAndCloseButtonEndTheDialog()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, escape);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, closes);
+        Vireon w;
+        w.show();
+        w.switchDialogWidgetSlot(type, payloadFor(type, w));
+        QPointer<IFunWidget> page = w.currentPage();
+        QPointer<IDialogWidget> d = w.currentDialog();
+        QVERIFY(d);
+        QSignalSpy events(d.data(), &IDialogWidget::sendEvent);
+        if (escape) {
+            // Sent to the focused child, as a key press of the user reaches it.
+            QTest::keyClick(d->focusWidget() ? d->focusWidget() : d.data(), Qt::Key_Escape, modifiers);
+        } else {
+            QCloseEvent close; // what the window system's close button does
+            QApplication::sendEvent(d->windowHandle(), &close);
+        }
+        if (!closes) {
+            QCoreApplication::processEvents();
+            QVERIFY(d && d->isVisible());
+            QCOMPARE(w.currentDialog(), d.data());
+            return;
+        }
+        QTRY_VERIFY(d.isNull());
+        QCOMPARE(events.count(), 1);
+        QCOMPARE(events.first().first().toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
+        QVERIFY(!w.currentDialog());
+        QVERIFY(page && w.currentPage() == page);
+    }
+
+    // The history page's report action: the run of the selected key, newest
+    // first; a second request closes the first dialog and opens a new one.
+    void reportActionOpensTheRunsReport()
+    {
+        Vireon w;
+        w.show();
+        QPointer<HistoryData> page = historyPage(w);
+        QVERIFY(page);
+        auto *report = page->findChild<QPushButton *>(QStringLiteral("btnReport1"));
+        selectKey(page, "2024030100002");
+        QVERIFY(report->isEnabled());
+        QTest::mouseClick(report, Qt::LeftButton);
+        QPointer<SampleReportDlg> first = qobject_cast<SampleReportDlg *>(w.currentDialog());
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(first->pairedKeys(), (QStringList{"2024030100003", "2024030100002", "2024030100001"}));
+        QCOMPARE(first->record().dataList.size(), 3);
+
+        selectKey(page, "2024030200001");
+        QTest::mouseClick(report, Qt::LeftButton);
+        QPointer<SampleReportDlg> second = qobject_cast<SampleReportDlg *>(w.currentDialog());
+        QVERIFY(second && second != first);
+        QTRY_VERIFY(first.isNull()); // it reports CLOSE on its way out
+        QCoreApplication::processEvents();
+        QCOMPARE(w.currentDialog(), second.data());
+        QCOMPARE(second->pairedKeys(), (QStringList{"2024030200002", "2024030200001"}));
+        QCOMPARE(second->record().dataList.size(), 2);
+        second->close();
+        QTRY_VERIFY(second.isNull());
+        QVERIFY(!w.currentDialog());
+        QCOMPARE(w.currentPage(), page.data());
+    }
+
+    // Closing the main window while a dialog is open ends the program through
+    // its orderly shutdown, as closing it alone does.
+    void closingTheMainWindowEndsTheProgram_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::newRow("no dialog") << 0;
+        QTest::newRow("query open") << int(IDialogWidget::DLG_SAMPLE_QUERY);
+        QTest::newRow("report open") << int(IDialogWidget::DLG_SAMPLE_REPORT);
+    }
+    void closingTheMainWindowEndsTheProgram()
+    {
+        QFETCH(int, type);
+        Vireon w;
+        w.start(); // shows the window, starts the worker, hooks the quit signal
+        QVERIFY(w.networkThread() && w.networkThread()->isRunning());
+        QPointer<IDialogWidget> d;
+        if (type != 0) {
+            w.switchDialogWidgetSlot(type, payloadFor(type, w));
+            d = w.currentDialog();
+            QVERIFY(d && d->isVisible());
+        }
+        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+        QTimer::singleShot(0, &w, [&w]() { w.close(); });
+        // A program that does not end is stopped with another code.
+        QTimer watchdog;
+        connect(&watchdog, &QTimer::timeout, qApp, []() { QCoreApplication::exit(3); });
+        watchdog.start(10000);
+        QCOMPARE(QApplication::exec(), 0);
+        watchdog.stop();
+        QCOMPARE(quitting.count(), 1);
+        QVERIFY(!w.networkThread()->isRunning()); // the shutdown ran
+        QTRY_VERIFY(d.isNull());
+        QVERIFY(!w.currentDialog());
+        for (QWidget *top : QApplication::topLevelWidgets())
+            QVERIFY2(!top->isVisible(), qPrintable(top->metaObject()->className()));
+    }
+};
+
+VIREON_TEST_MAIN(TstDialogWindow)
+#include "tst_dialogwindow.moc"

@@ -1,0 +1,78 @@
+#include "app/dialogwidgetfactory.h"
+#include "app/funwidgetfactory.h"
+#include "database/dbmanage.h"
+#include "support/testenv.h"
+
+#include <QPointer>
+
+// The real factories: one singleton page per page id, a new parentless
+// dialog per request, and nothing for the ids without a page or dialog.
+class TstFactories : public QObject
+{
+    Q_OBJECT
+    DbManage m_db;
+
+private slots:
+    void initTestCase() { QVERIFY(m_db.openDatabase()); }
+
+    void pagesByIdAreSingletons_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("className"); // empty: no page
+        const char *const classes[] = {"MachineConnect", "MachineOtherSet",  "RealTimeCurve",
+                                       "HistoryData",    "DataManageWidget", "HospitalInfoEdit",
+                                       "SystemLanSet",   "HelpAndFAQ",       "CheckUpdateWidget"};
+        for (int id = 0; id < 9; ++id)
+            QTest::newRow(classes[id]) << id << QString(classes[id]);
+        QTest::newRow("id 9") << 9 << QString();
+        QTest::newRow("id -1") << -1 << QString();
+    }
+    void pagesByIdAreSingletons()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, className);
+        const auto type = static_cast<IFunWidget::WidgetType>(id);
+        IFunWidget *page = FunWidgetFactory::getFunWidget(type);
+        if (className.isEmpty()) {
+            QVERIFY(!page);
+            return;
+        }
+        QVERIFY(page);
+        QCOMPARE(QString(page->metaObject()->className()), className);
+        QCOMPARE(FunWidgetFactory::getFunWidget(type), page);
+        QPointer<IFunWidget> guard(page);
+        page->releaseInstance();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete guard.data(); // a page that only hides itself
+    }
+
+    void dialogsAreNewEachTime_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("className"); // empty: no dialog
+        QTest::newRow("0") << 0 << QString();
+        QTest::newRow("1") << 1 << QString("SampleQueryDlg");
+        QTest::newRow("2") << 2 << QString("SampleReportDlg");
+        QTest::newRow("3") << 3 << QString();
+        QTest::newRow("4") << 4 << QString("SampleSplineDlg");
+    }
+    void dialogsAreNewEachTime()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, className);
+        const auto dialogType = static_cast<IDialogWidget::DialogType>(type);
+        std::unique_ptr<IDialogWidget> a(DialogWidgetFactory::getDialogWidget(dialogType));
+        if (className.isEmpty()) {
+            QVERIFY(!a);
+            return;
+        }
+        std::unique_ptr<IDialogWidget> b(DialogWidgetFactory::getDialogWidget(dialogType));
+        QVERIFY(a && b && a != b);
+        QCOMPARE(QString(a->metaObject()->className()), className);
+        QVERIFY(!a->parent());
+        QVERIFY(a->testAttribute(Qt::WA_DeleteOnClose));
+    }
+};
+
+VIREON_TEST_MAIN(TstFactories)
+#include "tst_factories.moc"
