@@ -5,6 +5,7 @@
 #include "historyfixture.h"
 #include "link/transferprogress.h"
 #include "pages/machineotherset.h"
+#include "pages/pagefixture.h"
 #include "pages/realtimecurve.h"
 #include "shell/filedialogs.h"
 #include "support/testenv.h"
@@ -18,7 +19,6 @@
 #include <QSignalSpy>
 
 namespace {
-using Steps = QList<QPair<qint64, qint64>>;
 constexpr qint64 GiB = qint64(1) << 30;
 
 QByteArray payload(qint64 received, qint64 total)
@@ -35,8 +35,9 @@ class TstMachineOtherSet : public QObject
     DbManage *m_db = nullptr;
     MachineOtherSet *m_page = nullptr;
 
-    template <class T> T *child(const char *name) const { return m_page->findChild<T *>(QLatin1String(name)); }
+    template <class T> T *child(const char *name) const { return PageFixture::child<T>(m_page, name); }
     QString status() const { return child<QLabel>("serverStatusLabel")->text(); }
+    QProgressBar *bar() const { return child<QProgressBar>("serverProgressBar"); }
 
 private slots:
     void initTestCase()
@@ -59,62 +60,46 @@ private slots:
         m_page = nullptr;
     }
 
-    void newPage()
-    {
-        QCOMPARE(status(), QStringLiteral("接收进度"));
-        QCOMPARE(child<QProgressBar>("serverProgressBar")->value(), 0);
-        QVERIFY(child<QPushButton>("pushButton")->isEnabled());
-        QVERIFY(child<QPushButton>("btnLoadFile")->isEnabled());
-        QCOMPARE(m_page->getTitle(), QStringLiteral("其他设置"));
-    }
-
+    // Only the last event may complete; a payload cut short reads zeros.
     void progress_data()
     {
-        QTest::addColumn<Steps>("steps");
-        QTest::addColumn<int>("maximum");
+        QTest::addColumn<QByteArrayList>("events");
+        QTest::addColumn<int>("maximum"); // -1: not checked
         QTest::addColumn<int>("value");
         QTest::addColumn<bool>("complete");
-
-        QTest::newRow("to the end") << Steps{{0, 1000}, {500, 1000}, {1000, 1000}} << 1000 << 1000 << true;
-        QTest::newRow("halfway") << Steps{{0, 1000}, {500, 1000}} << 1000 << 500 << false;
-        QTest::newRow("nothing of nothing") << Steps{{0, 0}} << 0 << 0 << true;
+        QTest::newRow("to the end") << QByteArrayList{payload(0, 1000), payload(500, 1000), payload(1000, 1000)} << 1000
+                                    << 1000 << true;
+        QTest::newRow("halfway") << QByteArrayList{payload(0, 1000), payload(500, 1000)} << 1000 << 500 << false;
+        QTest::newRow("nothing of nothing") << QByteArrayList{payload(0, 0)} << 0 << 0 << true;
         // Totals past what an int holds are scaled, keeping the ratio.
-        QTest::newRow("3 GiB halfway") << Steps{{3 * GiB / 2, 3 * GiB}} << int((3 * GiB) >> 1) << int((3 * GiB) >> 2)
-                                       << false;
-        QTest::newRow("3 GiB complete") << Steps{{3 * GiB, 3 * GiB}} << int((3 * GiB) >> 1) << int((3 * GiB) >> 1)
-                                        << true;
-        QTest::newRow("exactly 2 GiB") << Steps{{GiB, 2 * GiB}} << int(GiB) << int(GiB / 2) << false;
+        QTest::newRow("3 GiB halfway") << QByteArrayList{payload(3 * GiB / 2, 3 * GiB)} << int((3 * GiB) >> 1)
+                                       << int((3 * GiB) >> 2) << false;
+        QTest::newRow("3 GiB complete") << QByteArrayList{payload(3 * GiB, 3 * GiB)} << int((3 * GiB) >> 1)
+                                        << int((3 * GiB) >> 1) << true;
+        QTest::newRow("exactly 2 GiB") << QByteArrayList{payload(GiB, 2 * GiB)} << int(GiB) << int(GiB / 2) << false;
+        QTest::newRow("empty payload: 0 of 0") << QByteArrayList{QByteArray()} << -1 << 0 << true;
+        QTest::newRow("received only: 5 of 0") << QByteArrayList{payload(5, 9).left(8)} << -1 << 0 << false;
+        QTest::newRow("total cut short: 256 of 256")
+            << QByteArrayList{payload(0x100, 0x100).left(10)} << -1 << 0 << true;
+        QTest::newRow("total cut to nothing: 256 of 0")
+            << QByteArrayList{payload(0x100, 0x10000).left(10)} << -1 << 0 << false;
     }
     void progress()
     {
-        QFETCH(Steps, steps);
+        QFETCH(QByteArrayList, events);
         QFETCH(int, maximum);
         QFETCH(int, value);
         QFETCH(bool, complete);
-        for (const auto &s : steps) {
-            m_page->netEventHandle(NetEvt_FileProgress, payload(s.first, s.second));
-            if (s != steps.last())
-                QCOMPARE(status(), QStringLiteral("接收进度")); // only the last event completes
+        QCOMPARE(status(), QStringLiteral("接收进度"));
+        QCOMPARE(bar()->value(), 0);
+        for (const QByteArray &event : events) {
+            QCOMPARE(status(), QStringLiteral("接收进度"));
+            m_page->netEventHandle(NetEvt_FileProgress, event);
         }
-        QCOMPARE(child<QProgressBar>("serverProgressBar")->maximum(), maximum);
-        QCOMPARE(child<QProgressBar>("serverProgressBar")->value(), value);
-        QCOMPARE(status(), complete ? QStringLiteral("数据更新完成！") : QStringLiteral("接收进度"));
-    }
-
-    void shortPayloadReadsZeros_data()
-    {
-        QTest::addColumn<QByteArray>("payload");
-        QTest::addColumn<bool>("complete");
-        QTest::newRow("empty") << QByteArray() << true;                                     // 0 of 0
-        QTest::newRow("received only") << payload(5, 9).left(8) << false;                   // 5 of 0
-        QTest::newRow("total cut short") << payload(0x100, 0x100).left(10) << true;         // 256 of 256
-        QTest::newRow("total cut to nothing") << payload(0x100, 0x10000).left(10) << false; // 256 of 0
-    }
-    void shortPayloadReadsZeros()
-    {
-        QFETCH(QByteArray, payload);
-        QFETCH(bool, complete);
-        m_page->netEventHandle(NetEvt_FileProgress, payload);
+        if (maximum >= 0) {
+            QCOMPARE(bar()->maximum(), maximum);
+            QCOMPARE(bar()->value(), value);
+        }
         QCOMPARE(status(), complete ? QStringLiteral("数据更新完成！") : QStringLiteral("接收进度"));
     }
 
@@ -123,7 +108,7 @@ private slots:
         m_page->netEventHandle(NetEvt_FileProgress, payload(10, 100));
         for (int id : {int(NetEvt_LinkState), int(NetEvt_ScanFinished), int(NetEvt_InstrumentFound), 0})
             m_page->netEventHandle(id, payload(100, 100));
-        QCOMPARE(child<QProgressBar>("serverProgressBar")->value(), 10);
+        QCOMPARE(bar()->value(), 10);
         QCOMPARE(status(), QStringLiteral("接收进度"));
     }
 
@@ -131,6 +116,7 @@ private slots:
     {
         QSignalSpy cmds(m_page, &IFunWidget::sendCmd);
         QPushButton *fetch = child<QPushButton>("pushButton");
+        QVERIFY(fetch->isEnabled());
         fetch->click();
         QCOMPARE(cmds.size(), 1);
         QCOMPARE(cmds.first().at(0).toInt(), int(Cmd_FetchDataFile));
@@ -167,47 +153,37 @@ private slots:
         QString path = folder + QStringLiteral("/AppDatabase.db");
         DemoDataBuilder::Options options;
         options.doneRows = 5;
-        if (kind == QLatin1String("valid")) {
+        if (kind == QLatin1String("valid"))
             QCOMPARE(DemoDataBuilder::build(path, options), 5);
-        } else if (kind != QLatin1String("cancel") && kind != QLatin1String("self")) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            if (kind == QLatin1String("random"))
-                f.write(QByteArray(4096, '\x5a'));
-        }
-        if (kind == QLatin1String("self"))
+        else if (kind == QLatin1String("random") || kind == QLatin1String("empty"))
+            QVERIFY(PageFixture::writeFile(path, QByteArray(kind == QLatin1String("random") ? 4096 : 0, '\x5a')));
+        else if (kind == QLatin1String("self"))
             path = QFileInfo(DbManage::databasePath()).absoluteFilePath();
-        if (kind == QLatin1String("cancel"))
+        else
             path.clear();
-        child<QLineEdit>("lineEditFilePath")->setText(QStringLiteral("before"));
+        QLineEdit *shown = child<QLineEdit>("lineEditFilePath");
+        shown->setText(QStringLiteral("before"));
 
         FileDialogs::pushNextFileName(path);
         child<QPushButton>("btnLoadFile")->click();
 
-        QCOMPARE(child<QLineEdit>("lineEditFilePath")->text(), path.isEmpty() ? QStringLiteral("before") : path);
-        QVERIFY(!child<QLineEdit>("lineEditFilePath")->text().contains(QLatin1Char('\\')));
+        QCOMPARE(shown->text(), path.isEmpty() ? QStringLiteral("before") : path);
+        QVERIFY(!shown->text().contains(QLatin1Char('\\')));
         QVERIFY(m_db->isOpen());
         QCOMPARE(SampleInfoAccess::getCount(), rowsAfter < 0 ? baseline.size() : rowsAfter);
         if (!path.isEmpty()) {
             const FileDialogs::Request request = FileDialogs::lastRequest();
-            QCOMPARE(request.caption, QStringLiteral("数据库文件路径"));
             QCOMPARE(request.filter, QStringLiteral("AppDatabase.db"));
             QCOMPARE(request.dir, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
         }
     }
 
+    // The placeholder page: its handler takes any event, and it dies cleanly.
     void realTimeCurvePlaceholder()
     {
-        RealTimeCurve *page = RealTimeCurve::getInstance();
-        QCOMPARE(RealTimeCurve::getInstance(), page);
-        page->initWidget();
-        QCOMPARE(page->getTitle(), QStringLiteral("实时曲线"));
-        QCOMPARE(page->findChild<QLabel *>(QStringLiteral("label"))->text(),
-                 QStringLiteral("实时曲线界面功能待开发，敬请期待。。。。。。"));
-        page->netEventHandle(NetEvt_FileProgress, payload(1, 1)); // the base's empty handler
-        QPointer<RealTimeCurve> guard(page);
-        page->releaseInstance();
-        QVERIFY(guard.isNull());
+        RealTimeCurve::getInstance()->initWidget();
+        RealTimeCurve::getInstance()->netEventHandle(NetEvt_FileProgress, payload(1, 1));
+        PageFixture::checkSingletonLifetime<RealTimeCurve>();
     }
 };
 
