@@ -2,6 +2,7 @@
 
 #include "core/common.h"
 #include "core/systemconfig.h"
+#include "pages/pagefixture.h"
 #include "pages/systemlanset.h"
 #include "shell/appglobals.h"
 #include "shell/appstartup.h"
@@ -42,8 +43,7 @@ void startWithLanguage(int language)
 
 QString sheetText(int size)
 {
-    QFile file(Vireon::styleSheetResource(size));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromUtf8(PageFixture::readFile(Vireon::styleSheetResource(size)));
 }
 
 // Per language: the success and failure messages, the page's first title,
@@ -79,20 +79,6 @@ private:
     {
         return page->findChild<QGroupBox *>(QStringLiteral("titleGroupBox"))->title();
     }
-    QString saveLanguage(int index)
-    {
-        box(m_page, "comboBox")->setCurrentIndex(index);
-        MessageDialog::clearShownTexts();
-        MessageDialog::pushNextAnswer(1);
-        m_changes.count = 0;
-        m_page->on_savePushButton_clicked();
-        return MessageDialog::shownTexts().value(0);
-    }
-    void restoreFile(const QString &file)
-    {
-        QFile::remove(file);
-        QVERIFY(QFile::copy(QStringLiteral(VIREON_STAGED_APP_DIR) + file.mid(5), file));
-    }
 
 private slots:
     void initTestCase() { qApp->installEventFilter(&m_changes); }
@@ -111,110 +97,81 @@ private slots:
         MessageDialog::clearShownTexts();
     }
 
-    void switchLanguage_data()
+    // Saving a language: the translation is switched, stored and shown; an
+    // unusable file for it (missing, garbage, empty) keeps the language in
+    // force and its setting, and the user is told in that language. The
+    // same language and an empty box load nothing.
+    void saveLanguage_data()
     {
         QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("to"); // -1: the box is emptied
         QTest::addColumn<int>("size");
-        QTest::newRow("to English") << 0 << 1 << 1;
-        QTest::newRow("to Spanish") << 0 << 2 << 0;
-        QTest::newRow("to simplified Chinese") << 0 << 3 << 2;
-        QTest::newRow("to Portuguese") << 1 << 4 << 1;
-        QTest::newRow("to Japanese") << 2 << 5 << 2;
-        QTest::newRow("back to traditional Chinese") << 1 << 0 << 0;
+        QTest::addColumn<QByteArray>("file"); // of the language asked for
+        const QByteArray ok("ok"), missing("missing");
+        QTest::newRow("to English") << 0 << 1 << 1 << ok;
+        QTest::newRow("to Spanish") << 0 << 2 << 0 << ok;
+        QTest::newRow("to simplified Chinese") << 0 << 3 << 2 << ok;
+        QTest::newRow("to Portuguese") << 1 << 4 << 1 << ok;
+        QTest::newRow("to Japanese") << 2 << 5 << 2 << ok;
+        QTest::newRow("back to traditional Chinese") << 1 << 0 << 0 << ok;
+        QTest::newRow("same language") << 2 << 2 << 1 << ok;
+        QTest::newRow("empty box") << 1 << -1 << 1 << ok;
+        QTest::newRow("file missing") << 1 << 2 << 1 << missing;
+        QTest::newRow("file garbage") << 1 << 5 << 1 << QByteArray("this is no translation file");
+        QTest::newRow("file empty") << 1 << 4 << 1 << QByteArray("");
+        QTest::newRow("source language needs no file") << 1 << 0 << 1 << missing;
     }
-    void switchLanguage()
+    void saveLanguage()
     {
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(int, size);
+        QFETCH(QByteArray, file);
         startWithLanguage(from);
         SystemConfig::getInstance()->setFontSize(quint8(size));
         openPage();
         QCOMPARE(title(m_page), kTexts[from].title);
         QCOMPARE(m_page->installedLanguage(), from);
-
-        QCOMPARE(saveLanguage(to), kTexts[to].done);
-        QVERIFY(m_changes.count > 0);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("SystemConfig/SystemLanguage")).toInt(), to);
-        QCOMPARE(m_page->installedLanguage(), to);
-        QCOMPARE(title(m_page), kTexts[to].title);
-        QCOMPARE(QCoreApplication::translate("NavigationList", "其他設置"), kTexts[to].navRow);
-
+        const QString translation = AppStartup::translationFile(qMax(to, 0));
+        if (file != "ok") {
+            QVERIFY(QFile::remove(translation));
+            if (file != "missing")
+                QVERIFY(PageFixture::writeFile(translation, file));
+        }
         QComboBox *languages = box(m_page, "comboBox");
+        if (to < 0)
+            languages->clear();
+        else
+            languages->setCurrentIndex(to);
+        m_changes.count = 0;
+        const QStringList shown = PageFixture::shownBy([this]() { m_page->on_savePushButton_clicked(); });
+        if (file != "ok") {
+            QFile::remove(translation);
+            QVERIFY(QFile::copy(QStringLiteral(VIREON_STAGED_APP_DIR) + translation.mid(5), translation));
+        }
+        if (to < 0) // take the answer left queued, for the next box
+            (new MessageDialog(QStringLiteral("probe"), 1, false, QString(), nullptr))->exec();
+
+        const bool switched = to >= 0 && (file == "ok" || to == 0);
+        const int now = switched ? to : from;
+        QCOMPARE(shown, to < 0 ? QStringList() : QStringList{switched ? kTexts[to].done : kTexts[from].failed});
+        QCOMPARE(m_changes.count > 0, switched && to != from);
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("SystemConfig/SystemLanguage")).toInt(), now);
+        QCOMPARE(SystemConfig::getInstance()->getSystemLanguage(), now);
+        QCOMPARE(m_page->installedLanguage(), now);
+        QCOMPARE(title(m_page), kTexts[now].title);
+        QCOMPARE(QCoreApplication::translate("NavigationList", "其他設置"), kTexts[now].navRow);
+        if (to < 0)
+            return;
         QCOMPARE(languages->count(), 6);
-        QCOMPARE(languages->currentIndex(), to);
+        QCOMPARE(languages->currentIndex(), now);
         for (int i = 0; i < 6; ++i)
             QCOMPARE(languages->itemText(i), Common::getInstance()->getLanguageName(i));
         QComboBox *sizes = box(m_page, "comboBox_2");
         QCOMPARE(sizes->count(), 3);
         QCOMPARE(sizes->currentIndex(), size);
-        QCOMPARE(sizes->itemText(2), kTexts[to].large);
+        QCOMPARE(sizes->itemText(2), kTexts[now].large);
         QCOMPARE(sizes->itemData(0).toString(), QStringLiteral("app-small"));
-    }
-
-    void sameLanguageLoadsNothing()
-    {
-        startWithLanguage(2);
-        openPage();
-        QCOMPARE(saveLanguage(2), kTexts[2].done);
-        QCOMPARE(m_changes.count, 0);
-        QCOMPARE(SystemConfig::getInstance()->getSystemLanguage(), 2);
-    }
-
-    // The file of the language asked for cannot be used: the language in
-    // force and its setting stay, and the user is told in that language.
-    void unusableTranslationFile_data()
-    {
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QByteArray>("content"); // "missing" removes the file
-        QTest::addColumn<bool>("switched");
-        QTest::newRow("missing") << 2 << QByteArray("missing") << false;
-        QTest::newRow("garbage") << 5 << QByteArray("this is no translation file") << false;
-        QTest::newRow("empty") << 4 << QByteArray() << false;
-        QTest::newRow("source language needs no file") << 0 << QByteArray("missing") << true;
-    }
-    void unusableTranslationFile()
-    {
-        QFETCH(int, to);
-        QFETCH(QByteArray, content);
-        QFETCH(bool, switched);
-        startWithLanguage(1);
-        openPage();
-        const QString file = AppStartup::translationFile(to);
-        QVERIFY(QFile::remove(file));
-        if (content != "missing") {
-            QFile damaged(file);
-            QVERIFY(damaged.open(QIODevice::WriteOnly));
-            damaged.write(content);
-        }
-        const QString message = saveLanguage(to);
-        restoreFile(file);
-
-        const int now = switched ? to : 1;
-        QCOMPARE(message, switched ? kTexts[to].done : kTexts[1].failed);
-        QCOMPARE(SystemConfig::getInstance()->getSystemLanguage(), now);
-        QCOMPARE(m_page->installedLanguage(), now);
-        QCOMPARE(title(m_page), kTexts[now].title);
-        QCOMPARE(QCoreApplication::translate("NavigationList", "其他設置"), kTexts[now].navRow);
-        QCOMPARE(box(m_page, "comboBox")->currentIndex(), now);
-    }
-
-    void emptyLanguageBoxIgnored()
-    {
-        startWithLanguage(1);
-        openPage();
-        box(m_page, "comboBox")->clear();
-        MessageDialog::pushNextAnswer(1);
-        m_changes.count = 0;
-        m_page->on_savePushButton_clicked();
-        QVERIFY(MessageDialog::shownTexts().isEmpty());
-        MessageDialog::clearShownTexts();
-        QCOMPARE(m_changes.count, 0);
-        QCOMPARE(SystemConfig::getInstance()->getSystemLanguage(), 1);
-        QCOMPARE(m_page->installedLanguage(), 1);
-        // The queued answer is not left for the next box.
-        (new MessageDialog(QStringLiteral("probe"), 1, false, QString(), nullptr))->exec();
     }
 
     // Pixel sizes the applied sheet gives the page: labels, push buttons and
@@ -244,10 +201,8 @@ private slots:
             sizes->setCurrentIndex(chosen);
         for (int round = 0; round < 2; ++round) { // twice: the same sheet again
             qApp->setStyleSheet(sheetText(size == 1 ? 2 : 1));
-            MessageDialog::clearShownTexts();
-            MessageDialog::pushNextAnswer(1);
-            m_page->on_savePushButton_2_clicked();
-            QCOMPARE(MessageDialog::shownTexts(), QStringList{kTexts[0].done});
+            QCOMPARE(PageFixture::shownBy([this]() { m_page->on_savePushButton_2_clicked(); }),
+                     QStringList{kTexts[0].done});
             QCOMPARE(TestEnv::iniValue(QStringLiteral("System/font_size")).toInt(), size);
             QCOMPARE(m_page->displaySize(), size);
             QCOMPARE(qApp->styleSheet(), sheetText(size));
@@ -269,8 +224,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
-        QTest::newRow("ascii") << QByteArray("QLabel { font: normal 14px; }")
-                               << QStringLiteral("QLabel { font: normal 14px; }");
+        QTest::newRow("ascii") << QByteArray("QLabel { font: 14px; }") << QStringLiteral("QLabel { font: 14px; }");
         QTest::newRow("cjk family")
             << QByteArray("QLabel { font-family: \"\xe5\xbe\xae\xe8\xbd\xaf\xe9\x9b\x85\xe9\xbb\x91\"; }")
             << QStringLiteral("QLabel { font-family: \"微软雅黑\"; }");
@@ -284,11 +238,8 @@ private slots:
         QFETCH(QString, text);
         const QString path = QStringLiteral("sheet.css");
         QFile::remove(path);
-        if (bytes != "missing") {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        }
+        if (bytes != "missing")
+            QVERIFY(PageFixture::writeFile(path, bytes));
         QCOMPARE(Vireon::readStyleSheet(path), text);
     }
 
@@ -342,16 +293,7 @@ private slots:
         QCOMPARE(SystemConfig::getInstance()->getFontSize(), size);
     }
 
-    void staticPointerClearedWhoeverDeletes()
-    {
-        SystemLanSet *first = SystemLanSet::getInstance();
-        QCOMPARE(first->getTitle(), QStringLiteral("語言設置"));
-        delete first;
-        QPointer<SystemLanSet> second = SystemLanSet::getInstance();
-        QVERIFY(second && second.data() != nullptr);
-        second->releaseInstance();
-        QVERIFY(!second);
-    }
+    void staticPointerClearedWhoeverDeletes() { PageFixture::checkSingletonLifetime<SystemLanSet>(); }
 };
 
 VIREON_TEST_MAIN(TstSystemLanSet)
