@@ -4,11 +4,9 @@
 
 #include "core/common.h"
 #include "core/messageids.h"
-#include "core/sampletext.h"
 #include "core/systemconfig.h"
 #include "database/sampleinfoaccess.h"
 #include "database/sampleinfomodel.h"
-#include "link/netlportproc.h"
 #include "link/transferprogress.h"
 #include "pages/historydata.h"
 #include "shell/idialogwidget.h"
@@ -21,14 +19,12 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QThread>
 #include <QTimer>
 
 using HistoryFixture::row;
@@ -59,6 +55,15 @@ private:
     {
         view()->selectionModel()->select(view()->model()->index(r, 0), how | QItemSelectionModel::Rows);
     }
+    int rowOf(const QString &key) const
+    {
+        const auto &list = m_page->access()->m_listModel;
+        for (int r = 0; r < list.size(); ++r) {
+            if (list.at(r)->Key == key)
+                return r;
+        }
+        return -1;
+    }
     void progress(qint64 received, qint64 total)
     {
         m_page->netEventHandle(NetEvt_FileProgress, TransferProgress{received, total}.encode());
@@ -81,35 +86,20 @@ private slots:
     }
     void cleanupTestCase() { delete m_db; }
 
-    void sampleTextRules()
-    {
-        const QStringList marks{"++", "-", "+", "+++", "*", "Invalid"};
-        for (int code = 0; code < 6; ++code)
-            QCOMPARE(SampleText::resultMark(code), marks.at(code));
-        for (int code : {-128, -1, 6, 9, 127, 255})
-            QVERIFY(SampleText::resultMark(code).isEmpty());
-
-        const QList<QPair<QString, int>> wells{{"0", 1}, {"7", 8}, {"8", 1}, {"15", 8}, {"-1", 0}, {"x", 1}, {"", 1}};
-        for (const auto &w : wells)
-            QCOMPARE(SampleText::wellNumber(w.first), w.second);
-
-        QCOMPARE(SampleText::ctText(41.0), QString("0"));
-        QCOMPARE(SampleText::ctText(40.99), QString("40.99"));
-        QCOMPARE(SampleText::ctText(12.3456789), QString("12.3457"));
-        QCOMPARE(SampleText::ctText(0.0), QString("0"));
-        QCOMPARE(SampleText::ctText(41.0000001), QString("41"));
-    }
-
     // Newest key first, every column's text, codes outside 0-5, the not-done
     // row left out, both date formats, the hidden export button.
     void rowsRenderedFromDatabase()
     {
         const QString d = "20240301", t = "091500";
         QVERIFY(HistoryFixture::replaceWith({
-            row("2024030100001", "S1", "0", 0, d, t, 41.0), row("2024030100002", "S1", "7", 1, d, t, 40.99),
-            row("2024030100003", "S1", "8", 2, d, t, 12.3456789), row("2024030100004", "S2", "15", 3, d, t, 0.0),
-            row("2024030100005", "S2", "-1", 4, d, t, 30.5), row("2024030100006", "S2", "x", 5, d, t, 25.0),
-            row("2024030100007", "S3", "3", 9, d, t, 22.0), row("2024030100008", "S3", "3", -3, d, t, 21.0),
+            row("2024030100001", "S1", "0", 0, d, t, 41.0),
+            row("2024030100002", "S1", "7", 1, d, t, 40.99),
+            row("2024030100003", "S1", "8", 2, d, t, 12.3456789),
+            row("2024030100004", "S2", "15", 3, d, t, 0.0),
+            row("2024030100005", "S2", "-1", 4, d, t, 30.5),
+            row("2024030100006", "S2", "x", 5, d, t, 25.0),
+            row("2024030100007", "S3", "3", 9, d, t, 22.0),
+            row("2024030100008", "S3", "3", -3, d, t, 21.0),
             row("2024030200001", "NOTDONE", "1", 0, "20240302", t, 20.0, 1, 0),
         }));
         TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
@@ -119,8 +109,9 @@ private slots:
         QCOMPARE(counter(), QString("1/8"));
         // row: key order descending; expected well, sample, ct, mark
         const QList<QStringList> expected{
-            {"4", "S3", "21", ""},    {"4", "S3", "22", ""},  {"1", "S2", "25", "Invalid"}, {"0", "S2", "30.5", "*"},
-            {"8", "S2", "0", "+++"}, {"1", "S1", "12.3457", "+"}, {"8", "S1", "40.99", "-"}, {"1", "S1", "0", "++"},
+            {"4", "S3", "21", ""},     {"4", "S3", "22", ""},   {"1", "S2", "25", "Invalid"},
+            {"0", "S2", "30.5", "*"},  {"8", "S2", "0", "+++"}, {"1", "S1", "12.3457", "+"},
+            {"8", "S1", "40.99", "-"}, {"1", "S1", "0", "++"},
         };
         for (int r = 0; r < expected.size(); ++r) {
             QCOMPARE(text(r, 0), expected[r][0]);
@@ -300,20 +291,12 @@ private slots:
         openPage();
         QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
 
-        auto rowOf = [&](const QString &key) {
-            for (int r = 0; r < view()->model()->rowCount(); ++r) {
-                if (m_page->access()->m_listModel.at(r)->Key == key)
-                    return r;
-            }
-            return -1;
-        };
         select(rowOf("2024030100003"));
         m_page->on_btnReport1_clicked();
         QCOMPARE(dialogs.count(), 1);
         QCOMPARE(dialogs.at(0).at(0).toInt(), int(IDialogWidget::DLG_SAMPLE_REPORT));
-        QCOMPARE(dialogs.at(0).at(1).toStringList(),
-                 QStringList({"2024030100006", "2024030100005", "2024030100004", "2024030100003", "2024030100002",
-                              "2024030100001"}));
+        QCOMPARE(dialogs.at(0).at(1).toStringList(), QStringList({"2024030100006", "2024030100005", "2024030100004",
+                                                                  "2024030100003", "2024030100002", "2024030100001"}));
 
         select(rowOf("2024030200004"));
         MessageDialog::pushNextAnswer(1);
@@ -338,14 +321,6 @@ private slots:
         SystemConfig::getInstance()->setTableViewOptType(1);
         openPage();
         QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
-        auto rowOf = [&](const QString &key) {
-            const auto &list = m_page->access()->m_listModel;
-            for (int r = 0; r < list.size(); ++r) {
-                if (list.at(r)->Key == key)
-                    return r;
-            }
-            return -1;
-        };
 
         // Three rows of two samples: choose the second sample (B).
         view()->clearSelection();
@@ -469,9 +444,6 @@ private slots:
         config->setFontSize(0);
     }
 
-    // End to end on loopback: "更新數據" makes the fake instrument upload a
-    // demo database; the GUI side installs it (as the main window does) and
-    // delivers the final progress event; the table then shows its rows.
     // Rows are newest first: every (re)load opens the view on its first rows,
     // at the specified row height whatever the display size.
     void reloadsOpenOnTheNewestRows_data()
@@ -523,73 +495,6 @@ private slots:
             QCOMPARE(view()->rowHeight(r), 25);
         Vireon::applyStyle(1);
         SystemConfig::getInstance()->setFontSize(1);
-    }
-
-    void fetchFromFakeInstrument()
-    {
-        const QString upload = TestEnv::instance()->path("upload_source.db");
-        const int written = DemoDataBuilder::build(upload, 6, 42);
-        QVERIFY(written > 0);
-        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("OLD", {"090000"}, 2)));
-        // Ports of this process only, so parallel or leftover runs cannot collide.
-        const QString fakeIp = "127.0.0.23";
-        const quint16 udpPort = quint16(47000 + (QCoreApplication::applicationPid() % 900) * 2);
-        const quint16 tcpPort = udpPort + 1;
-        TestEnv::seedIni({{"NetConfig/HostAddress", fakeIp}, {"NetConfig/HostPort", udpPort}});
-        NetlPortProc::setUploadPortForTesting(tcpPort);
-
-        QProcess fake;
-        fake.start(TestEnv::toolPath("fake_instrument"),
-                   {"--address", fakeIp, "--port", QString::number(udpPort), "--upload", upload, "--upload-name",
-                    "AppDatabase.db", "--upload-port", QString::number(tcpPort)});
-        QVERIFY2(fake.waitForStarted(), qPrintable(TestEnv::toolPath("fake_instrument")));
-        QByteArray said;
-        QTRY_VERIFY2_WITH_TIMEOUT((said += fake.readAllStandardOutput()).contains("READY"),
-                                  fake.readAllStandardError().constData(), 10000);
-
-        QThread thread;
-        NetlPortProc *worker = NetlPortProc::getInstance();
-        worker->moveToThread(&thread);
-        thread.start();
-        openPage();
-        bool linkUp = false;
-        bool installed = false;
-        connect(worker, &NetlPortProc::sendnetEvent, m_page, [&](int id, QVariant data) {
-            if (id == NetEvt_LinkState && data.toBool())
-                linkUp = true;
-            m_page->netEventHandle(id, data);
-        });
-        connect(worker, &NetlPortProc::databaseFileReceived, m_page, [&](QString tempPath, qint64 total) {
-            installed = m_db->replaceDatabase(tempPath);
-            QFile::remove(tempPath);
-            m_page->netEventHandle(NetEvt_FileProgress, TransferProgress{total, total}.encode());
-        });
-        connect(m_page, &HistoryData::sendCmd, worker, &NetlPortProc::netCommandSlot);
-
-        QMetaObject::invokeMethod(worker, "netCommandSlot", Qt::QueuedConnection, Q_ARG(int, Cmd_ConnectInstrument),
-                                  Q_ARG(QVariant, QVariant(-1)));
-        QTRY_VERIFY_WITH_TIMEOUT(linkUp, 10000);
-        QCOMPARE(counter(), QString("1/2"));
-        QTest::mouseClick(button("exportData_2"), Qt::LeftButton);
-        QVERIFY(!button("exportData_2")->isEnabled());
-        auto *status = m_page->findChild<QLabel *>(QStringLiteral("serverStatusLabel"));
-        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("數據更新完成！"), 20000);
-        QVERIFY(installed);
-        QVERIFY(button("exportData_2")->isEnabled());
-        QCOMPARE(SampleInfoAccess::getCount(), written);
-        QCOMPARE(counter().section('/', 1).toInt(), written);
-        QCOMPARE(view()->model()->rowCount(), written);
-        QVERIFY(!text(0, 1).isEmpty());
-        QVERIFY(!text(0, 1).startsWith("OLD"));
-
-        disconnect(worker, nullptr, m_page, nullptr);
-        QMetaObject::invokeMethod(worker, "netCommandSlot", Qt::BlockingQueuedConnection, Q_ARG(int, Cmd_CloseLink),
-                                  Q_ARG(QVariant, QVariant(-1)));
-        thread.quit();
-        QVERIFY(thread.wait(5000));
-        fake.kill();
-        fake.waitForFinished(5000);
-        TestEnv::seedIni(TestEnv::loopbackSettings());
     }
 };
 

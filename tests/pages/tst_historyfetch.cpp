@@ -1,6 +1,7 @@
 #include "support/testenv.h"
 
 #include "pages/historyfixture.h"
+#include "pages/pagefixture.h"
 
 #include "core/messageids.h"
 #include "database/dbmanage.h"
@@ -17,6 +18,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableView>
 
 // The history page's fetch through the real window, the real worker thread
 // and the fake instrument on loopback: however the fetch ends, the page is
@@ -30,12 +32,6 @@ class TstHistoryFetch : public QObject
     int m_goodRows = 0;
     quint16 m_udpPort = 0;
     quint16 m_tcpPort = 0;
-
-    static void stop(QProcess &process)
-    {
-        process.kill();
-        process.waitForFinished(5000);
-    }
 
 private slots:
     void initTestCase()
@@ -56,10 +52,7 @@ private slots:
         m_goodRows = DemoDataBuilder::build(m_goodUpload, 4, 7);
         QVERIFY(m_goodRows > 2);
         m_badUpload = TestEnv::instance()->path(QStringLiteral("upload_bad.db"));
-        QFile bad(m_badUpload);
-        QVERIFY(bad.open(QIODevice::WriteOnly));
-        bad.write(QByteArray(3 * 4096, 'x'));
-        bad.close();
+        QVERIFY(PageFixture::writeFile(m_badUpload, QByteArray(3 * 4096, 'x')));
     }
 
     void cleanupTestCase() { delete m_db; }
@@ -71,15 +64,22 @@ private slots:
         QTest::addColumn<bool>("connect");
         QTest::addColumn<bool>("dialogOpen");
         QTest::addColumn<bool>("succeeds");
-        QTest::newRow("complete upload") << "none" << false << true << false << true;
-        QTest::newRow("no connection from the instrument") << "no-answer" << false << true << false << false;
-        QTest::newRow("refused header") << "bad-header" << false << true << false << false;
-        QTest::newRow("refused file name") << "unsafe-name" << false << true << false << false;
-        QTest::newRow("connection cut halfway") << "truncated" << false << true << false << false;
-        QTest::newRow("upload stalls") << "stalled" << false << true << false << false;
-        QTest::newRow("received file is not a database") << "none" << true << true << false << false;
-        QTest::newRow("not connected at all") << "none" << false << false << false << false;
-        QTest::newRow("cut under an open dialog") << "truncated" << false << true << true << false;
+        const struct {
+            const char *row, *misbehave;
+            bool badFile, connect, dialogOpen, succeeds;
+        } rows[] = {
+            {"complete upload", "none", false, true, false, true},
+            {"no connection from the instrument", "no-answer", false, true, false, false},
+            {"refused header", "bad-header", false, true, false, false},
+            {"refused file name", "unsafe-name", false, true, false, false},
+            {"connection cut halfway", "truncated", false, true, false, false},
+            {"upload stalls", "stalled", false, true, false, false},
+            {"received file is not a database", "none", true, true, false, false},
+            {"not connected at all", "none", false, false, false, false},
+            {"cut under an open dialog", "truncated", false, true, true, false},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.row) << QString(r.misbehave) << r.badFile << r.connect << r.dialogOpen << r.succeeds;
     }
 
     void fetchEndsOnThePage()
@@ -100,10 +100,7 @@ private slots:
         if (misbehave != QLatin1String("unsafe-name"))
             args << "--upload-name"
                  << "AppDatabase.db";
-        fake.start(TestEnv::toolPath(QStringLiteral("fake_instrument")), args);
-        QVERIFY(fake.waitForStarted());
-        QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT((said += fake.readAllStandardOutput()).contains("READY"), 10000);
+        QVERIFY(PageFixture::startFake(fake, args));
 
         Vireon w;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
@@ -140,6 +137,12 @@ private slots:
             QCOMPARE(status->text(), QStringLiteral("數據更新完成！"));
             QCOMPARE(bar->value(), bar->maximum());
             QCOMPARE(SampleInfoAccess::getCount(), m_goodRows);
+            // The table shows the installed rows, not the old ones.
+            auto *view = page->findChild<QTableView *>(QStringLiteral("tableView"));
+            QCOMPARE(view->model()->rowCount(), m_goodRows);
+            QCOMPARE(page->findChild<QLabel *>(QStringLiteral("testLab"))->text().section('/', 1).toInt(), m_goodRows);
+            const QString first = view->model()->index(0, 1).data().toString();
+            QVERIFY(!first.isEmpty() && !first.startsWith(QLatin1String("OLD")));
         } else {
             QCOMPARE(status->text(), QStringLiteral("數據更新失敗！"));
             QCOMPARE(bar->value(), bar->minimum());
@@ -149,7 +152,7 @@ private slots:
         if (dialogOpen)
             QVERIFY(w.currentDialog()); // the dialog stays open
         w.deal_app_quit();
-        stop(fake);
+        PageFixture::stopFake(fake);
     }
 };
 
