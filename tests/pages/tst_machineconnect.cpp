@@ -3,6 +3,7 @@
 #include "core/systemconfig.h"
 #include "link/instrumentinfo.h"
 #include "pages/machineconnect.h"
+#include "pages/pagefixture.h"
 #include "shell/widgets/messagedialog.h"
 #include "shell/widgets/netaddresswidget.h"
 #include "support/testenv.h"
@@ -27,12 +28,11 @@ QList<InstrumentInfo> threeInstruments()
             {QStringLiteral("127.0.0.23"), QByteArray("LORIX-C\0tail", 12)}};
 }
 
-QStringList comboItems(const QComboBox *box)
+using PageFixture::comboItems;
+
+QString ini(const char *key)
 {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
+    return TestEnv::iniValue(QLatin1String("NetConfig/") + QLatin1String(key)).toString();
 }
 
 void setTypedAddress(NetAddressWidget *editor, const QString &text)
@@ -105,16 +105,6 @@ private slots:
         m_page = nullptr;
     }
 
-    void newPageShowsTheStoredInstrument()
-    {
-        QCOMPARE(comboItems(names()), QStringList{"STORED"});
-        QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.99"));
-        QCOMPARE(adapters()->currentText(), kLoopback.ip);
-        QCOMPARE(macLabel()->text(), kLoopback.mac);
-        QVERIFY(m_cmds->isEmpty());
-        QCOMPARE(MachineConnect::getInstance(), m_page);
-    }
-
     void scanResult_data()
     {
         QTest::addColumn<QVariant>("result");
@@ -144,8 +134,8 @@ private slots:
         QVERIFY(!button("scnfBtn")->isEnabled());
         QVERIFY(!button("ConnectPushButton")->isEnabled());
         QCOMPARE(names()->count(), 0);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalIpAddr")).toString(), kLoopback.ip);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalMacAddr")).toString(), kLoopback.mac);
+        QCOMPARE(ini("LocalIpAddr"), kLoopback.ip);
+        QCOMPARE(ini("LocalMacAddr"), kLoopback.mac);
 
         m_page->netEventHandle(NetEvt_ScanFinished, result);
         QCOMPARE(comboItems(names()), expectedNames);
@@ -154,9 +144,8 @@ private slots:
         QVERIFY(button("ConnectPushButton")->isEnabled());
         if (expectedNames.isEmpty()) {
             // Nothing written, and the editor's wildcard blocks a connect.
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(),
-                     QStringLiteral("127.0.0.99"));
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), QStringLiteral("STORED"));
+            QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.99"));
+            QCOMPARE(ini("host_name"), QStringLiteral("STORED"));
             QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("0.0.0.0"));
             MessageDialog::pushNextAnswer(1);
             m_page->on_ConnectPushButton_clicked();
@@ -165,8 +154,8 @@ private slots:
         } else {
             QCOMPARE(names()->currentIndex(), 0);
             QCOMPARE(m_page->addressEditor()->getNetAddress(), expectedAddress);
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(), expectedAddress);
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), expectedStoredName);
+            QCOMPARE(ini("HostAddress"), expectedAddress);
+            QCOMPARE(ini("host_name"), expectedStoredName);
         }
     }
 
@@ -175,12 +164,9 @@ private slots:
         QTest::addColumn<int>("pick");
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("name");
-        QTest::newRow("first") << 0 << "127.0.0.21"
-                               << "LORIX-A";
-        QTest::newRow("second") << 1 << "127.0.0.22"
-                                << "LORIX-B";
-        QTest::newRow("name cut at its zero byte") << 2 << "127.0.0.23"
-                                                   << "LORIX-C";
+        QTest::newRow("first") << 0 << "127.0.0.21" << QString("LORIX-A");
+        QTest::newRow("second") << 1 << "127.0.0.22" << QString("LORIX-B");
+        QTest::newRow("name cut at its zero byte") << 2 << "127.0.0.23" << QString("LORIX-C");
     }
     void pickedInstrumentIsTheOneConnected()
     {
@@ -197,61 +183,73 @@ private slots:
         QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument});
         QCOMPARE(m_cmds->first().at(1), QVariant(-1));
         QVERIFY(MessageDialog::shownTexts().isEmpty()); // same /24 as the adapter
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(), address);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), name);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostPort")).toString(), QStringLiteral("45454"));
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalIpAddr")).toString(), kLoopback.ip);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalMacAddr")).toString(), kLoopback.mac);
+        QCOMPARE(ini("HostAddress"), address);
+        QCOMPARE(ini("host_name"), name);
+        QCOMPARE(ini("HostPort"), QStringLiteral("45454"));
+        QCOMPARE(ini("LocalIpAddr"), kLoopback.ip);
+        QCOMPARE(ini("LocalMacAddr"), kLoopback.mac);
     }
 
     void typedAddress_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored"); // empty: refused
-        QTest::addColumn<bool>("warned");    // other /24 than the adapter
+        QTest::addColumn<bool>("warned");    // other /24 than the adapter, or none
+        QTest::addColumn<bool>("adapter");
 
-        QTest::newRow("wildcard") << "0.0.0.0" << QString() << false;
-        QTest::newRow("wildcard inside") << "10.0.0.0" << QString() << false;
-        QTest::newRow("wildcard after leading zeros") << "00.0.0.0" << QString() << false;
-        QTest::newRow("empty") << "" << QString() << false;
-        QTest::newRow("three parts") << "192.168.3." << QString() << false;
-        QTest::newRow("octet too large") << "127.0.0.256" << QString() << false;
-        QTest::newRow("not a number") << "127.0.x.2" << QString() << false;
-        QTest::newRow("same network") << "127.0.0.2"
-                                      << "127.0.0.2" << false;
-        QTest::newRow("leading zeros are decimal") << "192.168.010.5"
-                                                   << "192.168.10.5" << true;
-        QTest::newRow("other network") << "10.1.2.3"
-                                       << "10.1.2.3" << true;
+        const struct {
+            const char *row, *typed, *stored;
+            bool warned, adapter;
+        } rows[] = {
+            {"wildcard", "0.0.0.0", "", false, true},
+            {"wildcard inside", "10.0.0.0", "", false, true},
+            {"wildcard after leading zeros", "00.0.0.0", "", false, true},
+            {"empty", "", "", false, true},
+            {"three parts", "192.168.3.", "", false, true},
+            {"octet too large", "127.0.0.256", "", false, true},
+            {"not a number", "127.0.x.2", "", false, true},
+            {"same network", "127.0.0.2", "127.0.0.2", false, true},
+            {"leading zeros are decimal", "192.168.010.5", "192.168.10.5", true, true},
+            {"other network", "10.1.2.3", "10.1.2.3", true, true},
+            {"no adapter: warns, goes on", "127.0.0.2", "127.0.0.2", true, false},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.row) << QString(r.typed) << QString(r.stored) << r.warned << r.adapter;
     }
     void typedAddress()
     {
         QFETCH(QString, typed);
         QFETCH(QString, stored);
         QFETCH(bool, warned);
-
+        QFETCH(bool, adapter);
+        if (!adapter) {
+            m_page->releaseInstance();
+            g_adapters.clear();
+            openPage();
+        }
         setTypedAddress(m_page->addressEditor(), typed);
         m_page->ip_editTextChanged();
         QCOMPARE(names()->count(), 0); // a typed address belongs to no listed instrument
         if (stored.isEmpty() || warned)
-            MessageDialog::pushNextAnswer(1);
+            MessageDialog::pushNextAnswer(adapter ? 1 : 0); // however it is closed
         m_page->on_ConnectPushButton_clicked();
 
         if (stored.isEmpty()) {
             QCOMPARE(MessageDialog::shownTexts(), QStringList{"請檢查輸入"});
             QVERIFY(m_cmds->isEmpty());
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(),
-                     QStringLiteral("127.0.0.99"));
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostPort")).toString(), QStringLiteral("1"));
+            QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.99"));
+            QCOMPARE(ini("HostPort"), QStringLiteral("1"));
             return;
         }
         const QStringList expectedTexts =
             warned ? QStringList{"設備和電腦可能不處於同一個局域網，請檢查！"} : QStringList();
         QCOMPARE(MessageDialog::shownTexts(), expectedTexts);
         QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument}); // a warning does not stop it
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(), stored);
+        QCOMPARE(ini("HostAddress"), stored);
         QCOMPARE(SystemConfig::getInstance()->getHostAddress(), stored);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), QString());
+        QCOMPARE(ini("host_name"), QString());
+        QCOMPARE(ini("LocalIpAddr"), adapter ? kLoopback.ip : QString());
+        QCOMPARE(ini("LocalMacAddr"), adapter ? kLoopback.mac : QString());
     }
 
     void editingAFieldForgetsTheName()
@@ -263,8 +261,8 @@ private slots:
         QCOMPARE(names()->count(), 0);
         QCOMPARE(m_page->instruments().size(), 3); // the list itself stays
         m_page->on_ConnectPushButton_clicked();
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(), QStringLiteral("127.0.0.30"));
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), QString());
+        QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.30"));
+        QCOMPARE(ini("host_name"), QString());
     }
 
     void adapterSelection_data()
@@ -303,6 +301,9 @@ private slots:
         SystemConfig::getInstance()->setLocalIpAddr(storedIp);
         openPage();
 
+        QCOMPARE(comboItems(names()), QStringList{"STORED"}); // the stored instrument
+        QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.99"));
+        QVERIFY(m_cmds->isEmpty());
         QCOMPARE(adapters()->count(), list.size());
         QCOMPARE(adapters()->currentIndex(), selected);
         QCOMPARE(macLabel()->text(), selected < 0 ? QString() : list.at(selected).mac);
@@ -310,54 +311,36 @@ private slots:
             QCOMPARE(adapters()->itemText(i), list.at(i).ip);
     }
 
-    void withoutAdapterTheConnectWarnsAndGoesOn()
-    {
-        m_page->releaseInstance();
-        g_adapters.clear();
-        openPage();
-        setTypedAddress(m_page->addressEditor(), QStringLiteral("127.0.0.2"));
-        MessageDialog::pushNextAnswer(0); // however it is closed, the connect goes on
-        m_page->on_ConnectPushButton_clicked();
-        QCOMPARE(MessageDialog::shownTexts(), QStringList{"設備和電腦可能不處於同一個局域網，請檢查！"});
-        QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument});
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalIpAddr")).toString(), QString());
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalMacAddr")).toString(), QString());
-    }
-
     void reportedName_data()
     {
+        QTest::addColumn<int>("id");
         QTest::addColumn<QVariant>("event");
         QTest::addColumn<QStringList>("expectedNames");
         QTest::addColumn<int>("expectedCurrent");
 
         const QStringList before{"LORIX-A", "LORIX-B", "LORIX-C"};
+        const int found = NetEvt_InstrumentFound;
+        const QVariant renamed(QStringList{"127.0.0.22", "RENAMED"});
         QTest::newRow("listed instrument renamed")
-            << QVariant(QStringList{"127.0.0.22", "RENAMED"}) << QStringList{"LORIX-A", "RENAMED", "LORIX-C"} << 1;
-        QTest::newRow("unlisted address") << QVariant(QStringList{"127.0.0.40", "X"}) << before << 0;
-        QTest::newRow("three strings") << QVariant(QStringList{"127.0.0.22", "X", "Y"}) << before << 0;
-        QTest::newRow("one string") << QVariant(QStringList{"127.0.0.22"}) << before << 0;
-        QTest::newRow("not a list") << QVariant(7) << before << 0;
+            << found << renamed << QStringList{"LORIX-A", "RENAMED", "LORIX-C"} << 1;
+        QTest::newRow("unlisted address") << found << QVariant(QStringList{"127.0.0.40", "X"}) << before << 0;
+        QTest::newRow("three strings") << found << QVariant(QStringList{"127.0.0.22", "X", "Y"}) << before << 0;
+        QTest::newRow("one string") << found << QVariant(QStringList{"127.0.0.22"}) << before << 0;
+        QTest::newRow("not a list") << found << QVariant(7) << before << 0;
+        for (int other : {int(NetEvt_LinkState), int(NetEvt_FileProgress), int(NetEvt_DataFrame), 99})
+            QTest::addRow("other event %d", other) << other << renamed << before << 0;
     }
     void reportedName()
     {
+        QFETCH(int, id);
         QFETCH(QVariant, event);
         QFETCH(QStringList, expectedNames);
         QFETCH(int, expectedCurrent);
         scan(QVariant::fromValue(threeInstruments()));
-        m_page->netEventHandle(NetEvt_InstrumentFound, event);
+        m_page->netEventHandle(id, event);
         QCOMPARE(comboItems(names()), expectedNames);
         QCOMPARE(names()->currentIndex(), expectedCurrent);
         QCOMPARE(m_page->addressEditor()->getNetAddress(), threeInstruments().at(expectedCurrent).ip);
-    }
-
-    void otherEventsChangeNothing()
-    {
-        scan(QVariant::fromValue(threeInstruments()));
-        names()->setCurrentIndex(1);
-        for (int id : {int(NetEvt_LinkState), int(NetEvt_FileProgress), int(NetEvt_DataFrame), 99})
-            m_page->netEventHandle(id, QVariant(false));
-        QCOMPARE(names()->count(), 3);
-        QCOMPARE(names()->currentIndex(), 1);
         QVERIFY(button("scnfBtn")->isEnabled());
     }
 
@@ -365,12 +348,9 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected"); // empty: not an address
-        QTest::newRow("plain") << "192.168.3.15"
-                               << "192.168.3.15";
-        QTest::newRow("leading zeros") << "010.001.000.099"
-                                       << "10.1.0.99";
-        QTest::newRow("edges") << "0.255.0.255"
-                               << "0.255.0.255";
+        QTest::newRow("plain") << "192.168.3.15" << QString("192.168.3.15");
+        QTest::newRow("leading zeros") << "010.001.000.099" << QString("10.1.0.99");
+        QTest::newRow("edges") << "0.255.0.255" << QString("0.255.0.255");
         QTest::newRow("five parts") << "1.2.3.4.5" << QString();
         QTest::newRow("four digits") << "1.2.3.0004" << QString();
         QTest::newRow("empty part") << "1..3.4" << QString();
