@@ -3,6 +3,7 @@
 #include "core/systemconfig.h"
 #include "link/netlportproc.h"
 #include "pages/machineconnect.h"
+#include "pages/pagefixture.h"
 #include "shell/linkstatusindicator.h"
 #include "shell/vireon.h"
 #include "shell/widgets/messagedialog.h"
@@ -33,20 +34,9 @@ class TstMachineConnectLink : public QObject
     QByteArray m_linkOutput;
     quint16 m_sweepPort = 0;
 
-    static bool startFake(QProcess &fake, quint16 port, QByteArray *output)
+    static QStringList fakeArgs(quint16 port)
     {
-        fake.setProcessChannelMode(QProcess::MergedChannels);
-        fake.start(TestEnv::toolPath(QStringLiteral("fake_instrument")),
-                   {"--address", kFakeAddress, "--port", QString::number(port), "--name", "LORIX-LOOP"});
-        if (!fake.waitForStarted())
-            return false;
-        QByteArray seen;
-        const bool ready = QTest::qWaitFor(
-            [&]() { return (seen += fake.readAll()).contains("READY") || fake.state() == QProcess::NotRunning; },
-            10000);
-        if (output)
-            *output = seen;
-        return ready && fake.state() == QProcess::Running;
+        return {"--address", kFakeAddress, "--port", QString::number(port), "--name", "LORIX-LOOP"};
     }
 
     static MachineConnect *page(Vireon &w) { return qobject_cast<MachineConnect *>(w.currentPage()); }
@@ -63,16 +53,14 @@ private slots:
         NetlPortProc::setScanCollectMs(400);
         m_sweepPort = TestEnv::freeUdpPort(kFakeAddress);
         QVERIFY(m_sweepPort);
-        QVERIFY(startFake(m_sweepFake, m_sweepPort, nullptr));
-        QVERIFY(startFake(m_linkFake, 45454, &m_linkOutput));
+        QVERIFY(PageFixture::startFake(m_sweepFake, fakeArgs(m_sweepPort)));
+        QVERIFY(PageFixture::startFake(m_linkFake, fakeArgs(45454), &m_linkOutput));
     }
 
     void cleanupTestCase()
     {
-        for (QProcess *fake : {&m_sweepFake, &m_linkFake}) {
-            fake->kill();
-            fake->waitForFinished(5000);
-        }
+        PageFixture::stopFake(m_sweepFake);
+        PageFixture::stopFake(m_linkFake);
     }
 
     void init() { MessageDialog::clearShownTexts(); }
