@@ -159,26 +159,20 @@ private slots:
         } else if (before == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(logo));
         } else if (before == QLatin1String("plain-file")) {
-            QFile plain(QStringLiteral("app/Logo"));
-            QVERIFY(plain.open(QIODevice::WriteOnly));
+            QVERIFY(PageFixture::writeFile(QStringLiteral("app/Logo"), QByteArray()));
         }
         const QString gone = QDir::current().absoluteFilePath(QStringLiteral("pictures/gone.png"));
         QVERIFY(QFile::copy(m_wide, gone));
 
         openPage();
+        const QMap<QString, QString> files{
+            {"wide", m_wide},
+            {"logo", logo},
+            {"logo-other-path", QDir::current().absoluteFilePath(QStringLiteral("app/../app/Logo/./logo.png"))},
+            {"text", m_noImage},
+            {"gone", gone}};
         for (const QString &pick : picks) {
-            if (pick == QLatin1String("wide"))
-                choose(m_wide);
-            else if (pick == QLatin1String("logo"))
-                choose(logo);
-            else if (pick == QLatin1String("logo-other-path"))
-                choose(QDir::current().absoluteFilePath(QStringLiteral("app/../app/Logo/./logo.png")));
-            else if (pick == QLatin1String("text"))
-                choose(m_noImage);
-            else if (pick == QLatin1String("gone"))
-                choose(gone);
-            else
-                choose(pick);
+            choose(files.value(pick)); // an empty pick cancels
             QCOMPARE(FileDialogs::lastRequest().kind, QStringLiteral("open"));
         }
         QVERIFY(QFile::remove(gone));
