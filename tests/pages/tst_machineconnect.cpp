@@ -105,27 +105,28 @@ private slots:
         m_page = nullptr;
     }
 
-    void scanResult_data()
+    // A scan, then the instrument picked is the one connected (its name cut
+    // at a zero byte); a scan that found nothing stores nothing.
+    void scanAndConnect_data()
     {
         QTest::addColumn<QVariant>("result");
-        QTest::addColumn<QStringList>("expectedNames");
-        QTest::addColumn<QString>("expectedAddress"); // editor and stored
-        QTest::addColumn<QString>("expectedStoredName");
-
-        QTest::newRow("three instruments")
-            << QVariant::fromValue(threeInstruments()) << QStringList{"LORIX-A", "LORIX-B", "LORIX-C"} << "127.0.0.21"
-            << "LORIX-A";
-        QTest::newRow("nothing found") << QVariant::fromValue(QList<InstrumentInfo>()) << QStringList() << QString()
-                                       << QString();
+        QTest::addColumn<int>("pick"); // -1: nothing to pick
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("name");
+        const QVariant three = QVariant::fromValue(threeInstruments());
+        QTest::newRow("first") << three << 0 << "127.0.0.21" << QString("LORIX-A");
+        QTest::newRow("second") << three << 1 << "127.0.0.22" << QString("LORIX-B");
+        QTest::newRow("name cut at its zero byte") << three << 2 << "127.0.0.23" << QString("LORIX-C");
+        QTest::newRow("nothing found") << QVariant::fromValue(QList<InstrumentInfo>()) << -1 << "" << QString();
         // An event without a list counts as a scan that found nothing.
-        QTest::newRow("not a list") << QVariant(qulonglong(0x12345678)) << QStringList() << QString() << QString();
+        QTest::newRow("not a list") << QVariant(qulonglong(0x12345678)) << -1 << "" << QString();
     }
-    void scanResult()
+    void scanAndConnect()
     {
         QFETCH(QVariant, result);
-        QFETCH(QStringList, expectedNames);
-        QFETCH(QString, expectedAddress);
-        QFETCH(QString, expectedStoredName);
+        QFETCH(int, pick);
+        QFETCH(QString, address);
+        QFETCH(QString, name);
 
         adapters()->setCurrentIndex(0);
         m_page->on_scnfBtn_clicked();
@@ -138,11 +139,13 @@ private slots:
         QCOMPARE(ini("LocalMacAddr"), kLoopback.mac);
 
         m_page->netEventHandle(NetEvt_ScanFinished, result);
-        QCOMPARE(comboItems(names()), expectedNames);
-        QCOMPARE(m_page->instruments().size(), expectedNames.size());
+        const QStringList found = pick < 0 ? QStringList() : QStringList{"LORIX-A", "LORIX-B", "LORIX-C"};
+        QCOMPARE(comboItems(names()), found);
+        QCOMPARE(m_page->instruments().size(), found.size());
         QVERIFY(button("scnfBtn")->isEnabled());
         QVERIFY(button("ConnectPushButton")->isEnabled());
-        if (expectedNames.isEmpty()) {
+        m_cmds->clear();
+        if (pick < 0) {
             // Nothing written, and the editor's wildcard blocks a connect.
             QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.99"));
             QCOMPARE(ini("host_name"), QStringLiteral("STORED"));
@@ -150,36 +153,18 @@ private slots:
             MessageDialog::pushNextAnswer(1);
             m_page->on_ConnectPushButton_clicked();
             QCOMPARE(MessageDialog::shownTexts(), QStringList{"請檢查輸入"});
-            QCOMPARE(sentIds(), QList<int>{Cmd_ScanInstrument});
-        } else {
-            QCOMPARE(names()->currentIndex(), 0);
-            QCOMPARE(m_page->addressEditor()->getNetAddress(), expectedAddress);
-            QCOMPARE(ini("HostAddress"), expectedAddress);
-            QCOMPARE(ini("host_name"), expectedStoredName);
+            QVERIFY(m_cmds->isEmpty());
+            return;
         }
-    }
-
-    void pickedInstrumentIsTheOneConnected_data()
-    {
-        QTest::addColumn<int>("pick");
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("first") << 0 << "127.0.0.21" << QString("LORIX-A");
-        QTest::newRow("second") << 1 << "127.0.0.22" << QString("LORIX-B");
-        QTest::newRow("name cut at its zero byte") << 2 << "127.0.0.23" << QString("LORIX-C");
-    }
-    void pickedInstrumentIsTheOneConnected()
-    {
-        QFETCH(int, pick);
-        QFETCH(QString, address);
-        QFETCH(QString, name);
-        scan(QVariant::fromValue(threeInstruments()));
-        m_cmds->clear();
+        // The first instrument is taken (and stored) at once.
+        QCOMPARE(names()->currentIndex(), 0);
+        QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.21"));
+        QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.21"));
+        QCOMPARE(ini("host_name"), QStringLiteral("LORIX-A"));
 
         names()->setCurrentIndex(pick);
         QCOMPARE(m_page->addressEditor()->getNetAddress(), address);
         m_page->on_ConnectPushButton_clicked();
-
         QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument});
         QCOMPARE(m_cmds->first().at(1), QVariant(-1));
         QVERIFY(MessageDialog::shownTexts().isEmpty()); // same /24 as the adapter
