@@ -2,8 +2,11 @@
 #include "core/messageids.h"
 #include "core/systemconfig.h"
 #include "link/instrumentinfo.h"
+#include "link/netlportproc.h"
 #include "pages/machineconnect.h"
 #include "pages/pagefixture.h"
+#include "shell/linkstatusindicator.h"
+#include "shell/vireon.h"
 #include "shell/widgets/messagedialog.h"
 #include "shell/widgets/netaddresswidget.h"
 #include "support/testenv.h"
@@ -11,6 +14,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -19,7 +24,10 @@ Q_DECLARE_METATYPE(QList<NetCartInfo>)
 namespace {
 QList<NetCartInfo> g_adapters;
 
+// The PC and the fake instrument on loopback addresses of this test's own, so
+// parallel test runs on 127.0.0.1 and 127.0.0.2 never answer its sweep.
 const NetCartInfo kLoopback{QStringLiteral("02-00-00-00-00-0b"), QStringLiteral("127.0.0.11")};
+const QString kFakeAddress = QStringLiteral("127.0.0.12");
 
 QList<InstrumentInfo> threeInstruments()
 {
@@ -45,12 +53,23 @@ void setTypedAddress(NetAddressWidget *editor, const QString &text)
 } // namespace
 
 // The connection page over a scripted adapter list and the real settings
-// file; the commands it sends are recorded, nothing reaches a socket.
+// file, its commands recorded; and in the real main window with the real
+// worker thread against the fake instrument.
 class TstMachineConnect : public QObject
 {
     Q_OBJECT
-    MachineConnect *m_page = nullptr;
+    QPointer<MachineConnect> m_page;
     std::unique_ptr<QSignalSpy> m_cmds;
+    // One fake answers the sweep on a port of this run's own; the other
+    // listens on the instrument port that a connect stores.
+    QProcess m_sweepFake, m_linkFake;
+    QByteArray m_linkOutput;
+    quint16 m_sweepPort = 0;
+
+    static QStringList fakeArgs(quint16 port)
+    {
+        return {"--address", kFakeAddress, "--port", QString::number(port), "--name", "LORIX-LOOP"};
+    }
 
     QComboBox *names() const { return m_page->findChild<QComboBox *>(QStringLiteral("nameCboBox")); }
     QComboBox *adapters() const { return m_page->findChild<QComboBox *>(QStringLiteral("local_ip_CboBox")); }
@@ -82,6 +101,16 @@ private slots:
     {
         qRegisterMetaType<QList<InstrumentInfo>>();
         Common::setAdapterSource([]() { return g_adapters; });
+        NetlPortProc::setScanCollectMs(400);
+        m_sweepPort = TestEnv::freeUdpPort(kFakeAddress);
+        QVERIFY(m_sweepPort);
+        QVERIFY(PageFixture::startFake(m_sweepFake, fakeArgs(m_sweepPort)));
+        QVERIFY(PageFixture::startFake(m_linkFake, fakeArgs(45454), &m_linkOutput));
+    }
+    void cleanupTestCase()
+    {
+        PageFixture::stopFake(m_sweepFake);
+        PageFixture::stopFake(m_linkFake);
     }
 
     void init()
@@ -100,9 +129,8 @@ private slots:
     void cleanup()
     {
         m_cmds.reset();
-        if (MachineConnect *page = m_page)
-            page->releaseInstance();
-        m_page = nullptr;
+        if (m_page)
+            m_page->releaseInstance();
     }
 
     // A scan, then the instrument picked is the one connected (its name cut
@@ -351,6 +379,49 @@ private slots:
         QCOMPARE(MachineConnect::normaliseAddress(text, &out), !expected.isEmpty());
         if (!expected.isEmpty())
             QCOMPARE(out, expected);
+    }
+
+    // Through the main window: the sweep locks the navigation until it ends,
+    // finds the instrument, and the connect turns the lamp green with the
+    // fake hearing from the adapter. Without an adapter the sweep still ends
+    // and nothing is stored.
+    void scanThroughTheMainWindow_data()
+    {
+        QTest::addColumn<bool>("adapter");
+        QTest::newRow("instrument answers") << true;
+        QTest::newRow("no adapter") << false;
+    }
+    void scanThroughTheMainWindow()
+    {
+        QFETCH(bool, adapter);
+        cleanup(); // the window opens the page itself
+        if (!adapter)
+            g_adapters.clear();
+        SystemConfig::getInstance()->setHostPort(m_sweepPort);
+        Vireon w;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_MACHINE_CONNECT);
+        m_page = qobject_cast<MachineConnect *>(w.currentPage());
+        QVERIFY(m_page);
+        QCOMPARE(adapters()->currentText(), adapter ? kLoopback.ip : QString());
+
+        button("scnfBtn")->click();
+        QVERIFY(!button("scnfBtn")->isEnabled());
+        QVERIFY(!w.isNavigationEnabled()); // the page cannot be left while the sweep runs
+        QVERIFY(w.linkStatus()->isScanning() || !adapter);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isNavigationEnabled() && button("scnfBtn")->isEnabled(), 10000);
+        QVERIFY(!w.linkStatus()->isScanning());
+        QVERIFY(button("ConnectPushButton")->isEnabled());
+        QCOMPARE(comboItems(names()), adapter ? QStringList{"LORIX-LOOP"} : QStringList());
+        QCOMPARE(SystemConfig::getInstance()->getHostAddress(), adapter ? kFakeAddress : QStringLiteral("127.0.0.99"));
+        QCOMPARE(SystemConfig::getInstance()->getHostName(), adapter ? QStringLiteral("LORIX-LOOP") : "STORED");
+        if (adapter) {
+            QCOMPARE(m_page->addressEditor()->getNetAddress(), kFakeAddress);
+            button("ConnectPushButton")->click();
+            QTRY_VERIFY_WITH_TIMEOUT(w.linkStatus()->isLampGreen(), 10000);
+            QVERIFY(MessageDialog::shownTexts().isEmpty());
+            QTRY_VERIFY_WITH_TIMEOUT((m_linkOutput += m_linkFake.readAll()).contains("GOT 50 from 127.0.0.11"), 5000);
+        }
+        w.deal_app_quit();
     }
 };
 
