@@ -247,8 +247,11 @@ private slots:
             QCOMPARE(out.written, content);
     }
 
+    // A database file picked on the data-management page (import, with a
+    // message) or on the data-update page (no message; the path is shown).
     void import_data()
     {
+        QTest::addColumn<bool>("updatePage");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message"); // empty: none shown
@@ -272,11 +275,18 @@ private slots:
             {"the database itself", "self", "", true, -1},
         };
         for (const auto &r : rows)
-            QTest::newRow(r.row) << QString(r.kind) << QString(r.name) << (r.ok ? ok : failed) << r.rowsAfter;
-        QTest::newRow("cancelled") << "cancel" << QString() << QString() << -1;
+            QTest::newRow(r.row) << false << QString(r.kind) << QString(r.name) << (r.ok ? ok : failed) << r.rowsAfter;
+        QTest::newRow("cancelled") << false << "cancel" << QString() << QString() << -1;
+        for (const char *kind : {"valid", "random", "empty", "self", "cancel"}) {
+            const int rowsAfter = QByteArray(kind) == "valid" ? 7 : -1;
+            QTest::addRow("update page: %s", kind)
+                << true << QString(kind) << QStringLiteral("pick-%1/AppDatabase.db").arg(kind) << QString()
+                << rowsAfter;
+        }
     }
     void import()
     {
+        QFETCH(bool, updatePage);
         QFETCH(QString, kind);
         QFETCH(QString, name);
         QFETCH(QString, message);
@@ -303,12 +313,25 @@ private slots:
         } else if (kind == QLatin1String("notables")) {
             QVERIFY(buildForeignDatabase(path));
         } else if (kind == QLatin1String("self")) {
-            path = DbManage::databasePath();
+            path = updatePage ? QFileInfo(DbManage::databasePath()).absoluteFilePath() : DbManage::databasePath();
+        } else if (kind == QLatin1String("cancel")) {
+            path.clear();
         }
         const QByteArray before = readFile(DbManage::databasePath());
 
-        const QStringList shown = press(true, path);
-        QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+        if (updatePage) {
+            openUpdatePage();
+            QLineEdit *shown = child<QLineEdit>("lineEditFilePath");
+            shown->setText(QStringLiteral("before"));
+            FileDialogs::pushNextFileName(path);
+            MessageDialog::clearShownTexts();
+            child<QPushButton>("btnLoadFile")->click();
+            QCOMPARE(shown->text(), path.isEmpty() ? QStringLiteral("before") : path);
+            QVERIFY(!shown->text().contains(QLatin1Char('\\')));
+            QCOMPARE(MessageDialog::shownTexts(), QStringList());
+        } else {
+            QCOMPARE(press(true, path), message.isEmpty() ? QStringList() : QStringList{message});
+        }
 
         const int expected = rowsAfter < 0 ? m_baseline.size() : rowsAfter;
         QVERIFY(m_db->isOpen());
@@ -321,7 +344,8 @@ private slots:
         }
         const FileDialogs::Request request = FileDialogs::lastRequest();
         QCOMPARE(request.kind, QStringLiteral("open"));
-        QCOMPARE(request.dir, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        QCOMPARE(request.dir, updatePage ? QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                                         : QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
     }
 
     void exportDatabase_data()
@@ -457,51 +481,6 @@ private slots:
         m_page->releaseInstance();
         openUpdatePage();
         QVERIFY(child<QPushButton>("pushButton")->isEnabled());
-    }
-
-    void updatePageLoadsFile_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("rowsAfter"); // -1: unchanged
-        QTest::newRow("database of this program") << "valid" << 5;
-        QTest::newRow("random bytes") << "random" << -1;
-        QTest::newRow("zero bytes") << "empty" << -1;
-        QTest::newRow("the database itself") << "self" << -1;
-        QTest::newRow("cancelled") << "cancel" << -1;
-    }
-    void updatePageLoadsFile()
-    {
-        QFETCH(QString, kind);
-        QFETCH(int, rowsAfter);
-        openUpdatePage();
-        const QString folder = TestEnv::instance()->path(QStringLiteral("pick-") + kind);
-        QVERIFY(QDir().mkpath(folder));
-        QString path = folder + QStringLiteral("/AppDatabase.db");
-        DemoDataBuilder::Options options;
-        options.doneRows = 5;
-        if (kind == QLatin1String("valid"))
-            QCOMPARE(DemoDataBuilder::build(path, options), 5);
-        else if (kind == QLatin1String("random") || kind == QLatin1String("empty"))
-            QVERIFY(PageFixture::writeFile(path, QByteArray(kind == QLatin1String("random") ? 4096 : 0, '\x5a')));
-        else if (kind == QLatin1String("self"))
-            path = QFileInfo(DbManage::databasePath()).absoluteFilePath();
-        else
-            path.clear();
-        QLineEdit *shown = child<QLineEdit>("lineEditFilePath");
-        shown->setText(QStringLiteral("before"));
-
-        FileDialogs::pushNextFileName(path);
-        child<QPushButton>("btnLoadFile")->click();
-
-        QCOMPARE(shown->text(), path.isEmpty() ? QStringLiteral("before") : path);
-        QVERIFY(!shown->text().contains(QLatin1Char('\\')));
-        QVERIFY(m_db->isOpen());
-        QCOMPARE(SampleInfoAccess::getCount(), rowsAfter < 0 ? m_baseline.size() : rowsAfter);
-        if (!path.isEmpty()) {
-            const FileDialogs::Request request = FileDialogs::lastRequest();
-            QCOMPARE(request.filter, QStringLiteral("AppDatabase.db"));
-            QCOMPARE(request.dir, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-        }
     }
 
     // The placeholder page: its handler takes any event, and it dies cleanly.
