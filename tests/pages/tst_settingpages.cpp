@@ -435,6 +435,7 @@ private slots:
             QVERIFY(PageFixture::writeFile(QStringLiteral("app/Logo"), QByteArray()));
         }
         const QString gone = QDir::current().absoluteFilePath(QStringLiteral("pictures/gone.png"));
+        QFile::remove(gone); // left by a failed row
         QVERIFY(QFile::copy(m_wide, gone));
 
         // The preview fits the label and keeps the ratio (to within a pixel).
