@@ -242,52 +242,6 @@ private slots:
         QCOMPARE(sizes->itemText(2), kTexts[now].large);
     }
 
-    // Pixel sizes the applied sheet gives the page: labels, push buttons and
-    // the titled group boxes, small / middle / large.
-    void displaySize_data()
-    {
-        QTest::addColumn<int>("chosen"); // -1: the box is empty
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("labelPx");
-        QTest::addColumn<int>("buttonPx");
-        QTest::newRow("small") << 0 << 0 << 11 << 15;
-        QTest::newRow("middle") << 1 << 1 << 14 << 18;
-        QTest::newRow("large") << 2 << 2 << 17 << 21;
-        QTest::newRow("empty box clamps to small") << -1 << 0 << 11 << 15;
-    }
-    void displaySize()
-    {
-        QFETCH(int, chosen);
-        QFETCH(int, size);
-        QFETCH(int, labelPx);
-        QFETCH(int, buttonPx);
-        openLanguagePage();
-        QComboBox *sizes = box(m_language, "comboBox_2");
-        if (chosen < 0)
-            sizes->clear();
-        else
-            sizes->setCurrentIndex(chosen);
-        for (int round = 0; round < 2; ++round) { // twice: the same sheet again
-            qApp->setStyleSheet(sheetText(size == 1 ? 2 : 1));
-            QCOMPARE(PageFixture::shownBy([this]() { m_language->on_savePushButton_2_clicked(); }),
-                     QStringList{kTexts[0].done});
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("System/font_size")).toInt(), size);
-            QCOMPARE(m_language->displaySize(), size);
-            QCOMPARE(qApp->styleSheet(), sheetText(size));
-            QCOMPARE(qApp->palette().color(QPalette::Button), QColor(QStringLiteral("#F0F0F0")));
-        }
-        QLabel probe;
-        probe.ensurePolished();
-        QCOMPARE(probe.font().pixelSize(), labelPx);
-        QPushButton *save = m_language->findChild<QPushButton *>(QStringLiteral("savePushButton_2"));
-        save->ensurePolished();
-        QCOMPARE(save->font().pixelSize(), buttonPx);
-        auto *group = m_language->findChild<QGroupBox *>(QStringLiteral("titleGroupBox_2"));
-        group->ensurePolished();
-        QCOMPARE(group->font().pixelSize(), buttonPx - 2);
-        QVERIFY(group->font().bold());
-    }
-
     void sheetReadAsUtf8_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -313,7 +267,9 @@ private slots:
 
     // The language and size changes make the main window rebuild its
     // navigation while the page's slot is still running (a modal box is
-    // open): the page stays current and alive, the list follows.
+    // open): the page stays current and alive, the list follows. The sheet
+    // applied (again, for the size in force) gives labels, push buttons and
+    // titled group boxes their pixel sizes; an empty size box means small.
     void throughMainWindow_data()
     {
         QTest::addColumn<int>("language");
@@ -322,6 +278,7 @@ private slots:
             for (int size = 0; size < 3; ++size)
                 QTest::addRow("language %d size %d", language, size) << language << size;
         }
+        QTest::newRow("empty size box") << 1 << -1;
     }
     void throughMainWindow()
     {
@@ -336,7 +293,11 @@ private slots:
         QListWidget *nav = w.findChild<QListWidget *>(QStringLiteral("navigationList"));
 
         QStringList sizeBox, languageBox;
-        box(page, "comboBox_2")->setCurrentIndex(size);
+        if (size < 0)
+            box(page, "comboBox_2")->clear();
+        else
+            box(page, "comboBox_2")->setCurrentIndex(size);
+        size = qMax(size, 0);
         ModalAnswerer::answerNext(1, &sizeBox);
         QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("savePushButton_2")), Qt::LeftButton);
         QVERIFY(page);
@@ -357,8 +318,22 @@ private slots:
         QCOMPARE(nav->item(NavigationList::rowOfPage(IFunWidget::WGT_SYSTEM_SET))->text(), kTexts[language].navRow);
         QCOMPARE(nav->width(), NavigationList::metrics(size).width);
         QCOMPARE(qApp->styleSheet(), sheetText(size));
+        QCOMPARE(qApp->palette().color(QPalette::Button), QColor(QStringLiteral("#F0F0F0")));
         QCOMPARE(SystemConfig::getInstance()->getSystemLanguage(), language);
         QCOMPARE(SystemConfig::getInstance()->getFontSize(), size);
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("System/font_size")).toInt(), size);
+        QCOMPARE(page->displaySize(), size);
+        const int labelPx[] = {11, 14, 17}, buttonPx[] = {15, 18, 21};
+        QLabel probe;
+        probe.ensurePolished();
+        QCOMPARE(probe.font().pixelSize(), labelPx[size]);
+        QWidget *save = PageFixture::child<QPushButton>(page, "savePushButton_2");
+        save->ensurePolished();
+        QCOMPARE(save->font().pixelSize(), buttonPx[size]);
+        QWidget *group = PageFixture::child<QGroupBox>(page, "titleGroupBox_2");
+        group->ensurePolished();
+        QCOMPARE(group->font().pixelSize(), buttonPx[size] - 2);
+        QVERIFY(group->font().bold());
     }
 
     void headerTextsRoundTrip_data()
