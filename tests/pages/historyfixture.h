@@ -42,7 +42,10 @@ inline bool insert(const QVector<DemoSampleRow> &rows)
     return DemoDataBuilder::insertRows(db, rows);
 }
 
-inline bool replaceWith(const QVector<DemoSampleRow> &rows) { return clear() && insert(rows); }
+inline bool replaceWith(const QVector<DemoSampleRow> &rows)
+{
+    return clear() && insert(rows);
+}
 
 // n done rows of one sample: one run per distinct (date, time) in `runs`,
 // keys ascending with the time so that the newest run comes first.

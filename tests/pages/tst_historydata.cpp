@@ -1,19 +1,22 @@
 #include "support/testenv.h"
 
-#include "shell/appearance.h"
 #include "pages/historyfixture.h"
+#include "pages/pagefixture.h"
+#include "shell/appearance.h"
 
+#include "app/vireon.h"
 #include "core/common.h"
 #include "core/messageids.h"
-#include "core/sampletext.h"
 #include "core/systemconfig.h"
+#include "database/demodatabuilder.h"
 #include "database/sampleinfoaccess.h"
 #include "database/sampleinfomodel.h"
+#include "link/filereceiver.h"
 #include "link/netlportproc.h"
 #include "link/transferprogress.h"
 #include "pages/historydata.h"
 #include "shell/idialogwidget.h"
-#include "app/vireon.h"
+#include "shell/linkstatusindicator.h"
 #include "shell/widgets/choosedialog.h"
 #include "shell/widgets/messagedialog.h"
 
@@ -29,7 +32,6 @@
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QThread>
 #include <QTimer>
 
 using HistoryFixture::row;
@@ -41,6 +43,10 @@ class TestHistoryData : public QObject
 private:
     DbManage *m_db = nullptr;
     HistoryData *m_page = nullptr;
+    // What the fake instrument uploads, on ports of this run's own.
+    QString m_goodUpload, m_badUpload;
+    int m_goodRows = 0;
+    quint16 m_udpPort = 0, m_tcpPort = 0;
 
     HistoryData *openPage()
     {
@@ -52,13 +58,22 @@ private:
             qWarning() << "page not exposed";
         return m_page;
     }
-    QTableView *view() const { return m_page->findChild<QTableView *>(QStringLiteral("tableView")); }
-    QPushButton *button(const char *name) const { return m_page->findChild<QPushButton *>(QLatin1String(name)); }
+    QTableView *view() const { return PageFixture::child<QTableView>(m_page, "tableView"); }
+    QPushButton *button(const char *name) const { return PageFixture::child<QPushButton>(m_page, name); }
     QString text(int r, int c) const { return view()->model()->index(r, c).data().toString(); }
     QString counter() const { return m_page->findChild<QLabel *>(QStringLiteral("testLab"))->text(); }
     void select(int r, QItemSelectionModel::SelectionFlags how = QItemSelectionModel::ClearAndSelect)
     {
         view()->selectionModel()->select(view()->model()->index(r, 0), how | QItemSelectionModel::Rows);
+    }
+    int rowOf(const QString &key) const
+    {
+        const auto &list = m_page->access()->m_listModel;
+        for (int r = 0; r < list.size(); ++r) {
+            if (list.at(r)->Key == key)
+                return r;
+        }
+        return -1;
     }
     void progress(qint64 received, qint64 total)
     {
@@ -71,6 +86,20 @@ private slots:
         m_db = new DbManage;
         QVERIFY(m_db->openDatabase());
         QVERIFY(m_db->checkTables());
+
+        m_udpPort = TestEnv::freeUdpPort(QStringLiteral("127.0.0.2"));
+        m_tcpPort = TestEnv::freeTcpPort(QStringLiteral("127.0.0.1"));
+        QVERIFY(m_udpPort && m_tcpPort);
+        TestEnv::seedIni({{QStringLiteral("NetConfig/HostAddress"), QStringLiteral("127.0.0.2")},
+                          {QStringLiteral("NetConfig/HostPort"), QString::number(m_udpPort)}});
+        NetlPortProc::setUploadPortForTesting(m_tcpPort);
+        FileReceiver::setListenTimeoutMs(1500);
+        FileReceiver::setIdleTimeoutMs(700);
+        m_goodUpload = TestEnv::instance()->path(QStringLiteral("upload_good.db"));
+        m_goodRows = DemoDataBuilder::build(m_goodUpload, 4, 7);
+        QVERIFY(m_goodRows > 2);
+        m_badUpload = TestEnv::instance()->path(QStringLiteral("upload_bad.db"));
+        QVERIFY(PageFixture::writeFile(m_badUpload, QByteArray(3 * 4096, 'x')));
     }
     void cleanup()
     {
@@ -82,35 +111,20 @@ private slots:
     }
     void cleanupTestCase() { delete m_db; }
 
-    void sampleTextRules()
-    {
-        const QStringList marks{"++", "-", "+", "+++", "*", "Invalid"};
-        for (int code = 0; code < 6; ++code)
-            QCOMPARE(SampleText::resultMark(code), marks.at(code));
-        for (int code : {-128, -1, 6, 9, 127, 255})
-            QVERIFY(SampleText::resultMark(code).isEmpty());
-
-        const QList<QPair<QString, int>> wells{{"0", 1}, {"7", 8}, {"8", 1}, {"15", 8}, {"-1", 0}, {"x", 1}, {"", 1}};
-        for (const auto &w : wells)
-            QCOMPARE(SampleText::wellNumber(w.first), w.second);
-
-        QCOMPARE(SampleText::ctText(41.0), QString("0"));
-        QCOMPARE(SampleText::ctText(40.99), QString("40.99"));
-        QCOMPARE(SampleText::ctText(12.3456789), QString("12.3457"));
-        QCOMPARE(SampleText::ctText(0.0), QString("0"));
-        QCOMPARE(SampleText::ctText(41.0000001), QString("41"));
-    }
-
     // Newest key first, every column's text, codes outside 0-5, the not-done
     // row left out, both date formats, the hidden export button.
     void rowsRenderedFromDatabase()
     {
         const QString d = "20240301", t = "091500";
         QVERIFY(HistoryFixture::replaceWith({
-            row("2024030100001", "S1", "0", 0, d, t, 41.0), row("2024030100002", "S1", "7", 1, d, t, 40.99),
-            row("2024030100003", "S1", "8", 2, d, t, 12.3456789), row("2024030100004", "S2", "15", 3, d, t, 0.0),
-            row("2024030100005", "S2", "-1", 4, d, t, 30.5), row("2024030100006", "S2", "x", 5, d, t, 25.0),
-            row("2024030100007", "S3", "3", 9, d, t, 22.0), row("2024030100008", "S3", "3", -3, d, t, 21.0),
+            row("2024030100001", "S1", "0", 0, d, t, 41.0),
+            row("2024030100002", "S1", "7", 1, d, t, 40.99),
+            row("2024030100003", "S1", "8", 2, d, t, 12.3456789),
+            row("2024030100004", "S2", "15", 3, d, t, 0.0),
+            row("2024030100005", "S2", "-1", 4, d, t, 30.5),
+            row("2024030100006", "S2", "x", 5, d, t, 25.0),
+            row("2024030100007", "S3", "3", 9, d, t, 22.0),
+            row("2024030100008", "S3", "3", -3, d, t, 21.0),
             row("2024030200001", "NOTDONE", "1", 0, "20240302", t, 20.0, 1, 0),
         }));
         TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
@@ -120,8 +134,9 @@ private slots:
         QCOMPARE(counter(), QString("1/8"));
         // row: key order descending; expected well, sample, ct, mark
         const QList<QStringList> expected{
-            {"4", "S3", "21", ""},    {"4", "S3", "22", ""},  {"1", "S2", "25", "Invalid"}, {"0", "S2", "30.5", "*"},
-            {"8", "S2", "0", "+++"}, {"1", "S1", "12.3457", "+"}, {"8", "S1", "40.99", "-"}, {"1", "S1", "0", "++"},
+            {"4", "S3", "21", ""},     {"4", "S3", "22", ""},   {"1", "S2", "25", "Invalid"},
+            {"0", "S2", "30.5", "*"},  {"8", "S2", "0", "+++"}, {"1", "S1", "12.3457", "+"},
+            {"8", "S1", "40.99", "-"}, {"1", "S1", "0", "++"},
         };
         for (int r = 0; r < expected.size(); ++r) {
             QCOMPARE(text(r, 0), expected[r][0]);
@@ -218,9 +233,7 @@ private slots:
 
         auto *menu = view()->findChild<QMenu *>();
         QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 2);
-        QCOMPARE(menu->actions().at(0)->text(), QString("智慧模式"));
-        QCOMPARE(menu->actions().at(1)->text(), QString("選擇模式"));
+        QCOMPARE(menu->actions().size(), 2); // smart mode, selection mode
 
         // Over the first row no menu opens (slotContextMenu returns at once).
         m_page->slotContextMenu(view()->visualRect(view()->model()->index(0, 1)).center());
@@ -250,8 +263,8 @@ private slots:
     {
         QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("A", {"090000"}, 5)));
         openPage();
-        auto *bar = m_page->findChild<QProgressBar *>(QStringLiteral("serverProgressBar"));
-        auto *status = m_page->findChild<QLabel *>(QStringLiteral("serverStatusLabel"));
+        QProgressBar *bar = PageFixture::child<QProgressBar>(m_page, "serverProgressBar");
+        QLabel *status = PageFixture::child<QLabel>(m_page, "serverStatusLabel");
 
         QSignalSpy commands(m_page, &HistoryData::sendCmd);
         QTest::mouseClick(button("exportData_2"), Qt::LeftButton);
@@ -301,20 +314,12 @@ private slots:
         openPage();
         QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
 
-        auto rowOf = [&](const QString &key) {
-            for (int r = 0; r < view()->model()->rowCount(); ++r) {
-                if (m_page->access()->m_listModel.at(r)->Key == key)
-                    return r;
-            }
-            return -1;
-        };
         select(rowOf("2024030100003"));
         m_page->on_btnReport1_clicked();
         QCOMPARE(dialogs.count(), 1);
         QCOMPARE(dialogs.at(0).at(0).toInt(), int(IDialogWidget::DLG_SAMPLE_REPORT));
-        QCOMPARE(dialogs.at(0).at(1).toStringList(),
-                 QStringList({"2024030100006", "2024030100005", "2024030100004", "2024030100003", "2024030100002",
-                              "2024030100001"}));
+        QCOMPARE(dialogs.at(0).at(1).toStringList(), QStringList({"2024030100006", "2024030100005", "2024030100004",
+                                                                  "2024030100003", "2024030100002", "2024030100001"}));
 
         select(rowOf("2024030200004"));
         MessageDialog::pushNextAnswer(1);
@@ -339,14 +344,6 @@ private slots:
         SystemConfig::getInstance()->setTableViewOptType(1);
         openPage();
         QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
-        auto rowOf = [&](const QString &key) {
-            const auto &list = m_page->access()->m_listModel;
-            for (int r = 0; r < list.size(); ++r) {
-                if (list.at(r)->Key == key)
-                    return r;
-            }
-            return -1;
-        };
 
         // Three rows of two samples: choose the second sample (B).
         view()->clearSelection();
@@ -470,9 +467,6 @@ private slots:
         config->setFontSize(0);
     }
 
-    // End to end on loopback: "更新數據" makes the fake instrument upload a
-    // demo database; the GUI side installs it (as the main window does) and
-    // delivers the final progress event; the table then shows its rows.
     // Rows are newest first: every (re)load opens the view on its first rows,
     // at the specified row height whatever the display size.
     void reloadsOpenOnTheNewestRows_data()
@@ -526,71 +520,103 @@ private slots:
         SystemConfig::getInstance()->setFontSize(1);
     }
 
-    void fetchFromFakeInstrument()
+    // The fetch through the real window, the real worker thread and the fake
+    // instrument on loopback: however the fetch ends, the page is told,
+    // "更新數據" works again and the label says how it went.
+    void fetchEndsOnThePage_data()
     {
-        const QString upload = TestEnv::instance()->path("upload_source.db");
-        const int written = DemoDataBuilder::build(upload, 6, 42);
-        QVERIFY(written > 0);
-        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("OLD", {"090000"}, 2)));
-        // Ports of this process only, so parallel or leftover runs cannot collide.
-        const QString fakeIp = "127.0.0.23";
-        const quint16 udpPort = quint16(47000 + (QCoreApplication::applicationPid() % 900) * 2);
-        const quint16 tcpPort = udpPort + 1;
-        TestEnv::seedIni({{"NetConfig/HostAddress", fakeIp}, {"NetConfig/HostPort", udpPort}});
-        NetlPortProc::setUploadPortForTesting(tcpPort);
+        QTest::addColumn<QString>("misbehave");
+        QTest::addColumn<bool>("badFile");
+        QTest::addColumn<bool>("connect");
+        QTest::addColumn<bool>("dialogOpen");
+        QTest::addColumn<bool>("succeeds");
+        const struct {
+            const char *row, *misbehave;
+            bool badFile, connect, dialogOpen, succeeds;
+        } rows[] = {
+            {"complete upload", "none", false, true, false, true},
+            {"no connection from the instrument", "no-answer", false, true, false, false},
+            {"refused header", "bad-header", false, true, false, false},
+            {"refused file name", "unsafe-name", false, true, false, false},
+            {"connection cut halfway", "truncated", false, true, false, false},
+            {"upload stalls", "stalled", false, true, false, false},
+            {"received file is not a database", "none", true, true, false, false},
+            {"not connected at all", "none", false, false, false, false},
+            {"cut under an open dialog", "truncated", false, true, true, false},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.row) << QString(r.misbehave) << r.badFile << r.connect << r.dialogOpen << r.succeeds;
+    }
+
+    void fetchEndsOnThePage()
+    {
+        QFETCH(QString, misbehave);
+        QFETCH(bool, badFile);
+        QFETCH(bool, connect);
+        QFETCH(bool, dialogOpen);
+        QFETCH(bool, succeeds);
+        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs(QStringLiteral("OLD"), {"090000"}, 2)));
 
         QProcess fake;
-        fake.start(TestEnv::toolPath("fake_instrument"),
-                   {"--address", fakeIp, "--port", QString::number(udpPort), "--upload", upload, "--upload-name",
-                    "AppDatabase.db", "--upload-port", QString::number(tcpPort)});
-        QVERIFY2(fake.waitForStarted(), qPrintable(TestEnv::toolPath("fake_instrument")));
-        QByteArray said;
-        QTRY_VERIFY2_WITH_TIMEOUT((said += fake.readAllStandardOutput()).contains("READY"),
-                                  fake.readAllStandardError().constData(), 10000);
+        QStringList args{"--address",     "127.0.0.2",
+                         "--port",        QString::number(m_udpPort),
+                         "--upload-port", QString::number(m_tcpPort),
+                         "--misbehave",   misbehave,
+                         "--upload",      badFile ? m_badUpload : m_goodUpload};
+        if (misbehave != QLatin1String("unsafe-name"))
+            args << "--upload-name"
+                 << "AppDatabase.db";
+        QVERIFY(PageFixture::startFake(fake, args));
 
-        QThread thread;
-        NetlPortProc *worker = NetlPortProc::getInstance();
-        worker->moveToThread(&thread);
-        thread.start();
-        openPage();
-        bool linkUp = false;
-        bool installed = false;
-        connect(worker, &NetlPortProc::sendnetEvent, m_page, [&](int id, QVariant data) {
-            if (id == NetEvt_LinkState && data.toBool())
-                linkUp = true;
-            m_page->netEventHandle(id, data);
-        });
-        connect(worker, &NetlPortProc::databaseFileReceived, m_page, [&](QString tempPath, qint64 total) {
-            installed = m_db->replaceDatabase(tempPath);
-            QFile::remove(tempPath);
-            m_page->netEventHandle(NetEvt_FileProgress, TransferProgress{total, total}.encode());
-        });
-        connect(m_page, &HistoryData::sendCmd, worker, &NetlPortProc::netCommandSlot);
+        Vireon w;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        m_page = qobject_cast<HistoryData *>(w.currentPage());
+        QVERIFY(m_page);
+        QProgressBar *bar = PageFixture::child<QProgressBar>(m_page, "serverProgressBar");
+        QLabel *status = PageFixture::child<QLabel>(m_page, "serverStatusLabel");
+        QPushButton *fetch = button("exportData_2");
+        if (connect) {
+            // An instrument that never answers leaves the lamp red; the
+            // fetch is queued behind the connect all the same.
+            w.sendCtlCmdSlot(Cmd_ConnectInstrument, QVariant(-1));
+            if (misbehave != QLatin1String("no-answer"))
+                QTRY_VERIFY_WITH_TIMEOUT(w.linkStatus()->isLampGreen(), 10000);
+        }
+        if (dialogOpen) {
+            w.switchDialogWidgetSlot(IDialogWidget::DLG_SAMPLE_QUERY, QVariant::fromValue<QObject *>(m_page->access()));
+            QVERIFY(w.currentDialog());
+        }
+        // What a previous fetch left behind.
+        status->setText(QStringLiteral("數據更新完成！"));
+        bar->setRange(0, 100);
+        bar->setValue(100);
 
-        QMetaObject::invokeMethod(worker, "netCommandSlot", Qt::QueuedConnection, Q_ARG(int, Cmd_ConnectInstrument),
-                                  Q_ARG(QVariant, QVariant(-1)));
-        QTRY_VERIFY_WITH_TIMEOUT(linkUp, 10000);
-        QCOMPARE(counter(), QString("1/2"));
-        QTest::mouseClick(button("exportData_2"), Qt::LeftButton);
-        QVERIFY(!button("exportData_2")->isEnabled());
-        auto *status = m_page->findChild<QLabel *>(QStringLiteral("serverStatusLabel"));
-        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("數據更新完成！"), 20000);
-        QVERIFY(installed);
-        QVERIFY(button("exportData_2")->isEnabled());
-        QCOMPARE(SampleInfoAccess::getCount(), written);
-        QCOMPARE(counter().section('/', 1).toInt(), written);
-        QCOMPARE(view()->model()->rowCount(), written);
-        QVERIFY(!text(0, 1).isEmpty());
-        QVERIFY(!text(0, 1).startsWith("OLD"));
+        MessageDialog::clearShownTexts();
+        if (badFile)
+            MessageDialog::pushNextAnswer(1);
+        fetch->click();
+        QCOMPARE(status->text(), QStringLiteral("接收進度"));
+        QVERIFY(!fetch->isEnabled());
 
-        disconnect(worker, nullptr, m_page, nullptr);
-        QMetaObject::invokeMethod(worker, "netCommandSlot", Qt::BlockingQueuedConnection, Q_ARG(int, Cmd_CloseLink),
-                                  Q_ARG(QVariant, QVariant(-1)));
-        thread.quit();
-        QVERIFY(thread.wait(5000));
-        fake.kill();
-        fake.waitForFinished(5000);
-        TestEnv::seedIni(TestEnv::loopbackSettings());
+        QTRY_VERIFY_WITH_TIMEOUT(fetch->isEnabled(), 15000);
+        if (succeeds) {
+            QCOMPARE(status->text(), QStringLiteral("數據更新完成！"));
+            QCOMPARE(bar->value(), bar->maximum());
+            QCOMPARE(SampleInfoAccess::getCount(), m_goodRows);
+            // The table shows the installed rows, not the old ones.
+            QCOMPARE(view()->model()->rowCount(), m_goodRows);
+            QCOMPARE(counter().section('/', 1).toInt(), m_goodRows);
+            QVERIFY(!text(0, 1).isEmpty() && !text(0, 1).startsWith(QLatin1String("OLD")));
+        } else {
+            QCOMPARE(status->text(), QStringLiteral("數據更新失敗！"));
+            QCOMPARE(bar->value(), bar->minimum());
+            QCOMPARE(SampleInfoAccess::getCount(), 2); // the old data stay
+        }
+        QCOMPARE(MessageDialog::shownTexts().size(), badFile ? 1 : 0);
+        if (dialogOpen)
+            QVERIFY(w.currentDialog()); // the dialog stays open
+        w.deal_app_quit();
+        PageFixture::stopFake(fake);
     }
 };
 

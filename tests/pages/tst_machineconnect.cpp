@@ -1,8 +1,12 @@
+#include "app/vireon.h"
 #include "core/common.h"
 #include "core/messageids.h"
 #include "core/systemconfig.h"
 #include "link/instrumentinfo.h"
+#include "link/netlportproc.h"
 #include "pages/machineconnect.h"
+#include "pages/pagefixture.h"
+#include "shell/linkstatusindicator.h"
 #include "shell/widgets/messagedialog.h"
 #include "shell/widgets/netaddresswidget.h"
 #include "support/testenv.h"
@@ -10,6 +14,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -18,7 +24,10 @@ Q_DECLARE_METATYPE(QList<NetCartInfo>)
 namespace {
 QList<NetCartInfo> g_adapters;
 
+// The PC and the fake instrument on loopback addresses of this test's own, so
+// parallel test runs on 127.0.0.1 and 127.0.0.2 never answer its sweep.
 const NetCartInfo kLoopback{QStringLiteral("02-00-00-00-00-0b"), QStringLiteral("127.0.0.11")};
+const QString kFakeAddress = QStringLiteral("127.0.0.12");
 
 QList<InstrumentInfo> threeInstruments()
 {
@@ -27,12 +36,11 @@ QList<InstrumentInfo> threeInstruments()
             {QStringLiteral("127.0.0.23"), QByteArray("LORIX-C\0tail", 12)}};
 }
 
-QStringList comboItems(const QComboBox *box)
+using PageFixture::comboItems;
+
+QString ini(const char *key)
 {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
+    return TestEnv::iniValue(QLatin1String("NetConfig/") + QLatin1String(key)).toString();
 }
 
 void setTypedAddress(NetAddressWidget *editor, const QString &text)
@@ -45,12 +53,23 @@ void setTypedAddress(NetAddressWidget *editor, const QString &text)
 } // namespace
 
 // The connection page over a scripted adapter list and the real settings
-// file; the commands it sends are recorded, nothing reaches a socket.
+// file, its commands recorded; and in the real main window with the real
+// worker thread against the fake instrument.
 class TstMachineConnect : public QObject
 {
     Q_OBJECT
-    MachineConnect *m_page = nullptr;
+    QPointer<MachineConnect> m_page;
     std::unique_ptr<QSignalSpy> m_cmds;
+    // One fake answers the sweep on a port of this run's own; the other
+    // listens on the instrument port that a connect stores.
+    QProcess m_sweepFake, m_linkFake;
+    QByteArray m_linkOutput;
+    quint16 m_sweepPort = 0;
+
+    static QStringList fakeArgs(quint16 port)
+    {
+        return {"--address", kFakeAddress, "--port", QString::number(port), "--name", "LORIX-LOOP"};
+    }
 
     QComboBox *names() const { return m_page->findChild<QComboBox *>(QStringLiteral("nameCboBox")); }
     QComboBox *adapters() const { return m_page->findChild<QComboBox *>(QStringLiteral("local_ip_CboBox")); }
@@ -82,6 +101,16 @@ private slots:
     {
         qRegisterMetaType<QList<InstrumentInfo>>();
         Common::setAdapterSource([]() { return g_adapters; });
+        NetlPortProc::setScanCollectMs(400);
+        m_sweepPort = TestEnv::freeUdpPort(kFakeAddress);
+        QVERIFY(m_sweepPort);
+        QVERIFY(PageFixture::startFake(m_sweepFake, fakeArgs(m_sweepPort)));
+        QVERIFY(PageFixture::startFake(m_linkFake, fakeArgs(45454), &m_linkOutput));
+    }
+    void cleanupTestCase()
+    {
+        PageFixture::stopFake(m_sweepFake);
+        PageFixture::stopFake(m_linkFake);
     }
 
     void init()
@@ -100,42 +129,32 @@ private slots:
     void cleanup()
     {
         m_cmds.reset();
-        if (MachineConnect *page = m_page)
-            page->releaseInstance();
-        m_page = nullptr;
+        if (m_page)
+            m_page->releaseInstance();
     }
 
-    void newPageShowsTheStoredInstrument()
-    {
-        QCOMPARE(comboItems(names()), QStringList{"STORED"});
-        QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.99"));
-        QCOMPARE(adapters()->currentText(), kLoopback.ip);
-        QCOMPARE(macLabel()->text(), kLoopback.mac);
-        QVERIFY(m_cmds->isEmpty());
-        QCOMPARE(MachineConnect::getInstance(), m_page);
-    }
-
-    void scanResult_data()
+    // A scan, then the instrument picked is the one connected (its name cut
+    // at a zero byte); a scan that found nothing stores nothing.
+    void scanAndConnect_data()
     {
         QTest::addColumn<QVariant>("result");
-        QTest::addColumn<QStringList>("expectedNames");
-        QTest::addColumn<QString>("expectedAddress"); // editor and stored
-        QTest::addColumn<QString>("expectedStoredName");
-
-        QTest::newRow("three instruments")
-            << QVariant::fromValue(threeInstruments()) << QStringList{"LORIX-A", "LORIX-B", "LORIX-C"} << "127.0.0.21"
-            << "LORIX-A";
-        QTest::newRow("nothing found") << QVariant::fromValue(QList<InstrumentInfo>()) << QStringList() << QString()
-                                       << QString();
+        QTest::addColumn<int>("pick"); // -1: nothing to pick
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("name");
+        const QVariant three = QVariant::fromValue(threeInstruments());
+        QTest::newRow("first") << three << 0 << "127.0.0.21" << QString("LORIX-A");
+        QTest::newRow("second") << three << 1 << "127.0.0.22" << QString("LORIX-B");
+        QTest::newRow("name cut at its zero byte") << three << 2 << "127.0.0.23" << QString("LORIX-C");
+        QTest::newRow("nothing found") << QVariant::fromValue(QList<InstrumentInfo>()) << -1 << "" << QString();
         // An event without a list counts as a scan that found nothing.
-        QTest::newRow("not a list") << QVariant(qulonglong(0x12345678)) << QStringList() << QString() << QString();
+        QTest::newRow("not a list") << QVariant(qulonglong(0x12345678)) << -1 << "" << QString();
     }
-    void scanResult()
+    void scanAndConnect()
     {
         QFETCH(QVariant, result);
-        QFETCH(QStringList, expectedNames);
-        QFETCH(QString, expectedAddress);
-        QFETCH(QString, expectedStoredName);
+        QFETCH(int, pick);
+        QFETCH(QString, address);
+        QFETCH(QString, name);
 
         adapters()->setCurrentIndex(0);
         m_page->on_scnfBtn_clicked();
@@ -144,114 +163,106 @@ private slots:
         QVERIFY(!button("scnfBtn")->isEnabled());
         QVERIFY(!button("ConnectPushButton")->isEnabled());
         QCOMPARE(names()->count(), 0);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalIpAddr")).toString(), kLoopback.ip);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalMacAddr")).toString(), kLoopback.mac);
+        QCOMPARE(ini("LocalIpAddr"), kLoopback.ip);
+        QCOMPARE(ini("LocalMacAddr"), kLoopback.mac);
 
         m_page->netEventHandle(NetEvt_ScanFinished, result);
-        QCOMPARE(comboItems(names()), expectedNames);
-        QCOMPARE(m_page->instruments().size(), expectedNames.size());
+        const QStringList found = pick < 0 ? QStringList() : QStringList{"LORIX-A", "LORIX-B", "LORIX-C"};
+        QCOMPARE(comboItems(names()), found);
+        QCOMPARE(m_page->instruments().size(), found.size());
         QVERIFY(button("scnfBtn")->isEnabled());
         QVERIFY(button("ConnectPushButton")->isEnabled());
-        if (expectedNames.isEmpty()) {
+        m_cmds->clear();
+        if (pick < 0) {
             // Nothing written, and the editor's wildcard blocks a connect.
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(),
-                     QStringLiteral("127.0.0.99"));
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), QStringLiteral("STORED"));
+            QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.99"));
+            QCOMPARE(ini("host_name"), QStringLiteral("STORED"));
             QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("0.0.0.0"));
             MessageDialog::pushNextAnswer(1);
             m_page->on_ConnectPushButton_clicked();
             QCOMPARE(MessageDialog::shownTexts(), QStringList{"請檢查輸入"});
-            QCOMPARE(sentIds(), QList<int>{Cmd_ScanInstrument});
-        } else {
-            QCOMPARE(names()->currentIndex(), 0);
-            QCOMPARE(m_page->addressEditor()->getNetAddress(), expectedAddress);
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(), expectedAddress);
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), expectedStoredName);
+            QVERIFY(m_cmds->isEmpty());
+            return;
         }
-    }
-
-    void pickedInstrumentIsTheOneConnected_data()
-    {
-        QTest::addColumn<int>("pick");
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("first") << 0 << "127.0.0.21"
-                               << "LORIX-A";
-        QTest::newRow("second") << 1 << "127.0.0.22"
-                                << "LORIX-B";
-        QTest::newRow("name cut at its zero byte") << 2 << "127.0.0.23"
-                                                   << "LORIX-C";
-    }
-    void pickedInstrumentIsTheOneConnected()
-    {
-        QFETCH(int, pick);
-        QFETCH(QString, address);
-        QFETCH(QString, name);
-        scan(QVariant::fromValue(threeInstruments()));
-        m_cmds->clear();
+        // The first instrument is taken (and stored) at once.
+        QCOMPARE(names()->currentIndex(), 0);
+        QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.21"));
+        QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.21"));
+        QCOMPARE(ini("host_name"), QStringLiteral("LORIX-A"));
 
         names()->setCurrentIndex(pick);
         QCOMPARE(m_page->addressEditor()->getNetAddress(), address);
         m_page->on_ConnectPushButton_clicked();
-
         QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument});
         QCOMPARE(m_cmds->first().at(1), QVariant(-1));
         QVERIFY(MessageDialog::shownTexts().isEmpty()); // same /24 as the adapter
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(), address);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), name);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostPort")).toString(), QStringLiteral("45454"));
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalIpAddr")).toString(), kLoopback.ip);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalMacAddr")).toString(), kLoopback.mac);
+        QCOMPARE(ini("HostAddress"), address);
+        QCOMPARE(ini("host_name"), name);
+        QCOMPARE(ini("HostPort"), QStringLiteral("45454"));
+        QCOMPARE(ini("LocalIpAddr"), kLoopback.ip);
+        QCOMPARE(ini("LocalMacAddr"), kLoopback.mac);
     }
 
     void typedAddress_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored"); // empty: refused
-        QTest::addColumn<bool>("warned");    // other /24 than the adapter
+        QTest::addColumn<bool>("warned");    // other /24 than the adapter, or none
+        QTest::addColumn<bool>("adapter");
 
-        QTest::newRow("wildcard") << "0.0.0.0" << QString() << false;
-        QTest::newRow("wildcard inside") << "10.0.0.0" << QString() << false;
-        QTest::newRow("wildcard after leading zeros") << "00.0.0.0" << QString() << false;
-        QTest::newRow("empty") << "" << QString() << false;
-        QTest::newRow("three parts") << "192.168.3." << QString() << false;
-        QTest::newRow("octet too large") << "127.0.0.256" << QString() << false;
-        QTest::newRow("not a number") << "127.0.x.2" << QString() << false;
-        QTest::newRow("same network") << "127.0.0.2"
-                                      << "127.0.0.2" << false;
-        QTest::newRow("leading zeros are decimal") << "192.168.010.5"
-                                                   << "192.168.10.5" << true;
-        QTest::newRow("other network") << "10.1.2.3"
-                                       << "10.1.2.3" << true;
+        const struct {
+            const char *row, *typed, *stored;
+            bool warned, adapter;
+        } rows[] = {
+            {"wildcard", "0.0.0.0", "", false, true},
+            {"wildcard inside", "10.0.0.0", "", false, true},
+            {"wildcard after leading zeros", "00.0.0.0", "", false, true},
+            {"empty", "", "", false, true},
+            {"three parts", "192.168.3.", "", false, true},
+            {"octet too large", "127.0.0.256", "", false, true},
+            {"not a number", "127.0.x.2", "", false, true},
+            {"same network", "127.0.0.2", "127.0.0.2", false, true},
+            {"leading zeros are decimal", "192.168.010.5", "192.168.10.5", true, true},
+            {"other network", "10.1.2.3", "10.1.2.3", true, true},
+            {"no adapter: warns, goes on", "127.0.0.2", "127.0.0.2", true, false},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.row) << QString(r.typed) << QString(r.stored) << r.warned << r.adapter;
     }
     void typedAddress()
     {
         QFETCH(QString, typed);
         QFETCH(QString, stored);
         QFETCH(bool, warned);
-
+        QFETCH(bool, adapter);
+        if (!adapter) {
+            m_page->releaseInstance();
+            g_adapters.clear();
+            openPage();
+        }
         setTypedAddress(m_page->addressEditor(), typed);
         m_page->ip_editTextChanged();
         QCOMPARE(names()->count(), 0); // a typed address belongs to no listed instrument
         if (stored.isEmpty() || warned)
-            MessageDialog::pushNextAnswer(1);
+            MessageDialog::pushNextAnswer(adapter ? 1 : 0); // however it is closed
         m_page->on_ConnectPushButton_clicked();
 
         if (stored.isEmpty()) {
             QCOMPARE(MessageDialog::shownTexts(), QStringList{"請檢查輸入"});
             QVERIFY(m_cmds->isEmpty());
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(),
-                     QStringLiteral("127.0.0.99"));
-            QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostPort")).toString(), QStringLiteral("1"));
+            QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.99"));
+            QCOMPARE(ini("HostPort"), QStringLiteral("1"));
             return;
         }
         const QStringList expectedTexts =
             warned ? QStringList{"設備和電腦可能不處於同一個局域網，請檢查！"} : QStringList();
         QCOMPARE(MessageDialog::shownTexts(), expectedTexts);
         QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument}); // a warning does not stop it
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(), stored);
+        QCOMPARE(ini("HostAddress"), stored);
         QCOMPARE(SystemConfig::getInstance()->getHostAddress(), stored);
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), QString());
+        QCOMPARE(ini("host_name"), QString());
+        QCOMPARE(ini("LocalIpAddr"), adapter ? kLoopback.ip : QString());
+        QCOMPARE(ini("LocalMacAddr"), adapter ? kLoopback.mac : QString());
     }
 
     void editingAFieldForgetsTheName()
@@ -263,8 +274,8 @@ private slots:
         QCOMPARE(names()->count(), 0);
         QCOMPARE(m_page->instruments().size(), 3); // the list itself stays
         m_page->on_ConnectPushButton_clicked();
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/HostAddress")).toString(), QStringLiteral("127.0.0.30"));
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/host_name")).toString(), QString());
+        QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.30"));
+        QCOMPARE(ini("host_name"), QString());
     }
 
     void adapterSelection_data()
@@ -303,6 +314,9 @@ private slots:
         SystemConfig::getInstance()->setLocalIpAddr(storedIp);
         openPage();
 
+        QCOMPARE(comboItems(names()), QStringList{"STORED"}); // the stored instrument
+        QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.99"));
+        QVERIFY(m_cmds->isEmpty());
         QCOMPARE(adapters()->count(), list.size());
         QCOMPARE(adapters()->currentIndex(), selected);
         QCOMPARE(macLabel()->text(), selected < 0 ? QString() : list.at(selected).mac);
@@ -310,54 +324,36 @@ private slots:
             QCOMPARE(adapters()->itemText(i), list.at(i).ip);
     }
 
-    void withoutAdapterTheConnectWarnsAndGoesOn()
-    {
-        m_page->releaseInstance();
-        g_adapters.clear();
-        openPage();
-        setTypedAddress(m_page->addressEditor(), QStringLiteral("127.0.0.2"));
-        MessageDialog::pushNextAnswer(0); // however it is closed, the connect goes on
-        m_page->on_ConnectPushButton_clicked();
-        QCOMPARE(MessageDialog::shownTexts(), QStringList{"設備和電腦可能不處於同一個局域網，請檢查！"});
-        QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument});
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalIpAddr")).toString(), QString());
-        QCOMPARE(TestEnv::iniValue(QStringLiteral("NetConfig/LocalMacAddr")).toString(), QString());
-    }
-
     void reportedName_data()
     {
+        QTest::addColumn<int>("id");
         QTest::addColumn<QVariant>("event");
         QTest::addColumn<QStringList>("expectedNames");
         QTest::addColumn<int>("expectedCurrent");
 
         const QStringList before{"LORIX-A", "LORIX-B", "LORIX-C"};
+        const int found = NetEvt_InstrumentFound;
+        const QVariant renamed(QStringList{"127.0.0.22", "RENAMED"});
         QTest::newRow("listed instrument renamed")
-            << QVariant(QStringList{"127.0.0.22", "RENAMED"}) << QStringList{"LORIX-A", "RENAMED", "LORIX-C"} << 1;
-        QTest::newRow("unlisted address") << QVariant(QStringList{"127.0.0.40", "X"}) << before << 0;
-        QTest::newRow("three strings") << QVariant(QStringList{"127.0.0.22", "X", "Y"}) << before << 0;
-        QTest::newRow("one string") << QVariant(QStringList{"127.0.0.22"}) << before << 0;
-        QTest::newRow("not a list") << QVariant(7) << before << 0;
+            << found << renamed << QStringList{"LORIX-A", "RENAMED", "LORIX-C"} << 1;
+        QTest::newRow("unlisted address") << found << QVariant(QStringList{"127.0.0.40", "X"}) << before << 0;
+        QTest::newRow("three strings") << found << QVariant(QStringList{"127.0.0.22", "X", "Y"}) << before << 0;
+        QTest::newRow("one string") << found << QVariant(QStringList{"127.0.0.22"}) << before << 0;
+        QTest::newRow("not a list") << found << QVariant(7) << before << 0;
+        for (int other : {int(NetEvt_LinkState), int(NetEvt_FileProgress), int(NetEvt_DataFrame), 99})
+            QTest::addRow("other event %d", other) << other << renamed << before << 0;
     }
     void reportedName()
     {
+        QFETCH(int, id);
         QFETCH(QVariant, event);
         QFETCH(QStringList, expectedNames);
         QFETCH(int, expectedCurrent);
         scan(QVariant::fromValue(threeInstruments()));
-        m_page->netEventHandle(NetEvt_InstrumentFound, event);
+        m_page->netEventHandle(id, event);
         QCOMPARE(comboItems(names()), expectedNames);
         QCOMPARE(names()->currentIndex(), expectedCurrent);
         QCOMPARE(m_page->addressEditor()->getNetAddress(), threeInstruments().at(expectedCurrent).ip);
-    }
-
-    void otherEventsChangeNothing()
-    {
-        scan(QVariant::fromValue(threeInstruments()));
-        names()->setCurrentIndex(1);
-        for (int id : {int(NetEvt_LinkState), int(NetEvt_FileProgress), int(NetEvt_DataFrame), 99})
-            m_page->netEventHandle(id, QVariant(false));
-        QCOMPARE(names()->count(), 3);
-        QCOMPARE(names()->currentIndex(), 1);
         QVERIFY(button("scnfBtn")->isEnabled());
     }
 
@@ -365,12 +361,9 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected"); // empty: not an address
-        QTest::newRow("plain") << "192.168.3.15"
-                               << "192.168.3.15";
-        QTest::newRow("leading zeros") << "010.001.000.099"
-                                       << "10.1.0.99";
-        QTest::newRow("edges") << "0.255.0.255"
-                               << "0.255.0.255";
+        QTest::newRow("plain") << "192.168.3.15" << QString("192.168.3.15");
+        QTest::newRow("leading zeros") << "010.001.000.099" << QString("10.1.0.99");
+        QTest::newRow("edges") << "0.255.0.255" << QString("0.255.0.255");
         QTest::newRow("five parts") << "1.2.3.4.5" << QString();
         QTest::newRow("four digits") << "1.2.3.0004" << QString();
         QTest::newRow("empty part") << "1..3.4" << QString();
@@ -386,6 +379,49 @@ private slots:
         QCOMPARE(MachineConnect::normaliseAddress(text, &out), !expected.isEmpty());
         if (!expected.isEmpty())
             QCOMPARE(out, expected);
+    }
+
+    // Through the main window: the sweep locks the navigation until it ends,
+    // finds the instrument, and the connect turns the lamp green with the
+    // fake hearing from the adapter. Without an adapter the sweep still ends
+    // and nothing is stored.
+    void scanThroughTheMainWindow_data()
+    {
+        QTest::addColumn<bool>("adapter");
+        QTest::newRow("instrument answers") << true;
+        QTest::newRow("no adapter") << false;
+    }
+    void scanThroughTheMainWindow()
+    {
+        QFETCH(bool, adapter);
+        cleanup(); // the window opens the page itself
+        if (!adapter)
+            g_adapters.clear();
+        SystemConfig::getInstance()->setHostPort(m_sweepPort);
+        Vireon w;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_MACHINE_CONNECT);
+        m_page = qobject_cast<MachineConnect *>(w.currentPage());
+        QVERIFY(m_page);
+        QCOMPARE(adapters()->currentText(), adapter ? kLoopback.ip : QString());
+
+        button("scnfBtn")->click();
+        QVERIFY(!button("scnfBtn")->isEnabled());
+        QVERIFY(!w.isNavigationEnabled()); // the page cannot be left while the sweep runs
+        QVERIFY(w.linkStatus()->isScanning() || !adapter);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isNavigationEnabled() && button("scnfBtn")->isEnabled(), 10000);
+        QVERIFY(!w.linkStatus()->isScanning());
+        QVERIFY(button("ConnectPushButton")->isEnabled());
+        QCOMPARE(comboItems(names()), adapter ? QStringList{"LORIX-LOOP"} : QStringList());
+        QCOMPARE(SystemConfig::getInstance()->getHostAddress(), adapter ? kFakeAddress : QStringLiteral("127.0.0.99"));
+        QCOMPARE(SystemConfig::getInstance()->getHostName(), adapter ? QStringLiteral("LORIX-LOOP") : "STORED");
+        if (adapter) {
+            QCOMPARE(m_page->addressEditor()->getNetAddress(), kFakeAddress);
+            button("ConnectPushButton")->click();
+            QTRY_VERIFY_WITH_TIMEOUT(w.linkStatus()->isLampGreen(), 10000);
+            QVERIFY(MessageDialog::shownTexts().isEmpty());
+            QTRY_VERIFY_WITH_TIMEOUT((m_linkOutput += m_linkFake.readAll()).contains("GOT 50 from 127.0.0.11"), 5000);
+        }
+        w.deal_app_quit();
     }
 };
 

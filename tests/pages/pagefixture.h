@@ -1,0 +1,85 @@
+#pragma once
+
+// Helpers shared by the page tests: files, children by name, the message
+// box seam, the fake instrument on loopback and the page singletons.
+
+#include "shell/widgets/messagedialog.h"
+#include "support/testenv.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPointer>
+#include <QProcess>
+
+namespace PageFixture {
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+template <class T> T *child(const QObject *parent, const char *name)
+{
+    return parent->findChild<T *>(QLatin1String(name));
+}
+
+inline QStringList comboItems(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+// Runs `action` with the next message box answered by `answer`; returns the
+// texts of the boxes it showed.
+template <class F> QStringList shownBy(F action, int answer = 1)
+{
+    MessageDialog::clearShownTexts();
+    MessageDialog::pushNextAnswer(answer);
+    action();
+    return MessageDialog::shownTexts();
+}
+
+// Starts tools/fake_instrument with `args`; true once it says READY.
+inline bool startFake(QProcess &fake, const QStringList &args, QByteArray *output = nullptr)
+{
+    fake.setProcessChannelMode(QProcess::MergedChannels);
+    fake.start(TestEnv::toolPath(QStringLiteral("fake_instrument")), args);
+    if (!fake.waitForStarted())
+        return false;
+    QByteArray seen;
+    const bool ready = QTest::qWaitFor(
+        [&]() { return (seen += fake.readAll()).contains("READY") || fake.state() == QProcess::NotRunning; }, 10000);
+    if (output)
+        *output = seen;
+    return ready && fake.state() == QProcess::Running;
+}
+
+inline void stopFake(QProcess &fake)
+{
+    fake.kill();
+    fake.waitForFinished(5000);
+}
+
+// A page singleton deleted by anyone (as a scroll area would) leaves no
+// dangling pointer: the next getInstance() builds a new page.
+template <class Page> void checkSingletonLifetime()
+{
+    Page *first = Page::getInstance();
+    QCOMPARE(Page::getInstance(), first);
+    delete first;
+    QPointer<Page> second = Page::getInstance();
+    QVERIFY(second);
+    second->releaseInstance();
+    QVERIFY(!second);
+}
+
+} // namespace PageFixture

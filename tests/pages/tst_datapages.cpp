@@ -1,0 +1,496 @@
+#include "core/messageids.h"
+#include "database/dbmanage.h"
+#include "database/demodatabuilder.h"
+#include "database/driver/zsqlitecipherdriver.h"
+#include "database/sampleinfoaccess.h"
+#include "link/transferprogress.h"
+#include "pages/datamanagewidget.h"
+#include "pages/historyfixture.h"
+#include "pages/machineotherset.h"
+#include "pages/pagefixture.h"
+#include "pages/realtimecurve.h"
+#include "shell/filedialogs.h"
+#include "shell/widgets/messagedialog.h"
+#include "support/testenv.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QStandardPaths>
+
+namespace {
+using PageFixture::readFile;
+using PageFixture::writeFile;
+constexpr qint64 GiB = qint64(1) << 30;
+
+QByteArray payload(qint64 received, qint64 total)
+{
+    return TransferProgress{received, total}.encode();
+}
+
+QByteArray pattern(int size)
+{
+    QByteArray out(size, '\0');
+    quint32 x = 12345;
+    for (int i = 0; i < size; ++i) {
+        x = x * 1103515245u + 12345u;
+        out[i] = char(x >> 16);
+    }
+    return out;
+}
+
+// Takes or gives bytes until its budget is spent, then fails.
+class FailingDevice : public QIODevice
+{
+public:
+    FailingDevice(qint64 budget, const QByteArray &content = QByteArray())
+        : m_budget(budget)
+        , m_content(content)
+    {
+    }
+    QByteArray written;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 n = qMin(maxSize, qMin(m_budget, qint64(m_content.size()) - m_pos));
+        if (n <= 0)
+            return m_budget <= 0 ? -1 : 0;
+        memcpy(data, m_content.constData() + m_pos, size_t(n));
+        m_pos += n;
+        m_budget -= n;
+        return n;
+    }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (m_budget <= 0)
+            return -1;
+        const qint64 n = qMin(size, m_budget);
+        written.append(data, int(n));
+        m_budget -= n;
+        return n;
+    }
+    bool atEnd() const override { return m_pos >= m_content.size(); }
+
+private:
+    qint64 m_budget;
+    QByteArray m_content;
+    qint64 m_pos = 0;
+};
+
+// An enciphered file with the program's key but none of its tables.
+bool buildForeignDatabase(const QString &path)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, QStringLiteral("foreign"));
+        db.setDatabaseName(path);
+        ok = db.open() && QSqlQuery(db).exec(QStringLiteral("CREATE TABLE Other(a TEXT)"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("foreign"));
+    return ok;
+}
+} // namespace
+
+// The data pages through the real enciphered file, the real default
+// connection and the picker and message-box seams: import and export of the
+// whole database; the data-update page's upload progress, one fetch per
+// visit and a local database file installed.
+class TstDataPages : public QObject
+{
+    Q_OBJECT
+    DbManage *m_db = nullptr;
+    QString m_dir;
+    QVector<DemoSampleRow> m_baseline;
+    QPointer<MachineOtherSet> m_page; // the data-update page
+
+    void openUpdatePage()
+    {
+        m_page = MachineOtherSet::getInstance();
+        m_page->initWidget();
+    }
+    template <class T> T *child(const char *name) const { return PageFixture::child<T>(m_page, name); }
+    QString status() const { return child<QLabel>("serverStatusLabel")->text(); }
+    QProgressBar *bar() const { return child<QProgressBar>("serverProgressBar"); }
+
+    QString file(const QString &name) const { return m_dir + QLatin1Char('/') + name; }
+
+    // Picks `path` (empty: cancel) and presses the button; the texts shown.
+    QStringList press(bool import, const QString &path)
+    {
+        MessageDialog::clearShownTexts();
+        FileDialogs::pushNextFileName(path);
+        if (!path.isEmpty())
+            MessageDialog::pushNextAnswer(1);
+        DataManageWidget *page = DataManageWidget::getInstance();
+        page->initWidget();
+        if (import)
+            page->on_btn_Importing_clicked();
+        else
+            page->on_btn_Export_clicked();
+        page->releaseInstance();
+        return MessageDialog::shownTexts();
+    }
+
+    static int queriedRows()
+    {
+        QSqlQuery q;
+        return q.exec(QStringLiteral("SELECT COUNT(*) FROM SampleInfoTable")) && q.next() ? q.value(0).toInt() : -1;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_db = new DbManage;
+        QVERIFY(m_db->openDatabase());
+        m_dir = TestEnv::instance()->path(QStringLiteral("files"));
+        QVERIFY(QDir().mkpath(m_dir));
+        m_baseline = HistoryFixture::runs(QStringLiteral("BASE"), {"090000", "100000"}, 3);
+    }
+    void cleanupTestCase() { delete m_db; }
+
+    void init()
+    {
+        FileDialogs::clearPending();
+        QVERIFY(HistoryFixture::replaceWith(m_baseline));
+        QCOMPARE(SampleInfoAccess::getCount(), m_baseline.size());
+    }
+    void cleanup()
+    {
+        if (m_page)
+            m_page->releaseInstance();
+    }
+
+    // Byte-exact copies to target.bin; failures that must leave keep.bin,
+    // the folder sub and the missing folder none as they were.
+    void copyFile_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QByteArray>("content");   // of source.bin
+        QTest::addColumn<QByteArray>("oldTarget"); // null: no target.bin yet
+        QTest::addColumn<bool>("result");
+        const QString src = QStringLiteral("source.bin"), dst = QStringLiteral("target.bin");
+        QTest::newRow("NUL, CR and LF, no final line end")
+            << src << dst << QByteArray("a\0b\r\nc\n\r\0\n\nd", 13) << QByteArray() << true;
+        QTest::newRow("zero bytes over a file") << src << dst << QByteArray("") << QByteArray("old content") << true;
+        QTest::newRow("over a longer file") << src << dst << QByteArray("short\n") << pattern(100000) << true;
+        QTest::newRow("several chunks, odd size")
+            << src << dst << pattern(3 * 256 * 1024 + 7) << QByteArray("x") << true;
+        const struct {
+            const char *row, *source, *target;
+            bool result;
+        } rows[] = {
+            {"missing source", "missing.bin", "keep.bin", false},
+            {"same file", "keep.bin", "keep.bin", true},
+            {"same file, other spelling", "keep.bin", "sub/../keep.bin", true},
+            {"target is a folder", "other.bin", "sub", false},
+            {"target folder missing", "other.bin", "none/keep.bin", false},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.row) << QString(r.source) << QString(r.target) << QByteArray() << QByteArray() << r.result;
+    }
+    void copyFile()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, target);
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, oldTarget);
+        QFETCH(bool, result);
+        const QByteArray kept("the only copy\0\r\n", 16);
+        QVERIFY(QDir().mkpath(file(QStringLiteral("sub"))));
+        QVERIFY(writeFile(file(QStringLiteral("keep.bin")), kept));
+        QVERIFY(writeFile(file(QStringLiteral("other.bin")), QByteArrayLiteral("other")));
+        QVERIFY(writeFile(file(QStringLiteral("source.bin")), content));
+        QFile::remove(file(QStringLiteral("target.bin")));
+        if (!oldTarget.isNull())
+            QVERIFY(writeFile(file(QStringLiteral("target.bin")), oldTarget));
+
+        QCOMPARE(DataManageWidget::copyFileToPath(file(source), file(target)), result);
+        if (target == QLatin1String("target.bin"))
+            QCOMPARE(readFile(file(target)), content);
+        QCOMPARE(readFile(file(QStringLiteral("source.bin"))), content);
+        QCOMPARE(readFile(file(QStringLiteral("keep.bin"))), kept);
+        QVERIFY(QFileInfo(file(QStringLiteral("sub"))).isDir());
+        QVERIFY(!QFileInfo::exists(file(QStringLiteral("none"))));
+    }
+
+    void deviceErrorsFailTheCopy_data()
+    {
+        QTest::addColumn<qint64>("readBudget");
+        QTest::addColumn<qint64>("writeBudget");
+        QTest::addColumn<bool>("result");
+        QTest::newRow("target full at once") << qint64(1 << 30) << qint64(0) << false;
+        QTest::newRow("target full mid-chunk") << qint64(1 << 30) << qint64(1000) << false;
+        QTest::newRow("target full in a later chunk") << qint64(1 << 30) << qint64(300 * 1024) << false;
+        QTest::newRow("source fails midway") << qint64(300 * 1024) << qint64(1 << 30) << false;
+        QTest::newRow("both fine") << qint64(1 << 30) << qint64(1 << 30) << true;
+    }
+    void deviceErrorsFailTheCopy()
+    {
+        QFETCH(qint64, readBudget);
+        QFETCH(qint64, writeBudget);
+        QFETCH(bool, result);
+        const QByteArray content = pattern(600 * 1024);
+        FailingDevice in(readBudget, content);
+        FailingDevice out(writeBudget);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QCOMPARE(DataManageWidget::copyDevice(&in, &out), result);
+        if (result)
+            QCOMPARE(out.written, content);
+    }
+
+    // A database file picked on the data-management page (import, with a
+    // message) or on the data-update page (no message; the path is shown).
+    void import_data()
+    {
+        QTest::addColumn<bool>("updatePage");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message"); // empty: none shown
+        QTest::addColumn<int>("rowsAfter");   // -1: the baseline
+
+        const QString ok = QStringLiteral("資料庫檔案匯入成功！");
+        const QString failed = QStringLiteral("資料庫檔案匯入失敗！");
+        const struct {
+            const char *row, *kind, *name;
+            bool ok;
+            int rowsAfter;
+        } rows[] = {
+            {"database of this program", "valid", "backup.db", true, 7},
+            {"database in a folder named .db", "valid", "old.db/data.bin", true, 7},
+            {"zero bytes", "empty", "empty.db", false, -1},
+            {"random bytes", "random", "random.db", false, -1},
+            {"another key", "wrongkey", "foreign.db", false, -1},
+            {"none of our tables", "notables", "other.db", false, -1},
+            {"missing file", "none", "missing.db", false, -1},
+            {"no .db in the path", "valid", "notes.txt", false, -1},
+            {"the database itself", "self", "", true, -1},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.row) << false << QString(r.kind) << QString(r.name) << (r.ok ? ok : failed) << r.rowsAfter;
+        QTest::newRow("cancelled") << false << "cancel" << QString() << QString() << -1;
+        for (const char *kind : {"valid", "random", "empty", "self", "cancel"}) {
+            const int rowsAfter = QByteArray(kind) == "valid" ? 7 : -1;
+            QTest::addRow("update page: %s", kind)
+                << true << QString(kind) << QStringLiteral("pick-%1/AppDatabase.db").arg(kind) << QString()
+                << rowsAfter;
+        }
+    }
+    void import()
+    {
+        QFETCH(bool, updatePage);
+        QFETCH(QString, kind);
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QFETCH(int, rowsAfter);
+
+        QString path = name.isEmpty() ? QString() : file(name);
+        QVERIFY(QDir().mkpath(QFileInfo(path.isEmpty() ? m_dir : path).absolutePath()));
+        if (!path.isEmpty())
+            QFile::remove(path);
+        DemoDataBuilder::Options options;
+        options.doneRows = 7;
+        options.notDoneRows = 2;
+        if (kind == QLatin1String("valid")) {
+            QCOMPARE(DemoDataBuilder::build(path, options), 9);
+        } else if (kind == QLatin1String("empty")) {
+            QVERIFY(writeFile(path, QByteArray()));
+        } else if (kind == QLatin1String("random")) {
+            QVERIFY(writeFile(path, pattern(8192)));
+        } else if (kind == QLatin1String("wrongkey")) {
+            ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArrayLiteral("another clinic's key"));
+            const int built = DemoDataBuilder::build(path, options);
+            ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
+            QCOMPARE(built, 9);
+        } else if (kind == QLatin1String("notables")) {
+            QVERIFY(buildForeignDatabase(path));
+        } else if (kind == QLatin1String("self")) {
+            path = updatePage ? QFileInfo(DbManage::databasePath()).absoluteFilePath() : DbManage::databasePath();
+        } else if (kind == QLatin1String("cancel")) {
+            path.clear();
+        }
+        const QByteArray before = readFile(DbManage::databasePath());
+
+        if (updatePage) {
+            openUpdatePage();
+            QLineEdit *shown = child<QLineEdit>("lineEditFilePath");
+            shown->setText(QStringLiteral("before"));
+            FileDialogs::pushNextFileName(path);
+            MessageDialog::clearShownTexts();
+            child<QPushButton>("btnLoadFile")->click();
+            QCOMPARE(shown->text(), path.isEmpty() ? QStringLiteral("before") : path);
+            QVERIFY(!shown->text().contains(QLatin1Char('\\')));
+            QCOMPARE(MessageDialog::shownTexts(), QStringList());
+        } else {
+            QCOMPARE(press(true, path), message.isEmpty() ? QStringList() : QStringList{message});
+        }
+
+        const int expected = rowsAfter < 0 ? m_baseline.size() : rowsAfter;
+        QVERIFY(m_db->isOpen());
+        QCOMPARE(SampleInfoAccess::getCount(), expected); // through the default connection
+        if (rowsAfter < 0) {
+            QCOMPARE(queriedRows(), m_baseline.size());
+            QCOMPARE(readFile(DbManage::databasePath()), before);
+        } else {
+            QCOMPARE(queriedRows(), 9);
+        }
+        const FileDialogs::Request request = FileDialogs::lastRequest();
+        QCOMPARE(request.kind, QStringLiteral("open"));
+        QCOMPARE(request.dir, updatePage ? QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                                         : QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    }
+
+    void exportDatabase_data()
+    {
+        QTest::addColumn<QString>("chosen");  // relative to the files folder; "@db" the database
+        QTest::addColumn<QString>("written"); // the file that must hold the copy; empty: none
+        QTest::addColumn<QString>("message");
+
+        const QString ok = QStringLiteral("資料庫檔案匯出成功！");
+        const QString failed = QStringLiteral("資料庫檔案匯出失敗！");
+        const struct {
+            const char *row, *chosen, *written;
+            bool ok;
+        } rows[] = {
+            {"new file", "copy.db", "copy.db", true},
+            {"over a longer file", "long.db", "long.db", true},
+            {"name without suffix", "plain", "plain.db", true},
+            {"folder named .db", "old.db/data.bin", "old.db/data.bin", true},
+            {"other suffix", "notes.txt", "", false},
+            {"missing folder", "none/x.db", "", false},
+            {"the database itself", "@db", "", true},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.row) << QString(r.chosen) << QString(r.written) << (r.ok ? ok : failed);
+        QTest::newRow("cancelled") << "" << QString() << QString();
+    }
+    void exportDatabase()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QFETCH(QString, message);
+
+        QVERIFY(QDir().mkpath(file(QStringLiteral("old.db"))));
+        QVERIFY(writeFile(file(QStringLiteral("long.db")), pattern(4 << 20)));
+        for (const char *stale : {"copy.db", "plain", "plain.db", "old.db/data.bin", "notes.txt"})
+            QFile::remove(file(QLatin1String(stale)));
+        const QByteArray database = readFile(DbManage::databasePath());
+        QVERIFY(!database.isEmpty());
+
+        QString path;
+        if (chosen == QLatin1String("@db"))
+            path = QFileInfo(DbManage::databasePath()).absoluteFilePath();
+        else if (!chosen.isEmpty())
+            path = file(chosen);
+        QCOMPARE(press(false, path), message.isEmpty() ? QStringList() : QStringList{message});
+
+        if (!written.isEmpty()) {
+            QCOMPARE(readFile(file(written)), database);
+            QVERIFY(DbManage::isValidDatabaseFile(file(written)));
+        }
+        QVERIFY(!QFileInfo::exists(file(QStringLiteral("plain"))));
+        QVERIFY(!QFileInfo::exists(file(QStringLiteral("notes.txt"))));
+        QVERIFY(!QFileInfo::exists(file(QStringLiteral("none"))));
+        QCOMPARE(readFile(DbManage::databasePath()), database);
+        QCOMPARE(queriedRows(), m_baseline.size());
+        const FileDialogs::Request request = FileDialogs::lastRequest();
+        QCOMPARE(request.kind, QStringLiteral("save"));
+        QCOMPARE(request.dir,
+                 QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QStringLiteral("/AppDatabase.db"));
+    }
+
+    void staticPointerClearedWhoeverDeletes() { PageFixture::checkSingletonLifetime<DataManageWidget>(); }
+
+    // Only the last event may complete; a payload cut short reads zeros.
+    void updatePageProgress_data()
+    {
+        QTest::addColumn<QByteArrayList>("events");
+        QTest::addColumn<int>("maximum"); // -1: not checked
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("complete");
+        QTest::newRow("to the end") << QByteArrayList{payload(0, 1000), payload(500, 1000), payload(1000, 1000)} << 1000
+                                    << 1000 << true;
+        QTest::newRow("halfway") << QByteArrayList{payload(0, 1000), payload(500, 1000)} << 1000 << 500 << false;
+        QTest::newRow("nothing of nothing") << QByteArrayList{payload(0, 0)} << 0 << 0 << true;
+        // Totals past what an int holds are scaled, keeping the ratio.
+        QTest::newRow("3 GiB halfway") << QByteArrayList{payload(3 * GiB / 2, 3 * GiB)} << int((3 * GiB) >> 1)
+                                       << int((3 * GiB) >> 2) << false;
+        QTest::newRow("3 GiB complete") << QByteArrayList{payload(3 * GiB, 3 * GiB)} << int((3 * GiB) >> 1)
+                                        << int((3 * GiB) >> 1) << true;
+        QTest::newRow("exactly 2 GiB") << QByteArrayList{payload(GiB, 2 * GiB)} << int(GiB) << int(GiB / 2) << false;
+        QTest::newRow("empty payload: 0 of 0") << QByteArrayList{QByteArray()} << -1 << 0 << true;
+        QTest::newRow("received only: 5 of 0") << QByteArrayList{payload(5, 9).left(8)} << -1 << 0 << false;
+        QTest::newRow("total cut short: 256 of 256")
+            << QByteArrayList{payload(0x100, 0x100).left(10)} << -1 << 0 << true;
+        QTest::newRow("total cut to nothing: 256 of 0")
+            << QByteArrayList{payload(0x100, 0x10000).left(10)} << -1 << 0 << false;
+    }
+    void updatePageProgress()
+    {
+        QFETCH(QByteArrayList, events);
+        QFETCH(int, maximum);
+        QFETCH(int, value);
+        QFETCH(bool, complete);
+        openUpdatePage();
+        QCOMPARE(status(), QStringLiteral("接收进度"));
+        QCOMPARE(bar()->value(), 0);
+        for (const QByteArray &event : events) {
+            QCOMPARE(status(), QStringLiteral("接收进度"));
+            m_page->netEventHandle(NetEvt_FileProgress, event);
+        }
+        if (maximum >= 0) {
+            QCOMPARE(bar()->maximum(), maximum);
+            QCOMPARE(bar()->value(), value);
+        }
+        QCOMPARE(status(), complete ? QStringLiteral("数据更新完成！") : QStringLiteral("接收进度"));
+    }
+
+    void updatePageIgnoresOtherEvents()
+    {
+        openUpdatePage();
+        m_page->netEventHandle(NetEvt_FileProgress, payload(10, 100));
+        for (int id : {int(NetEvt_LinkState), int(NetEvt_ScanFinished), int(NetEvt_InstrumentFound), 0})
+            m_page->netEventHandle(id, payload(100, 100));
+        QCOMPARE(bar()->value(), 10);
+        QCOMPARE(status(), QStringLiteral("接收进度"));
+    }
+
+    void updatePageFetchesOncePerVisit()
+    {
+        openUpdatePage();
+        QSignalSpy cmds(m_page, &IFunWidget::sendCmd);
+        QPushButton *fetch = child<QPushButton>("pushButton");
+        QVERIFY(fetch->isEnabled());
+        fetch->click();
+        QCOMPARE(cmds.size(), 1);
+        QCOMPARE(cmds.first().at(0).toInt(), int(Cmd_FetchDataFile));
+        QCOMPARE(cmds.first().at(1), QVariant(-1));
+        m_page->netEventHandle(NetEvt_FileProgress, payload(7, 7));
+        fetch->click();
+        QCOMPARE(cmds.size(), 1);
+        QVERIFY(!fetch->isEnabled());
+
+        m_page->releaseInstance();
+        openUpdatePage();
+        QVERIFY(child<QPushButton>("pushButton")->isEnabled());
+    }
+
+    // The placeholder page: its handler takes any event, and it dies cleanly.
+    void realTimeCurvePlaceholder()
+    {
+        RealTimeCurve::getInstance()->initWidget();
+        RealTimeCurve::getInstance()->netEventHandle(NetEvt_FileProgress, payload(1, 1));
+        PageFixture::checkSingletonLifetime<RealTimeCurve>();
+    }
+};
+
+VIREON_TEST_MAIN(TstDataPages)
+#include "tst_datapages.moc"

@@ -1,0 +1,603 @@
+#include "support/testenv.h"
+
+#include "app/appstartup.h"
+#include "app/vireon.h"
+#include "core/systemconfig.h"
+#include "pages/helpandfaq.h"
+#include "pages/hospitalinfoedit.h"
+#include "pages/pagefixture.h"
+#include "pages/systemlanset.h"
+#include "shell/appearance.h"
+#include "shell/appglobals.h"
+#include "shell/filedialogs.h"
+#include "shell/navigationlist.h"
+#include "shell/widgets/messagedialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+// Counts the language-change events the application object receives.
+class LanguageChangeCounter : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp && event->type() == QEvent::LanguageChange)
+            ++count;
+        return false;
+    }
+};
+
+// Installs the language as start-up does.
+void startWithLanguage(int language)
+{
+    SystemConfig::getInstance()->setSystemLanguage(language);
+    QCoreApplication::removeTranslator(&appTranslator);
+    appTranslator.load(Appearance::translationFile(language));
+    QCoreApplication::installTranslator(&appTranslator);
+}
+
+QString sheetText(int size)
+{
+    return QString::fromUtf8(PageFixture::readFile(Appearance::styleSheetResource(size)));
+}
+
+// Per language: the success and failure messages, the page's first title,
+// the navigation row of this page and the large size entry.
+struct LanguageTexts {
+    QString done, failed, title, navRow, large;
+};
+const LanguageTexts kTexts[] = {
+    {"設置成功！", "保存失敗！", "語言設置", "其他設置", "大號"},
+    {"Settings applied!", "Save failed!", "Language", "Other settings", "Large"},
+    {"¡Ajuste aplicado!", "¡Error al guardar!", "Idioma", "Otros ajustes", "Grande"},
+    {"设置成功！", "保存失败！", "语言设置", "其他设置", "大号"},
+    {"Definição aplicada!", "Falha ao guardar!", "Idioma", "Outros ajustes", "Grande"},
+    {"設定しました！", "保存に失敗しました！", "言語設定", "その他の設定", "大"},
+};
+
+const QString kOk = QStringLiteral("保存成功！");
+const QString kFailed = QStringLiteral("保存失敗！");
+
+using PageFixture::readFile;
+
+bool writeImage(const QString &path, int w, int h, const QColor &colour)
+{
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image.save(path, "PNG");
+}
+
+QLineEdit *edit(QWidget *page, const char *name)
+{
+    return PageFixture::child<QLineEdit>(page, name);
+}
+
+// Question lines: every non-empty line at the left margin after the heading.
+QStringList questions(const QString &text)
+{
+    QStringList found;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 1; i < lines.size(); ++i) {
+        if (!lines[i].isEmpty() && !lines[i].startsWith(QLatin1Char(' ')))
+            found << lines[i];
+    }
+    return found;
+}
+} // namespace
+
+// The settings pages and the help page: language and display size (also
+// through the real main window), the report header texts and logo, and the
+// help text in each language.
+class TstSettingPages : public QObject
+{
+    Q_OBJECT
+private:
+    QPointer<SystemLanSet> m_language;
+    QPointer<HospitalInfoEdit> m_header;
+    LanguageChangeCounter m_changes;
+    QString m_wide; // 300 x 120 PNG
+    QString m_tall; // 40 x 100 PNG, the "old" logo
+    QString m_noImage;
+
+    void openLanguagePage()
+    {
+        m_language = SystemLanSet::getInstance();
+        m_language->initWidget();
+    }
+    void openHeaderPage()
+    {
+        m_header = HospitalInfoEdit::getInstance();
+        m_header->initWidget();
+    }
+    static QComboBox *box(QWidget *page, const char *name) { return PageFixture::child<QComboBox>(page, name); }
+    static QString title(QWidget *page) { return PageFixture::child<QGroupBox>(page, "titleGroupBox")->title(); }
+    QLabel *preview() const { return PageFixture::child<QLabel>(m_header, "ImageLab"); }
+    QComboBox *sideBox() const { return box(m_header, "logo_post_combox"); }
+    QString save()
+    {
+        return PageFixture::shownBy([this]() { m_header->on_saveInfoBtn_clicked(); }).value(0);
+    }
+    void choose(const QString &file)
+    {
+        FileDialogs::pushNextFileName(file);
+        m_header->on_getLogoPathBtn_clicked();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qApp->installEventFilter(&m_changes);
+        QDir().mkpath(QStringLiteral("pictures"));
+        m_wide = QDir::current().absoluteFilePath(QStringLiteral("pictures/wide.png"));
+        m_tall = QDir::current().absoluteFilePath(QStringLiteral("pictures/tall.png"));
+        m_noImage = QDir::current().absoluteFilePath(QStringLiteral("pictures/notes.png"));
+        QVERIFY(writeImage(m_wide, 300, 120, Qt::red));
+        QVERIFY(writeImage(m_tall, 40, 100, Qt::blue));
+        QVERIFY(PageFixture::writeFile(m_noImage, "not a picture at all\n"));
+    }
+
+    void init()
+    {
+        startWithLanguage(0);
+        SystemConfig::getInstance()->setFontSize(1);
+        Appearance::applyStyle(1);
+    }
+
+    void cleanup()
+    {
+        if (m_language)
+            m_language->releaseInstance();
+        if (m_header)
+            m_header->releaseInstance();
+        QVERIFY(!m_header);
+        if (QPointer<HelpAndFAQ> help = HelpAndFAQ::getInstance())
+            help->releaseInstance();
+        FileDialogs::clearPending();
+        MessageDialog::clearShownTexts();
+        QFile::remove(QStringLiteral("app/Logo"));
+        QDir(QStringLiteral("app/Logo")).removeRecursively();
+    }
+
+    // unusable file for it (missing, garbage, empty) keeps the language in
+    // force and its setting, and the user is told in that language. The
+    // same language and an empty box load nothing.
+    void saveLanguage_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to"); // -1: the box is emptied
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("file"); // of the language asked for
+        const QByteArray ok("ok"), missing("missing");
+        QTest::newRow("to English") << 0 << 1 << 1 << ok;
+        QTest::newRow("to Spanish") << 0 << 2 << 0 << ok;
+        QTest::newRow("to simplified Chinese") << 0 << 3 << 2 << ok;
+        QTest::newRow("to Portuguese") << 1 << 4 << 1 << ok;
+        QTest::newRow("to Japanese") << 2 << 5 << 2 << ok;
+        QTest::newRow("back to traditional Chinese") << 1 << 0 << 0 << ok;
+        QTest::newRow("same language") << 2 << 2 << 1 << ok;
+        QTest::newRow("empty box") << 1 << -1 << 1 << ok;
+        QTest::newRow("file missing") << 1 << 2 << 1 << missing;
+        QTest::newRow("file garbage") << 1 << 5 << 1 << QByteArray("this is no translation file");
+        QTest::newRow("file empty") << 1 << 4 << 1 << QByteArray("");
+        QTest::newRow("source language needs no file") << 1 << 0 << 1 << missing;
+    }
+    void saveLanguage()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, size);
+        QFETCH(QByteArray, file);
+        startWithLanguage(from);
+        SystemConfig::getInstance()->setFontSize(quint8(size));
+        openLanguagePage();
+        QCOMPARE(title(m_language), kTexts[from].title);
+        QCOMPARE(m_language->installedLanguage(), from);
+        const QString translation = Appearance::translationFile(qMax(to, 0));
+        if (file != "ok") {
+            QVERIFY(QFile::remove(translation));
+            if (file != "missing")
+                QVERIFY(PageFixture::writeFile(translation, file));
+        }
+        QComboBox *languages = box(m_language, "comboBox");
+        if (to < 0)
+            languages->clear();
+        else
+            languages->setCurrentIndex(to);
+        m_changes.count = 0;
+        const QStringList shown = PageFixture::shownBy([this]() { m_language->on_savePushButton_clicked(); });
+        if (file != "ok") {
+            QFile::remove(translation);
+            QVERIFY(QFile::copy(QStringLiteral(VIREON_STAGED_APP_DIR) + translation.mid(5), translation));
+        }
+        if (to < 0) // take the answer left queued, for the next box
+            (new MessageDialog(QStringLiteral("probe"), 1, false, QString(), nullptr))->exec();
+
+        const bool switched = to >= 0 && (file == "ok" || to == 0);
+        const int now = switched ? to : from;
+        QCOMPARE(shown, to < 0 ? QStringList() : QStringList{switched ? kTexts[to].done : kTexts[from].failed});
+        QCOMPARE(m_changes.count > 0, switched && to != from);
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("SystemConfig/SystemLanguage")).toInt(), now);
+        QCOMPARE(SystemConfig::getInstance()->getSystemLanguage(), now);
+        QCOMPARE(m_language->installedLanguage(), now);
+        QCOMPARE(title(m_language), kTexts[now].title);
+        QCOMPARE(QCoreApplication::translate("NavigationList", "其他設置"), kTexts[now].navRow);
+        if (to < 0)
+            return;
+        QCOMPARE(languages->count(), 6);
+        QCOMPARE(languages->currentIndex(), now);
+        QComboBox *sizes = box(m_language, "comboBox_2");
+        QCOMPARE(sizes->count(), 3);
+        QCOMPARE(sizes->currentIndex(), size);
+        QCOMPARE(sizes->itemText(2), kTexts[now].large);
+    }
+
+    void sheetReadAsUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ascii") << QByteArray("QLabel { font: 14px; }") << QStringLiteral("QLabel { font: 14px; }");
+        QTest::newRow("cjk family")
+            << QByteArray("QLabel { font-family: \"\xe5\xbe\xae\xe8\xbd\xaf\xe9\x9b\x85\xe9\xbb\x91\"; }")
+            << QStringLiteral("QLabel { font-family: \"微软雅黑\"; }");
+        QTest::newRow("accents") << QByteArray("/* Espa\xc3\xb1ol */") << QStringLiteral("/* Español */");
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("missing file") << QByteArray("missing") << QString();
+    }
+    void sheetReadAsUtf8()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        const QString path = QStringLiteral("sheet.css");
+        QFile::remove(path);
+        if (bytes != "missing")
+            QVERIFY(PageFixture::writeFile(path, bytes));
+        QCOMPARE(Appearance::readStyleSheet(path), text);
+    }
+
+    // The language and size changes make the main window rebuild its
+    // navigation while the page's slot is still running (a modal box is
+    // open): the page stays current and alive, the list follows. The sheet
+    // applied (again, for the size in force) gives labels, push buttons and
+    // titled group boxes their pixel sizes; an empty size box means small.
+    void throughMainWindow_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("size");
+        for (int language = 0; language < 6; ++language) {
+            for (int size = 0; size < 3; ++size)
+                QTest::addRow("language %d size %d", language, size) << language << size;
+        }
+        QTest::newRow("empty size box") << 1 << -1;
+    }
+    void throughMainWindow()
+    {
+        QFETCH(int, language);
+        QFETCH(int, size);
+        startWithLanguage(language == 0 ? 1 : 0);
+        Vireon w;
+        w.show();
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_SYSTEM_SET);
+        QPointer<SystemLanSet> page = qobject_cast<SystemLanSet *>(w.currentPage());
+        QVERIFY(page);
+        QListWidget *nav = w.findChild<QListWidget *>(QStringLiteral("navigationList"));
+
+        QStringList sizeBox, languageBox;
+        if (size < 0)
+            box(page, "comboBox_2")->clear();
+        else
+            box(page, "comboBox_2")->setCurrentIndex(size);
+        size = qMax(size, 0);
+        ModalAnswerer::answerNext(1, &sizeBox);
+        QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("savePushButton_2")), Qt::LeftButton);
+        QVERIFY(page);
+        box(page, "comboBox")->setCurrentIndex(language);
+        ModalAnswerer::answerNext(1, &languageBox);
+        QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("savePushButton")), Qt::LeftButton);
+        QCoreApplication::processEvents();
+
+        QVERIFY(page);
+        QCOMPARE(w.currentPage(), page.data());
+        QCOMPARE(w.currentPageId(), int(IFunWidget::WGT_SYSTEM_SET));
+        QCOMPARE(w.previousPages(), QList<int>{});
+        QVERIFY(sizeBox.contains(kTexts[language == 0 ? 1 : 0].done));
+        QVERIFY(languageBox.contains(kTexts[language].done));
+        QCOMPARE(title(page), kTexts[language].title);
+        QCOMPARE(nav->count(), NavigationList::rows().size());
+        QCOMPARE(nav->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_SYSTEM_SET));
+        QCOMPARE(nav->item(NavigationList::rowOfPage(IFunWidget::WGT_SYSTEM_SET))->text(), kTexts[language].navRow);
+        QCOMPARE(nav->width(), NavigationList::metrics(size).width);
+        QCOMPARE(qApp->styleSheet(), sheetText(size));
+        QCOMPARE(qApp->palette().color(QPalette::Button), QColor(QStringLiteral("#F0F0F0")));
+        QCOMPARE(SystemConfig::getInstance()->getSystemLanguage(), language);
+        QCOMPARE(SystemConfig::getInstance()->getFontSize(), size);
+        QCOMPARE(TestEnv::iniValue(QStringLiteral("System/font_size")).toInt(), size);
+        QCOMPARE(page->displaySize(), size);
+        const int labelPx[] = {11, 14, 17}, buttonPx[] = {15, 18, 21};
+        QLabel probe;
+        probe.ensurePolished();
+        QCOMPARE(probe.font().pixelSize(), labelPx[size]);
+        QWidget *save = PageFixture::child<QPushButton>(page, "savePushButton_2");
+        save->ensurePolished();
+        QCOMPARE(save->font().pixelSize(), buttonPx[size]);
+        QWidget *group = PageFixture::child<QGroupBox>(page, "titleGroupBox_2");
+        group->ensurePolished();
+        QCOMPARE(group->font().pixelSize(), buttonPx[size] - 2);
+        QVERIFY(group->font().bold());
+    }
+
+    void headerTextsRoundTrip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("commas") << QStringLiteral("Happy Paws, Clinic, Ltd");
+        QTest::newRow("quotes") << QStringLiteral("\"Dr\" O'Brien \"\"");
+        QTest::newRow("semicolons and ini marks") << QStringLiteral("a;b ; c # d = e [f] \\g");
+        QTest::newRow("cjk") << QStringLiteral("台北動物醫院（信義）、王醫師");
+        QTest::newRow("surrounding blanks") << QStringLiteral("  two  words  ");
+    }
+    void headerTextsRoundTrip()
+    {
+        QFETCH(QString, text);
+        openHeaderPage();
+        const char *fields[] = {"HospitalLineEdit", "DoctorLineEdit", "TelephoneLineEdit", "AddressLineEdit",
+                                "filePathLineEdit"};
+        for (int i = 0; i < 5; ++i)
+            edit(m_header, fields[i])->setText(text + QString::number(i));
+        QCOMPARE(save(), kOk);
+
+        // What a new settings reader finds on disk, and what a new page shows.
+        const char *keys[] = {"PrintConfig/HospitalName", "PrintConfig/DoctorName", "PrintConfig/HospitalPhone",
+                              "PrintConfig/HospitalAddress", "PdfConfig/PdfSavepath"};
+        for (int i = 0; i < 5; ++i) {
+            QVariant onDisk = TestEnv::iniValue(QLatin1String(keys[i]));
+            QCOMPARE(onDisk.toString(), text + QString::number(i));
+        }
+        m_header->releaseInstance();
+        openHeaderPage();
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(edit(m_header, fields[i])->text(), text + QString::number(i));
+        QVERIFY(edit(m_header, "filePathLineEdit")->isReadOnly());
+    }
+
+    // Each row: the logo file before (none, the tall image, a folder in its
+    // place, a file where its folder belongs), the pickers' answers, the
+    // expected message and logo afterwards.
+    void logoSave_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QStringList>("picks");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("after");
+
+        const QString wide = QStringLiteral("wide");
+        QTest::newRow("no Logo folder") << "none" << QStringList{wide} << kOk << wide;
+        QTest::newRow("replaces the old logo") << "tall" << QStringList{wide} << kOk << wide;
+        QTest::newRow("chosen twice") << "tall" << QStringList{wide, wide} << kOk << wide;
+        QTest::newRow("the logo file itself") << "tall" << QStringList{"logo"} << kOk << "tall";
+        QTest::newRow("the logo file by another path") << "tall" << QStringList{"logo-other-path"} << kOk << "tall";
+        QTest::newRow("not an image") << "tall" << QStringList{"text"} << kFailed << "tall";
+        QTest::newRow("second choice cancelled") << "tall" << QStringList{wide, QString()} << kOk << "tall";
+        QTest::newRow("nothing chosen") << "tall" << QStringList{} << kOk << "tall";
+        QTest::newRow("chosen file gone before saving") << "tall" << QStringList{"gone"} << kOk << "tall";
+        QTest::newRow("logo path is a folder") << "folder" << QStringList{wide} << kFailed << "folder";
+        QTest::newRow("Logo is a plain file") << "plain-file" << QStringList{wide} << kFailed << "plain-file";
+    }
+    void logoSave()
+    {
+        QFETCH(QString, before);
+        QFETCH(QStringList, picks);
+        QFETCH(QString, message);
+        QFETCH(QString, after);
+
+        const QString logo = HospitalInfoEdit::logoFilePath();
+        if (before == QLatin1String("tall")) {
+            QVERIFY(QDir().mkpath(QStringLiteral("app/Logo")));
+            QVERIFY(QFile::copy(m_tall, logo));
+        } else if (before == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(logo));
+        } else if (before == QLatin1String("plain-file")) {
+            QVERIFY(PageFixture::writeFile(QStringLiteral("app/Logo"), QByteArray()));
+        }
+        const QString gone = QDir::current().absoluteFilePath(QStringLiteral("pictures/gone.png"));
+        QFile::remove(gone); // left by a failed row
+        QVERIFY(QFile::copy(m_wide, gone));
+
+        // The preview fits the label and keeps the ratio (to within a pixel).
+        auto previewShows = [this](const QSize &source) {
+            const QPixmap shown = preview()->pixmap(Qt::ReturnByValue);
+            return !shown.isNull() && shown.width() <= preview()->width() && shown.height() <= preview()->height() &&
+                   (shown.width() == preview()->width() || shown.height() == preview()->height()) &&
+                   qAbs(shown.width() * source.height() - shown.height() * source.width()) <= source.width();
+        };
+        openHeaderPage();
+        if (before == QLatin1String("tall"))
+            QVERIFY(previewShows(QSize(40, 100)));
+        else
+            QVERIFY(preview()->pixmap(Qt::ReturnByValue).isNull());
+        const QMap<QString, QString> files{
+            {"wide", m_wide},
+            {"logo", logo},
+            {"logo-other-path", QDir::current().absoluteFilePath(QStringLiteral("app/../app/Logo/./logo.png"))},
+            {"text", m_noImage},
+            {"gone", gone}};
+        for (const QString &pick : picks) {
+            choose(files.value(pick)); // an empty pick cancels
+            QCOMPARE(FileDialogs::lastRequest().kind, QStringLiteral("open"));
+        }
+        QVERIFY(QFile::remove(gone));
+
+        QCOMPARE(save(), message);
+        if (picks.size() == 2 && picks.first() == picks.last())
+            QCOMPARE(save(), message); // the kept choice is copied again
+
+        if (after == QLatin1String("wide") || after == QLatin1String("tall")) {
+            QCOMPARE(readFile(logo), readFile(after == QLatin1String("wide") ? m_wide : m_tall));
+            QVERIFY(previewShows(after == QLatin1String("wide") ? QSize(300, 120) : QSize(40, 100)));
+        } else if (after == QLatin1String("folder")) {
+            QVERIFY(QFileInfo(logo).isDir());
+            QVERIFY(preview()->pixmap(Qt::ReturnByValue).isNull());
+        } else if (after == QLatin1String("plain-file")) {
+            QVERIFY(QFileInfo(QStringLiteral("app/Logo")).isFile());
+        }
+        // No temporary file is left beside the logo.
+        if (QFileInfo(QStringLiteral("app/Logo")).isDir()) {
+            const QStringList left = QDir(QStringLiteral("app/Logo")).entryList(QDir::Files | QDir::Hidden);
+            QVERIFY2(left.size() <= 1, qPrintable(left.join(',')));
+        }
+        QVERIFY(QFile::exists(m_wide) && QFile::exists(m_tall));
+    }
+
+    void pdfFolderChoice_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("existing folder") << QDir::current().absoluteFilePath(QStringLiteral("pictures")) << true;
+        QTest::newRow("cancelled") << QString() << false;
+        QTest::newRow("missing folder") << QStringLiteral("/no/such/place") << false;
+        QTest::newRow("a file, not a folder") << m_wide << false;
+    }
+    void pdfFolderChoice()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, taken);
+        const QString stored = QDir::current().absoluteFilePath(QStringLiteral("app"));
+        SystemConfig::getInstance()->setPdfSavepath(stored);
+        openHeaderPage();
+        edit(m_header, "filePathLineEdit")->setText(QStringLiteral("edited"));
+        FileDialogs::pushNextFileName(answer);
+        m_header->on_filePathBtn_clicked();
+        const FileDialogs::Request request = FileDialogs::lastRequest();
+        QCOMPARE(request.kind, QStringLiteral("directory"));
+        QCOMPARE(request.dir, stored); // the stored folder, not the edited text
+        QVERIFY(request.options.testFlag(QFileDialog::ShowDirsOnly));
+        QVERIFY(request.options.testFlag(QFileDialog::DontResolveSymlinks));
+        QCOMPARE(edit(m_header, "filePathLineEdit")->text(), taken ? answer : stored);
+        // Nothing is stored before the save button.
+        QCOMPARE(SystemConfig::getInstance()->getPdfSavepath(), stored);
+    }
+
+    void logoSide_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("shownIndex");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("savedAs");
+        QTest::newRow("left kept") << 0 << 0 << -2 << 0;
+        QTest::newRow("right kept") << 1 << 1 << -2 << 1;
+        QTest::newRow("left to right") << 0 << 0 << 1 << 1;
+        QTest::newRow("right to left") << 1 << 1 << 0 << 0;
+        QTest::newRow("out of range stored") << 5 << -1 << -2 << 0;
+        QTest::newRow("negative stored") << -1 << -1 << -2 << 0;
+    }
+    void logoSide()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, shownIndex);
+        QFETCH(int, chosen);
+        QFETCH(int, savedAs);
+        SystemConfig::getInstance()->setLogoPost(stored);
+        openHeaderPage();
+        QCOMPARE(sideBox()->currentIndex(), shownIndex);
+        if (chosen != -2)
+            sideBox()->setCurrentIndex(chosen);
+        QCOMPARE(save(), kOk);
+        QCOMPARE(SystemConfig::getInstance()->getLogoPost(), savedAs);
+    }
+
+    void textPerLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("firstQuestion");
+        QTest::addColumn<int>("questionCount");
+        const struct {
+            const char *row, *shown, *heading, *firstQuestion;
+            int questions;
+        } rows[] = {
+            {"traditional Chinese", "helpText_ch", "常見問題", "Lorix如何與電腦連結?", 9},
+            {"English", "helpText_en", "Lorix Real-time PCR FAQs", "How to connect with PC?", 9},
+            {"Spanish", "helpText_sp", "Preguntas frecuentes sobre Lorix Real-time PCR", "¿Cómo conectar con el PC?",
+             10},
+            {"simplified Chinese", "helpText_ch", "常见问题", "Lorix如何与电脑连接?", 9},
+            {"Portuguese", "helpText_ch", "Perguntas frequentes", "Como ligar o Lorix ao computador?", 9},
+            {"Japanese", "helpText_ch", "よくある質問", "Lorixをパソコンと接続するには?", 9},
+        };
+        int language = 0;
+        for (const auto &r : rows)
+            QTest::newRow(r.row) << language++ << QString(r.shown) << QString::fromUtf8(r.heading)
+                                 << QString::fromUtf8(r.firstQuestion) << r.questions;
+    }
+    void textPerLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, shown);
+        QFETCH(QString, heading);
+        QFETCH(QString, firstQuestion);
+        QFETCH(int, questionCount);
+        SystemConfig::getInstance()->setSystemLanguage(language);
+        // The languages without a text of their own get the Chinese text in
+        // their own language (never the source text), in the same layout.
+        QString source;
+        if (language >= 3) {
+            HelpAndFAQ::getInstance()->initWidget();
+            source = HelpAndFAQ::getInstance()->findChild<QPlainTextEdit *>(shown)->toPlainText();
+            HelpAndFAQ::getInstance()->releaseInstance();
+        }
+        QVERIFY(appTranslator.load(Appearance::translationFile(language)));
+        QCoreApplication::installTranslator(&appTranslator);
+
+        HelpAndFAQ *page = HelpAndFAQ::getInstance();
+        page->initWidget();
+        int visible = 0;
+        for (const char *name : {"helpText_ch", "helpText_sp", "helpText_en"}) {
+            auto *editor = PageFixture::child<QPlainTextEdit>(page, name);
+            QVERIFY(editor && editor->isReadOnly());
+            if (editor->isVisibleTo(page)) {
+                ++visible;
+                QCOMPARE(editor->objectName(), shown);
+            }
+        }
+        QCOMPARE(visible, 1);
+
+        auto *editor = page->findChild<QPlainTextEdit *>(shown);
+        const QString text = editor->toPlainText();
+        QCOMPARE(text.section(QLatin1Char('\n'), 0, 0), heading);
+        QCOMPARE(text.section(QLatin1Char('\n'), 1, 1), QString());
+        const QStringList asked = questions(text);
+        QCOMPARE(asked.value(0), firstQuestion);
+        QCOMPARE(asked.size(), questionCount);
+        if (!source.isEmpty()) {
+            QVERIFY(text != source);
+            const QStringList a = source.split(QLatin1Char('\n'));
+            const QStringList b = text.split(QLatin1Char('\n'));
+            QCOMPARE(b.size(), a.size());
+            for (int i = 0; i < a.size(); ++i)
+                QCOMPARE(b[i].startsWith(QStringLiteral("    ")), a[i].startsWith(QStringLiteral("    ")));
+        }
+
+        QCOMPARE(page->getTitle(), QCoreApplication::translate("HelpAndFAQ", "常見問題"));
+    }
+
+    void staticPointersClearedWhoeverDeletes()
+    {
+        PageFixture::checkSingletonLifetime<SystemLanSet>();
+        PageFixture::checkSingletonLifetime<HospitalInfoEdit>();
+        PageFixture::checkSingletonLifetime<HelpAndFAQ>();
+    }
+};
+
+VIREON_TEST_MAIN(TstSettingPages)
+#include "tst_settingpages.moc"
