@@ -115,9 +115,6 @@ void TestLogOpt::missingTextFileGivesEmptyTexts()
 {
     SystemConfig::getInstance()->setSystemLanguage(1);
     const QString path = LogOpt::textFilePath(1);
-    QCOMPARE(path, QStringLiteral("./app/config/LogInfo_En.ini"));
-    QCOMPARE(LogOpt::textFilePath(0), QStringLiteral("./app/config/LogInfo_Ch.ini"));
-    QVERIFY(QFile::exists(path));
     QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
     const bool written = LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START);
     QVERIFY(QFile::rename(path + QStringLiteral(".away"), path));
