@@ -5,10 +5,10 @@
 // of debug lines. Header-only: each tst_*.cpp is one executable.
 
 #include <QDir>
-#include <mutex>
 #include <QProcess>
 #include <QThread>
 #include <QtTest>
+#include <mutex>
 
 #include "core/messageids.h"
 #include "link/netlportproc.h"
@@ -28,15 +28,7 @@ public:
             previous() = qInstallMessageHandler(&LogCapture::handler);
         installed = true;
     }
-    static bool contains(const QString &text)
-    {
-        std::lock_guard<std::mutex> lock(mutex());
-        for (const QString &line : lines()) {
-            if (line.contains(text))
-                return true;
-        }
-        return false;
-    }
+    static bool contains(const QString &text) { return count(text) > 0; }
     static int count(const QString &text)
     {
         std::lock_guard<std::mutex> lock(mutex());
@@ -97,13 +89,7 @@ public:
         if (onEvent)
             onEvent(id, data);
     }
-    int count(int id) const
-    {
-        int n = 0;
-        for (const Event &e : events)
-            n += e.id == id ? 1 : 0;
-        return n;
-    }
+    int count(int id) const { return values(id).size(); }
     QList<QVariant> values(int id) const
     {
         QList<QVariant> out;
@@ -116,12 +102,18 @@ public:
     void clear() { events.clear(); }
 };
 
+class FakeInstrumentProcess;
+
 // The worker in its own thread, commanded through a queued signal.
 class WorkerRig
 {
 public:
+    // Ports chosen free at start, so runs of several test programs (or of
+    // several checkouts) on one machine do not meet.
     WorkerRig()
     {
+        TestEnv::seedIni({{"NetConfig/HostPort", QString::number(port)}});
+        NetlPortProc::setUploadPortForTesting(uploadPort);
         proc = NetlPortProc::getInstance();
         thread.setObjectName(QStringLiteral("network"));
         proc->moveToThread(&thread);
@@ -153,6 +145,18 @@ public:
         QCoreApplication::processEvents();
     }
 
+    // Starts the fake and connects; true once the link reports up.
+    bool connectTo(FakeInstrumentProcess &fake, bool expectUp = true);
+    QList<bool> linkStates() const
+    {
+        QList<bool> states;
+        for (const QVariant &v : log.values(NetEvt_LinkState))
+            states.append(v.toBool());
+        return states;
+    }
+
+    const quint16 port = TestEnv::freeUdpPort(QStringLiteral("127.0.0.1"));
+    const quint16 uploadPort = TestEnv::freeTcpPort(QStringLiteral("127.0.0.1"));
     NetlPortProc *proc = nullptr;
     QThread thread;
     EventLog log;
@@ -202,20 +206,22 @@ private:
     QString m_output;
 };
 
-inline QStringList fakeArgs(const QString &address, quint16 port, const QStringList &extra = {})
+inline bool WorkerRig::connectTo(FakeInstrumentProcess &fake, bool expectUp)
 {
-    return QStringList{"--address", address, "--port", QString::number(port)} + extra;
+    if (!fake.ready())
+        return false;
+    command(Cmd_ConnectInstrument);
+    flush();
+    return !expectUp || QTest::qWaitFor([this] { return linkStates().contains(true); }, 5000);
 }
 
-inline QByteArray patternBytes(int size, quint32 seed)
+// Arguments of a fake instrument at address, on the rig's ports.
+inline QStringList fakeArgs(const WorkerRig &rig, const QString &address, const QStringList &extra = {})
 {
-    QByteArray out(size, Qt::Uninitialized);
-    quint32 x = seed;
-    for (int i = 0; i < size; ++i) {
-        x = x * 1664525u + 1013904223u;
-        out[i] = static_cast<char>(x >> 24);
-    }
-    return out;
+    return QStringList{"--address",     address,
+                       "--port",        QString::number(rig.port),
+                       "--upload-port", QString::number(rig.uploadPort)} +
+           extra;
 }
 
 inline QStringList appFolderEntries()

@@ -5,11 +5,6 @@
 #include "database/sampleinfoaccess.h"
 #include "linkfixture.h"
 
-namespace {
-constexpr quint16 kPort = 45463;
-constexpr quint16 kUploadPort = 43483;
-} // namespace
-
 class TestLinkDatabase : public QObject
 {
     Q_OBJECT
@@ -27,8 +22,6 @@ private:
 void TestLinkDatabase::initTestCase()
 {
     LogCapture::install();
-    TestEnv::seedIni({{"NetConfig/HostPort", QString::number(kPort)}});
-    NetlPortProc::setUploadPortForTesting(kUploadPort);
     QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 1, 1) > 0);
     m_db = std::make_unique<DbManage>();
     QVERIFY(m_db->openDatabase());
@@ -63,9 +56,7 @@ void TestLinkDatabase::uploadedDatabaseReplacesOpenOne()
         },
         Qt::QueuedConnection);
 
-    FakeInstrumentProcess fake(fakeArgs(
-        "127.0.0.2", kPort,
-        {"--upload", source, "--upload-name", "AppDatabase.db", "--upload-port", QString::number(kUploadPort)}));
+    FakeInstrumentProcess fake(fakeArgs(*m_rig, "127.0.0.2", {"--upload", source, "--upload-name", "AppDatabase.db"}));
     QVERIFY(fake.ready());
     m_rig->command(Cmd_ConnectInstrument);
     m_rig->command(Cmd_FetchDataFile);
@@ -101,9 +92,7 @@ void TestLinkDatabase::secondUploadBeforeInstallKeepsTheFirst()
         },
         Qt::QueuedConnection);
 
-    FakeInstrumentProcess fake(fakeArgs(
-        "127.0.0.2", kPort,
-        {"--upload", source, "--upload-name", "AppDatabase.db", "--upload-port", QString::number(kUploadPort)}));
+    FakeInstrumentProcess fake(fakeArgs(*m_rig, "127.0.0.2", {"--upload", source, "--upload-name", "AppDatabase.db"}));
     QVERIFY(fake.ready());
     m_rig->command(Cmd_ConnectInstrument);
     QList<int> rows;
