@@ -60,8 +60,6 @@ void TestLogOpt::textsFollowLanguage_data()
                              << "The application has started.";
     QTest::newRow("Spanish uses English") << 2 << int(LogOpt::LOG_SHUTDOWN_FLAG_SET) << "Shutdown flag set"
                                           << "The shutdown flag of this run has been set.";
-    QTest::newRow("Japanese uses English") << 5 << int(LogOpt::LOG_APP_EXIT) << "Application exit"
-                                           << "The application was closed normally.";
     QTest::newRow("unknown id") << 1 << 99 << ""
                                 << "";
 }

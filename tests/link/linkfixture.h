@@ -23,50 +23,40 @@ class LogCapture
 public:
     static void install()
     {
-        static bool installed = false;
-        if (!installed)
-            previous() = qInstallMessageHandler(&LogCapture::handler);
-        installed = true;
+        static const bool installed = (state().previous = qInstallMessageHandler(&handler), true);
+        Q_UNUSED(installed)
     }
     static bool contains(const QString &text) { return count(text) > 0; }
     static int count(const QString &text)
     {
-        std::lock_guard<std::mutex> lock(mutex());
-        int n = 0;
-        for (const QString &line : lines())
-            n += line.contains(text) ? 1 : 0;
-        return n;
+        std::lock_guard<std::mutex> lock(state().mutex);
+        return state().lines.filter(text).size();
     }
     static void clear()
     {
-        std::lock_guard<std::mutex> lock(mutex());
-        lines().clear();
+        std::lock_guard<std::mutex> lock(state().mutex);
+        state().lines.clear();
     }
 
 private:
+    struct State {
+        std::mutex mutex;
+        QStringList lines;
+        QtMessageHandler previous = nullptr;
+    };
+    static State &state()
+    {
+        static State s;
+        return s;
+    }
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message)
     {
         {
-            std::lock_guard<std::mutex> lock(mutex());
-            lines().append(message);
+            std::lock_guard<std::mutex> lock(state().mutex);
+            state().lines.append(message);
         }
         if (qEnvironmentVariableIsSet("VIREON_TEST_VERBOSE") || type != QtDebugMsg)
-            previous()(type, context, message);
-    }
-    static std::mutex &mutex()
-    {
-        static std::mutex m;
-        return m;
-    }
-    static QStringList &lines()
-    {
-        static QStringList l;
-        return l;
-    }
-    static QtMessageHandler &previous()
-    {
-        static QtMessageHandler h = nullptr;
-        return h;
+            state().previous(type, context, message);
     }
 };
 
