@@ -126,12 +126,11 @@ private slots:
     void lockedFileIsNotTakenForDamaged();
     void extraColumnIsBackedUpBeforeDrop();
     void identicalSchemaLeavesFileUntouched();
-    void replaceInstallsNewRows();
     void replaceRejectsBadSource_data();
     void replaceRejectsBadSource();
     void replaceRepairsTheLogTable_data();
     void replaceRepairsTheLogTable();
-    void repeatedReplaceAddsNoIdenticalBackup();
+    void replaceInstallsNewRowsAndKeepsDistinctBackups();
 };
 
 void TestDbManage::init()
@@ -314,31 +313,6 @@ void TestDbManage::identicalSchemaLeavesFileUntouched()
     QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
 }
 
-void TestDbManage::replaceInstallsNewRows()
-{
-    const QString path = DbManage::databasePath();
-    const int oldRows = DemoDataBuilder::build(path, 3, 1);
-    const QByteArray oldBytes = readAll(path);
-    DemoDataBuilder::Options options;
-    options.doneRows = 500;
-    options.seed = 77;
-    QCOMPARE(DemoDataBuilder::build(kSource, options), 500);
-    const QByteArray sourceBytes = readAll(kSource);
-
-    DbManage manager;
-    QVERIFY(manager.openDatabase());
-    QCOMPARE(SampleInfoAccess::getCount(), oldRows);
-    QVERIFY(manager.replaceDatabase(kSource));
-    QVERIFY(manager.isOpen());
-    QCOMPARE(SampleInfoAccess::getCount(), 500);
-    SampleInfoAccess access;
-    QCOMPARE(access.getModel(0, 1000), 500);
-    QCOMPARE(readAll(DbManage::backupPath()), oldBytes);
-    QCOMPARE(readAll(kSource), sourceBytes);
-    QCOMPARE(readAll(path), sourceBytes);
-    QCOMPARE(appFiles(), QStringList({QStringLiteral("AppDatabase.db"), QStringLiteral("AppDatabase_backup.db")}));
-}
-
 void TestDbManage::replaceRejectsBadSource_data()
 {
     QTest::addColumn<QString>("kind");
@@ -399,23 +373,35 @@ void TestDbManage::replaceRepairsTheLogTable()
     QVERIFY(rowsOf(DbSchema::logTable()) >= 0);
 }
 
-// Fetching the same data again and again keeps the last distinct states.
-void TestDbManage::repeatedReplaceAddsNoIdenticalBackup()
+// A received file is installed on the open connection, the old file kept as
+// backup; fetching the same data again keeps only the last distinct states.
+void TestDbManage::replaceInstallsNewRowsAndKeepsDistinctBackups()
 {
     const QString path = DbManage::databasePath();
-    QVERIFY(DemoDataBuilder::build(path, 3, 1) > 0);
+    const int oldRows = DemoDataBuilder::build(path, 3, 1);
     const QByteArray oldBytes = readAll(path);
-    const int rows = DemoDataBuilder::build(kSource, 4, 2);
-    QVERIFY(rows > 0);
+    DemoDataBuilder::Options options;
+    options.doneRows = 500;
+    options.seed = 77;
+    QCOMPARE(DemoDataBuilder::build(kSource, options), 500);
     const QByteArray sourceBytes = readAll(kSource);
 
     DbManage manager;
     QVERIFY(manager.openDatabase());
+    QCOMPARE(SampleInfoAccess::getCount(), oldRows);
     for (int i = 0; i < DbFileOps::kGenerations + 2; ++i) {
         QVERIFY(manager.replaceDatabase(kSource));
-        QCOMPARE(SampleInfoAccess::getCount(), rows);
+        QVERIFY(manager.isOpen());
+        QCOMPARE(SampleInfoAccess::getCount(), 500);
+        QCOMPARE(readAll(path), sourceBytes);
+        QCOMPARE(readAll(kSource), sourceBytes);
+        if (i == 0) {
+            QCOMPARE(readAll(DbManage::backupPath()), oldBytes);
+            QCOMPARE(appFiles(), QStringList({"AppDatabase.db", "AppDatabase_backup.db"}));
+        }
     }
-    QCOMPARE(readAll(path), sourceBytes);
+    SampleInfoAccess access;
+    QCOMPARE(access.getModel(0, 1000), 500);
     QList<QByteArray> generations;
     for (int g = 0; g <= DbFileOps::kGenerations; ++g) {
         const QString file = DbFileOps::generationPath(DbManage::backupPath(), g);
