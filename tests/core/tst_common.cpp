@@ -14,9 +14,7 @@ private slots:
     void itemNames();
     void languageNamesAndDateFormats();
     void adapterList();
-    void adapterListFromSystemHasLoopbackLast();
     void delayProcessesEvents();
-    void debugLogLineFormat();
     void debugLogFileAndCleanup();
     void fontSubstitution();
 };
@@ -29,16 +27,14 @@ void TestCommon::itemNames()
     QSet<int> seen;
     QSet<QString> names;
     for (int code : codes) {
-        QVERIFY2(!seen.contains(code), "duplicate panel code");
         seen.insert(code);
-        const QString name = common->getItemName(code);
-        QVERIFY(!name.isEmpty());
-        names.insert(name);
+        names.insert(common->getItemName(code));
     }
+    QCOMPARE(seen.size(), codes.size());
     QCOMPARE(names.size(), codes.size());
-    QCOMPARE(common->getItemName(0), QString());
-    QCOMPARE(common->getItemName(-1), QString());
-    QCOMPARE(common->getItemName(9999), QString());
+    QVERIFY(!names.contains(QString()));
+    for (int code : {0, -1, 9999})
+        QCOMPARE(common->getItemName(code), QString());
     QCOMPARE(common->getItemName(PANEL_CANINE_PARVOVIRUS), QStringLiteral("犬細小病毒"));
 
     // Every name is translated in the English file the build staged.
@@ -55,19 +51,14 @@ void TestCommon::itemNames()
 
 void TestCommon::languageNamesAndDateFormats()
 {
-    auto *common = Common::getInstance();
-    QCOMPARE(common->getVersion(), QStringLiteral("v1.0.33"));
-    const QStringList expected{"繁體中文", "English", "Español", "简体中文", "Português", "日本語"};
-    for (int i = 0; i < expected.size(); ++i)
-        QCOMPARE(common->getLanguageName(i), expected.at(i));
-    QCOMPARE(common->getLanguageName(6), QString());
-    QCOMPARE(common->getLanguageName(-1), QString());
-
-    const QStringList formats{"yyyy-MM-dd", "yyyy/MM/dd", "MM-dd-yyyy", "MM/dd/yyyy", "dd-MM-yyyy", "dd/MM/yyyy"};
-    for (int i = 0; i < formats.size(); ++i)
-        QCOMPARE(common->getDateFormatString(i), formats.at(i));
-    QCOMPARE(common->getDateFormatString(6), QStringLiteral("yyyy-MM-dd"));
-    QCOMPARE(common->getDateFormatString(-2), QStringLiteral("yyyy-MM-dd"));
+    // Index -1 and 6 lie outside both lists: no name, the default format.
+    const QStringList languages{"", "繁體中文", "English", "Español", "简体中文", "Português", "日本語", ""};
+    const QStringList formats{"yyyy-MM-dd", "yyyy-MM-dd", "yyyy/MM/dd", "MM-dd-yyyy",
+                              "MM/dd/yyyy", "dd-MM-yyyy", "dd/MM/yyyy", "yyyy-MM-dd"};
+    for (int i = -1; i <= 6; ++i) {
+        QCOMPARE(Common::getInstance()->getLanguageName(i), languages.at(i + 1));
+        QCOMPARE(Common::getInstance()->getDateFormatString(i), formats.at(i + 1));
+    }
 }
 
 void TestCommon::adapterList()
@@ -78,33 +69,26 @@ void TestCommon::adapterList()
                                   {"3c-52-82-0a-bc-01", "198.51.100.7"},
                                   {"00-00-00-00-00-00", "127.0.0.1"}};
     });
-    QList<NetCartInfo *> list;
-    list.append(new NetCartInfo{"stale", "203.0.113.1"});
-    Common::getInstance()->get_local_net_cart_infos(&list);
-    QCOMPARE(list.size(), 3);
-    QCOMPARE(list.at(0)->ip, QStringLiteral("192.0.2.10"));
-    QCOMPARE(list.at(1)->ip, QStringLiteral("198.51.100.7"));
-    QCOMPARE(list.at(1)->mac, QStringLiteral("3c-52-82-0a-bc-01"));
-    QCOMPARE(list.at(2)->ip, QStringLiteral("127.0.0.1"));
+    QList<NetCartInfo *> list{new NetCartInfo{"stale", "203.0.113.1"}};
     // A second call frees and replaces the items.
-    Common::getInstance()->get_local_net_cart_infos(&list);
-    QCOMPARE(list.size(), 3);
-    qDeleteAll(list);
+    for (int call = 0; call < 2; ++call) {
+        Common::getInstance()->get_local_net_cart_infos(&list);
+        QCOMPARE(list.size(), 3);
+        QCOMPARE(list.at(0)->ip, QStringLiteral("192.0.2.10"));
+        QCOMPARE(list.at(1)->ip, QStringLiteral("198.51.100.7"));
+        QCOMPARE(list.at(1)->mac, QStringLiteral("3c-52-82-0a-bc-01"));
+        QCOMPARE(list.at(2)->ip, QStringLiteral("127.0.0.1"));
+    }
     Common::setAdapterSource({});
-
     Common::getInstance()->get_local_net_cart_infos(nullptr); // must not crash
-}
 
-void TestCommon::adapterListFromSystemHasLoopbackLast()
-{
-    QList<NetCartInfo *> list;
+    // The system's own list: well-formed, loopback last.
     Common::getInstance()->get_local_net_cart_infos(&list);
     QVERIFY(!list.isEmpty());
     const QRegularExpression macFormat(QStringLiteral("^([0-9a-f]{2}-){5}[0-9a-f]{2}$"));
     for (const NetCartInfo *info : list) {
         QVERIFY2(macFormat.match(info->mac).hasMatch(), qPrintable(info->mac));
-        QVERIFY(info->ip != QLatin1String("0.0.0.0"));
-        QVERIFY(!QHostAddress(info->ip).isNull());
+        QVERIFY(info->ip != QLatin1String("0.0.0.0") && !QHostAddress(info->ip).isNull());
     }
     QCOMPARE(list.last()->ip, QStringLiteral("127.0.0.1"));
     QCOMPARE(list.last()->mac, QStringLiteral("00-00-00-00-00-00"));
@@ -122,19 +106,13 @@ void TestCommon::delayProcessesEvents()
     QVERIFY(fired);
 }
 
-void TestCommon::debugLogLineFormat()
-{
-    const QDateTime when(QDate(2026, 3, 1), QTime(9, 5, 7));
-    QCOMPARE(DebugLog::formatLine(QtDebugMsg, when, "hello"), QStringLiteral("[2026-03-01 09:05:07 Sun] Debug: hello"));
-    QCOMPARE(DebugLog::formatLine(QtInfoMsg, when, "x"), QStringLiteral("[2026-03-01 09:05:07 Sun] Debug: x"));
-    QCOMPARE(DebugLog::levelWord(QtWarningMsg), QStringLiteral("Warning:"));
-    QCOMPARE(DebugLog::levelWord(QtCriticalMsg), QStringLiteral("Critical:"));
-    QCOMPARE(DebugLog::levelWord(QtFatalMsg), QStringLiteral("Fatal:"));
-    QCOMPARE(DebugLog::filePathFor(QDate(2026, 12, 6)), QStringLiteral("./app/debugLog/DebugLog_20261206.txt"));
-}
-
 void TestCommon::debugLogFileAndCleanup()
 {
+    const QDateTime when(QDate(2026, 3, 1), QTime(9, 5, 7));
+    QCOMPARE(DebugLog::formatLine(QtInfoMsg, when, "x"), QStringLiteral("[2026-03-01 09:05:07 Sun] Debug: x"));
+    QCOMPARE(DebugLog::formatLine(QtFatalMsg, when, "x"), QStringLiteral("[2026-03-01 09:05:07 Sun] Fatal: x"));
+    QCOMPARE(DebugLog::filePathFor(QDate(2026, 12, 6)), QStringLiteral("./app/debugLog/DebugLog_20261206.txt"));
+
     QDir("./app/debugLog").removeRecursively();
     const QtMessageHandler previous = qInstallMessageHandler(&DebugLog::messageHandler);
     qDebug() << "probe line" << 42;
@@ -145,24 +123,20 @@ void TestCommon::debugLogFileAndCleanup()
     delete worker;
     qInstallMessageHandler(previous);
 
-    QFile file(DebugLog::filePathFor(QDate::currentDate()));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(TestEnv::readFile(DebugLog::filePathFor(QDate::currentDate())))
+                                  .split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
     QVERIFY(lines[0].endsWith(QStringLiteral("] Debug: probe line 42")));
     QVERIFY(lines[1].endsWith(QStringLiteral("] Warning: 温馨 warning")));
     QVERIFY(lines[2].endsWith(QStringLiteral("] Critical: from another thread")));
-    QVERIFY(QRegularExpression(QStringLiteral("^\\[\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d \\w{3}\\] ")).match(lines[0]).hasMatch());
-    file.close();
+    QVERIFY(QRegularExpression(QStringLiteral("^\\[\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d \\w{3}\\] "))
+                .match(lines[0])
+                .hasMatch());
 
     const QDate today(2026, 12, 6);
-    for (int age : {0, 29, 30, 31, 400}) {
-        QFile old(DebugLog::filePathFor(today.addDays(-age)));
-        QVERIFY(old.open(QIODevice::WriteOnly));
-    }
-    QFile other("./app/debugLog/notes.txt");
-    QVERIFY(other.open(QIODevice::WriteOnly));
-    other.close();
+    for (int age : {0, 29, 30, 31, 400})
+        QVERIFY(TestEnv::writeFile(DebugLog::filePathFor(today.addDays(-age)), {}));
+    QVERIFY(TestEnv::writeFile("./app/debugLog/notes.txt", {}));
     QCOMPARE(DebugLog::getInstance()->removeOldFiles(30, today), 2);
     QVERIFY(QFile::exists(DebugLog::filePathFor(today.addDays(-30))));
     QVERIFY(!QFile::exists(DebugLog::filePathFor(today.addDays(-31))));
@@ -173,7 +147,8 @@ void TestCommon::fontSubstitution()
 {
     Common::installFontSubstitutions();
     const QString family = QFontInfo(QFont(QStringLiteral("Microsoft YaHei"))).family();
-    QVERIFY2(family.contains(QStringLiteral("CJK")) || family.contains(QStringLiteral("WenQuanYi")), qPrintable(family));
+    QVERIFY2(family.contains(QStringLiteral("CJK")) || family.contains(QStringLiteral("WenQuanYi")),
+             qPrintable(family));
     // The CJK face must offer a real bold, not a synthesised one.
     QFont bold(QStringLiteral("Microsoft YaHei"));
     bold.setBold(true);

@@ -16,27 +16,11 @@
 
 namespace {
 
+const QString kSource = QStringLiteral("./incoming/upload.db");
+
 QByteArray readAll(const QString &path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), qint64(bytes.size()));
-}
-
-QByteArray randomBytes(int size, quint32 seed)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator rng(seed);
-    for (char &c : bytes)
-        c = char(rng.bounded(256));
-    return bytes;
+    return TestEnv::readFile(path);
 }
 
 // Runs statements on a file through a private connection of the given driver.
@@ -96,6 +80,36 @@ void verifyFreshDatabase()
     QCOMPARE(rowsOf(DbSchema::logTable()), 0);
 }
 
+// A file the program cannot take for its database.
+void makeBadFile(const QString &kind, const QString &path)
+{
+    if (kind == QLatin1String("wrongkey")) {
+        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArrayLiteral("another key entirely"));
+        QVERIFY(DemoDataBuilder::build(path, 5, 11) > 0);
+        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
+    } else if (kind == QLatin1String("plain")) {
+        const QStringList statements =
+            DbSchema::createStatements(DbSchema::sampleTable()) + DbSchema::createStatements(DbSchema::logTable()) +
+            QStringList{"INSERT INTO LogInfoTable VALUES ('1', 4, 'a', 'b', '20240101', '')"};
+        QVERIFY(execOn(path, statements, true));
+    } else if (kind == QLatin1String("random")) {
+        QVERIFY(TestEnv::writeFile(path, TestEnv::patternBytes(3 * 4096 + 17, 5)));
+    } else if (kind == QLatin1String("empty")) {
+        QVERIFY(TestEnv::writeFile(path, QByteArray()));
+    } else if (kind.startsWith(QLatin1String("truncated"))) {
+        QVERIFY(DemoDataBuilder::build(path, 60, 3) > 0);
+        const QByteArray bytes = readAll(path);
+        QVERIFY(bytes.size() > 8 * 4096);
+        QVERIFY(TestEnv::writeFile(path, bytes.left(kind == QLatin1String("truncated-short") ? 1000 : 3 * 4096)));
+    } else if (kind == QLatin1String("columns")) {
+        QVERIFY(DemoDataBuilder::build(path, 2, 2) > 0);
+        QVERIFY(execOn(path, {QStringLiteral("ALTER TABLE SampleInfoTable DROP COLUMN prodata40")}));
+    } else if (kind == QLatin1String("nosamples")) {
+        QVERIFY(DemoDataBuilder::build(path, 2, 2) > 0);
+        QVERIFY(execOn(path, {QStringLiteral("DROP TABLE SampleInfoTable")}));
+    }
+}
+
 } // namespace
 
 class TestDbManage : public QObject
@@ -112,13 +126,11 @@ private slots:
     void lockedFileIsNotTakenForDamaged();
     void extraColumnIsBackedUpBeforeDrop();
     void identicalSchemaLeavesFileUntouched();
-    void replaceInstallsNewRows();
     void replaceRejectsBadSource_data();
     void replaceRejectsBadSource();
     void replaceRepairsTheLogTable_data();
     void replaceRepairsTheLogTable();
-    void repeatedReplaceAddsNoIdenticalBackup();
-    void destructorClosesConnection();
+    void replaceInstallsNewRowsAndKeepsDistinctBackups();
 };
 
 void TestDbManage::init()
@@ -133,20 +145,25 @@ void TestDbManage::init()
             QFile::remove(info.filePath());
     }
     QDir(QStringLiteral("./incoming")).removeRecursively();
+    QDir().mkpath(QStringLiteral("./incoming"));
 }
 
 void TestDbManage::freshStartCreatesBothTables()
 {
-    DbManage manager;
-    QCOMPARE(DbManage::instance(), &manager);
-    QVERIFY(manager.openDatabase());
-    QVERIFY(manager.isOpen());
-    QVERIFY(!manager.wasRecreated());
-    QVERIFY(manager.checkTables());
-    verifyFreshDatabase();
-    QVERIFY(QFile::exists(DbManage::databasePath()));
-    QVERIFY(!QFile::exists(DbManage::backupPath()));
-    QVERIFY(DbManage::isValidDatabaseFile(DbManage::databasePath()));
+    {
+        DbManage manager;
+        QCOMPARE(DbManage::instance(), &manager);
+        QVERIFY(manager.openDatabase());
+        QVERIFY(manager.isOpen());
+        QVERIFY(!manager.wasRecreated());
+        QVERIFY(manager.checkTables());
+        verifyFreshDatabase();
+        QVERIFY(!QFile::exists(DbManage::backupPath()));
+        QVERIFY(DbManage::isValidDatabaseFile(DbManage::databasePath()));
+    }
+    // The destructor closes and removes the connection.
+    QCOMPARE(DbManage::instance(), nullptr);
+    QVERIFY(!QSqlDatabase::contains(QLatin1String(QSqlDatabase::defaultConnection)));
 }
 
 void TestDbManage::unreadableFileIsBackedUpAndRecreated_data()
@@ -163,23 +180,7 @@ void TestDbManage::unreadableFileIsBackedUpAndRecreated()
 {
     QFETCH(QString, kind);
     const QString path = DbManage::databasePath();
-    if (kind == QLatin1String("wrongkey")) {
-        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArrayLiteral("another key entirely"));
-        QVERIFY(DemoDataBuilder::build(path, 5, 11) > 0);
-        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
-    } else if (kind == QLatin1String("plain")) {
-        QStringList statements = DbSchema::createStatements(DbSchema::sampleTable());
-        statements << DbSchema::createStatements(DbSchema::logTable());
-        statements << QStringLiteral("INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')");
-        QVERIFY(execOn(path, statements, true));
-    } else if (kind == QLatin1String("random")) {
-        writeAll(path, randomBytes(3 * 4096 + 17, 5));
-    } else {
-        QVERIFY(DemoDataBuilder::build(path, 60, 3) > 0);
-        QByteArray bytes = readAll(path);
-        QVERIFY(bytes.size() > 8 * 4096);
-        writeAll(path, bytes.left(kind == QLatin1String("truncated-short") ? 1000 : 3 * 4096));
-    }
+    makeBadFile(kind, path);
     const QByteArray original = readAll(path);
     QVERIFY(!original.isEmpty());
 
@@ -194,32 +195,31 @@ void TestDbManage::unreadableFileIsBackedUpAndRecreated()
 
 void TestDbManage::existingBackupsAreRotated()
 {
-    const QString backup = DbManage::backupPath();
-    const QString first = QStringLiteral("./app/AppDatabase_backup.1.db");
-    writeAll(backup, "older backup");
-    writeAll(first, "oldest backup");
-    writeAll(DbManage::databasePath(), randomBytes(5000, 1));
+    const auto generation = [](int g) { return DbFileOps::generationPath(DbManage::backupPath(), g); };
+    const auto damaged = [](quint32 seed) { return TestEnv::patternBytes(5000, seed); };
+    QVERIFY(TestEnv::writeFile(generation(0), "older backup"));
+    QVERIFY(TestEnv::writeFile(generation(1), "oldest backup"));
+    QVERIFY(TestEnv::writeFile(DbManage::databasePath(), damaged(1)));
     {
         DbManage manager;
         QVERIFY(manager.openDatabase());
         QVERIFY(manager.wasRecreated());
     }
-    QCOMPARE(readAll(backup), randomBytes(5000, 1));
-    QCOMPARE(readAll(first), QByteArray("older backup"));
-    QCOMPARE(readAll(QStringLiteral("./app/AppDatabase_backup.2.db")), QByteArray("oldest backup"));
+    QCOMPARE(readAll(generation(0)), damaged(1));
+    QCOMPARE(readAll(generation(1)), QByteArray("older backup"));
+    QCOMPARE(readAll(generation(2)), QByteArray("oldest backup"));
 
     // A full set of generations gives up only the oldest one.
     for (int g = 3; g <= 5; ++g)
-        writeAll(QStringLiteral("./app/AppDatabase_backup.%1.db").arg(g), QByteArray::number(g));
-    writeAll(DbManage::databasePath(), randomBytes(5000, 2));
+        QVERIFY(TestEnv::writeFile(generation(g), QByteArray::number(g)));
+    QVERIFY(TestEnv::writeFile(DbManage::databasePath(), damaged(2)));
     {
         DbManage manager;
         QVERIFY(manager.openDatabase());
     }
-    QCOMPARE(readAll(backup), randomBytes(5000, 2));
-    QCOMPARE(readAll(first), randomBytes(5000, 1));
-    QCOMPARE(readAll(QStringLiteral("./app/AppDatabase_backup.2.db")), QByteArray("older backup"));
-    QCOMPARE(readAll(QStringLiteral("./app/AppDatabase_backup.3.db")), QByteArray("oldest backup"));
+    const QList<QByteArray> expected{damaged(2), damaged(1), "older backup", "oldest backup", "3", "4"};
+    for (int g = 0; g <= 5; ++g)
+        QCOMPARE(readAll(generation(g)), expected.at(g));
     QCOMPARE(readAll(QStringLiteral("./app/AppDatabase_backup.5.db")), QByteArray("4"));
 }
 
@@ -227,12 +227,12 @@ void TestDbManage::failedBackupLeavesOriginalInPlace()
 {
     // Every generation is taken and the oldest cannot be dropped (a folder
     // with content), so no backup can be made.
-    writeAll(DbManage::backupPath(), "b0");
+    QVERIFY(TestEnv::writeFile(DbManage::backupPath(), "b0"));
     for (int g = 1; g <= 4; ++g)
-        writeAll(QStringLiteral("./app/AppDatabase_backup.%1.db").arg(g), "b");
-    writeAll(QStringLiteral("./app/AppDatabase_backup.5.db/keep"), "x");
-    const QByteArray original = randomBytes(4096, 9);
-    writeAll(DbManage::databasePath(), original);
+        QVERIFY(TestEnv::writeFile(QStringLiteral("./app/AppDatabase_backup.%1.db").arg(g), "b"));
+    QVERIFY(TestEnv::writeFile(QStringLiteral("./app/AppDatabase_backup.5.db/keep"), "x"));
+    const QByteArray original = TestEnv::patternBytes(4096, 9);
+    QVERIFY(TestEnv::writeFile(DbManage::databasePath(), original));
 
     DbManage manager;
     QVERIFY(!manager.openDatabase());
@@ -313,43 +313,10 @@ void TestDbManage::identicalSchemaLeavesFileUntouched()
     QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
 }
 
-void TestDbManage::replaceInstallsNewRows()
-{
-    const QString path = DbManage::databasePath();
-    const int oldRows = DemoDataBuilder::build(path, 3, 1);
-    const QByteArray oldBytes = readAll(path);
-    const QString source = QStringLiteral("./incoming/upload.db");
-    QDir().mkpath(QStringLiteral("./incoming"));
-    DemoDataBuilder::Options options;
-    options.doneRows = 500;
-    options.seed = 77;
-    QCOMPARE(DemoDataBuilder::build(source, options), 500);
-    const QByteArray sourceBytes = readAll(source);
-
-    DbManage manager;
-    QVERIFY(manager.openDatabase());
-    QCOMPARE(SampleInfoAccess::getCount(), oldRows);
-    QVERIFY(manager.replaceDatabase(source));
-    QVERIFY(manager.isOpen());
-    QCOMPARE(SampleInfoAccess::getCount(), 500);
-    SampleInfoAccess access;
-    QCOMPARE(access.getModel(0, 1000), 500);
-    QCOMPARE(readAll(DbManage::backupPath()), oldBytes);
-    QCOMPARE(readAll(source), sourceBytes);
-    QCOMPARE(readAll(path), sourceBytes);
-    QCOMPARE(appFiles(), QStringList({QStringLiteral("AppDatabase.db"), QStringLiteral("AppDatabase_backup.db")}));
-
-    // A second replace keeps the previous generation.
-    QVERIFY(manager.replaceDatabase(source));
-    QCOMPARE(readAll(QStringLiteral("./app/AppDatabase_backup.1.db")), oldBytes);
-    QCOMPARE(readAll(DbManage::backupPath()), sourceBytes);
-    QCOMPARE(SampleInfoAccess::getCount(), 500);
-}
-
 void TestDbManage::replaceRejectsBadSource_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("garbage") << "garbage";
+    QTest::newRow("garbage") << "random";
     QTest::newRow("empty file") << "empty";
     QTest::newRow("missing file") << "missing";
     QTest::newRow("plain SQLite with our tables") << "plain";
@@ -364,32 +331,12 @@ void TestDbManage::replaceRejectsBadSource()
     const QString path = DbManage::databasePath();
     const int rows = DemoDataBuilder::build(path, 5, 8);
     const QByteArray before = readAll(path);
-    const QString source = QStringLiteral("./incoming/bad.db");
-    QDir().mkpath(QStringLiteral("./incoming"));
-    if (kind == QLatin1String("garbage")) {
-        writeAll(source, randomBytes(20000, 3));
-    } else if (kind == QLatin1String("empty")) {
-        writeAll(source, QByteArray());
-    } else if (kind == QLatin1String("plain")) {
-        QStringList statements = DbSchema::createStatements(DbSchema::sampleTable());
-        statements << DbSchema::createStatements(DbSchema::logTable());
-        QVERIFY(execOn(source, statements, true));
-    } else if (kind == QLatin1String("wrongkey")) {
-        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArrayLiteral("someone else's key"));
-        QVERIFY(DemoDataBuilder::build(source, 2, 2) > 0);
-        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
-    } else if (kind == QLatin1String("columns")) {
-        QVERIFY(DemoDataBuilder::build(source, 2, 2) > 0);
-        QVERIFY(execOn(source, {QStringLiteral("ALTER TABLE SampleInfoTable DROP COLUMN prodata40")}));
-    } else if (kind == QLatin1String("nosamples")) {
-        QVERIFY(DemoDataBuilder::build(source, 2, 2) > 0);
-        QVERIFY(execOn(source, {QStringLiteral("DROP TABLE SampleInfoTable")}));
-    }
+    makeBadFile(kind, kSource);
 
     DbManage manager;
     QVERIFY(manager.openDatabase());
-    QVERIFY(!DbManage::isValidDatabaseFile(source));
-    QVERIFY(!manager.replaceDatabase(source));
+    QVERIFY(!DbManage::isValidDatabaseFile(kSource));
+    QVERIFY(!manager.replaceDatabase(kSource));
     QVERIFY(manager.isOpen());
     QCOMPARE(SampleInfoAccess::getCount(), rows);
     QCOMPARE(readAll(path), before);
@@ -405,24 +352,20 @@ void TestDbManage::replaceRepairsTheLogTable_data()
     QTest::newRow("older log table") << QStringList{"DROP TABLE LogInfoTable",
                                                     "CREATE TABLE LogInfoTable (Key TEXT PRIMARY KEY, ID INTEGER)",
                                                     "INSERT INTO LogInfoTable VALUES ('1', 4)"};
-    QTest::newRow("log table as expected") << QStringList{};
 }
 
 void TestDbManage::replaceRepairsTheLogTable()
 {
     QFETCH(QStringList, statements);
     QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 1) > 0);
-    const QString source = QStringLiteral("./incoming/upload.db");
-    QDir().mkpath(QStringLiteral("./incoming"));
-    const int rows = DemoDataBuilder::build(source, 4, 9);
+    const int rows = DemoDataBuilder::build(kSource, 4, 9);
     QVERIFY(rows > 0);
-    if (!statements.isEmpty())
-        QVERIFY(execOn(source, statements));
+    QVERIFY(execOn(kSource, statements));
 
     DbManage manager;
     QVERIFY(manager.openDatabase());
-    QVERIFY(DbManage::isValidDatabaseFile(source));
-    QVERIFY(manager.replaceDatabase(source));
+    QVERIFY(DbManage::isValidDatabaseFile(kSource));
+    QVERIFY(manager.replaceDatabase(kSource));
     QVERIFY(manager.isOpen());
     QCOMPARE(SampleInfoAccess::getCount(), rows);
     QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
@@ -430,22 +373,35 @@ void TestDbManage::replaceRepairsTheLogTable()
     QVERIFY(rowsOf(DbSchema::logTable()) >= 0);
 }
 
-// Fetching the same data again and again keeps the last distinct states.
-void TestDbManage::repeatedReplaceAddsNoIdenticalBackup()
+// A received file is installed on the open connection, the old file kept as
+// backup; fetching the same data again keeps only the last distinct states.
+void TestDbManage::replaceInstallsNewRowsAndKeepsDistinctBackups()
 {
     const QString path = DbManage::databasePath();
-    QVERIFY(DemoDataBuilder::build(path, 3, 1) > 0);
+    const int oldRows = DemoDataBuilder::build(path, 3, 1);
     const QByteArray oldBytes = readAll(path);
-    const QString source = QStringLiteral("./incoming/upload.db");
-    QDir().mkpath(QStringLiteral("./incoming"));
-    QVERIFY(DemoDataBuilder::build(source, 4, 2) > 0);
-    const QByteArray sourceBytes = readAll(source);
+    DemoDataBuilder::Options options;
+    options.doneRows = 500;
+    options.seed = 77;
+    QCOMPARE(DemoDataBuilder::build(kSource, options), 500);
+    const QByteArray sourceBytes = readAll(kSource);
 
     DbManage manager;
     QVERIFY(manager.openDatabase());
-    for (int i = 0; i < DbFileOps::kGenerations + 2; ++i)
-        QVERIFY(manager.replaceDatabase(source));
-    QCOMPARE(readAll(path), sourceBytes);
+    QCOMPARE(SampleInfoAccess::getCount(), oldRows);
+    for (int i = 0; i < DbFileOps::kGenerations + 2; ++i) {
+        QVERIFY(manager.replaceDatabase(kSource));
+        QVERIFY(manager.isOpen());
+        QCOMPARE(SampleInfoAccess::getCount(), 500);
+        QCOMPARE(readAll(path), sourceBytes);
+        QCOMPARE(readAll(kSource), sourceBytes);
+        if (i == 0) {
+            QCOMPARE(readAll(DbManage::backupPath()), oldBytes);
+            QCOMPARE(appFiles(), QStringList({"AppDatabase.db", "AppDatabase_backup.db"}));
+        }
+    }
+    SampleInfoAccess access;
+    QCOMPARE(access.getModel(0, 1000), 500);
     QList<QByteArray> generations;
     for (int g = 0; g <= DbFileOps::kGenerations; ++g) {
         const QString file = DbFileOps::generationPath(DbManage::backupPath(), g);
@@ -453,17 +409,6 @@ void TestDbManage::repeatedReplaceAddsNoIdenticalBackup()
             generations << readAll(file);
     }
     QCOMPARE(generations, (QList<QByteArray>{sourceBytes, oldBytes}));
-}
-
-void TestDbManage::destructorClosesConnection()
-{
-    {
-        DbManage manager;
-        QVERIFY(manager.openDatabase());
-        QVERIFY(QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false).isOpen());
-    }
-    QCOMPARE(DbManage::instance(), nullptr);
-    QVERIFY(!QSqlDatabase::contains(QLatin1String(QSqlDatabase::defaultConnection)));
 }
 
 VIREON_TEST_MAIN(TestDbManage)

@@ -19,7 +19,6 @@ private slots:
     void textsFollowLanguage_data();
     void textsFollowLanguage();
     void keysCountUpPerDay();
-    void missingTextFileGivesEmptyTexts();
     void closedDatabaseIsAFailure();
 
 private:
@@ -46,24 +45,28 @@ LogInfoModel *TestLogOpt::onlyEntry(LogInfoAccess &access)
     return access.m_listModel.first();
 }
 
+// A missing text file gives empty texts, not a lost entry.
 void TestLogOpt::textsFollowLanguage_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<int>("logId");
     QTest::addColumn<QString>("outline");
     QTest::addColumn<QString>("daily");
-    QTest::newRow("traditional Chinese") << 0 << int(LogOpt::LOG_APP_START) << "程式啟動"
-                                         << "應用程式已啟動";
-    QTest::newRow("simplified Chinese") << 3 << int(LogOpt::LOG_SHUTDOWN_FLAG_SET) << "設置運行標誌"
-                                        << "本次運行的關機標誌已設置";
-    QTest::newRow("English") << 1 << int(LogOpt::LOG_APP_START) << "Application start"
-                             << "The application has started.";
-    QTest::newRow("Spanish uses English") << 2 << int(LogOpt::LOG_SHUTDOWN_FLAG_SET) << "Shutdown flag set"
-                                          << "The shutdown flag of this run has been set.";
-    QTest::newRow("Japanese uses English") << 5 << int(LogOpt::LOG_APP_EXIT) << "Application exit"
-                                           << "The application was closed normally.";
+    QTest::addColumn<bool>("textFileMissing");
+    const int start = LogOpt::LOG_APP_START;
+    const int flag = LogOpt::LOG_SHUTDOWN_FLAG_SET;
+    QTest::newRow("traditional Chinese") << 0 << start << "程式啟動"
+                                         << "應用程式已啟動" << false;
+    QTest::newRow("simplified Chinese") << 3 << flag << "設置運行標誌"
+                                        << "本次運行的關機標誌已設置" << false;
+    QTest::newRow("English") << 1 << start << "Application start"
+                             << "The application has started." << false;
+    QTest::newRow("Spanish uses English") << 2 << flag << "Shutdown flag set"
+                                          << "The shutdown flag of this run has been set." << false;
     QTest::newRow("unknown id") << 1 << 99 << ""
-                                << "";
+                                << "" << false;
+    QTest::newRow("text file missing") << 1 << start << ""
+                                       << "" << true;
 }
 
 void TestLogOpt::textsFollowLanguage()
@@ -72,9 +75,16 @@ void TestLogOpt::textsFollowLanguage()
     QFETCH(int, logId);
     QFETCH(QString, outline);
     QFETCH(QString, daily);
+    QFETCH(bool, textFileMissing);
     SystemConfig::getInstance()->setSystemLanguage(language);
+    const QString textFile = LogOpt::textFilePath(language);
+    if (textFileMissing)
+        QVERIFY(QFile::rename(textFile, textFile + ".away"));
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-    QVERIFY(LogOpt::getInstance()->writeLog(logId));
+    const bool written = LogOpt::getInstance()->writeLog(logId);
+    if (textFileMissing)
+        QVERIFY(QFile::rename(textFile + ".away", textFile));
+    QVERIFY(written);
 
     LogInfoAccess access;
     LogInfoModel *entry = onlyEntry(access);
@@ -109,25 +119,6 @@ void TestLogOpt::keysCountUpPerDay()
     QVERIFY(q.exec(QStringLiteral("INSERT INTO LogInfoTable VALUES ('%1', 4, '', '', '', '')").arg(today + "9999")));
     QVERIFY(!LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START));
     QCOMPARE(LogInfoAccess::getCount(), 5);
-}
-
-void TestLogOpt::missingTextFileGivesEmptyTexts()
-{
-    SystemConfig::getInstance()->setSystemLanguage(1);
-    const QString path = LogOpt::textFilePath(1);
-    QCOMPARE(path, QStringLiteral("./app/config/LogInfo_En.ini"));
-    QCOMPARE(LogOpt::textFilePath(0), QStringLiteral("./app/config/LogInfo_Ch.ini"));
-    QVERIFY(QFile::exists(path));
-    QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
-    const bool written = LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START);
-    QVERIFY(QFile::rename(path + QStringLiteral(".away"), path));
-    QVERIFY(written);
-    LogInfoAccess access;
-    LogInfoModel *entry = onlyEntry(access);
-    QVERIFY(entry);
-    QCOMPARE(entry->ID, int(LogOpt::LOG_APP_START));
-    QVERIFY(entry->Outline.isEmpty());
-    QVERIFY(entry->Daily.isEmpty());
 }
 
 void TestLogOpt::closedDatabaseIsAFailure()

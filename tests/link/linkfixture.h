@@ -5,10 +5,10 @@
 // of debug lines. Header-only: each tst_*.cpp is one executable.
 
 #include <QDir>
-#include <mutex>
 #include <QProcess>
 #include <QThread>
 #include <QtTest>
+#include <mutex>
 
 #include "core/messageids.h"
 #include "link/netlportproc.h"
@@ -23,58 +23,40 @@ class LogCapture
 public:
     static void install()
     {
-        static bool installed = false;
-        if (!installed)
-            previous() = qInstallMessageHandler(&LogCapture::handler);
-        installed = true;
+        static const bool installed = (state().previous = qInstallMessageHandler(&handler), true);
+        Q_UNUSED(installed)
     }
-    static bool contains(const QString &text)
-    {
-        std::lock_guard<std::mutex> lock(mutex());
-        for (const QString &line : lines()) {
-            if (line.contains(text))
-                return true;
-        }
-        return false;
-    }
+    static bool contains(const QString &text) { return count(text) > 0; }
     static int count(const QString &text)
     {
-        std::lock_guard<std::mutex> lock(mutex());
-        int n = 0;
-        for (const QString &line : lines())
-            n += line.contains(text) ? 1 : 0;
-        return n;
+        std::lock_guard<std::mutex> lock(state().mutex);
+        return state().lines.filter(text).size();
     }
     static void clear()
     {
-        std::lock_guard<std::mutex> lock(mutex());
-        lines().clear();
+        std::lock_guard<std::mutex> lock(state().mutex);
+        state().lines.clear();
     }
 
 private:
+    struct State {
+        std::mutex mutex;
+        QStringList lines;
+        QtMessageHandler previous = nullptr;
+    };
+    static State &state()
+    {
+        static State s;
+        return s;
+    }
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message)
     {
         {
-            std::lock_guard<std::mutex> lock(mutex());
-            lines().append(message);
+            std::lock_guard<std::mutex> lock(state().mutex);
+            state().lines.append(message);
         }
         if (qEnvironmentVariableIsSet("VIREON_TEST_VERBOSE") || type != QtDebugMsg)
-            previous()(type, context, message);
-    }
-    static std::mutex &mutex()
-    {
-        static std::mutex m;
-        return m;
-    }
-    static QStringList &lines()
-    {
-        static QStringList l;
-        return l;
-    }
-    static QtMessageHandler &previous()
-    {
-        static QtMessageHandler h = nullptr;
-        return h;
+            state().previous(type, context, message);
     }
 };
 
@@ -97,13 +79,7 @@ public:
         if (onEvent)
             onEvent(id, data);
     }
-    int count(int id) const
-    {
-        int n = 0;
-        for (const Event &e : events)
-            n += e.id == id ? 1 : 0;
-        return n;
-    }
+    int count(int id) const { return values(id).size(); }
     QList<QVariant> values(int id) const
     {
         QList<QVariant> out;
@@ -116,12 +92,18 @@ public:
     void clear() { events.clear(); }
 };
 
+class FakeInstrumentProcess;
+
 // The worker in its own thread, commanded through a queued signal.
 class WorkerRig
 {
 public:
+    // Ports chosen free at start, so runs of several test programs (or of
+    // several checkouts) on one machine do not meet.
     WorkerRig()
     {
+        TestEnv::seedIni({{"NetConfig/HostPort", QString::number(port)}});
+        NetlPortProc::setUploadPortForTesting(uploadPort);
         proc = NetlPortProc::getInstance();
         thread.setObjectName(QStringLiteral("network"));
         proc->moveToThread(&thread);
@@ -153,6 +135,18 @@ public:
         QCoreApplication::processEvents();
     }
 
+    // Starts the fake and connects; true once the link reports up.
+    bool connectTo(FakeInstrumentProcess &fake, bool expectUp = true);
+    QList<bool> linkStates() const
+    {
+        QList<bool> states;
+        for (const QVariant &v : log.values(NetEvt_LinkState))
+            states.append(v.toBool());
+        return states;
+    }
+
+    const quint16 port = TestEnv::freeUdpPort(QStringLiteral("127.0.0.1"));
+    const quint16 uploadPort = TestEnv::freeTcpPort(QStringLiteral("127.0.0.1"));
     NetlPortProc *proc = nullptr;
     QThread thread;
     EventLog log;
@@ -202,20 +196,22 @@ private:
     QString m_output;
 };
 
-inline QStringList fakeArgs(const QString &address, quint16 port, const QStringList &extra = {})
+inline bool WorkerRig::connectTo(FakeInstrumentProcess &fake, bool expectUp)
 {
-    return QStringList{"--address", address, "--port", QString::number(port)} + extra;
+    if (!fake.ready())
+        return false;
+    command(Cmd_ConnectInstrument);
+    flush();
+    return !expectUp || QTest::qWaitFor([this] { return linkStates().contains(true); }, 5000);
 }
 
-inline QByteArray patternBytes(int size, quint32 seed)
+// Arguments of a fake instrument at address, on the rig's ports.
+inline QStringList fakeArgs(const WorkerRig &rig, const QString &address, const QStringList &extra = {})
 {
-    QByteArray out(size, Qt::Uninitialized);
-    quint32 x = seed;
-    for (int i = 0; i < size; ++i) {
-        x = x * 1664525u + 1013904223u;
-        out[i] = static_cast<char>(x >> 24);
-    }
-    return out;
+    return QStringList{"--address",     address,
+                       "--port",        QString::number(rig.port),
+                       "--upload-port", QString::number(rig.uploadPort)} +
+           extra;
 }
 
 inline QStringList appFolderEntries()

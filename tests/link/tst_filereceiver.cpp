@@ -6,24 +6,6 @@
 #include "link/filereceiver.h"
 #include "linkfixture.h"
 
-namespace {
-constexpr quint16 kPort = 45462;
-constexpr quint16 kUploadPort = 43482;
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), qint64(bytes.size()));
-}
-} // namespace
-
 class TestFileReceiver : public QObject
 {
     Q_OBJECT
@@ -32,16 +14,14 @@ private slots:
     void init();
     void cleanupTestCase();
     void fetchWritesExactBytesWithThrottledProgress();
-    void unsafeNamesRefusedWithNothingWritten();
-    void truncatedUploadKeepsOldFile();
-    void stalledUploadAbortedWhenIdle();
-    void secondFetchIgnoredAndCloseRemovesTemporary();
-    void hugeHeaderRefused();
+    void failedUploadWritesNothing_data();
+    void failedUploadWritesNothing();
+    void stalledUploadEndsAndReceiverIsFreeAgain_data();
+    void stalledUploadEndsAndReceiverIsFreeAgain();
     void listenTimesOutAndStrangersRefused();
 
 private:
-    QStringList fakeUploadArgs(const QString &file, const QStringList &extra) const;
-    bool connectTo(FakeInstrumentProcess &fake, bool expectAck = true);
+    QStringList uploadArgs(const QString &name, const QString &misbehave = {}) const;
     QList<TransferProgress> progress() const;
     std::unique_ptr<WorkerRig> m_rig;
     QString m_source;
@@ -50,11 +30,9 @@ private:
 void TestFileReceiver::initTestCase()
 {
     LogCapture::install();
-    TestEnv::seedIni({{"NetConfig/HostPort", QString::number(kPort)}});
-    NetlPortProc::setUploadPortForTesting(kUploadPort);
     m_rig = std::make_unique<WorkerRig>();
     m_source = TestEnv::instance()->path("upload-source.bin");
-    writeFile(m_source, patternBytes(3 * 1024 * 1024 + 17, 7));
+    QVERIFY(TestEnv::writeFile(m_source, TestEnv::patternBytes(3 * 1024 * 1024 + 17, 7)));
 }
 
 void TestFileReceiver::init()
@@ -71,30 +49,12 @@ void TestFileReceiver::cleanupTestCase()
     m_rig.reset();
 }
 
-QStringList TestFileReceiver::fakeUploadArgs(const QString &file, const QStringList &extra) const
+QStringList TestFileReceiver::uploadArgs(const QString &name, const QString &misbehave) const
 {
-    return fakeArgs("127.0.0.2", kPort,
-                    QStringList{"--upload", file, "--upload-port", QString::number(kUploadPort)} + extra);
-}
-
-bool TestFileReceiver::connectTo(FakeInstrumentProcess &fake, bool expectAck)
-{
-    if (!fake.ready())
-        return false;
-    m_rig->command(Cmd_ConnectInstrument);
-    m_rig->flush();
-    if (!expectAck)
-        return true;
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 5000) {
-        for (const QVariant &v : m_rig->log.values(NetEvt_LinkState)) {
-            if (v.toBool())
-                return true;
-        }
-        QTest::qWait(10);
-    }
-    return false;
+    QStringList extra{"--upload", m_source, "--upload-name", name};
+    if (!misbehave.isEmpty())
+        extra << "--misbehave" << misbehave;
+    return fakeArgs(*m_rig, "127.0.0.2", extra);
 }
 
 QList<TransferProgress> TestFileReceiver::progress() const
@@ -108,14 +68,14 @@ QList<TransferProgress> TestFileReceiver::progress() const
 void TestFileReceiver::fetchWritesExactBytesWithThrottledProgress()
 {
     const QString source = TestEnv::instance()->path("big-source.bin");
-    const QByteArray bytes = patternBytes(32 * 1024 * 1024 + 5, 11);
-    writeFile(source, bytes);
+    const QByteArray bytes = TestEnv::patternBytes(32 * 1024 * 1024 + 5, 11);
+    QVERIFY(TestEnv::writeFile(source, bytes));
     const QString target = QStringLiteral("./app/run01.dat");
-    writeFile(target, "an older file of that name");
+    QVERIFY(TestEnv::writeFile(target, "an older file of that name"));
     const QStringList before = appFolderEntries();
 
-    FakeInstrumentProcess fake(fakeUploadArgs(source, {"--upload-name", "run01.dat"}));
-    QVERIFY(connectTo(fake));
+    FakeInstrumentProcess fake(fakeArgs(*m_rig, "127.0.0.2", {"--upload", source, "--upload-name", "run01.dat"}));
+    QVERIFY(m_rig->connectTo(fake));
     m_rig->log.clear();
     // The final event must find the file already committed.
     int finals = 0;
@@ -137,7 +97,7 @@ void TestFileReceiver::fetchWritesExactBytesWithThrottledProgress()
     m_rig->flush();
     QCOMPARE(finals, 1);
     QCOMPARE(sizeAtFinal, qint64(bytes.size()));
-    QCOMPARE(readFile(target), bytes);
+    QCOMPARE(TestEnv::readFile(target), bytes);
     QCOMPARE(appFolderEntries(), before); // replaced in place, no temporary left
 
     const QList<TransferProgress> events = progress();
@@ -154,103 +114,103 @@ void TestFileReceiver::fetchWritesExactBytesWithThrottledProgress()
              qPrintable(QString("%1 events in %2 ms").arg(events.size()).arg(spanMs)));
 }
 
-void TestFileReceiver::unsafeNamesRefusedWithNothingWritten()
+// Hostile names, a cut connection and an absurd header: no file appears
+// anywhere, an older file of that name stays, and no transfer is reported
+// complete.
+void TestFileReceiver::failedUploadWritesNothing_data()
 {
-    const QStringList names = {"../x", "/etc/passwd", "a/b", "", "..", ".hidden", "update.exe"};
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("misbehave");
+    QTest::addColumn<QString>("logged");
+    for (const char *name : {"../x", "/etc/passwd", "a/b", "", "..", ".hidden", "update.exe"})
+        QTest::addRow("name '%s'", name) << QString(name) << QString() << QStringLiteral("file name refused");
+    QTest::newRow("truncated") << "run02.dat"
+                               << "truncated"
+                               << "connection closed after";
+    QTest::newRow("huge header") << "run05.dat"
+                                 << "bad-header"
+                                 << "bad header: total size 4611686018427387904 out of range";
+}
+
+void TestFileReceiver::failedUploadWritesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, misbehave);
+    QFETCH(QString, logged);
+    const bool safeName = name.startsWith(QLatin1String("run"));
+    if (safeName)
+        QVERIFY(TestEnv::writeFile("./app/" + name, "OLD CONTENT"));
     const QStringList before = appFolderEntries();
     const QStringList workBefore = QDir(".").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QString &name : names) {
-        LogCapture::clear();
-        m_rig->log.clear();
-        FakeInstrumentProcess fake(fakeUploadArgs(m_source, {"--upload-name", name}));
-        QVERIFY(connectTo(fake));
-        m_rig->command(Cmd_FetchDataFile);
-        QTRY_VERIFY2(LogCapture::contains(QStringLiteral("file name refused")), qPrintable(name));
-        m_rig->flush();
+
+    FakeInstrumentProcess fake(uploadArgs(name, misbehave));
+    QVERIFY(m_rig->connectTo(fake));
+    m_rig->command(Cmd_FetchDataFile);
+    QTRY_VERIFY(LogCapture::contains(logged));
+    m_rig->flush();
+    if (misbehave != QLatin1String("truncated"))
         QCOMPARE(m_rig->log.count(NetEvt_FileProgress), 0);
-    }
+    for (const TransferProgress &p : progress())
+        QVERIFY(p.received < p.total);
+    if (safeName)
+        QCOMPARE(TestEnv::readFile("./app/" + name), QByteArray("OLD CONTENT"));
     QCOMPARE(appFolderEntries(), before);
     QCOMPARE(QDir(".").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), workBefore);
 }
 
-void TestFileReceiver::truncatedUploadKeepsOldFile()
+// An upload that stops sending: a second fetch meanwhile is ignored; the
+// transfer ends by the idle timeout or by closing the link, leaves no
+// temporary, and the next fetch completes.
+void TestFileReceiver::stalledUploadEndsAndReceiverIsFreeAgain_data()
 {
-    writeFile("./app/run02.dat", "OLD CONTENT");
-    const QStringList before = appFolderEntries();
-    FakeInstrumentProcess fake(fakeUploadArgs(m_source, {"--upload-name", "run02.dat", "--misbehave", "truncated"}));
-    QVERIFY(connectTo(fake));
-    m_rig->command(Cmd_FetchDataFile);
-    QTRY_VERIFY(LogCapture::contains(QStringLiteral("connection closed after")));
-    m_rig->flush();
-    QCOMPARE(readFile("./app/run02.dat"), QByteArray("OLD CONTENT"));
-    QCOMPARE(appFolderEntries(), before);
-    for (const TransferProgress &p : progress())
-        QVERIFY(p.received < p.total);
+    QTest::addColumn<bool>("closeLink");
+    QTest::newRow("idle timeout") << false;
+    QTest::newRow("link closed") << true;
 }
 
-void TestFileReceiver::stalledUploadAbortedWhenIdle()
+void TestFileReceiver::stalledUploadEndsAndReceiverIsFreeAgain()
 {
-    FileReceiver::setIdleTimeoutMs(300);
-    const QStringList before = appFolderEntries();
-    auto stalled = std::make_unique<FakeInstrumentProcess>(
-        fakeUploadArgs(m_source, {"--upload-name", "run03.dat", "--misbehave", "stalled"}));
-    QVERIFY(connectTo(*stalled));
-    m_rig->command(Cmd_FetchDataFile);
-    QVERIFY(stalled->waitFor(QStringLiteral("UPLOAD STALLED")));
-    QTRY_VERIFY(LogCapture::contains(QStringLiteral("transfer idle for 300 ms")));
-    m_rig->flush();
-    QCOMPARE(appFolderEntries(), before);
-    stalled.reset();
-
-    // The receiver is free again: the next fetch completes.
-    FakeInstrumentProcess good(fakeUploadArgs(m_source, {"--upload-name", "run03.dat"}));
-    QVERIFY(connectTo(good));
-    m_rig->command(Cmd_FetchDataFile);
-    QTRY_COMPARE(readFile("./app/run03.dat"), readFile(m_source));
-}
-
-void TestFileReceiver::secondFetchIgnoredAndCloseRemovesTemporary()
-{
+    QFETCH(bool, closeLink);
+    FileReceiver::setIdleTimeoutMs(closeLink ? 10000 : 300);
+    const QString target = QStringLiteral("./app/run03.dat");
+    QFile::remove(target);
     const QStringList before = appFolderEntries();
     {
-        FakeInstrumentProcess fake(fakeUploadArgs(m_source, {"--upload-name", "run04.dat", "--misbehave", "stalled"}));
-        QVERIFY(connectTo(fake));
+        FakeInstrumentProcess stalled(uploadArgs("run03.dat", "stalled"));
+        QVERIFY(m_rig->connectTo(stalled));
         m_rig->command(Cmd_FetchDataFile);
-        QVERIFY(fake.waitFor(QStringLiteral("UPLOAD STALLED")));
+        QVERIFY(stalled.waitFor(QStringLiteral("UPLOAD STALLED")));
         m_rig->command(Cmd_FetchDataFile);
         m_rig->flush();
         QVERIFY(LogCapture::contains(QStringLiteral("a transfer is already running; fetch ignored")));
-        m_rig->command(Cmd_CloseLink);
-        m_rig->flush();
-        QVERIFY(LogCapture::contains(QStringLiteral("transfer ended: link closed")));
+        if (closeLink) {
+            m_rig->command(Cmd_CloseLink);
+            m_rig->flush();
+            QVERIFY(LogCapture::contains(QStringLiteral("transfer ended: link closed")));
+        } else {
+            QTRY_VERIFY(LogCapture::contains(QStringLiteral("transfer idle for 300 ms")));
+            m_rig->flush();
+        }
+        QCOMPARE(appFolderEntries(), before);
     }
-    QCOMPARE(appFolderEntries(), before);
-}
-
-void TestFileReceiver::hugeHeaderRefused()
-{
-    const QStringList before = appFolderEntries();
-    FakeInstrumentProcess fake(fakeUploadArgs(m_source, {"--upload-name", "run05.dat", "--misbehave", "bad-header"}));
-    QVERIFY(connectTo(fake));
+    FakeInstrumentProcess good(uploadArgs("run03.dat"));
+    QVERIFY(m_rig->connectTo(good));
     m_rig->command(Cmd_FetchDataFile);
-    QTRY_VERIFY(LogCapture::contains(QStringLiteral("bad header: total size 4611686018427387904 out of range")));
-    m_rig->flush();
-    QCOMPARE(m_rig->log.count(NetEvt_FileProgress), 0);
-    QCOMPARE(appFolderEntries(), before);
+    QTRY_COMPARE(TestEnv::readFile(target), TestEnv::readFile(m_source));
 }
 
 void TestFileReceiver::listenTimesOutAndStrangersRefused()
 {
     FileReceiver::setListenTimeoutMs(1500);
-    FakeInstrumentProcess silent(fakeArgs("127.0.0.2", kPort, {"--misbehave", "no-answer"}));
-    QVERIFY(connectTo(silent, false));
+    FakeInstrumentProcess silent(fakeArgs(*m_rig, "127.0.0.2", {"--misbehave", "no-answer"}));
+    QVERIFY(m_rig->connectTo(silent, false));
     m_rig->command(Cmd_FetchDataFile);
     m_rig->flush();
     QVERIFY(LogCapture::contains(QStringLiteral("listening on 127.0.0.1")));
 
     QTcpSocket stranger;
     QVERIFY(stranger.bind(QHostAddress(QStringLiteral("127.0.0.5")), 0));
-    stranger.connectToHost(QHostAddress(QStringLiteral("127.0.0.1")), kUploadPort);
+    stranger.connectToHost(QHostAddress(QStringLiteral("127.0.0.1")), m_rig->uploadPort);
     QTRY_VERIFY(LogCapture::contains(QStringLiteral("connection refused from 127.0.0.5")));
     QTRY_COMPARE(stranger.state(), QAbstractSocket::UnconnectedState);
     QTRY_VERIFY(LogCapture::contains(QStringLiteral("transfer ended: no connection within 1500 ms")));

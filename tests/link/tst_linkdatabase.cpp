@@ -5,19 +5,13 @@
 #include "database/sampleinfoaccess.h"
 #include "linkfixture.h"
 
-namespace {
-constexpr quint16 kPort = 45463;
-constexpr quint16 kUploadPort = 43483;
-} // namespace
-
 class TestLinkDatabase : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void uploadedDatabaseReplacesOpenOne();
-    void secondUploadBeforeInstallKeepsTheFirst();
+    void uploadsAreHandedOverWholeAndInstalled();
 
 private:
     std::unique_ptr<DbManage> m_db;
@@ -27,8 +21,6 @@ private:
 void TestLinkDatabase::initTestCase()
 {
     LogCapture::install();
-    TestEnv::seedIni({{"NetConfig/HostPort", QString::number(kPort)}});
-    NetlPortProc::setUploadPortForTesting(kUploadPort);
     QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 1, 1) > 0);
     m_db = std::make_unique<DbManage>();
     QVERIFY(m_db->openDatabase());
@@ -41,91 +33,56 @@ void TestLinkDatabase::cleanupTestCase()
     m_db.reset();
 }
 
-void TestLinkDatabase::uploadedDatabaseReplacesOpenOne()
+// The window installs an upload only when its event loop gets to it (a
+// message box may hold it): a second upload must not land on the first.
+void TestLinkDatabase::uploadsAreHandedOverWholeAndInstalled()
 {
     const int rowsBefore = SampleInfoAccess::getCount();
     const QString source = TestEnv::instance()->path("instrument.db");
-    const int written = DemoDataBuilder::build(source, 6, 2);
-    QVERIFY(written > 0);
-
-    // The main window's part: install through the safe replace, then delete.
-    QString handedOver;
-    qint64 handedTotal = 0;
-    bool replaced = false;
+    struct Handed {
+        QString path;
+        QByteArray bytes; // at hand-over
+        qint64 total;
+    };
+    QList<Handed> handed;
     QObject::connect(
         m_rig->proc, &NetlPortProc::databaseFileReceived, &m_rig->log,
         [&](QString tempPath, qint64 total) {
-            handedOver = tempPath;
-            handedTotal = total;
-            QVERIFY(QFileInfo(tempPath).absolutePath() == QFileInfo("./app").absoluteFilePath());
-            replaced = DbManage::instance()->replaceDatabase(tempPath);
-            QFile::remove(tempPath);
+            handed << Handed{tempPath, TestEnv::readFile(tempPath), total};
         },
         Qt::QueuedConnection);
 
-    FakeInstrumentProcess fake(fakeArgs(
-        "127.0.0.2", kPort,
-        {"--upload", source, "--upload-name", "AppDatabase.db", "--upload-port", QString::number(kUploadPort)}));
+    FakeInstrumentProcess fake(fakeArgs(*m_rig, "127.0.0.2", {"--upload", source, "--upload-name", "AppDatabase.db"}));
     QVERIFY(fake.ready());
     m_rig->command(Cmd_ConnectInstrument);
-    m_rig->command(Cmd_FetchDataFile);
-    QTRY_VERIFY_WITH_TIMEOUT(!handedOver.isEmpty(), 15000);
-    QVERIFY(replaced);
-    QCOMPARE(handedTotal, qint64(16 + 4 + 2 * 14 + QFileInfo(source).size()));
-    QVERIFY(!QFile::exists(handedOver));
-
-    // The open connection now sees the uploaded rows.
-    const int rowsAfter = SampleInfoAccess::getCount();
-    QVERIFY2(rowsAfter > rowsBefore, qPrintable(QString("%1 -> %2").arg(rowsBefore).arg(rowsAfter)));
+    QList<int> rows;
+    QList<qint64> sizes;
+    for (int upload = 0; upload < 2; ++upload) {
+        // The instrument opens its file anew for every upload.
+        rows << DemoDataBuilder::build(source, 6 + upload, 10 + upload);
+        sizes << QFileInfo(source).size();
+        QVERIFY(rows.last() > rowsBefore);
+        m_rig->command(Cmd_FetchDataFile);
+        QTRY_COMPARE_WITH_TIMEOUT(handed.size(), upload + 1, 15000);
+    }
+    QVERIFY(handed.at(0).path != handed.at(1).path);
+    for (int upload = 0; upload < 2; ++upload) {
+        const Handed &h = handed.at(upload);
+        QCOMPARE(QFileInfo(h.path).absolutePath(), QFileInfo("./app").absoluteFilePath());
+        QCOMPARE(h.total, qint64(16 + 4 + 2 * 14 + sizes.at(upload)));
+        QCOMPARE(TestEnv::readFile(h.path), h.bytes); // complete at hand-over, nothing wrote over it
+        // The main window's part: install through the safe replace, then delete.
+        QVERIFY(DbManage::instance()->replaceDatabase(h.path));
+        QVERIFY(QFile::remove(h.path));
+        // The open connection sees the uploaded rows.
+        QCOMPARE(SampleInfoAccess::getCount(), rows.at(upload));
+    }
     // The link left the final progress event to the GUI side.
     m_rig->flush();
     for (const QVariant &v : m_rig->log.values(NetEvt_FileProgress)) {
         const TransferProgress p = TransferProgress::decode(v.toByteArray());
         QVERIFY(p.received < p.total);
     }
-}
-
-// The window installs an upload only when its event loop gets to it (a
-// message box may hold it): a second upload must not land on the first.
-void TestLinkDatabase::secondUploadBeforeInstallKeepsTheFirst()
-{
-    const QString source = TestEnv::instance()->path("instrument2.db");
-    QList<QPair<QString, QByteArray>> handed; // path, its bytes at hand-over
-    // The handler of an earlier test holds references to its own locals.
-    QObject::disconnect(m_rig->proc, &NetlPortProc::databaseFileReceived, &m_rig->log, nullptr);
-    const QMetaObject::Connection handler = QObject::connect(
-        m_rig->proc, &NetlPortProc::databaseFileReceived, &m_rig->log,
-        [&](QString tempPath, qint64) {
-            QFile f(tempPath);
-            handed << qMakePair(tempPath, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
-        },
-        Qt::QueuedConnection);
-
-    FakeInstrumentProcess fake(fakeArgs(
-        "127.0.0.2", kPort,
-        {"--upload", source, "--upload-name", "AppDatabase.db", "--upload-port", QString::number(kUploadPort)}));
-    QVERIFY(fake.ready());
-    m_rig->command(Cmd_ConnectInstrument);
-    QList<int> rows;
-    for (int upload = 0; upload < 2; ++upload) {
-        // The instrument opens its file anew for every upload.
-        rows << DemoDataBuilder::build(source, 3 + upload, 10 + upload);
-        QVERIFY(rows.last() > 0);
-        m_rig->command(Cmd_FetchDataFile);
-        QTRY_COMPARE_WITH_TIMEOUT(handed.size(), upload + 1, 15000);
-    }
-    QVERIFY(handed.at(0).first != handed.at(1).first);
-    for (int upload = 0; upload < 2; ++upload) {
-        const QString path = handed.at(upload).first;
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), handed.at(upload).second); // nothing wrote over it
-        f.close();
-        QVERIFY(DbManage::instance()->replaceDatabase(path));
-        QVERIFY(QFile::remove(path));
-        QCOMPARE(SampleInfoAccess::getCount(), rows.at(upload));
-    }
-    QObject::disconnect(handler);
 }
 
 VIREON_TEST_MAIN(TestLinkDatabase)

@@ -20,7 +20,6 @@ private slots:
     void nameFromReply();
     void strictAddresses_data();
     void strictAddresses();
-    void localAddressChoice();
     void localAddressFromAdapterList_data();
     void localAddressFromAdapterList();
     void headerRoundTripAndPartialInput();
@@ -123,26 +122,13 @@ void TestLinkParsers::strictAddresses()
     QCOMPARE(LinkAddress::fromText(text).isNull(), !ok);
 }
 
-void TestLinkParsers::localAddressChoice()
-{
-    const QList<NetCartInfo> adapters = {{"aa-aa-aa-aa-aa-01", "10.0.0.5"},
-                                         {"aa-aa-aa-aa-aa-02", "192.168.3.7"},
-                                         {"aa-aa-aa-aa-aa-02", "192.168.4.7"},
-                                         {"00-00-00-00-00-00", "127.0.0.1"}};
-    QCOMPARE(LinkAddress::chooseLocal("192.168.3.7", "aa-aa-aa-aa-aa-01", adapters), QString("192.168.3.7"));
-    // The configured address is gone: the last address of the configured MAC.
-    QCOMPARE(LinkAddress::chooseLocal("192.168.9.9", "AA-AA-AA-AA-AA-02", adapters), QString("192.168.4.7"));
-    // A loosely written address is not taken for an adapter's.
-    QCOMPARE(LinkAddress::chooseLocal("192.168.003.7", "ff-ff-ff-ff-ff-ff", adapters), QString("10.0.0.5"));
-    QCOMPARE(LinkAddress::chooseLocal("1.2.3.4", "", {}), QString());
-}
-
 namespace {
 using Adapters = QList<NetCartInfo>;
 const NetCartInfo kEth{"3c-52-82-0a-bc-01", "192.168.3.20"};
 const NetCartInfo kWifi{"3c-52-82-0a-bc-02", "192.168.5.9"};
 const NetCartInfo kTunnel{"00-00-00-00-00-00", "10.8.0.2"}; // no hardware address
 const NetCartInfo kLoopback{"00-00-00-00-00-00", "127.0.0.1"};
+const NetCartInfo kWifi2{"3c-52-82-0a-bc-02", "192.168.6.9"}; // a second address of the same adapter
 } // namespace
 
 // The adapter list as the link reads it (injected here), with and without
@@ -167,6 +153,12 @@ void TestLinkParsers::localAddressFromAdapterList_data()
     QTest::newRow("stored MAC of the second adapter")
         << false << freshIp << kWifi.mac.toUpper() << Adapters{kEth, kWifi, kLoopback} << kWifi.ip;
     QTest::newRow("stored address still present") << false << kWifi.ip << kEth.mac << Adapters{kEth, kWifi} << kWifi.ip;
+    QTest::newRow("stored address gone: the last address of the stored MAC")
+        << false << "192.168.9.9" << kWifi.mac.toUpper() << Adapters{kEth, kWifi, kWifi2, kLoopback} << kWifi2.ip;
+    QTest::newRow("loosely written address is not an adapter's")
+        << false << "192.168.003.20"
+        << "ff-ff-ff-ff-ff-ff" << Adapters{kWifi, kEth} << kWifi.ip;
+    QTest::newRow("no adapters at all") << false << kEth.ip << kEth.mac << Adapters{} << QString();
     QTest::newRow("loopback left from a demo run")
         << false << "127.0.0.1" << zeroMac << Adapters{kLoopback, kWifi} << kWifi.ip;
     QTest::newRow("only loopback, guard off: none") << false << freshIp << zeroMac << Adapters{kLoopback} << QString();

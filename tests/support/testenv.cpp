@@ -11,9 +11,9 @@
 #include <QPointer>
 #include <QSettings>
 #include <QTcpServer>
-#include <QUdpSocket>
 #include <QTextCodec>
 #include <QTimer>
+#include <QUdpSocket>
 
 namespace {
 TestEnv *g_env = nullptr;
@@ -61,11 +61,20 @@ TestEnv::~TestEnv()
     QDir::setCurrent(m_previousDir);
 }
 
-TestEnv *TestEnv::instance() { return g_env; }
+TestEnv *TestEnv::instance()
+{
+    return g_env;
+}
 
-QString TestEnv::workDir() const { return m_dir->path(); }
+QString TestEnv::workDir() const
+{
+    return m_dir->path();
+}
 
-QString TestEnv::path(const QString &relative) const { return QDir(m_dir->path()).filePath(relative); }
+QString TestEnv::path(const QString &relative) const
+{
+    return QDir(m_dir->path()).filePath(relative);
+}
 
 QMap<QString, QVariant> TestEnv::loopbackSettings()
 {
@@ -114,6 +123,30 @@ quint16 TestEnv::freeTcpPort(const QString &address)
     QTcpServer probe;
     probe.listen(QHostAddress(address), 0);
     return probe.serverPort();
+}
+
+QByteArray TestEnv::readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool TestEnv::writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QByteArray TestEnv::patternBytes(int size, quint32 seed)
+{
+    QByteArray out(size, Qt::Uninitialized);
+    quint32 x = seed;
+    for (int i = 0; i < size; ++i) {
+        x = x * 1664525u + 1013904223u;
+        out[i] = static_cast<char>(x >> 24);
+    }
+    return out;
 }
 
 void TestEnv::stageAppFolder()

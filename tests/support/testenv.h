@@ -39,6 +39,12 @@ public:
     static quint16 freeUdpPort(const QString &address);
     static quint16 freeTcpPort(const QString &address);
 
+    // Whole-file helpers; writeFile creates the folder and reports success.
+    static QByteArray readFile(const QString &path);
+    static bool writeFile(const QString &path, const QByteArray &bytes);
+    // Reproducible pseudo-random bytes.
+    static QByteArray patternBytes(int size, quint32 seed);
+
 private:
     void stageAppFolder();
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -55,8 +61,8 @@ public:
     static QStringList labelTexts(QWidget *widget);
 };
 
-#define VIREON_TEST_MAIN(TestObject)                                                                                  \
-    int main(int argc, char *argv[])                                                                                  \
+#define VIREON_TEST_MAIN(TestObject)                                                                                   \
+    int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
         TestEnv env;                                                                                                   \
         QApplication app(argc, argv);                                                                                  \
