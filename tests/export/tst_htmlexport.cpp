@@ -149,26 +149,6 @@ private slots:
         QCOMPARE(markup, expected);
     }
 
-    void margins_data()
-    {
-        QTest::addColumn<qreal>("dpi");
-        QTest::addColumn<qreal>("bottomAt96");
-        QTest::addColumn<qreal>("side");
-        QTest::addColumn<qreal>("bottom");
-        QTest::newRow("96 pdf") << 96.0 << 12.0 << 10.0 << 12.0;
-        QTest::newRow("100 print") << 100.0 << 11.0 << 1000.0 / 96 << 1100.0 / 96;
-    }
-    void margins()
-    {
-        QFETCH(qreal, dpi);
-        QFETCH(qreal, bottomAt96);
-        QFETCH(qreal, side);
-        QFETCH(qreal, bottom);
-        const QMarginsF m = HtmlTable::scaledMargins(dpi, bottomAt96);
-        QVERIFY(qFuzzyCompare(m.left(), side) && qFuzzyCompare(m.top(), side) && qFuzzyCompare(m.right(), side));
-        QVERIFY(qFuzzyCompare(m.bottom(), bottom));
-    }
-
     void pdfHoldsTheTable_data()
     {
         QTest::addColumn<bool>("sectioned");

@@ -19,12 +19,6 @@ inline QString testFile(const QString &name)
     return TestEnv::instance()->path(name);
 }
 
-inline QByteArray readAll(const QString &fileName)
-{
-    QFile f(fileName);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Runs body(i) for i in [0, count), each in a thread of its own, all at
 // once; true when every thread ended in time.
 template <typename Body> bool runThreads(int count, Body body)

@@ -1,7 +1,7 @@
-#include "core/messageids.h"
-#include "shell/appglobals.h"
 #include "app/funwidgetfactory.h"
 #include "app/vireon.h"
+#include "core/messageids.h"
+#include "shell/appglobals.h"
 #include "shell/widgets/messagedialog.h"
 #include "update/checkupdatewidget.h"
 #include "updatefixture.h"
@@ -207,7 +207,7 @@ private slots:
         QFETCH(QString, format);
         QFETCH(QStringList, texts);
         QFETCH(bool, starts);
-        writeFile(HttpFun::downloadPath(), package);
+        QVERIFY(TestEnv::writeFile(HttpFun::downloadPath(), package));
         auto spy = showPage();
         startDownload(*spy);
         for (int answer : answers)
@@ -265,7 +265,7 @@ private slots:
             QVERIFY(!w.isNavigationEnabled());
             QTRY_COMPARE(bar()->format(), QStringLiteral("升級包下載成功"));
             QVERIFY(w.isNavigationEnabled());
-            QCOMPARE(readFile(HttpFun::downloadPath()), pkg);
+            QCOMPARE(TestEnv::readFile(HttpFun::downloadPath()), pkg);
             QCOMPARE(server.requestCount(), 2);
             m_page = nullptr; // the window deletes its page
         }

@@ -43,7 +43,7 @@ private slots:
         client.slot_sendHttpRequest(Cmd_DownloadOtaFile, QVariant(0));
         QTRY_VERIFY_WITH_TIMEOUT(spy.last().at(0).toInt() == Cmd_DownloadOtaFile, 20000);
         QCOMPARE(spy.last().at(1).toList().value(0).toInt(), 0);
-        const QByteArray updater = UpdateFixture::readFile(HttpFun::downloadPath());
+        const QByteArray updater = TestEnv::readFile(HttpFun::downloadPath());
         QVERIFY(updater.startsWith("#!/bin/sh\n"));
         QCOMPARE(quint32(updater.size()), SystemConfig::getInstance()->getUpdatePackageFileSizeInfo(0));
         QVERIFY(spy.size() > 3); // progress on the way; the tool ends with its QProcess

@@ -67,14 +67,10 @@ private slots:
         QTest::newRow("data_type missing") << QByteArray("{\"ack\":\"download_data\",\"device_serial\":\"1234567890\","
                                                          "\"upgrade_package_info\":{}}")
                                            << 1004;
-        QTest::newRow("ack a number") << QByteArray("{\"ack\":1,\"data_type\":\"upgrade_package_info\","
-                                                    "\"device_serial\":\"1234567890\",\"upgrade_package_info\":{}}")
-                                      << 1004;
         QTest::newRow("server failure") << QByteArray("{\"ack\":\"cmd_err\",\"result\":\"bad command\"}") << 1000;
         QTest::newRow("server failure wins") << QByteArray("{\"ack\":\"cmd download_data\",\"result\":\"x\"}") << 1000;
         QTest::newRow("result a number falls through") << QByteArray("{\"ack\":\"cmd_err\",\"result\":3}") << 1004;
         QTest::newRow("not JSON") << QByteArray("<html>") << 1010;
-        QTest::newRow("empty") << QByteArray() << 1010;
         QTest::newRow("nested too deep") << QByteArray(100000, '[') << 1010;
         QTest::newRow("not UTF-8") << QByteArray("{\"ack\":\"\xff\xfe\"}") << 1004;
     }
@@ -103,7 +99,6 @@ private slots:
         const int max = std::numeric_limits<int>::max();
         const int min = std::numeric_limits<int>::min();
         QTest::newRow("program") << "1.0.33" << 10033;
-        QTest::newRow("2.0") << "2.0" << 200;
         QTest::newRow("four parts") << "1.0.0.1" << 1000001;
         QTest::newRow("part not a number") << "x.5" << 5;
         QTest::newRow("empty part kept") << "1..2" << 10002;
@@ -127,7 +122,6 @@ private slots:
     {
         QTest::addColumn<QStringList>("values"); // project, property, version, serial
         QTest::newRow("ordinary") << QStringList{"KV18_TM_PC", "release", "v1.0.34", "1234567890"};
-        QTest::newRow("hash") << QStringList{"KV18_TM_PC", "rel#ease", "v1.0.34", "12#34"};
         QTest::newRow("ampersand and equals") << QStringList{"KV18&x=1", "a=b", "v1&2", "s&version=9"};
         QTest::newRow("plus percent space") << QStringList{"a+b", "50%", "v 1", "é漢"};
     }
@@ -158,15 +152,11 @@ private slots:
         QTest::addColumn<QString>("suffix");
         QTest::newRow("0") << 0 << "";
         QTest::newRow("connection refused") << 1 << "伺服器異常";
-        QTest::newRow("7") << 7 << "伺服器異常";
         QTest::newRow("8 has none") << 8 << "";
         QTest::newRow("99") << 99 << "未知錯誤";
-        QTest::newRow("199") << 199 << "代理錯誤";
-        QTest::newRow("203") << 203 << "報文數據錯誤";
         QTest::newRow("401 has none") << 401 << "";
         QTest::newRow("1014") << 1014 << "軟件是最新版本！";
         QTest::newRow("1016 has none") << 1016 << "";
-        QTest::newRow("1017") << 1017 << "上傳儀器軟件版本失敗！";
     }
 
     void errorTexts()

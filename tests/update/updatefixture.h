@@ -7,7 +7,6 @@
 #include "update/updateprotocol.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -48,19 +47,6 @@ inline QByteArray versionAnswer(const QString &version, const QByteArray &pkg)
                            {"device_serial", SystemConfig::getInstance()->getISN()},
                            {"upgrade_package_info", info}};
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
 } // namespace UpdateFixture
