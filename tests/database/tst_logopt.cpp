@@ -59,8 +59,6 @@ void TestLogOpt::textsFollowLanguage_data()
                                          << "應用程式已啟動" << false;
     QTest::newRow("simplified Chinese") << 3 << flag << "設置運行標誌"
                                         << "本次運行的關機標誌已設置" << false;
-    QTest::newRow("English") << 1 << start << "Application start"
-                             << "The application has started." << false;
     QTest::newRow("Spanish uses English") << 2 << flag << "Shutdown flag set"
                                           << "The shutdown flag of this run has been set." << false;
     QTest::newRow("unknown id") << 1 << 99 << ""

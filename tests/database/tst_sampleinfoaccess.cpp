@@ -166,8 +166,6 @@ void TestSampleInfoAccess::filter_data()
     const QDate to(2024, 12, 31);
     QTest::newRow("quote") << from << to << "O'Brien"
                            << "" << QStringList{"202401010002", "202401010001"};
-    QTest::newRow("digit and letter") << from << to << "1A"
-                                      << "" << QStringList{"202401020002", "202401020001"};
     QTest::newRow("digit") << from << to << "2"
                            << "" << QStringList{"202401030002", "202401030001"};
     QTest::newRow("placeholder-like") << from << to << "%1"
