@@ -51,14 +51,13 @@ void TestCommon::itemNames()
 
 void TestCommon::languageNamesAndDateFormats()
 {
-    // Index -1 and 6 lie outside both lists: no name, the default format.
-    const QStringList languages{"", "繁體中文", "English", "Español", "简体中文", "Português", "日本語", ""};
-    const QStringList formats{"yyyy-MM-dd", "yyyy-MM-dd", "yyyy/MM/dd", "MM-dd-yyyy",
-                              "MM/dd/yyyy", "dd-MM-yyyy", "dd/MM/yyyy", "yyyy-MM-dd"};
-    for (int i = -1; i <= 6; ++i) {
-        QCOMPARE(Common::getInstance()->getLanguageName(i), languages.at(i + 1));
-        QCOMPARE(Common::getInstance()->getDateFormatString(i), formats.at(i + 1));
+    // The tables themselves are constants; what counts is the way out of
+    // range: no name, the default format, not a crash or a neighbour's entry.
+    for (int i : {-1, 6}) {
+        QCOMPARE(Common::getInstance()->getLanguageName(i), QString());
+        QCOMPARE(Common::getInstance()->getDateFormatString(i), QStringLiteral("yyyy-MM-dd"));
     }
+    QCOMPARE(Common::getInstance()->getDateFormatString(5), QStringLiteral("dd/MM/yyyy"));
 }
 
 void TestCommon::adapterList()
