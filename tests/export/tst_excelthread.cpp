@@ -48,7 +48,6 @@ private slots:
         QTest::addColumn<int>("threads");
         QTest::addColumn<int>("perThread");
         QTest::addColumn<bool>("stopFirst");
-        QTest::newRow("one row") << 1 << 1 << false;
         QTest::newRow("four threads") << 4 << 500 << false;
         QTest::newRow("stopped before start") << 2 << 50 << true;
     }
