@@ -110,296 +110,270 @@ class TestDbManage : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void freshStartCreatesBothTables();
-    void unreadableFileIsBackedUpAndRecreated_data();
-    void unreadableFileIsBackedUpAndRecreated();
-    void existingBackupsAreRotated();
-    void failedBackupLeavesOriginalInPlace();
-    void lockedFileIsNotTakenForDamaged();
-    void extraColumnIsBackedUpBeforeDrop();
-    void identicalSchemaLeavesFileUntouched();
-    void replaceRejectsBadSource_data();
-    void replaceRejectsBadSource();
-    void replaceRepairsTheLogTable_data();
-    void replaceRepairsTheLogTable();
-    void replaceInstallsNewRowsAndKeepsDistinctBackups();
-};
-
-void TestDbManage::init()
-{
-    ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
-    QDir app(QStringLiteral("./app"));
-    for (const QString &name : appFiles()) {
-        QFileInfo info(app.filePath(name));
-        if (info.isDir())
-            QDir(info.filePath()).removeRecursively();
-        else
-            QFile::remove(info.filePath());
-    }
-    QDir(QStringLiteral("./incoming")).removeRecursively();
-    QDir().mkpath(QStringLiteral("./incoming"));
-}
-
-void TestDbManage::freshStartCreatesBothTables()
-{
+    void init()
     {
-        DbManage manager;
-        QCOMPARE(DbManage::instance(), &manager);
-        QVERIFY(manager.openDatabase());
-        QVERIFY(manager.isOpen());
-        QVERIFY(!manager.wasRecreated());
-        QVERIFY(manager.checkTables());
-        verifyFreshDatabase();
-        QVERIFY(!QFile::exists(DbManage::backupPath()));
-        QVERIFY(DbManage::isValidDatabaseFile(DbManage::databasePath()));
+        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
+        QDir app(QStringLiteral("./app"));
+        for (const QString &name : appFiles()) {
+            QFileInfo info(app.filePath(name));
+            if (info.isDir())
+                QDir(info.filePath()).removeRecursively();
+            else
+                QFile::remove(info.filePath());
+        }
+        QDir(QStringLiteral("./incoming")).removeRecursively();
+        QDir().mkpath(QStringLiteral("./incoming"));
     }
-    // The destructor closes and removes the connection.
-    QCOMPARE(DbManage::instance(), nullptr);
-    QVERIFY(!QSqlDatabase::contains(QLatin1String(QSqlDatabase::defaultConnection)));
-}
 
-void TestDbManage::unreadableFileIsBackedUpAndRecreated_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("wrong key") << "wrongkey";
-    QTest::newRow("plain SQLite file") << "plain";
-    QTest::newRow("truncated after three pages") << "truncated";
-}
-
-void TestDbManage::unreadableFileIsBackedUpAndRecreated()
-{
-    QFETCH(QString, kind);
-    const QString path = DbManage::databasePath();
-    makeBadFile(kind, path);
-    const QByteArray original = TestEnv::readFile(path);
-    QVERIFY(!original.isEmpty());
-
-    DbManage manager;
-    QVERIFY(manager.openDatabase());
-    QVERIFY(manager.wasRecreated());
-    QVERIFY(manager.checkTables());
-    QCOMPARE(TestEnv::readFile(DbManage::backupPath()), original);
-    verifyFreshDatabase();
-    QVERIFY(TestEnv::readFile(path) != original);
-}
-
-void TestDbManage::existingBackupsAreRotated()
-{
-    const auto generation = [](int g) { return DbFileOps::generationPath(DbManage::backupPath(), g); };
-    const auto damaged = [](quint32 seed) { return TestEnv::patternBytes(5000, seed); };
-    QVERIFY(TestEnv::writeFile(generation(0), "older backup"));
-    QVERIFY(TestEnv::writeFile(generation(1), "oldest backup"));
-    QVERIFY(TestEnv::writeFile(DbManage::databasePath(), damaged(1)));
+    void freshStartCreatesBothTables()
     {
+        {
+            DbManage manager;
+            QCOMPARE(DbManage::instance(), &manager);
+            QVERIFY(manager.openDatabase());
+            QVERIFY(manager.isOpen());
+            QVERIFY(!manager.wasRecreated());
+            QVERIFY(manager.checkTables());
+            verifyFreshDatabase();
+            QVERIFY(!QFile::exists(DbManage::backupPath()));
+            QVERIFY(DbManage::isValidDatabaseFile(DbManage::databasePath()));
+        }
+        // The destructor closes and removes the connection.
+        QCOMPARE(DbManage::instance(), nullptr);
+        QVERIFY(!QSqlDatabase::contains(QLatin1String(QSqlDatabase::defaultConnection)));
+    }
+
+    void unreadableFileIsBackedUpAndRecreated_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("wrong key") << "wrongkey";
+        QTest::newRow("plain SQLite file") << "plain";
+        QTest::newRow("truncated after three pages") << "truncated";
+    }
+
+    void unreadableFileIsBackedUpAndRecreated()
+    {
+        QFETCH(QString, kind);
+        const QString path = DbManage::databasePath();
+        makeBadFile(kind, path);
+        const QByteArray original = TestEnv::readFile(path);
+        QVERIFY(!original.isEmpty());
+
         DbManage manager;
         QVERIFY(manager.openDatabase());
         QVERIFY(manager.wasRecreated());
+        QVERIFY(manager.checkTables());
+        QCOMPARE(TestEnv::readFile(DbManage::backupPath()), original);
+        verifyFreshDatabase();
+        QVERIFY(TestEnv::readFile(path) != original);
     }
-    QCOMPARE(TestEnv::readFile(generation(0)), damaged(1));
-    QCOMPARE(TestEnv::readFile(generation(1)), QByteArray("older backup"));
-    QCOMPARE(TestEnv::readFile(generation(2)), QByteArray("oldest backup"));
 
-    // A full set of generations gives up only the oldest one.
-    for (int g = 3; g <= 5; ++g)
-        QVERIFY(TestEnv::writeFile(generation(g), QByteArray::number(g)));
-    QVERIFY(TestEnv::writeFile(DbManage::databasePath(), damaged(2)));
+    // A full set of generations shifts by one and gives up only the oldest.
+    void existingBackupsAreRotated()
     {
-        DbManage manager;
-        QVERIFY(manager.openDatabase());
-    }
-    const QList<QByteArray> expected{damaged(2), damaged(1), "older backup", "oldest backup", "3", "4"};
-    for (int g = 0; g <= 5; ++g)
-        QCOMPARE(TestEnv::readFile(generation(g)), expected.at(g));
-    QCOMPARE(TestEnv::readFile(QStringLiteral("./app/AppDatabase_backup.5.db")), QByteArray("4"));
-}
-
-void TestDbManage::failedBackupLeavesOriginalInPlace()
-{
-    // Every generation is taken and the oldest cannot be dropped (a folder
-    // with content), so no backup can be made.
-    QVERIFY(TestEnv::writeFile(DbManage::backupPath(), "b0"));
-    for (int g = 1; g <= 4; ++g)
-        QVERIFY(TestEnv::writeFile(QStringLiteral("./app/AppDatabase_backup.%1.db").arg(g), "b"));
-    QVERIFY(TestEnv::writeFile(QStringLiteral("./app/AppDatabase_backup.5.db/keep"), "x"));
-    const QByteArray original = TestEnv::patternBytes(4096, 9);
-    QVERIFY(TestEnv::writeFile(DbManage::databasePath(), original));
-
-    DbManage manager;
-    QVERIFY(!manager.openDatabase());
-    QVERIFY(!manager.isOpen());
-    QCOMPARE(TestEnv::readFile(DbManage::databasePath()), original);
-    QCOMPARE(TestEnv::readFile(DbManage::backupPath()), QByteArray("b0"));
-}
-
-void TestDbManage::lockedFileIsNotTakenForDamaged()
-{
-    const QString path = DbManage::databasePath();
-    QVERIFY(DemoDataBuilder::build(path, 3, 6) > 0);
-    const QByteArray before = TestEnv::readFile(path);
-    {
-        // Another writer holds the file: busy is not damage.
-        QSqlDatabase other = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, QStringLiteral("holder"));
-        other.setDatabaseName(path);
-        other.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
-        QVERIFY(other.open());
-        QSqlQuery hold(other);
-        QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        const auto generation = [](int g) { return DbFileOps::generationPath(DbManage::backupPath(), g); };
+        for (int g = 0; g <= DbFileOps::kGenerations; ++g)
+            QVERIFY(TestEnv::writeFile(generation(g), QByteArray::number(g)));
+        const QByteArray damaged = TestEnv::patternBytes(5000, 1);
+        QVERIFY(TestEnv::writeFile(DbManage::databasePath(), damaged));
         {
             DbManage manager;
-            QVERIFY(!manager.openDatabase());
-            QVERIFY(!manager.wasRecreated());
+            QVERIFY(manager.openDatabase());
+            QVERIFY(manager.wasRecreated());
         }
-        QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
-        hold.finish();
-        other.close();
+        QCOMPARE(TestEnv::readFile(generation(0)), damaged);
+        for (int g = 1; g <= DbFileOps::kGenerations; ++g)
+            QCOMPARE(TestEnv::readFile(generation(g)), QByteArray::number(g - 1));
+        QCOMPARE(TestEnv::readFile(QStringLiteral("./app/AppDatabase_backup.5.db")), QByteArray("4"));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
-    QCOMPARE(TestEnv::readFile(path), before);
-    QVERIFY(!QFile::exists(DbManage::backupPath()));
-}
 
-void TestDbManage::extraColumnIsBackedUpBeforeDrop()
-{
-    const QString path = DbManage::databasePath();
-    QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
-    QVERIFY(execOn(path,
-                   {QStringLiteral("ALTER TABLE SampleInfoTable ADD COLUMN extra TEXT"),
-                    QStringLiteral("INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')")}));
-    const QByteArray before = TestEnv::readFile(path);
-
-    DbManage manager;
-    QVERIFY(manager.openDatabase());
-    QVERIFY(!manager.wasRecreated());
-    QVERIFY(!QFile::exists(DbManage::backupPath()));
-    QVERIFY(manager.checkTables());
-    QCOMPARE(TestEnv::readFile(DbManage::backupPath()), before);
-    QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
-    QCOMPARE(rowsOf(DbSchema::sampleTable()), 0);
-    // Only the table that differs is recreated.
-    QCOMPARE(rowsOf(DbSchema::logTable()), 1);
-
-    // The backup still holds the dropped table with its extra column.
-    QVERIFY(execOn(DbManage::backupPath(), {QStringLiteral("SELECT extra FROM SampleInfoTable")}));
-}
-
-void TestDbManage::identicalSchemaLeavesFileUntouched()
-{
-    const QString path = DbManage::databasePath();
-    const int rows = DemoDataBuilder::build(path, 6, 4);
-    QVERIFY(rows > 0);
-    // Column names differing only in case count as the same.
-    QVERIFY(execOn(path, {QStringLiteral("ALTER TABLE LogInfoTable RENAME COLUMN Outline TO OUTLINE")}));
-    const QByteArray before = TestEnv::readFile(path);
-    const QDateTime modified = QFileInfo(path).lastModified();
+    void failedBackupLeavesOriginalInPlace()
     {
+        // Every generation is taken and the oldest cannot be dropped (a folder
+        // with content), so no backup can be made.
+        QVERIFY(TestEnv::writeFile(DbManage::backupPath(), "b0"));
+        for (int g = 1; g <= 4; ++g)
+            QVERIFY(TestEnv::writeFile(QStringLiteral("./app/AppDatabase_backup.%1.db").arg(g), "b"));
+        QVERIFY(TestEnv::writeFile(QStringLiteral("./app/AppDatabase_backup.5.db/keep"), "x"));
+        const QByteArray original = TestEnv::patternBytes(4096, 9);
+        QVERIFY(TestEnv::writeFile(DbManage::databasePath(), original));
+
+        DbManage manager;
+        QVERIFY(!manager.openDatabase());
+        QVERIFY(!manager.isOpen());
+        QCOMPARE(TestEnv::readFile(DbManage::databasePath()), original);
+        QCOMPARE(TestEnv::readFile(DbManage::backupPath()), QByteArray("b0"));
+    }
+
+    void lockedFileIsNotTakenForDamaged()
+    {
+        const QString path = DbManage::databasePath();
+        QVERIFY(DemoDataBuilder::build(path, 3, 6) > 0);
+        const QByteArray before = TestEnv::readFile(path);
+        {
+            // Another writer holds the file: busy is not damage.
+            QSqlDatabase other = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, QStringLiteral("holder"));
+            other.setDatabaseName(path);
+            other.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+            QVERIFY(other.open());
+            QSqlQuery hold(other);
+            QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            {
+                DbManage manager;
+                QVERIFY(!manager.openDatabase());
+                QVERIFY(!manager.wasRecreated());
+            }
+            QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
+            hold.finish();
+            other.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        QCOMPARE(TestEnv::readFile(path), before);
+        QVERIFY(!QFile::exists(DbManage::backupPath()));
+    }
+
+    void extraColumnIsBackedUpBeforeDrop()
+    {
+        const QString path = DbManage::databasePath();
+        QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
+        QVERIFY(execOn(
+            path, {QStringLiteral("ALTER TABLE SampleInfoTable ADD COLUMN extra TEXT"),
+                   QStringLiteral("INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')")}));
+        const QByteArray before = TestEnv::readFile(path);
+
         DbManage manager;
         QVERIFY(manager.openDatabase());
+        QVERIFY(!manager.wasRecreated());
+        QVERIFY(!QFile::exists(DbManage::backupPath()));
         QVERIFY(manager.checkTables());
-        QCOMPARE(SampleInfoAccess::getCount(), rows);
+        QCOMPARE(TestEnv::readFile(DbManage::backupPath()), before);
+        QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
+        QCOMPARE(rowsOf(DbSchema::sampleTable()), 0);
+        // Only the table that differs is recreated.
+        QCOMPARE(rowsOf(DbSchema::logTable()), 1);
+
+        // The backup still holds the dropped table with its extra column.
+        QVERIFY(execOn(DbManage::backupPath(), {QStringLiteral("SELECT extra FROM SampleInfoTable")}));
     }
-    QCOMPARE(TestEnv::readFile(path), before);
-    QCOMPARE(QFileInfo(path).lastModified(), modified);
-    QVERIFY(!QFile::exists(DbManage::backupPath()));
-    QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
-}
 
-void TestDbManage::replaceRejectsBadSource_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("empty file") << "empty";
-    QTest::newRow("missing file") << "missing";
-    QTest::newRow("plain SQLite with our tables") << "plain";
-    QTest::newRow("other key") << "wrongkey";
-    QTest::newRow("wrong columns") << "columns";
-    QTest::newRow("sample table missing") << "nosamples";
-}
+    void identicalSchemaLeavesFileUntouched()
+    {
+        const QString path = DbManage::databasePath();
+        const int rows = DemoDataBuilder::build(path, 6, 4);
+        QVERIFY(rows > 0);
+        // Column names differing only in case count as the same.
+        QVERIFY(execOn(path, {QStringLiteral("ALTER TABLE LogInfoTable RENAME COLUMN Outline TO OUTLINE")}));
+        const QByteArray before = TestEnv::readFile(path);
+        const QDateTime modified = QFileInfo(path).lastModified();
+        {
+            DbManage manager;
+            QVERIFY(manager.openDatabase());
+            QVERIFY(manager.checkTables());
+            QCOMPARE(SampleInfoAccess::getCount(), rows);
+        }
+        QCOMPARE(TestEnv::readFile(path), before);
+        QCOMPARE(QFileInfo(path).lastModified(), modified);
+        QVERIFY(!QFile::exists(DbManage::backupPath()));
+        QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+    }
 
-void TestDbManage::replaceRejectsBadSource()
-{
-    QFETCH(QString, kind);
-    const QString path = DbManage::databasePath();
-    const int rows = DemoDataBuilder::build(path, 5, 8);
-    const QByteArray before = TestEnv::readFile(path);
-    makeBadFile(kind, kSource);
+    void replaceRejectsBadSource_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("empty file") << "empty";
+        QTest::newRow("missing file") << "missing";
+        QTest::newRow("plain SQLite with our tables") << "plain";
+        QTest::newRow("other key") << "wrongkey";
+        QTest::newRow("wrong columns") << "columns";
+        QTest::newRow("sample table missing") << "nosamples";
+    }
 
-    DbManage manager;
-    QVERIFY(manager.openDatabase());
-    QVERIFY(!DbManage::isValidDatabaseFile(kSource));
-    QVERIFY(!manager.replaceDatabase(kSource));
-    QVERIFY(manager.isOpen());
-    QCOMPARE(SampleInfoAccess::getCount(), rows);
-    QCOMPARE(TestEnv::readFile(path), before);
-    QCOMPARE(appFiles(), QStringList({QStringLiteral("AppDatabase.db")}));
-}
+    void replaceRejectsBadSource()
+    {
+        QFETCH(QString, kind);
+        const QString path = DbManage::databasePath();
+        const int rows = DemoDataBuilder::build(path, 5, 8);
+        const QByteArray before = TestEnv::readFile(path);
+        makeBadFile(kind, kSource);
 
-// Only the sample table is read from a received file: a file whose log table
-// is missing or older is installed, and the log table repaired as at start-up.
-void TestDbManage::replaceRepairsTheLogTable_data()
-{
-    QTest::addColumn<QStringList>("statements");
-    QTest::newRow("log table missing") << QStringList{"DROP TABLE LogInfoTable"};
-    QTest::newRow("older log table") << QStringList{"DROP TABLE LogInfoTable",
-                                                    "CREATE TABLE LogInfoTable (Key TEXT PRIMARY KEY, ID INTEGER)",
-                                                    "INSERT INTO LogInfoTable VALUES ('1', 4)"};
-}
+        DbManage manager;
+        QVERIFY(manager.openDatabase());
+        QVERIFY(!DbManage::isValidDatabaseFile(kSource));
+        QVERIFY(!manager.replaceDatabase(kSource));
+        QVERIFY(manager.isOpen());
+        QCOMPARE(SampleInfoAccess::getCount(), rows);
+        QCOMPARE(TestEnv::readFile(path), before);
+        QCOMPARE(appFiles(), QStringList({QStringLiteral("AppDatabase.db")}));
+    }
 
-void TestDbManage::replaceRepairsTheLogTable()
-{
-    QFETCH(QStringList, statements);
-    QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 1) > 0);
-    const int rows = DemoDataBuilder::build(kSource, 4, 9);
-    QVERIFY(rows > 0);
-    QVERIFY(execOn(kSource, statements));
+    // Only the sample table is read from a received file: a file whose log table
+    // is missing or older is installed, and the log table repaired as at start-up.
+    void replaceRepairsTheLogTable_data()
+    {
+        QTest::addColumn<QStringList>("statements");
+        QTest::newRow("log table missing") << QStringList{"DROP TABLE LogInfoTable"};
+        QTest::newRow("older log table") << QStringList{"DROP TABLE LogInfoTable",
+                                                        "CREATE TABLE LogInfoTable (Key TEXT PRIMARY KEY, ID INTEGER)",
+                                                        "INSERT INTO LogInfoTable VALUES ('1', 4)"};
+    }
 
-    DbManage manager;
-    QVERIFY(manager.openDatabase());
-    QVERIFY(DbManage::isValidDatabaseFile(kSource));
-    QVERIFY(manager.replaceDatabase(kSource));
-    QVERIFY(manager.isOpen());
-    QCOMPARE(SampleInfoAccess::getCount(), rows);
-    QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
-    QCOMPARE(columnsOf(DbSchema::logTable()), DbSchema::logColumns());
-    QVERIFY(rowsOf(DbSchema::logTable()) >= 0);
-}
+    void replaceRepairsTheLogTable()
+    {
+        QFETCH(QStringList, statements);
+        QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 1) > 0);
+        const int rows = DemoDataBuilder::build(kSource, 4, 9);
+        QVERIFY(rows > 0);
+        QVERIFY(execOn(kSource, statements));
 
-// A received file is installed on the open connection, the old file kept as
-// backup; fetching the same data again keeps only the last distinct states.
-void TestDbManage::replaceInstallsNewRowsAndKeepsDistinctBackups()
-{
-    const QString path = DbManage::databasePath();
-    const int oldRows = DemoDataBuilder::build(path, 3, 1);
-    const QByteArray oldBytes = TestEnv::readFile(path);
-    DemoDataBuilder::Options options;
-    options.doneRows = 500;
-    options.seed = 77;
-    QCOMPARE(DemoDataBuilder::build(kSource, options), 500);
-    const QByteArray sourceBytes = TestEnv::readFile(kSource);
-
-    DbManage manager;
-    QVERIFY(manager.openDatabase());
-    QCOMPARE(SampleInfoAccess::getCount(), oldRows);
-    for (int i = 0; i < DbFileOps::kGenerations + 2; ++i) {
+        DbManage manager;
+        QVERIFY(manager.openDatabase());
+        QVERIFY(DbManage::isValidDatabaseFile(kSource));
         QVERIFY(manager.replaceDatabase(kSource));
         QVERIFY(manager.isOpen());
-        QCOMPARE(SampleInfoAccess::getCount(), 500);
-        QCOMPARE(TestEnv::readFile(path), sourceBytes);
-        QCOMPARE(TestEnv::readFile(kSource), sourceBytes);
-        if (i == 0) {
-            QCOMPARE(TestEnv::readFile(DbManage::backupPath()), oldBytes);
-            QCOMPARE(appFiles(), QStringList({"AppDatabase.db", "AppDatabase_backup.db"}));
+        QCOMPARE(SampleInfoAccess::getCount(), rows);
+        QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
+        QCOMPARE(columnsOf(DbSchema::logTable()), DbSchema::logColumns());
+        QVERIFY(rowsOf(DbSchema::logTable()) >= 0);
+    }
+
+    // A received file is installed on the open connection, the old file kept as
+    // backup; fetching the same data again keeps only the last distinct states.
+    void replaceInstallsNewRowsAndKeepsDistinctBackups()
+    {
+        const QString path = DbManage::databasePath();
+        const int oldRows = DemoDataBuilder::build(path, 3, 1);
+        const QByteArray oldBytes = TestEnv::readFile(path);
+        DemoDataBuilder::Options options;
+        options.doneRows = 500;
+        options.seed = 77;
+        QCOMPARE(DemoDataBuilder::build(kSource, options), 500);
+        const QByteArray sourceBytes = TestEnv::readFile(kSource);
+
+        DbManage manager;
+        QVERIFY(manager.openDatabase());
+        QCOMPARE(SampleInfoAccess::getCount(), oldRows);
+        for (int i = 0; i < DbFileOps::kGenerations + 2; ++i) {
+            QVERIFY(manager.replaceDatabase(kSource));
+            QVERIFY(manager.isOpen());
+            QCOMPARE(SampleInfoAccess::getCount(), 500);
+            QCOMPARE(TestEnv::readFile(path), sourceBytes);
+            QCOMPARE(TestEnv::readFile(kSource), sourceBytes);
+            if (i == 0) {
+                QCOMPARE(TestEnv::readFile(DbManage::backupPath()), oldBytes);
+                QCOMPARE(appFiles(), QStringList({"AppDatabase.db", "AppDatabase_backup.db"}));
+            }
         }
+        SampleInfoAccess access;
+        QCOMPARE(access.getModel(0, 1000), 500);
+        QList<QByteArray> generations;
+        for (int g = 0; g <= DbFileOps::kGenerations; ++g) {
+            const QString file = DbFileOps::generationPath(DbManage::backupPath(), g);
+            if (QFile::exists(file))
+                generations << TestEnv::readFile(file);
+        }
+        QCOMPARE(generations, (QList<QByteArray>{sourceBytes, oldBytes}));
     }
-    SampleInfoAccess access;
-    QCOMPARE(access.getModel(0, 1000), 500);
-    QList<QByteArray> generations;
-    for (int g = 0; g <= DbFileOps::kGenerations; ++g) {
-        const QString file = DbFileOps::generationPath(DbManage::backupPath(), g);
-        if (QFile::exists(file))
-            generations << TestEnv::readFile(file);
-    }
-    QCOMPARE(generations, (QList<QByteArray>{sourceBytes, oldBytes}));
-}
+};
 
 VIREON_TEST_MAIN(TestDbManage)
 #include "tst_dbmanage.moc"
