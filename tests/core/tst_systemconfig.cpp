@@ -12,160 +12,152 @@ class TestSystemConfig : public QObject
     Q_OBJECT
 
 private slots:
-    void defaultsAreWrittenBack();
-    void languageRangeRule_data();
-    void languageRangeRule();
-    void setterRangeChecks();
-    void updatePackageInfo();
-    void headerTextsSurviveRestart();
-    void concurrentAccess();
-};
+    void defaultsAreWrittenBack()
+    {
+        auto *cfg = SystemConfig::getInstance();
+        QCOMPARE(cfg->getISN(), QStringLiteral("1234567890"));
+        QCOMPARE(TestEnv::iniValue("ISNConfig/ISN").toString(), QStringLiteral("1234567890"));
+        QCOMPARE(cfg->getFontSize(), 1);
+        QCOMPARE(TestEnv::iniValue("System/font_size").toInt(), 1);
+        QCOMPARE(cfg->getLogoPost(), 0);
+        QVERIFY(TestEnv::iniContains("PrintConfig/logo_post"));
+        QCOMPARE(cfg->getHostName(), QString());
+        QVERIFY(!TestEnv::iniContains("NetConfig/host_name"));
+    }
 
-void TestSystemConfig::defaultsAreWrittenBack()
-{
-    auto *cfg = SystemConfig::getInstance();
-    QCOMPARE(cfg->getISN(), QStringLiteral("1234567890"));
-    QCOMPARE(TestEnv::iniValue("ISNConfig/ISN").toString(), QStringLiteral("1234567890"));
-    QCOMPARE(cfg->getFontSize(), 1);
-    QCOMPARE(TestEnv::iniValue("System/font_size").toInt(), 1);
-    QCOMPARE(cfg->getLogoPost(), 0);
-    QVERIFY(TestEnv::iniContains("PrintConfig/logo_post"));
-    QCOMPARE(cfg->getHostName(), QString());
-    QVERIFY(!TestEnv::iniContains("NetConfig/host_name"));
-}
+    void languageRangeRule_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("absent") << QString() << 1;
+        QTest::newRow("too large") << "9" << 1;
+        QTest::newRow("negative") << "-3" << 1;
+        QTest::newRow("not a number") << "en" << 1;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("five") << "5" << 5;
+    }
 
-void TestSystemConfig::languageRangeRule_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("absent") << QString() << 1;
-    QTest::newRow("too large") << "9" << 1;
-    QTest::newRow("negative") << "-3" << 1;
-    QTest::newRow("not a number") << "en" << 1;
-    QTest::newRow("zero") << "0" << 0;
-    QTest::newRow("five") << "5" << 5;
-}
+    void languageRangeRule()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, expected);
+        auto *cfg = SystemConfig::getInstance();
+        // Written by another writer; the store's next sync picks it up.
+        TestEnv::seedIni({{"SystemConfig/SystemLanguage", stored}});
+        cfg->setHostName(cfg->getHostName());
+        QCOMPARE(cfg->getSystemLanguage(), expected);
+        QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toString(), QString::number(expected));
+    }
 
-void TestSystemConfig::languageRangeRule()
-{
-    QFETCH(QString, stored);
-    QFETCH(int, expected);
-    auto *cfg = SystemConfig::getInstance();
-    // Written by another writer; the store's next sync picks it up.
-    TestEnv::seedIni({{"SystemConfig/SystemLanguage", stored}});
-    cfg->setHostName(cfg->getHostName());
-    QCOMPARE(cfg->getSystemLanguage(), expected);
-    QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toString(), QString::number(expected));
-}
+    void setterRangeChecks()
+    {
+        auto *cfg = SystemConfig::getInstance();
+        cfg->setSystemLanguage(3);
+        cfg->setSystemLanguage(6);
+        cfg->setSystemLanguage(-1);
+        QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toInt(), 3);
+        cfg->setTableViewOptType(1);
+        cfg->setTableViewOptType(2);
+        QCOMPARE(TestEnv::iniValue("SystemConfig/TableViewOptType").toInt(), 1);
+        QCOMPARE(cfg->getTableViewOptType(), 1);
+        cfg->setHostPort(0);
+        QCOMPARE(cfg->getHostPort(), quint16(45454));
+        QCOMPARE(TestEnv::iniValue("NetConfig/HostPort").toString(), QStringLiteral("45454"));
+        // Font size has no range check: 7 stays 7.
+        cfg->setFontSize(7);
+        QCOMPARE(TestEnv::iniValue("System/font_size").toInt(), 7);
 
-void TestSystemConfig::setterRangeChecks()
-{
-    auto *cfg = SystemConfig::getInstance();
-    cfg->setSystemLanguage(3);
-    cfg->setSystemLanguage(6);
-    cfg->setSystemLanguage(-1);
-    QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toInt(), 3);
-    cfg->setTableViewOptType(1);
-    cfg->setTableViewOptType(2);
-    QCOMPARE(TestEnv::iniValue("SystemConfig/TableViewOptType").toInt(), 1);
-    QCOMPARE(cfg->getTableViewOptType(), 1);
-    cfg->setHostPort(0);
-    QCOMPARE(cfg->getHostPort(), quint16(45454));
-    QCOMPARE(TestEnv::iniValue("NetConfig/HostPort").toString(), QStringLiteral("45454"));
-    // Font size has no range check: 7 stays 7.
-    cfg->setFontSize(7);
-    QCOMPARE(TestEnv::iniValue("System/font_size").toInt(), 7);
+        TestEnv::seedIni({{"DateConfig/DateFormat", "6"}});
+        cfg->setHostName(QString()); // sync
+        QCOMPARE(cfg->getDateFormat(), 0);
+        QCOMPARE(TestEnv::iniValue("DateConfig/DateFormat").toInt(), 0);
+    }
 
-    TestEnv::seedIni({{"DateConfig/DateFormat", "6"}});
-    cfg->setHostName(QString()); // sync
-    QCOMPARE(cfg->getDateFormat(), 0);
-    QCOMPARE(TestEnv::iniValue("DateConfig/DateFormat").toInt(), 0);
-}
+    void updatePackageInfo()
+    {
+        auto *cfg = SystemConfig::getInstance();
+        QStringList values{"v1.0.40", "abc123", "vnx03", "pc", "/pkg/update.exe", "12x", "2026-01-01", "7"};
+        cfg->setUpdatePackageInfo(0, values.mid(0, 7));
+        cfg->setUpdatePackageInfo(1, values);
+        QVERIFY(!TestEnv::iniContains("OtaInfo/version"));
 
-void TestSystemConfig::updatePackageInfo()
-{
-    auto *cfg = SystemConfig::getInstance();
-    QStringList values{"v1.0.40", "abc123", "vnx03", "pc", "/pkg/update.exe", "12x", "2026-01-01", "7"};
-    cfg->setUpdatePackageInfo(0, values.mid(0, 7));
-    cfg->setUpdatePackageInfo(1, values);
-    QVERIFY(!TestEnv::iniContains("OtaInfo/version"));
-
-    cfg->setUpdatePackageInfo(0, values);
-    QCOMPARE(TestEnv::iniValue("OtaInfo/create_user_id").toString(), QStringLiteral("7"));
-    QCOMPARE((QStringList{cfg->getUpdatePackageVerInfo(0), cfg->getUpdatePackageMd5Info(0),
-                          cfg->getUpdatePackageProjectInfo(0), cfg->getUpdatePackagePropertyInfo(0)}),
-             values.mid(0, 4));
-    QCOMPARE(cfg->getUpdatePackageVerInfo(1), QString());
-    // The size must be a number that fits 32 bits.
-    for (const auto &size : {qMakePair(QStringLiteral("12x"), 0u), qMakePair(QStringLiteral("4294967296"), 0u),
-                             qMakePair(QStringLiteral("4294967295"), 4294967295u)}) {
-        values[5] = size.first;
         cfg->setUpdatePackageInfo(0, values);
-        QCOMPARE(cfg->getUpdatePackageFileSizeInfo(0), size.second);
-    }
-}
-
-void TestSystemConfig::headerTextsSurviveRestart()
-{
-    const QStringList texts{
-        QStringLiteral("台北市立動物醫院, 本院"),
-        QStringLiteral("say \"hi\""),
-        QStringLiteral("k=v"),
-        QStringLiteral("100% sure"),
-        QStringLiteral("   leading blanks"),
-        QStringLiteral("back\\slash"),
-    };
-    auto *cfg = SystemConfig::getInstance();
-    for (const QString &text : texts) {
-        cfg->setHospitalName(text);
-        cfg->setPetSymptom(text);
-        // A fresh reader stands for the next start of the program.
-        QSettings fresh(SystemConfig::configFilePath(), QSettings::IniFormat);
-        fresh.setIniCodec("UTF-8");
-        const QVariant stored = fresh.value("PrintConfig/HospitalName");
-        QCOMPARE(stored.type(), QVariant::String);
-        QCOMPARE(stored.toString(), text);
-        QCOMPARE(cfg->getPetSymptom(), text);
-    }
-    // Raw UTF-8 on disk, not escaped code points.
-    cfg->setHospitalName(texts.first());
-    QFile file(SystemConfig::configFilePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains(QStringLiteral("台北市立動物醫院").toUtf8()));
-}
-
-void TestSystemConfig::concurrentAccess()
-{
-    auto *cfg = SystemConfig::getInstance();
-    std::atomic<bool> stop{false};
-    auto hammer = [&](int seed) {
-        int i = seed;
-        while (!stop.load()) {
-            cfg->setSystemLanguage(i % 6);
-            cfg->getSystemLanguage();
-            cfg->setHostName(QStringLiteral("instrument-%1").arg(i % 7));
-            cfg->getHostPort();
-            ++i;
+        QCOMPARE(TestEnv::iniValue("OtaInfo/create_user_id").toString(), QStringLiteral("7"));
+        QCOMPARE((QStringList{cfg->getUpdatePackageVerInfo(0), cfg->getUpdatePackageMd5Info(0),
+                              cfg->getUpdatePackageProjectInfo(0), cfg->getUpdatePackagePropertyInfo(0)}),
+                 values.mid(0, 4));
+        QCOMPARE(cfg->getUpdatePackageVerInfo(1), QString());
+        // The size must be a number that fits 32 bits.
+        for (const auto &size : {qMakePair(QStringLiteral("12x"), 0u), qMakePair(QStringLiteral("4294967296"), 0u),
+                                 qMakePair(QStringLiteral("4294967295"), 4294967295u)}) {
+            values[5] = size.first;
+            cfg->setUpdatePackageInfo(0, values);
+            QCOMPARE(cfg->getUpdatePackageFileSizeInfo(0), size.second);
         }
-    };
-    QThread *a = QThread::create(hammer, 1);
-    QThread *b = QThread::create(hammer, 2);
-    a->start();
-    b->start();
-    for (int i = 0; i < 200; ++i)
-        cfg->setHospitalAddress(QStringLiteral("地址 %1, 樓").arg(i));
-    stop = true;
-    a->wait();
-    b->wait();
-    delete a;
-    delete b;
+    }
 
-    cfg->setSystemLanguage(4);
-    cfg->setHostName(QStringLiteral("final"));
-    QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toInt(), 4);
-    QCOMPARE(TestEnv::iniValue("NetConfig/host_name").toString(), QStringLiteral("final"));
-    QCOMPARE(TestEnv::iniValue("PrintConfig/HospitalAddress").toString(), QStringLiteral("地址 199, 樓"));
-}
+    void headerTextsSurviveRestart()
+    {
+        const QStringList texts{
+            QStringLiteral("台北市立動物醫院, 本院"),
+            QStringLiteral("say \"hi\""),
+            QStringLiteral("k=v"),
+            QStringLiteral("100% sure"),
+            QStringLiteral("   leading blanks"),
+            QStringLiteral("back\\slash"),
+        };
+        auto *cfg = SystemConfig::getInstance();
+        for (const QString &text : texts) {
+            cfg->setHospitalName(text);
+            cfg->setPetSymptom(text);
+            // A fresh reader stands for the next start of the program.
+            QSettings fresh(SystemConfig::configFilePath(), QSettings::IniFormat);
+            fresh.setIniCodec("UTF-8");
+            const QVariant stored = fresh.value("PrintConfig/HospitalName");
+            QCOMPARE(stored.type(), QVariant::String);
+            QCOMPARE(stored.toString(), text);
+            QCOMPARE(cfg->getPetSymptom(), text);
+        }
+        // Raw UTF-8 on disk, not escaped code points.
+        cfg->setHospitalName(texts.first());
+        QFile file(SystemConfig::configFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(QStringLiteral("台北市立動物醫院").toUtf8()));
+    }
+
+    void concurrentAccess()
+    {
+        auto *cfg = SystemConfig::getInstance();
+        std::atomic<bool> stop{false};
+        auto hammer = [&](int seed) {
+            int i = seed;
+            while (!stop.load()) {
+                cfg->setSystemLanguage(i % 6);
+                cfg->getSystemLanguage();
+                cfg->setHostName(QStringLiteral("instrument-%1").arg(i % 7));
+                cfg->getHostPort();
+                ++i;
+            }
+        };
+        QThread *a = QThread::create(hammer, 1);
+        QThread *b = QThread::create(hammer, 2);
+        a->start();
+        b->start();
+        for (int i = 0; i < 200; ++i)
+            cfg->setHospitalAddress(QStringLiteral("地址 %1, 樓").arg(i));
+        stop = true;
+        a->wait();
+        b->wait();
+        delete a;
+        delete b;
+
+        cfg->setSystemLanguage(4);
+        cfg->setHostName(QStringLiteral("final"));
+        QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toInt(), 4);
+        QCOMPARE(TestEnv::iniValue("NetConfig/host_name").toString(), QStringLiteral("final"));
+        QCOMPARE(TestEnv::iniValue("PrintConfig/HospitalAddress").toString(), QStringLiteral("地址 199, 樓"));
+    }
+};
 
 VIREON_TEST_MAIN(TestSystemConfig)
 #include "tst_systemconfig.moc"

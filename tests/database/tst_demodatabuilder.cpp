@@ -26,97 +26,93 @@ class TestDemoDataBuilder : public QObject
     Q_OBJECT
 
 private slots:
-    void rowsAreConsistent();
-    void exactDoneRowCount();
-    void toolWritesReadableDatabase();
-};
+    void rowsAreConsistent()
+    {
+        DemoDataBuilder::Options options;
+        options.runs = 200;
+        options.seed = 3;
+        const QVector<DemoSampleRow> rows = DemoDataBuilder::generate(options);
+        // The same seed gives the same rows, another seed others.
+        const QVector<DemoSampleRow> again = DemoDataBuilder::generate(options);
+        QCOMPARE(again.size(), rows.size());
+        for (int i = 0; i < rows.size(); ++i)
+            QVERIFY(sameRow(rows.at(i), again.at(i)));
+        options.seed = 4;
+        const QVector<DemoSampleRow> other = DemoDataBuilder::generate(options);
+        QVERIFY(other.size() != rows.size() || !sameRow(rows.first(), other.first()));
 
-void TestDemoDataBuilder::rowsAreConsistent()
-{
-    DemoDataBuilder::Options options;
-    options.runs = 200;
-    options.seed = 3;
-    const QVector<DemoSampleRow> rows = DemoDataBuilder::generate(options);
-    // The same seed gives the same rows, another seed others.
-    const QVector<DemoSampleRow> again = DemoDataBuilder::generate(options);
-    QCOMPARE(again.size(), rows.size());
-    for (int i = 0; i < rows.size(); ++i)
-        QVERIFY(sameRow(rows.at(i), again.at(i)));
-    options.seed = 4;
-    const QVector<DemoSampleRow> other = DemoDataBuilder::generate(options);
-    QVERIFY(other.size() != rows.size() || !sameRow(rows.first(), other.first()));
-
-    const QList<int> codes = Common::itemCodes();
-    QSet<QString> keys;
-    QSet<int> results;
-    QDate first = QDate::fromString(rows.first().date, QStringLiteral("yyyyMMdd"));
-    QDate last = first;
-    for (const DemoSampleRow &row : rows) {
-        QVERIFY(!keys.contains(row.key));
-        keys.insert(row.key);
-        QCOMPARE(row.key.size(), 12);
-        QVERIFY(row.key.startsWith(row.date));
-        const int pie = row.pieId.toInt();
-        QVERIFY(pie >= 0 && pie <= 15);
-        QCOMPARE(row.isDone, pie < 8 ? 1 : 2); // FAM wells 0-7, VIC 8-15
-        QVERIFY(codes.contains(row.panelType));
-        QVERIFY(row.result >= 0 && row.result <= 5);
-        results.insert(row.result);
-        QCOMPARE(row.ctvalue == 41.0, row.result == 1 || row.result == 5);
-        const QDate date = QDate::fromString(row.date, QStringLiteral("yyyyMMdd"));
-        QVERIFY(date.isValid());
-        first = qMin(first, date);
-        last = qMax(last, date);
-        if (row.result == 3) { // a strong positive rises well above its baseline
-            QVERIFY(row.prodata[39] > 1000);
-            QVERIFY(row.data[39] > row.data[0]);
+        const QList<int> codes = Common::itemCodes();
+        QSet<QString> keys;
+        QSet<int> results;
+        QDate first = QDate::fromString(rows.first().date, QStringLiteral("yyyyMMdd"));
+        QDate last = first;
+        for (const DemoSampleRow &row : rows) {
+            QVERIFY(!keys.contains(row.key));
+            keys.insert(row.key);
+            QCOMPARE(row.key.size(), 12);
+            QVERIFY(row.key.startsWith(row.date));
+            const int pie = row.pieId.toInt();
+            QVERIFY(pie >= 0 && pie <= 15);
+            QCOMPARE(row.isDone, pie < 8 ? 1 : 2); // FAM wells 0-7, VIC 8-15
+            QVERIFY(codes.contains(row.panelType));
+            QVERIFY(row.result >= 0 && row.result <= 5);
+            results.insert(row.result);
+            QCOMPARE(row.ctvalue == 41.0, row.result == 1 || row.result == 5);
+            const QDate date = QDate::fromString(row.date, QStringLiteral("yyyyMMdd"));
+            QVERIFY(date.isValid());
+            first = qMin(first, date);
+            last = qMax(last, date);
+            if (row.result == 3) { // a strong positive rises well above its baseline
+                QVERIFY(row.prodata[39] > 1000);
+                QVERIFY(row.data[39] > row.data[0]);
+            }
         }
+        QCOMPARE(results.size(), 6);
+        QVERIFY(first.daysTo(last) > 300 && first.daysTo(last) < 366);
+        // Keys ascend with date and time, so the newest run lists first.
+        for (int i = 1; i < rows.size(); ++i)
+            QVERIFY(rows.at(i - 1).key < rows.at(i).key);
     }
-    QCOMPARE(results.size(), 6);
-    QVERIFY(first.daysTo(last) > 300 && first.daysTo(last) < 366);
-    // Keys ascend with date and time, so the newest run lists first.
-    for (int i = 1; i < rows.size(); ++i)
-        QVERIFY(rows.at(i - 1).key < rows.at(i).key);
-}
 
-void TestDemoDataBuilder::exactDoneRowCount()
-{
-    DemoDataBuilder::Options options;
-    options.doneRows = 1001;
-    options.notDoneRows = 3;
-    options.seed = 9;
-    QCOMPARE(DemoDataBuilder::build(DbManage::databasePath(), options), 1004);
-    DbManage manager;
-    QVERIFY(manager.openDatabase());
-    QVERIFY(!manager.wasRecreated());
-    QVERIFY(manager.checkTables());
-    QCOMPARE(SampleInfoAccess::getCount(), 1001);
-    SampleInfoAccess access;
-    QCOMPARE(access.getModel(0, 5000), 1001);
-    for (const SampleInfoModel *m : access.m_listModel)
-        QVERIFY(m->isDone == 1 || m->isDone == 2);
-}
+    void exactDoneRowCount()
+    {
+        DemoDataBuilder::Options options;
+        options.doneRows = 1001;
+        options.notDoneRows = 3;
+        options.seed = 9;
+        QCOMPARE(DemoDataBuilder::build(DbManage::databasePath(), options), 1004);
+        DbManage manager;
+        QVERIFY(manager.openDatabase());
+        QVERIFY(!manager.wasRecreated());
+        QVERIFY(manager.checkTables());
+        QCOMPARE(SampleInfoAccess::getCount(), 1001);
+        SampleInfoAccess access;
+        QCOMPARE(access.getModel(0, 5000), 1001);
+        for (const SampleInfoModel *m : access.m_listModel)
+            QVERIFY(m->isDone == 1 || m->isDone == 2);
+    }
 
-void TestDemoDataBuilder::toolWritesReadableDatabase()
-{
-    const QString out = TestEnv::instance()->path(QStringLiteral("tool/demo.db"));
-    QProcess tool;
-    tool.start(TestEnv::toolPath(QStringLiteral("demodb")),
-               {QStringLiteral("--out"), out, QStringLiteral("--runs"), QStringLiteral("12"), QStringLiteral("--seed"),
-                QStringLiteral("5")});
-    QVERIFY(tool.waitForFinished(30000));
-    QCOMPARE(tool.exitCode(), 0);
-    QVERIFY(DbManage::isValidDatabaseFile(out));
-    DemoDataBuilder::Options options;
-    options.runs = 12;
-    options.seed = 5;
-    QVERIFY(QString::fromUtf8(tool.readAllStandardOutput())
-                .contains(QStringLiteral("wrote %1 rows").arg(DemoDataBuilder::generate(options).size())));
+    void toolWritesReadableDatabase()
+    {
+        const QString out = TestEnv::instance()->path(QStringLiteral("tool/demo.db"));
+        QProcess tool;
+        tool.start(TestEnv::toolPath(QStringLiteral("demodb")),
+                   {QStringLiteral("--out"), out, QStringLiteral("--runs"), QStringLiteral("12"),
+                    QStringLiteral("--seed"), QStringLiteral("5")});
+        QVERIFY(tool.waitForFinished(30000));
+        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY(DbManage::isValidDatabaseFile(out));
+        DemoDataBuilder::Options options;
+        options.runs = 12;
+        options.seed = 5;
+        QVERIFY(QString::fromUtf8(tool.readAllStandardOutput())
+                    .contains(QStringLiteral("wrote %1 rows").arg(DemoDataBuilder::generate(options).size())));
 
-    tool.start(TestEnv::toolPath(QStringLiteral("demodb")), {QStringLiteral("--runs"), QStringLiteral("x")});
-    QVERIFY(tool.waitForFinished(30000));
-    QVERIFY(tool.exitCode() != 0);
-}
+        tool.start(TestEnv::toolPath(QStringLiteral("demodb")), {QStringLiteral("--runs"), QStringLiteral("x")});
+        QVERIFY(tool.waitForFinished(30000));
+        QVERIFY(tool.exitCode() != 0);
+    }
+};
 
 VIREON_TEST_MAIN(TestDemoDataBuilder)
 #include "tst_demodatabuilder.moc"
