@@ -145,7 +145,6 @@ private slots:
         QTest::addColumn<int>("code"); // -1: the driver's own refusal
         QTest::addColumn<QString>("text");
         QTest::newRow("syntax") << "SELEC nothing" << SQLITE_ERROR << "syntax error";
-        QTest::newRow("no such table") << "SELECT * FROM NoSuchTable" << SQLITE_ERROR << "no such table: NoSuchTable";
         QTest::newRow("unique") << "INSERT INTO T (Key) VALUES ('dup'), ('dup')" << SQLITE_CONSTRAINT << "UNIQUE";
         QTest::newRow("two statements") << "INSERT INTO T (Key) VALUES ('a'); DROP TABLE T" << -1
                                         << "multiple statements";

@@ -104,8 +104,6 @@ private slots:
                 row({td(10, "1"), "<td " + kCellStyle + "2</td>"}));
         add("hit row all red", w, {"0;a", "1;b"}, 0, "==", "0",
             kHeader + row({red(10, "0"), red(20, "a")}) + row({td(10, "1"), td(20, "b")}));
-        add("text compare", w, {"0;10", "0;9"}, 1, "<", "9",
-            kHeader + row({red(10, "0"), red(20, "10")}) + row({td(10, "0"), td(20, "9")}));
         add("contains never hits", w, {"0;a"}, 0, "contains", "0", kHeader + row({td(10, "0"), td(20, "a")}));
         add("missing tested cell", w, {"0"}, 1, "!=", "0", kHeader + row({td(10, "0"), td(20, "")}));
         add("escaped after split", w, {"a&b;<i>x</i>"}, -1, "==", "0",
