@@ -494,7 +494,7 @@ If the lyophilized powder amplification tube is not capped during PCR amplificat
     A: Yes, the results of that run are invalid.
     * Clean and disinfect the reaction block of the instrument before the next test.
 
-Can PC connect to multiple Lorixinstruments?
+Can PC connect to multiple Lorix instruments?
     A: No. One PC connects to one instrument at a time. To use several instruments, connect each one to its own computer, or transfer the data by USB.
 
 
@@ -578,7 +578,7 @@ If the lyophilized powder amplification tube is not capped during PCR amplificat
     A: Yes, the results of that run are invalid.
     * Clean and disinfect the reaction block of the instrument before the next test.
 
-Can PC connect to multiple Lorixinstruments?
+Can PC connect to multiple Lorix instruments?
     A: No. One PC connects to one instrument at a time. To use several instruments, connect each one to its own computer, or transfer the data by USB.
 
 
@@ -662,7 +662,7 @@ If the lyophilized powder amplification tube is not capped during PCR amplificat
     A: Yes, the results of that run are invalid.
     * Clean and disinfect the reaction block of the instrument before the next test.
 
-Can PC connect to multiple Lorixinstruments?
+Can PC connect to multiple Lorix instruments?
     A: No. One PC connects to one instrument at a time. To use several instruments, connect each one to its own computer, or transfer the data by USB.
 
 

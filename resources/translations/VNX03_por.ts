@@ -830,7 +830,7 @@ escolha o horário do relatório</translation>
         </message>
         <message>
             <source>醫院地址：</source>
-            <translation>Morada:</translation>
+            <translation>Endereço:</translation>
         </message>
         <message>
             <source>檔案儲存路徑：</source>

@@ -1036,7 +1036,7 @@ Test Procedure:
         </message>
         <message>
             <source>数据更新</source>
-            <translation>数据更新</translation>
+            <translation>數據更新</translation>
         </message>
         <message>
             <source>接收进度</source>
@@ -1044,19 +1044,19 @@ Test Procedure:
         </message>
         <message>
             <source>更新数据库</source>
-            <translation>更新数据库</translation>
+            <translation>更新資料庫</translation>
         </message>
         <message>
             <source>加载文件</source>
-            <translation>加载文件</translation>
+            <translation>載入檔案</translation>
         </message>
         <message>
             <source>其他设置</source>
-            <translation>其他设置</translation>
+            <translation>其他設置</translation>
         </message>
         <message>
             <source>数据更新完成！</source>
-            <translation>数据更新完成！</translation>
+            <translation>數據更新完成！</translation>
         </message>
     </context>
     <context>
@@ -1117,11 +1117,11 @@ Test Procedure:
         </message>
         <message>
             <source>实时曲线界面功能待开发，敬请期待。。。。。。</source>
-            <translation>实时曲线界面功能待开发，敬请期待。。。。。。</translation>
+            <translation>即時曲線介面功能待開發，敬請期待。。。。。。</translation>
         </message>
         <message>
             <source>实时曲线</source>
-            <translation>实时曲线</translation>
+            <translation>即時曲線</translation>
         </message>
     </context>
     <context>
@@ -1179,11 +1179,11 @@ Test Procedure:
         </message>
         <message>
             <source>    项目       Ct值       结果</source>
-            <translation>    项目       Ct值       结果</translation>
+            <translation>    項目       Ct值       結果</translation>
         </message>
         <message>
             <source>打印预览</source>
-            <translation>打印预览</translation>
+            <translation>列印預覽</translation>
         </message>
         <message>
             <source>訊息編輯</source>
@@ -1271,11 +1271,11 @@ Test Procedure:
         </message>
         <message>
             <source>文件存储路径：</source>
-            <translation>文件存储路径：</translation>
+            <translation>檔案儲存路徑：</translation>
         </message>
         <message>
             <source>选择</source>
-            <translation>选择</translation>
+            <translation>選擇</translation>
         </message>
         <message>
             <source>返回</source>
@@ -1299,7 +1299,7 @@ Test Procedure:
         </message>
         <message>
             <source>日期编辑</source>
-            <translation>日期编辑</translation>
+            <translation>日期編輯</translation>
         </message>
         <message>
             <source>PCR檢測報告%1%2.pdf</source>
