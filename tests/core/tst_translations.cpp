@@ -1,4 +1,5 @@
-#include "shell/appstartup.h"
+#include "app/appstartup.h"
+#include "shell/appearance.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -9,11 +10,10 @@
 #include <QXmlStreamReader>
 
 namespace {
-const QStringList kSuffixes{QStringLiteral("zh"), QStringLiteral("en"), QStringLiteral("sp"),
+const QStringList kSuffixes{QStringLiteral("zh"),    QStringLiteral("en"),  QStringLiteral("sp"),
                             QStringLiteral("zh_jt"), QStringLiteral("por"), QStringLiteral("jp")};
 
-struct Message
-{
+struct Message {
     QString translation;
     bool unfinished = false;
 };
@@ -107,7 +107,7 @@ void TstTranslations::sourcesAreComplete()
 void TstTranslations::stagedFilesLoad()
 {
     for (int language = 0; language < kSuffixes.size(); ++language) {
-        const QString file = AppStartup::translationFile(language);
+        const QString file = Appearance::translationFile(language);
         QVERIFY2(file.endsWith(QStringLiteral("VNX03_%1.qm").arg(kSuffixes.at(language))), qPrintable(file));
         QTranslator translator;
         QVERIFY2(translator.load(file), qPrintable(file));
@@ -125,7 +125,7 @@ void TstTranslations::stagedFilesTranslate()
         const auto messages = readTs(dir + QStringLiteral("VNX03_%1.ts").arg(kSuffixes.at(language)), &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QTranslator translator;
-        QVERIFY(translator.load(AppStartup::translationFile(language)));
+        QVERIFY(translator.load(Appearance::translationFile(language)));
         int checked = 0;
         for (auto it = messages.cbegin(); it != messages.cend(); ++it) {
             const int split = it.key().indexOf(QChar(0x1f));
