@@ -398,9 +398,9 @@ private slots:
         QCOMPARE(dialogs.at(0).at(1).value<QObject *>(), static_cast<QObject *>(m_page->access()));
     }
 
-    // The label sits at the pointer in viewport coordinates, paints its own
-    // background, is never narrower than its text (full-width scripts with
-    // the narrow per-character rule included) and goes away on a reload.
+    // The page's per-character width by language and size; the label paints
+    // its own background and goes away on a reload (placement and width:
+    // tst_celltiplabel).
     void floatingLabel_data()
     {
         QTest::addColumn<int>("language");
@@ -409,7 +409,6 @@ private slots:
         QTest::addColumn<int>("charWidth");
         QTest::newRow("english medium") << 1 << 1 << "LONGSAMPLEID" << 9;
         QTest::newRow("chinese large") << 0 << 2 << "LONGSAMPLEID" << 25;
-        QTest::newRow("chinese medium") << 0 << 1 << "樣本甲乙" << 20;
         QTest::newRow("japanese small") << 5 << 0 << "検体サンプル九号" << 7;
         QTest::newRow("portuguese small") << 4 << 0 << "AMOSTRA-1" << 15;
     }
@@ -436,14 +435,9 @@ private slots:
         QCoreApplication::sendEvent(viewport, &tip);
         QVERIFY(label->isVisible());
         QCOMPARE(label->text(), sampleId);
-        QVERIFY(label->width() >= sampleId.length() * charWidth);
-        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(sampleId),
-                 qPrintable(QString::number(label->width())));
-        // Top edge at the pointer, centred on it, on screen (not a header
-        // height higher).
-        const QPoint topCentre = label->mapToGlobal(QPoint(label->width() / 2, 0));
-        QVERIFY(qAbs(topCentre.x() - viewport->mapToGlobal(at).x()) <= 1);
-        QCOMPARE(topCentre.y(), viewport->mapToGlobal(at).y());
+        QVERIFY(label->width() >= sampleId.length() * charWidth); // the label has the width
+        // Top edge at the pointer in the viewport (not a header height higher).
+        QCOMPARE(label->mapTo(viewport, QPoint(0, 0)).y(), at.y());
         // Opaque: the viewport shows the label's own colour, not the cell.
         const QImage shot = viewport->grab().toImage();
         const QPoint inside = label->mapTo(viewport, QPoint(2, 2));
@@ -474,13 +468,11 @@ private slots:
         QTest::addColumn<int>("records");
         QTest::addColumn<int>("fontSize");
         QTest::addColumn<QString>("reload");
-        for (int fontSize : {0, 1, 2}) {
-            for (const char *reload : {"show", "query", "fetch"}) {
-                for (int records : {5, 150}) {
-                    const QString name =
-                        QStringLiteral("%1 records, size %2, %3").arg(records).arg(fontSize).arg(reload);
-                    QTest::newRow(qPrintable(name)) << records << fontSize << reload;
-                }
+        int row = 0; // every reload at two of the three sizes
+        for (const char *reload : {"show", "query", "fetch"}) {
+            for (int records : {5, 150}) {
+                const int size = row++ % 3;
+                QTest::addRow("%d records, size %d, %s", records, size, reload) << records << size << QString(reload);
             }
         }
     }
@@ -521,8 +513,9 @@ private slots:
     }
 
     // The fetch through the real window, the real worker thread and the fake
-    // instrument on loopback: however the fetch ends, the page is told,
-    // "更新數據" works again and the label says how it went.
+    // instrument on loopback: however the fetch ends (an open dialog
+    // included), the page is told, "更新數據" works again and the label says
+    // how it went; a complete upload is the open database.
     void fetchEndsOnThePage_data()
     {
         QTest::addColumn<QString>("misbehave");
@@ -535,6 +528,7 @@ private slots:
             bool badFile, connect, dialogOpen, succeeds;
         } rows[] = {
             {"complete upload", "none", false, true, false, true},
+            {"complete upload under an open dialog", "none", false, true, true, true},
             {"no connection from the instrument", "no-answer", false, true, false, false},
             {"refused header", "bad-header", false, true, false, false},
             {"refused file name", "unsafe-name", false, true, false, false},
