@@ -607,6 +607,10 @@ private slots:
             QCOMPARE(SampleInfoAccess::getCount(), 2); // the old data stay
         }
         QCOMPARE(MessageDialog::shownTexts().size(), badFile ? 1 : 0);
+        // The received file is installed or refused, never left behind.
+        QTRY_COMPARE(QDir(QStringLiteral("./app"))
+                         .entryList({QStringLiteral(".AppDatabase.db.received-*")}, QDir::Files | QDir::Hidden),
+                     QStringList());
         if (dialogOpen)
             QVERIFY(w.currentDialog()); // the dialog stays open
         w.deal_app_quit();
