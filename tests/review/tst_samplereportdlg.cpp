@@ -211,7 +211,6 @@ private slots:
         add("traditional, male", 0, 0, 60, "radioButton", "公");
         add("spanish, female", 2, 1, 110, "radioButton_2", "母");
         add("english, unknown", 1, 2, 80, "radioButton_3", "未知");
-        add("simplified, odd value", 3, 7, 60, "radioButton_3", "未知");
         add("japanese, negative", 5, -1, 80, "radioButton_3", "未知");
     }
     void sexButtons()

@@ -168,12 +168,10 @@ private slots:
         dlg.updateDialog(kDate + "00003");
         const QString item = Common::getInstance()->getItemName(1);
         QVERIFY(!item.isEmpty());
-        const Table expected{
-            {"S1", item, "41", "Invalid"},
-            {"S1", item, "33.1235", "+"},
-            {"S1", item, "24.5", "-"},
-            {"S1", item, "0", "++"},
-        };
+        const Table expected{{"S1", item, "41", "Invalid"},
+                             {"S1", item, "33.1235", "+"},
+                             {"S1", item, "24.5", "-"},
+                             {"S1", item, "0", "++"}};
         QCOMPARE(tableTexts(&dlg), expected);
         QCOMPARE(dlg.shownRows(), expected);
         QCOMPARE(table(&dlg)->model()->headerData(2, Qt::Horizontal).toString(), QString("Ct"));
