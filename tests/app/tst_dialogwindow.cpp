@@ -6,7 +6,6 @@
 #include "review/samplereportdlg.h"
 #include "support/testenv.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>

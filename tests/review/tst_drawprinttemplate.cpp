@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
 
 #include <cmath>

@@ -9,7 +9,6 @@
 #include "shell/filedialogs.h"
 #include "shell/widgets/messagedialog.h"
 
-#include <QButtonGroup>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
