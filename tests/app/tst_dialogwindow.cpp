@@ -6,7 +6,6 @@
 #include "review/samplereportdlg.h"
 #include "support/testenv.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -62,7 +61,6 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::newRow("query") << int(IDialogWidget::DLG_SAMPLE_QUERY) << QStringLiteral("查詢");
         QTest::newRow("report") << int(IDialogWidget::DLG_SAMPLE_REPORT) << QStringLiteral("報告");
-        QTest::newRow("curve") << int(IDialogWidget::DLG_SAMLPLE_SPLINE) << QStringLiteral("查詢");
     }
     void openedDialogIsAFramedTitledWindow()
     {
@@ -95,7 +93,6 @@ private slots:
         QTest::newRow("query, Shift+Escape stays")
             << query << true << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
         QTest::newRow("query, close button") << query << false << none << true;
-        QTest::newRow("curve, close button") << int(IDialogWidget::DLG_SAMLPLE_SPLINE) << false << none << true;
     }
     void escapeAndCloseButtonEndTheDialog()
     {

@@ -1,5 +1,5 @@
 #include "database/demodatabuilder.h"
-#include "fakeinstrument.h"
+#include "pages/pagefixture.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -35,7 +35,7 @@ private slots:
         QVERIFY(DemoDataBuilder::build(TestEnv::instance()->path(QStringLiteral("app/AppDatabase.db")), 4, 3) > 0);
 
         QProcess fake;
-        QVERIFY(startFakeInstrument(fake, port));
+        QVERIFY(PageFixture::startFake(fake, {"--address", "127.0.0.2", "--port", QString::number(port)}));
 
         // A temp folder of its own keeps the program's single-instance key
         // apart from any other copy running on this machine.
@@ -58,16 +58,16 @@ private slots:
             },
             20000);
         if (!linked || program.state() == QProcess::NotRunning) {
-            stopProcess(program);
-            stopProcess(fake);
+            PageFixture::stopFake(program);
+            PageFixture::stopFake(fake);
             QFAIL(
                 qPrintable(QStringLiteral("no link:\n") + debugLogText() + QString::fromLocal8Bit(program.readAll())));
         }
 
         program.terminate(); // SIGTERM
         const bool finished = program.waitForFinished(20000);
-        stopProcess(program);
-        stopProcess(fake);
+        PageFixture::stopFake(program);
+        PageFixture::stopFake(fake);
         QVERIFY(finished);
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);

@@ -170,9 +170,11 @@ private slots:
         QDir(QStringLiteral("app/Logo")).removeRecursively();
     }
 
-    // unusable file for it (missing, garbage, empty) keeps the language in
-    // force and its setting, and the user is told in that language. The
-    // same language and an empty box load nothing.
+    // A language switch (each language through the main window:
+    // throughMainWindow), to and from the source language. An unusable file
+    // for it (missing, garbage, empty) keeps the language in force and its
+    // setting, and the user is told in that language. The same language and
+    // an empty box load nothing.
     void saveLanguage_data()
     {
         QTest::addColumn<int>("from");
@@ -180,13 +182,9 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<QByteArray>("file"); // of the language asked for
         const QByteArray ok("ok"), missing("missing");
-        QTest::newRow("to English") << 0 << 1 << 1 << ok;
-        QTest::newRow("to Spanish") << 0 << 2 << 0 << ok;
-        QTest::newRow("to simplified Chinese") << 0 << 3 << 2 << ok;
-        QTest::newRow("to Portuguese") << 1 << 4 << 1 << ok;
-        QTest::newRow("to Japanese") << 2 << 5 << 2 << ok;
+        QTest::newRow("to English") << 0 << 1 << 2 << ok;
         QTest::newRow("back to traditional Chinese") << 1 << 0 << 0 << ok;
-        QTest::newRow("same language") << 2 << 2 << 1 << ok;
+        QTest::newRow("same language") << 2 << 2 << 0 << ok;
         QTest::newRow("empty box") << 1 << -1 << 1 << ok;
         QTest::newRow("file missing") << 1 << 2 << 1 << missing;
         QTest::newRow("file garbage") << 1 << 5 << 1 << QByteArray("this is no translation file");
@@ -247,11 +245,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
-        QTest::newRow("ascii") << QByteArray("QLabel { font: 14px; }") << QStringLiteral("QLabel { font: 14px; }");
         QTest::newRow("cjk family")
             << QByteArray("QLabel { font-family: \"\xe5\xbe\xae\xe8\xbd\xaf\xe9\x9b\x85\xe9\xbb\x91\"; }")
             << QStringLiteral("QLabel { font-family: \"微软雅黑\"; }");
-        QTest::newRow("accents") << QByteArray("/* Espa\xc3\xb1ol */") << QStringLiteral("/* Español */");
         QTest::newRow("empty") << QByteArray() << QString();
         QTest::newRow("missing file") << QByteArray("missing") << QString();
     }
@@ -271,14 +267,13 @@ private slots:
     // open): the page stays current and alive, the list follows. The sheet
     // applied (again, for the size in force) gives labels, push buttons and
     // titled group boxes their pixel sizes; an empty size box means small.
+    // Every language, each size twice.
     void throughMainWindow_data()
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<int>("size");
-        for (int language = 0; language < 6; ++language) {
-            for (int size = 0; size < 3; ++size)
-                QTest::addRow("language %d size %d", language, size) << language << size;
-        }
+        for (int language = 0; language < 6; ++language)
+            QTest::addRow("language %d size %d", language, language % 3) << language << language % 3;
         QTest::newRow("empty size box") << 1 << -1;
     }
     void throughMainWindow()
@@ -495,7 +490,6 @@ private slots:
         QTest::addColumn<int>("chosen");
         QTest::addColumn<int>("savedAs");
         QTest::newRow("left kept") << 0 << 0 << -2 << 0;
-        QTest::newRow("right kept") << 1 << 1 << -2 << 1;
         QTest::newRow("left to right") << 0 << 0 << 1 << 1;
         QTest::newRow("right to left") << 1 << 1 << 0 << 0;
         QTest::newRow("out of range stored") << 5 << -1 << -2 << 0;

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
 
 #include <cmath>
@@ -92,7 +91,6 @@ private slots:
         QTest::newRow("no logo") << QString() << 0 << 60 << -1;
         QTest::newRow("logo left") << QString("png") << 0 << 0 << 280;
         QTest::newRow("logo right") << QString("png") << 1 << 0 << 3720 - 576;
-        QTest::newRow("side two") << QString("png") << 2 << 0 << 3720 - 576;
         QTest::newRow("side seven") << QString("png") << 7 << 0 << 3720 - 576;
         QTest::newRow("negative side") << QString("png") << -1 << 0 << 3720 - 576;
         QTest::newRow("unreadable logo") << QString("garbage") << 0 << 60 << -1;
