@@ -55,31 +55,9 @@ private slots:
         QVERIFY(HistoryFixture::replaceWith(rows));
     }
 
-    void openedDialogIsAFramedTitledWindow_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("query") << int(IDialogWidget::DLG_SAMPLE_QUERY) << QStringLiteral("查詢");
-        QTest::newRow("report") << int(IDialogWidget::DLG_SAMPLE_REPORT) << QStringLiteral("報告");
-    }
-    void openedDialogIsAFramedTitledWindow()
-    {
-        QFETCH(int, type);
-        QFETCH(QString, title);
-        Vireon w;
-        w.show();
-        w.switchDialogWidgetSlot(type, payloadFor(type, w));
-        QPointer<IDialogWidget> d = w.currentDialog();
-        QVERIFY(d && d->isWindow() && d->isVisible());
-        QVERIFY(!(d->windowFlags() & Qt::FramelessWindowHint));
-        QCOMPARE(d->windowHandle()->flags() & Qt::FramelessWindowHint, Qt::WindowFlags());
-        QCOMPARE(d->windowTitle(), title);
-        if (type == IDialogWidget::DLG_SAMPLE_REPORT)
-            QVERIFY(d->width() <= 1450 && d->height() <= 900);
-    }
-
-    // Escape and the window's close button end the dialog the same way: it
-    // is deleted, reports DLG_EVENT_CLOSE, and the page is shown again.
+    // The opened dialog is a framed, titled window. Escape and the window's
+    // close button end it the same way: it is deleted, reports
+    // DLG_EVENT_CLOSE, and the page is shown again.
     void escapeAndCloseButtonEndTheDialog_data()
     {
         QTest::addColumn<int>("type");
@@ -105,7 +83,12 @@ private slots:
         w.switchDialogWidgetSlot(type, payloadFor(type, w));
         QPointer<IFunWidget> page = w.currentPage();
         QPointer<IDialogWidget> d = w.currentDialog();
-        QVERIFY(d);
+        QVERIFY(d && d->isWindow() && d->isVisible());
+        QVERIFY(!(d->windowFlags() & Qt::FramelessWindowHint));
+        QCOMPARE(d->windowHandle()->flags() & Qt::FramelessWindowHint, Qt::WindowFlags());
+        QCOMPARE(d->windowTitle(), type == IDialogWidget::DLG_SAMPLE_QUERY ? QString("查詢") : QString("報告"));
+        if (type == IDialogWidget::DLG_SAMPLE_REPORT)
+            QVERIFY(d->width() <= 1450 && d->height() <= 900);
         QSignalSpy events(d.data(), &IDialogWidget::sendEvent);
         if (escape) {
             // Sent to the focused child, as a key press of the user reaches it.
@@ -121,8 +104,7 @@ private slots:
             return;
         }
         QTRY_VERIFY(d.isNull());
-        QCOMPARE(events.count(), 1);
-        QCOMPARE(events.first().first().toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
+        QCOMPARE(QList<QVariantList>(events), QList<QVariantList>{{int(IDialogWidget::DLG_EVENT_CLOSE)}});
         QVERIFY(!w.currentDialog());
         QVERIFY(page && w.currentPage() == page);
     }
@@ -142,7 +124,6 @@ private slots:
         QPointer<SampleReportDlg> first = qobject_cast<SampleReportDlg *>(w.currentDialog());
         QVERIFY(first && first->isVisible());
         QCOMPARE(first->pairedKeys(), (QStringList{"2024030100003", "2024030100002", "2024030100001"}));
-        QCOMPARE(first->record().dataList.size(), 3);
 
         selectKey(page, "2024030200001");
         QTest::mouseClick(report, Qt::LeftButton);
@@ -152,7 +133,6 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(w.currentDialog(), second.data());
         QCOMPARE(second->pairedKeys(), (QStringList{"2024030200002", "2024030200001"}));
-        QCOMPARE(second->record().dataList.size(), 2);
         second->close();
         QTRY_VERIFY(second.isNull());
         QVERIFY(!w.currentDialog());
@@ -183,11 +163,8 @@ private slots:
         QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
         QTimer::singleShot(0, &w, [&w]() { w.close(); });
         // A program that does not end is stopped with another code.
-        QTimer watchdog;
-        connect(&watchdog, &QTimer::timeout, qApp, []() { QCoreApplication::exit(3); });
-        watchdog.start(10000);
+        QTimer::singleShot(10000, &w, []() { QCoreApplication::exit(3); });
         QCOMPARE(QApplication::exec(), 0);
-        watchdog.stop();
         QCOMPARE(quitting.count(), 1);
         QVERIFY(!w.networkThread()->isRunning()); // the shutdown ran
         QTRY_VERIFY(d.isNull());

@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QTranslator>
 
-#include <numeric>
+#include <algorithm>
 
 namespace {
 bool isChunk(QRgb p)
@@ -76,11 +76,7 @@ private slots:
         SystemConfig::getInstance()->setFontSize(quint8(fontSize));
         QTranslator translator;
         QVERIFY(translator.load(Appearance::translationFile(language)));
-        QCoreApplication::installTranslator(&translator);
-        struct Remove {
-            QTranslator *t;
-            ~Remove() { QCoreApplication::removeTranslator(t); }
-        } remove{&translator};
+        QCoreApplication::installTranslator(&translator); // removed again by its destructor
 
         QCOMPARE(SampleText::resultMark(5), invalidMark);
 
@@ -115,23 +111,22 @@ private slots:
         const QImage image = bar->grab().toImage();
         int chunkLeft = image.width();
         int chunkRight = -1;
-        QVector<int> textInColumn(image.width());
+        QVector<int> textColumns; // of every dark text pixel
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                const QRgb p = image.pixel(x, y);
-                if (isChunk(p)) {
+                if (isChunk(image.pixel(x, y))) {
                     chunkLeft = qMin(chunkLeft, x);
                     chunkRight = qMax(chunkRight, x);
                 }
-                textInColumn[x] += isDarkText(p) ? 1 : 0;
+                if (isDarkText(image.pixel(x, y)))
+                    textColumns << x;
             }
         }
         QVERIFY(chunkRight > chunkLeft);
-        const int textPixels = std::accumulate(textInColumn.begin(), textInColumn.end(), 0);
-        const int textOverChunk =
-            std::accumulate(textInColumn.begin() + chunkLeft, textInColumn.begin() + chunkRight + 1, 0);
-        QVERIFY(textPixels > 0); // the percentage is shown
-        QCOMPARE(textOverChunk, 0);
+        QVERIFY(!textColumns.isEmpty()); // the percentage is shown
+        QCOMPARE(std::count_if(textColumns.begin(), textColumns.end(),
+                               [&](int x) { return x >= chunkLeft && x <= chunkRight; }),
+                 0);
     }
 };
 

@@ -48,6 +48,10 @@ private:
     static QListWidget *navigation(Vireon &w) { return w.findChild<QListWidget *>(QStringLiteral("navigationList")); }
     static StubPage *page(Vireon &w) { return qobject_cast<StubPage *>(w.currentPage()); }
     static StubDialog *dialog(Vireon &w) { return qobject_cast<StubDialog *>(w.currentDialog()); }
+    static QPair<bool, QString> lamp(Vireon &w)
+    {
+        return {w.linkStatus()->isLampGreen(), w.linkStatus()->statusText()};
+    }
 
 private slots:
     void initTestCase()
@@ -121,8 +125,7 @@ private slots:
         QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_HOSPITALINFO_EDIT));
         current->allowLeave = true;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HOSPITALINFO_EDIT); // already current
-        QCOMPARE(current->releaseCount, 0);
-        QCOMPARE(current->initCount, 1);
+        QCOMPARE(qMakePair(current->releaseCount, current->initCount), qMakePair(0, 1));
     }
 
     void dialogEventsBringThePageBack()
@@ -155,23 +158,21 @@ private slots:
         Vireon w;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_MACHINE_CONNECT);
         StubPage *p = page(w);
-        w.sendCtlCmdSlot(Cmd_EnableNavigation, QVariant(false));
-        QVERIFY(!w.isNavigationEnabled());
-        w.sendCtlCmdSlot(Cmd_EnableNavigation, QVariant(true));
-        QVERIFY(w.isNavigationEnabled());
+        for (bool on : {false, true}) {
+            w.sendCtlCmdSlot(Cmd_EnableNavigation, QVariant(on));
+            QCOMPARE(w.isNavigationEnabled(), on);
+        }
 
         // Outside a scan a link-up only lights the lamp.
         w.networkEventSlot(NetEvt_LinkState, QVariant(true));
-        QVERIFY(w.linkStatus()->isLampGreen());
-        QCOMPARE(w.linkStatus()->statusText(), QStringLiteral("已連接儀器"));
+        QCOMPARE(lamp(w), qMakePair(true, QString("已連接儀器")));
         QVERIFY(p->netEvents.isEmpty());
 
         // The real worker runs the sweep (loopback only, short collection).
         // (Navigation and the scanning state: tst_machineconnect, end to end.)
         w.sendCtlCmdSlot(Cmd_ScanInstrument, QVariant(-1));
         QVERIFY(w.networkThread() && w.networkThread()->isRunning());
-        QVERIFY(!w.linkStatus()->isLampGreen());
-        QCOMPARE(w.linkStatus()->statusText(), QStringLiteral("儀器掃描中"));
+        QCOMPARE(lamp(w), qMakePair(false, QString("儀器掃描中")));
         // During the scan a link-up is only passed on.
         w.networkEventSlot(NetEvt_LinkState, QVariant(true));
         QVERIFY(!w.linkStatus()->isLampGreen());
@@ -184,8 +185,7 @@ private slots:
         w.networkEventSlot(NetEvt_LinkState, QVariant(true));
         const int before = p->netEvents.size();
         w.networkEventSlot(NetEvt_LinkState, QVariant(false));
-        QVERIFY(!w.linkStatus()->isLampGreen());
-        QCOMPARE(w.linkStatus()->statusText(), QStringLiteral("儀器連結已斷開"));
+        QCOMPARE(lamp(w), qMakePair(false, QString("儀器連結已斷開")));
         QCOMPARE(p->netEvents.size(), before + 1);
         QCOMPARE(p->netEvents.last().second.toBool(), false);
 
@@ -203,8 +203,7 @@ private slots:
         w.sendCtlCmdSlot(31, QVariant(-1)); // no wire code: the worker only logs
         QThread *worker = w.networkThread();
         QVERIFY(worker);
-        QTRY_VERIFY(threadThatLogged(QStringLiteral("portNo err!!")));
-        QCOMPARE(threadThatLogged(QStringLiteral("portNo err!!")), worker);
+        QTRY_COMPARE(threadThatLogged(QStringLiteral("portNo err!!")), worker);
         w.deal_app_quit();
     }
 
@@ -273,9 +272,7 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(p);
         QCOMPARE(w.currentPage(), p.data());
-        QCOMPARE(p->releaseCount, 0);
-        QCOMPARE(p->initCount, 1);
-        QCOMPARE(navigation(w)->count(), 7);
+        QCOMPARE(QList<int>({p->releaseCount, p->initCount, navigation(w)->count()}), QList<int>({0, 1, 7}));
         QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_SYSTEM_SET));
         QCoreApplication::removeTranslator(&extra);
     }
@@ -283,10 +280,8 @@ private slots:
     void quitWithoutWorkerThreads()
     {
         Vireon w;
-        QVERIFY(!w.networkThread());
         w.deal_app_quit();
-        w.deal_app_quit(); // twice is harmless
-        QVERIFY(!w.networkThread());
+        w.deal_app_quit();                                     // twice is harmless
         w.sendCtlCmdSlot(Cmd_ConnectInstrument, QVariant(-1)); // after quit: no new thread
         QVERIFY(!w.networkThread());
     }
