@@ -64,17 +64,6 @@ void installFaultVfs()
     sqlite3_vfs_register(&g_faultVfs, 1);
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QStringList backups()
-{
-    return QDir(QStringLiteral("./app")).entryList({QStringLiteral("AppDatabase_backup*")}, QDir::Files);
-}
-
 } // namespace
 
 // Start-up over a database that cannot be read right now: only a file whose
@@ -119,7 +108,7 @@ private slots:
         const QString path = DbManage::databasePath();
         const int rows = DemoDataBuilder::build(path, 6, 20);
         QVERIFY(rows > 0);
-        const QByteArray before = readAll(path);
+        const QByteArray before = TestEnv::readFile(path);
 
         g_readsToPass = pass;
         g_readsToFail = times;
@@ -130,23 +119,19 @@ private slots:
         g_readError = SQLITE_OK;
 
         if (movedAside) {
-            QVERIFY(open);
-            QVERIFY(db.wasRecreated());
-            QCOMPARE(readAll(DbManage::backupPath()), before);
+            QVERIFY(open && db.wasRecreated());
+            QCOMPARE(TestEnv::readFile(DbManage::backupPath()), before);
             QVERIFY(MessageDialog::shownTexts().isEmpty());
             return;
         }
-        QVERIFY(!open);
-        QVERIFY(!db.isOpen());
-        QVERIFY(!db.wasRecreated());
-        QCOMPARE(readAll(path), before); // left in place, untouched
-        QVERIFY(backups().isEmpty());
+        QVERIFY(!open && !db.isOpen() && !db.wasRecreated());
+        QCOMPARE(TestEnv::readFile(path), before); // left in place, untouched
+        QVERIFY(QDir("./app").entryList({"AppDatabase_backup*"}, QDir::Files).isEmpty());
         QCOMPARE(MessageDialog::shownTexts(), QStringList{AppStartup::databaseUnavailableText()});
 
         // Once the disk reads again, everything is there.
         DbManage again;
-        QVERIFY(again.openDatabase());
-        QVERIFY(!again.wasRecreated());
+        QVERIFY(again.openDatabase() && !again.wasRecreated());
         QCOMPARE(SampleInfoAccess::getCount(), rows);
     }
 };
