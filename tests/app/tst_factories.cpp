@@ -69,8 +69,7 @@ private slots:
         std::unique_ptr<IDialogWidget> b(DialogWidgetFactory::getDialogWidget(dialogType));
         QVERIFY(a && b && a != b);
         QCOMPARE(QString(a->metaObject()->className()), className);
-        QVERIFY(!a->parent());
-        QVERIFY(a->testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(!a->parent() && a->testAttribute(Qt::WA_DeleteOnClose));
     }
 };
 

@@ -84,8 +84,7 @@ private slots:
             SampleQueryDlg dlg;
             QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
             dlg.updateDialog(payload);
-            QCOMPARE(events.count(), 1);
-            QCOMPARE(events.at(0).at(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
+            QCOMPARE(QList<QVariantList>(events), QList<QVariantList>{{int(IDialogWidget::DLG_EVENT_CLOSE)}});
         }
 
         TestEnv::seedIni({{"DateConfig/DateFormat", 4}});
@@ -115,17 +114,15 @@ private slots:
         const QString dates = "起止日期輸入錯誤，請重新輸入!";
         const QString badId = "樣本ID輸入錯誤，請重新輸入!";
         const QString none = "未查詢到滿足條件的數據!";
-        auto add = [](const char *name, int tab, const char *id, const char *id2, int from, int to, QString message) {
-            QTest::newRow(name) << tab << QString(id) << QString(id2) << from << to << message;
-        };
-        add("sample and time, dates reversed", 0, "1A", "", 5, 4, dates);
-        add("sample and time, no sample", 0, "", "", 5, 5, badId);
-        add("sample and time, nothing found", 0, "1A", "", 5, 5, none);
-        add("sample and time, one day", 0, "1A", "", 1, 1, QString());
-        add("sample, no sample", 1, "1A", "", 1, 1, badId);
-        add("sample, only a future run", 1, "", "FUTURE", 1, 1, none);
-        add("time, dates reversed", 2, "", "", 2, 1, dates);
-        add("time, one day", 2, "O'Brien", "", 1, 1, QString());
+        const QString a = "1A";
+        QTest::newRow("sample and time, dates reversed") << 0 << a << QString() << 5 << 4 << dates;
+        QTest::newRow("sample and time, no sample") << 0 << QString() << QString() << 5 << 5 << badId;
+        QTest::newRow("sample and time, nothing found") << 0 << a << QString() << 5 << 5 << none;
+        QTest::newRow("sample and time, one day") << 0 << a << QString() << 1 << 1 << QString();
+        QTest::newRow("sample, no sample") << 1 << a << QString() << 1 << 1 << badId;
+        QTest::newRow("sample, only a future run") << 1 << QString() << QString("FUTURE") << 1 << 1 << none;
+        QTest::newRow("time, dates reversed") << 2 << QString() << QString() << 2 << 1 << dates;
+        QTest::newRow("time, one day") << 2 << QString("O'Brien") << QString() << 1 << 1 << QString();
     }
     void queryChecks()
     {
@@ -151,13 +148,11 @@ private slots:
         if (!message.isEmpty()) {
             QCOMPARE(MessageDialog::shownTexts(), QStringList{message});
             QCOMPARE(events.count(), 0);
-            QVERIFY(!access.m_bFilter);
-            QVERIFY(access.m_strFilter.isEmpty());
+            QVERIFY(!access.m_bFilter && access.m_strFilter.isEmpty());
             return;
         }
         QVERIFY(MessageDialog::shownTexts().isEmpty());
-        QCOMPARE(events.count(), 1);
-        QCOMPARE(events.at(0).at(0).toInt(), int(IDialogWidget::DLG_EVENT_UPDATE));
+        QCOMPARE(QList<QVariantList>(events), QList<QVariantList>{{int(IDialogWidget::DLG_EVENT_UPDATE)}});
         QVERIFY(access.m_bFilter);
         QCOMPARE(access.getModel(0, 100), 3);
         QStringList ids;

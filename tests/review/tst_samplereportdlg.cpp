@@ -156,8 +156,7 @@ private slots:
         SampleReportDlg dlg;
         QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
         dlg.updateDialog(payload);
-        QCOMPARE(events.count(), 1);
-        QCOMPARE(events.at(0).at(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
+        QCOMPARE(QList<QVariantList>(events), QList<QVariantList>{{int(IDialogWidget::DLG_EVENT_CLOSE)}});
         QVERIFY(!dlg.reportPage());
     }
 
