@@ -69,11 +69,10 @@ private slots:
         PageFixture::stopFake(program);
         PageFixture::stopFake(fake);
         QVERIFY(finished);
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(qMakePair(program.exitStatus(), program.exitCode()), qMakePair(QProcess::NormalExit, 0));
         const QString after = debugLogText();
-        QVERIFY(after.contains(QStringLiteral("Application is about to close. Performing cleanup.")));
-        QVERIFY(after.contains(QStringLiteral("worker threads stopped")));
+        QVERIFY(after.contains("Application is about to close. Performing cleanup.") &&
+                after.contains("worker threads stopped"));
     }
 };
 

@@ -107,10 +107,9 @@ private slots:
             y += shift;
         QCOMPARE(darkRuns(img, 260), expected);
         // Each rule is 8 pixels thick and spans 248 to 3752.
-        for (int y : expected) {
-            QVERIFY(dark(img.pixel(249, y)) && dark(img.pixel(3751, y)));
-            QVERIFY(!dark(img.pixel(260, y - 6)) && !dark(img.pixel(260, y + 6)));
-        }
+        for (int y : expected)
+            QVERIFY(dark(img.pixel(249, y)) && dark(img.pixel(3751, y)) && !dark(img.pixel(260, y - 6)) &&
+                    !dark(img.pixel(260, y + 6)));
         auto blue = [&](int x, int y) { return img.pixel(x, y) == qRgb(0, 0, 255); };
         if (left < 0) {
             QVERIFY(!blue(280 + 288, 500) && !blue(3720 - 288, 500));
@@ -125,8 +124,7 @@ private slots:
     // high, when its file is there.
     void makerLogo()
     {
-        QImage before = paint(record());
-        QVERIFY(!dark(before.pixel(300, 5300)));
+        QVERIFY(!dark(paint(record()).pixel(300, 5300)));
         writeLogo(DrawPrintTemplate::makerLogoPath(), QSize(400, 200), Qt::black);
         const QImage img = paint(record());
         QVERIFY(dark(img.pixel(282, 5200)) && dark(img.pixel(280 + 860, 5595)));
