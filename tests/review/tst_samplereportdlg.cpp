@@ -164,17 +164,15 @@ private slots:
         QCOMPARE(child<QStackedWidget>(dlg.get(), "stackedWidget")->currentIndex(), 1);
         QStringList form;
         for (const char *name : {"lineEdit", "lineEdit_2", "lineEdit_3", "lineEdit_4", "lineEdit_5", "lineEdit_6",
-                                 "lineEdit_11", "lineEdit_9", "lineEdit_10"})
+                                 "lineEdit_11", "lineEdit_9", "lineEdit_10", "data_lineEdit"})
             form << child<QLineEdit>(dlg.get(), name)->text();
         for (const char *name : {"hospitalNameLabel", "hospitalAddrLabel", "hospitalNumLabel"})
             form << child<QLabel>(dlg.get(), name)->text();
+        form << child<QTextEdit>(dlg.get(), "symptomTextEdit")->toPlainText();
         QCOMPARE(form, (QStringList{"Alice", "Beagle", "Rex", "Blood", "Dog", "3", "C-17", "555-0101", "Dr. Who",
-                                    "Clinic", "1 Main St", "555-0100"}));
-        QCOMPARE(child<QTextEdit>(dlg.get(), "symptomTextEdit")->toPlainText(), QString("fever\ncough"));
+                                    "2024.03.01", "Clinic", "1 Main St", "555-0100", "fever\ncough"}));
         QVERIFY(child<QRadioButton>(dlg.get(), "radioButton_2")->isChecked());
-        auto *date = child<QLineEdit>(dlg.get(), "data_lineEdit");
-        QCOMPARE(date->text(), QString("2024.03.01"));
-        QVERIFY(!date->isEnabled());
+        QVERIFY(!child<QLineEdit>(dlg.get(), "data_lineEdit")->isEnabled());
         for (const char *hidden : {"btnPrint_2", "label_29", "lineEdit_25", "pushButton"})
             QVERIFY2(child<QWidget>(dlg.get(), hidden)->isHidden(), hidden);
 
@@ -328,13 +326,11 @@ private slots:
             MessageDialog::pushNextAnswer(1);
         QTest::mouseClick(child<QToolButton>(dlg.get(), "toolButton"), Qt::LeftButton);
         auto *bar = child<QProgressBar>(dlg.get(), "progressBar");
+        QCOMPARE(MessageDialog::shownTexts(), message.isEmpty() ? QStringList() : QStringList{message});
         if (!message.isEmpty()) {
-            QCOMPARE(MessageDialog::shownTexts(), QStringList{message});
-            QVERIFY(bar->value() < bar->maximum());
-            QCOMPARE(pdfsIn("./app/PdfFile"), QStringList());
+            QVERIFY(bar->value() < bar->maximum() && pdfsIn("./app/PdfFile").isEmpty());
             return;
         }
-        QCOMPARE(MessageDialog::shownTexts(), QStringList());
         QCOMPARE((QVariantList{dlg->record().petInfo.value(0), TestEnv::iniValue("PrintConfig/pet_owner").toString(),
                                TestEnv::iniValue("PrintConfig/pet_gender").toInt(), bar->value()}),
                  (QVariantList{"Bob", "Bob", 1, bar->maximum()}));
@@ -352,12 +348,10 @@ private slots:
         QVERIFY(tool("pdfinfo", {pdf}).contains("(A4)"));
         QCOMPARE(pdfImages(pdf), QList<QSize>{QSize(4000, 5600)});
         // The HTML lines stay after an export.
-        QCOMPARE(dlg->htmlLines().size(), 1);
         const QSize html = ReportOutput::htmlImageSize(dlg->screen()->logicalDotsPerInch());
-        QVERIFY(
-            dlg->htmlLines().first().contains(QString("<img src=\"./app/print/Sample.bmp\" width='%1' height='%2' >")
-                                                  .arg(html.width())
-                                                  .arg(html.height())));
+        const QString img = QString("<img src=\"./app/print/Sample.bmp\" width='%1' height='%2' >");
+        QVERIFY(dlg->htmlLines().size() == 1 &&
+                dlg->htmlLines().first().contains(img.arg(html.width()).arg(html.height())));
     }
 
     // The print preview is the real one on a real printer; its pages are
@@ -445,8 +439,7 @@ private slots:
         QStringList texts;
         ModalAnswerer::answerNext(0, &texts);
         QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(10, 10));
-        QTRY_VERIFY(!texts.isEmpty());
-        QVERIFY2(texts.contains("日期编辑"), qPrintable(texts.join('|')));
+        QTRY_VERIFY2(texts.contains("日期编辑"), qPrintable(texts.join('|')));
         QCOMPARE(date->text(), QString("2024.03.01"));
         dlg->calendarWidget_data_change(QDate(2024, 5, 6));
         QTRY_COMPARE(dlg->record().petInfo.value(3), QString("2024.05.06"));
