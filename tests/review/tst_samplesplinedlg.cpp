@@ -45,10 +45,7 @@ class TestSampleSplineDlg : public QObject
 private:
     DbManage m_db;
 
-    static QTableView *table(SampleSplineDlg *dlg)
-    {
-        return dlg->findChild<QTableView *>(QStringLiteral("sampleInfoTableView"));
-    }
+    static QTableView *table(SampleSplineDlg *dlg) { return dlg->findChild<QTableView *>("sampleInfoTableView"); }
     static QAbstractButton *well(SampleSplineDlg *dlg, int n)
     {
         return dlg->findChild<QToolButton *>(QStringLiteral("splinetoolButton%1").arg(n));
@@ -260,27 +257,23 @@ private slots:
         }));
         SampleSplineDlg dlg;
         dlg.updateDialog(kDate + "00004");
-        QCOMPARE(column(&dlg, 0), QStringList{"GOOD"});
-        QCOMPARE(dlg.yMaximum(), 400);
+        QCOMPARE(qMakePair(column(&dlg, 0), dlg.yMaximum()), qMakePair(QStringList{"GOOD"}, 400));
         for (int n = 1; n <= 8; ++n)
             QCOMPARE(well(&dlg, n)->isEnabled(), n == 1);
         for (int c : {4, 1, 1}) {
             well(&dlg, c)->setEnabled(true);
             QTest::mouseClick(well(&dlg, c), Qt::LeftButton);
         }
-        QCOMPARE(column(&dlg, 0), QStringList{"GOOD"});
-        QCOMPARE(dlg.yMaximum(), 400);
+        QCOMPARE(qMakePair(column(&dlg, 0), dlg.yMaximum()), qMakePair(QStringList{"GOOD"}, 400));
         QCOMPARE(pixel(&dlg, 400, 416 - 99), QColor("#ff3300"));
 
         // A last-cycle value at the top of the int range: no overflowing
         // axis top, the curve simply runs off the chart.
-        QSqlQuery q;
-        QVERIFY(q.exec(
+        QVERIFY(QSqlQuery().exec(
             QStringLiteral("UPDATE SampleInfoTable SET prodata40 = 2147483647 WHERE key = '%1'").arg(kDate + "00001")));
         SampleSplineDlg huge;
         huge.updateDialog(kDate + "00001");
-        QCOMPARE(huge.yMaximum(), 16777300);
-        QCOMPARE(column(&huge, 0), QStringList{"GOOD"});
+        QCOMPARE(qMakePair(column(&huge, 0), huge.yMaximum()), qMakePair(QStringList{"GOOD"}, 16777300));
     }
 
     // An empty key or one the database no longer holds closes the dialog
@@ -356,8 +349,7 @@ private slots:
         QTableView *view = table(&dlg);
         QWidget *viewport = view->viewport();
         auto *label = view->findChild<QLabel *>(QStringLiteral("show_lab"));
-        QVERIFY(label);
-        QVERIFY(!label->isVisible());
+        QVERIFY(label && !label->isVisible());
 
         auto hover = [&](int column) {
             const QPoint at = view->visualRect(view->model()->index(0, column)).center();
