@@ -70,8 +70,7 @@ private slots:
         QCOMPARE(path, splinePathFromCoords(coords, closed, tension, segments));
         QCOMPARE(path.elementAt(0).type, QPainterPath::MoveToElement);
         QCOMPARE(QPointF(path.elementAt(0)), samples.first());
-        const int last = path.elementCount() - 1;
-        QCOMPARE(QPointF(path.elementAt(last)), closed ? samples.first() : samples.last());
+        QCOMPARE(QPointF(path.elementAt(path.elementCount() - 1)), closed ? samples.first() : samples.last());
     }
 
     // The dialog's curves: 40 points, 16 segments per span.

@@ -166,8 +166,7 @@ private slots:
             QVERIFY2(dark(img.pixel(860, y)), qPrintable(QString::number(y)));
         QVERIFY(!dark(img.pixel(860, 1650)));
 
-        int red = 0;
-        int white = 0;
+        int red = 0, white = 0;
         for (int x = 880; x < 3420; ++x) {
             const QRgb c = img.pixel(x, thresholdY);
             red += isRed(c);

@@ -119,9 +119,7 @@ private slots:
         const QList<QStringList> rows =
             ReportRecord::loadResultList({"2024040100001"}, "T", QDate(2024, 4, 1), QTime(10, 0));
         QSqlQuery().exec("DELETE FROM SampleInfoTable WHERE Key='2024040100001'");
-        QCOMPARE(rows.size(), 1);
-        QCOMPARE(rows.first(),
-                 (QStringList{Common::getInstance()->getItemName(panel), ctText, mark, QStringLiteral("T")}));
+        QCOMPARE(rows, (QList<QStringList>{{Common::getInstance()->getItemName(panel), ctText, mark, "T"}}));
     }
 
     // The header texts come from the settings; two builds in a row agree.
@@ -143,8 +141,7 @@ private slots:
         ReportRecord b;
         b.hospitalInfo = ReportRecord::hospitalInfoFromSettings();
         ReportRecord::loadRun(keys, "S1", QDate(2024, 3, 1), QTime(9, 0), &b.dataList, &b.CurveData);
-        QVERIFY(a == b);
-        QCOMPARE(a.dataList.size(), 3);
+        QVERIFY(a == b && a.dataList.size() == 3);
         b.CurveData[1][39] += 1;
         QVERIFY(a != b);
 
