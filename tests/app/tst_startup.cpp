@@ -40,8 +40,8 @@ private slots:
 
         // Each language's own file is loaded in tst_settingpages; out of range
         // means the source language.
-        QCOMPARE(Appearance::translationFile(6), QStringLiteral("./app/lan/VNX03_zh.qm"));
-        QCOMPARE(Appearance::translationFile(-1), QStringLiteral("./app/lan/VNX03_zh.qm"));
+        for (int language : {6, -1})
+            QCOMPARE(Appearance::translationFile(language), QStringLiteral("./app/lan/VNX03_zh.qm"));
     }
 
     // A file that cannot be read: kept as the backup, a fresh database made,
@@ -54,8 +54,7 @@ private slots:
         QVERIFY(TestEnv::writeFile(DbManage::databasePath(), junk));
 
         DbManage db;
-        QVERIFY(AppStartup::openDatabase(db));
-        QVERIFY(db.wasRecreated());
+        QVERIFY(AppStartup::openDatabase(db) && db.wasRecreated());
         QCOMPARE(TestEnv::readFile(DbManage::backupPath()), junk);
         QCOMPARE(SampleInfoAccess::getCount(), 0);
 
@@ -64,8 +63,7 @@ private slots:
         MessageDialog::pushNextAnswer(1);
         AppStartup::startMainWindow(window, db);
         QCOMPARE(MessageDialog::shownTexts(), QStringList{AppStartup::databaseRecreatedText()});
-        QVERIFY(window.isVisible());
-        QCOMPARE(window.currentPageId(), int(IFunWidget::WGT_HISTROY));
+        QVERIFY(window.isVisible() && window.currentPageId() == IFunWidget::WGT_HISTROY);
         QVERIFY(window.networkThread() && window.networkThread()->isRunning());
 
         window.deal_app_quit();

@@ -78,9 +78,8 @@ private slots:
     void init()
     {
         g_readError = SQLITE_OK;
-        for (const QString &name :
-             QDir(QStringLiteral("./app")).entryList({QStringLiteral("AppDatabase*")}, QDir::Files))
-            QFile::remove(QStringLiteral("./app/") + name);
+        for (const QString &name : QDir("./app").entryList({"AppDatabase*"}, QDir::Files))
+            QFile::remove("./app/" + name);
         MessageDialog::clearShownTexts();
     }
 
