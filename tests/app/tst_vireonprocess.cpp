@@ -29,9 +29,9 @@ private slots:
     {
         const quint16 port = TestEnv::freeUdpPort(QStringLiteral("127.0.0.2"));
         QVERIFY(port != 0);
-        TestEnv::seedIni({{QStringLiteral("NetConfig/HostAddress"), QStringLiteral("127.0.0.2")},
-                          {QStringLiteral("NetConfig/LocalIpAddr"), QStringLiteral("127.0.0.1")},
-                          {QStringLiteral("NetConfig/HostPort"), QString::number(port)}});
+        TestEnv::seedIni({{"NetConfig/HostAddress", "127.0.0.2"},
+                          {"NetConfig/LocalIpAddr", "127.0.0.1"},
+                          {"NetConfig/HostPort", QString::number(port)}});
         QVERIFY(DemoDataBuilder::build(TestEnv::instance()->path(QStringLiteral("app/AppDatabase.db")), 4, 3) > 0);
 
         QProcess fake;
@@ -51,17 +51,14 @@ private slots:
         program.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
         QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
 
-        const bool linked = QTest::qWaitFor(
-            [&]() {
-                return debugLogText().contains(QStringLiteral("Vireon link status: connected (lamp green)")) ||
-                       program.state() == QProcess::NotRunning;
-            },
-            20000);
-        if (!linked || program.state() == QProcess::NotRunning) {
+        const auto linkedOrEnded = [&]() {
+            return debugLogText().contains("Vireon link status: connected (lamp green)") ||
+                   program.state() == QProcess::NotRunning;
+        };
+        if (!QTest::qWaitFor(linkedOrEnded, 20000) || program.state() == QProcess::NotRunning) {
             PageFixture::stopFake(program);
             PageFixture::stopFake(fake);
-            QFAIL(
-                qPrintable(QStringLiteral("no link:\n") + debugLogText() + QString::fromLocal8Bit(program.readAll())));
+            QFAIL(qPrintable("no link:\n" + debugLogText() + QString::fromLocal8Bit(program.readAll())));
         }
 
         program.terminate(); // SIGTERM
