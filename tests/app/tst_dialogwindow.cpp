@@ -7,9 +7,7 @@
 #include "support/testenv.h"
 
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTableView>
-#include <QTimer>
 
 // The sample dialogs as the real main window opens them through the real
 // factories: windows of their own that the user can move and close, and

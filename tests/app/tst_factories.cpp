@@ -3,8 +3,6 @@
 #include "database/dbmanage.h"
 #include "support/testenv.h"
 
-#include <QPointer>
-
 // The real factories: one singleton page per page id, a new parentless
 // dialog per request, and nothing for the ids without a page or dialog.
 class TstFactories : public QObject

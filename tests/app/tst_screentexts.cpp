@@ -14,7 +14,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTranslator>
 
 #include <algorithm>
 

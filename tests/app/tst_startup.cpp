@@ -12,9 +12,6 @@
 #include "stubwidgets.h"
 #include "support/testenv.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <csignal>
 
 // Start-up as main() runs it, in-process, against a real encrypted database.

@@ -6,9 +6,6 @@
 #include "database/sampleinfoaccess.h"
 #include "shell/widgets/messagedialog.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <atomic>
 #include <sqlite3.h>
 

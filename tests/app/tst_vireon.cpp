@@ -13,7 +13,6 @@
 
 #include <QListWidget>
 #include <QScrollArea>
-#include <QThread>
 
 namespace {
 QMutex g_logMutex;

@@ -2,9 +2,6 @@
 #include "pages/pagefixture.h"
 #include "support/testenv.h"
 
-#include <QDir>
-#include <QDirIterator>
-
 // The real program, started offscreen in the test's working folder against
 // the fake instrument on loopback: the link must come up, and a SIGTERM must
 // end the program through its orderly shutdown.

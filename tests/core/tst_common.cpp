@@ -2,10 +2,6 @@
 #include "core/debuglog.h"
 #include "support/testenv.h"
 
-#include <QElapsedTimer>
-#include <QFile>
-#include <QSet>
-
 class TestCommon : public QObject
 {
     Q_OBJECT

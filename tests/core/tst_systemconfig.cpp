@@ -1,8 +1,6 @@
 #include "core/systemconfig.h"
 #include "support/testenv.h"
 
-#include <QThread>
-
 #include <atomic>
 
 // Every check reads the file back with an independent QSettings: what counts

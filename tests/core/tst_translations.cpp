@@ -2,12 +2,6 @@
 #include "shell/appearance.h"
 #include "support/testenv.h"
 
-#include <QFile>
-#include <QMap>
-#include <QSet>
-#include <QTranslator>
-#include <QXmlStreamReader>
-
 namespace {
 const QStringList kSuffixes{QStringLiteral("zh"),    QStringLiteral("en"),  QStringLiteral("sp"),
                             QStringLiteral("zh_jt"), QStringLiteral("por"), QStringLiteral("jp")};

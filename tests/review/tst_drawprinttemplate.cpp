@@ -3,8 +3,6 @@
 #include "core/systemconfig.h"
 #include "review/drawprinttemplate.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPixmap>
 

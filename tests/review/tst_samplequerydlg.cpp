@@ -13,9 +13,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 

@@ -13,12 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
-#include <QProcess>
 #include <QProgressBar>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QToolButton>

@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QHelpEvent>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStandardItemModel>
 #include <QTableView>
