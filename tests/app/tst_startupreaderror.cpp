@@ -16,11 +16,8 @@ namespace {
 // (-1: until cleared): a disk or share that hiccups while the program starts.
 // The fault layer is the default file system with the read of its main
 // database files swapped; the page codec sits on top of it.
-std::atomic<int> g_readError{SQLITE_OK};
-std::atomic<int> g_readsToPass{0};
-std::atomic<int> g_readsToFail{-1};
-sqlite3_vfs g_faultVfs;
-sqlite3_vfs *g_baseVfs = nullptr;
+std::atomic<int> g_readError{SQLITE_OK}, g_readsToPass{0}, g_readsToFail{-1};
+sqlite3_vfs g_faultVfs, *g_baseVfs = nullptr;
 sqlite3_io_methods g_faultMethods;
 const sqlite3_io_methods *g_baseMethods = nullptr;
 
