@@ -47,12 +47,9 @@ public:
         return ids;
     }
 
-    int initCount = 0;
-    int updateCount = 0;
-    int releaseCount = 0;
+    int initCount = 0, updateCount = 0, releaseCount = 0;
     bool allowLeave = true;
-    QList<QPair<int, QVariant>> netEvents;
-    QList<QPair<int, QVariant>> httpEvents;
+    QList<QPair<int, QVariant>> netEvents, httpEvents;
     QList<bool> dialogResults;
     std::function<void()> onAction; // run by action()
 

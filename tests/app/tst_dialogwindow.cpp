@@ -7,9 +7,7 @@
 #include "support/testenv.h"
 
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTableView>
-#include <QTimer>
 
 // The sample dialogs as the real main window opens them through the real
 // factories: windows of their own that the user can move and close, and
@@ -18,21 +16,18 @@ class TstDialogWindow : public QObject
 {
     Q_OBJECT
     DbManage m_db;
-    const QString m_key = QStringLiteral("2024030100002"); // of the three-well run
 
     static HistoryData *historyPage(Vireon &w)
     {
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
         return qobject_cast<HistoryData *>(w.currentPage());
     }
-    QVariant payloadFor(int type, Vireon &w) const
+    // The query dialog works on the history page's access object; the report shows a key of the three-well run.
+    static QVariant payloadFor(int type, Vireon &w)
     {
-        HistoryData *page = historyPage(w); // the page the dialogs are opened from
-        if (type == IDialogWidget::DLG_SAMPLE_QUERY)
-            return QVariant::fromValue<QObject *>(page->access());
-        if (type == IDialogWidget::DLG_SAMPLE_REPORT)
-            return QVariant(QStringList{m_key});
-        return QVariant(m_key);
+        HistoryData *page = historyPage(w);
+        return type == IDialogWidget::DLG_SAMPLE_QUERY ? QVariant::fromValue<QObject *>(page->access())
+                                                       : QVariant(QStringList{"2024030100002"});
     }
     static void selectKey(HistoryData *page, const QString &key)
     {
@@ -55,31 +50,9 @@ private slots:
         QVERIFY(HistoryFixture::replaceWith(rows));
     }
 
-    void openedDialogIsAFramedTitledWindow_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("query") << int(IDialogWidget::DLG_SAMPLE_QUERY) << QStringLiteral("查詢");
-        QTest::newRow("report") << int(IDialogWidget::DLG_SAMPLE_REPORT) << QStringLiteral("報告");
-    }
-    void openedDialogIsAFramedTitledWindow()
-    {
-        QFETCH(int, type);
-        QFETCH(QString, title);
-        Vireon w;
-        w.show();
-        w.switchDialogWidgetSlot(type, payloadFor(type, w));
-        QPointer<IDialogWidget> d = w.currentDialog();
-        QVERIFY(d && d->isWindow() && d->isVisible());
-        QVERIFY(!(d->windowFlags() & Qt::FramelessWindowHint));
-        QCOMPARE(d->windowHandle()->flags() & Qt::FramelessWindowHint, Qt::WindowFlags());
-        QCOMPARE(d->windowTitle(), title);
-        if (type == IDialogWidget::DLG_SAMPLE_REPORT)
-            QVERIFY(d->width() <= 1450 && d->height() <= 900);
-    }
-
-    // Escape and the window's close button end the dialog the same way: it
-    // is deleted, reports DLG_EVENT_CLOSE, and the page is shown again.
+    // The opened dialog is a framed, titled window. Escape and the window's
+    // close button end it the same way: it is deleted, reports
+    // DLG_EVENT_CLOSE, and the page is shown again.
     void escapeAndCloseButtonEndTheDialog_data()
     {
         QTest::addColumn<int>("type");
@@ -105,7 +78,12 @@ private slots:
         w.switchDialogWidgetSlot(type, payloadFor(type, w));
         QPointer<IFunWidget> page = w.currentPage();
         QPointer<IDialogWidget> d = w.currentDialog();
-        QVERIFY(d);
+        QVERIFY(d && d->isWindow() && d->isVisible());
+        QVERIFY(!(d->windowFlags() & Qt::FramelessWindowHint));
+        QCOMPARE(d->windowHandle()->flags() & Qt::FramelessWindowHint, Qt::WindowFlags());
+        QCOMPARE(d->windowTitle(), type == IDialogWidget::DLG_SAMPLE_QUERY ? QString("查詢") : QString("報告"));
+        if (type == IDialogWidget::DLG_SAMPLE_REPORT)
+            QVERIFY(d->width() <= 1450 && d->height() <= 900);
         QSignalSpy events(d.data(), &IDialogWidget::sendEvent);
         if (escape) {
             // Sent to the focused child, as a key press of the user reaches it.
@@ -116,15 +94,12 @@ private slots:
         }
         if (!closes) {
             QCoreApplication::processEvents();
-            QVERIFY(d && d->isVisible());
-            QCOMPARE(w.currentDialog(), d.data());
+            QVERIFY(d && d->isVisible() && w.currentDialog() == d.data());
             return;
         }
         QTRY_VERIFY(d.isNull());
-        QCOMPARE(events.count(), 1);
-        QCOMPARE(events.first().first().toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
-        QVERIFY(!w.currentDialog());
-        QVERIFY(page && w.currentPage() == page);
+        QCOMPARE(QList<QVariantList>(events), QList<QVariantList>{{int(IDialogWidget::DLG_EVENT_CLOSE)}});
+        QVERIFY(!w.currentDialog() && page && w.currentPage() == page);
     }
 
     // The history page's report action: the run of the selected key, newest
@@ -142,7 +117,6 @@ private slots:
         QPointer<SampleReportDlg> first = qobject_cast<SampleReportDlg *>(w.currentDialog());
         QVERIFY(first && first->isVisible());
         QCOMPARE(first->pairedKeys(), (QStringList{"2024030100003", "2024030100002", "2024030100001"}));
-        QCOMPARE(first->record().dataList.size(), 3);
 
         selectKey(page, "2024030200001");
         QTest::mouseClick(report, Qt::LeftButton);
@@ -152,11 +126,9 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(w.currentDialog(), second.data());
         QCOMPARE(second->pairedKeys(), (QStringList{"2024030200002", "2024030200001"}));
-        QCOMPARE(second->record().dataList.size(), 2);
         second->close();
         QTRY_VERIFY(second.isNull());
-        QVERIFY(!w.currentDialog());
-        QCOMPARE(w.currentPage(), page.data());
+        QVERIFY(!w.currentDialog() && w.currentPage() == page.data());
     }
 
     // Closing the main window while a dialog is open ends the program through
@@ -183,11 +155,8 @@ private slots:
         QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
         QTimer::singleShot(0, &w, [&w]() { w.close(); });
         // A program that does not end is stopped with another code.
-        QTimer watchdog;
-        connect(&watchdog, &QTimer::timeout, qApp, []() { QCoreApplication::exit(3); });
-        watchdog.start(10000);
+        QTimer::singleShot(10000, &w, []() { QCoreApplication::exit(3); });
         QCOMPARE(QApplication::exec(), 0);
-        watchdog.stop();
         QCOMPARE(quitting.count(), 1);
         QVERIFY(!w.networkThread()->isRunning()); // the shutdown ran
         QTRY_VERIFY(d.isNull());

@@ -3,8 +3,6 @@
 #include "database/dbmanage.h"
 #include "support/testenv.h"
 
-#include <QPointer>
-
 // The real factories: one singleton page per page id, a new parentless
 // dialog per request, and nothing for the ids without a page or dialog.
 class TstFactories : public QObject
@@ -33,11 +31,9 @@ private slots:
         QFETCH(QString, className);
         const auto type = static_cast<IFunWidget::WidgetType>(id);
         IFunWidget *page = FunWidgetFactory::getFunWidget(type);
-        if (className.isEmpty()) {
-            QVERIFY(!page);
+        QCOMPARE(bool(page), !className.isEmpty());
+        if (!page)
             return;
-        }
-        QVERIFY(page);
         QCOMPARE(QString(page->metaObject()->className()), className);
         QCOMPARE(FunWidgetFactory::getFunWidget(type), page);
         QPointer<IFunWidget> guard(page);
@@ -62,15 +58,13 @@ private slots:
         QFETCH(QString, className);
         const auto dialogType = static_cast<IDialogWidget::DialogType>(type);
         std::unique_ptr<IDialogWidget> a(DialogWidgetFactory::getDialogWidget(dialogType));
-        if (className.isEmpty()) {
-            QVERIFY(!a);
+        QCOMPARE(bool(a), !className.isEmpty());
+        if (!a)
             return;
-        }
         std::unique_ptr<IDialogWidget> b(DialogWidgetFactory::getDialogWidget(dialogType));
         QVERIFY(a && b && a != b);
         QCOMPARE(QString(a->metaObject()->className()), className);
-        QVERIFY(!a->parent());
-        QVERIFY(a->testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(!a->parent() && a->testAttribute(Qt::WA_DeleteOnClose));
     }
 };
 

@@ -6,9 +6,6 @@
 #include "database/sampleinfoaccess.h"
 #include "shell/widgets/messagedialog.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <atomic>
 #include <sqlite3.h>
 
@@ -19,11 +16,8 @@ namespace {
 // (-1: until cleared): a disk or share that hiccups while the program starts.
 // The fault layer is the default file system with the read of its main
 // database files swapped; the page codec sits on top of it.
-std::atomic<int> g_readError{SQLITE_OK};
-std::atomic<int> g_readsToPass{0};
-std::atomic<int> g_readsToFail{-1};
-sqlite3_vfs g_faultVfs;
-sqlite3_vfs *g_baseVfs = nullptr;
+std::atomic<int> g_readError{SQLITE_OK}, g_readsToPass{0}, g_readsToFail{-1};
+sqlite3_vfs g_faultVfs, *g_baseVfs = nullptr;
 sqlite3_io_methods g_faultMethods;
 const sqlite3_io_methods *g_baseMethods = nullptr;
 
@@ -64,17 +58,6 @@ void installFaultVfs()
     sqlite3_vfs_register(&g_faultVfs, 1);
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QStringList backups()
-{
-    return QDir(QStringLiteral("./app")).entryList({QStringLiteral("AppDatabase_backup*")}, QDir::Files);
-}
-
 } // namespace
 
 // Start-up over a database that cannot be read right now: only a file whose
@@ -89,9 +72,8 @@ private slots:
     void init()
     {
         g_readError = SQLITE_OK;
-        for (const QString &name :
-             QDir(QStringLiteral("./app")).entryList({QStringLiteral("AppDatabase*")}, QDir::Files))
-            QFile::remove(QStringLiteral("./app/") + name);
+        for (const QString &name : QDir("./app").entryList({"AppDatabase*"}, QDir::Files))
+            QFile::remove("./app/" + name);
         MessageDialog::clearShownTexts();
     }
 
@@ -119,7 +101,7 @@ private slots:
         const QString path = DbManage::databasePath();
         const int rows = DemoDataBuilder::build(path, 6, 20);
         QVERIFY(rows > 0);
-        const QByteArray before = readAll(path);
+        const QByteArray before = TestEnv::readFile(path);
 
         g_readsToPass = pass;
         g_readsToFail = times;
@@ -130,23 +112,19 @@ private slots:
         g_readError = SQLITE_OK;
 
         if (movedAside) {
-            QVERIFY(open);
-            QVERIFY(db.wasRecreated());
-            QCOMPARE(readAll(DbManage::backupPath()), before);
+            QVERIFY(open && db.wasRecreated());
+            QCOMPARE(TestEnv::readFile(DbManage::backupPath()), before);
             QVERIFY(MessageDialog::shownTexts().isEmpty());
             return;
         }
-        QVERIFY(!open);
-        QVERIFY(!db.isOpen());
-        QVERIFY(!db.wasRecreated());
-        QCOMPARE(readAll(path), before); // left in place, untouched
-        QVERIFY(backups().isEmpty());
+        QVERIFY(!open && !db.isOpen() && !db.wasRecreated());
+        QCOMPARE(TestEnv::readFile(path), before); // left in place, untouched
+        QVERIFY(QDir("./app").entryList({"AppDatabase_backup*"}, QDir::Files).isEmpty());
         QCOMPARE(MessageDialog::shownTexts(), QStringList{AppStartup::databaseUnavailableText()});
 
         // Once the disk reads again, everything is there.
         DbManage again;
-        QVERIFY(again.openDatabase());
-        QVERIFY(!again.wasRecreated());
+        QVERIFY(again.openDatabase() && !again.wasRecreated());
         QCOMPARE(SampleInfoAccess::getCount(), rows);
     }
 };

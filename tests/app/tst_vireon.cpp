@@ -13,7 +13,6 @@
 
 #include <QListWidget>
 #include <QScrollArea>
-#include <QThread>
 
 namespace {
 QMutex g_logMutex;
@@ -48,6 +47,10 @@ private:
     static QListWidget *navigation(Vireon &w) { return w.findChild<QListWidget *>(QStringLiteral("navigationList")); }
     static StubPage *page(Vireon &w) { return qobject_cast<StubPage *>(w.currentPage()); }
     static StubDialog *dialog(Vireon &w) { return qobject_cast<StubDialog *>(w.currentDialog()); }
+    static QPair<bool, QString> lamp(Vireon &w)
+    {
+        return {w.linkStatus()->isLampGreen(), w.linkStatus()->statusText()};
+    }
 
 private slots:
     void initTestCase()
@@ -83,15 +86,14 @@ private slots:
         Vireon w;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
         QPointer<StubPage> history = page(w);
-        QVERIFY(history);
-        QCOMPARE(history->initCount, 1);
+        QCOMPARE(history ? history->initCount : -1, 1);
         QCOMPARE(w.findChild<QScrollArea *>(QStringLiteral("pageScrollArea"))->widget(), history.data());
         QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_HISTROY));
 
         const int builtBefore = StubPage::built(IFunWidget::WGT_DATAMANAGE);
         navigation(w)->setCurrentRow(NavigationList::rowOfPage(IFunWidget::WGT_DATAMANAGE)); // a click
-        QCOMPARE(w.currentPageId(), int(IFunWidget::WGT_DATAMANAGE));
-        QCOMPARE(StubPage::built(IFunWidget::WGT_DATAMANAGE), builtBefore + 1);
+        QCOMPARE(qMakePair(w.currentPageId(), StubPage::built(IFunWidget::WGT_DATAMANAGE)),
+                 qMakePair(int(IFunWidget::WGT_DATAMANAGE), builtBefore + 1));
         QTRY_VERIFY(history.isNull()); // released and deleted
         QCOMPARE(w.previousPages(), QList<int>{IFunWidget::WGT_HISTROY});
 
@@ -102,8 +104,7 @@ private slots:
 
         // Coming back builds a new page.
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
-        QVERIFY(page(w) && page(w) != history.data());
-        QCOMPARE(page(w)->initCount, 1);
+        QVERIFY(page(w) && page(w) != history.data() && page(w)->initCount == 1);
     }
 
     void pageSwitchRefusedOrImpossible()
@@ -121,8 +122,7 @@ private slots:
         QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_HOSPITALINFO_EDIT));
         current->allowLeave = true;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HOSPITALINFO_EDIT); // already current
-        QCOMPARE(current->releaseCount, 0);
-        QCOMPARE(current->initCount, 1);
+        QCOMPARE(qMakePair(current->releaseCount, current->initCount), qMakePair(0, 1));
     }
 
     void dialogEventsBringThePageBack()
@@ -155,23 +155,21 @@ private slots:
         Vireon w;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_MACHINE_CONNECT);
         StubPage *p = page(w);
-        w.sendCtlCmdSlot(Cmd_EnableNavigation, QVariant(false));
-        QVERIFY(!w.isNavigationEnabled());
-        w.sendCtlCmdSlot(Cmd_EnableNavigation, QVariant(true));
-        QVERIFY(w.isNavigationEnabled());
+        for (bool on : {false, true}) {
+            w.sendCtlCmdSlot(Cmd_EnableNavigation, QVariant(on));
+            QCOMPARE(w.isNavigationEnabled(), on);
+        }
 
         // Outside a scan a link-up only lights the lamp.
         w.networkEventSlot(NetEvt_LinkState, QVariant(true));
-        QVERIFY(w.linkStatus()->isLampGreen());
-        QCOMPARE(w.linkStatus()->statusText(), QStringLiteral("已連接儀器"));
+        QCOMPARE(lamp(w), qMakePair(true, QString("已連接儀器")));
         QVERIFY(p->netEvents.isEmpty());
 
         // The real worker runs the sweep (loopback only, short collection).
         // (Navigation and the scanning state: tst_machineconnect, end to end.)
         w.sendCtlCmdSlot(Cmd_ScanInstrument, QVariant(-1));
         QVERIFY(w.networkThread() && w.networkThread()->isRunning());
-        QVERIFY(!w.linkStatus()->isLampGreen());
-        QCOMPARE(w.linkStatus()->statusText(), QStringLiteral("儀器掃描中"));
+        QCOMPARE(lamp(w), qMakePair(false, QString("儀器掃描中")));
         // During the scan a link-up is only passed on.
         w.networkEventSlot(NetEvt_LinkState, QVariant(true));
         QVERIFY(!w.linkStatus()->isLampGreen());
@@ -184,10 +182,8 @@ private slots:
         w.networkEventSlot(NetEvt_LinkState, QVariant(true));
         const int before = p->netEvents.size();
         w.networkEventSlot(NetEvt_LinkState, QVariant(false));
-        QVERIFY(!w.linkStatus()->isLampGreen());
-        QCOMPARE(w.linkStatus()->statusText(), QStringLiteral("儀器連結已斷開"));
-        QCOMPARE(p->netEvents.size(), before + 1);
-        QCOMPARE(p->netEvents.last().second.toBool(), false);
+        QCOMPARE(lamp(w), qMakePair(false, QString("儀器連結已斷開")));
+        QCOMPARE(p->netEvents.mid(before), (QList<QPair<int, QVariant>>{{NetEvt_LinkState, false}}));
 
         // Shutdown delivers the close command inside the worker thread before
         // that thread stops.
@@ -201,10 +197,8 @@ private slots:
     {
         Vireon w;
         w.sendCtlCmdSlot(31, QVariant(-1)); // no wire code: the worker only logs
-        QThread *worker = w.networkThread();
-        QVERIFY(worker);
-        QTRY_VERIFY(threadThatLogged(QStringLiteral("portNo err!!")));
-        QCOMPARE(threadThatLogged(QStringLiteral("portNo err!!")), worker);
+        QVERIFY(w.networkThread());
+        QTRY_COMPARE(threadThatLogged(QStringLiteral("portNo err!!")), w.networkThread());
         w.deal_app_quit();
     }
 
@@ -235,16 +229,14 @@ private slots:
         for (int id : {39, 40, 41, 42, 43})
             w.httpEventSlot(id, newer);
         QCOMPARE(updatePage->httpEvents.size(), 3);
-        QVERIFY(!updateAvailable);
-        QVERIFY(MessageDialog::shownTexts().isEmpty());
+        QVERIFY(!updateAvailable && MessageDialog::shownTexts().isEmpty());
 
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
         for (int id : {41, 42})
             w.httpEventSlot(id, newer);
         w.httpEventSlot(HttpEvt_VersionInfo, QVariant(QVariantList{1}));
         w.httpEventSlot(HttpEvt_VersionInfo, QVariant(QVariantList{}));
-        QVERIFY(!updateAvailable);
-        QVERIFY(MessageDialog::shownTexts().isEmpty());
+        QVERIFY(!updateAvailable && MessageDialog::shownTexts().isEmpty());
         MessageDialog::pushNextAnswer(1);
         w.httpEventSlot(HttpEvt_VersionInfo, newer);
         QVERIFY(updateAvailable);
@@ -260,7 +252,7 @@ private slots:
         w.show();
         w.switchFunctionWidgetSlot(IFunWidget::WGT_SYSTEM_SET);
         QPointer<StubPage> p = page(w);
-        QTranslator extra;
+        QTranslator extra; // removed again by its destructor
         p->onAction = [&]() {
             QCoreApplication::installTranslator(&extra);
             qApp->setStyleSheet(qApp->styleSheet()); // style change to every widget
@@ -271,22 +263,16 @@ private slots:
         };
         QMetaObject::invokeMethod(p, "action");
         QCoreApplication::processEvents();
-        QVERIFY(p);
-        QCOMPARE(w.currentPage(), p.data());
-        QCOMPARE(p->releaseCount, 0);
-        QCOMPARE(p->initCount, 1);
-        QCOMPARE(navigation(w)->count(), 7);
+        QVERIFY(p && w.currentPage() == p.data());
+        QCOMPARE(QList<int>({p->releaseCount, p->initCount, navigation(w)->count()}), QList<int>({0, 1, 7}));
         QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_SYSTEM_SET));
-        QCoreApplication::removeTranslator(&extra);
     }
 
     void quitWithoutWorkerThreads()
     {
         Vireon w;
-        QVERIFY(!w.networkThread());
         w.deal_app_quit();
-        w.deal_app_quit(); // twice is harmless
-        QVERIFY(!w.networkThread());
+        w.deal_app_quit();                                     // twice is harmless
         w.sendCtlCmdSlot(Cmd_ConnectInstrument, QVariant(-1)); // after quit: no new thread
         QVERIFY(!w.networkThread());
     }

@@ -2,9 +2,6 @@
 #include "pages/pagefixture.h"
 #include "support/testenv.h"
 
-#include <QDir>
-#include <QDirIterator>
-
 // The real program, started offscreen in the test's working folder against
 // the fake instrument on loopback: the link must come up, and a SIGTERM must
 // end the program through its orderly shutdown.
@@ -29,9 +26,9 @@ private slots:
     {
         const quint16 port = TestEnv::freeUdpPort(QStringLiteral("127.0.0.2"));
         QVERIFY(port != 0);
-        TestEnv::seedIni({{QStringLiteral("NetConfig/HostAddress"), QStringLiteral("127.0.0.2")},
-                          {QStringLiteral("NetConfig/LocalIpAddr"), QStringLiteral("127.0.0.1")},
-                          {QStringLiteral("NetConfig/HostPort"), QString::number(port)}});
+        TestEnv::seedIni({{"NetConfig/HostAddress", "127.0.0.2"},
+                          {"NetConfig/LocalIpAddr", "127.0.0.1"},
+                          {"NetConfig/HostPort", QString::number(port)}});
         QVERIFY(DemoDataBuilder::build(TestEnv::instance()->path(QStringLiteral("app/AppDatabase.db")), 4, 3) > 0);
 
         QProcess fake;
@@ -51,17 +48,14 @@ private slots:
         program.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
         QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
 
-        const bool linked = QTest::qWaitFor(
-            [&]() {
-                return debugLogText().contains(QStringLiteral("Vireon link status: connected (lamp green)")) ||
-                       program.state() == QProcess::NotRunning;
-            },
-            20000);
-        if (!linked || program.state() == QProcess::NotRunning) {
+        const auto linkedOrEnded = [&]() {
+            return debugLogText().contains("Vireon link status: connected (lamp green)") ||
+                   program.state() == QProcess::NotRunning;
+        };
+        if (!QTest::qWaitFor(linkedOrEnded, 20000) || program.state() == QProcess::NotRunning) {
             PageFixture::stopFake(program);
             PageFixture::stopFake(fake);
-            QFAIL(
-                qPrintable(QStringLiteral("no link:\n") + debugLogText() + QString::fromLocal8Bit(program.readAll())));
+            QFAIL(qPrintable("no link:\n" + debugLogText() + QString::fromLocal8Bit(program.readAll())));
         }
 
         program.terminate(); // SIGTERM
@@ -69,11 +63,10 @@ private slots:
         PageFixture::stopFake(program);
         PageFixture::stopFake(fake);
         QVERIFY(finished);
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(qMakePair(program.exitStatus(), program.exitCode()), qMakePair(QProcess::NormalExit, 0));
         const QString after = debugLogText();
-        QVERIFY(after.contains(QStringLiteral("Application is about to close. Performing cleanup.")));
-        QVERIFY(after.contains(QStringLiteral("worker threads stopped")));
+        QVERIFY(after.contains("Application is about to close. Performing cleanup.") &&
+                after.contains("worker threads stopped"));
     }
 };
 

@@ -1,8 +1,6 @@
 #include "core/systemconfig.h"
 #include "support/testenv.h"
 
-#include <QThread>
-
 #include <atomic>
 
 // Every check reads the file back with an independent QSettings: what counts
@@ -15,13 +13,10 @@ private slots:
     void defaultsAreWrittenBack()
     {
         auto *cfg = SystemConfig::getInstance();
-        QCOMPARE(cfg->getISN(), QStringLiteral("1234567890"));
-        QCOMPARE(TestEnv::iniValue("ISNConfig/ISN").toString(), QStringLiteral("1234567890"));
-        QCOMPARE(cfg->getFontSize(), 1);
-        QCOMPARE(TestEnv::iniValue("System/font_size").toInt(), 1);
-        QCOMPARE(cfg->getLogoPost(), 0);
+        QCOMPARE((QVariantList{cfg->getISN(), TestEnv::iniValue("ISNConfig/ISN"), cfg->getFontSize(),
+                               TestEnv::iniValue("System/font_size"), cfg->getLogoPost(), cfg->getHostName()}),
+                 (QVariantList{"1234567890", "1234567890", 1, "1", 0, QString()}));
         QVERIFY(TestEnv::iniContains("PrintConfig/logo_post"));
-        QCOMPARE(cfg->getHostName(), QString());
         QVERIFY(!TestEnv::iniContains("NetConfig/host_name"));
     }
 
@@ -52,24 +47,21 @@ private slots:
     void setterRangeChecks()
     {
         auto *cfg = SystemConfig::getInstance();
-        cfg->setSystemLanguage(3);
-        cfg->setSystemLanguage(6);
-        cfg->setSystemLanguage(-1);
-        QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toInt(), 3);
-        cfg->setTableViewOptType(1);
-        cfg->setTableViewOptType(2);
-        QCOMPARE(TestEnv::iniValue("SystemConfig/TableViewOptType").toInt(), 1);
-        QCOMPARE(cfg->getTableViewOptType(), 1);
+        for (int language : {3, 6, -1})
+            cfg->setSystemLanguage(language);
+        for (int type : {1, 2})
+            cfg->setTableViewOptType(type);
         cfg->setHostPort(0);
-        QCOMPARE(cfg->getHostPort(), quint16(45454));
-        QCOMPARE(TestEnv::iniValue("NetConfig/HostPort").toString(), QStringLiteral("45454"));
-        // Font size has no range check: 7 stays 7.
-        cfg->setFontSize(7);
-        QCOMPARE(TestEnv::iniValue("System/font_size").toInt(), 7);
+        cfg->setFontSize(7); // no range check: 7 stays 7
+        QCOMPARE((QVariantList{TestEnv::iniValue("SystemConfig/SystemLanguage"),
+                               TestEnv::iniValue("SystemConfig/TableViewOptType"), cfg->getTableViewOptType(),
+                               cfg->getHostPort(), TestEnv::iniValue("NetConfig/HostPort"),
+                               TestEnv::iniValue("System/font_size")}),
+                 (QVariantList{"3", "1", 1, 45454, "45454", "7"}));
 
         TestEnv::seedIni({{"DateConfig/DateFormat", "6"}});
-        cfg->setHostName(QString()); // sync
-        QCOMPARE(cfg->getDateFormat(), 0);
+        cfg->setHostName(QString());       // sync
+        QCOMPARE(cfg->getDateFormat(), 0); // and writes the default back
         QCOMPARE(TestEnv::iniValue("DateConfig/DateFormat").toInt(), 0);
     }
 
@@ -98,14 +90,8 @@ private slots:
 
     void headerTextsSurviveRestart()
     {
-        const QStringList texts{
-            QStringLiteral("台北市立動物醫院, 本院"),
-            QStringLiteral("say \"hi\""),
-            QStringLiteral("k=v"),
-            QStringLiteral("100% sure"),
-            QStringLiteral("   leading blanks"),
-            QStringLiteral("back\\slash"),
-        };
+        const QStringList texts{"台北市立動物醫院, 本院", "say \"hi\"", "k=v", "100% sure",
+                                "   leading blanks",      "back\\slash"};
         auto *cfg = SystemConfig::getInstance();
         for (const QString &text : texts) {
             cfg->setHospitalName(text);
@@ -139,8 +125,7 @@ private slots:
                 ++i;
             }
         };
-        QThread *a = QThread::create(hammer, 1);
-        QThread *b = QThread::create(hammer, 2);
+        std::unique_ptr<QThread> a(QThread::create(hammer, 1)), b(QThread::create(hammer, 2));
         a->start();
         b->start();
         for (int i = 0; i < 200; ++i)
@@ -148,14 +133,13 @@ private slots:
         stop = true;
         a->wait();
         b->wait();
-        delete a;
-        delete b;
 
         cfg->setSystemLanguage(4);
         cfg->setHostName(QStringLiteral("final"));
-        QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toInt(), 4);
-        QCOMPARE(TestEnv::iniValue("NetConfig/host_name").toString(), QStringLiteral("final"));
-        QCOMPARE(TestEnv::iniValue("PrintConfig/HospitalAddress").toString(), QStringLiteral("地址 199, 樓"));
+        QCOMPARE((QStringList{TestEnv::iniValue("SystemConfig/SystemLanguage").toString(),
+                              TestEnv::iniValue("NetConfig/host_name").toString(),
+                              TestEnv::iniValue("PrintConfig/HospitalAddress").toString()}),
+                 (QStringList{"4", "final", "地址 199, 樓"}));
     }
 };
 

@@ -14,11 +14,6 @@ QVector<double> flat(const QList<QPointF> &points)
     return c;
 }
 
-bool near(double a, double b)
-{
-    return qAbs(a - b) < 1e-9;
-}
-
 } // namespace
 
 class TestCurveSmoother : public QObject
@@ -64,7 +59,7 @@ private slots:
         const QVector<double> got = splineSamples(coords, closed, tension, segments);
         QCOMPARE(got.size(), samples.size() * 2);
         for (int i = 0; i < samples.size(); ++i) {
-            QVERIFY2(near(got[2 * i], samples[i].x()) && near(got[2 * i + 1], samples[i].y()),
+            QVERIFY2(qAbs(got[2 * i] - samples[i].x()) < 1e-9 && qAbs(got[2 * i + 1] - samples[i].y()) < 1e-9,
                      qPrintable(QStringLiteral("sample %1: %2,%3").arg(i).arg(got[2 * i]).arg(got[2 * i + 1])));
         }
         QCOMPARE(coords, flat(points)); // the caller's list is left as it is
@@ -75,8 +70,7 @@ private slots:
         QCOMPARE(path, splinePathFromCoords(coords, closed, tension, segments));
         QCOMPARE(path.elementAt(0).type, QPainterPath::MoveToElement);
         QCOMPARE(QPointF(path.elementAt(0)), samples.first());
-        const int last = path.elementCount() - 1;
-        QCOMPARE(QPointF(path.elementAt(last)), closed ? samples.first() : samples.last());
+        QCOMPARE(QPointF(path.elementAt(path.elementCount() - 1)), closed ? samples.first() : samples.last());
     }
 
     // The dialog's curves: 40 points, 16 segments per span.
@@ -92,10 +86,8 @@ private slots:
             repeats += samples[i] == samples[i - 2] && samples[i + 1] == samples[i - 1] ? 1 : 0;
         QCOMPARE(repeats, 38);
         // Every input point is a sample, at the end of its span.
-        for (int p = 1; p < 40; ++p) {
-            QCOMPARE(samples[(p * 17 - 1) * 2], points[p].x());
-            QCOMPARE(samples[(p * 17 - 1) * 2 + 1], points[p].y());
-        }
+        for (int p = 1; p < 40; ++p)
+            QCOMPARE(QPointF(samples[(p * 17 - 1) * 2], samples[(p * 17 - 1) * 2 + 1]), points[p]);
         const QPainterPath path = smoothCurvePath(points, false, 0.5, 16);
         QCOMPARE(path.elementCount(), 625);
         QCOMPARE(QPointF(path.elementAt(0)), points.first());
@@ -124,9 +116,7 @@ private slots:
         QFETCH(bool, closed);
         QFETCH(int, segments);
         QVERIFY(splineSamples(coords, closed, 0.5, segments).isEmpty());
-        const QPainterPath path = splinePathFromCoords(coords, closed, 0.5, segments);
-        QVERIFY(path.isEmpty());
-        QCOMPARE(path.elementCount(), 0);
+        QCOMPARE(splinePathFromCoords(coords, closed, 0.5, segments).elementCount(), 0);
     }
 };
 

@@ -13,9 +13,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -70,22 +68,16 @@ private slots:
     void payloadMustBeTheAccessObject()
     {
         SampleInfoAccess access;
-        auto *dead = new SampleInfoAccess;
-        QPointer<QObject> gone(dead);
-        delete dead;
+        QPointer<QObject> gone(new SampleInfoAccess);
+        delete gone.data();
         QObject other;
-        const QList<QVariant> refused{QVariant(int(quintptr(&access))),
-                                      QVariant(-1),
-                                      QVariant::fromValue<QObject *>(&other),
-                                      QVariant::fromValue<QObject *>(nullptr),
-                                      QVariant::fromValue(gone),
-                                      QVariant()};
+        QVariantList refused{QVariant(int(quintptr(&access))), QVariant(-1), QVariant(), QVariant::fromValue(gone)};
+        refused << QVariant::fromValue<QObject *>(&other) << QVariant::fromValue<QObject *>(nullptr);
         for (const QVariant &payload : refused) {
             SampleQueryDlg dlg;
             QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
             dlg.updateDialog(payload);
-            QCOMPARE(events.count(), 1);
-            QCOMPARE(events.at(0).at(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
+            QCOMPARE(QList<QVariantList>(events), QList<QVariantList>{{int(IDialogWidget::DLG_EVENT_CLOSE)}});
         }
 
         TestEnv::seedIni({{"DateConfig/DateFormat", 4}});
@@ -94,10 +86,9 @@ private slots:
         dlg.updateDialog(QVariant::fromValue<QObject *>(&access));
         QCOMPARE(events.count(), 0);
         QCOMPARE(child<QTabWidget>(&dlg, "tabWidget")->currentIndex(), 0);
-        for (const char *name : {"nu_startDateEdit", "nu_endDateEdit", "nu_startDateEdit_4", "nu_endDateEdit_4"}) {
-            QCOMPARE(child<QDateEdit>(&dlg, name)->displayFormat(), QString("dd-MM-yyyy"));
-            QCOMPARE(child<QDateEdit>(&dlg, name)->date(), QDate::currentDate());
-        }
+        for (const char *name : {"nu_startDateEdit", "nu_endDateEdit", "nu_startDateEdit_4", "nu_endDateEdit_4"})
+            QCOMPARE(qMakePair(child<QDateEdit>(&dlg, name)->displayFormat(), child<QDateEdit>(&dlg, name)->date()),
+                     qMakePair(QString("dd-MM-yyyy"), QDate::currentDate()));
         TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
     }
 
@@ -115,17 +106,15 @@ private slots:
         const QString dates = "起止日期輸入錯誤，請重新輸入!";
         const QString badId = "樣本ID輸入錯誤，請重新輸入!";
         const QString none = "未查詢到滿足條件的數據!";
-        auto add = [](const char *name, int tab, const char *id, const char *id2, int from, int to, QString message) {
-            QTest::newRow(name) << tab << QString(id) << QString(id2) << from << to << message;
-        };
-        add("sample and time, dates reversed", 0, "1A", "", 5, 4, dates);
-        add("sample and time, no sample", 0, "", "", 5, 5, badId);
-        add("sample and time, nothing found", 0, "1A", "", 5, 5, none);
-        add("sample and time, one day", 0, "1A", "", 1, 1, QString());
-        add("sample, no sample", 1, "1A", "", 1, 1, badId);
-        add("sample, only a future run", 1, "", "FUTURE", 1, 1, none);
-        add("time, dates reversed", 2, "", "", 2, 1, dates);
-        add("time, one day", 2, "O'Brien", "", 1, 1, QString());
+        const QString a = "1A";
+        QTest::newRow("sample and time, dates reversed") << 0 << a << QString() << 5 << 4 << dates;
+        QTest::newRow("sample and time, no sample") << 0 << QString() << QString() << 5 << 5 << badId;
+        QTest::newRow("sample and time, nothing found") << 0 << a << QString() << 5 << 5 << none;
+        QTest::newRow("sample and time, one day") << 0 << a << QString() << 1 << 1 << QString();
+        QTest::newRow("sample, no sample") << 1 << a << QString() << 1 << 1 << badId;
+        QTest::newRow("sample, only a future run") << 1 << QString() << QString("FUTURE") << 1 << 1 << none;
+        QTest::newRow("time, dates reversed") << 2 << QString() << QString() << 2 << 1 << dates;
+        QTest::newRow("time, one day") << 2 << QString("O'Brien") << QString() << 1 << 1 << QString();
     }
     void queryChecks()
     {
@@ -148,17 +137,13 @@ private slots:
             child<QDateEdit>(&dlg, end)->setDate(day(to));
         MessageDialog::pushNextAnswer(1); // a wrong message must not wait in a modal loop
         click(&dlg);
-        if (!message.isEmpty()) {
-            QCOMPARE(MessageDialog::shownTexts(), QStringList{message});
-            QCOMPARE(events.count(), 0);
-            QVERIFY(!access.m_bFilter);
-            QVERIFY(access.m_strFilter.isEmpty());
+        const bool accepted = message.isEmpty();
+        QCOMPARE(MessageDialog::shownTexts(), accepted ? QStringList() : QStringList{message});
+        QCOMPARE(QList<QVariantList>(events),
+                 accepted ? QList<QVariantList>{{int(IDialogWidget::DLG_EVENT_UPDATE)}} : QList<QVariantList>());
+        QCOMPARE(qMakePair(access.m_bFilter, access.m_strFilter.isEmpty()), qMakePair(accepted, !accepted));
+        if (!accepted)
             return;
-        }
-        QVERIFY(MessageDialog::shownTexts().isEmpty());
-        QCOMPARE(events.count(), 1);
-        QCOMPARE(events.at(0).at(0).toInt(), int(IDialogWidget::DLG_EVENT_UPDATE));
-        QVERIFY(access.m_bFilter);
         QCOMPARE(access.getModel(0, 100), 3);
         QStringList ids;
         for (const SampleInfoModel *m : access.m_listModel)
@@ -192,13 +177,11 @@ private slots:
             QCOMPARE(page->access()->m_listModel.size(), expected);
             for (const SampleInfoModel *m : page->access()->m_listModel)
                 QVERIFY(m->SampleId.contains(id));
-            QCOMPARE(counter->text().section('/', 1), QString::number(expected));
-            QCOMPARE(query->text(), QString("取消查詢"));
-            QCOMPARE(page->findChild<QTableView *>("tableView")->model()->rowCount(), 7);
-
+            QCOMPARE((QStringList{counter->text().section('/', 1), query->text(),
+                                  QString::number(page->findChild<QTableView *>("tableView")->model()->rowCount())}),
+                     (QStringList{QString::number(expected), "取消查詢", "7"}));
             QTest::mouseClick(query, Qt::LeftButton);
-            QCOMPARE(query->text(), QString("查詢"));
-            QCOMPARE(counter->text(), QString("5/7"));
+            QCOMPARE(query->text() + counter->text(), QString("查詢5/7"));
         }
         QCOMPARE(SampleInfoAccess::getCount(), 7);
     }

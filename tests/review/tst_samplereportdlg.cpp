@@ -13,14 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
-#include <QProcess>
 #include <QProgressBar>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -69,18 +65,13 @@ private:
         return dlg;
     }
 
-    // Runs a poppler tool; a missing tool fails the test.
+    // Runs a poppler tool; a missing or failing tool fails the test.
     static QString tool(const QString &name, const QStringList &args)
     {
-        const QString exe = QStandardPaths::findExecutable(name);
-        if (exe.isEmpty()) {
-            QTest::qFail(qPrintable(name + " is missing: install poppler-utils"), __FILE__, __LINE__);
-            return QString();
-        }
         QProcess p;
-        p.start(exe, args);
-        if (!p.waitForFinished(30000) || p.exitCode() != 0)
-            QTest::qFail(qPrintable(name + " failed: " + QString::fromLocal8Bit(p.readAllStandardError())), __FILE__,
+        p.start(name, args);
+        if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+            QTest::qFail(qPrintable(name + " failed (poppler-utils installed?): " + p.readAllStandardError()), __FILE__,
                          __LINE__);
         return QString::fromLocal8Bit(p.readAllStandardOutput());
     }
@@ -156,8 +147,7 @@ private slots:
         SampleReportDlg dlg;
         QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
         dlg.updateDialog(payload);
-        QCOMPARE(events.count(), 1);
-        QCOMPARE(events.at(0).at(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
+        QCOMPARE(QList<QVariantList>(events), QList<QVariantList>{{int(IDialogWidget::DLG_EVENT_CLOSE)}});
         QVERIFY(!dlg.reportPage());
     }
 
@@ -171,17 +161,15 @@ private slots:
         QCOMPARE(child<QStackedWidget>(dlg.get(), "stackedWidget")->currentIndex(), 1);
         QStringList form;
         for (const char *name : {"lineEdit", "lineEdit_2", "lineEdit_3", "lineEdit_4", "lineEdit_5", "lineEdit_6",
-                                 "lineEdit_11", "lineEdit_9", "lineEdit_10"})
+                                 "lineEdit_11", "lineEdit_9", "lineEdit_10", "data_lineEdit"})
             form << child<QLineEdit>(dlg.get(), name)->text();
         for (const char *name : {"hospitalNameLabel", "hospitalAddrLabel", "hospitalNumLabel"})
             form << child<QLabel>(dlg.get(), name)->text();
+        form << child<QTextEdit>(dlg.get(), "symptomTextEdit")->toPlainText();
         QCOMPARE(form, (QStringList{"Alice", "Beagle", "Rex", "Blood", "Dog", "3", "C-17", "555-0101", "Dr. Who",
-                                    "Clinic", "1 Main St", "555-0100"}));
-        QCOMPARE(child<QTextEdit>(dlg.get(), "symptomTextEdit")->toPlainText(), QString("fever\ncough"));
+                                    "2024.03.01", "Clinic", "1 Main St", "555-0100", "fever\ncough"}));
         QVERIFY(child<QRadioButton>(dlg.get(), "radioButton_2")->isChecked());
-        auto *date = child<QLineEdit>(dlg.get(), "data_lineEdit");
-        QCOMPARE(date->text(), QString("2024.03.01"));
-        QVERIFY(!date->isEnabled());
+        QVERIFY(!child<QLineEdit>(dlg.get(), "data_lineEdit")->isEnabled());
         for (const char *hidden : {"btnPrint_2", "label_29", "lineEdit_25", "pushButton"})
             QVERIFY2(child<QWidget>(dlg.get(), hidden)->isHidden(), hidden);
 
@@ -189,11 +177,11 @@ private slots:
         QCOMPARE(r.petInfo, (QStringList{"Alice", "Rex", "Dog", "2024.03.01", "Beagle", "母", "3", "Blood", "C-17"}));
         QCOMPARE(r.symptom, QStringList{"fever\ncough"});
         QCOMPARE(r.hospitalInfo.value(3), QString("Dr. Who"));
-        QCOMPARE(r.dataList.size(), 3);
-        QCOMPARE(r.dataList.first().value(1), QString("31"));
-        QCOMPARE(r.CurveData.size(), 3);
-        QCOMPARE(dlg->reportPage()->size(), QSize(4000, 5600));
-        QCOMPARE(dlg->previewLabel()->pixmap(Qt::ReturnByValue).size(), QSize(800, 1120));
+        QCOMPARE((QStringList{QString::number(r.dataList.size()), r.dataList.first().value(1),
+                              QString::number(r.CurveData.size())}),
+                 (QStringList{"3", "31", "3"}));
+        QCOMPARE((QList<QSize>{dlg->reportPage()->size(), dlg->previewLabel()->pixmap(Qt::ReturnByValue).size()}),
+                 (QList<QSize>{QSize(4000, 5600), QSize(800, 1120)}));
         QCOMPARE(dlg->pairedKeys(), m_run);
     }
 
@@ -204,13 +192,10 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<QString>("checked");
         QTest::addColumn<QString>("sexText");
-        auto add = [](const char *name, int language, int gender, int width, const char *checked, const char *sex) {
-            QTest::newRow(name) << language << gender << width << QString(checked) << QString(sex);
-        };
-        add("traditional, male", 0, 0, 60, "radioButton", "公");
-        add("spanish, female", 2, 1, 110, "radioButton_2", "母");
-        add("english, unknown", 1, 2, 80, "radioButton_3", "未知");
-        add("japanese, negative", 5, -1, 80, "radioButton_3", "未知");
+        QTest::newRow("traditional, male") << 0 << 0 << 60 << QString("radioButton") << QString("公");
+        QTest::newRow("spanish, female") << 2 << 1 << 110 << QString("radioButton_2") << QString("母");
+        QTest::newRow("english, unknown") << 1 << 2 << 80 << QString("radioButton_3") << QString("未知");
+        QTest::newRow("japanese, negative") << 5 << -1 << 80 << QString("radioButton_3") << QString("未知");
     }
     void sexButtons()
     {
@@ -238,27 +223,22 @@ private slots:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("key");
-        QTest::addColumn<bool>("storedAtOnce");
         QTest::addColumn<int>("petIndex");
         QTest::addColumn<int>("hospitalIndex");
-        auto add = [](const char *name, const char *field, const char *key, bool atOnce, int pet, int hospital) {
-            QTest::newRow(name) << QString(field) << QString(key) << atOnce << pet << hospital;
-        };
-        add("owner", "lineEdit", "pet_owner", false, 0, -1);
-        add("breed", "lineEdit_2", "pet_owner_tel", false, 4, -1);
-        add("pet name", "lineEdit_3", "pet_name", false, 1, -1);
-        add("sample type", "lineEdit_4", "pet_sample_type", false, 7, -1);
-        add("pet type", "lineEdit_5", "pet_type", false, 2, -1);
-        add("age", "lineEdit_6", "pet_age", false, 6, -1);
-        add("case number", "lineEdit_11", "pet_Num", false, 8, -1);
-        add("doctor", "lineEdit_10", "DoctorName", true, -1, 3);
-        add("contact phone", "lineEdit_9", "InspectorName", true, -1, 2);
+        QTest::newRow("owner") << QString("lineEdit") << QString("pet_owner") << 0 << -1;
+        QTest::newRow("breed") << QString("lineEdit_2") << QString("pet_owner_tel") << 4 << -1;
+        QTest::newRow("pet name") << QString("lineEdit_3") << QString("pet_name") << 1 << -1;
+        QTest::newRow("sample type") << QString("lineEdit_4") << QString("pet_sample_type") << 7 << -1;
+        QTest::newRow("pet type") << QString("lineEdit_5") << QString("pet_type") << 2 << -1;
+        QTest::newRow("age") << QString("lineEdit_6") << QString("pet_age") << 6 << -1;
+        QTest::newRow("case number") << QString("lineEdit_11") << QString("pet_Num") << 8 << -1;
+        QTest::newRow("doctor") << QString("lineEdit_10") << QString("DoctorName") << -1 << 3;
+        QTest::newRow("contact phone") << QString("lineEdit_9") << QString("InspectorName") << -1 << 2;
     }
     void typingRebuildsTheRecord()
     {
         QFETCH(QString, field);
         QFETCH(QString, key);
-        QFETCH(bool, storedAtOnce);
         QFETCH(int, petIndex);
         QFETCH(int, hospitalIndex);
         auto dlg = open();
@@ -269,12 +249,10 @@ private slots:
         edit->setFocus();
         QTest::keyClicks(edit, "0123456789");
         const QString typed = before + "0123456789";
-        QCOMPARE(TestEnv::iniValue("PrintConfig/" + key).toString(), storedAtOnce ? typed : stored);
-        auto shown = [&]() {
-            return petIndex >= 0 ? dlg->record().petInfo.value(petIndex)
-                                 : dlg->record().hospitalInfo.value(hospitalIndex);
-        };
-        QTRY_COMPARE(shown(), typed);
+        QCOMPARE(TestEnv::iniValue("PrintConfig/" + key).toString(), hospitalIndex >= 0 ? typed : stored);
+        QTRY_COMPARE(petIndex >= 0 ? dlg->record().petInfo.value(petIndex)
+                                   : dlg->record().hospitalInfo.value(hospitalIndex),
+                     typed);
         QVERIFY(paints() - paintsBefore >= 1 && paints() - paintsBefore <= 10);
         QCOMPARE(dlg->record().dataList.size(), 3);
     }
@@ -293,8 +271,7 @@ private slots:
         QCOMPARE(paints(), before);
         dlg->flushPrintTemplate();
         QCOMPARE(paints(), before + 1);
-        QCOMPARE(dlg->record().petInfo.value(0), QString("Alice!"));
-        QCOMPARE(dlg->record().symptom, QStringList{"none"});
+        QCOMPARE(dlg->record().petInfo.value(0) + dlg->record().symptom.join('|'), QString("Alice!none"));
         QCoreApplication::processEvents();
         QCOMPARE(paints(), before + 1);
     }
@@ -306,19 +283,19 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("broken"); // "delete": default folders deleted meanwhile
-        QTest::addColumn<QString>("message");
-        QTest::newRow("default folder") << QString() << QString() << QString();
-        QTest::newRow("default folders deleted meanwhile") << QString() << QString("delete") << QString();
-        QTest::newRow("hospital page folder") << QString("clinic-pdfs") << QString() << QString();
-        QTest::newRow("pdf folder cannot exist")
-            << QString() << QString("pdf") << QString("PDF檔案保存失敗，請檢查存儲路徑！");
-        QTest::newRow("print folder is a file") << QString() << QString("print") << QString("報告圖片保存失敗！");
+        QTest::newRow("default folder") << QString() << QString();
+        QTest::newRow("default folders deleted meanwhile") << QString() << QString("delete");
+        QTest::newRow("hospital page folder") << QString("clinic-pdfs") << QString();
+        QTest::newRow("pdf folder cannot exist") << QString() << QString("pdf");
+        QTest::newRow("print folder is a file") << QString() << QString("print");
     }
     void exportWritesImageAndPdf()
     {
         QFETCH(QString, folder);
         QFETCH(QString, broken);
-        QFETCH(QString, message);
+        const QString message = broken == "pdf"     ? "PDF檔案保存失敗，請檢查存儲路徑！"
+                                : broken == "print" ? "報告圖片保存失敗！"
+                                                    : "";
         QString target = "./app/PdfFile";
         if (!folder.isEmpty()) {
             target = TestEnv::instance()->path(folder);
@@ -346,21 +323,17 @@ private slots:
             MessageDialog::pushNextAnswer(1);
         QTest::mouseClick(child<QToolButton>(dlg.get(), "toolButton"), Qt::LeftButton);
         auto *bar = child<QProgressBar>(dlg.get(), "progressBar");
+        QCOMPARE(MessageDialog::shownTexts(), message.isEmpty() ? QStringList() : QStringList{message});
         if (!message.isEmpty()) {
-            QCOMPARE(MessageDialog::shownTexts(), QStringList{message});
-            QVERIFY(bar->value() < bar->maximum());
-            QCOMPARE(pdfsIn("./app/PdfFile"), QStringList());
+            QVERIFY(bar->value() < bar->maximum() && pdfsIn("./app/PdfFile").isEmpty());
             return;
         }
-        QCOMPARE(MessageDialog::shownTexts(), QStringList());
-        QCOMPARE(dlg->record().petInfo.value(0), QString("Bob"));
-        QCOMPARE(TestEnv::iniValue("PrintConfig/pet_owner").toString(), QString("Bob"));
-        QCOMPARE(TestEnv::iniValue("PrintConfig/pet_gender").toInt(), 1);
-        QCOMPARE(bar->value(), bar->maximum());
+        QCOMPARE((QVariantList{dlg->record().petInfo.value(0), TestEnv::iniValue("PrintConfig/pet_owner").toString(),
+                               TestEnv::iniValue("PrintConfig/pet_gender").toInt(), bar->value()}),
+                 (QVariantList{"Bob", "Bob", 1, bar->maximum()}));
 
         QImageReader image("./app/print/Sample.bmp");
-        QCOMPARE(image.format(), QByteArray("bmp"));
-        QCOMPARE(image.size(), QSize(4000, 5600));
+        QCOMPARE(QVariantList({image.format(), image.size()}), QVariantList({QByteArray("bmp"), QSize(4000, 5600)}));
         QStringList added = pdfsIn(target);
         for (const QString &name : before)
             added.removeOne(name);
@@ -372,12 +345,10 @@ private slots:
         QVERIFY(tool("pdfinfo", {pdf}).contains("(A4)"));
         QCOMPARE(pdfImages(pdf), QList<QSize>{QSize(4000, 5600)});
         // The HTML lines stay after an export.
-        QCOMPARE(dlg->htmlLines().size(), 1);
         const QSize html = ReportOutput::htmlImageSize(dlg->screen()->logicalDotsPerInch());
-        QVERIFY(
-            dlg->htmlLines().first().contains(QString("<img src=\"./app/print/Sample.bmp\" width='%1' height='%2' >")
-                                                  .arg(html.width())
-                                                  .arg(html.height())));
+        const QString img = QString("<img src=\"./app/print/Sample.bmp\" width='%1' height='%2' >");
+        QVERIFY(dlg->htmlLines().size() == 1 &&
+                dlg->htmlLines().first().contains(img.arg(html.width()).arg(html.height())));
     }
 
     // The print preview is the real one on a real printer; its pages are
@@ -385,16 +356,12 @@ private slots:
     void printPreview_data()
     {
         QTest::addColumn<bool>("imageWritable");
-        QTest::addColumn<int>("images");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("printed") << true << 1 << QStringList();
-        QTest::newRow("image cannot be saved") << false << 0 << QStringList{"報告圖片保存失敗！"};
+        QTest::newRow("printed") << true;
+        QTest::newRow("image cannot be saved") << false;
     }
     void printPreview()
     {
         QFETCH(bool, imageWritable);
-        QFETCH(int, images);
-        QFETCH(QStringList, messages);
         auto dlg = open();
         QTest::mouseClick(child<QToolButton>(dlg.get(), "toolButton"), Qt::LeftButton); // leaves HTML behind
         QCOMPARE(dlg->htmlLines().size(), 1);
@@ -421,8 +388,8 @@ private slots:
         QTest::mouseClick(child<QToolButton>(dlg.get(), "btnPrint"), Qt::LeftButton);
         QVERIFY(ran);
         QCOMPARE(dlg->htmlLines(), QStringList());
-        QCOMPARE(pdfImages(pdf).size(), images);
-        QCOMPARE(MessageDialog::shownTexts(), messages);
+        QCOMPARE(pdfImages(pdf).size(), imageWritable ? 1 : 0);
+        QCOMPARE(MessageDialog::shownTexts(), imageWritable ? QStringList() : QStringList{"報告圖片保存失敗！"});
         QCOMPARE(TestEnv::iniValue("PrintConfig/pet_owner").toString(), QString("Alice"));
     }
 
@@ -434,15 +401,14 @@ private slots:
         auto *path = child<QLineEdit>(dlg.get(), "lineEdit_25");
         QCOMPARE(path->text(), QString("/keep/this"));
         QVERIFY(path->isReadOnly());
-        FileDialogs::pushNextFileName(QString());
-        dlg->on_pushButton_clicked();
-        QCOMPARE(FileDialogs::lastRequest().kind, QString("directory"));
-        QCOMPARE(path->text(), QString("/keep/this"));
-        QCOMPARE(TestEnv::iniValue("PdfConfig/PdfSavepath").toString(), QString("/keep/this"));
-        FileDialogs::pushNextFileName("/new/place");
-        dlg->on_pushButton_clicked();
-        QCOMPARE(path->text(), QString("/new/place"));
-        QCOMPARE(TestEnv::iniValue("PdfConfig/PdfSavepath").toString(), QString("/new/place"));
+        for (const QString &chosen : {QString(), QString("/new/place")}) {
+            FileDialogs::pushNextFileName(chosen);
+            dlg->on_pushButton_clicked();
+            QCOMPARE(FileDialogs::lastRequest().kind, QString("directory"));
+            const QString expected = chosen.isEmpty() ? "/keep/this" : chosen;
+            QCOMPARE(QStringList({path->text(), TestEnv::iniValue("PdfConfig/PdfSavepath").toString()}),
+                     QStringList({expected, expected}));
+        }
     }
 
     // A database replaced under the open dialog leaves its report as it was.
@@ -470,8 +436,7 @@ private slots:
         QStringList texts;
         ModalAnswerer::answerNext(0, &texts);
         QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(10, 10));
-        QTRY_VERIFY(!texts.isEmpty());
-        QVERIFY2(texts.contains("日期编辑"), qPrintable(texts.join('|')));
+        QTRY_VERIFY2(texts.contains("日期编辑"), qPrintable(texts.join('|')));
         QCOMPARE(date->text(), QString("2024.03.01"));
         dlg->calendarWidget_data_change(QDate(2024, 5, 6));
         QTRY_COMPARE(dlg->record().petInfo.value(3), QString("2024.05.06"));
@@ -492,13 +457,11 @@ private slots:
         QFETCH(qreal, dpi);
         QFETCH(QSize, expected);
         const QSize size = ReportOutput::htmlImageSize(dpi);
-        if (expected.isValid()) {
+        const int unclampedWidth = int(qRound(dpi / 2.54 * 21) * 0.92);
+        if (expected.isValid())
             QCOMPARE(size, expected);
-        } else {
-            const int unclampedWidth = int(qRound(dpi / 2.54 * 21) * 0.92);
-            QVERIFY(size.height() < unclampedWidth * 7 / 5);
-            QCOMPARE(size.width(), size.height() * 5 / 7);
-        }
+        else
+            QVERIFY(size.height() < unclampedWidth * 7 / 5 && size.width() == size.height() * 5 / 7);
         QPixmap page(400, 560);
         page.fill(Qt::gray);
         const QString image = TestEnv::instance()->path("small.bmp");
@@ -507,15 +470,14 @@ private slots:
         QVERIFY(ReportOutput::writePdf(ReportOutput::htmlPage(image, size), pdf, dpi, false, QPageSize::A4));
         QCOMPARE(pdfPages(pdf), 1);
         QCOMPARE(pdfImages(pdf).size(), 1);
-        if (!expected.isValid() && dpi > 120) {
-            // Unclamped, the image would not fit: its bottom went to a second
-            // page. (At 120 dpi only the line under the image overruns.)
-            const int width = int(qRound(dpi / 2.54 * 21) * 0.92);
-            const QString cut = TestEnv::instance()->path(QString("cut-%1.pdf").arg(dpi));
-            QVERIFY(ReportOutput::writePdf(ReportOutput::htmlPage(image, QSize(width, width * 7 / 5)), cut, dpi, false,
-                                           QPageSize::A4));
+        // Unclamped, the image would not fit: its bottom went to a second
+        // page. (At 120 dpi only the line under the image overruns.)
+        const QString cut = TestEnv::instance()->path(QString("cut-%1.pdf").arg(dpi));
+        const QSize unclamped(unclampedWidth, unclampedWidth * 7 / 5);
+        if (dpi > 120)
+            QVERIFY(ReportOutput::writePdf(ReportOutput::htmlPage(image, unclamped), cut, dpi, false, QPageSize::A4));
+        if (dpi > 120)
             QCOMPARE(pdfPages(cut), 2);
-        }
     }
 
     // The time stamp's field order (the export checks only its shape).
