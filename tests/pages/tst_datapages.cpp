@@ -110,11 +110,7 @@ class TstDataPages : public QObject
     QVector<DemoSampleRow> m_baseline;
     QPointer<MachineOtherSet> m_page; // the data-update page
 
-    void openUpdatePage()
-    {
-        m_page = MachineOtherSet::getInstance();
-        m_page->initWidget();
-    }
+    void openUpdatePage() { (m_page = MachineOtherSet::getInstance())->initWidget(); }
     template <class T> T *child(const char *name) const { return PageFixture::child<T>(m_page, name); }
     QString status() const { return child<QLabel>("serverStatusLabel")->text(); }
     QProgressBar *bar() const { return child<QProgressBar>("serverProgressBar"); }
@@ -130,10 +126,7 @@ class TstDataPages : public QObject
             MessageDialog::pushNextAnswer(1);
         DataManageWidget *page = DataManageWidget::getInstance();
         page->initWidget();
-        if (import)
-            page->on_btn_Importing_clicked();
-        else
-            page->on_btn_Export_clicked();
+        import ? page->on_btn_Importing_clicked() : page->on_btn_Export_clicked();
         page->releaseInstance();
         return MessageDialog::shownTexts();
     }
@@ -204,21 +197,18 @@ private slots:
         QFETCH(QByteArray, oldTarget);
         QFETCH(bool, result);
         const QByteArray kept("the only copy\0\r\n", 16);
-        QVERIFY(QDir().mkpath(file(QStringLiteral("sub"))));
-        QVERIFY(writeFile(file(QStringLiteral("keep.bin")), kept));
-        QVERIFY(writeFile(file(QStringLiteral("other.bin")), QByteArrayLiteral("other")));
-        QVERIFY(writeFile(file(QStringLiteral("source.bin")), content));
-        QFile::remove(file(QStringLiteral("target.bin")));
-        if (!oldTarget.isNull())
-            QVERIFY(writeFile(file(QStringLiteral("target.bin")), oldTarget));
+        QVERIFY(QDir().mkpath(file("sub")));
+        QVERIFY(writeFile(file("keep.bin"), kept) && writeFile(file("other.bin"), "other"));
+        QVERIFY(writeFile(file("source.bin"), content));
+        QFile::remove(file("target.bin"));
+        QVERIFY(oldTarget.isNull() || writeFile(file("target.bin"), oldTarget));
 
         QCOMPARE(DataManageWidget::copyFileToPath(file(source), file(target)), result);
         if (target == QLatin1String("target.bin"))
             QCOMPARE(readFile(file(target)), content);
-        QCOMPARE(readFile(file(QStringLiteral("source.bin"))), content);
-        QCOMPARE(readFile(file(QStringLiteral("keep.bin"))), kept);
-        QVERIFY(QFileInfo(file(QStringLiteral("sub"))).isDir());
-        QVERIFY(!QFileInfo::exists(file(QStringLiteral("none"))));
+        QCOMPARE(readFile(file("source.bin")), content);
+        QCOMPARE(readFile(file("keep.bin")), kept);
+        QVERIFY(QFileInfo(file("sub")).isDir() && !QFileInfo::exists(file("none")));
     }
 
     void deviceErrorsFailTheCopy_data()
@@ -294,29 +284,23 @@ private slots:
 
         QString path = name.isEmpty() ? QString() : file(name);
         QVERIFY(QDir().mkpath(QFileInfo(path.isEmpty() ? m_dir : path).absolutePath()));
-        if (!path.isEmpty())
-            QFile::remove(path);
+        QFile::remove(path);
         DemoDataBuilder::Options options;
         options.doneRows = 7;
         options.notDoneRows = 2;
-        if (kind == QLatin1String("valid")) {
-            QCOMPARE(DemoDataBuilder::build(path, options), 9);
-        } else if (kind == QLatin1String("empty")) {
-            QVERIFY(writeFile(path, QByteArray()));
-        } else if (kind == QLatin1String("random")) {
-            QVERIFY(writeFile(path, pattern(8192)));
-        } else if (kind == QLatin1String("wrongkey")) {
+        if (kind == QLatin1String("wrongkey"))
             ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArrayLiteral("another clinic's key"));
-            const int built = DemoDataBuilder::build(path, options);
-            ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
-            QCOMPARE(built, 9);
-        } else if (kind == QLatin1String("notables")) {
+        if (kind == QLatin1String("valid") || kind == QLatin1String("wrongkey"))
+            QCOMPARE(DemoDataBuilder::build(path, options), 9);
+        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
+        if (kind == QLatin1String("empty") || kind == QLatin1String("random"))
+            QVERIFY(writeFile(path, kind == QLatin1String("empty") ? QByteArray() : pattern(8192)));
+        else if (kind == QLatin1String("notables"))
             QVERIFY(buildForeignDatabase(path));
-        } else if (kind == QLatin1String("self")) {
+        else if (kind == QLatin1String("self"))
             path = updatePage ? QFileInfo(DbManage::databasePath()).absoluteFilePath() : DbManage::databasePath();
-        } else if (kind == QLatin1String("cancel")) {
+        else if (kind == QLatin1String("cancel"))
             path.clear();
-        }
         const QByteArray before = readFile(DbManage::databasePath());
 
         if (updatePage) {
@@ -327,25 +311,21 @@ private slots:
             MessageDialog::clearShownTexts();
             child<QPushButton>("btnLoadFile")->click();
             QCOMPARE(shown->text(), path.isEmpty() ? QStringLiteral("before") : path);
-            QVERIFY(!shown->text().contains(QLatin1Char('\\')));
-            QCOMPARE(MessageDialog::shownTexts(), QStringList());
+            QVERIFY(!shown->text().contains(QLatin1Char('\\')) && MessageDialog::shownTexts().isEmpty());
         } else {
             QCOMPARE(press(true, path), message.isEmpty() ? QStringList() : QStringList{message});
         }
 
-        const int expected = rowsAfter < 0 ? m_baseline.size() : rowsAfter;
         QVERIFY(m_db->isOpen());
-        QCOMPARE(SampleInfoAccess::getCount(), expected); // through the default connection
-        if (rowsAfter < 0) {
-            QCOMPARE(queriedRows(), m_baseline.size());
+        // Through the program's access class and a plain query on the default connection.
+        QCOMPARE(std::make_pair(SampleInfoAccess::getCount(), queriedRows()),
+                 rowsAfter < 0 ? std::make_pair(m_baseline.size(), m_baseline.size()) : std::make_pair(rowsAfter, 9));
+        if (rowsAfter < 0)
             QCOMPARE(readFile(DbManage::databasePath()), before);
-        } else {
-            QCOMPARE(queriedRows(), 9);
-        }
         const FileDialogs::Request request = FileDialogs::lastRequest();
-        QCOMPARE(request.kind, QStringLiteral("open"));
-        QCOMPARE(request.dir, updatePage ? QCoreApplication::applicationDirPath() + QLatin1Char('/')
-                                         : QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        QCOMPARE(QStringList({request.kind, request.dir}),
+                 QStringList({"open", updatePage ? QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                                                 : QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)}));
     }
 
     void exportDatabase_data()
@@ -378,33 +358,29 @@ private slots:
         QFETCH(QString, written);
         QFETCH(QString, message);
 
-        QVERIFY(QDir().mkpath(file(QStringLiteral("old.db"))));
-        QVERIFY(writeFile(file(QStringLiteral("long.db")), pattern(4 << 20)));
+        QVERIFY(QDir().mkpath(file("old.db")) && writeFile(file("long.db"), pattern(4 << 20)));
         for (const char *stale : {"copy.db", "plain", "plain.db", "old.db/data.bin", "notes.txt"})
             QFile::remove(file(QLatin1String(stale)));
         const QByteArray database = readFile(DbManage::databasePath());
         QVERIFY(!database.isEmpty());
 
-        QString path;
-        if (chosen == QLatin1String("@db"))
-            path = QFileInfo(DbManage::databasePath()).absoluteFilePath();
-        else if (!chosen.isEmpty())
-            path = file(chosen);
+        const QString path = chosen == QLatin1String("@db") ? QFileInfo(DbManage::databasePath()).absoluteFilePath()
+                             : chosen.isEmpty()             ? QString()
+                                                            : file(chosen);
         QCOMPARE(press(false, path), message.isEmpty() ? QStringList() : QStringList{message});
 
         if (!written.isEmpty()) {
             QCOMPARE(readFile(file(written)), database);
             QVERIFY(DbManage::isValidDatabaseFile(file(written)));
         }
-        QVERIFY(!QFileInfo::exists(file(QStringLiteral("plain"))));
-        QVERIFY(!QFileInfo::exists(file(QStringLiteral("notes.txt"))));
-        QVERIFY(!QFileInfo::exists(file(QStringLiteral("none"))));
+        for (const char *never : {"plain", "notes.txt", "none"})
+            QVERIFY2(!QFileInfo::exists(file(never)), never);
         QCOMPARE(readFile(DbManage::databasePath()), database);
         QCOMPARE(queriedRows(), m_baseline.size());
         const FileDialogs::Request request = FileDialogs::lastRequest();
-        QCOMPARE(request.kind, QStringLiteral("save"));
-        QCOMPARE(request.dir,
-                 QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QStringLiteral("/AppDatabase.db"));
+        QCOMPARE(QStringList({request.kind, request.dir}),
+                 QStringList({"save", QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) +
+                                          QStringLiteral("/AppDatabase.db")}));
     }
 
     void staticPointerClearedWhoeverDeletes() { PageFixture::checkSingletonLifetime<DataManageWidget>(); }
@@ -440,16 +416,13 @@ private slots:
         QFETCH(int, value);
         QFETCH(bool, complete);
         openUpdatePage();
-        QCOMPARE(status(), QStringLiteral("接收进度"));
         QCOMPARE(bar()->value(), 0);
         for (const QByteArray &event : events) {
             QCOMPARE(status(), QStringLiteral("接收进度"));
             m_page->netEventHandle(NetEvt_FileProgress, event);
         }
-        if (maximum >= 0) {
-            QCOMPARE(bar()->maximum(), maximum);
-            QCOMPARE(bar()->value(), value);
-        }
+        if (maximum >= 0)
+            QCOMPARE(std::make_pair(bar()->maximum(), bar()->value()), std::make_pair(maximum, value));
         QCOMPARE(status(), complete ? QStringLiteral("数据更新完成！") : QStringLiteral("接收进度"));
     }
 
@@ -459,8 +432,7 @@ private slots:
         m_page->netEventHandle(NetEvt_FileProgress, payload(10, 100));
         for (int id : {int(NetEvt_LinkState), int(NetEvt_ScanFinished), int(NetEvt_InstrumentFound), 0})
             m_page->netEventHandle(id, payload(100, 100));
-        QCOMPARE(bar()->value(), 10);
-        QCOMPARE(status(), QStringLiteral("接收进度"));
+        QCOMPARE(std::make_pair(bar()->value(), status()), std::make_pair(10, QStringLiteral("接收进度")));
     }
 
     void updatePageFetchesOncePerVisit()
@@ -470,12 +442,9 @@ private slots:
         QPushButton *fetch = child<QPushButton>("pushButton");
         QVERIFY(fetch->isEnabled());
         fetch->click();
-        QCOMPARE(cmds.size(), 1);
-        QCOMPARE(cmds.first().at(0).toInt(), int(Cmd_FetchDataFile));
-        QCOMPARE(cmds.first().at(1), QVariant(-1));
         m_page->netEventHandle(NetEvt_FileProgress, payload(7, 7));
         fetch->click();
-        QCOMPARE(cmds.size(), 1);
+        QCOMPARE(cmds, QList<QVariantList>{QVariantList({int(Cmd_FetchDataFile), -1})});
         QVERIFY(!fetch->isEnabled());
 
         m_page->releaseInstance();
