@@ -38,17 +38,13 @@ QList<InstrumentInfo> threeInstruments()
 
 using PageFixture::comboItems;
 
-QString ini(const char *key)
+// The stored network settings, in the order asked.
+QStringList ini(std::initializer_list<const char *> keys)
 {
-    return TestEnv::iniValue(QLatin1String("NetConfig/") + QLatin1String(key)).toString();
-}
-
-void setTypedAddress(NetAddressWidget *editor, const QString &text)
-{
-    // Straight into the fields: what a user could leave there, validator or not.
-    const QStringList parts = text.split(QLatin1Char('.'));
-    for (int i = 0; i < 4; ++i)
-        editor->field(i)->setText(i < parts.size() ? parts.at(i) : QString());
+    QStringList values;
+    for (const char *key : keys)
+        values << TestEnv::iniValue(QLatin1String("NetConfig/") + QLatin1String(key)).toString();
+    return values;
 }
 } // namespace
 
@@ -75,13 +71,8 @@ class TstMachineConnect : public QObject
     QComboBox *adapters() const { return m_page->findChild<QComboBox *>(QStringLiteral("local_ip_CboBox")); }
     QLabel *macLabel() const { return m_page->findChild<QLabel *>(QStringLiteral("mac_lab")); }
     QPushButton *button(const char *name) const { return m_page->findChild<QPushButton *>(QLatin1String(name)); }
-    QList<int> sentIds() const
-    {
-        QList<int> ids;
-        for (const QList<QVariant> &args : *m_cmds)
-            ids << args.at(0).toInt();
-        return ids;
-    }
+    // Exactly one command sent, `id` for every instrument (-1).
+    bool sentOnly(int id) const { return *m_cmds == QList<QVariantList>{QVariantList({id, -1})}; }
 
     void openPage()
     {
@@ -157,25 +148,20 @@ private slots:
 
         adapters()->setCurrentIndex(0);
         m_page->on_scnfBtn_clicked();
-        QCOMPARE(sentIds(), QList<int>{Cmd_ScanInstrument});
-        QCOMPARE(m_cmds->first().at(1), QVariant(-1));
-        QVERIFY(!button("scnfBtn")->isEnabled());
-        QVERIFY(!button("ConnectPushButton")->isEnabled());
+        QVERIFY(sentOnly(Cmd_ScanInstrument));
+        QVERIFY(!button("scnfBtn")->isEnabled() && !button("ConnectPushButton")->isEnabled());
         QCOMPARE(names()->count(), 0);
-        QCOMPARE(ini("LocalIpAddr"), kLoopback.ip);
-        QCOMPARE(ini("LocalMacAddr"), kLoopback.mac);
+        QCOMPARE(ini({"LocalIpAddr", "LocalMacAddr"}), QStringList({kLoopback.ip, kLoopback.mac}));
 
         m_page->netEventHandle(NetEvt_ScanFinished, result);
         const QStringList found = pick < 0 ? QStringList() : QStringList{"LORIX-A", "LORIX-B", "LORIX-C"};
         QCOMPARE(comboItems(names()), found);
         QCOMPARE(m_page->instruments().size(), found.size());
-        QVERIFY(button("scnfBtn")->isEnabled());
-        QVERIFY(button("ConnectPushButton")->isEnabled());
+        QVERIFY(button("scnfBtn")->isEnabled() && button("ConnectPushButton")->isEnabled());
         m_cmds->clear();
         if (pick < 0) {
             // Nothing written, and the editor's wildcard blocks a connect.
-            QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.99"));
-            QCOMPARE(ini("host_name"), QStringLiteral("STORED"));
+            QCOMPARE(ini({"HostAddress", "host_name"}), QStringList({"127.0.0.99", "STORED"}));
             QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("0.0.0.0"));
             MessageDialog::pushNextAnswer(1);
             m_page->on_ConnectPushButton_clicked();
@@ -186,20 +172,15 @@ private slots:
         // The first instrument is taken (and stored) at once.
         QCOMPARE(names()->currentIndex(), 0);
         QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.21"));
-        QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.21"));
-        QCOMPARE(ini("host_name"), QStringLiteral("LORIX-A"));
+        QCOMPARE(ini({"HostAddress", "host_name"}), QStringList({"127.0.0.21", "LORIX-A"}));
 
         names()->setCurrentIndex(pick);
         QCOMPARE(m_page->addressEditor()->getNetAddress(), address);
         m_page->on_ConnectPushButton_clicked();
-        QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument});
-        QCOMPARE(m_cmds->first().at(1), QVariant(-1));
+        QVERIFY(sentOnly(Cmd_ConnectInstrument));
         QVERIFY(MessageDialog::shownTexts().isEmpty()); // same /24 as the adapter
-        QCOMPARE(ini("HostAddress"), address);
-        QCOMPARE(ini("host_name"), name);
-        QCOMPARE(ini("HostPort"), QStringLiteral("45454"));
-        QCOMPARE(ini("LocalIpAddr"), kLoopback.ip);
-        QCOMPARE(ini("LocalMacAddr"), kLoopback.mac);
+        QCOMPARE(ini({"HostAddress", "host_name", "HostPort", "LocalIpAddr", "LocalMacAddr"}),
+                 QStringList({address, name, "45454", kLoopback.ip, kLoopback.mac}));
     }
 
     void typedAddress_data()
@@ -241,7 +222,10 @@ private slots:
         }
         scan(QVariant::fromValue(threeInstruments()));
         m_cmds->clear();
-        setTypedAddress(m_page->addressEditor(), typed);
+        // Straight into the fields: what a user could leave there, validator or not.
+        const QStringList parts = typed.split(QLatin1Char('.'));
+        for (int i = 0; i < 4; ++i)
+            m_page->addressEditor()->field(i)->setText(parts.value(i));
         emit m_page->addressEditor()->field(0)->editingFinished();
         QCOMPARE(names()->count(), 0);             // a typed address belongs to no listed instrument
         QCOMPARE(m_page->instruments().size(), 3); // the list itself stays
@@ -252,19 +236,16 @@ private slots:
         if (stored.isEmpty()) {
             QCOMPARE(MessageDialog::shownTexts(), QStringList{"請檢查輸入"});
             QVERIFY(m_cmds->isEmpty());
-            QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.21")); // the scan's pick
-            QCOMPARE(ini("HostPort"), QStringLiteral("1"));
+            QCOMPARE(ini({"HostAddress", "HostPort"}), QStringList({"127.0.0.21", "1"})); // the scan's pick
             return;
         }
-        const QStringList expectedTexts =
-            warned ? QStringList{"設備和電腦可能不處於同一個局域網，請檢查！"} : QStringList();
-        QCOMPARE(MessageDialog::shownTexts(), expectedTexts);
-        QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument}); // a warning does not stop it
-        QCOMPARE(ini("HostAddress"), stored);
+        QCOMPARE(MessageDialog::shownTexts(),
+                 warned ? QStringList{"設備和電腦可能不處於同一個局域網，請檢查！"} : QStringList());
+        QVERIFY(sentOnly(Cmd_ConnectInstrument)); // a warning does not stop it
         QCOMPARE(SystemConfig::getInstance()->getHostAddress(), stored);
-        QCOMPARE(ini("host_name"), QString()); // the scanned name is forgotten
-        QCOMPARE(ini("LocalIpAddr"), adapter ? kLoopback.ip : QString());
-        QCOMPARE(ini("LocalMacAddr"), adapter ? kLoopback.mac : QString());
+        // The scanned name is forgotten.
+        QCOMPARE(ini({"HostAddress", "host_name", "LocalIpAddr", "LocalMacAddr"}),
+                 QStringList({stored, "", adapter ? kLoopback.ip : "", adapter ? kLoopback.mac : ""}));
     }
 
     void adapterSelection_data()
@@ -306,11 +287,12 @@ private slots:
         QCOMPARE(comboItems(names()), QStringList{"STORED"}); // the stored instrument
         QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.99"));
         QVERIFY(m_cmds->isEmpty());
-        QCOMPARE(adapters()->count(), list.size());
-        QCOMPARE(adapters()->currentIndex(), selected);
-        QCOMPARE(macLabel()->text(), selected < 0 ? QString() : list.at(selected).mac);
-        for (int i = 0; i < list.size(); ++i)
-            QCOMPARE(adapters()->itemText(i), list.at(i).ip);
+        QStringList ips;
+        for (const NetCartInfo &adapter : list)
+            ips << adapter.ip;
+        QCOMPARE(comboItems(adapters()), ips);
+        QCOMPARE(std::make_pair(adapters()->currentIndex(), macLabel()->text()),
+                 std::make_pair(selected, selected < 0 ? QString() : list.at(selected).mac));
     }
 
     void reportedName_data()
@@ -393,15 +375,15 @@ private slots:
         QCOMPARE(adapters()->currentText(), adapter ? kLoopback.ip : QString());
 
         button("scnfBtn")->click();
-        QVERIFY(!button("scnfBtn")->isEnabled());
-        QVERIFY(!w.isNavigationEnabled()); // the page cannot be left while the sweep runs
+        // The page cannot be left while the sweep runs.
+        QVERIFY(!button("scnfBtn")->isEnabled() && !w.isNavigationEnabled());
         QVERIFY(w.linkStatus()->isScanning() || !adapter);
         QTRY_VERIFY_WITH_TIMEOUT(w.isNavigationEnabled() && button("scnfBtn")->isEnabled(), 10000);
-        QVERIFY(!w.linkStatus()->isScanning());
-        QVERIFY(button("ConnectPushButton")->isEnabled());
+        QVERIFY(!w.linkStatus()->isScanning() && button("ConnectPushButton")->isEnabled());
         QCOMPARE(comboItems(names()), adapter ? QStringList{"LORIX-LOOP"} : QStringList());
-        QCOMPARE(SystemConfig::getInstance()->getHostAddress(), adapter ? kFakeAddress : QStringLiteral("127.0.0.99"));
-        QCOMPARE(SystemConfig::getInstance()->getHostName(), adapter ? QStringLiteral("LORIX-LOOP") : "STORED");
+        QCOMPARE(
+            QStringList({SystemConfig::getInstance()->getHostAddress(), SystemConfig::getInstance()->getHostName()}),
+            adapter ? QStringList({kFakeAddress, "LORIX-LOOP"}) : QStringList({"127.0.0.99", "STORED"}));
         if (adapter) {
             QCOMPARE(m_page->addressEditor()->getNetAddress(), kFakeAddress);
             button("ConnectPushButton")->click();

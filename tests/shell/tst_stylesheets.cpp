@@ -91,12 +91,8 @@ private slots:
         auto sizeless = [](QString s) { return s.replace(kFontDecl, QStringLiteral("font: \\1 Npx;")); };
         QCOMPARE(sizeless(sheets[0]), sizeless(sheets[1]));
         QCOMPARE(sizeless(sheets[2]), sizeless(sheets[1]));
-        const QList<FontRule> small = fontRules(sheets[0]);
-        const QList<FontRule> middle = fontRules(sheets[1]);
-        const QList<FontRule> large = fontRules(sheets[2]);
-        QCOMPARE(middle.size(), 42);
-        QCOMPARE(small.size(), 42);
-        QCOMPARE(large.size(), 42);
+        const QList<FontRule> small = fontRules(sheets[0]), middle = fontRules(sheets[1]), large = fontRules(sheets[2]);
+        QCOMPARE(QList<int>({small.size(), middle.size(), large.size()}), QList<int>({42, 42, 42}));
         const QMap<QString, QVector<int>> exceptions{
             {QStringLiteral("QLabel#sampleInfoTitle"), {25, 30, 33}},
             {QStringLiteral("QTreeView, QListView, QTableView"), {13, 15, 19}},
@@ -120,9 +116,8 @@ private slots:
     void resourcesAreThere()
     {
         for (const char *name : {":/fontawesome", ":/images/lamp-red.svg", ":/images/lamp-green.svg",
-                                 ":/images/arrow-down.svg", ":/images/app-icon.svg"}) {
+                                 ":/images/arrow-down.svg", ":/images/app-icon.svg"})
             QVERIFY2(QFile::exists(QString::fromLatin1(name)), name);
-        }
         QVERIFY(!QIcon(QStringLiteral(":/images/lamp-green.svg")).pixmap(20, 20).isNull());
     }
 };
