@@ -202,7 +202,6 @@ private slots:
         QVERIFY(writeFile(file("source.bin"), content));
         QFile::remove(file("target.bin"));
         QVERIFY(oldTarget.isNull() || writeFile(file("target.bin"), oldTarget));
-
         QCOMPARE(DataManageWidget::copyFileToPath(file(source), file(target)), result);
         if (target == QLatin1String("target.bin"))
             QCOMPARE(readFile(file(target)), content);
@@ -246,7 +245,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message"); // empty: none shown
         QTest::addColumn<int>("rowsAfter");   // -1: the baseline
-
         const QString ok = QStringLiteral("資料庫檔案匯入成功！");
         const QString failed = QStringLiteral("資料庫檔案匯入失敗！");
         const struct {
@@ -281,7 +279,6 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, message);
         QFETCH(int, rowsAfter);
-
         QString path = name.isEmpty() ? QString() : file(name);
         QVERIFY(QDir().mkpath(QFileInfo(path.isEmpty() ? m_dir : path).absolutePath()));
         QFile::remove(path);
@@ -302,7 +299,6 @@ private slots:
         else if (kind == QLatin1String("cancel"))
             path.clear();
         const QByteArray before = readFile(DbManage::databasePath());
-
         if (updatePage) {
             openUpdatePage();
             QLineEdit *shown = child<QLineEdit>("lineEditFilePath");
@@ -315,7 +311,6 @@ private slots:
         } else {
             QCOMPARE(press(true, path), message.isEmpty() ? QStringList() : QStringList{message});
         }
-
         QVERIFY(m_db->isOpen());
         // Through the program's access class and a plain query on the default connection.
         QCOMPARE(std::make_pair(SampleInfoAccess::getCount(), queriedRows()),
@@ -333,7 +328,6 @@ private slots:
         QTest::addColumn<QString>("chosen");  // relative to the files folder; "@db" the database
         QTest::addColumn<QString>("written"); // the file that must hold the copy; empty: none
         QTest::addColumn<QString>("message");
-
         const QString ok = QStringLiteral("資料庫檔案匯出成功！");
         const QString failed = QStringLiteral("資料庫檔案匯出失敗！");
         const struct {
@@ -357,18 +351,15 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, written);
         QFETCH(QString, message);
-
         QVERIFY(QDir().mkpath(file("old.db")) && writeFile(file("long.db"), pattern(4 << 20)));
         for (const char *stale : {"copy.db", "plain", "plain.db", "old.db/data.bin", "notes.txt"})
             QFile::remove(file(QLatin1String(stale)));
         const QByteArray database = readFile(DbManage::databasePath());
         QVERIFY(!database.isEmpty());
-
         const QString path = chosen == QLatin1String("@db") ? QFileInfo(DbManage::databasePath()).absoluteFilePath()
                              : chosen.isEmpty()             ? QString()
                                                             : file(chosen);
         QCOMPARE(press(false, path), message.isEmpty() ? QStringList() : QStringList{message});
-
         if (!written.isEmpty()) {
             QCOMPARE(readFile(file(written)), database);
             QVERIFY(DbManage::isValidDatabaseFile(file(written)));
@@ -446,7 +437,6 @@ private slots:
         fetch->click();
         QCOMPARE(cmds, QList<QVariantList>{QVariantList({int(Cmd_FetchDataFile), -1})});
         QVERIFY(!fetch->isEnabled());
-
         m_page->releaseInstance();
         openUpdatePage();
         QVERIFY(child<QPushButton>("pushButton")->isEnabled());

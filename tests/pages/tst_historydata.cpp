@@ -89,7 +89,6 @@ private slots:
         m_db = new DbManage;
         QVERIFY(m_db->openDatabase());
         QVERIFY(m_db->checkTables());
-
         m_udpPort = TestEnv::freeUdpPort(QStringLiteral("127.0.0.2"));
         m_tcpPort = TestEnv::freeTcpPort(QStringLiteral("127.0.0.1"));
         QVERIFY(m_udpPort && m_tcpPort);
@@ -132,7 +131,6 @@ private slots:
         }));
         TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
         openPage();
-
         QCOMPARE(view()->model()->rowCount(), 8);
         QCOMPARE(counter(), QString("1/8"));
         // Key order descending: well, sample, ct, mark.
@@ -149,7 +147,6 @@ private slots:
             QCOMPARE(view()->model()->index(r, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
         }
         QVERIFY(button("exportData")->isHidden());
-
         TestEnv::seedIni({{"DateConfig/DateFormat", 4}});
         m_page->initWidget();
         QCOMPARE(text(0, 5), QString("01-03-2024 09:15:00"));
@@ -168,7 +165,6 @@ private slots:
         QCOMPARE(counter(), QString("3/24"));
         QCOMPARE(view()->model()->rowCount(), 24);
         m_page->releaseInstance();
-
         QVERIFY(HistoryFixture::clear());
         openPage();
         auto *model = qobject_cast<QStandardItemModel *>(view()->model());
@@ -193,7 +189,6 @@ private slots:
         QCOMPARE(buttons(), QList<bool>({true, true, true}));
         view()->selectionModel()->clearSelection();
         QCOMPARE(buttons(), QList<bool>({true, false, false}));
-
         // Filtered: 8 loaded records in 16 rows, rows 8-15 blank.
         m_page->access()->m_bFilter = true;
         m_page->access()->setFilter(QDate(2024, 3, 5), QDate(2024, 3, 5), "B", QString());
@@ -201,13 +196,11 @@ private slots:
         QCOMPARE(view()->model()->rowCount(), 16);
         QCOMPARE(counter(), QString("1/8"));
         QCOMPARE(button("btnQuery")->text(), QString("取消查詢"));
-
         const QModelIndex blankDate = view()->model()->index(12, 5);
         view()->scrollTo(blankDate);
         QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->visualRect(blankDate).center());
         QVERIFY(view()->selectionModel()->isSelected(blankDate));
         QCOMPARE(buttons(), QList<bool>({true, false, false}));
-
         QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
         m_page->on_btnCurve_clicked();
         m_page->on_btnReport1_clicked();
@@ -226,15 +219,12 @@ private slots:
         QVERIFY(button("btnReport1")->isEnabled());
         emit view()->doubleClicked(view()->model()->index(2, 2));
         QVERIFY(!view()->selectionModel()->hasSelection() && !button("btnReport1")->isEnabled());
-
         auto *menu = view()->findChild<QMenu *>();
         QVERIFY(menu);
         QCOMPARE(menu->actions().size(), 2); // smart mode, selection mode
-
         // Over the first row no menu opens (slotContextMenu returns at once).
         m_page->slotContextMenu(view()->visualRect(view()->model()->index(0, 1)).center());
         QVERIFY(!menu->isVisible());
-
         bool checkedSelectionMode = false;
         QTimer::singleShot(0, this, [&]() {
             QTRY_VERIFY(menu->isVisible());
@@ -260,12 +250,10 @@ private slots:
         openPage();
         QProgressBar *bar = PageFixture::child<QProgressBar>(m_page, "serverProgressBar");
         QLabel *status = PageFixture::child<QLabel>(m_page, "serverStatusLabel");
-
         QSignalSpy commands(m_page, &HistoryData::sendCmd);
         QTest::mouseClick(button("exportData_2"), Qt::LeftButton);
         QCOMPARE(commands, QList<QVariantList>{QVariantList({int(Cmd_FetchDataFile), -1})});
         QVERIFY(!button("exportData_2")->isEnabled());
-
         QAbstractItemModel *before = view()->model();
         QVERIFY(HistoryFixture::insert(HistoryFixture::runs("B", {"100000"}, 3, "20240310")));
         progress(1000, 5000);
@@ -273,15 +261,12 @@ private slots:
                  std::make_tuple(5000, 1000, QString("1/5"), QString("接收進度")));
         QCOMPARE(view()->model(), before);
         QVERIFY(!button("exportData_2")->isEnabled());
-
         m_page->netEventHandle(NetEvt_LinkState, QVariant(false));
         QCOMPARE(view()->model(), before);
-
         progress(5000, 5000);
         QCOMPARE(std::make_tuple(status->text(), counter(), view()->model()->rowCount()),
                  std::make_tuple(QString("數據更新完成！"), QString("2/8"), 8));
         QVERIFY(button("exportData_2")->isEnabled());
-
         // From 2 GiB on both values are scaled together; below, exact.
         const qint64 gib = Q_INT64_C(1) << 30;
         progress(gib, 3 * gib);
@@ -303,20 +288,17 @@ private slots:
         QVERIFY(HistoryFixture::replaceWith(rows));
         openPage();
         QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
-
         select(rowOf("2024030100003"));
         m_page->on_btnReport1_clicked();
         QStringList run;
         for (int seq = 8; seq >= 1; --seq)
             run << QString("2024030100%1").arg(seq, 3, 10, QChar('0'));
         QCOMPARE(dialogs, QList<QVariantList>{QVariantList({int(IDialogWidget::DLG_SAMPLE_REPORT), run})});
-
         select(rowOf("2024030200004"));
         MessageDialog::pushNextAnswer(1);
         m_page->on_btnReport1_clicked();
         QCOMPARE(dialogs.count(), 1);
         QCOMPARE(MessageDialog::shownTexts(), QStringList{"配對的數據記錄不能超過8條!"});
-
         select(rowOf("2024030300002"));
         m_page->on_btnReport1_clicked();
         QCOMPARE(dialogs.takeLast().at(1).toStringList(), QStringList{"2024030300002"});
@@ -333,7 +315,6 @@ private slots:
         SystemConfig::getInstance()->setTableViewOptType(1);
         openPage();
         QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
-
         // Three rows of two samples: choose the second sample (B).
         view()->clearSelection();
         select(rowOf("2024030100001"), QItemSelectionModel::Select);
@@ -345,13 +326,11 @@ private slots:
                  QStringList({"A", "B", "選擇了多個樣本，\n請選擇需要列印報告的樣本"}));
         QCOMPARE(dialogs.count(), 1);
         QCOMPARE(dialogs.takeFirst().at(1).toStringList(), QStringList({"2024030200002", "2024030200001"}));
-
         // Cancelling the sample choice sends nothing and says nothing.
         ChooseDialog::pushNextAnswer(-1);
         m_page->on_btnReport1_clicked();
         QCOMPARE(dialogs.count(), 0);
         QVERIFY(MessageDialog::shownTexts().isEmpty());
-
         // One sample at two test times: the time choice lists both.
         view()->clearSelection();
         select(rowOf("2024030100002"), QItemSelectionModel::Select);
@@ -410,7 +389,6 @@ private slots:
         config->setFontSize(fontSize);
         openPage();
         QCOMPARE(m_page->labelCharWidth(), charWidth);
-
         auto *label = view()->findChild<QLabel *>(QStringLiteral("show_lab"));
         QWidget *viewport = view()->viewport();
         const QPoint at = view()->visualRect(view()->model()->index(1, 1)).center();
@@ -427,7 +405,6 @@ private slots:
         QCOMPARE(viewport->grab().toImage().pixelColor(label->mapTo(viewport, QPoint(2, 2))), QColor("#FFFBE6"));
         QCoreApplication::sendEvent(viewport, &move);
         QVERIFY(!label->isVisible());
-
         // Reloads: the query dialog's refresh, and a finished data file.
         for (int reload = 0; reload < 2; ++reload) {
             QCoreApplication::sendEvent(viewport, &tip);
@@ -532,7 +509,6 @@ private slots:
         QFETCH(bool, dialogOpen);
         QFETCH(bool, succeeds);
         QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs(QStringLiteral("OLD"), {"090000"}, 2)));
-
         QProcess fake;
         QStringList args{"--address",     "127.0.0.2",
                          "--port",        QString::number(m_udpPort),
@@ -543,7 +519,6 @@ private slots:
             args << "--upload-name"
                  << "AppDatabase.db";
         QVERIFY(PageFixture::startFake(fake, args));
-
         Vireon w;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
         m_page = qobject_cast<HistoryData *>(w.currentPage());
@@ -565,14 +540,12 @@ private slots:
         // What a previous fetch left behind.
         status->setText(QStringLiteral("數據更新完成！"));
         bar->setRange(0, 100), bar->setValue(100);
-
         MessageDialog::clearShownTexts();
         if (badFile)
             MessageDialog::pushNextAnswer(1);
         fetch->click();
         QCOMPARE(status->text(), QStringLiteral("接收進度"));
         QVERIFY(!fetch->isEnabled());
-
         QTRY_VERIFY_WITH_TIMEOUT(fetch->isEnabled(), 15000);
         if (succeeds) {
             // The table shows the installed rows, not the old ones.

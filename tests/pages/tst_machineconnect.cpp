@@ -145,14 +145,12 @@ private slots:
         QFETCH(int, pick);
         QFETCH(QString, address);
         QFETCH(QString, name);
-
         adapters()->setCurrentIndex(0);
         m_page->on_scnfBtn_clicked();
         QVERIFY(sentOnly(Cmd_ScanInstrument));
         QVERIFY(!button("scnfBtn")->isEnabled() && !button("ConnectPushButton")->isEnabled());
         QCOMPARE(names()->count(), 0);
         QCOMPARE(ini({"LocalIpAddr", "LocalMacAddr"}), QStringList({kLoopback.ip, kLoopback.mac}));
-
         m_page->netEventHandle(NetEvt_ScanFinished, result);
         const QStringList found = pick < 0 ? QStringList() : QStringList{"LORIX-A", "LORIX-B", "LORIX-C"};
         QCOMPARE(comboItems(names()), found);
@@ -173,7 +171,6 @@ private slots:
         QCOMPARE(names()->currentIndex(), 0);
         QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.21"));
         QCOMPARE(ini({"HostAddress", "host_name"}), QStringList({"127.0.0.21", "LORIX-A"}));
-
         names()->setCurrentIndex(pick);
         QCOMPARE(m_page->addressEditor()->getNetAddress(), address);
         m_page->on_ConnectPushButton_clicked();
@@ -189,7 +186,6 @@ private slots:
         QTest::addColumn<QString>("stored"); // empty: refused
         QTest::addColumn<bool>("warned");    // other /24 than the adapter, or none
         QTest::addColumn<bool>("adapter");
-
         const struct {
             const char *row, *typed, *stored;
             bool warned, adapter;
@@ -232,7 +228,6 @@ private slots:
         if (stored.isEmpty() || warned)
             MessageDialog::pushNextAnswer(adapter ? 1 : 0); // however it is closed
         m_page->on_ConnectPushButton_clicked();
-
         if (stored.isEmpty()) {
             QCOMPARE(MessageDialog::shownTexts(), QStringList{"請檢查輸入"});
             QVERIFY(m_cmds->isEmpty());
@@ -254,12 +249,10 @@ private slots:
         QTest::addColumn<QString>("storedMac");
         QTest::addColumn<QString>("storedIp");
         QTest::addColumn<int>("selected");
-
         const NetCartInfo a{"0a-00-00-00-00-01", "10.1.0.5"};
         const NetCartInfo b1{"0a-00-00-00-00-02", "192.168.3.7"};
         const NetCartInfo b2{"0a-00-00-00-00-02", "192.168.8.7"};
         const NetCartInfo lo{"00-00-00-00-00-00", "127.0.0.1"};
-
         QTest::newRow("two addresses on the stored adapter: the last")
             << QList<NetCartInfo>{a, b1, b2} << b1.mac << "" << 2;
         QTest::newRow("the stored adapter before the stored address")
@@ -277,13 +270,11 @@ private slots:
         QFETCH(QString, storedMac);
         QFETCH(QString, storedIp);
         QFETCH(int, selected);
-
         m_page->releaseInstance();
         g_adapters = list;
         SystemConfig::getInstance()->setLocalMacAddr(storedMac);
         SystemConfig::getInstance()->setLocalIpAddr(storedIp);
         openPage();
-
         QCOMPARE(comboItems(names()), QStringList{"STORED"}); // the stored instrument
         QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.99"));
         QVERIFY(m_cmds->isEmpty());
@@ -301,7 +292,6 @@ private slots:
         QTest::addColumn<QVariant>("event");
         QTest::addColumn<QStringList>("expectedNames");
         QTest::addColumn<int>("expectedCurrent");
-
         const QStringList before{"LORIX-A", "LORIX-B", "LORIX-C"};
         const int found = NetEvt_InstrumentFound;
         const QVariant renamed(QStringList{"127.0.0.22", "RENAMED"});
@@ -373,7 +363,6 @@ private slots:
         m_page = qobject_cast<MachineConnect *>(w.currentPage());
         QVERIFY(m_page);
         QCOMPARE(adapters()->currentText(), adapter ? kLoopback.ip : QString());
-
         button("scnfBtn")->click();
         // The page cannot be left while the sweep runs.
         QVERIFY(!button("scnfBtn")->isEnabled() && !w.isNavigationEnabled());

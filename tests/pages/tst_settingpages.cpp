@@ -183,7 +183,6 @@ private slots:
         }
         if (to < 0) // take the answer left queued, for the next box
             (new MessageDialog(QStringLiteral("probe"), 1, false, QString(), nullptr))->exec();
-
         const bool switched = to >= 0 && (file == "ok" || to == 0);
         const int now = switched ? to : from;
         QCOMPARE(shown, to < 0 ? QStringList() : QStringList{switched ? kTexts[to].done : kTexts[from].failed});
@@ -247,7 +246,6 @@ private slots:
         QPointer<SystemLanSet> page = qobject_cast<SystemLanSet *>(w.currentPage());
         QVERIFY(page);
         QListWidget *nav = w.findChild<QListWidget *>(QStringLiteral("navigationList"));
-
         QStringList sizeBox, languageBox;
         size < 0 ? box(page, "comboBox_2")->clear() : box(page, "comboBox_2")->setCurrentIndex(size);
         size = qMax(size, 0);
@@ -258,7 +256,6 @@ private slots:
         ModalAnswerer::answerNext(1, &languageBox);
         QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("savePushButton")), Qt::LeftButton);
         QCoreApplication::processEvents();
-
         QVERIFY(page);
         QCOMPARE(
             std::make_tuple(w.currentPage(), w.currentPageId(), w.previousPages()),
@@ -330,7 +327,6 @@ private slots:
         QTest::addColumn<QStringList>("picks");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("after");
-
         const QString wide = QStringLiteral("wide");
         QTest::newRow("no Logo folder") << "none" << QStringList{wide} << kOk << wide;
         QTest::newRow("replaces the old logo") << "tall" << QStringList{wide} << kOk << wide;
@@ -350,7 +346,6 @@ private slots:
         QFETCH(QStringList, picks);
         QFETCH(QString, message);
         QFETCH(QString, after);
-
         const QString logo = HospitalInfoEdit::logoFilePath();
         if (before == QLatin1String("tall")) {
             QVERIFY(QDir().mkpath(QStringLiteral("app/Logo")));
@@ -363,7 +358,6 @@ private slots:
         const QString gone = QDir::current().absoluteFilePath("pictures/gone.png");
         QFile::remove(gone); // left by a failed row
         QVERIFY(QFile::copy(m_wide, gone));
-
         // The preview fits the label and keeps the ratio (to within a pixel).
         auto previewShows = [this](const QSize &source) {
             const QPixmap shown = preview()->pixmap(Qt::ReturnByValue);
@@ -386,11 +380,9 @@ private slots:
             QCOMPARE(FileDialogs::lastRequest().kind, QStringLiteral("open"));
         }
         QVERIFY(QFile::remove(gone));
-
         QCOMPARE(save(), message);
         if (picks.size() == 2 && picks.first() == picks.last())
             QCOMPARE(save(), message); // the kept choice is copied again
-
         const bool wide = after == QLatin1String("wide");
         if (wide || after == QLatin1String("tall")) {
             QCOMPARE(readFile(logo), readFile(wide ? m_wide : m_tall));
@@ -505,7 +497,6 @@ private slots:
         }
         QVERIFY(appTranslator.load(Appearance::translationFile(language)));
         QCoreApplication::installTranslator(&appTranslator);
-
         HelpAndFAQ *page = HelpAndFAQ::getInstance();
         page->initWidget();
         QStringList visible;
@@ -515,7 +506,6 @@ private slots:
                 visible << editor->objectName();
         }
         QCOMPARE(visible, QStringList{shown});
-
         const QStringList lines = page->findChild<QPlainTextEdit *>(shown)->toPlainText().split(QLatin1Char('\n'));
         // Question lines: every non-empty line at the left margin after the heading.
         QStringList asked;
@@ -532,7 +522,6 @@ private slots:
             for (int i = 0; i < a.size(); ++i)
                 QCOMPARE(lines[i].startsWith(QStringLiteral("    ")), a[i].startsWith(QStringLiteral("    ")));
         }
-
         QCOMPARE(page->getTitle(), QCoreApplication::translate("HelpAndFAQ", "常見問題"));
     }
 

@@ -68,10 +68,8 @@ private slots:
             QSKIP("helper");
         QProcess holder;
         QVERIFY(startHolder(holder));
-
         InstanceGuard blocked(uniqueKey());
         QVERIFY(!blocked.acquire()); // a live instance holds it
-
         // Killed without any clean-up: the segment stays behind.
         ::kill(static_cast<pid_t>(holder.processId()), SIGKILL);
         QVERIFY(holder.waitForFinished(10000));

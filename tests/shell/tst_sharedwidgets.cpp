@@ -138,7 +138,6 @@ private slots:
         cancelled.findChild<QSpinBox *>(QStringLiteral("yearTumbler"))->setValue(2030);
         QCOMPARE(runModal(&cancelled, [](QDialog *d) { buttonWithText(d, QStringLiteral("取消"))->click(); }), 0);
         QCOMPARE(value, original);
-
         DatetimeEditDialog confirmed(&value, QStringLiteral("t"), false, nullptr);
         // 31 March moved to February becomes the last day of February.
         confirmed.findChild<QSpinBox *>(QStringLiteral("monthTumbler"))->setValue(2);
@@ -164,7 +163,6 @@ private slots:
         w.field(1)->setText(QStringLiteral("0"));
         w.field(3)->clear();
         QCOMPARE(w.getNetAddress(), QStringLiteral("127.0.0.")); // only the first three are required
-
         // The validator takes 0 to 255 and the empty text, nothing else.
         int pos = 0;
         QStringList acceptable;
@@ -174,7 +172,6 @@ private slots:
             else
                 QCOMPARE(w.field(0)->validator()->validate(t, pos), QValidator::Invalid);
         QCOMPARE(acceptable, QStringList({"", "0", "99", "255"}));
-
         // A field left empty is filled with 0.
         QSignalSpy spy(&w, &NetAddressWidget::send_editingFinished);
         w.field(2)->setText(QString());
