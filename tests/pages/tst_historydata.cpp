@@ -244,10 +244,14 @@ private slots:
         QVERIFY(view()->selectionModel()->hasSelection());
     }
 
+    // Reloads replace the model and selection model; nothing else accumulates.
     void progressAndReload()
     {
         QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("A", {"090000"}, 5)));
         openPage();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const int actions = m_page->findChildren<QAction *>().size();
+        const int selectionModels = m_page->findChildren<QItemSelectionModel *>().size();
         QProgressBar *bar = PageFixture::child<QProgressBar>(m_page, "serverProgressBar");
         QLabel *status = PageFixture::child<QLabel>(m_page, "serverStatusLabel");
         QSignalSpy commands(m_page, &HistoryData::sendCmd);
@@ -276,6 +280,16 @@ private slots:
         QCOMPARE(std::make_pair(bar->maximum(), bar->value()), std::make_pair(2147483647, 7));
         progress(5 * gib, Q_INT64_C(1) << 62);
         QVERIFY(bar->maximum() > 0 && bar->value() >= 0);
+        for (int i = 0; i < 5; ++i) {
+            progress(10, 10);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(std::make_tuple(m_page->findChildren<QStandardItemModel *>().size(),
+                                 m_page->findChildren<QAction *>().size(),
+                                 m_page->findChildren<QItemSelectionModel *>().size()),
+                 std::make_tuple(1, actions, selectionModels));
+        select(2); // the buttons still follow the selection
+        QVERIFY(button("btnReport1")->isEnabled());
     }
 
     void reportAndCurveActions()
@@ -341,26 +355,6 @@ private slots:
                  QStringList(
                      {"2024-03-01 09:15:00", "2024-03-02 10:00:00", "樣本測試時間不同，\n請選擇需要列印報告的時間"}));
         QCOMPARE(dialogs.takeFirst().at(1).toStringList(), QStringList{"2024030300001"});
-    }
-
-    // Reloads replace the model, selection model and nothing else accumulates.
-    void reloadsKeepOwnershipBounded()
-    {
-        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("A", {"090000"}, 8)));
-        openPage();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const int actions = m_page->findChildren<QAction *>().size();
-        const int selectionModels = m_page->findChildren<QItemSelectionModel *>().size();
-        for (int i = 0; i < 5; ++i) {
-            progress(10, 10);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        QCOMPARE(std::make_tuple(m_page->findChildren<QStandardItemModel *>().size(),
-                                 m_page->findChildren<QAction *>().size(),
-                                 m_page->findChildren<QItemSelectionModel *>().size()),
-                 std::make_tuple(1, actions, selectionModels));
-        select(2); // the buttons still follow the selection
-        QVERIFY(button("btnReport1")->isEnabled());
     }
 
     // The page's per-character width by language and size; the label paints
