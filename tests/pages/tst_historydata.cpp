@@ -54,7 +54,8 @@ private:
         m_page->resize(800, 480);
         m_page->initWidget();
         m_page->show();
-        QTest::qWaitForWindowExposed(m_page);
+        if (!QTest::qWaitForWindowExposed(m_page))
+            qWarning("page not exposed");
         return m_page;
     }
     QTableView *view() const { return PageFixture::child<QTableView>(m_page, "tableView"); }
