@@ -132,8 +132,7 @@ private slots:
         }));
         TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
         openPage();
-        QCOMPARE(view()->model()->rowCount(), 8);
-        QCOMPARE(counter(), QString("1/8"));
+        QCOMPARE(std::make_pair(view()->model()->rowCount(), counter()), std::make_pair(8, QString("1/8")));
         // Key order descending: well, sample, ct, mark.
         const QList<QStringList> expected{
             {"4", "S3", "21", ""},     {"4", "S3", "22", ""},   {"1", "S2", "25", "Invalid"},
@@ -163,18 +162,15 @@ private slots:
                         0, "20240302", "080000");
         QVERIFY(HistoryFixture::replaceWith(rows));
         openPage();
-        QCOMPARE(counter(), QString("3/24"));
-        QCOMPARE(view()->model()->rowCount(), 24);
+        QCOMPARE(std::make_pair(view()->model()->rowCount(), counter()), std::make_pair(24, QString("3/24")));
         m_page->releaseInstance();
         QVERIFY(HistoryFixture::clear());
         openPage();
         auto *model = qobject_cast<QStandardItemModel *>(view()->model());
-        QCOMPARE(model->rowCount(), 100);
-        QCOMPARE(counter(), QString("0/0"));
+        QCOMPARE(std::make_pair(model->rowCount(), counter()), std::make_pair(100, QString("0/0")));
         QCOMPARE(buttons(), QList<bool>({false, false, false}));
         QCOMPARE(model->item(50, 0)->flags(), Qt::ItemFlags(Qt::ItemIsSelectable));
-        QVERIFY(model->item(50, 0)->text().isEmpty());
-        QVERIFY(!model->item(50, 5));
+        QVERIFY(model->item(50, 0)->text().isEmpty() && !model->item(50, 5));
     }
 
     // The buttons follow the selection model at once (no repaint), and a blank
@@ -194,9 +190,8 @@ private slots:
         m_page->access()->m_bFilter = true;
         m_page->access()->setFilter(QDate(2024, 3, 5), QDate(2024, 3, 5), "B", QString());
         m_page->updateWidget();
-        QCOMPARE(view()->model()->rowCount(), 16);
-        QCOMPARE(counter(), QString("1/8"));
-        QCOMPARE(button("btnQuery")->text(), QString("取消查詢"));
+        QCOMPARE(std::make_tuple(view()->model()->rowCount(), counter(), button("btnQuery")->text()),
+                 std::make_tuple(16, QString("1/8"), QString("取消查詢")));
         const QModelIndex blankDate = view()->model()->index(12, 5);
         view()->scrollTo(blankDate);
         QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->visualRect(blankDate).center());
@@ -205,8 +200,7 @@ private slots:
         QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
         m_page->on_btnCurve_clicked();
         m_page->on_btnReport1_clicked();
-        QCOMPARE(dialogs.count(), 0);
-        QVERIFY(MessageDialog::shownTexts().isEmpty());
+        QVERIFY(dialogs.isEmpty() && MessageDialog::shownTexts().isEmpty());
     }
 
     void selectionModesAndStoredSetting()
@@ -221,8 +215,7 @@ private slots:
         emit view()->doubleClicked(view()->model()->index(2, 2));
         QVERIFY(!view()->selectionModel()->hasSelection() && !button("btnReport1")->isEnabled());
         auto *menu = view()->findChild<QMenu *>();
-        QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 2); // smart mode, selection mode
+        QCOMPARE(menu ? menu->actions().size() : -1, 2); // smart mode, selection mode
         // Over the first row no menu opens (slotContextMenu returns at once).
         m_page->slotContextMenu(view()->visualRect(view()->model()->index(0, 1)).center());
         QVERIFY(!menu->isVisible());
@@ -344,8 +337,7 @@ private slots:
         // Cancelling the sample choice sends nothing and says nothing.
         ChooseDialog::pushNextAnswer(-1);
         m_page->on_btnReport1_clicked();
-        QCOMPARE(dialogs.count(), 0);
-        QVERIFY(MessageDialog::shownTexts().isEmpty());
+        QVERIFY(dialogs.isEmpty() && MessageDialog::shownTexts().isEmpty());
         // One sample at two test times: the time choice lists both.
         view()->clearSelection();
         select(rowOf("2024030100002"), QItemSelectionModel::Select);
