@@ -347,14 +347,12 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, after);
         const QString logo = HospitalInfoEdit::logoFilePath();
-        if (before == QLatin1String("tall")) {
-            QVERIFY(QDir().mkpath(QStringLiteral("app/Logo")));
-            QVERIFY(QFile::copy(m_tall, logo));
-        } else if (before == QLatin1String("folder")) {
+        if (before == QLatin1String("tall"))
+            QVERIFY(QDir().mkpath(QStringLiteral("app/Logo")) && QFile::copy(m_tall, logo));
+        else if (before == QLatin1String("folder"))
             QVERIFY(QDir().mkpath(logo));
-        } else if (before == QLatin1String("plain-file")) {
+        else if (before == QLatin1String("plain-file"))
             QVERIFY(PageFixture::writeFile(QStringLiteral("app/Logo"), QByteArray()));
-        }
         const QString gone = QDir::current().absoluteFilePath("pictures/gone.png");
         QFile::remove(gone); // left by a failed row
         QVERIFY(QFile::copy(m_wide, gone));
@@ -368,12 +366,8 @@ private slots:
         openHeaderPage();
         QVERIFY(before == QLatin1String("tall") ? previewShows(QSize(40, 100))
                                                 : preview()->pixmap(Qt::ReturnByValue).isNull());
-        const QMap<QString, QString> files{
-            {"wide", m_wide},
-            {"logo", logo},
-            {"text", m_noImage},
-            {"gone", gone},
-            {"logo-other-path", QDir::current().absoluteFilePath("app/../app/Logo/./logo.png")}};
+        QMap<QString, QString> files{{"wide", m_wide}, {"logo", logo}, {"text", m_noImage}, {"gone", gone}};
+        files["logo-other-path"] = QDir::current().absoluteFilePath("app/../app/Logo/./logo.png");
         for (const QString &pick : picks) {
             FileDialogs::pushNextFileName(files.value(pick)); // an empty pick cancels
             m_header->on_getLogoPathBtn_clicked();
