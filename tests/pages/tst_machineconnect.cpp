@@ -76,8 +76,7 @@ class TstMachineConnect : public QObject
 
     void openPage()
     {
-        m_page = MachineConnect::getInstance();
-        m_page->initWidget();
+        (m_page = MachineConnect::getInstance())->initWidget();
         m_cmds = std::make_unique<QSignalSpy>(m_page, &IFunWidget::sendCmd);
     }
 
