@@ -455,18 +455,14 @@ private slots:
         QTest::addColumn<QString>("firstQuestion");
         QTest::addColumn<int>("questionCount");
         // The languages with a text of their own, and one without.
-        QTest::newRow("traditional Chinese") << 0 << "helpText_ch"
-                                             << "常見問題"
-                                             << "Lorix如何與電腦連結?" << 9;
-        QTest::newRow("English") << 1 << "helpText_en"
-                                 << "Lorix Real-time PCR FAQs"
-                                 << "How to connect with PC?" << 9;
-        QTest::newRow("Spanish") << 2 << "helpText_sp"
-                                 << "Preguntas frecuentes sobre Lorix Real-time PCR"
-                                 << "¿Cómo conectar con el PC?" << 10;
-        QTest::newRow("Japanese") << 5 << "helpText_ch"
-                                  << "よくある質問"
-                                  << "Lorixをパソコンと接続するには?" << 9;
+        const QString ch = "helpText_ch", en = "helpText_en", sp = "helpText_sp";
+        QTest::newRow("traditional Chinese") << 0 << ch << QString("常見問題") << QString("Lorix如何與電腦連結?") << 9;
+        QTest::newRow("English") << 1 << en << QString("Lorix Real-time PCR FAQs") << QString("How to connect with PC?")
+                                 << 9;
+        QTest::newRow("Spanish") << 2 << sp << QString("Preguntas frecuentes sobre Lorix Real-time PCR")
+                                 << QString("¿Cómo conectar con el PC?") << 10;
+        QTest::newRow("Japanese") << 5 << ch << QString("よくある質問") << QString("Lorixをパソコンと接続するには?")
+                                  << 9;
     }
     void textPerLanguage()
     {
