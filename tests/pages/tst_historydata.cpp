@@ -36,6 +36,14 @@
 
 using HistoryFixture::row;
 
+// How an upload asked for on the history page ends.
+struct FetchEnd {
+    const char *name;
+    QString misbehave; // of the fake instrument
+    bool badFile, connect, dialogOpen, succeeds;
+};
+Q_DECLARE_METATYPE(FetchEnd)
+
 class TestHistoryData : public QObject
 {
     Q_OBJECT
@@ -464,15 +472,8 @@ private slots:
     // how it went; a complete upload is the open database.
     void fetchEndsOnThePage_data()
     {
-        QTest::addColumn<QString>("misbehave");
-        QTest::addColumn<bool>("badFile");
-        QTest::addColumn<bool>("connect");
-        QTest::addColumn<bool>("dialogOpen");
-        QTest::addColumn<bool>("succeeds");
-        const struct {
-            const char *row, *misbehave;
-            bool badFile, connect, dialogOpen, succeeds;
-        } rows[] = {
+        QTest::addColumn<FetchEnd>("end");
+        const FetchEnd rows[] = {
             {"complete upload", "none", false, true, false, true},
             {"complete upload under an open dialog", "none", false, true, true, true},
             {"no connection from the instrument", "no-answer", false, true, false, false},
@@ -484,17 +485,14 @@ private slots:
             {"not connected at all", "none", false, false, false, false},
             {"cut under an open dialog", "truncated", false, true, true, false},
         };
-        for (const auto &r : rows)
-            QTest::newRow(r.row) << QString(r.misbehave) << r.badFile << r.connect << r.dialogOpen << r.succeeds;
+        for (const FetchEnd &end : rows)
+            QTest::newRow(end.name) << end;
     }
 
     void fetchEndsOnThePage()
     {
-        QFETCH(QString, misbehave);
-        QFETCH(bool, badFile);
-        QFETCH(bool, connect);
-        QFETCH(bool, dialogOpen);
-        QFETCH(bool, succeeds);
+        QFETCH(FetchEnd, end);
+        const auto &[name, misbehave, badFile, connect, dialogOpen, succeeds] = end;
         QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs(QStringLiteral("OLD"), {"090000"}, 2)));
         QProcess fake;
         QStringList args{"--address",     "127.0.0.2",

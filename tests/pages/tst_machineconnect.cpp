@@ -46,7 +46,14 @@ QStringList ini(std::initializer_list<const char *> keys)
         values << TestEnv::iniValue(QLatin1String("NetConfig/") + QLatin1String(key)).toString();
     return values;
 }
+
+struct TypedAddress {
+    const char *name;
+    QString typed, stored; // stored empty: refused
+    bool warned, adapter;  // warned: other /24 than the adapter, or none
+};
 } // namespace
+Q_DECLARE_METATYPE(TypedAddress)
 
 // The connection page over a scripted adapter list and the real settings
 // file, its commands recorded; and in the real main window with the real
@@ -181,14 +188,8 @@ private slots:
 
     void typedAddress_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored"); // empty: refused
-        QTest::addColumn<bool>("warned");    // other /24 than the adapter, or none
-        QTest::addColumn<bool>("adapter");
-        const struct {
-            const char *row, *typed, *stored;
-            bool warned, adapter;
-        } rows[] = {
+        QTest::addColumn<TypedAddress>("row");
+        const TypedAddress rows[] = {
             {"wildcard", "0.0.0.0", "", false, true},
             {"wildcard inside", "10.0.0.0", "", false, true},
             {"wildcard after leading zeros", "00.0.0.0", "", false, true},
@@ -201,15 +202,13 @@ private slots:
             {"other network", "10.1.2.3", "10.1.2.3", true, true},
             {"no adapter: warns, goes on", "127.0.0.2", "127.0.0.2", true, false},
         };
-        for (const auto &r : rows)
-            QTest::newRow(r.row) << QString(r.typed) << QString(r.stored) << r.warned << r.adapter;
+        for (const TypedAddress &row : rows)
+            QTest::newRow(row.name) << row;
     }
     void typedAddress()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
-        QFETCH(bool, warned);
-        QFETCH(bool, adapter);
+        QFETCH(TypedAddress, row);
+        const auto &[name, typed, stored, warned, adapter] = row;
         if (!adapter) {
             m_page->releaseInstance();
             g_adapters.clear();
