@@ -251,15 +251,13 @@ private slots:
         const NetCartInfo b1{"0a-00-00-00-00-02", "192.168.3.7"};
         const NetCartInfo b2{"0a-00-00-00-00-02", "192.168.8.7"};
         const NetCartInfo lo{"00-00-00-00-00-00", "127.0.0.1"};
-        QTest::newRow("two addresses on the stored adapter: the last")
-            << QList<NetCartInfo>{a, b1, b2} << b1.mac << "" << 2;
-        QTest::newRow("the stored adapter before the stored address")
-            << QList<NetCartInfo>{a, b1, b2} << a.mac << b2.ip << 0;
-        QTest::newRow("unknown adapter, known address")
-            << QList<NetCartInfo>{a, b1, b2} << "0a-ff-ff-ff-ff-ff" << b1.ip << 1;
-        QTest::newRow("nothing known: the first") << QList<NetCartInfo>{a, b1} << "0a-ff-ff-ff-ff-ff"
-                                                  << "10.9.9.9" << 0;
-        QTest::newRow("the unset MAC matches no adapter") << QList<NetCartInfo>{a, lo} << lo.mac << "10.9.9.9" << 0;
+        const QList<NetCartInfo> abb{a, b1, b2};
+        const QString unknownMac = "0a-ff-ff-ff-ff-ff", unknownIp = "10.9.9.9";
+        QTest::newRow("two addresses on the stored adapter: the last") << abb << b1.mac << QString() << 2;
+        QTest::newRow("the stored adapter before the stored address") << abb << a.mac << b2.ip << 0;
+        QTest::newRow("unknown adapter, known address") << abb << unknownMac << b1.ip << 1;
+        QTest::newRow("nothing known: the first") << QList<NetCartInfo>{a, b1} << unknownMac << unknownIp << 0;
+        QTest::newRow("the unset MAC matches no adapter") << QList<NetCartInfo>{a, lo} << lo.mac << unknownIp << 0;
         QTest::newRow("no adapter") << QList<NetCartInfo>{} << a.mac << a.ip << -1;
     }
     void adapterSelection()
