@@ -45,42 +45,30 @@ QByteArray pattern(int size)
 }
 
 // Takes or gives bytes until its budget is spent, then fails.
-class FailingDevice : public QIODevice
-{
-public:
-    FailingDevice(qint64 budget, const QByteArray &content = QByteArray())
-        : m_budget(budget)
-        , m_content(content)
-    {
-    }
-    QByteArray written;
-
-protected:
+struct FailingDevice : QIODevice {
+    qint64 budget = 0;
+    QByteArray content, written;
+    qint64 pos = 0;
     qint64 readData(char *data, qint64 maxSize) override
     {
-        const qint64 n = qMin(maxSize, qMin(m_budget, qint64(m_content.size()) - m_pos));
+        const qint64 n = qMin(maxSize, qMin(budget, qint64(content.size()) - pos));
         if (n <= 0)
-            return m_budget <= 0 ? -1 : 0;
-        memcpy(data, m_content.constData() + m_pos, size_t(n));
-        m_pos += n;
-        m_budget -= n;
+            return budget <= 0 ? -1 : 0;
+        memcpy(data, content.constData() + pos, size_t(n));
+        pos += n;
+        budget -= n;
         return n;
     }
     qint64 writeData(const char *data, qint64 size) override
     {
-        if (m_budget <= 0)
+        if (budget <= 0)
             return -1;
-        const qint64 n = qMin(size, m_budget);
+        const qint64 n = qMin(size, budget);
         written.append(data, int(n));
-        m_budget -= n;
+        budget -= n;
         return n;
     }
-    bool atEnd() const override { return m_pos >= m_content.size(); }
-
-private:
-    qint64 m_budget;
-    QByteArray m_content;
-    qint64 m_pos = 0;
+    bool atEnd() const override { return pos >= content.size(); }
 };
 
 // An enciphered file with the program's key but none of its tables.
@@ -227,8 +215,10 @@ private slots:
         QFETCH(qint64, writeBudget);
         QFETCH(bool, result);
         const QByteArray content = pattern(600 * 1024);
-        FailingDevice in(readBudget, content);
-        FailingDevice out(writeBudget);
+        FailingDevice in, out;
+        in.budget = readBudget;
+        in.content = content;
+        out.budget = writeBudget;
         QVERIFY(in.open(QIODevice::ReadOnly));
         QVERIFY(out.open(QIODevice::WriteOnly));
         QCOMPARE(DataManageWidget::copyDevice(&in, &out), result);
