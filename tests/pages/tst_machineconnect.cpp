@@ -174,8 +174,8 @@ private slots:
             return;
         }
         // The first instrument is taken (and stored) at once.
-        QCOMPARE(names()->currentIndex(), 0);
-        QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.21"));
+        QCOMPARE(std::make_pair(names()->currentIndex(), m_page->addressEditor()->getNetAddress()),
+                 std::make_pair(0, QStringLiteral("127.0.0.21")));
         QCOMPARE(ini({"HostAddress", "host_name"}), QStringList({"127.0.0.21", "LORIX-A"}));
         names()->setCurrentIndex(pick);
         QCOMPARE(m_page->addressEditor()->getNetAddress(), address);
@@ -221,8 +221,8 @@ private slots:
         for (int i = 0; i < 4; ++i)
             m_page->addressEditor()->field(i)->setText(parts.value(i));
         emit m_page->addressEditor()->field(0)->editingFinished();
-        QCOMPARE(names()->count(), 0);             // a typed address belongs to no listed instrument
-        QCOMPARE(m_page->instruments().size(), 3); // the list itself stays
+        // A typed address belongs to no listed instrument; the list itself stays.
+        QCOMPARE(std::make_pair(names()->count(), m_page->instruments().size()), std::make_pair(0, 3));
         if (stored.isEmpty() || warned)
             MessageDialog::pushNextAnswer(adapter ? 1 : 0); // however it is closed
         m_page->on_ConnectPushButton_clicked();
