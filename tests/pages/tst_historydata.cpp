@@ -416,7 +416,7 @@ private slots:
     }
 
     // Rows are newest first: every (re)load opens the view on its first rows,
-    // at the specified row height whatever the display size.
+    // at a row height of 25 whatever the display size.
     void reloadsOpenOnTheNewestRows_data()
     {
         QTest::addColumn<int>("records");

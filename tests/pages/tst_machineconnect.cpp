@@ -322,7 +322,7 @@ private slots:
         QTest::newRow("edges") << "0.255.0.255" << QString("0.255.0.255");
         QTest::newRow("five parts") << "1.2.3.4.5" << QString();
         QTest::newRow("four digits") << "1.2.3.0004" << QString();
-        QTest::newRow("empty part") << "1..3.4" << QString();
+        QTest::newRow("empty field") << "1..3.4" << QString();
         QTest::newRow("sign") << "1.2.3.+4" << QString();
         QTest::newRow("space") << "1.2.3. 4" << QString();
         QTest::newRow("non-ASCII digit") << QString::fromUtf8("1.2.3.\xd9\xa4") << QString();
