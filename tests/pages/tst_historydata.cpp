@@ -490,14 +490,10 @@ private slots:
         const auto &[name, misbehave, badFile, connect, dialogOpen, succeeds] = end;
         QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs(QStringLiteral("OLD"), {"090000"}, 2)));
         QProcess fake;
-        QStringList args{"--address",     "127.0.0.2",
-                         "--port",        QString::number(m_udpPort),
-                         "--upload-port", QString::number(m_tcpPort),
-                         "--misbehave",   misbehave,
-                         "--upload",      badFile ? m_badUpload : m_goodUpload};
+        QStringList args{"--address", "127.0.0.2", "--port", QString::number(m_udpPort), "--misbehave", misbehave};
+        args << "--upload-port" << QString::number(m_tcpPort) << "--upload" << (badFile ? m_badUpload : m_goodUpload);
         if (misbehave != QLatin1String("unsafe-name"))
-            args << "--upload-name"
-                 << "AppDatabase.db";
+            args += QStringList{"--upload-name", "AppDatabase.db"};
         QVERIFY(PageFixture::startFake(fake, args));
         Vireon w;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
@@ -519,7 +515,8 @@ private slots:
         }
         // What a previous fetch left behind.
         status->setText(QStringLiteral("數據更新完成！"));
-        bar->setRange(0, 100), bar->setValue(100);
+        bar->setRange(0, 100);
+        bar->setValue(100);
         MessageDialog::clearShownTexts();
         if (badFile)
             MessageDialog::pushNextAnswer(1);
