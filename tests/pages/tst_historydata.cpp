@@ -211,12 +211,44 @@ private slots:
         QVERIFY(dialogs.isEmpty() && MessageDialog::shownTexts().isEmpty());
     }
 
-    void selectionModesAndStoredSetting()
+    // Selection mode: pairing rows for a report, the double-click, the
+    // context menu that switches to smart mode and stores it.
+    void selectionModes()
     {
-        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("A", {"090000", "100000"}, 4)));
+        QVector<DemoSampleRow> rows = HistoryFixture::runs("A", {"091500"}, 3, "20240301");
+        rows += HistoryFixture::runs("B", {"100000"}, 2, "20240302");
+        rows << row("2024030300001", "A", "5", 0, "20240302", "100000");
+        QVERIFY(HistoryFixture::replaceWith(rows));
         SystemConfig::getInstance()->setTableViewOptType(1);
         openPage();
         QCOMPARE(view()->selectionMode(), QAbstractItemView::MultiSelection);
+        QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
+        // Three rows of two samples: choose the second sample (B).
+        view()->clearSelection();
+        select(rowOf("2024030100001"), QItemSelectionModel::Select);
+        select(rowOf("2024030200002"), QItemSelectionModel::Select);
+        select(rowOf("2024030200001"), QItemSelectionModel::Select);
+        ChooseDialog::pushNextAnswer(1);
+        m_page->on_btnReport1_clicked();
+        QCOMPARE(ChooseDialog::lastItems() << ChooseDialog::lastText(),
+                 QStringList({"A", "B", "選擇了多個樣本，\n請選擇需要列印報告的樣本"}));
+        QCOMPARE(dialogs.count(), 1);
+        QCOMPARE(dialogs.takeFirst().at(1).toStringList(), QStringList({"2024030200002", "2024030200001"}));
+        // Cancelling the sample choice sends nothing and says nothing.
+        ChooseDialog::pushNextAnswer(-1);
+        m_page->on_btnReport1_clicked();
+        QVERIFY(dialogs.isEmpty() && MessageDialog::shownTexts().isEmpty());
+        // One sample at two test times: the time choice lists both.
+        view()->clearSelection();
+        select(rowOf("2024030100002"), QItemSelectionModel::Select);
+        select(rowOf("2024030300001"), QItemSelectionModel::Select);
+        ChooseDialog::pushNextAnswer(1);
+        m_page->on_btnReport1_clicked();
+        QCOMPARE(ChooseDialog::lastItems() << ChooseDialog::lastText(),
+                 QStringList(
+                     {"2024-03-01 09:15:00", "2024-03-02 10:00:00", "樣本測試時間不同，\n請選擇需要列印報告的時間"}));
+        QCOMPARE(dialogs.takeFirst().at(1).toStringList(), QStringList{"2024030300001"});
+        // A double-click clears the whole selection.
         select(1, QItemSelectionModel::Select);
         select(5, QItemSelectionModel::Select);
         QVERIFY(button("btnReport1")->isEnabled());
@@ -320,42 +352,6 @@ private slots:
         QCOMPARE(dialogs.takeLast().at(1).toStringList(), QStringList{"2024030300002"});
         m_page->on_btnCurve_clicked();
         QCOMPARE(dialogs.takeLast(), QVariantList({int(IDialogWidget::DLG_SAMLPLE_SPLINE), "2024030300002"}));
-    }
-
-    void selectionModePairing()
-    {
-        QVector<DemoSampleRow> rows = HistoryFixture::runs("A", {"091500"}, 3, "20240301");
-        rows += HistoryFixture::runs("B", {"100000"}, 2, "20240302");
-        rows << row("2024030300001", "A", "5", 0, "20240302", "100000");
-        QVERIFY(HistoryFixture::replaceWith(rows));
-        SystemConfig::getInstance()->setTableViewOptType(1);
-        openPage();
-        QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
-        // Three rows of two samples: choose the second sample (B).
-        view()->clearSelection();
-        select(rowOf("2024030100001"), QItemSelectionModel::Select);
-        select(rowOf("2024030200002"), QItemSelectionModel::Select);
-        select(rowOf("2024030200001"), QItemSelectionModel::Select);
-        ChooseDialog::pushNextAnswer(1);
-        m_page->on_btnReport1_clicked();
-        QCOMPARE(ChooseDialog::lastItems() << ChooseDialog::lastText(),
-                 QStringList({"A", "B", "選擇了多個樣本，\n請選擇需要列印報告的樣本"}));
-        QCOMPARE(dialogs.count(), 1);
-        QCOMPARE(dialogs.takeFirst().at(1).toStringList(), QStringList({"2024030200002", "2024030200001"}));
-        // Cancelling the sample choice sends nothing and says nothing.
-        ChooseDialog::pushNextAnswer(-1);
-        m_page->on_btnReport1_clicked();
-        QVERIFY(dialogs.isEmpty() && MessageDialog::shownTexts().isEmpty());
-        // One sample at two test times: the time choice lists both.
-        view()->clearSelection();
-        select(rowOf("2024030100002"), QItemSelectionModel::Select);
-        select(rowOf("2024030300001"), QItemSelectionModel::Select);
-        ChooseDialog::pushNextAnswer(1);
-        m_page->on_btnReport1_clicked();
-        QCOMPARE(ChooseDialog::lastItems() << ChooseDialog::lastText(),
-                 QStringList(
-                     {"2024-03-01 09:15:00", "2024-03-02 10:00:00", "樣本測試時間不同，\n請選擇需要列印報告的時間"}));
-        QCOMPARE(dialogs.takeFirst().at(1).toStringList(), QStringList{"2024030300001"});
     }
 
     // The page's per-character width by language and size; the label paints
