@@ -1,6 +1,4 @@
 #include "core/messageids.h"
-#include "database/dbmanage.h"
-#include "database/demodatabuilder.h"
 #include "database/driver/zsqlitecipherdriver.h"
 #include "database/sampleinfoaccess.h"
 #include "link/transferprogress.h"
@@ -10,7 +8,6 @@
 #include "pages/pagefixture.h"
 #include "pages/realtimecurve.h"
 #include "shell/filedialogs.h"
-#include "shell/widgets/messagedialog.h"
 #include "support/testenv.h"
 
 #include <QCoreApplication>
@@ -20,7 +17,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <QStandardPaths>
 
 namespace {

@@ -8,7 +8,6 @@
 #include "core/common.h"
 #include "core/messageids.h"
 #include "core/systemconfig.h"
-#include "database/demodatabuilder.h"
 #include "database/sampleinfoaccess.h"
 #include "database/sampleinfomodel.h"
 #include "link/filereceiver.h"
@@ -18,14 +17,12 @@
 #include "shell/idialogwidget.h"
 #include "shell/linkstatusindicator.h"
 #include "shell/widgets/choosedialog.h"
-#include "shell/widgets/messagedialog.h"
 
 #include <QAction>
 #include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>

@@ -7,15 +7,11 @@
 #include "pages/machineconnect.h"
 #include "pages/pagefixture.h"
 #include "shell/linkstatusindicator.h"
-#include "shell/widgets/messagedialog.h"
 #include "shell/widgets/netaddresswidget.h"
 #include "support/testenv.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 

@@ -11,18 +11,14 @@
 #include "shell/appglobals.h"
 #include "shell/filedialogs.h"
 #include "shell/navigationlist.h"
-#include "shell/widgets/messagedialog.h"
 
-#include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 
