@@ -15,25 +15,13 @@ namespace HistoryFixture {
 inline DemoSampleRow row(const QString &key, const QString &sampleId, const QString &pieId, int result,
                          const QString &date, const QString &time, double ct = 41.0, int panel = 1, int isDone = 1)
 {
-    DemoSampleRow r;
-    r.key = key;
-    r.panelType = panel;
-    r.sampleId = sampleId;
-    r.sbtId = QStringLiteral("S");
-    r.pieId = pieId;
-    r.patientId = QStringLiteral("P");
-    r.isDone = isDone;
-    r.result = result;
-    r.date = date;
-    r.time = time;
-    r.ctvalue = ct;
-    return r;
+    return {key,  panel, sampleId, QStringLiteral("S"), pieId, QStringLiteral("P"), QString(), isDone, result, date,
+            time, {},    ct};
 }
 
 inline bool clear()
 {
-    QSqlQuery q;
-    return q.exec(QStringLiteral("DELETE FROM SampleInfoTable"));
+    return QSqlQuery().exec(QStringLiteral("DELETE FROM SampleInfoTable"));
 }
 
 inline bool insert(const QVector<DemoSampleRow> &rows)
@@ -54,12 +42,10 @@ inline QVector<DemoSampleRow> runs(const QString &sampleId, const QStringList &t
 {
     QVector<DemoSampleRow> rows;
     int seq = 0;
-    for (const QString &time : times) {
-        for (int w = 0; w < wellsPerRun; ++w) {
-            const QString key = date + QStringLiteral("%1").arg(++seq, 5, 10, QLatin1Char('0'));
-            rows << row(key, sampleId, QString::number(w), w % 6, date, time, 20.0 + w);
-        }
-    }
+    for (const QString &time : times)
+        for (int w = 0; w < wellsPerRun; ++w)
+            rows << row(date + QStringLiteral("%1").arg(++seq, 5, 10, QLatin1Char('0')), sampleId, QString::number(w),
+                        w % 6, date, time, 20.0 + w);
     return rows;
 }
 

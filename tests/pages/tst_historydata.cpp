@@ -8,7 +8,6 @@
 #include "core/common.h"
 #include "core/messageids.h"
 #include "core/systemconfig.h"
-#include "database/demodatabuilder.h"
 #include "database/sampleinfoaccess.h"
 #include "database/sampleinfomodel.h"
 #include "link/filereceiver.h"
@@ -18,14 +17,12 @@
 #include "shell/idialogwidget.h"
 #include "shell/linkstatusindicator.h"
 #include "shell/widgets/choosedialog.h"
-#include "shell/widgets/messagedialog.h"
 
 #include <QAction>
 #include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -35,6 +32,14 @@
 #include <QTimer>
 
 using HistoryFixture::row;
+
+// How an upload asked for on the history page ends.
+struct FetchEnd {
+    const char *name;
+    QString misbehave; // of the fake instrument
+    bool badFile, connect, dialogOpen, succeeds;
+};
+Q_DECLARE_METATYPE(FetchEnd)
 
 class TestHistoryData : public QObject
 {
@@ -55,13 +60,18 @@ private:
         m_page->initWidget();
         m_page->show();
         if (!QTest::qWaitForWindowExposed(m_page))
-            qWarning() << "page not exposed";
+            qWarning("page not exposed");
         return m_page;
     }
     QTableView *view() const { return PageFixture::child<QTableView>(m_page, "tableView"); }
     QPushButton *button(const char *name) const { return PageFixture::child<QPushButton>(m_page, name); }
     QString text(int r, int c) const { return view()->model()->index(r, c).data().toString(); }
-    QString counter() const { return m_page->findChild<QLabel *>(QStringLiteral("testLab"))->text(); }
+    QString counter() const { return PageFixture::child<QLabel>(m_page, "testLab")->text(); }
+    // Enabled: query, report, curve.
+    QList<bool> buttons() const
+    {
+        return {button("btnQuery")->isEnabled(), button("btnReport1")->isEnabled(), button("btnCurve")->isEnabled()};
+    }
     void select(int r, QItemSelectionModel::SelectionFlags how = QItemSelectionModel::ClearAndSelect)
     {
         view()->selectionModel()->select(view()->model()->index(r, 0), how | QItemSelectionModel::Rows);
@@ -69,10 +79,9 @@ private:
     int rowOf(const QString &key) const
     {
         const auto &list = m_page->access()->m_listModel;
-        for (int r = 0; r < list.size(); ++r) {
+        for (int r = 0; r < list.size(); ++r)
             if (list.at(r)->Key == key)
                 return r;
-        }
         return -1;
     }
     void progress(qint64 received, qint64 total)
@@ -86,7 +95,6 @@ private slots:
         m_db = new DbManage;
         QVERIFY(m_db->openDatabase());
         QVERIFY(m_db->checkTables());
-
         m_udpPort = TestEnv::freeUdpPort(QStringLiteral("127.0.0.2"));
         m_tcpPort = TestEnv::freeTcpPort(QStringLiteral("127.0.0.1"));
         QVERIFY(m_udpPort && m_tcpPort);
@@ -129,26 +137,21 @@ private slots:
         }));
         TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
         openPage();
-
-        QCOMPARE(view()->model()->rowCount(), 8);
-        QCOMPARE(counter(), QString("1/8"));
-        // row: key order descending; expected well, sample, ct, mark
+        QCOMPARE(std::make_pair(view()->model()->rowCount(), counter()), std::make_pair(8, QString("1/8")));
+        // Key order descending: well, sample, ct, mark.
         const QList<QStringList> expected{
             {"4", "S3", "21", ""},     {"4", "S3", "22", ""},   {"1", "S2", "25", "Invalid"},
             {"0", "S2", "30.5", "*"},  {"8", "S2", "0", "+++"}, {"1", "S1", "12.3457", "+"},
             {"8", "S1", "40.99", "-"}, {"1", "S1", "0", "++"},
         };
+        const QString item = Common::getInstance()->getItemName(1);
         for (int r = 0; r < expected.size(); ++r) {
-            QCOMPARE(text(r, 0), expected[r][0]);
-            QCOMPARE(text(r, 1), expected[r][1]);
-            QCOMPARE(text(r, 2), Common::getInstance()->getItemName(1));
-            QCOMPARE(text(r, 3), expected[r][2]);
-            QCOMPARE(text(r, 4), expected[r][3]);
-            QCOMPARE(text(r, 5), QString("2024-03-01 09:15:00"));
+            const QStringList &e = expected[r];
+            QCOMPARE(QStringList({text(r, 0), text(r, 1), text(r, 2), text(r, 3), text(r, 4), text(r, 5)}),
+                     QStringList({e[0], e[1], item, e[2], e[3], "2024-03-01 09:15:00"}));
             QCOMPARE(view()->model()->index(r, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
         }
         QVERIFY(button("exportData")->isHidden());
-
         TestEnv::seedIni({{"DateConfig/DateFormat", 4}});
         m_page->initWidget();
         QCOMPARE(text(0, 5), QString("01-03-2024 09:15:00"));
@@ -164,21 +167,15 @@ private slots:
                         0, "20240302", "080000");
         QVERIFY(HistoryFixture::replaceWith(rows));
         openPage();
-        QCOMPARE(counter(), QString("3/24"));
-        QCOMPARE(view()->model()->rowCount(), 24);
+        QCOMPARE(std::make_pair(view()->model()->rowCount(), counter()), std::make_pair(24, QString("3/24")));
         m_page->releaseInstance();
-
         QVERIFY(HistoryFixture::clear());
         openPage();
         auto *model = qobject_cast<QStandardItemModel *>(view()->model());
-        QCOMPARE(model->rowCount(), 100);
-        QCOMPARE(counter(), QString("0/0"));
-        QVERIFY(!button("btnQuery")->isEnabled());
-        QVERIFY(!button("btnReport1")->isEnabled());
-        QVERIFY(!button("btnCurve")->isEnabled());
+        QCOMPARE(std::make_pair(model->rowCount(), counter()), std::make_pair(100, QString("0/0")));
+        QCOMPARE(buttons(), QList<bool>({false, false, false}));
         QCOMPARE(model->item(50, 0)->flags(), Qt::ItemFlags(Qt::ItemIsSelectable));
-        QVERIFY(model->item(50, 0)->text().isEmpty());
-        QVERIFY(!model->item(50, 5));
+        QVERIFY(model->item(50, 0)->text().isEmpty() && !model->item(50, 5));
     }
 
     // The buttons follow the selection model at once (no repaint), and a blank
@@ -191,54 +188,74 @@ private slots:
         QVERIFY(HistoryFixture::replaceWith(rows));
         openPage();
         select(3);
-        QVERIFY(button("btnReport1")->isEnabled());
-        QVERIFY(button("btnCurve")->isEnabled());
+        QCOMPARE(buttons(), QList<bool>({true, true, true}));
         view()->selectionModel()->clearSelection();
-        QVERIFY(!button("btnReport1")->isEnabled());
-
+        QCOMPARE(buttons(), QList<bool>({true, false, false}));
         // Filtered: 8 loaded records in 16 rows, rows 8-15 blank.
         m_page->access()->m_bFilter = true;
         m_page->access()->setFilter(QDate(2024, 3, 5), QDate(2024, 3, 5), "B", QString());
         m_page->updateWidget();
-        QCOMPARE(view()->model()->rowCount(), 16);
-        QCOMPARE(counter(), QString("1/8"));
-        QCOMPARE(button("btnQuery")->text(), QString("取消查詢"));
-
+        QCOMPARE(std::make_tuple(view()->model()->rowCount(), counter(), button("btnQuery")->text()),
+                 std::make_tuple(16, QString("1/8"), QString("取消查詢")));
         const QModelIndex blankDate = view()->model()->index(12, 5);
         view()->scrollTo(blankDate);
         QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->visualRect(blankDate).center());
         QVERIFY(view()->selectionModel()->isSelected(blankDate));
-        QVERIFY(!button("btnReport1")->isEnabled());
-        QVERIFY(!button("btnCurve")->isEnabled());
-
+        QCOMPARE(buttons(), QList<bool>({true, false, false}));
         QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
         m_page->on_btnCurve_clicked();
         m_page->on_btnReport1_clicked();
-        QCOMPARE(dialogs.count(), 0);
-        QVERIFY(MessageDialog::shownTexts().isEmpty());
+        QVERIFY(dialogs.isEmpty() && MessageDialog::shownTexts().isEmpty());
     }
 
-    void selectionModesAndStoredSetting()
+    // Selection mode: pairing rows for a report, the double-click, the
+    // context menu that switches to smart mode and stores it.
+    void selectionModes()
     {
-        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("A", {"090000", "100000"}, 4)));
+        QVector<DemoSampleRow> rows = HistoryFixture::runs("A", {"091500"}, 3, "20240301");
+        rows += HistoryFixture::runs("B", {"100000"}, 2, "20240302");
+        rows << row("2024030300001", "A", "5", 0, "20240302", "100000");
+        QVERIFY(HistoryFixture::replaceWith(rows));
         SystemConfig::getInstance()->setTableViewOptType(1);
         openPage();
         QCOMPARE(view()->selectionMode(), QAbstractItemView::MultiSelection);
+        QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
+        // Three rows of two samples: choose the second sample (B).
+        view()->clearSelection();
+        select(rowOf("2024030100001"), QItemSelectionModel::Select);
+        select(rowOf("2024030200002"), QItemSelectionModel::Select);
+        select(rowOf("2024030200001"), QItemSelectionModel::Select);
+        ChooseDialog::pushNextAnswer(1);
+        m_page->on_btnReport1_clicked();
+        QCOMPARE(ChooseDialog::lastItems() << ChooseDialog::lastText(),
+                 QStringList({"A", "B", "選擇了多個樣本，\n請選擇需要列印報告的樣本"}));
+        QCOMPARE(dialogs.count(), 1);
+        QCOMPARE(dialogs.takeFirst().at(1).toStringList(), QStringList({"2024030200002", "2024030200001"}));
+        // Cancelling the sample choice sends nothing and says nothing.
+        ChooseDialog::pushNextAnswer(-1);
+        m_page->on_btnReport1_clicked();
+        QVERIFY(dialogs.isEmpty() && MessageDialog::shownTexts().isEmpty());
+        // One sample at two test times: the time choice lists both.
+        view()->clearSelection();
+        select(rowOf("2024030100002"), QItemSelectionModel::Select);
+        select(rowOf("2024030300001"), QItemSelectionModel::Select);
+        ChooseDialog::pushNextAnswer(1);
+        m_page->on_btnReport1_clicked();
+        QCOMPARE(ChooseDialog::lastItems() << ChooseDialog::lastText(),
+                 QStringList(
+                     {"2024-03-01 09:15:00", "2024-03-02 10:00:00", "樣本測試時間不同，\n請選擇需要列印報告的時間"}));
+        QCOMPARE(dialogs.takeFirst().at(1).toStringList(), QStringList{"2024030300001"});
+        // A double-click clears the whole selection.
         select(1, QItemSelectionModel::Select);
         select(5, QItemSelectionModel::Select);
         QVERIFY(button("btnReport1")->isEnabled());
         emit view()->doubleClicked(view()->model()->index(2, 2));
-        QVERIFY(!view()->selectionModel()->hasSelection());
-        QVERIFY(!button("btnReport1")->isEnabled());
-
+        QVERIFY(!view()->selectionModel()->hasSelection() && !button("btnReport1")->isEnabled());
         auto *menu = view()->findChild<QMenu *>();
-        QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 2); // smart mode, selection mode
-
+        QCOMPARE(menu ? menu->actions().size() : -1, 2); // smart mode, selection mode
         // Over the first row no menu opens (slotContextMenu returns at once).
         m_page->slotContextMenu(view()->visualRect(view()->model()->index(0, 1)).center());
         QVERIFY(!menu->isVisible());
-
         bool checkedSelectionMode = false;
         QTimer::singleShot(0, this, [&]() {
             QTRY_VERIFY(menu->isVisible());
@@ -251,57 +268,59 @@ private slots:
         QVERIFY(checkedSelectionMode);
         QCOMPARE(TestEnv::iniValue("SystemConfig/TableViewOptType").toInt(), 0);
         QCOMPARE(view()->selectionMode(), QAbstractItemView::SingleSelection);
-        QVERIFY(!view()->selectionModel()->hasSelection());
-        QVERIFY(!menu->actions().at(0)->isChecked());
+        QVERIFY(!view()->selectionModel()->hasSelection() && !menu->actions().at(0)->isChecked());
         // Smart mode: a double-click no longer clears the selection.
         select(3);
         emit view()->doubleClicked(view()->model()->index(3, 2));
         QVERIFY(view()->selectionModel()->hasSelection());
     }
 
+    // Reloads replace the model and selection model; nothing else accumulates.
     void progressAndReload()
     {
         QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("A", {"090000"}, 5)));
         openPage();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const int actions = m_page->findChildren<QAction *>().size();
+        const int selectionModels = m_page->findChildren<QItemSelectionModel *>().size();
         QProgressBar *bar = PageFixture::child<QProgressBar>(m_page, "serverProgressBar");
         QLabel *status = PageFixture::child<QLabel>(m_page, "serverStatusLabel");
-
         QSignalSpy commands(m_page, &HistoryData::sendCmd);
         QTest::mouseClick(button("exportData_2"), Qt::LeftButton);
-        QCOMPARE(commands.count(), 1);
-        QCOMPARE(commands.at(0).at(0).toInt(), int(Cmd_FetchDataFile));
-        QCOMPARE(commands.at(0).at(1).toInt(), -1);
+        QCOMPARE(commands, QList<QVariantList>{QVariantList({int(Cmd_FetchDataFile), -1})});
         QVERIFY(!button("exportData_2")->isEnabled());
-
         QAbstractItemModel *before = view()->model();
         QVERIFY(HistoryFixture::insert(HistoryFixture::runs("B", {"100000"}, 3, "20240310")));
         progress(1000, 5000);
-        QCOMPARE(bar->maximum(), 5000);
-        QCOMPARE(bar->value(), 1000);
+        QCOMPARE(std::make_tuple(bar->maximum(), bar->value(), counter(), status->text()),
+                 std::make_tuple(5000, 1000, QString("1/5"), QString("接收進度")));
         QCOMPARE(view()->model(), before);
-        QCOMPARE(counter(), QString("1/5"));
-        QCOMPARE(status->text(), QString("接收進度"));
         QVERIFY(!button("exportData_2")->isEnabled());
-
         m_page->netEventHandle(NetEvt_LinkState, QVariant(false));
         QCOMPARE(view()->model(), before);
-
         progress(5000, 5000);
-        QCOMPARE(status->text(), QString("數據更新完成！"));
+        QCOMPARE(std::make_tuple(status->text(), counter(), view()->model()->rowCount()),
+                 std::make_tuple(QString("數據更新完成！"), QString("2/8"), 8));
         QVERIFY(button("exportData_2")->isEnabled());
-        QCOMPARE(counter(), QString("2/8"));
-        QCOMPARE(view()->model()->rowCount(), 8);
-
         // From 2 GiB on both values are scaled together; below, exact.
         const qint64 gib = Q_INT64_C(1) << 30;
         progress(gib, 3 * gib);
         QVERIFY(bar->maximum() > 0);
         QCOMPARE(qint64(bar->value()) * 3, qint64(bar->maximum()));
         progress(7, 2147483647);
-        QCOMPARE(bar->maximum(), 2147483647);
-        QCOMPARE(bar->value(), 7);
+        QCOMPARE(std::make_pair(bar->maximum(), bar->value()), std::make_pair(2147483647, 7));
         progress(5 * gib, Q_INT64_C(1) << 62);
         QVERIFY(bar->maximum() > 0 && bar->value() >= 0);
+        for (int i = 0; i < 5; ++i) {
+            progress(10, 10);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(std::make_tuple(m_page->findChildren<QStandardItemModel *>().size(),
+                                 m_page->findChildren<QAction *>().size(),
+                                 m_page->findChildren<QItemSelectionModel *>().size()),
+                 std::make_tuple(1, actions, selectionModels));
+        select(2); // the buttons still follow the selection
+        QVERIFY(button("btnReport1")->isEnabled());
     }
 
     void reportAndCurveActions()
@@ -314,87 +333,22 @@ private slots:
         QVERIFY(HistoryFixture::replaceWith(rows));
         openPage();
         QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
-
         select(rowOf("2024030100003"));
         m_page->on_btnReport1_clicked();
-        QCOMPARE(dialogs.count(), 1);
-        QCOMPARE(dialogs.at(0).at(0).toInt(), int(IDialogWidget::DLG_SAMPLE_REPORT));
         QStringList run;
         for (int seq = 8; seq >= 1; --seq)
             run << QString("2024030100%1").arg(seq, 3, 10, QChar('0'));
-        QCOMPARE(dialogs.at(0).at(1).toStringList(), run);
-
+        QCOMPARE(dialogs, QList<QVariantList>{QVariantList({int(IDialogWidget::DLG_SAMPLE_REPORT), run})});
         select(rowOf("2024030200004"));
         MessageDialog::pushNextAnswer(1);
         m_page->on_btnReport1_clicked();
         QCOMPARE(dialogs.count(), 1);
         QCOMPARE(MessageDialog::shownTexts(), QStringList{"配對的數據記錄不能超過8條!"});
-
         select(rowOf("2024030300002"));
         m_page->on_btnReport1_clicked();
         QCOMPARE(dialogs.takeLast().at(1).toStringList(), QStringList{"2024030300002"});
         m_page->on_btnCurve_clicked();
-        QCOMPARE(dialogs.last().at(0).toInt(), int(IDialogWidget::DLG_SAMLPLE_SPLINE));
-        QCOMPARE(dialogs.takeLast().at(1).toString(), QString("2024030300002"));
-    }
-
-    void selectionModePairing()
-    {
-        QVector<DemoSampleRow> rows = HistoryFixture::runs("A", {"091500"}, 3, "20240301");
-        rows += HistoryFixture::runs("B", {"100000"}, 2, "20240302");
-        rows << row("2024030300001", "A", "5", 0, "20240302", "100000");
-        QVERIFY(HistoryFixture::replaceWith(rows));
-        SystemConfig::getInstance()->setTableViewOptType(1);
-        openPage();
-        QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
-
-        // Three rows of two samples: choose the second sample (B).
-        view()->clearSelection();
-        select(rowOf("2024030100001"), QItemSelectionModel::Select);
-        select(rowOf("2024030200002"), QItemSelectionModel::Select);
-        select(rowOf("2024030200001"), QItemSelectionModel::Select);
-        ChooseDialog::pushNextAnswer(1);
-        m_page->on_btnReport1_clicked();
-        QCOMPARE(ChooseDialog::lastItems(), QStringList({"A", "B"}));
-        QCOMPARE(ChooseDialog::lastText(), QString("選擇了多個樣本，\n請選擇需要列印報告的樣本"));
-        QCOMPARE(dialogs.count(), 1);
-        QCOMPARE(dialogs.takeFirst().at(1).toStringList(), QStringList({"2024030200002", "2024030200001"}));
-
-        // Cancelling the sample choice sends nothing and says nothing.
-        ChooseDialog::pushNextAnswer(-1);
-        m_page->on_btnReport1_clicked();
-        QCOMPARE(dialogs.count(), 0);
-        QVERIFY(MessageDialog::shownTexts().isEmpty());
-
-        // One sample at two test times: the time choice lists both.
-        view()->clearSelection();
-        select(rowOf("2024030100002"), QItemSelectionModel::Select);
-        select(rowOf("2024030300001"), QItemSelectionModel::Select);
-        ChooseDialog::pushNextAnswer(1);
-        m_page->on_btnReport1_clicked();
-        QCOMPARE(ChooseDialog::lastItems(), QStringList({"2024-03-01 09:15:00", "2024-03-02 10:00:00"}));
-        QCOMPARE(ChooseDialog::lastText(), QString("樣本測試時間不同，\n請選擇需要列印報告的時間"));
-        QCOMPARE(dialogs.takeFirst().at(1).toStringList(), QStringList{"2024030300001"});
-    }
-
-    // Reloads replace the model, selection model and nothing else accumulates.
-    void reloadsKeepOwnershipBounded()
-    {
-        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("A", {"090000"}, 8)));
-        openPage();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const int actions = m_page->findChildren<QAction *>().size();
-        const int selectionModels = m_page->findChildren<QItemSelectionModel *>().size();
-        for (int i = 0; i < 5; ++i) {
-            progress(10, 10);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        QCOMPARE(m_page->findChildren<QStandardItemModel *>().size(), 1);
-        QCOMPARE(m_page->findChildren<QAction *>().size(), actions);
-        QCOMPARE(m_page->findChildren<QItemSelectionModel *>().size(), selectionModels);
-        // The buttons still follow the selection after the reloads.
-        select(2);
-        QVERIFY(button("btnReport1")->isEnabled());
+        QCOMPARE(dialogs.takeLast(), QVariantList({int(IDialogWidget::DLG_SAMLPLE_SPLINE), "2024030300002"}));
     }
 
     // The page's per-character width by language and size; the label paints
@@ -423,45 +377,39 @@ private slots:
         config->setFontSize(fontSize);
         openPage();
         QCOMPARE(m_page->labelCharWidth(), charWidth);
-
         auto *label = view()->findChild<QLabel *>(QStringLiteral("show_lab"));
-        QVERIFY(label);
         QWidget *viewport = view()->viewport();
         const QPoint at = view()->visualRect(view()->model()->index(1, 1)).center();
         QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(viewport, &move);
         QHelpEvent tip(QEvent::ToolTip, at, viewport->mapToGlobal(at));
         QCoreApplication::sendEvent(viewport, &tip);
-        QVERIFY(label->isVisible());
+        QVERIFY(label && label->isVisible());
         QCOMPARE(label->text(), sampleId);
-        QVERIFY(label->width() >= sampleId.length() * charWidth); // the label has the width
+        QVERIFY(label->width() >= sampleId.length() * charWidth);
         // Top edge at the pointer in the viewport (not a header height higher).
         QCOMPARE(label->mapTo(viewport, QPoint(0, 0)).y(), at.y());
         // Opaque: the viewport shows the label's own colour, not the cell.
-        const QImage shot = viewport->grab().toImage();
-        const QPoint inside = label->mapTo(viewport, QPoint(2, 2));
-        QCOMPARE(shot.pixelColor(inside), QColor("#FFFBE6"));
-
+        QCOMPARE(viewport->grab().toImage().pixelColor(label->mapTo(viewport, QPoint(2, 2))), QColor("#FFFBE6"));
         QCoreApplication::sendEvent(viewport, &move);
         QVERIFY(!label->isVisible());
-
         // Reloads: the query dialog's refresh, and a finished data file.
-        QCoreApplication::sendEvent(viewport, &tip);
-        QVERIFY(label->isVisible());
-        m_page->updateWidget();
-        QVERIFY(!label->isVisible());
-        QCoreApplication::sendEvent(viewport, &tip);
-        QVERIFY(label->isVisible());
-        progress(10, 10);
-        label = view()->findChild<QLabel *>(QStringLiteral("show_lab"));
-        QVERIFY(label);
-        QVERIFY(!label->isVisible());
+        for (int reload = 0; reload < 2; ++reload) {
+            QCoreApplication::sendEvent(viewport, &tip);
+            QVERIFY(label->isVisible());
+            if (reload == 0)
+                m_page->updateWidget();
+            else
+                progress(10, 10);
+            label = view()->findChild<QLabel *>(QStringLiteral("show_lab"));
+            QVERIFY(label && !label->isVisible());
+        }
         config->setSystemLanguage(0);
         config->setFontSize(0);
     }
 
     // Rows are newest first: every (re)load opens the view on its first rows,
-    // at the specified row height whatever the display size.
+    // at a row height of 25 whatever the display size.
     void reloadsOpenOnTheNewestRows_data()
     {
         QTest::addColumn<int>("records");
@@ -483,28 +431,23 @@ private slots:
         QFETCH(QString, reload);
         SystemConfig::getInstance()->setFontSize(quint8(fontSize));
         Appearance::applyStyle(fontSize);
-        QStringList times;
+        QStringList times; // a second apart from 08:00:00
         for (int i = 0; i < records; ++i)
-            times << QStringLiteral("%1%2%3")
-                         .arg(8 + i / 3600, 2, 10, QLatin1Char('0'))
-                         .arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
-                         .arg(i % 60, 2, 10, QLatin1Char('0'));
+            times << QTime(8, 0).addSecs(i).toString("hhmmss");
         QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("N", times, 1)));
         openPage();
-        if (reload == QLatin1String("query")) {
+        if (reload != QLatin1String("show"))
             view()->verticalScrollBar()->setValue(view()->verticalScrollBar()->maximum() / 2);
+        if (reload == QLatin1String("query")) {
             m_page->access()->setFilter(QDate(2024, 3, 1), QDate(2024, 3, 1), "N", QString());
             m_page->access()->m_bFilter = true;
             m_page->updateWidget();
         } else if (reload == QLatin1String("fetch")) {
-            view()->verticalScrollBar()->setValue(view()->verticalScrollBar()->maximum() / 2);
             progress(5000, 5000);
         }
         QCoreApplication::processEvents();
-        QCOMPARE(view()->verticalScrollBar()->value(), 0);
-        QCOMPARE(view()->rowAt(0), 0);
-        QCOMPARE(text(0, 5).section(' ', 1),
-                 QLocale::c().toString(QTime::fromString(times.last(), "hhmmss"), "hh:mm:ss"));
+        QCOMPARE(std::make_pair(view()->verticalScrollBar()->value(), view()->rowAt(0)), std::make_pair(0, 0));
+        QCOMPARE(text(0, 5).section(' ', 1), QTime(8, 0).addSecs(records - 1).toString("hh:mm:ss"));
         for (int r : {0, 1, records - 1})
             QCOMPARE(view()->rowHeight(r), 25);
         Appearance::applyStyle(1);
@@ -517,15 +460,8 @@ private slots:
     // how it went; a complete upload is the open database.
     void fetchEndsOnThePage_data()
     {
-        QTest::addColumn<QString>("misbehave");
-        QTest::addColumn<bool>("badFile");
-        QTest::addColumn<bool>("connect");
-        QTest::addColumn<bool>("dialogOpen");
-        QTest::addColumn<bool>("succeeds");
-        const struct {
-            const char *row, *misbehave;
-            bool badFile, connect, dialogOpen, succeeds;
-        } rows[] = {
+        QTest::addColumn<FetchEnd>("end");
+        const FetchEnd rows[] = {
             {"complete upload", "none", false, true, false, true},
             {"complete upload under an open dialog", "none", false, true, true, true},
             {"no connection from the instrument", "no-answer", false, true, false, false},
@@ -537,30 +473,21 @@ private slots:
             {"not connected at all", "none", false, false, false, false},
             {"cut under an open dialog", "truncated", false, true, true, false},
         };
-        for (const auto &r : rows)
-            QTest::newRow(r.row) << QString(r.misbehave) << r.badFile << r.connect << r.dialogOpen << r.succeeds;
+        for (const FetchEnd &end : rows)
+            QTest::newRow(end.name) << end;
     }
 
     void fetchEndsOnThePage()
     {
-        QFETCH(QString, misbehave);
-        QFETCH(bool, badFile);
-        QFETCH(bool, connect);
-        QFETCH(bool, dialogOpen);
-        QFETCH(bool, succeeds);
+        QFETCH(FetchEnd, end);
+        const auto &[name, misbehave, badFile, connect, dialogOpen, succeeds] = end;
         QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs(QStringLiteral("OLD"), {"090000"}, 2)));
-
         QProcess fake;
-        QStringList args{"--address",     "127.0.0.2",
-                         "--port",        QString::number(m_udpPort),
-                         "--upload-port", QString::number(m_tcpPort),
-                         "--misbehave",   misbehave,
-                         "--upload",      badFile ? m_badUpload : m_goodUpload};
+        QStringList args{"--address", "127.0.0.2", "--port", QString::number(m_udpPort), "--misbehave", misbehave};
+        args << "--upload-port" << QString::number(m_tcpPort) << "--upload" << (badFile ? m_badUpload : m_goodUpload);
         if (misbehave != QLatin1String("unsafe-name"))
-            args << "--upload-name"
-                 << "AppDatabase.db";
+            args += QStringList{"--upload-name", "AppDatabase.db"};
         QVERIFY(PageFixture::startFake(fake, args));
-
         Vireon w;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
         m_page = qobject_cast<HistoryData *>(w.currentPage());
@@ -583,27 +510,22 @@ private slots:
         status->setText(QStringLiteral("數據更新完成！"));
         bar->setRange(0, 100);
         bar->setValue(100);
-
         MessageDialog::clearShownTexts();
         if (badFile)
             MessageDialog::pushNextAnswer(1);
         fetch->click();
         QCOMPARE(status->text(), QStringLiteral("接收進度"));
         QVERIFY(!fetch->isEnabled());
-
         QTRY_VERIFY_WITH_TIMEOUT(fetch->isEnabled(), 15000);
         if (succeeds) {
-            QCOMPARE(status->text(), QStringLiteral("數據更新完成！"));
-            QCOMPARE(bar->value(), bar->maximum());
-            QCOMPARE(SampleInfoAccess::getCount(), m_goodRows);
             // The table shows the installed rows, not the old ones.
-            QCOMPARE(view()->model()->rowCount(), m_goodRows);
-            QCOMPARE(counter().section('/', 1).toInt(), m_goodRows);
+            QCOMPARE(std::make_tuple(status->text(), bar->value(), SampleInfoAccess::getCount(),
+                                     view()->model()->rowCount(), counter().section('/', 1).toInt()),
+                     std::make_tuple(QString("數據更新完成！"), bar->maximum(), m_goodRows, m_goodRows, m_goodRows));
             QVERIFY(!text(0, 1).isEmpty() && !text(0, 1).startsWith(QLatin1String("OLD")));
-        } else {
-            QCOMPARE(status->text(), QStringLiteral("數據更新失敗！"));
-            QCOMPARE(bar->value(), bar->minimum());
-            QCOMPARE(SampleInfoAccess::getCount(), 2); // the old data stay
+        } else { // the old data stay
+            QCOMPARE(std::make_tuple(status->text(), bar->value(), SampleInfoAccess::getCount()),
+                     std::make_tuple(QString("數據更新失敗！"), bar->minimum(), 2));
         }
         QCOMPARE(MessageDialog::shownTexts().size(), badFile ? 1 : 0);
         // The received file is installed or refused, never left behind.

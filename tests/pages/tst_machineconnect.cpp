@@ -7,15 +7,11 @@
 #include "pages/machineconnect.h"
 #include "pages/pagefixture.h"
 #include "shell/linkstatusindicator.h"
-#include "shell/widgets/messagedialog.h"
 #include "shell/widgets/netaddresswidget.h"
 #include "support/testenv.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -38,19 +34,22 @@ QList<InstrumentInfo> threeInstruments()
 
 using PageFixture::comboItems;
 
-QString ini(const char *key)
+// The stored network settings, in the order asked.
+QStringList ini(std::initializer_list<const char *> keys)
 {
-    return TestEnv::iniValue(QLatin1String("NetConfig/") + QLatin1String(key)).toString();
+    QStringList values;
+    for (const char *key : keys)
+        values << TestEnv::iniValue(QLatin1String("NetConfig/") + QLatin1String(key)).toString();
+    return values;
 }
 
-void setTypedAddress(NetAddressWidget *editor, const QString &text)
-{
-    // Straight into the fields: what a user could leave there, validator or not.
-    const QStringList parts = text.split(QLatin1Char('.'));
-    for (int i = 0; i < 4; ++i)
-        editor->field(i)->setText(i < parts.size() ? parts.at(i) : QString());
-}
+struct TypedAddress {
+    const char *name;
+    QString typed, stored; // stored empty: refused
+    bool warned, adapter;  // warned: other /24 than the adapter, or none
+};
 } // namespace
+Q_DECLARE_METATYPE(TypedAddress)
 
 // The connection page over a scripted adapter list and the real settings
 // file, its commands recorded; and in the real main window with the real
@@ -75,18 +74,12 @@ class TstMachineConnect : public QObject
     QComboBox *adapters() const { return m_page->findChild<QComboBox *>(QStringLiteral("local_ip_CboBox")); }
     QLabel *macLabel() const { return m_page->findChild<QLabel *>(QStringLiteral("mac_lab")); }
     QPushButton *button(const char *name) const { return m_page->findChild<QPushButton *>(QLatin1String(name)); }
-    QList<int> sentIds() const
-    {
-        QList<int> ids;
-        for (const QList<QVariant> &args : *m_cmds)
-            ids << args.at(0).toInt();
-        return ids;
-    }
+    // Exactly one command sent, `id` for every instrument (-1).
+    bool sentOnly(int id) const { return *m_cmds == QList<QVariantList>{QVariantList({id, -1})}; }
 
     void openPage()
     {
-        m_page = MachineConnect::getInstance();
-        m_page->initWidget();
+        (m_page = MachineConnect::getInstance())->initWidget();
         m_cmds = std::make_unique<QSignalSpy>(m_page, &IFunWidget::sendCmd);
     }
 
@@ -154,28 +147,21 @@ private slots:
         QFETCH(int, pick);
         QFETCH(QString, address);
         QFETCH(QString, name);
-
         adapters()->setCurrentIndex(0);
         m_page->on_scnfBtn_clicked();
-        QCOMPARE(sentIds(), QList<int>{Cmd_ScanInstrument});
-        QCOMPARE(m_cmds->first().at(1), QVariant(-1));
-        QVERIFY(!button("scnfBtn")->isEnabled());
-        QVERIFY(!button("ConnectPushButton")->isEnabled());
+        QVERIFY(sentOnly(Cmd_ScanInstrument));
+        QVERIFY(!button("scnfBtn")->isEnabled() && !button("ConnectPushButton")->isEnabled());
         QCOMPARE(names()->count(), 0);
-        QCOMPARE(ini("LocalIpAddr"), kLoopback.ip);
-        QCOMPARE(ini("LocalMacAddr"), kLoopback.mac);
-
+        QCOMPARE(ini({"LocalIpAddr", "LocalMacAddr"}), QStringList({kLoopback.ip, kLoopback.mac}));
         m_page->netEventHandle(NetEvt_ScanFinished, result);
         const QStringList found = pick < 0 ? QStringList() : QStringList{"LORIX-A", "LORIX-B", "LORIX-C"};
         QCOMPARE(comboItems(names()), found);
         QCOMPARE(m_page->instruments().size(), found.size());
-        QVERIFY(button("scnfBtn")->isEnabled());
-        QVERIFY(button("ConnectPushButton")->isEnabled());
+        QVERIFY(button("scnfBtn")->isEnabled() && button("ConnectPushButton")->isEnabled());
         m_cmds->clear();
         if (pick < 0) {
             // Nothing written, and the editor's wildcard blocks a connect.
-            QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.99"));
-            QCOMPARE(ini("host_name"), QStringLiteral("STORED"));
+            QCOMPARE(ini({"HostAddress", "host_name"}), QStringList({"127.0.0.99", "STORED"}));
             QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("0.0.0.0"));
             MessageDialog::pushNextAnswer(1);
             m_page->on_ConnectPushButton_clicked();
@@ -184,35 +170,22 @@ private slots:
             return;
         }
         // The first instrument is taken (and stored) at once.
-        QCOMPARE(names()->currentIndex(), 0);
-        QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.21"));
-        QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.21"));
-        QCOMPARE(ini("host_name"), QStringLiteral("LORIX-A"));
-
+        QCOMPARE(std::make_pair(names()->currentIndex(), m_page->addressEditor()->getNetAddress()),
+                 std::make_pair(0, QStringLiteral("127.0.0.21")));
+        QCOMPARE(ini({"HostAddress", "host_name"}), QStringList({"127.0.0.21", "LORIX-A"}));
         names()->setCurrentIndex(pick);
         QCOMPARE(m_page->addressEditor()->getNetAddress(), address);
         m_page->on_ConnectPushButton_clicked();
-        QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument});
-        QCOMPARE(m_cmds->first().at(1), QVariant(-1));
+        QVERIFY(sentOnly(Cmd_ConnectInstrument));
         QVERIFY(MessageDialog::shownTexts().isEmpty()); // same /24 as the adapter
-        QCOMPARE(ini("HostAddress"), address);
-        QCOMPARE(ini("host_name"), name);
-        QCOMPARE(ini("HostPort"), QStringLiteral("45454"));
-        QCOMPARE(ini("LocalIpAddr"), kLoopback.ip);
-        QCOMPARE(ini("LocalMacAddr"), kLoopback.mac);
+        QCOMPARE(ini({"HostAddress", "host_name", "HostPort", "LocalIpAddr", "LocalMacAddr"}),
+                 QStringList({address, name, "45454", kLoopback.ip, kLoopback.mac}));
     }
 
     void typedAddress_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored"); // empty: refused
-        QTest::addColumn<bool>("warned");    // other /24 than the adapter, or none
-        QTest::addColumn<bool>("adapter");
-
-        const struct {
-            const char *row, *typed, *stored;
-            bool warned, adapter;
-        } rows[] = {
+        QTest::addColumn<TypedAddress>("row");
+        const TypedAddress rows[] = {
             {"wildcard", "0.0.0.0", "", false, true},
             {"wildcard inside", "10.0.0.0", "", false, true},
             {"wildcard after leading zeros", "00.0.0.0", "", false, true},
@@ -225,15 +198,13 @@ private slots:
             {"other network", "10.1.2.3", "10.1.2.3", true, true},
             {"no adapter: warns, goes on", "127.0.0.2", "127.0.0.2", true, false},
         };
-        for (const auto &r : rows)
-            QTest::newRow(r.row) << QString(r.typed) << QString(r.stored) << r.warned << r.adapter;
+        for (const TypedAddress &row : rows)
+            QTest::newRow(row.name) << row;
     }
     void typedAddress()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
-        QFETCH(bool, warned);
-        QFETCH(bool, adapter);
+        QFETCH(TypedAddress, row);
+        const auto &[name, typed, stored, warned, adapter] = row;
         if (!adapter) {
             m_page->releaseInstance();
             g_adapters.clear();
@@ -241,30 +212,29 @@ private slots:
         }
         scan(QVariant::fromValue(threeInstruments()));
         m_cmds->clear();
-        setTypedAddress(m_page->addressEditor(), typed);
+        // Straight into the fields: what a user could leave there, validator or not.
+        const QStringList parts = typed.split(QLatin1Char('.'));
+        for (int i = 0; i < 4; ++i)
+            m_page->addressEditor()->field(i)->setText(parts.value(i));
         emit m_page->addressEditor()->field(0)->editingFinished();
-        QCOMPARE(names()->count(), 0);             // a typed address belongs to no listed instrument
-        QCOMPARE(m_page->instruments().size(), 3); // the list itself stays
+        // A typed address belongs to no listed instrument; the list itself stays.
+        QCOMPARE(std::make_pair(names()->count(), m_page->instruments().size()), std::make_pair(0, 3));
         if (stored.isEmpty() || warned)
             MessageDialog::pushNextAnswer(adapter ? 1 : 0); // however it is closed
         m_page->on_ConnectPushButton_clicked();
-
         if (stored.isEmpty()) {
             QCOMPARE(MessageDialog::shownTexts(), QStringList{"請檢查輸入"});
             QVERIFY(m_cmds->isEmpty());
-            QCOMPARE(ini("HostAddress"), QStringLiteral("127.0.0.21")); // the scan's pick
-            QCOMPARE(ini("HostPort"), QStringLiteral("1"));
+            QCOMPARE(ini({"HostAddress", "HostPort"}), QStringList({"127.0.0.21", "1"})); // the scan's pick
             return;
         }
-        const QStringList expectedTexts =
-            warned ? QStringList{"設備和電腦可能不處於同一個局域網，請檢查！"} : QStringList();
-        QCOMPARE(MessageDialog::shownTexts(), expectedTexts);
-        QCOMPARE(sentIds(), QList<int>{Cmd_ConnectInstrument}); // a warning does not stop it
-        QCOMPARE(ini("HostAddress"), stored);
+        QCOMPARE(MessageDialog::shownTexts(),
+                 warned ? QStringList{"設備和電腦可能不處於同一個局域網，請檢查！"} : QStringList());
+        QVERIFY(sentOnly(Cmd_ConnectInstrument)); // a warning does not stop it
         QCOMPARE(SystemConfig::getInstance()->getHostAddress(), stored);
-        QCOMPARE(ini("host_name"), QString()); // the scanned name is forgotten
-        QCOMPARE(ini("LocalIpAddr"), adapter ? kLoopback.ip : QString());
-        QCOMPARE(ini("LocalMacAddr"), adapter ? kLoopback.mac : QString());
+        // The scanned name is forgotten.
+        QCOMPARE(ini({"HostAddress", "host_name", "LocalIpAddr", "LocalMacAddr"}),
+                 QStringList({stored, "", adapter ? kLoopback.ip : "", adapter ? kLoopback.mac : ""}));
     }
 
     void adapterSelection_data()
@@ -273,21 +243,17 @@ private slots:
         QTest::addColumn<QString>("storedMac");
         QTest::addColumn<QString>("storedIp");
         QTest::addColumn<int>("selected");
-
         const NetCartInfo a{"0a-00-00-00-00-01", "10.1.0.5"};
         const NetCartInfo b1{"0a-00-00-00-00-02", "192.168.3.7"};
         const NetCartInfo b2{"0a-00-00-00-00-02", "192.168.8.7"};
         const NetCartInfo lo{"00-00-00-00-00-00", "127.0.0.1"};
-
-        QTest::newRow("two addresses on the stored adapter: the last")
-            << QList<NetCartInfo>{a, b1, b2} << b1.mac << "" << 2;
-        QTest::newRow("the stored adapter before the stored address")
-            << QList<NetCartInfo>{a, b1, b2} << a.mac << b2.ip << 0;
-        QTest::newRow("unknown adapter, known address")
-            << QList<NetCartInfo>{a, b1, b2} << "0a-ff-ff-ff-ff-ff" << b1.ip << 1;
-        QTest::newRow("nothing known: the first") << QList<NetCartInfo>{a, b1} << "0a-ff-ff-ff-ff-ff"
-                                                  << "10.9.9.9" << 0;
-        QTest::newRow("the unset MAC matches no adapter") << QList<NetCartInfo>{a, lo} << lo.mac << "10.9.9.9" << 0;
+        const QList<NetCartInfo> abb{a, b1, b2};
+        const QString unknownMac = "0a-ff-ff-ff-ff-ff", unknownIp = "10.9.9.9";
+        QTest::newRow("two addresses on the stored adapter: the last") << abb << b1.mac << QString() << 2;
+        QTest::newRow("the stored adapter before the stored address") << abb << a.mac << b2.ip << 0;
+        QTest::newRow("unknown adapter, known address") << abb << unknownMac << b1.ip << 1;
+        QTest::newRow("nothing known: the first") << QList<NetCartInfo>{a, b1} << unknownMac << unknownIp << 0;
+        QTest::newRow("the unset MAC matches no adapter") << QList<NetCartInfo>{a, lo} << lo.mac << unknownIp << 0;
         QTest::newRow("no adapter") << QList<NetCartInfo>{} << a.mac << a.ip << -1;
     }
     void adapterSelection()
@@ -296,21 +262,20 @@ private slots:
         QFETCH(QString, storedMac);
         QFETCH(QString, storedIp);
         QFETCH(int, selected);
-
         m_page->releaseInstance();
         g_adapters = list;
         SystemConfig::getInstance()->setLocalMacAddr(storedMac);
         SystemConfig::getInstance()->setLocalIpAddr(storedIp);
         openPage();
-
         QCOMPARE(comboItems(names()), QStringList{"STORED"}); // the stored instrument
         QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.99"));
         QVERIFY(m_cmds->isEmpty());
-        QCOMPARE(adapters()->count(), list.size());
-        QCOMPARE(adapters()->currentIndex(), selected);
-        QCOMPARE(macLabel()->text(), selected < 0 ? QString() : list.at(selected).mac);
-        for (int i = 0; i < list.size(); ++i)
-            QCOMPARE(adapters()->itemText(i), list.at(i).ip);
+        QStringList ips;
+        for (const NetCartInfo &adapter : list)
+            ips << adapter.ip;
+        QCOMPARE(comboItems(adapters()), ips);
+        QCOMPARE(std::make_pair(adapters()->currentIndex(), macLabel()->text()),
+                 std::make_pair(selected, selected < 0 ? QString() : list.at(selected).mac));
     }
 
     void reportedName_data()
@@ -319,7 +284,6 @@ private slots:
         QTest::addColumn<QVariant>("event");
         QTest::addColumn<QStringList>("expectedNames");
         QTest::addColumn<int>("expectedCurrent");
-
         const QStringList before{"LORIX-A", "LORIX-B", "LORIX-C"};
         const int found = NetEvt_InstrumentFound;
         const QVariant renamed(QStringList{"127.0.0.22", "RENAMED"});
@@ -354,7 +318,7 @@ private slots:
         QTest::newRow("edges") << "0.255.0.255" << QString("0.255.0.255");
         QTest::newRow("five parts") << "1.2.3.4.5" << QString();
         QTest::newRow("four digits") << "1.2.3.0004" << QString();
-        QTest::newRow("empty part") << "1..3.4" << QString();
+        QTest::newRow("empty field") << "1..3.4" << QString();
         QTest::newRow("sign") << "1.2.3.+4" << QString();
         QTest::newRow("space") << "1.2.3. 4" << QString();
         QTest::newRow("non-ASCII digit") << QString::fromUtf8("1.2.3.\xd9\xa4") << QString();
@@ -391,17 +355,16 @@ private slots:
         m_page = qobject_cast<MachineConnect *>(w.currentPage());
         QVERIFY(m_page);
         QCOMPARE(adapters()->currentText(), adapter ? kLoopback.ip : QString());
-
         button("scnfBtn")->click();
-        QVERIFY(!button("scnfBtn")->isEnabled());
-        QVERIFY(!w.isNavigationEnabled()); // the page cannot be left while the sweep runs
+        // The page cannot be left while the sweep runs.
+        QVERIFY(!button("scnfBtn")->isEnabled() && !w.isNavigationEnabled());
         QVERIFY(w.linkStatus()->isScanning() || !adapter);
         QTRY_VERIFY_WITH_TIMEOUT(w.isNavigationEnabled() && button("scnfBtn")->isEnabled(), 10000);
-        QVERIFY(!w.linkStatus()->isScanning());
-        QVERIFY(button("ConnectPushButton")->isEnabled());
+        QVERIFY(!w.linkStatus()->isScanning() && button("ConnectPushButton")->isEnabled());
         QCOMPARE(comboItems(names()), adapter ? QStringList{"LORIX-LOOP"} : QStringList());
-        QCOMPARE(SystemConfig::getInstance()->getHostAddress(), adapter ? kFakeAddress : QStringLiteral("127.0.0.99"));
-        QCOMPARE(SystemConfig::getInstance()->getHostName(), adapter ? QStringLiteral("LORIX-LOOP") : "STORED");
+        QCOMPARE(
+            QStringList({SystemConfig::getInstance()->getHostAddress(), SystemConfig::getInstance()->getHostName()}),
+            adapter ? QStringList({kFakeAddress, "LORIX-LOOP"}) : QStringList({"127.0.0.99", "STORED"}));
         if (adapter) {
             QCOMPARE(m_page->addressEditor()->getNetAddress(), kFakeAddress);
             button("ConnectPushButton")->click();

@@ -30,10 +30,9 @@ private:
         holder.start(QCoreApplication::applicationFilePath(), {QStringLiteral("holdGuard")});
         if (!holder.waitForStarted())
             return false;
-        while (holder.waitForReadyRead(10000)) {
+        while (holder.waitForReadyRead(10000))
             if (holder.readAll().contains("HOLDING"))
                 return true;
-        }
         return false;
     }
 
@@ -44,8 +43,7 @@ private slots:
         if (key.isEmpty())
             QSKIP("runs only as the helper process");
         InstanceGuard guard(QString::fromLatin1(key));
-        if (!guard.acquire())
-            QFAIL("helper could not take the guard");
+        QVERIFY2(guard.acquire(), "helper could not take the guard");
         std::fprintf(stdout, "HOLDING\n");
         std::fflush(stdout);
         QEventLoop loop; // until killed
@@ -70,16 +68,13 @@ private slots:
             QSKIP("helper");
         QProcess holder;
         QVERIFY(startHolder(holder));
-
         InstanceGuard blocked(uniqueKey());
         QVERIFY(!blocked.acquire()); // a live instance holds it
-
         // Killed without any clean-up: the segment stays behind.
         ::kill(static_cast<pid_t>(holder.processId()), SIGKILL);
         QVERIFY(holder.waitForFinished(10000));
         InstanceGuard afterCrash(uniqueKey());
-        QVERIFY(afterCrash.acquire());
-        QVERIFY(afterCrash.isHeld());
+        QVERIFY(afterCrash.acquire() && afterCrash.isHeld());
     }
 };
 

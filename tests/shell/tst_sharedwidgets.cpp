@@ -17,10 +17,9 @@ class TstSharedWidgets : public QObject
 private:
     static QPushButton *buttonWithText(QWidget *w, const QString &text)
     {
-        for (QPushButton *b : w->findChildren<QPushButton *>()) {
+        for (QPushButton *b : w->findChildren<QPushButton *>())
             if (b->text() == text)
                 return b;
-        }
         return nullptr;
     }
 
@@ -57,7 +56,10 @@ private slots:
         QPointer<MessageDialog> dialog = new MessageDialog(QStringLiteral("text"), mode, true, QString(), nullptr);
         QCOMPARE(dialog->findChildren<QPushButton *>().size(), buttons);
         QCOMPARE(dialog->title(), QStringLiteral("提示"));
-        const int result = runModal(dialog, [press](QDialog *d) {
+        int shieldsSeen = 0; // a shield lives exactly as long as its box
+        const int result = runModal(dialog, [press, &shieldsSeen](QDialog *d) {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                shieldsSeen += qobject_cast<ShieldWidget *>(w) && w->isVisible();
             if (press == QLatin1String("esc"))
                 QTest::keyClick(d, Qt::Key_Escape);
             else if (press == QLatin1String("close"))
@@ -65,20 +67,8 @@ private slots:
             else
                 buttonWithText(d, press)->click();
         });
-        QCOMPARE(result, expected);
+        QCOMPARE(std::make_pair(result, shieldsSeen), std::make_pair(expected, 1));
         QVERIFY(dialog.isNull()); // deletes itself
-    }
-
-    void messageDialogShieldLivesWithTheBox()
-    {
-        auto *dialog = new MessageDialog(QStringLiteral("text"), 1, true, QString(), nullptr);
-        int shieldsSeen = 0;
-        runModal(dialog, [&shieldsSeen](QDialog *d) {
-            for (QWidget *w : QApplication::topLevelWidgets())
-                shieldsSeen += (qobject_cast<ShieldWidget *>(w) && w->isVisible()) ? 1 : 0;
-            d->accept();
-        });
-        QCOMPARE(shieldsSeen, 1);
         QCoreApplication::processEvents();
         for (QWidget *w : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<ShieldWidget *>(w));
@@ -104,10 +94,7 @@ private slots:
         MessageDialog::setRecordShownTexts(recording);
         for (const QString &text : {QStringLiteral("one"), QStringLiteral("two")}) {
             const int answer = text == QLatin1String("one") ? 1 : 0;
-            if (seam)
-                MessageDialog::pushNextAnswer(answer);
-            else
-                ModalAnswerer::answerNext(answer);
+            seam ? MessageDialog::pushNextAnswer(answer) : ModalAnswerer::answerNext(answer);
             QPointer<MessageDialog> box = new MessageDialog(text, 0, false, QString(), nullptr);
             QCOMPARE(box->exec(), answer);
             QVERIFY(box.isNull());
@@ -119,18 +106,16 @@ private slots:
 
     void chooseDialogResults()
     {
-        const QStringList items{"A", "B", "C"};
-        auto *chosen = new ChooseDialog(items, QStringLiteral("pick"), true, nullptr);
-        QCOMPARE(runModal(chosen,
-                          [](QDialog *d) {
-                              d->findChild<QComboBox *>()->setCurrentIndex(2);
-                              buttonWithText(d, QStringLiteral("確定"))->click();
-                          }),
-                 2);
-        auto *cancelled = new ChooseDialog(items, QStringLiteral("pick"), false, nullptr);
-        QCOMPARE(runModal(cancelled, [](QDialog *d) { buttonWithText(d, QStringLiteral("取消"))->click(); }), -1);
-        auto *escaped = new ChooseDialog(items, QStringLiteral("pick"), false, nullptr);
-        QCOMPARE(runModal(escaped, [](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); }), -1);
+        // Third item confirmed, cancelled, escaped.
+        QList<int> results;
+        for (const QString press : {"確定", "取消", "esc"}) {
+            auto *dialog = new ChooseDialog({"A", "B", "C"}, QStringLiteral("pick"), press == "確定", nullptr);
+            results << runModal(dialog, [press](QDialog *d) {
+                d->findChild<QComboBox *>()->setCurrentIndex(2);
+                press == "esc" ? QTest::keyClick(d, Qt::Key_Escape) : buttonWithText(d, press)->click();
+            });
+        }
+        QCOMPARE(results, QList<int>({2, -1, -1}));
     }
 
     void datetimeDialogWritesOnlyOnConfirm()
@@ -141,7 +126,6 @@ private slots:
         cancelled.findChild<QSpinBox *>(QStringLiteral("yearTumbler"))->setValue(2030);
         QCOMPARE(runModal(&cancelled, [](QDialog *d) { buttonWithText(d, QStringLiteral("取消"))->click(); }), 0);
         QCOMPARE(value, original);
-
         DatetimeEditDialog confirmed(&value, QStringLiteral("t"), false, nullptr);
         // 31 March moved to February becomes the last day of February.
         confirmed.findChild<QSpinBox *>(QStringLiteral("monthTumbler"))->setValue(2);
@@ -167,25 +151,20 @@ private slots:
         w.field(1)->setText(QStringLiteral("0"));
         w.field(3)->clear();
         QCOMPARE(w.getNetAddress(), QStringLiteral("127.0.0.")); // only the first three are required
-
         // The validator takes 0 to 255 and the empty text, nothing else.
         int pos = 0;
-        for (const QString &ok : {QString(), QStringLiteral("0"), QStringLiteral("99"), QStringLiteral("255")}) {
-            QString t = ok;
-            QCOMPARE(w.field(0)->validator()->validate(t, pos), QValidator::Acceptable);
-        }
-        for (const QString &bad :
-             {QStringLiteral("256"), QStringLiteral("-1"), QStringLiteral("a"), QStringLiteral("1.")}) {
-            QString t = bad;
-            QCOMPARE(w.field(0)->validator()->validate(t, pos), QValidator::Invalid);
-        }
-
+        QStringList acceptable;
+        for (QString t : {"", "0", "99", "255", "256", "-1", "a", "1."})
+            if (w.field(0)->validator()->validate(t, pos) == QValidator::Acceptable)
+                acceptable << t;
+            else
+                QCOMPARE(w.field(0)->validator()->validate(t, pos), QValidator::Invalid);
+        QCOMPARE(acceptable, QStringList({"", "0", "99", "255"}));
         // A field left empty is filled with 0.
         QSignalSpy spy(&w, &NetAddressWidget::send_editingFinished);
         w.field(2)->setText(QString());
         emit w.field(2)->editingFinished();
-        QCOMPARE(w.field(2)->text(), QStringLiteral("0"));
-        QCOMPARE(spy.count(), 1);
+        QCOMPARE(std::make_pair(w.field(2)->text(), spy.count()), std::make_pair(QStringLiteral("0"), 1));
     }
 };
 
