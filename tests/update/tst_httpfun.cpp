@@ -88,9 +88,8 @@ private slots:
         QDir().rmdir(HttpFun::partPath());
     }
 
-    // The version query on the wire, sent the same way on each try (and
-    // tried as often when nothing listens).
-    // Rejections are asked three times in all; a verdict on the version is
+    // The version query on the wire, the same on each try; rejections and a
+    // closed port are tried three times in all, a verdict on the version is
     // final, and only an offered newer package is stored for the download.
     void versionAnswers_data()
     {
@@ -105,8 +104,8 @@ private slots:
         QTest::newRow("not JSON") << 200 << QByteArray("hello") << true << 1010 << 3;
         QTest::newRow("no Content-Length") << 200 << versionAnswer("v1.0.34", pkg) << false << 1005 << 3;
         QTest::newRow("port closed") << 0 << QByteArray() << true << int(QNetworkReply::ConnectionRefusedError) << 3;
-        QTest::newRow("server error status")
-            << 500 << QByteArray("oops") << true << int(QNetworkReply::InternalServerError) << 3;
+        QTest::newRow("server error") << 500 << QByteArray("oops") << true << int(QNetworkReply::InternalServerError)
+                                      << 3;
     }
 
     void versionAnswers()
@@ -124,7 +123,7 @@ private slots:
             return a;
         };
         Session s(status ? FakeUpdateServer::Handler(answer) : nullptr);
-        QVERIFY(s.listening == (status != 0));
+        QCOMPARE(s.listening, status != 0);
         s.send(Cmd_getUpgradePackageInfo);
         QTRY_COMPARE(s.spy.size(), 1);
         QCOMPARE(s.spy.last().at(0).toInt(), int(Cmd_getUpgradePackageInfo));
@@ -132,15 +131,11 @@ private slots:
         QCOMPARE(s.text(), UpdateProtocol::errorInfo(code));
         QCOMPARE(sentCount(), requests);
         QCOMPARE(s.server.requestCount(), status ? requests : 0);
-        for (const Request &r : s.server.requests()) {
-            QCOMPARE(r.method, QByteArray("POST"));
-            QCOMPARE(r.target, QByteArray("/package/version"));
-            QCOMPARE(r.headers.value("content-type"), QByteArray("application/json"));
-            QCOMPARE(r.headers.value("accept"), QByteArray("*/*"));
-            QCOMPARE(r.headers.value("connection"), QByteArray("keep-alive"));
-            QCOMPARE(r.headers.value("content-length"), QByteArray("111"));
-            QCOMPARE(r.body, UpdateProtocol::buildUpgradeInfoRequest(QStringLiteral("1234567890")));
-        }
+        for (const Request &r : s.server.requests())
+            QCOMPARE(QByteArrayList({r.method, r.target, r.headers.value("content-type"), r.headers.value("accept"),
+                                     r.headers.value("connection"), r.headers.value("content-length"), r.body}),
+                     QByteArrayList({"POST", "/package/version", "application/json", "*/*", "keep-alive", "111",
+                                     UpdateProtocol::buildUpgradeInfoRequest(QStringLiteral("1234567890"))}));
         QCOMPARE(config->getUpdatePackageVerInfo(0), QString(code == 0 ? "v1.0.0.1" : "v1.0.34"));
         QCOMPARE(config->getUpdatePackageMd5Info(0), code == 0 ? sha1(package(1000)) : QString("stored"));
         QCOMPARE(config->getUpdatePackageFileSizeInfo(0), code == 0 ? 1000u : 5u);
@@ -317,11 +312,9 @@ private slots:
     void destructionRemovesThePartialFile()
     {
         storeDescription(sha1(package()), package().size());
-        Session s([&](const Request &, int) {
-            Answer a{200, package()};
-            a.stallAfter = 500;
-            return a;
-        });
+        Answer stalling{200, package()};
+        stalling.stallAfter = 500;
+        Session s([&](const Request &, int) { return stalling; });
         QVERIFY(s.listening);
         s.send(Cmd_DownloadOtaFile);
         QTRY_COMPARE(QFileInfo(HttpFun::partPath()).size(), qint64(500));
