@@ -2,6 +2,7 @@
 #include "updatefixture.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QUrlQuery>
 
@@ -42,6 +43,21 @@ Answer paced(const QByteArray &body, int chunkBytes, int chunkMs)
     a.chunkBytes = chunkBytes;
     a.chunkMs = chunkMs;
     return a;
+}
+
+// Starts the demo's update server tool; returns its port once it listens, 0 when it ended.
+quint16 startTool(QProcess &tool, const QStringList &args)
+{
+    tool.start(TestEnv::toolPath(QStringLiteral("fake_update_server")), args);
+    QByteArray out;
+    while (tool.waitForReadyRead(10000) || tool.bytesAvailable()) {
+        out += tool.readAllStandardOutput();
+        const int at = out.indexOf("READY 127.0.0.1:");
+        const int end = out.indexOf('\n', at);
+        if (at >= 0 && end > at)
+            return quint16(out.mid(at + 16, end - at - 16).toUInt());
+    }
+    return 0;
 }
 
 // A client of a server on 127.0.0.1 (without a handler: a port nothing
@@ -361,6 +377,48 @@ private slots:
         QVERIFY(TestEnv::writeFile(QStringLiteral("digest.bin"), bytes));
         QCOMPARE(HttpFun::getFileHash(QStringLiteral("digest.bin")), sha1(bytes));
         QCOMPARE(HttpFun::getFileHash(QStringLiteral("missing.bin")), QString());
+    }
+
+    // The demo's update server tool, as a newcomer meets it through ./run.sh.
+    void toolOffersADownload()
+    {
+        QProcess tool;
+        const quint16 port = startTool(tool, {"--port", "0", "--chunk-ms", "1", "--version", "v1.0.40"});
+        QVERIFY(port != 0);
+        Session s;
+        s.c->setServerForTesting(QStringLiteral("127.0.0.1"), port);
+        s.c->setTimeoutForTesting(20000);
+        s.send(Cmd_getUpgradePackageInfo);
+        QTRY_COMPARE(s.spy.size(), 1);
+        QCOMPARE(s.code(), 0);
+        QCOMPARE(SystemConfig::getInstance()->getUpdatePackageVerInfo(0), QStringLiteral("v1.0.40"));
+        s.spy.clear();
+        s.send(Cmd_DownloadOtaFile);
+        QTRY_VERIFY_WITH_TIMEOUT(s.done(), 20000);
+        QCOMPARE(s.spy.last().at(0).toInt(), int(Cmd_DownloadOtaFile));
+        QCOMPARE(s.code(), 0);
+        const QByteArray updater = TestEnv::readFile(HttpFun::downloadPath());
+        QVERIFY(updater.startsWith("#!/bin/sh\n"));
+        QCOMPARE(quint32(updater.size()), SystemConfig::getInstance()->getUpdatePackageFileSizeInfo(0));
+        QVERIFY(s.spy.size() > 2); // progress on the way; the tool ends with its QProcess
+    }
+
+    void toolRefusesAddressesOffThisMachine_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("LAN") << "192.168.1.10";
+        QTest::newRow("any") << "0.0.0.0";
+        QTest::newRow("not an address") << "example.org";
+    }
+
+    void toolRefusesAddressesOffThisMachine()
+    {
+        QFETCH(QString, address);
+        QProcess tool;
+        QCOMPARE(startTool(tool, {"--address", address, "--port", "0"}), quint16(0));
+        QVERIFY(tool.state() == QProcess::NotRunning || tool.waitForFinished(10000));
+        QCOMPARE(tool.exitCode(), 2);
+        QVERIFY(tool.readAllStandardError().contains("refused"));
     }
 };
 
