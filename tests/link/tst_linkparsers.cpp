@@ -145,8 +145,7 @@ private slots:
         QTest::newRow("stored address gone: the last address of the stored MAC")
             << false << "192.168.9.9" << kWifi.mac.toUpper() << Adapters{kEth, kWifi, kWifi2, kLoopback} << kWifi2.ip;
         QTest::newRow("loosely written address is not an adapter's")
-            << false << "192.168.003.20"
-            << "ff-ff-ff-ff-ff-ff" << Adapters{kWifi, kEth} << kWifi.ip;
+            << false << "192.168.003.20" << QString("ff-ff-ff-ff-ff-ff") << Adapters{kWifi, kEth} << kWifi.ip;
         QTest::newRow("no adapters at all") << false << kEth.ip << kEth.mac << Adapters{} << QString();
         QTest::newRow("loopback left from a demo run")
             << false << "127.0.0.1" << zeroMac << Adapters{kLoopback, kWifi} << kWifi.ip;
@@ -183,32 +182,27 @@ private slots:
             QVERIFY(UploadHeader::bytesWanted(bytes.left(n)) > 0);
         }
         QCOMPARE(UploadHeader::parse(bytes, &header), UploadHeader::Complete);
-        QCOMPARE(UploadHeader::bytesWanted(bytes), qint64(0));
         QCOMPARE(header.name, QStringLiteral("run-數據.db"));
-        QCOMPARE(header.nameSize, qint64(4 + 2 * 9));
-        QCOMPARE(header.fileSize(), qint64(1000));
-        QCOMPARE(header.total, qint64(16 + 4 + 18 + 1000));
-        QCOMPARE(header.headerSize(), qint64(bytes.size()));
+        QCOMPARE(QList<qint64>({UploadHeader::bytesWanted(bytes), header.nameSize, header.fileSize(), header.total,
+                                header.headerSize()}),
+                 QList<qint64>({0, 4 + 2 * 9, 1000, 16 + 4 + 18 + 1000, bytes.size()}));
     }
 
     void headerRejectsHostileSizesEarly()
     {
         // The verdict comes from the first 16 bytes alone: nothing of the claimed
         // sizes is waited for or allocated.
-        const qint64 hostile[][2] = {{qint64(1) << 62, 14},
-                                     {1038, qint64(1) << 62},
-                                     {1038, -1},
-                                     {-5, 14},
-                                     {16 + 14, 14},
-                                     {1038, 15},
-                                     {1038, 2},
-                                     {16 + 14 + (qint64(2) << 30) + 1, 14},
-                                     {std::numeric_limits<qint64>::max(), 14}};
-        for (const auto &sizes : hostile) {
+        const qint64 big = qint64(1) << 62;
+        const qint64 over2GiB = 16 + 14 + (qint64(2) << 30) + 1;
+        // (total, name size) pairs, column by column
+        const QList<qint64> totals{
+            big, 1038, 1038, -5, 16 + 14, 1038, 1038, over2GiB, std::numeric_limits<qint64>::max()};
+        const QList<qint64> nameSizes{14, big, -1, 14, 14, 15, 2, 14, 14};
+        for (int i = 0; i < totals.size(); ++i) {
             QString why;
             UploadHeader header;
-            QCOMPARE(UploadHeader::parse(fixedPart(sizes[0], sizes[1]), &header, &why), UploadHeader::Invalid);
-            QVERIFY2(!why.isEmpty(), qPrintable(QString::number(sizes[0])));
+            QCOMPARE(UploadHeader::parse(fixedPart(totals[i], nameSizes[i]), &header, &why), UploadHeader::Invalid);
+            QVERIFY2(!why.isEmpty(), qPrintable(QString::number(i)));
         }
         // Exactly 2 GiB of file is still accepted.
         QCOMPARE(UploadHeader::parse(fixedPart(16 + 14 + (qint64(2) << 30), 14), nullptr), UploadHeader::NeedMore);
@@ -270,8 +264,7 @@ private slots:
         QCOMPARE(bytes.toHex(), QByteArray("0807060504030201"
                                            "0000000000010000"));
         const TransferProgress back = TransferProgress::decode(bytes);
-        QCOMPARE(back.received, 0x0102030405060708LL);
-        QCOMPARE(back.total, qint64(1) << 40);
+        QCOMPARE(qMakePair(back.received, back.total), qMakePair(0x0102030405060708LL, qint64(1) << 40));
     }
 };
 
