@@ -83,8 +83,7 @@ private slots:
     {
         FakeInstrumentProcess a(fakeArgs(*m_rig, "127.0.0.2", {"--name", "LORIX-A"}));
         FakeInstrumentProcess b(fakeArgs(*m_rig, "127.0.0.3", {"--name", "LORIX-B"}));
-        QVERIFY(a.ready());
-        QVERIFY(b.ready());
+        QVERIFY(a.ready() && b.ready());
         NetlPortProc::setScanCollectMs(1500);
         m_rig->command(Cmd_ScanInstrument);
         QTRY_COMPARE_WITH_TIMEOUT(m_rig->log.count(NetEvt_ScanFinished), 1, 10000);
@@ -99,8 +98,7 @@ private slots:
         for (const InstrumentInfo &info : found)
             byIp.insert(info.ip, info.name);
         QCOMPARE(found.size(), 2);
-        QCOMPARE(byIp.value("127.0.0.2"), QByteArray("LORIX-A"));
-        QCOMPARE(byIp.value("127.0.0.3"), QByteArray("LORIX-B"));
+        QCOMPARE(byIp, (QMap<QString, QByteArray>{{"127.0.0.2", "LORIX-A"}, {"127.0.0.3", "LORIX-B"}}));
         // The first instrument found becomes the target and its name is stored.
         QCOMPARE(TestEnv::iniValue("NetConfig/host_name").toString(), QString::fromUtf8(found.first().name));
         // During the sweep the answers only filled the list.
