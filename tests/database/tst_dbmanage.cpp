@@ -43,12 +43,10 @@ bool execOn(const QString &path, const QStringList &statements, bool plain = fal
     return ok;
 }
 
-int rowsOf(const QString &table, const QString &connection = QLatin1String(QSqlDatabase::defaultConnection))
+int rowsOf(const QString &table)
 {
-    QSqlQuery q(QSqlDatabase::database(connection, false));
-    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) || !q.next())
-        return -1;
-    return q.value(0).toInt();
+    QSqlQuery q;
+    return q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) && q.next() ? q.value(0).toInt() : -1;
 }
 
 QStringList columnsOf(const QString &table)
@@ -71,8 +69,7 @@ void verifyFreshDatabase()
 {
     QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
     QCOMPARE(columnsOf(DbSchema::logTable()), DbSchema::logColumns());
-    QCOMPARE(rowsOf(DbSchema::sampleTable()), 0);
-    QCOMPARE(rowsOf(DbSchema::logTable()), 0);
+    QCOMPARE(qMakePair(rowsOf(DbSchema::sampleTable()), rowsOf(DbSchema::logTable())), qMakePair(0, 0));
 }
 
 // A file the program cannot take for its database.
@@ -130,10 +127,7 @@ private slots:
         {
             DbManage manager;
             QCOMPARE(DbManage::instance(), &manager);
-            QVERIFY(manager.openDatabase());
-            QVERIFY(manager.isOpen());
-            QVERIFY(!manager.wasRecreated());
-            QVERIFY(manager.checkTables());
+            QVERIFY(manager.openDatabase() && manager.isOpen() && !manager.wasRecreated() && manager.checkTables());
             verifyFreshDatabase();
             QVERIFY(!QFile::exists(DbManage::backupPath()));
             QVERIFY(DbManage::isValidDatabaseFile(DbManage::databasePath()));
@@ -160,9 +154,7 @@ private slots:
         QVERIFY(!original.isEmpty());
 
         DbManage manager;
-        QVERIFY(manager.openDatabase());
-        QVERIFY(manager.wasRecreated());
-        QVERIFY(manager.checkTables());
+        QVERIFY(manager.openDatabase() && manager.wasRecreated() && manager.checkTables());
         QCOMPARE(TestEnv::readFile(DbManage::backupPath()), original);
         verifyFreshDatabase();
         QVERIFY(TestEnv::readFile(path) != original);
@@ -178,8 +170,7 @@ private slots:
         QVERIFY(TestEnv::writeFile(DbManage::databasePath(), damaged));
         {
             DbManage manager;
-            QVERIFY(manager.openDatabase());
-            QVERIFY(manager.wasRecreated());
+            QVERIFY(manager.openDatabase() && manager.wasRecreated());
         }
         QCOMPARE(TestEnv::readFile(generation(0)), damaged);
         for (int g = 1; g <= DbFileOps::kGenerations; ++g)
@@ -199,8 +190,7 @@ private slots:
         QVERIFY(TestEnv::writeFile(DbManage::databasePath(), original));
 
         DbManage manager;
-        QVERIFY(!manager.openDatabase());
-        QVERIFY(!manager.isOpen());
+        QVERIFY(!manager.openDatabase() && !manager.isOpen());
         QCOMPARE(TestEnv::readFile(DbManage::databasePath()), original);
         QCOMPARE(TestEnv::readFile(DbManage::backupPath()), QByteArray("b0"));
     }
@@ -218,11 +208,7 @@ private slots:
             QVERIFY(other.open());
             QSqlQuery hold(other);
             QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-            {
-                DbManage manager;
-                QVERIFY(!manager.openDatabase());
-                QVERIFY(!manager.wasRecreated());
-            }
+            QVERIFY(!DbManage().openDatabase()); // nor recreated: no backup, the file unchanged (below)
             QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
             hold.finish();
             other.close();
@@ -242,8 +228,7 @@ private slots:
         const QByteArray before = TestEnv::readFile(path);
 
         DbManage manager;
-        QVERIFY(manager.openDatabase());
-        QVERIFY(!manager.wasRecreated());
+        QVERIFY(manager.openDatabase() && !manager.wasRecreated());
         QVERIFY(!QFile::exists(DbManage::backupPath()));
         QVERIFY(manager.checkTables());
         QCOMPARE(TestEnv::readFile(DbManage::backupPath()), before);
@@ -267,8 +252,7 @@ private slots:
         const QDateTime modified = QFileInfo(path).lastModified();
         {
             DbManage manager;
-            QVERIFY(manager.openDatabase());
-            QVERIFY(manager.checkTables());
+            QVERIFY(manager.openDatabase() && manager.checkTables());
             QCOMPARE(SampleInfoAccess::getCount(), rows);
         }
         QCOMPARE(TestEnv::readFile(path), before);
@@ -299,8 +283,7 @@ private slots:
         DbManage manager;
         QVERIFY(manager.openDatabase());
         QVERIFY(!DbManage::isValidDatabaseFile(kSource));
-        QVERIFY(!manager.replaceDatabase(kSource));
-        QVERIFY(manager.isOpen());
+        QVERIFY(!manager.replaceDatabase(kSource) && manager.isOpen());
         QCOMPARE(SampleInfoAccess::getCount(), rows);
         QCOMPARE(TestEnv::readFile(path), before);
         QCOMPARE(appFiles(), QStringList({QStringLiteral("AppDatabase.db")}));
@@ -328,8 +311,7 @@ private slots:
         DbManage manager;
         QVERIFY(manager.openDatabase());
         QVERIFY(DbManage::isValidDatabaseFile(kSource));
-        QVERIFY(manager.replaceDatabase(kSource));
-        QVERIFY(manager.isOpen());
+        QVERIFY(manager.replaceDatabase(kSource) && manager.isOpen());
         QCOMPARE(SampleInfoAccess::getCount(), rows);
         QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
         QCOMPARE(columnsOf(DbSchema::logTable()), DbSchema::logColumns());
@@ -354,8 +336,7 @@ private slots:
         QVERIFY(manager.openDatabase());
         QCOMPARE(SampleInfoAccess::getCount(), oldRows);
         for (int i = 0; i < DbFileOps::kGenerations + 2; ++i) {
-            QVERIFY(manager.replaceDatabase(kSource));
-            QVERIFY(manager.isOpen());
+            QVERIFY(manager.replaceDatabase(kSource) && manager.isOpen());
             QCOMPARE(SampleInfoAccess::getCount(), 500);
             QCOMPARE(TestEnv::readFile(path), sourceBytes);
             QCOMPARE(TestEnv::readFile(kSource), sourceBytes);

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QThread>
-#include <QtTest>
 #include <mutex>
 
 #include "core/messageids.h"

@@ -3,7 +3,6 @@
 // database file installed by the database manager's safe replace.
 #include <QTcpSocket>
 
-#include "core/systemconfig.h"
 #include "database/dbmanage.h"
 #include "database/demodatabuilder.h"
 #include "database/sampleinfoaccess.h"

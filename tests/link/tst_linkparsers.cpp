@@ -1,6 +1,5 @@
 // Frames, strict addresses, local address choice, the upload header and the
 // file name filter: the parts that read untrusted bytes.
-#include <QtTest>
 
 #include "link/linkaddress.h"
 #include "link/netframe.h"

@@ -1,6 +1,5 @@
 // The network worker in its own thread against fake instruments on loopback:
 // connect, acknowledgements, the discovery sweep and the loopback guard.
-#include <QNetworkDatagram>
 #include <QUdpSocket>
 
 #include "core/systemconfig.h"
