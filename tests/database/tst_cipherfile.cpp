@@ -171,15 +171,15 @@ private slots:
         QFETCH(int, code);
         const QString path = freshPath();
         if (kind == QLatin1String("plain")) {
-            {
-                QSqlDatabase plain = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("plain"));
-                plain.setDatabaseName(path);
-                QVERIFY(plain.open());
-                QVERIFY(exec(plain, QStringLiteral("CREATE TABLE T (id INTEGER PRIMARY KEY, S TEXT)")));
-                QVERIFY(exec(plain, QStringLiteral("INSERT INTO T (S) VALUES ('plain row')")));
-                plain.close();
-            }
-            QSqlDatabase::removeDatabase(QStringLiteral("plain"));
+            sqlite3 *plain = nullptr;
+            QCOMPARE(
+                sqlite3_open_v2(path.toUtf8().constData(), &plain, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, "unix"),
+                SQLITE_OK);
+            QCOMPARE(sqlite3_exec(plain,
+                                  "CREATE TABLE T (id INTEGER PRIMARY KEY, S TEXT); INSERT INTO T (S) VALUES ('x')",
+                                  nullptr, nullptr, nullptr),
+                     SQLITE_OK);
+            sqlite3_close(plain);
             QVERIFY(TestEnv::readFile(path).startsWith("SQLite format 3"));
         } else {
             makeDatabase(path, 300);
