@@ -129,30 +129,26 @@ private slots:
         QTest::addColumn<QString>("mac");
         QTest::addColumn<Adapters>("adapters");
         QTest::addColumn<QString>("expected");
-        const QString freshIp = "0.0.0.0";
-        const QString zeroMac = "00-00-00-00-00-00";
-        QTest::newRow("fresh install, loopback listed first")
-            << false << freshIp << zeroMac << Adapters{kLoopback, kEth} << kEth.ip;
-        QTest::newRow("zero MAC does not pick an adapter without hardware address")
-            << false << freshIp << zeroMac << Adapters{kEth, kTunnel} << kEth.ip;
-        QTest::newRow("zero MAC written with colons")
-            << false << freshIp << "00:00:00:00:00:00" << Adapters{kWifi, kTunnel} << kWifi.ip;
-        QTest::newRow("stored MAC of the second adapter")
-            << false << freshIp << kWifi.mac.toUpper() << Adapters{kEth, kWifi, kLoopback} << kWifi.ip;
-        QTest::newRow("stored address still present")
-            << false << kWifi.ip << kEth.mac << Adapters{kEth, kWifi} << kWifi.ip;
-        QTest::newRow("stored address gone: the last address of the stored MAC")
-            << false << "192.168.9.9" << kWifi.mac.toUpper() << Adapters{kEth, kWifi, kWifi2, kLoopback} << kWifi2.ip;
-        QTest::newRow("loosely written address is not an adapter's")
-            << false << "192.168.003.20" << QString("ff-ff-ff-ff-ff-ff") << Adapters{kWifi, kEth} << kWifi.ip;
-        QTest::newRow("no adapters at all") << false << kEth.ip << kEth.mac << Adapters{} << QString();
-        QTest::newRow("loopback left from a demo run")
-            << false << "127.0.0.1" << zeroMac << Adapters{kLoopback, kWifi} << kWifi.ip;
-        QTest::newRow("only loopback, guard off: none")
-            << false << freshIp << zeroMac << Adapters{kLoopback} << QString();
-        QTest::newRow("only loopback, guard on") << true << freshIp << zeroMac << Adapters{kLoopback} << kLoopback.ip;
-        QTest::newRow("guard on, stored loopback address")
-            << true << "127.0.0.1" << zeroMac << Adapters{kEth, kLoopback} << kLoopback.ip;
+        const QString fresh = "0.0.0.0";
+        const QString zero = "00-00-00-00-00-00";
+        const auto add = [](const char *tag, bool guard, const QString &ip, const QString &mac,
+                            const Adapters &adapters, const QString &expected) {
+            QTest::newRow(tag) << guard << ip << mac << adapters << expected;
+        };
+        add("fresh install, loopback listed first", false, fresh, zero, {kLoopback, kEth}, kEth.ip);
+        add("zero MAC does not pick an adapter without hardware address", false, fresh, zero, {kEth, kTunnel}, kEth.ip);
+        add("zero MAC written with colons", false, fresh, "00:00:00:00:00:00", {kWifi, kTunnel}, kWifi.ip);
+        add("stored MAC of the second adapter", false, fresh, kWifi.mac.toUpper(), {kEth, kWifi, kLoopback}, kWifi.ip);
+        add("stored address still present", false, kWifi.ip, kEth.mac, {kEth, kWifi}, kWifi.ip);
+        add("stored address gone: the last address of the stored MAC", false, "192.168.9.9", kWifi.mac.toUpper(),
+            {kEth, kWifi, kWifi2, kLoopback}, kWifi2.ip);
+        add("loosely written address is not an adapter's", false, "192.168.003.20", "ff-ff-ff-ff-ff-ff", {kWifi, kEth},
+            kWifi.ip);
+        add("no adapters at all", false, kEth.ip, kEth.mac, {}, QString());
+        add("loopback left from a demo run", false, "127.0.0.1", zero, {kLoopback, kWifi}, kWifi.ip);
+        add("only loopback, guard off: none", false, fresh, zero, {kLoopback}, QString());
+        add("only loopback, guard on", true, fresh, zero, {kLoopback}, kLoopback.ip);
+        add("guard on, stored loopback address", true, "127.0.0.1", zero, {kEth, kLoopback}, kLoopback.ip);
     }
 
     void localAddressFromAdapterList()
