@@ -70,9 +70,8 @@ private:
         QSqlQuery ins(db);
         QVERIFY(ins.prepare(QStringLiteral("INSERT INTO T (S, N, D) VALUES (?, ?, ?)")));
         for (int i = 0; i < rows; ++i) {
-            ins.addBindValue(secretText(i));
-            ins.addBindValue(i);
-            ins.addBindValue(i + 0.25);
+            for (const QVariant &v : QVariantList{secretText(i), i, i + 0.25})
+                ins.addBindValue(v);
             QVERIFY(ins.exec());
         }
         QVERIFY(db.commit());
@@ -100,10 +99,7 @@ private:
         const QVariant v = value(path, QStringLiteral("SELECT count(*) FROM T"), code);
         return v.isValid() ? v.toInt() : -1;
     }
-    static QString integrity(const QString &path)
-    {
-        return value(path, QStringLiteral("PRAGMA integrity_check")).toString();
-    }
+    static QString integrity(const QString &path) { return value(path, "PRAGMA integrity_check").toString(); }
 
 private slots:
     void cleanup() { ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray()); }
