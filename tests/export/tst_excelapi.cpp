@@ -7,10 +7,7 @@
 #include <QRegularExpression>
 
 namespace {
-ExcelAPI *api()
-{
-    return ExcelAPI::getInstance();
-}
+const auto api = [] { return ExcelAPI::getInstance(); }; // made on first use
 
 // Single-table export of rows under two columns, the check rule as given.
 Workbook exportRows(const QString &fileName, const QStringList &rows, bool check = false, int column = 0,

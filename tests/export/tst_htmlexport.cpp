@@ -17,18 +17,9 @@ QString td(int width, const QString &text, const QString &attributes = QString()
 {
     return QString("<td width='%1' ").arg(width) + attributes + kCellStyle + text + "</td>";
 }
-QString red(int width, const QString &text)
-{
-    return td(width, "<font color='red'>" + text + "</font>");
-}
-QString th(int width, const QString &text)
-{
-    return td(width, text, "bgcolor='lightgray' ");
-}
-QString row(const QStringList &cells)
-{
-    return "<tr>" + cells.join(QString()) + "</tr>";
-}
+const auto red = [](int width, const QString &text) { return td(width, "<font color='red'>" + text + "</font>"); };
+const auto th = [](int width, const QString &text) { return td(width, text, "bgcolor='lightgray' "); };
+const auto row = [](const QStringList &cells) { return "<tr>" + cells.join(QString()) + "</tr>"; };
 const QString kStart = "<table border='0.5' cellspacing='0' cellpadding='3'>";
 const QString kHeader = row({th(10, "A"), th(20, "B")});
 
