@@ -58,11 +58,9 @@ QStringList columnsOf(const QString &table)
     return names;
 }
 
-QStringList appFiles()
-{
-    return QDir(QStringLiteral("./app"))
-        .entryList({QStringLiteral("AppDatabase*")}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-}
+const auto appFiles = [] {
+    return QDir("./app").entryList({"AppDatabase*"}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+};
 
 // A fresh database with both tables and nothing in them.
 void verifyFreshDatabase()

@@ -17,10 +17,7 @@
 using HistoryFixture::row;
 
 namespace {
-QString exportPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/原始数据.xls");
-}
+const auto exportPath = [] { return QCoreApplication::applicationDirPath() + QStringLiteral("/原始数据.xls"); };
 
 // One CSV line of LibreOffice's text export: quoted fields, "" inside.
 QStringList csvFields(const QString &line)

@@ -21,10 +21,7 @@ public:
     QString getTitle() override { return QString(); }
 };
 
-QVariant result(int code)
-{
-    return QVariant(QVariantList{code, HttpFun::getErrorInfo(code)});
-}
+const auto result = [](int code) { return QVariant(QVariantList{code, HttpFun::getErrorInfo(code)}); };
 using Commands = QList<QVariantList>; // sendCmd's (id, data) in order
 } // namespace
 Q_DECLARE_METATYPE(Commands)
