@@ -32,9 +32,7 @@ class TestExcelThread : public QObject
     bool finish()
     {
         worker()->stop();
-        if (!worker()->wait(20000))
-            return false;
-        return worker()->close();
+        return worker()->wait(20000) && worker()->close();
     }
 
 private slots:
