@@ -34,9 +34,7 @@ private slots:
     {
         // Local-address command for 127.0.0.1: sum = 0x50 + 0 + 4 + 127 + 0 + 0 + 1 = 0xD4.
         const QByteArray frame = NetFrame::build(0x50, QByteArray::fromHex("7f000001"));
-        QCOMPARE(frame.toHex(), QByteArray("fa500004"
-                                           "7f000001"
-                                           "d4fb"));
+        QCOMPARE(frame.toHex(' '), QByteArray("fa 50 00 04 7f 00 00 01 d4 fb"));
 
         // Payloads may hold head and tail bytes, up to the 512-byte limit.
         for (const QByteArray &payload :
@@ -256,8 +254,7 @@ private slots:
     void progressPayload()
     {
         const QByteArray bytes = TransferProgress{0x0102030405060708LL, qint64(1) << 40}.encode();
-        QCOMPARE(bytes.toHex(), QByteArray("0807060504030201"
-                                           "0000000000010000"));
+        QCOMPARE(bytes.toHex(' '), QByteArray("08 07 06 05 04 03 02 01 00 00 00 00 00 01 00 00"));
         const TransferProgress back = TransferProgress::decode(bytes);
         QCOMPARE(qMakePair(back.received, back.total), qMakePair(0x0102030405060708LL, qint64(1) << 40));
     }
