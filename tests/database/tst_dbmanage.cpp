@@ -108,13 +108,9 @@ private slots:
     void init()
     {
         ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
-        QDir app(QStringLiteral("./app"));
         for (const QString &name : appFiles()) {
-            QFileInfo info(app.filePath(name));
-            if (info.isDir())
-                QDir(info.filePath()).removeRecursively();
-            else
-                QFile::remove(info.filePath());
+            if (!QFile::remove("./app/" + name)) // a folder
+                QDir("./app/" + name).removeRecursively();
         }
         QDir(QStringLiteral("./incoming")).removeRecursively();
         QDir().mkpath(QStringLiteral("./incoming"));
