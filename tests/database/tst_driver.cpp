@@ -163,15 +163,10 @@ private slots:
 
     void transactionsCommitAndRollBack()
     {
-        QVERIFY(db().transaction());
-        QVERIFY(run(QStringLiteral("INSERT INTO T (Key) VALUES ('gone')")));
-        QVERIFY(db().rollback());
-        QVERIFY(db().transaction());
-        QVERIFY(run(QStringLiteral("INSERT INTO T (Key) VALUES ('kept')")));
-        QVERIFY(db().commit());
+        QVERIFY(db().transaction() && run(QStringLiteral("INSERT INTO T (Key) VALUES ('gone')")) && db().rollback());
+        QVERIFY(db().transaction() && run(QStringLiteral("INSERT INTO T (Key) VALUES ('kept')")) && db().commit());
         QCOMPARE(scalar(QStringLiteral("SELECT group_concat(Key) FROM T")).toString(), QStringLiteral("kept"));
-        QVERIFY(!db().commit()); // no transaction open
-        QVERIFY(db().lastError().isValid());
+        QVERIFY(!db().commit() && db().lastError().isValid()); // no transaction open
     }
 
     // What the schema check reads: table names and columns with their types.
