@@ -14,11 +14,7 @@ class TestLogOpt : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_manager.openDatabase());
-        QVERIFY(m_manager.checkTables());
-    }
+    void initTestCase() { QVERIFY(m_manager.openDatabase() && m_manager.checkTables()); }
 
     void init() { QVERIFY(QSqlQuery().exec(QStringLiteral("DELETE FROM LogInfoTable"))); }
 

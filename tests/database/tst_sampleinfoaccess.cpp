@@ -63,8 +63,7 @@ class TestSampleInfoAccess : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_manager.openDatabase());
-        QVERIFY(m_manager.checkTables());
+        QVERIFY(m_manager.openDatabase() && m_manager.checkTables());
         for (const Fixture &f : kFixtures)
             QVERIFY(insertRow(f));
     }

@@ -154,8 +154,7 @@ private slots:
         setUpTable(name);
         worker()->setBorderWidth(width);
         worker()->setRandomColor(bands);
-        QVERIFY(worker()->open());
-        QVERIFY(worker()->close());
+        QVERIFY(worker()->open() && worker()->close());
         const QByteArray raw = TestEnv::readFile(name);
         QCOMPARE(raw.count("  <Borders>\n"), blocks);
         QCOMPARE(raw.count(QString("ss:Weight=\"%1\"/>").arg(width).toUtf8()), blocks * 4);
@@ -238,8 +237,7 @@ private slots:
         worker()->setFileName(name);
         worker()->setColumnNames(names);
         worker()->setColumnWidths(widths);
-        QVERIFY(!worker()->open());
-        QVERIFY(!worker()->close());
+        QVERIFY(!worker()->open() && !worker()->close());
         if (!name.isEmpty() && target != "folder")
             QVERIFY(!QFile::exists(name));
     }
