@@ -90,9 +90,7 @@ private slots:
         QCOMPARE(m_rig->log.count(NetEvt_ScanFinished), 1);
         QCOMPARE(linkStates(), QList<bool>{false});
 
-        const QVariant payload = m_rig->log.values(NetEvt_ScanFinished).first();
-        QVERIFY(payload.canConvert<QList<InstrumentInfo>>());
-        const QList<InstrumentInfo> found = payload.value<QList<InstrumentInfo>>();
+        const auto found = m_rig->log.values(NetEvt_ScanFinished).first().value<QList<InstrumentInfo>>();
         QMap<QString, QByteArray> byIp;
         for (const InstrumentInfo &info : found)
             byIp.insert(info.ip, info.name);
