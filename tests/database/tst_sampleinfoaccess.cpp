@@ -137,22 +137,15 @@ private slots:
 
         SampleInfoAccess access;
         QCOMPARE(access.getFilterCount(start, end, sampleId, patientId), keys.size());
-        access.m_bFilter = true;
         access.setFilter(start, end, sampleId, patientId);
-        // The page shows exactly the rows the query dialog counted.
-        QCOMPARE(access.getModel(0, 100), keys.size());
-        QCOMPARE(keysOf(access.m_listModel), keys);
-    }
-
-    void filteredPaging()
-    {
-        SampleInfoAccess access;
-        access.setFilter(QDate(2024, 1, 1), QDate(2024, 12, 31), QStringLiteral("O'Brien"), QString());
         QVERIFY(!access.m_bFilter); // setting the filter text does not switch the filter on
         QCOMPARE(access.getModel(0, 100), 8);
         access.m_bFilter = true;
-        QCOMPARE(access.getModel(1, 1), 1);
-        QCOMPARE(access.m_listModel.first()->Key, QStringLiteral("202401010001"));
+        // The page shows exactly the rows the query dialog counted, and pages through them.
+        QCOMPARE(access.getModel(0, 100), keys.size());
+        QCOMPARE(keysOf(access.m_listModel), keys);
+        QCOMPARE(access.getModel(1, 1), keys.mid(1, 1).size());
+        QCOMPARE(keysOf(access.m_listModel), keys.mid(1, 1));
     }
 
     void exportSqlSelectsDoneRows()
