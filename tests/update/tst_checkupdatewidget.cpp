@@ -131,9 +131,7 @@ private slots:
             m_page->on_downloadPagBtn_clicked(); // the button is disabled
         QCOMPARE(MessageDialog::shownTexts(), QStringList{question});
         QCOMPARE(Commands(*spy), sent);
-        QVERIFY(!button()->isEnabled());
-        QVERIFY(!updateAvailable);
-        QVERIFY(bar()->isHidden());
+        QVERIFY(!button()->isEnabled() && !updateAvailable && bar()->isHidden());
     }
 
     // A late version result must not offer a second download meanwhile;
@@ -145,8 +143,7 @@ private slots:
         m_page->httpEventHandle(HttpEvt_VersionInfo, result(0));
         QVERIFY(!button()->isEnabled());
         m_page->httpEventHandle(HttpEvt_DownloadProgress, QVariant(qulonglong(37)));
-        QCOMPARE(bar()->value(), 37);
-        QCOMPARE(bar()->format(), QStringLiteral("正在下載升級包37%..."));
+        QCOMPARE(qMakePair(bar()->value(), bar()->format()), qMakePair(37, QStringLiteral("正在下載升級包37%...")));
         QVERIFY(!button()->isEnabled());
         for (qulonglong ignored : {qulonglong(101), (qulonglong(1) << 32) + 5})
             m_page->httpEventHandle(HttpEvt_DownloadProgress, QVariant(ignored));
@@ -189,8 +186,7 @@ private slots:
         for (int answer : answers)
             MessageDialog::pushNextAnswer(answer);
         m_page->httpEventHandle(HttpEvt_Download, result(code));
-        QCOMPARE(bar()->value(), 100);
-        QCOMPARE(bar()->format(), format);
+        QCOMPARE(qMakePair(bar()->value(), bar()->format()), qMakePair(100, format));
         QCOMPARE(MessageDialog::shownTexts(), texts);
         QVERIFY(!button()->isEnabled());
         if (starts) {
