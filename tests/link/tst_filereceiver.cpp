@@ -214,7 +214,7 @@ private slots:
             QCOMPARE(QFileInfo(h.path).absolutePath(), QFileInfo("./app").absoluteFilePath());
             QCOMPARE(h.total, qint64(16 + 4 + 2 * 14 + sizes.at(upload)));
             QCOMPARE(TestEnv::readFile(h.path), h.bytes); // complete at hand-over, nothing wrote over it
-            // The main window's part: install through the safe replace, then delete.
+            // As the main window does: install through the safe replace, then delete.
             QVERIFY(db.replaceDatabase(h.path));
             QVERIFY(QFile::remove(h.path));
             QCOMPARE(SampleInfoAccess::getCount(), rows.at(upload)); // seen on the open connection
