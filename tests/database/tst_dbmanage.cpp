@@ -162,10 +162,8 @@ private slots:
             QVERIFY(TestEnv::writeFile(generation(g), QByteArray::number(g)));
         const QByteArray damaged = TestEnv::patternBytes(5000, 1);
         QVERIFY(TestEnv::writeFile(DbManage::databasePath(), damaged));
-        {
-            DbManage manager;
-            QVERIFY(manager.openDatabase() && manager.wasRecreated());
-        }
+        DbManage manager;
+        QVERIFY(manager.openDatabase() && manager.wasRecreated());
         QCOMPARE(TestEnv::readFile(generation(0)), damaged);
         for (int g = 1; g <= DbFileOps::kGenerations; ++g)
             QCOMPARE(TestEnv::readFile(generation(g)), QByteArray::number(g - 1));

@@ -212,9 +212,9 @@ private slots:
             QCOMPARE(book.rows.size(), 5);
             const QString c0 = QString("s_color_%1").arg(colour % 10);
             const QString c2 = QString("s_color_%1").arg((colour + 2) % 10);
-            QCOMPARE(book.styles(2), QStringList({"s_normal", "s_normal", c0, c0}));
-            QCOMPARE(book.styles(3), QStringList({"s_normal"}));
-            QCOMPARE(book.styles(4), QStringList({"s_normal", "s_normal", c2}));
+            QCOMPARE(
+                (QList<QStringList>{book.styles(2), book.styles(3), book.styles(4)}),
+                (QList<QStringList>{{"s_normal", "s_normal", c0, c0}, {"s_normal"}, {"s_normal", "s_normal", c2}}));
             colour += 3;
             QCOMPARE(ExcelAPI::nextBandColour(), colour % 10);
             QVERIFY(!book.styleIds.contains("s_red") && !book.styleIds.contains("s_subtitle"));
