@@ -204,12 +204,9 @@ private slots:
     void mainWindowEndToEnd()
     {
         const QByteArray pkg = package(300 * 1024);
-        FakeUpdateServer server([&](const FakeUpdateServer::Request &r, int) {
-            FakeUpdateServer::Answer a;
-            a.body = r.method == "POST" ? versionAnswer("v1.0.34", pkg) : pkg;
-            a.chunkBytes = 32 * 1024;
-            a.chunkMs = 5;
-            return a;
+        FakeUpdateServer server([&](const FakeUpdateServer::Request &r, int) { // paced: 32 KiB every 5 ms
+            return FakeUpdateServer::Answer{200, r.method == "POST" ? versionAnswer("v1.0.34", pkg) : pkg, true,
+                                            32 * 1024, 5};
         });
         QVERIFY(server.listen());
         HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), server.port(), 2000);

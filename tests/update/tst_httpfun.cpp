@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QUrlQuery>
 
@@ -28,22 +29,12 @@ void recordingHandler(QtMsgType type, const QMessageLogContext &context, const Q
 }
 
 // Requests the client really sent, as its log tells.
-int sentCount()
-{
-    int n = 0;
-    for (const QString &line : g_log)
-        n += line.startsWith("postRequest") || line.startsWith("getRequest") ? 1 : 0;
-    return n;
-}
+const auto sentCount = [] { return g_log.filter(QRegularExpression("^(postRequest|getRequest)")).size(); };
 
 // A package served whole, in chunks of `chunkBytes` every `chunkMs`.
-Answer paced(const QByteArray &body, int chunkBytes, int chunkMs)
-{
-    Answer a{200, body};
-    a.chunkBytes = chunkBytes;
-    a.chunkMs = chunkMs;
-    return a;
-}
+const auto paced = [](const QByteArray &body, int chunkBytes, int chunkMs) {
+    return Answer{200, body, true, chunkBytes, chunkMs};
+};
 
 // Starts the demo's update server tool; returns its port once it listens, 0 when it ended.
 quint16 startTool(QProcess &tool, const QStringList &args)
