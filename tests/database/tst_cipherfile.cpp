@@ -70,9 +70,8 @@ private:
         QSqlQuery ins(db);
         QVERIFY(ins.prepare(QStringLiteral("INSERT INTO T (S, N, D) VALUES (?, ?, ?)")));
         for (int i = 0; i < rows; ++i) {
-            ins.addBindValue(secretText(i));
-            ins.addBindValue(i);
-            ins.addBindValue(i + 0.25);
+            for (const QVariant &v : QVariantList{secretText(i), i, i + 0.25})
+                ins.addBindValue(v);
             QVERIFY(ins.exec());
         }
         QVERIFY(db.commit());
@@ -100,10 +99,7 @@ private:
         const QVariant v = value(path, QStringLiteral("SELECT count(*) FROM T"), code);
         return v.isValid() ? v.toInt() : -1;
     }
-    static QString integrity(const QString &path)
-    {
-        return value(path, QStringLiteral("PRAGMA integrity_check")).toString();
-    }
+    static QString integrity(const QString &path) { return value(path, "PRAGMA integrity_check").toString(); }
 
 private slots:
     void cleanup() { ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray()); }
@@ -117,11 +113,9 @@ private slots:
             QSqlQuery q(db);
             QVERIFY(q.exec(QStringLiteral("SELECT id, S, N, D FROM T ORDER BY id")));
             int i = 0;
-            for (; q.next(); ++i) {
-                QCOMPARE(q.value(1).toString(), secretText(i));
-                QCOMPARE(q.value(2).toInt(), i);
-                QCOMPARE(q.value(3).toDouble(), i + 0.25);
-            }
+            for (; q.next(); ++i)
+                QCOMPARE(QVariantList({q.value(1).toString(), q.value(2).toInt(), q.value(3).toDouble()}),
+                         QVariantList({secretText(i), i, i + 0.25}));
             QCOMPARE(i, 600);
         }
         closeConnection(path);
@@ -137,8 +131,7 @@ private slots:
         const QString other = freshPath();
         makeDatabase(other, 600);
         const QByteArray otherBytes = TestEnv::readFile(other);
-        QVERIFY(bytes.left(16) != otherBytes.left(16));
-        QVERIFY(bytes.mid(kPage, 64) != otherBytes.mid(kPage, 64));
+        QVERIFY(bytes.left(16) != otherBytes.left(16) && bytes.mid(kPage, 64) != otherBytes.mid(kPage, 64));
 
         // Deleting and vacuuming rewrites every page, still encrypted.
         {
@@ -174,15 +167,15 @@ private slots:
         QFETCH(int, code);
         const QString path = freshPath();
         if (kind == QLatin1String("plain")) {
-            {
-                QSqlDatabase plain = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("plain"));
-                plain.setDatabaseName(path);
-                QVERIFY(plain.open());
-                QVERIFY(exec(plain, QStringLiteral("CREATE TABLE T (id INTEGER PRIMARY KEY, S TEXT)")));
-                QVERIFY(exec(plain, QStringLiteral("INSERT INTO T (S) VALUES ('plain row')")));
-                plain.close();
-            }
-            QSqlDatabase::removeDatabase(QStringLiteral("plain"));
+            sqlite3 *plain = nullptr;
+            QCOMPARE(
+                sqlite3_open_v2(path.toUtf8().constData(), &plain, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, "unix"),
+                SQLITE_OK);
+            QCOMPARE(sqlite3_exec(plain,
+                                  "CREATE TABLE T (id INTEGER PRIMARY KEY, S TEXT); INSERT INTO T (S) VALUES ('x')",
+                                  nullptr, nullptr, nullptr),
+                     SQLITE_OK);
+            sqlite3_close(plain);
             QVERIFY(TestEnv::readFile(path).startsWith("SQLite format 3"));
         } else {
             makeDatabase(path, 300);
@@ -255,12 +248,9 @@ private slots:
                 q.setForwardOnly(true);
                 bool ok = q.exec(QStringLiteral("SELECT id, S, N FROM T ORDER BY id"));
                 int i = 0;
-                for (; ok && q.next(); ++i) {
-                    // Every row that comes out is the row that went in.
-                    QCOMPARE(q.value(0).toInt(), i + 1);
-                    QCOMPARE(q.value(1).toString(), secretText(i));
-                    QCOMPARE(q.value(2).toInt(), i);
-                }
+                for (; ok && q.next(); ++i) // every row that comes out is the row that went in
+                    QCOMPARE(QVariantList({q.value(0).toInt(), q.value(1).toString(), q.value(2).toInt()}),
+                             QVariantList({i + 1, secretText(i), i}));
                 if (ok && !q.lastError().isValid())
                     QCOMPARE(i, 300); // only the 4 spare bytes of a page are not authenticated
                 else
@@ -379,10 +369,9 @@ private slots:
                                           "(SELECT sum(N) FROM main.T WHERE N >= 1000), "
                                           "(SELECT count(*) FROM main.T WHERE N < 0 OR S LIKE 'CHANGED%')")));
             QVERIFY(q.next());
-            QCOMPARE(q.value(0).toInt(), 250);
-            QCOMPARE(q.value(1).toInt(), 150);
-            QCOMPARE(q.value(2).toInt(), 50 * 1000 + (50 + 99) * 50 / 2); // ids 51..100: N = id - 1 + 1000
-            QCOMPARE(q.value(3).toInt(), 0);
+            // ids 51..100 keep N = id - 1 + 1000
+            QCOMPARE(QList<int>({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt()}),
+                     QList<int>({250, 150, 50 * 1000 + (50 + 99) * 50 / 2, 0}));
         }
         db = QSqlDatabase();
         closeConnection(path);

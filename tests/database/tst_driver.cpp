@@ -51,10 +51,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        {
-            QSqlDatabase database = QSqlDatabase::database();
-            database.close();
-        }
+        QSqlDatabase::database().close();
         QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
     }
 
@@ -63,35 +60,29 @@ private slots:
         QSqlQuery ins;
         QVERIFY(ins.prepare(QStringLiteral("INSERT INTO T VALUES (?, ?, ?, ?, ?)")));
         const QByteArray blob("\x00\x01\xff\x00zz", 6);
-        ins.addBindValue(QStringLiteral("k1"));
-        ins.addBindValue(qint64(1) << 40);
-        ins.addBindValue(41.0);
-        ins.addBindValue(blob);
-        ins.addBindValue(QStringLiteral("犬貓 O'Brien \"q\" ü"));
+        const QString text = QStringLiteral("犬貓 O'Brien \"q\" ü");
+        for (const QVariant &v : QVariantList{"k1", qint64(1) << 40, 41.0, blob, text})
+            ins.addBindValue(v);
         QVERIFY2(ins.exec(), qPrintable(ins.lastError().text()));
         QCOMPARE(ins.numRowsAffected(), 1);
         QCOMPARE(ins.lastInsertId().toLongLong(), 1LL);
         // The same statement again, with new values: nothing of the first binding may stay.
-        ins.addBindValue(QStringLiteral("k2"));
-        ins.addBindValue(QVariant(QVariant::Int)); // null
-        ins.addBindValue(QVariant(static_cast<signed char>(-5)));
-        ins.addBindValue(QVariant(QVariant::ByteArray));
-        ins.addBindValue(QString(""));
+        // A signed byte is bound as a number, not as a character.
+        for (const QVariant &v : QVariantList{"k2", QVariant(QVariant::Int), QVariant(static_cast<signed char>(-5)),
+                                              QVariant(QVariant::ByteArray), QString("")})
+            ins.addBindValue(v);
         QVERIFY2(ins.exec(), qPrintable(ins.lastError().text()));
 
         QSqlQuery q;
         QVERIFY(q.exec(QStringLiteral("SELECT Key, N, D, B, S FROM T ORDER BY Key")));
         QVERIFY(q.next());
-        QCOMPARE(q.value(1).toLongLong(), qint64(1) << 40);
-        QCOMPARE(q.value(2).toDouble(), 41.0);
-        QCOMPARE(q.value(3).toByteArray(), blob);
-        QCOMPARE(q.value(4).toString(), QStringLiteral("犬貓 O'Brien \"q\" ü"));
+        QCOMPARE(QVariantList(
+                     {q.value(1).toLongLong(), q.value(2).toDouble(), q.value(3).toByteArray(), q.value(4).toString()}),
+                 QVariantList({qint64(1) << 40, 41.0, blob, text}));
         QVERIFY(q.next());
-        QVERIFY(q.isNull(1) && q.value(1).isNull());
-        // A signed byte is bound as a number, not as a character.
+        QCOMPARE(QList<bool>({q.isNull(1), q.value(1).isNull(), q.isNull(3), q.isNull(4)}),
+                 QList<bool>({true, true, true, false}));
         QCOMPARE(q.value(2).toInt(), -5);
-        QVERIFY(q.isNull(3));
-        QVERIFY(!q.isNull(4));
         QCOMPARE(q.value(4).toString(), QString());
         QVERIFY(!q.next());
     }
@@ -108,10 +99,8 @@ private slots:
         QVERIFY(q.previous());
         QCOMPARE(q.value(0).toInt(), 49);
         QVERIFY(q.last());
-        QCOMPARE(q.at(), 99);
-        QCOMPARE(q.value(0).toInt(), 99);
-        QVERIFY(!q.seek(100));
-        QVERIFY(!q.isValid());
+        QCOMPARE(qMakePair(q.at(), q.value(0).toInt()), qMakePair(99, 99));
+        QVERIFY(!q.seek(100) && !q.isValid());
         QCOMPARE(q.record().count(), 1);
         QCOMPARE(q.record().fieldName(0), QStringLiteral("N"));
 
@@ -119,22 +108,15 @@ private slots:
         f.setForwardOnly(true);
         QVERIFY(f.exec(QStringLiteral("SELECT N, Key FROM T ORDER BY N")));
         int n = 0;
-        while (f.next()) {
-            QCOMPARE(f.value(0).toInt(), n);
-            QCOMPARE(f.value(1).toString(), QStringLiteral("k%1").arg(n, 3, 10, QLatin1Char('0')));
-            ++n;
-        }
+        for (; f.next(); ++n)
+            QCOMPARE(qMakePair(f.value(0).toInt(), f.value(1).toString()),
+                     qMakePair(n, QStringLiteral("k%1").arg(n, 3, 10, QLatin1Char('0'))));
         QCOMPARE(n, 100);
-        QVERIFY(f.exec() && f.next() && f.next());
-        QVERIFY(!f.previous());
-        QVERIFY(f.last());
-        QCOMPARE(f.at(), 99);
-        QCOMPARE(f.value(1).toString(), QStringLiteral("k099"));
+        QVERIFY(f.exec() && f.next() && f.next() && !f.previous() && f.last());
+        QCOMPARE(qMakePair(f.at(), f.value(1).toString()), qMakePair(99, QStringLiteral("k099")));
 
         // An empty result is active and has no rows.
-        QVERIFY(f.exec(QStringLiteral("SELECT N FROM T WHERE N < 0")));
-        QVERIFY(f.isActive() && f.isSelect());
-        QVERIFY(!f.next());
+        QVERIFY(f.exec(QStringLiteral("SELECT N FROM T WHERE N < 0")) && f.isActive() && f.isSelect() && !f.next());
     }
 
     // Errors carry the engine's text and code; a statement that failed to
@@ -181,15 +163,10 @@ private slots:
 
     void transactionsCommitAndRollBack()
     {
-        QVERIFY(db().transaction());
-        QVERIFY(run(QStringLiteral("INSERT INTO T (Key) VALUES ('gone')")));
-        QVERIFY(db().rollback());
-        QVERIFY(db().transaction());
-        QVERIFY(run(QStringLiteral("INSERT INTO T (Key) VALUES ('kept')")));
-        QVERIFY(db().commit());
+        QVERIFY(db().transaction() && run(QStringLiteral("INSERT INTO T (Key) VALUES ('gone')")) && db().rollback());
+        QVERIFY(db().transaction() && run(QStringLiteral("INSERT INTO T (Key) VALUES ('kept')")) && db().commit());
         QCOMPARE(scalar(QStringLiteral("SELECT group_concat(Key) FROM T")).toString(), QStringLiteral("kept"));
-        QVERIFY(!db().commit()); // no transaction open
-        QVERIFY(db().lastError().isValid());
+        QVERIFY(!db().commit() && db().lastError().isValid()); // no transaction open
     }
 
     // What the schema check reads: table names and columns with their types.
@@ -219,19 +196,16 @@ private slots:
         QVERIFY(pending.next()); // statement still open when the connection closes
         QSqlDatabase database = db();
         database.close();
-        QVERIFY(!database.isOpen());
-        QVERIFY(database.open());
+        QVERIFY(!database.isOpen() && database.open());
         QCOMPARE(scalar(QStringLiteral("SELECT sum(N) FROM T")).toInt(), 3);
         QVERIFY(!pending.exec());
     }
 
     void openFailsForAnImpossiblePath()
     {
-        auto *drv = new ZSQLiteCipherDriver;
-        QSqlDatabase other = QSqlDatabase::addDatabase(drv, QStringLiteral("bad"));
+        QSqlDatabase other = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, QStringLiteral("bad"));
         other.setDatabaseName(TestEnv::instance()->path(QStringLiteral("no/such/dir/x.db")));
-        QVERIFY(!other.open());
-        QVERIFY(other.isOpenError());
+        QVERIFY(!other.open() && other.isOpenError());
         QCOMPARE(other.lastError().nativeErrorCode(), QString::number(SQLITE_CANTOPEN));
         other = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("bad"));

@@ -18,48 +18,22 @@ struct Fixture {
     int isDone;
 };
 
-QVariant null()
-{
-    return QVariant(QVariant::String);
-}
-
 // Keys encode the date; the newest row is not done, so a listing limited by
 // the done count but not filtered by it would show it and cut the oldest.
-const QList<Fixture> &fixtures()
-{
-    static const QList<Fixture> rows{
-        {"202401010001", QStringLiteral("O'Brien"), QStringLiteral("P1"), 1},
-        {"202401010002", QStringLiteral("O'Brien"), QStringLiteral("P1"), 2},
-        {"202401020001", QStringLiteral("1A"), QStringLiteral("P2"), 1},
-        {"202401020002", QStringLiteral("1A"), null(), 2},
-        {"202401030001", QStringLiteral("2"), QStringLiteral("P3"), 1},
-        {"202401030002", QStringLiteral("12"), QStringLiteral("P3"), 1},
-        {"202401040001", null(), null(), 1},
-        {"202401050001", QStringLiteral("%1"), QStringLiteral("P5"), 2},
-        {"202412310001", QStringLiteral("2B"), QStringLiteral("P4"), 0},
-    };
-    return rows;
-}
+const QVariant kNull(QVariant::String);
+const QList<Fixture> kFixtures{
+    {"202401010001", "O'Brien", "P1", 1}, {"202401010002", "O'Brien", "P1", 2}, {"202401020001", "1A", "P2", 1},
+    {"202401020002", "1A", kNull, 2},     {"202401030001", "2", "P3", 1},       {"202401030002", "12", "P3", 1},
+    {"202401040001", kNull, kNull, 1},    {"202401050001", "%1", "P5", 2},      {"202412310001", "2B", "P4", 0},
+};
 
-bool insertRow(const QString &key, const QVariant &sampleId, const QVariant &patientId, int isDone, const QString &date,
-               const QString &time)
+bool insertRow(const Fixture &f)
 {
-    QStringList marks;
-    for (int i = 0; i < 92; ++i)
-        marks << QStringLiteral("?");
+    const QString key = QLatin1String(f.key);
     QSqlQuery q;
-    q.prepare(QStringLiteral("INSERT INTO SampleInfoTable VALUES (%1)").arg(marks.join(QLatin1Char(','))));
-    QVariantList values{key,
-                        7,
-                        sampleId,
-                        QStringLiteral("SBT-") + key.right(4),
-                        QStringLiteral("13"),
-                        patientId,
-                        QStringLiteral("note"),
-                        isDone,
-                        5,
-                        date,
-                        time};
+    q.prepare(QStringLiteral("INSERT INTO SampleInfoTable VALUES (?%1)").arg(QStringLiteral(",?").repeated(91)));
+    QVariantList values{key,    7,        f.sampleId, "SBT-" + key.right(4), "13",    f.patientId,
+                        "note", f.isDone, 5,          key.left(8),           "093005"};
     for (int i = 0; i < 40; ++i)
         values << i * 100 + 1;
     values << 23.45;
@@ -67,11 +41,9 @@ bool insertRow(const QString &key, const QVariant &sampleId, const QVariant &pat
         values << 60000 + i;
     for (int i = 0; i < values.size(); ++i)
         q.bindValue(i, values.at(i));
-    if (!q.exec()) {
+    if (!q.exec())
         qWarning() << q.lastError().text();
-        return false;
-    }
-    return true;
+    return q.isActive();
 }
 
 QStringList keysOf(const QList<SampleInfoModel *> &models)
@@ -91,12 +63,9 @@ class TestSampleInfoAccess : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_manager.openDatabase());
-        QVERIFY(m_manager.checkTables());
-        for (const Fixture &f : fixtures()) {
-            const QString key = QLatin1String(f.key);
-            QVERIFY(insertRow(key, f.sampleId, f.patientId, f.isDone, key.left(8), QStringLiteral("093005")));
-        }
+        QVERIFY(m_manager.openDatabase() && m_manager.checkTables());
+        for (const Fixture &f : kFixtures)
+            QVERIFY(insertRow(f));
     }
 
     void pagesNewestFirst()
@@ -124,22 +93,12 @@ private slots:
         QCOMPARE(access.findKeyModel(QStringLiteral("202401020002")), 1);
         QCOMPARE(access.m_listModel.size(), 1);
         const SampleInfoModel *m = access.m_listModel.first();
-        QCOMPARE(m->Key, QStringLiteral("202401020002"));
-        QCOMPARE(m->PanelType, 7);
-        QCOMPARE(m->SampleId, QStringLiteral("1A"));
-        QCOMPARE(m->SBTId, QStringLiteral("SBT-0002"));
-        QCOMPARE(m->PIEId, QStringLiteral("13"));
-        QVERIFY(m->PatientId.isEmpty());
-        QCOMPARE(m->NoteInfo, QStringLiteral("note"));
-        QCOMPARE(m->isDone, quint8(2));
-        QCOMPARE(m->Result, qint8(5));
-        QCOMPARE(m->date, QDate(2024, 1, 2));
-        QCOMPARE(m->time, QTime(9, 30, 5));
-        for (int i = 0; i < 40; ++i) {
-            QCOMPARE(m->data[i], quint16(i * 100 + 1));
-            QCOMPARE(m->prodata[i], quint16(60000 + i));
-        }
-        QCOMPARE(m->ctvalue, 23.45);
+        QCOMPARE(QVariantList({m->Key, m->PanelType, m->SampleId, m->SBTId, m->PIEId, m->PatientId, m->NoteInfo,
+                               m->isDone, m->Result, m->date, m->time, m->ctvalue}),
+                 QVariantList({"202401020002", 7, "1A", "SBT-0002", "13", "", "note", 2, 5, QDate(2024, 1, 2),
+                               QTime(9, 30, 5), 23.45}));
+        for (int i = 0; i < 40; ++i)
+            QCOMPARE(qMakePair(m->data[i], m->prodata[i]), qMakePair(quint16(i * 100 + 1), quint16(60000 + i)));
     }
 
     void filter_data()
@@ -151,26 +110,21 @@ private slots:
         QTest::addColumn<QStringList>("keys");
         const QDate from(2024, 1, 1);
         const QDate to(2024, 12, 31);
-        QTest::newRow("quote") << from << to << "O'Brien"
-                               << "" << QStringList{"202401010002", "202401010001"};
-        QTest::newRow("digit") << from << to << "2"
-                               << "" << QStringList{"202401030002", "202401030001"};
+        const QString any;
+        QTest::newRow("quote") << from << to << "O'Brien" << any << QStringList{"202401010002", "202401010001"};
+        QTest::newRow("digit") << from << to << "2" << any << QStringList{"202401030002", "202401030001"};
         QTest::newRow("placeholder-like")
-            << from << to << "%1"
-            << "" << QStringList{"202401050001", "202401030002", "202401020002", "202401020001"};
-        QTest::newRow("underscore wildcard") << from << to << "1_"
-                                             << "" << QStringList{"202401030002", "202401020002", "202401020001"};
+            << from << to << "%1" << any << QStringList{"202401050001", "202401030002", "202401020002", "202401020001"};
+        QTest::newRow("underscore wildcard")
+            << from << to << "1_" << any << QStringList{"202401030002", "202401020002", "202401020001"};
         QTest::newRow("empty filters match NULL columns")
-            << from << to << ""
-            << "" << QStringList{"202401050001", "202401040001", "202401030002", "202401030001",
-                                 "202401020002", "202401020001", "202401010002", "202401010001"};
-        QTest::newRow("patient") << from << to << ""
-                                 << "P3" << QStringList{"202401030002", "202401030001"};
-        QTest::newRow("injection stays text") << from << to << "x' OR '1'='1"
-                                              << "" << QStringList{};
+            << from << to << any << any << QStringList{"202401050001", "202401040001", "202401030002", "202401030001",
+                                                       "202401020002", "202401020001", "202401010002", "202401010001"};
+        QTest::newRow("patient") << from << to << any << "P3" << QStringList{"202401030002", "202401030001"};
+        QTest::newRow("injection stays text") << from << to << "x' OR '1'='1" << any << QStringList{};
         QTest::newRow("one day, both ends included")
-            << QDate(2024, 1, 2) << QDate(2024, 1, 3) << ""
-            << "" << QStringList{"202401030002", "202401030001", "202401020002", "202401020001"};
+            << QDate(2024, 1, 2) << QDate(2024, 1, 3) << any << any
+            << QStringList{"202401030002", "202401030001", "202401020002", "202401020001"};
     }
 
     void filter()
@@ -183,22 +137,15 @@ private slots:
 
         SampleInfoAccess access;
         QCOMPARE(access.getFilterCount(start, end, sampleId, patientId), keys.size());
-        access.m_bFilter = true;
         access.setFilter(start, end, sampleId, patientId);
-        // The page shows exactly the rows the query dialog counted.
-        QCOMPARE(access.getModel(0, 100), keys.size());
-        QCOMPARE(keysOf(access.m_listModel), keys);
-    }
-
-    void filteredPaging()
-    {
-        SampleInfoAccess access;
-        access.setFilter(QDate(2024, 1, 1), QDate(2024, 12, 31), QStringLiteral("O'Brien"), QString());
         QVERIFY(!access.m_bFilter); // setting the filter text does not switch the filter on
         QCOMPARE(access.getModel(0, 100), 8);
         access.m_bFilter = true;
-        QCOMPARE(access.getModel(1, 1), 1);
-        QCOMPARE(access.m_listModel.first()->Key, QStringLiteral("202401010001"));
+        // The page shows exactly the rows the query dialog counted, and pages through them.
+        QCOMPARE(access.getModel(0, 100), keys.size());
+        QCOMPARE(keysOf(access.m_listModel), keys);
+        QCOMPARE(access.getModel(1, 1), keys.mid(1, 1).size());
+        QCOMPARE(keysOf(access.m_listModel), keys.mid(1, 1));
     }
 
     void exportSqlSelectsDoneRows()

@@ -13,22 +13,13 @@
 namespace {
 const QString kCellStyle = "align='center' style='vertical-align:middle;'>";
 
-QString td(int width, const QString &text)
+QString td(int width, const QString &text, const QString &attributes = QString())
 {
-    return QString("<td width='%1' ").arg(width) + kCellStyle + text + "</td>";
+    return QString("<td width='%1' ").arg(width) + attributes + kCellStyle + text + "</td>";
 }
-QString red(int width, const QString &text)
-{
-    return QString("<td width='%1' ").arg(width) + kCellStyle + "<font color='red'>" + text + "</font></td>";
-}
-QString th(int width, const QString &text)
-{
-    return QString("<td width='%1' bgcolor='lightgray' ").arg(width) + kCellStyle + text + "</td>";
-}
-QString row(const QStringList &cells)
-{
-    return "<tr>" + cells.join(QString()) + "</tr>";
-}
+const auto red = [](int width, const QString &text) { return td(width, "<font color='red'>" + text + "</font>"); };
+const auto th = [](int width, const QString &text) { return td(width, text, "bgcolor='lightgray' "); };
+const auto row = [](const QStringList &cells) { return "<tr>" + cells.join(QString()) + "</tr>"; };
 const QString kStart = "<table border='0.5' cellspacing='0' cellpadding='3'>";
 const QString kHeader = row({th(10, "A"), th(20, "B")});
 
@@ -45,14 +36,11 @@ QString pdfText(const QString &fileName)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-QStringList missingFrom(const QString &text, const QStringList &words)
+QStringList missingFrom(const QString &text, QStringList words)
 {
-    QStringList missing;
-    for (const QString &w : words) {
-        if (!text.contains(w))
-            missing << w;
-    }
-    return missing;
+    words.erase(std::remove_if(words.begin(), words.end(), [&](const QString &w) { return text.contains(w); }),
+                words.end());
+    return words;
 }
 } // namespace
 
@@ -165,17 +153,11 @@ private slots:
             words << QString("Cell%1x").arg(i);
             content << QString("Cell%1x").arg(i) + (sectioned ? "|A&B" : ";A&B");
         }
-        bool ok;
-        if (sectioned) {
-            ok = PdfAPI::getInstance()->savePdf(name, "Heading", {"Alpha", "Beta"}, {80, 80}, {"Sub"}, {},
-                                                {content.join(';')}, landscape);
-            words << "Sub";
-        } else {
-            ok = PdfAPI::getInstance()->savePdf(name, "Heading", "", {"Alpha", "Beta"}, {80, 80}, content, landscape);
-        }
-        QVERIFY(ok);
-        const QString text = pdfText(name);
-        QCOMPARE(missingFrom(text, words + QStringList{"A&B"}), QStringList());
+        PdfAPI *pdf = PdfAPI::getInstance();
+        QVERIFY(sectioned ? pdf->savePdf(name, "Heading", {"Alpha", "Beta"}, {80, 80}, {"Sub"}, {}, {content.join(';')},
+                                         landscape)
+                          : pdf->savePdf(name, "Heading", "", {"Alpha", "Beta"}, {80, 80}, content, landscape));
+        QCOMPARE(missingFrom(pdfText(name), words + QStringList{"A&B", sectioned ? "Sub" : "Heading"}), QStringList());
         QVERIFY(!PdfAPI::getInstance()->savePdf(testFile("missing/dir/x.pdf"), "T", "", {"A"}, {10}, {"1"}));
     }
 
@@ -246,10 +228,8 @@ private slots:
         QVERIFY(worker->markup().isEmpty());
         QVERIFY(worker->useTime() >= 0);
         QStringList words{"Worker", "Id", "Note"};
-        for (int t = 0; t < 3; ++t) {
-            for (int i = 0; i < 20; ++i)
-                words << QString("T%1R%2x").arg(t).arg(i);
-        }
+        for (int n = 0; n < 60; ++n)
+            words << QString("T%1R%2x").arg(n / 20).arg(n % 20);
         const QString text = pdfText(name);
         QCOMPARE(missingFrom(text, words), QStringList());
         if (sections)

@@ -51,18 +51,20 @@ struct Workbook {
     QList<QList<WorkbookCell>> rows;
     QStringList styleIds;
 
-    QStringList texts(int row) const
+    QStringList texts(int row) const { return column(row, &WorkbookCell::text); }
+    QStringList styles(int row) const { return column(row, &WorkbookCell::style); }
+    QList<QStringList> allTexts() const
     {
-        QStringList out;
-        for (const WorkbookCell &c : rows.value(row))
-            out << c.text;
+        QList<QStringList> out;
+        for (int r = 0; r < rows.size(); ++r)
+            out << texts(r);
         return out;
     }
-    QStringList styles(int row) const
+    QStringList column(int row, QString WorkbookCell::*member) const
     {
         QStringList out;
         for (const WorkbookCell &c : rows.value(row))
-            out << c.style;
+            out << c.*member;
         return out;
     }
 };
@@ -83,24 +85,21 @@ inline Workbook readWorkbook(const QString &fileName)
             continue;
         const auto name = xml.name();
         const auto attrs = xml.attributes();
-        if (name == QLatin1String("Style")) {
-            book.styleIds << attrs.value(ss, QStringLiteral("ID")).toString();
-        } else if (name == QLatin1String("Worksheet")) {
-            book.sheetName = attrs.value(ss, QStringLiteral("Name")).toString();
-        } else if (name == QLatin1String("Table")) {
-            book.expandedColumns = attrs.value(ss, QStringLiteral("ExpandedColumnCount")).toInt();
-        } else if (name == QLatin1String("Column")) {
-            book.columnWidths << attrs.value(ss, QStringLiteral("Width")).toInt();
-        } else if (name == QLatin1String("Row")) {
+        const auto attr = [&](const char *key) { return attrs.value(ss, QLatin1String(key)).toString(); };
+        if (name == QLatin1String("Style"))
+            book.styleIds << attr("ID");
+        else if (name == QLatin1String("Worksheet"))
+            book.sheetName = attr("Name");
+        else if (name == QLatin1String("Table"))
+            book.expandedColumns = attr("ExpandedColumnCount").toInt();
+        else if (name == QLatin1String("Column"))
+            book.columnWidths << attr("Width").toInt();
+        else if (name == QLatin1String("Row"))
             book.rows << QList<WorkbookCell>();
-        } else if (name == QLatin1String("Cell")) {
-            WorkbookCell cell;
-            cell.style = attrs.value(ss, QStringLiteral("StyleID")).toString();
-            cell.mergeAcross = attrs.value(ss, QStringLiteral("MergeAcross")).toInt();
-            book.rows.last() << cell;
-        } else if (name == QLatin1String("Data")) {
+        else if (name == QLatin1String("Cell"))
+            book.rows.last() << WorkbookCell{attr("StyleID"), QString(), attr("MergeAcross").toInt()};
+        else if (name == QLatin1String("Data"))
             book.rows.last().last().text = xml.readElementText();
-        }
     }
     book.wellFormed = !xml.hasError();
     book.error = xml.errorString();

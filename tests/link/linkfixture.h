@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QThread>
-#include <QtTest>
 #include <mutex>
 
 #include "core/messageids.h"
@@ -83,16 +82,54 @@ public:
     QList<QVariant> values(int id) const
     {
         QList<QVariant> out;
-        for (const Event &e : events) {
+        for (const Event &e : events)
             if (e.id == id)
                 out.append(e.data);
-        }
         return out;
     }
     void clear() { events.clear(); }
 };
 
-class FakeInstrumentProcess;
+// One fake instrument process; killed when it goes out of scope.
+class FakeInstrumentProcess
+{
+public:
+    explicit FakeInstrumentProcess(const QStringList &args)
+    {
+        m_process.start(TestEnv::toolPath(QStringLiteral("fake_instrument")), args);
+    }
+    ~FakeInstrumentProcess()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    // Waits for a line starting with prefix on the fake's stdout.
+    bool waitFor(const QString &prefix, int timeoutMs = 10000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeoutMs) {
+            if (m_output.contains(QLatin1Char('\n') + prefix) || m_output.startsWith(prefix))
+                return true;
+            if (m_process.state() == QProcess::NotRunning && !m_process.bytesAvailable())
+                return false;
+            m_process.waitForReadyRead(20);
+            m_output += QString::fromUtf8(m_process.readAllStandardOutput());
+            QCoreApplication::processEvents();
+        }
+        return false;
+    }
+    bool ready() { return waitFor(QStringLiteral("READY")); }
+    QString output()
+    {
+        m_output += QString::fromUtf8(m_process.readAllStandardOutput());
+        return m_output;
+    }
+
+private:
+    QProcess m_process;
+    QString m_output;
+};
 
 // The worker in its own thread, commanded through a queued signal.
 class WorkerRig
@@ -136,7 +173,14 @@ public:
     }
 
     // Starts the fake and connects; true once the link reports up.
-    bool connectTo(FakeInstrumentProcess &fake, bool expectUp = true);
+    bool connectTo(FakeInstrumentProcess &fake, bool expectUp = true)
+    {
+        if (!fake.ready())
+            return false;
+        command(Cmd_ConnectInstrument);
+        flush();
+        return !expectUp || QTest::qWaitFor([this] { return linkStates().contains(true); }, 5000);
+    }
     QList<bool> linkStates() const
     {
         QList<bool> states;
@@ -152,66 +196,11 @@ public:
     EventLog log;
 };
 
-// One fake instrument process; killed when it goes out of scope.
-class FakeInstrumentProcess
-{
-public:
-    explicit FakeInstrumentProcess(const QStringList &args)
-    {
-        m_process.setProgram(TestEnv::toolPath(QStringLiteral("fake_instrument")));
-        m_process.setArguments(args);
-        m_process.setProcessChannelMode(QProcess::SeparateChannels);
-        m_process.start();
-    }
-    ~FakeInstrumentProcess()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    // Waits for a line starting with prefix on the fake's stdout.
-    bool waitFor(const QString &prefix, int timeoutMs = 10000)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < timeoutMs) {
-            if (m_output.contains(QLatin1Char('\n') + prefix) || m_output.startsWith(prefix))
-                return true;
-            if (m_process.state() == QProcess::NotRunning && !m_process.bytesAvailable())
-                return false;
-            m_process.waitForReadyRead(20);
-            m_output += QString::fromUtf8(m_process.readAllStandardOutput());
-            QCoreApplication::processEvents();
-        }
-        return false;
-    }
-    bool ready() { return waitFor(QStringLiteral("READY")); }
-    QString output()
-    {
-        m_output += QString::fromUtf8(m_process.readAllStandardOutput());
-        return m_output;
-    }
-
-private:
-    QProcess m_process;
-    QString m_output;
-};
-
-inline bool WorkerRig::connectTo(FakeInstrumentProcess &fake, bool expectUp)
-{
-    if (!fake.ready())
-        return false;
-    command(Cmd_ConnectInstrument);
-    flush();
-    return !expectUp || QTest::qWaitFor([this] { return linkStates().contains(true); }, 5000);
-}
-
 // Arguments of a fake instrument at address, on the rig's ports.
 inline QStringList fakeArgs(const WorkerRig &rig, const QString &address, const QStringList &extra = {})
 {
-    return QStringList{"--address",     address,
-                       "--port",        QString::number(rig.port),
-                       "--upload-port", QString::number(rig.uploadPort)} +
-           extra;
+    const QString port = QString::number(rig.port);
+    return QStringList{"--address", address, "--port", port, "--upload-port", QString::number(rig.uploadPort)} + extra;
 }
 
 inline QStringList appFolderEntries()

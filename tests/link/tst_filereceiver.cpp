@@ -1,8 +1,11 @@
 // The file upload road end to end: the worker in its thread fetches from a
-// fake instrument over loopback TCP; good, hostile and broken uploads.
+// fake instrument over loopback TCP; good, hostile and broken uploads, and the
+// database file installed by the database manager's safe replace.
 #include <QTcpSocket>
 
-#include "core/systemconfig.h"
+#include "database/dbmanage.h"
+#include "database/demodatabuilder.h"
+#include "database/sampleinfoaccess.h"
 #include "link/filereceiver.h"
 #include "linkfixture.h"
 
@@ -41,26 +44,19 @@ private slots:
         FakeInstrumentProcess fake(fakeArgs(*m_rig, "127.0.0.2", {"--upload", source, "--upload-name", "run01.dat"}));
         QVERIFY(m_rig->connectTo(fake));
         m_rig->log.clear();
-        // The final event must find the file already committed.
-        int finals = 0;
-        qint64 sizeAtFinal = -1;
+        QList<qint64> sizesAtFinal; // the final event must find the file already committed
         QElapsedTimer clock;
         m_rig->log.onEvent = [&](int id, const QVariant &data) {
-            if (id != NetEvt_FileProgress)
-                return;
             const TransferProgress p = TransferProgress::decode(data.toByteArray());
-            if (p.received == p.total) {
-                ++finals;
-                sizeAtFinal = QFileInfo(target).size();
-            }
+            if (id == NetEvt_FileProgress && p.received == p.total)
+                sizesAtFinal << QFileInfo(target).size();
         };
         clock.start(); // spans every emission, however late the events arrive here
         m_rig->command(Cmd_FetchDataFile);
-        QTRY_COMPARE_WITH_TIMEOUT(finals, 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(sizesAtFinal.size(), 1, 20000);
         const qint64 spanMs = clock.elapsed();
         m_rig->flush();
-        QCOMPARE(finals, 1);
-        QCOMPARE(sizeAtFinal, qint64(bytes.size()));
+        QCOMPARE(sizesAtFinal, QList<qint64>{bytes.size()});
         QCOMPARE(TestEnv::readFile(target), bytes);
         QCOMPARE(appFolderEntries(), before); // replaced in place, no temporary left
 
@@ -69,8 +65,7 @@ private slots:
         QCOMPARE(total, qint64(16 + 4 + 2 * 9 + bytes.size()));
         qint64 last = 0;
         for (const TransferProgress &p : events) {
-            QVERIFY(p.received > 0); // never 0 of 0
-            QVERIFY(p.received >= last);
+            QVERIFY(p.received > 0 && p.received >= last); // never 0 of 0, never backwards
             QCOMPARE(p.total, total);
             last = p.received;
         }
@@ -88,11 +83,8 @@ private slots:
         QTest::addColumn<QString>("logged");
         for (const char *name : {"../x", "/etc/passwd", "a/b", "", "..", ".hidden", "update.exe"})
             QTest::addRow("name '%s'", name) << QString(name) << QString() << QStringLiteral("file name refused");
-        QTest::newRow("truncated") << "run02.dat"
-                                   << "truncated"
-                                   << "connection closed after";
-        QTest::newRow("huge header") << "run05.dat"
-                                     << "bad-header"
+        QTest::newRow("truncated") << "run02.dat" << QString("truncated") << "connection closed after";
+        QTest::newRow("huge header") << "run05.dat" << QString("bad-header")
                                      << "bad header: total size 4611686018427387904 out of range";
     }
 
@@ -178,6 +170,59 @@ private slots:
         QTRY_VERIFY(LogCapture::contains(QStringLiteral("connection refused from 127.0.0.5")));
         QTRY_COMPARE(stranger.state(), QAbstractSocket::UnconnectedState);
         QTRY_VERIFY(LogCapture::contains(QStringLiteral("transfer ended: no connection within 1500 ms")));
+    }
+
+    // The window installs an upload only when its event loop gets to it (a
+    // message box may hold it): a second upload must not land on the first.
+    void databaseUploadsAreHandedOverWholeAndInstalled()
+    {
+        QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 1, 1) > 0);
+        DbManage db;
+        QVERIFY(db.openDatabase());
+        const int rowsBefore = SampleInfoAccess::getCount();
+        const QString source = TestEnv::instance()->path("instrument.db");
+        struct Handed {
+            QString path;
+            QByteArray bytes; // at hand-over
+            qint64 total;
+        };
+        QList<Handed> handed;
+        QObject context;
+        QObject::connect(
+            m_rig->proc, &NetlPortProc::databaseFileReceived, &context,
+            [&](QString path, qint64 total) {
+                handed << Handed{path, TestEnv::readFile(path), total};
+            },
+            Qt::QueuedConnection);
+
+        FakeInstrumentProcess fake(
+            fakeArgs(*m_rig, "127.0.0.2", {"--upload", source, "--upload-name", "AppDatabase.db"}));
+        QVERIFY(m_rig->connectTo(fake));
+        QList<int> rows;
+        QList<qint64> sizes;
+        for (int upload = 0; upload < 2; ++upload) {
+            // The instrument opens its file anew for every upload.
+            rows << DemoDataBuilder::build(source, 6 + upload, 10 + upload);
+            sizes << QFileInfo(source).size();
+            QVERIFY(rows.last() > rowsBefore);
+            m_rig->command(Cmd_FetchDataFile);
+            QTRY_COMPARE_WITH_TIMEOUT(handed.size(), upload + 1, 15000);
+        }
+        QVERIFY(handed.at(0).path != handed.at(1).path);
+        for (int upload = 0; upload < 2; ++upload) {
+            const Handed &h = handed.at(upload);
+            QCOMPARE(QFileInfo(h.path).absolutePath(), QFileInfo("./app").absoluteFilePath());
+            QCOMPARE(h.total, qint64(16 + 4 + 2 * 14 + sizes.at(upload)));
+            QCOMPARE(TestEnv::readFile(h.path), h.bytes); // complete at hand-over, nothing wrote over it
+            // As the main window does: install through the safe replace, then delete.
+            QVERIFY(db.replaceDatabase(h.path));
+            QVERIFY(QFile::remove(h.path));
+            QCOMPARE(SampleInfoAccess::getCount(), rows.at(upload)); // seen on the open connection
+        }
+        // The link left the final progress event to the GUI side.
+        m_rig->flush();
+        for (const TransferProgress &p : progress())
+            QVERIFY(p.received < p.total);
     }
 
 private:

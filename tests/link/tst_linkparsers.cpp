@@ -1,6 +1,5 @@
 // Frames, strict addresses, local address choice, the upload header and the
 // file name filter: the parts that read untrusted bytes.
-#include <QtTest>
 
 #include "link/linkaddress.h"
 #include "link/netframe.h"
@@ -35,9 +34,7 @@ private slots:
     {
         // Local-address command for 127.0.0.1: sum = 0x50 + 0 + 4 + 127 + 0 + 0 + 1 = 0xD4.
         const QByteArray frame = NetFrame::build(0x50, QByteArray::fromHex("7f000001"));
-        QCOMPARE(frame.toHex(), QByteArray("fa500004"
-                                           "7f000001"
-                                           "d4fb"));
+        QCOMPARE(frame.toHex(' '), QByteArray("fa 50 00 04 7f 00 00 01 d4 fb"));
 
         // Payloads may hold head and tail bytes, up to the 512-byte limit.
         for (const QByteArray &payload :
@@ -130,31 +127,26 @@ private slots:
         QTest::addColumn<QString>("mac");
         QTest::addColumn<Adapters>("adapters");
         QTest::addColumn<QString>("expected");
-        const QString freshIp = "0.0.0.0";
-        const QString zeroMac = "00-00-00-00-00-00";
-        QTest::newRow("fresh install, loopback listed first")
-            << false << freshIp << zeroMac << Adapters{kLoopback, kEth} << kEth.ip;
-        QTest::newRow("zero MAC does not pick an adapter without hardware address")
-            << false << freshIp << zeroMac << Adapters{kEth, kTunnel} << kEth.ip;
-        QTest::newRow("zero MAC written with colons")
-            << false << freshIp << "00:00:00:00:00:00" << Adapters{kWifi, kTunnel} << kWifi.ip;
-        QTest::newRow("stored MAC of the second adapter")
-            << false << freshIp << kWifi.mac.toUpper() << Adapters{kEth, kWifi, kLoopback} << kWifi.ip;
-        QTest::newRow("stored address still present")
-            << false << kWifi.ip << kEth.mac << Adapters{kEth, kWifi} << kWifi.ip;
-        QTest::newRow("stored address gone: the last address of the stored MAC")
-            << false << "192.168.9.9" << kWifi.mac.toUpper() << Adapters{kEth, kWifi, kWifi2, kLoopback} << kWifi2.ip;
-        QTest::newRow("loosely written address is not an adapter's")
-            << false << "192.168.003.20"
-            << "ff-ff-ff-ff-ff-ff" << Adapters{kWifi, kEth} << kWifi.ip;
-        QTest::newRow("no adapters at all") << false << kEth.ip << kEth.mac << Adapters{} << QString();
-        QTest::newRow("loopback left from a demo run")
-            << false << "127.0.0.1" << zeroMac << Adapters{kLoopback, kWifi} << kWifi.ip;
-        QTest::newRow("only loopback, guard off: none")
-            << false << freshIp << zeroMac << Adapters{kLoopback} << QString();
-        QTest::newRow("only loopback, guard on") << true << freshIp << zeroMac << Adapters{kLoopback} << kLoopback.ip;
-        QTest::newRow("guard on, stored loopback address")
-            << true << "127.0.0.1" << zeroMac << Adapters{kEth, kLoopback} << kLoopback.ip;
+        const QString fresh = "0.0.0.0";
+        const QString zero = "00-00-00-00-00-00";
+        const auto add = [](const char *tag, bool guard, const QString &ip, const QString &mac,
+                            const Adapters &adapters, const QString &expected) {
+            QTest::newRow(tag) << guard << ip << mac << adapters << expected;
+        };
+        add("fresh install, loopback listed first", false, fresh, zero, {kLoopback, kEth}, kEth.ip);
+        add("zero MAC does not pick an adapter without hardware address", false, fresh, zero, {kEth, kTunnel}, kEth.ip);
+        add("zero MAC written with colons", false, fresh, "00:00:00:00:00:00", {kWifi, kTunnel}, kWifi.ip);
+        add("stored MAC of the second adapter", false, fresh, kWifi.mac.toUpper(), {kEth, kWifi, kLoopback}, kWifi.ip);
+        add("stored address still present", false, kWifi.ip, kEth.mac, {kEth, kWifi}, kWifi.ip);
+        add("stored address gone: the last address of the stored MAC", false, "192.168.9.9", kWifi.mac.toUpper(),
+            {kEth, kWifi, kWifi2, kLoopback}, kWifi2.ip);
+        add("loosely written address is not an adapter's", false, "192.168.003.20", "ff-ff-ff-ff-ff-ff", {kWifi, kEth},
+            kWifi.ip);
+        add("no adapters at all", false, kEth.ip, kEth.mac, {}, QString());
+        add("loopback left from a demo run", false, "127.0.0.1", zero, {kLoopback, kWifi}, kWifi.ip);
+        add("only loopback, guard off: none", false, fresh, zero, {kLoopback}, QString());
+        add("only loopback, guard on", true, fresh, zero, {kLoopback}, kLoopback.ip);
+        add("guard on, stored loopback address", true, "127.0.0.1", zero, {kEth, kLoopback}, kLoopback.ip);
     }
 
     void localAddressFromAdapterList()
@@ -183,32 +175,27 @@ private slots:
             QVERIFY(UploadHeader::bytesWanted(bytes.left(n)) > 0);
         }
         QCOMPARE(UploadHeader::parse(bytes, &header), UploadHeader::Complete);
-        QCOMPARE(UploadHeader::bytesWanted(bytes), qint64(0));
         QCOMPARE(header.name, QStringLiteral("run-數據.db"));
-        QCOMPARE(header.nameSize, qint64(4 + 2 * 9));
-        QCOMPARE(header.fileSize(), qint64(1000));
-        QCOMPARE(header.total, qint64(16 + 4 + 18 + 1000));
-        QCOMPARE(header.headerSize(), qint64(bytes.size()));
+        QCOMPARE(QList<qint64>({UploadHeader::bytesWanted(bytes), header.nameSize, header.fileSize(), header.total,
+                                header.headerSize()}),
+                 QList<qint64>({0, 4 + 2 * 9, 1000, 16 + 4 + 18 + 1000, bytes.size()}));
     }
 
     void headerRejectsHostileSizesEarly()
     {
         // The verdict comes from the first 16 bytes alone: nothing of the claimed
         // sizes is waited for or allocated.
-        const qint64 hostile[][2] = {{qint64(1) << 62, 14},
-                                     {1038, qint64(1) << 62},
-                                     {1038, -1},
-                                     {-5, 14},
-                                     {16 + 14, 14},
-                                     {1038, 15},
-                                     {1038, 2},
-                                     {16 + 14 + (qint64(2) << 30) + 1, 14},
-                                     {std::numeric_limits<qint64>::max(), 14}};
-        for (const auto &sizes : hostile) {
+        const qint64 big = qint64(1) << 62;
+        const qint64 over2GiB = 16 + 14 + (qint64(2) << 30) + 1;
+        // (total, name size) pairs, column by column
+        const QList<qint64> totals{
+            big, 1038, 1038, -5, 16 + 14, 1038, 1038, over2GiB, std::numeric_limits<qint64>::max()};
+        const QList<qint64> nameSizes{14, big, -1, 14, 14, 15, 2, 14, 14};
+        for (int i = 0; i < totals.size(); ++i) {
             QString why;
             UploadHeader header;
-            QCOMPARE(UploadHeader::parse(fixedPart(sizes[0], sizes[1]), &header, &why), UploadHeader::Invalid);
-            QVERIFY2(!why.isEmpty(), qPrintable(QString::number(sizes[0])));
+            QCOMPARE(UploadHeader::parse(fixedPart(totals[i], nameSizes[i]), &header, &why), UploadHeader::Invalid);
+            QVERIFY2(!why.isEmpty(), qPrintable(QString::number(i)));
         }
         // Exactly 2 GiB of file is still accepted.
         QCOMPARE(UploadHeader::parse(fixedPart(16 + 14 + (qint64(2) << 30), 14), nullptr), UploadHeader::NeedMore);
@@ -267,11 +254,9 @@ private slots:
     void progressPayload()
     {
         const QByteArray bytes = TransferProgress{0x0102030405060708LL, qint64(1) << 40}.encode();
-        QCOMPARE(bytes.toHex(), QByteArray("0807060504030201"
-                                           "0000000000010000"));
+        QCOMPARE(bytes.toHex(' '), QByteArray("08 07 06 05 04 03 02 01 00 00 00 00 00 01 00 00"));
         const TransferProgress back = TransferProgress::decode(bytes);
-        QCOMPARE(back.received, 0x0102030405060708LL);
-        QCOMPARE(back.total, qint64(1) << 40);
+        QCOMPARE(qMakePair(back.received, back.total), qMakePair(0x0102030405060708LL, qint64(1) << 40));
     }
 };
 

@@ -1,6 +1,5 @@
 // The network worker in its own thread against fake instruments on loopback:
 // connect, acknowledgements, the discovery sweep and the loopback guard.
-#include <QNetworkDatagram>
 #include <QUdpSocket>
 
 #include "core/systemconfig.h"
@@ -83,8 +82,7 @@ private slots:
     {
         FakeInstrumentProcess a(fakeArgs(*m_rig, "127.0.0.2", {"--name", "LORIX-A"}));
         FakeInstrumentProcess b(fakeArgs(*m_rig, "127.0.0.3", {"--name", "LORIX-B"}));
-        QVERIFY(a.ready());
-        QVERIFY(b.ready());
+        QVERIFY(a.ready() && b.ready());
         NetlPortProc::setScanCollectMs(1500);
         m_rig->command(Cmd_ScanInstrument);
         QTRY_COMPARE_WITH_TIMEOUT(m_rig->log.count(NetEvt_ScanFinished), 1, 10000);
@@ -92,15 +90,12 @@ private slots:
         QCOMPARE(m_rig->log.count(NetEvt_ScanFinished), 1);
         QCOMPARE(linkStates(), QList<bool>{false});
 
-        const QVariant payload = m_rig->log.values(NetEvt_ScanFinished).first();
-        QVERIFY(payload.canConvert<QList<InstrumentInfo>>());
-        const QList<InstrumentInfo> found = payload.value<QList<InstrumentInfo>>();
+        const auto found = m_rig->log.values(NetEvt_ScanFinished).first().value<QList<InstrumentInfo>>();
         QMap<QString, QByteArray> byIp;
         for (const InstrumentInfo &info : found)
             byIp.insert(info.ip, info.name);
         QCOMPARE(found.size(), 2);
-        QCOMPARE(byIp.value("127.0.0.2"), QByteArray("LORIX-A"));
-        QCOMPARE(byIp.value("127.0.0.3"), QByteArray("LORIX-B"));
+        QCOMPARE(byIp, (QMap<QString, QByteArray>{{"127.0.0.2", "LORIX-A"}, {"127.0.0.3", "LORIX-B"}}));
         // The first instrument found becomes the target and its name is stored.
         QCOMPARE(TestEnv::iniValue("NetConfig/host_name").toString(), QString::fromUtf8(found.first().name));
         // During the sweep the answers only filled the list.

@@ -2,6 +2,8 @@
 #include "updatefixture.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QUrlQuery>
 
@@ -27,21 +29,26 @@ void recordingHandler(QtMsgType type, const QMessageLogContext &context, const Q
 }
 
 // Requests the client really sent, as its log tells.
-int sentCount()
-{
-    int n = 0;
-    for (const QString &line : g_log)
-        n += line.startsWith("postRequest") || line.startsWith("getRequest") ? 1 : 0;
-    return n;
-}
+const auto sentCount = [] { return g_log.filter(QRegularExpression("^(postRequest|getRequest)")).size(); };
 
 // A package served whole, in chunks of `chunkBytes` every `chunkMs`.
-Answer paced(const QByteArray &body, int chunkBytes, int chunkMs)
+const auto paced = [](const QByteArray &body, int chunkBytes, int chunkMs) {
+    return Answer{200, body, true, chunkBytes, chunkMs};
+};
+
+// Starts the demo's update server tool; returns its port once it listens, 0 when it ended.
+quint16 startTool(QProcess &tool, const QStringList &args)
 {
-    Answer a{200, body};
-    a.chunkBytes = chunkBytes;
-    a.chunkMs = chunkMs;
-    return a;
+    tool.start(TestEnv::toolPath(QStringLiteral("fake_update_server")), args);
+    QByteArray out;
+    while (tool.waitForReadyRead(10000) || tool.bytesAvailable()) {
+        out += tool.readAllStandardOutput();
+        const int at = out.indexOf("READY 127.0.0.1:");
+        const int end = out.indexOf('\n', at);
+        if (at >= 0 && end > at)
+            return quint16(out.mid(at + 16, end - at - 16).toUInt());
+    }
+    return 0;
 }
 
 // A client of a server on 127.0.0.1 (without a handler: a port nothing
@@ -64,13 +71,6 @@ struct Session {
     QString text() const { return spy.last().at(1).toList().value(1).toString(); }
     // The last event is a result, not download progress.
     bool done() const { return !spy.isEmpty() && spy.last().at(0).toInt() != Cmd_DownloadOtaProgress; }
-    int count(int id) const
-    {
-        int n = 0;
-        for (const QList<QVariant> &args : spy)
-            n += args.at(0).toInt() == id ? 1 : 0;
-        return n;
-    }
 };
 } // namespace
 
@@ -88,9 +88,8 @@ private slots:
         QDir().rmdir(HttpFun::partPath());
     }
 
-    // The version query on the wire, sent the same way on each try (and
-    // tried as often when nothing listens).
-    // Rejections are asked three times in all; a verdict on the version is
+    // The version query on the wire, the same on each try; rejections and a
+    // closed port are tried three times in all, a verdict on the version is
     // final, and only an offered newer package is stored for the download.
     void versionAnswers_data()
     {
@@ -105,8 +104,8 @@ private slots:
         QTest::newRow("not JSON") << 200 << QByteArray("hello") << true << 1010 << 3;
         QTest::newRow("no Content-Length") << 200 << versionAnswer("v1.0.34", pkg) << false << 1005 << 3;
         QTest::newRow("port closed") << 0 << QByteArray() << true << int(QNetworkReply::ConnectionRefusedError) << 3;
-        QTest::newRow("server error status")
-            << 500 << QByteArray("oops") << true << int(QNetworkReply::InternalServerError) << 3;
+        QTest::newRow("server error") << 500 << QByteArray("oops") << true << int(QNetworkReply::InternalServerError)
+                                      << 3;
     }
 
     void versionAnswers()
@@ -124,7 +123,7 @@ private slots:
             return a;
         };
         Session s(status ? FakeUpdateServer::Handler(answer) : nullptr);
-        QVERIFY(s.listening == (status != 0));
+        QCOMPARE(s.listening, status != 0);
         s.send(Cmd_getUpgradePackageInfo);
         QTRY_COMPARE(s.spy.size(), 1);
         QCOMPARE(s.spy.last().at(0).toInt(), int(Cmd_getUpgradePackageInfo));
@@ -132,15 +131,11 @@ private slots:
         QCOMPARE(s.text(), UpdateProtocol::errorInfo(code));
         QCOMPARE(sentCount(), requests);
         QCOMPARE(s.server.requestCount(), status ? requests : 0);
-        for (const Request &r : s.server.requests()) {
-            QCOMPARE(r.method, QByteArray("POST"));
-            QCOMPARE(r.target, QByteArray("/package/version"));
-            QCOMPARE(r.headers.value("content-type"), QByteArray("application/json"));
-            QCOMPARE(r.headers.value("accept"), QByteArray("*/*"));
-            QCOMPARE(r.headers.value("connection"), QByteArray("keep-alive"));
-            QCOMPARE(r.headers.value("content-length"), QByteArray("111"));
-            QCOMPARE(r.body, UpdateProtocol::buildUpgradeInfoRequest(QStringLiteral("1234567890")));
-        }
+        for (const Request &r : s.server.requests())
+            QCOMPARE(QByteArrayList({r.method, r.target, r.headers.value("content-type"), r.headers.value("accept"),
+                                     r.headers.value("connection"), r.headers.value("content-length"), r.body}),
+                     QByteArrayList({"POST", "/package/version", "application/json", "*/*", "keep-alive", "111",
+                                     UpdateProtocol::buildUpgradeInfoRequest(QStringLiteral("1234567890"))}));
         QCOMPARE(config->getUpdatePackageVerInfo(0), QString(code == 0 ? "v1.0.0.1" : "v1.0.34"));
         QCOMPARE(config->getUpdatePackageMd5Info(0), code == 0 ? sha1(package(1000)) : QString("stored"));
         QCOMPARE(config->getUpdatePackageFileSizeInfo(0), code == 0 ? 1000u : 5u);
@@ -274,7 +269,8 @@ private slots:
         QCOMPARE(s.code(), 0);
         QCOMPARE(TestEnv::readFile(HttpFun::downloadPath()), pkg);
         QCOMPARE(s.server.requestCount(), 1);
-        QCOMPARE(s.count(Cmd_DownloadOtaFile), 1);
+        for (int i = 0; i + 1 < s.spy.size(); ++i) // one result: every event before it is progress
+            QCOMPARE(s.spy.at(i).at(0).toInt(), int(Cmd_DownloadOtaProgress));
     }
 
     // Dropped requests report nothing, their timers die with them, and the
@@ -317,11 +313,9 @@ private slots:
     void destructionRemovesThePartialFile()
     {
         storeDescription(sha1(package()), package().size());
-        Session s([&](const Request &, int) {
-            Answer a{200, package()};
-            a.stallAfter = 500;
-            return a;
-        });
+        Answer stalling{200, package()};
+        stalling.stallAfter = 500;
+        Session s([&](const Request &, int) { return stalling; });
         QVERIFY(s.listening);
         s.send(Cmd_DownloadOtaFile);
         QTRY_COMPARE(QFileInfo(HttpFun::partPath()).size(), qint64(500));
@@ -368,6 +362,48 @@ private slots:
         QVERIFY(TestEnv::writeFile(QStringLiteral("digest.bin"), bytes));
         QCOMPARE(HttpFun::getFileHash(QStringLiteral("digest.bin")), sha1(bytes));
         QCOMPARE(HttpFun::getFileHash(QStringLiteral("missing.bin")), QString());
+    }
+
+    // The demo's update server tool, as a newcomer meets it through ./run.sh.
+    void toolOffersADownload()
+    {
+        QProcess tool;
+        const quint16 port = startTool(tool, {"--port", "0", "--chunk-ms", "1", "--version", "v1.0.40"});
+        QVERIFY(port != 0);
+        Session s;
+        s.c->setServerForTesting(QStringLiteral("127.0.0.1"), port);
+        s.c->setTimeoutForTesting(20000);
+        s.send(Cmd_getUpgradePackageInfo);
+        QTRY_COMPARE(s.spy.size(), 1);
+        QCOMPARE(s.code(), 0);
+        QCOMPARE(SystemConfig::getInstance()->getUpdatePackageVerInfo(0), QStringLiteral("v1.0.40"));
+        s.spy.clear();
+        s.send(Cmd_DownloadOtaFile);
+        QTRY_VERIFY_WITH_TIMEOUT(s.done(), 20000);
+        QCOMPARE(s.spy.last().at(0).toInt(), int(Cmd_DownloadOtaFile));
+        QCOMPARE(s.code(), 0);
+        const QByteArray updater = TestEnv::readFile(HttpFun::downloadPath());
+        QVERIFY(updater.startsWith("#!/bin/sh\n"));
+        QCOMPARE(quint32(updater.size()), SystemConfig::getInstance()->getUpdatePackageFileSizeInfo(0));
+        QVERIFY(s.spy.size() > 2); // progress on the way; the tool ends with its QProcess
+    }
+
+    void toolRefusesAddressesOffThisMachine_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("LAN") << "192.168.1.10";
+        QTest::newRow("any") << "0.0.0.0";
+        QTest::newRow("not an address") << "example.org";
+    }
+
+    void toolRefusesAddressesOffThisMachine()
+    {
+        QFETCH(QString, address);
+        QProcess tool;
+        QCOMPARE(startTool(tool, {"--address", address, "--port", "0"}), quint16(0));
+        QVERIFY(tool.state() == QProcess::NotRunning || tool.waitForFinished(10000));
+        QCOMPARE(tool.exitCode(), 2);
+        QVERIFY(tool.readAllStandardError().contains("refused"));
     }
 };
 
