@@ -123,7 +123,6 @@ private slots:
         QVERIFY(run(QStringLiteral("CREATE TABLE T (Key TEXT PRIMARY KEY, N INTEGER, D REAL, B BLOB, S TEXT)")));
     }
 
-
     void cleanupTestCase()
     {
         QSqlDatabase::database().close();

@@ -37,13 +37,10 @@ bool insertRow(const Fixture &f)
     const QString key = QLatin1String(f.key);
     QSqlQuery q;
     q.prepare(QStringLiteral("INSERT INTO SampleInfoTable VALUES (?%1)").arg(QStringLiteral(",?").repeated(91)));
-    QVariantList values{key,    7,        f.sampleId, "SBT-" + key.right(4), "13",    f.patientId,
-                        "note", f.isDone, 5,          key.left(8),           "093005"};
-    for (int i = 0; i < 40; ++i)
-        values << i * 100 + 1;
-    values << 23.45;
-    for (int i = 0; i < 40; ++i)
-        values << 60000 + i;
+    QVariantList values{key, 7, f.sampleId, "SBT-" + key.right(4), "13", f.patientId, "note", f.isDone, 5, key.left(8)};
+    values << "093005";
+    for (int i = 0; i < 81; ++i)
+        values << (i < 40 ? QVariant(i * 100 + 1) : i == 40 ? QVariant(23.45) : QVariant(60000 + i - 41));
     for (int i = 0; i < values.size(); ++i)
         q.bindValue(i, values.at(i));
     if (!q.exec())

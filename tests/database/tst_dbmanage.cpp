@@ -214,20 +214,17 @@ private slots:
     {
         const QString path = DbManage::databasePath();
         QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
-        QVERIFY(execOn(
-            path, {QStringLiteral("ALTER TABLE SampleInfoTable ADD COLUMN extra TEXT"),
-                   QStringLiteral("INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')")}));
+        QVERIFY(execOn(path, {"ALTER TABLE SampleInfoTable ADD COLUMN extra TEXT",
+                              "INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')"}));
         const QByteArray before = TestEnv::readFile(path);
 
         DbManage manager;
-        QVERIFY(manager.openDatabase() && !manager.wasRecreated());
-        QVERIFY(!QFile::exists(DbManage::backupPath()));
+        QVERIFY(manager.openDatabase() && !manager.wasRecreated() && !QFile::exists(DbManage::backupPath()));
         QVERIFY(manager.checkTables());
         QCOMPARE(TestEnv::readFile(DbManage::backupPath()), before);
         QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
-        QCOMPARE(rowsOf(DbSchema::sampleTable()), 0);
         // Only the table that differs is recreated.
-        QCOMPARE(rowsOf(DbSchema::logTable()), 1);
+        QCOMPARE(qMakePair(rowsOf(DbSchema::sampleTable()), rowsOf(DbSchema::logTable())), qMakePair(0, 1));
 
         // The backup still holds the dropped table with its extra column.
         QVERIFY(execOn(DbManage::backupPath(), {QStringLiteral("SELECT extra FROM SampleInfoTable")}));
@@ -237,9 +234,8 @@ private slots:
     {
         const QString path = DbManage::databasePath();
         const int rows = DemoDataBuilder::build(path, 6, 4);
-        QVERIFY(rows > 0);
         // Column names differing only in case count as the same.
-        QVERIFY(execOn(path, {QStringLiteral("ALTER TABLE LogInfoTable RENAME COLUMN Outline TO OUTLINE")}));
+        QVERIFY(rows > 0 && execOn(path, {"ALTER TABLE LogInfoTable RENAME COLUMN Outline TO OUTLINE"}));
         const QByteArray before = TestEnv::readFile(path);
         const QDateTime modified = QFileInfo(path).lastModified();
         {
@@ -273,8 +269,7 @@ private slots:
         makeBadFile(kind, kSource);
 
         DbManage manager;
-        QVERIFY(manager.openDatabase());
-        QVERIFY(!DbManage::isValidDatabaseFile(kSource));
+        QVERIFY(manager.openDatabase() && !DbManage::isValidDatabaseFile(kSource));
         QVERIFY(!manager.replaceDatabase(kSource) && manager.isOpen());
         QCOMPARE(SampleInfoAccess::getCount(), rows);
         QCOMPARE(TestEnv::readFile(path), before);
@@ -297,17 +292,14 @@ private slots:
         QFETCH(QStringList, statements);
         QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 1) > 0);
         const int rows = DemoDataBuilder::build(kSource, 4, 9);
-        QVERIFY(rows > 0);
-        QVERIFY(execOn(kSource, statements));
+        QVERIFY(rows > 0 && execOn(kSource, statements));
 
         DbManage manager;
-        QVERIFY(manager.openDatabase());
-        QVERIFY(DbManage::isValidDatabaseFile(kSource));
+        QVERIFY(manager.openDatabase() && DbManage::isValidDatabaseFile(kSource));
         QVERIFY(manager.replaceDatabase(kSource) && manager.isOpen());
         QCOMPARE(SampleInfoAccess::getCount(), rows);
         QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
         QCOMPARE(columnsOf(DbSchema::logTable()), DbSchema::logColumns());
-        QVERIFY(rowsOf(DbSchema::logTable()) >= 0);
     }
 
     // A received file is installed on the open connection, the old file kept as

@@ -11,18 +11,9 @@ namespace {
 
 QVariantList fields(const DemoSampleRow &r)
 {
-    return {r.key,
-            r.panelType,
-            r.sampleId,
-            r.pieId,
-            r.patientId,
-            r.isDone,
-            r.result,
-            r.date,
-            r.time,
-            r.ctvalue,
-            QByteArray(reinterpret_cast<const char *>(r.data), sizeof r.data),
-            QByteArray(reinterpret_cast<const char *>(r.prodata), sizeof r.prodata)};
+    const auto bytes = [](const void *data, int size) { return QByteArray(static_cast<const char *>(data), size); };
+    return QVariantList{r.key, r.panelType, r.sampleId, r.pieId, r.patientId, r.isDone, r.result, r.date, r.time}
+           << r.ctvalue << bytes(r.data, sizeof r.data) << bytes(r.prodata, sizeof r.prodata);
 }
 
 } // namespace
@@ -53,15 +44,11 @@ private slots:
         QDate first = QDate::fromString(rows.first().date, QStringLiteral("yyyyMMdd"));
         QDate last = first;
         for (const DemoSampleRow &row : rows) {
-            QVERIFY(!keys.contains(row.key));
+            QVERIFY(!keys.contains(row.key) && row.key.size() == 12 && row.key.startsWith(row.date));
             keys.insert(row.key);
-            QCOMPARE(row.key.size(), 12);
-            QVERIFY(row.key.startsWith(row.date));
             const int pie = row.pieId.toInt();
-            QVERIFY(pie >= 0 && pie <= 15);
+            QVERIFY(pie >= 0 && pie <= 15 && codes.contains(row.panelType) && row.result >= 0 && row.result <= 5);
             QCOMPARE(row.isDone, pie < 8 ? 1 : 2); // FAM wells 0-7, VIC 8-15
-            QVERIFY(codes.contains(row.panelType));
-            QVERIFY(row.result >= 0 && row.result <= 5);
             results.insert(row.result);
             QCOMPARE(row.ctvalue == 41.0, row.result == 1 || row.result == 5);
             const QDate date = QDate::fromString(row.date, QStringLiteral("yyyyMMdd"));
@@ -82,9 +69,7 @@ private slots:
     {
         const QString out = TestEnv::instance()->path(QStringLiteral("tool/demo.db"));
         QProcess tool;
-        tool.start(TestEnv::toolPath(QStringLiteral("demodb")),
-                   {QStringLiteral("--out"), out, QStringLiteral("--runs"), QStringLiteral("12"),
-                    QStringLiteral("--seed"), QStringLiteral("5")});
+        tool.start(TestEnv::toolPath("demodb"), {"--out", out, "--runs", "12", "--seed", "5"});
         QVERIFY(tool.waitForFinished(30000));
         QCOMPARE(tool.exitCode(), 0);
         QVERIFY(DbManage::isValidDatabaseFile(out));
@@ -94,7 +79,7 @@ private slots:
         QVERIFY(QString::fromUtf8(tool.readAllStandardOutput())
                     .contains(QStringLiteral("wrote %1 rows").arg(DemoDataBuilder::generate(options).size())));
 
-        tool.start(TestEnv::toolPath(QStringLiteral("demodb")), {QStringLiteral("--runs"), QStringLiteral("x")});
+        tool.start(TestEnv::toolPath("demodb"), {"--runs", "x"});
         QVERIFY(tool.waitForFinished(30000) && tool.exitCode() != 0);
     }
 };

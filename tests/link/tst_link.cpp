@@ -75,7 +75,7 @@ public:
         QVariant data;
     };
     QList<Event> events;
-    // Called in the GUI thread at the moment each event arrives.
+    // Called in the GUI thread as each event arrives.
     std::function<void(int, const QVariant &)> onEvent;
 
     void record(int id, QVariant data)
@@ -93,7 +93,6 @@ public:
                 out.append(e.data);
         return out;
     }
-    void clear() { events.clear(); }
 };
 
 // One fake instrument process; killed when it goes out of scope.
@@ -205,8 +204,10 @@ public:
 // Arguments of a fake instrument at address, on the rig's ports.
 inline QStringList fakeArgs(const WorkerRig &rig, const QString &address, const QStringList &extra = {})
 {
-    const QString port = QString::number(rig.port);
-    return QStringList{"--address", address, "--port", port, "--upload-port", QString::number(rig.uploadPort)} + extra;
+    return QStringList{"--address",     address,
+                       "--port",        QString::number(rig.port),
+                       "--upload-port", QString::number(rig.uploadPort)} +
+           extra;
 }
 
 inline QStringList appFolderEntries()
@@ -233,7 +234,7 @@ private slots:
         SystemConfig::getInstance()->setLocalIpAddr(QStringLiteral("127.0.0.1"));
         FileReceiver::setListenTimeoutMs(10000);
         FileReceiver::setIdleTimeoutMs(10000);
-        m_rig->log.clear();
+        m_rig->log.events.clear();
         m_rig->log.onEvent = nullptr;
         LogCapture::clear();
     }
@@ -379,7 +380,7 @@ private slots:
 
         FakeInstrumentProcess fake(fakeArgs(*m_rig, "127.0.0.2", {"--upload", source, "--upload-name", "run01.dat"}));
         QVERIFY(m_rig->connectTo(fake));
-        m_rig->log.clear();
+        m_rig->log.events.clear();
         QList<qint64> sizesAtFinal; // the final event must find the file already committed
         QElapsedTimer clock;
         m_rig->log.onEvent = [&](int id, const QVariant &data) {
