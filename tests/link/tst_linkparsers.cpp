@@ -51,11 +51,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("datagram");
         const QByteArray good = NetFrame::build(0x52, QByteArrayLiteral("LORIX"));
-        auto with = [&](int index, char value) {
-            QByteArray b = good;
-            b[index] = value;
-            return b;
-        };
+        auto with = [&](int index, char value) { return good.left(index) + value + good.mid(index + 1); };
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("too short") << QByteArray::fromHex("fa5200");
         QTest::newRow("bad head") << with(0, char(0xFB));
