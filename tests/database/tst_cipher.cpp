@@ -179,10 +179,8 @@ private slots:
         QSqlQuery q; // scrollable by default
         QVERIFY(q.exec(QStringLiteral("SELECT N FROM T ORDER BY N")));
         QCOMPARE(q.size(), -1);
-        QList<int> seen;
-        for (bool moved : {q.seek(50), q.previous(), q.last()})
-            seen << (moved ? q.at() * 1000 + q.value(0).toInt() : -1);
-        QCOMPARE(seen, (QList<int>{50050, 49049, 99099}));
+        QVERIFY(q.seek(50) && q.value(0).toInt() == 50 && q.previous() && q.value(0).toInt() == 49 && q.last());
+        QCOMPARE(qMakePair(q.at(), q.value(0).toInt()), qMakePair(99, 99));
         QVERIFY(!q.seek(100) && !q.isValid());
         QCOMPARE(q.record().count(), 1);
         QCOMPARE(q.record().fieldName(0), QStringLiteral("N"));
