@@ -244,16 +244,14 @@ private slots:
         QCOMPARE(LogInfoAccess::getCount(), 4);
 
         // A full day cannot take another entry, and nothing is overwritten.
-        QVERIFY(q.exec(insert.arg(today + "9999")));
-        QVERIFY(!LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START));
+        QVERIFY(q.exec(insert.arg(today + "9999")) && !LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START));
         QCOMPARE(LogInfoAccess::getCount(), 5);
     }
 
     void closedDatabaseIsAFailure()
     {
         QSqlDatabase::database().close();
-        QVERIFY(!LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START));
-        QVERIFY(m_manager.openDatabase());
+        QVERIFY(!LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START) && m_manager.openDatabase());
         QCOMPARE(LogInfoAccess::getCount(), 0);
     }
 

@@ -26,42 +26,31 @@
 class LogCapture
 {
 public:
-    static void install()
-    {
-        static const bool installed = (state().previous = qInstallMessageHandler(&handler), true);
-        Q_UNUSED(installed)
-    }
+    static void install() { previous = qInstallMessageHandler(&handler); }
     static bool contains(const QString &text) { return count(text) > 0; }
     static int count(const QString &text)
     {
-        std::lock_guard<std::mutex> lock(state().mutex);
-        return state().lines.filter(text).size();
+        std::lock_guard<std::mutex> lock(mutex);
+        return lines.filter(text).size();
     }
     static void clear()
     {
-        std::lock_guard<std::mutex> lock(state().mutex);
-        state().lines.clear();
+        std::lock_guard<std::mutex> lock(mutex);
+        lines.clear();
     }
 
 private:
-    struct State {
-        std::mutex mutex;
-        QStringList lines;
-        QtMessageHandler previous = nullptr;
-    };
-    static State &state()
-    {
-        static State s;
-        return s;
-    }
+    static inline std::mutex mutex;
+    static inline QStringList lines;
+    static inline QtMessageHandler previous = nullptr;
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message)
     {
         {
-            std::lock_guard<std::mutex> lock(state().mutex);
-            state().lines.append(message);
+            std::lock_guard<std::mutex> lock(mutex);
+            lines.append(message);
         }
         if (qEnvironmentVariableIsSet("VIREON_TEST_VERBOSE") || type != QtDebugMsg)
-            state().previous(type, context, message);
+            previous(type, context, message);
     }
 };
 
@@ -243,8 +232,7 @@ private slots:
     {
         m_rig.reset();
         // The GUI thread never touched the worker's sockets.
-        QVERIFY(!LogCapture::contains(QStringLiteral("QSocketNotifier")));
-        QVERIFY(!LogCapture::contains(QStringLiteral("Cannot create children")));
+        QVERIFY(!LogCapture::contains("QSocketNotifier") && !LogCapture::contains("Cannot create children"));
     }
 
     void connectReportsDownThenUp()
@@ -301,8 +289,7 @@ private slots:
         m_rig->command(Cmd_ScanInstrument);
         QTRY_COMPARE_WITH_TIMEOUT(m_rig->log.count(NetEvt_ScanFinished), 1, 10000);
         m_rig->flush();
-        QCOMPARE(m_rig->log.count(NetEvt_ScanFinished), 1);
-        QCOMPARE(linkStates(), QList<bool>{false});
+        QCOMPARE(qMakePair(m_rig->log.count(NetEvt_ScanFinished), linkStates()), qMakePair(1, QList<bool>{false}));
 
         const auto found = m_rig->log.values(NetEvt_ScanFinished).first().value<QList<InstrumentInfo>>();
         QMap<QString, QByteArray> byIp;
@@ -552,8 +539,7 @@ private slots:
             QCOMPARE(h.total, qint64(16 + 4 + 2 * 14 + sizes.at(upload)));
             QCOMPARE(TestEnv::readFile(h.path), h.bytes); // complete at hand-over, nothing wrote over it
             // As the main window does: install through the safe replace, then delete.
-            QVERIFY(db.replaceDatabase(h.path));
-            QVERIFY(QFile::remove(h.path));
+            QVERIFY(db.replaceDatabase(h.path) && QFile::remove(h.path));
             QCOMPARE(SampleInfoAccess::getCount(), rows.at(upload)); // seen on the open connection
         }
         // The link left the final progress event to the GUI side.

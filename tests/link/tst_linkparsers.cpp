@@ -20,8 +20,7 @@ const NetCartInfo kWifi2{"3c-52-82-0a-bc-02", "192.168.6.9"}; // a second addres
 QByteArray fixedPart(qint64 total, qint64 nameSize)
 {
     QByteArray out;
-    QDataStream s(&out, QIODevice::WriteOnly);
-    s << total << nameSize;
+    QDataStream(&out, QIODevice::WriteOnly) << total << nameSize;
     return out;
 }
 } // namespace
@@ -41,8 +40,7 @@ private slots:
              {QByteArray(), QByteArray::fromHex("fafbfbfa00ff"), QByteArray(512, char(0xFB))}) {
             NetFrame parsed;
             QVERIFY(NetFrame::parse(NetFrame::build(0x52, payload), &parsed));
-            QCOMPARE(parsed.code, quint8(0x52));
-            QCOMPARE(parsed.payload, payload);
+            QCOMPARE(qMakePair(parsed.code, parsed.payload), qMakePair(quint8(0x52), payload));
         }
         QVERIFY(NetFrame::build(0x52, QByteArray(513, 'x')).isEmpty());
     }
