@@ -55,13 +55,11 @@ private slots:
         QFETCH(double, tension);
         QFETCH(int, segments);
         QFETCH(QList<QPointF>, samples);
-        const QVector<double> coords = flat(points);
-        const QVector<double> got = splineSamples(coords, closed, tension, segments);
+        const QVector<double> coords = flat(points), got = splineSamples(coords, closed, tension, segments);
         QCOMPARE(got.size(), samples.size() * 2);
-        for (int i = 0; i < samples.size(); ++i) {
+        for (int i = 0; i < samples.size(); ++i)
             QVERIFY2(qAbs(got[2 * i] - samples[i].x()) < 1e-9 && qAbs(got[2 * i + 1] - samples[i].y()) < 1e-9,
                      qPrintable(QStringLiteral("sample %1: %2,%3").arg(i).arg(got[2 * i]).arg(got[2 * i + 1])));
-        }
         QCOMPARE(coords, flat(points)); // the caller's list is left as it is
 
         // The path starts at the first sample and ends at the last; the

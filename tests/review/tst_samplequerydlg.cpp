@@ -131,10 +131,8 @@ private slots:
         child<QTabWidget>(&dlg, "tabWidget")->setCurrentIndex(tab);
         child<QLineEdit>(&dlg, "ch_sampleIdLineEdit")->setText(sampleId);
         child<QLineEdit>(&dlg, "ch_sampleIdLineEdit_2")->setText(sampleId2);
-        for (const char *start : {"nu_startDateEdit", "nu_startDateEdit_4"})
-            child<QDateEdit>(&dlg, start)->setDate(day(from));
-        for (const char *end : {"nu_endDateEdit", "nu_endDateEdit_4"})
-            child<QDateEdit>(&dlg, end)->setDate(day(to));
+        for (const char *name : {"nu_startDateEdit", "nu_startDateEdit_4", "nu_endDateEdit", "nu_endDateEdit_4"})
+            child<QDateEdit>(&dlg, name)->setDate(day(QByteArray(name).contains("start") ? from : to));
         MessageDialog::pushNextAnswer(1); // a wrong message must not wait in a modal loop
         click(&dlg);
         const bool accepted = message.isEmpty();

@@ -371,8 +371,6 @@ private slots:
         QCOMPARE(label->isVisible() ? label->text() : QString(), QString("-"));
         box(&dlg, "hexCheckBox")->click();
         QVERIFY(!label->isVisible());
-        SystemConfig::getInstance()->setSystemLanguage(0);
-        SystemConfig::getInstance()->setFontSize(0);
     }
 };
 
