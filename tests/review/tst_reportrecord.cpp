@@ -3,7 +3,6 @@
 #include "pages/historyfixture.h"
 
 #include "core/common.h"
-#include "core/systemconfig.h"
 #include "review/reportrecord.h"
 
 using HistoryFixture::row;
@@ -125,12 +124,11 @@ private slots:
     // The header texts come from the settings; two builds in a row agree.
     void hospitalInfoAndRebuild()
     {
-        SystemConfig *config = SystemConfig::getInstance();
-        config->setHospitalName("Clinic");
-        config->setInspectorName("555-0101");
-        config->setDoctorName("Dr. Who");
-        config->setHospitalAddress("1 Main St");
-        config->setHospitalPhone("555-0100");
+        TestEnv::seedIni({{"PrintConfig/HospitalName", "Clinic"},
+                          {"PrintConfig/InspectorName", "555-0101"},
+                          {"PrintConfig/DoctorName", "Dr. Who"},
+                          {"PrintConfig/HospitalAddress", "1 Main St"},
+                          {"PrintConfig/HospitalPhone", "555-0100"}});
         const QString today = QLocale::c().toString(QDate::currentDate(), "yyyy.MM.dd");
         ReportRecord a;
         a.hospitalInfo = ReportRecord::hospitalInfoFromSettings();

@@ -35,26 +35,6 @@ private:
     template <typename T> static T *child(QWidget *w, const char *name) { return w->findChild<T *>(name); }
     static quint64 paints() { return DrawPrintTemplate::getInstance()->paintCount(); }
 
-    static void seedForm()
-    {
-        SystemConfig *c = SystemConfig::getInstance();
-        c->setPetOwner("Alice");
-        c->setPetOwnerTel("Beagle");
-        c->setPetName("Rex");
-        c->setPetSampleType("Blood");
-        c->setPetType("Dog");
-        c->setPetAge("3");
-        c->setPetNum("C-17");
-        c->setPetSymptom("fever\ncough");
-        c->setPetGender(1);
-        c->setInspectorName("555-0101");
-        c->setDoctorName("Dr. Who");
-        c->setHospitalName("Clinic");
-        c->setHospitalAddress("1 Main St");
-        c->setHospitalPhone("555-0100");
-        c->setPdfSavepath(QString());
-        c->setSystemLanguage(0);
-    }
     std::unique_ptr<SampleReportDlg> open()
     {
         auto dlg = std::make_unique<SampleReportDlg>();
@@ -123,7 +103,22 @@ private slots:
                 r.prodata[i] = static_cast<quint16>(i * 10);
         }
         QVERIFY(HistoryFixture::replaceWith(rows));
-        seedForm();
+        TestEnv::seedIni({{"PrintConfig/pet_owner", "Alice"},
+                          {"PrintConfig/pet_owner_tel", "Beagle"},
+                          {"PrintConfig/pet_name", "Rex"},
+                          {"PrintConfig/pet_sample_type", "Blood"},
+                          {"PrintConfig/pet_type", "Dog"},
+                          {"PrintConfig/pet_age", "3"},
+                          {"PrintConfig/pet_Num", "C-17"},
+                          {"PrintConfig/pet_symptom", "fever\ncough"},
+                          {"PrintConfig/pet_gender", 1},
+                          {"PrintConfig/InspectorName", "555-0101"},
+                          {"PrintConfig/DoctorName", "Dr. Who"},
+                          {"PrintConfig/HospitalName", "Clinic"},
+                          {"PrintConfig/HospitalAddress", "1 Main St"},
+                          {"PrintConfig/HospitalPhone", "555-0100"},
+                          {"PdfConfig/PdfSavepath", QString()},
+                          {"SystemConfig/SystemLanguage", 0}});
         restoreFolders();
         MessageDialog::clearShownTexts();
         FileDialogs::clearPending();
