@@ -78,8 +78,7 @@ private slots:
         w.switchDialogWidgetSlot(type, payloadFor(type, w));
         QPointer<IFunWidget> page = w.currentPage();
         QPointer<IDialogWidget> d = w.currentDialog();
-        QVERIFY(d && d->isWindow() && d->isVisible());
-        QVERIFY(!(d->windowFlags() & Qt::FramelessWindowHint));
+        QVERIFY(d && d->isWindow() && d->isVisible() && !(d->windowFlags() & Qt::FramelessWindowHint));
         QCOMPARE(d->windowHandle()->flags() & Qt::FramelessWindowHint, Qt::WindowFlags());
         QCOMPARE(d->windowTitle(), type == IDialogWidget::DLG_SAMPLE_QUERY ? QString("查詢") : QString("報告"));
         if (type == IDialogWidget::DLG_SAMPLE_REPORT)
