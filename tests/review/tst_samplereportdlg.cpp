@@ -103,22 +103,12 @@ private slots:
                 r.prodata[i] = static_cast<quint16>(i * 10);
         }
         QVERIFY(HistoryFixture::replaceWith(rows));
-        TestEnv::seedIni({{"PrintConfig/pet_owner", "Alice"},
-                          {"PrintConfig/pet_owner_tel", "Beagle"},
-                          {"PrintConfig/pet_name", "Rex"},
-                          {"PrintConfig/pet_sample_type", "Blood"},
-                          {"PrintConfig/pet_type", "Dog"},
-                          {"PrintConfig/pet_age", "3"},
-                          {"PrintConfig/pet_Num", "C-17"},
-                          {"PrintConfig/pet_symptom", "fever\ncough"},
-                          {"PrintConfig/pet_gender", 1},
-                          {"PrintConfig/InspectorName", "555-0101"},
-                          {"PrintConfig/DoctorName", "Dr. Who"},
-                          {"PrintConfig/HospitalName", "Clinic"},
-                          {"PrintConfig/HospitalAddress", "1 Main St"},
-                          {"PrintConfig/HospitalPhone", "555-0100"},
-                          {"PdfConfig/PdfSavepath", QString()},
-                          {"SystemConfig/SystemLanguage", 0}});
+        for (const char *field :
+             {"pet_owner=Alice", "pet_owner_tel=Beagle", "pet_name=Rex", "pet_sample_type=Blood", "pet_type=Dog",
+              "pet_age=3", "pet_Num=C-17", "pet_symptom=fever\ncough", "pet_gender=1", "InspectorName=555-0101",
+              "DoctorName=Dr. Who", "HospitalName=Clinic", "HospitalAddress=1 Main St", "HospitalPhone=555-0100"})
+            TestEnv::seedIni({{"PrintConfig/" + QString(field).section('=', 0, 0), QString(field).section('=', 1)}});
+        TestEnv::seedIni({{"PdfConfig/PdfSavepath", QString()}, {"SystemConfig/SystemLanguage", 0}});
         restoreFolders();
         MessageDialog::clearShownTexts();
         FileDialogs::clearPending();
