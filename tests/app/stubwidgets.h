@@ -32,8 +32,8 @@ public:
     void releaseInstance() override
     {
         ++releaseCount;
-        close(); // WA_DeleteOnClose
-    }
+        close();
+    } // WA_DeleteOnClose
     QString getTitle() override { return QStringLiteral("stub %1").arg(m_id); }
     void netEventHandle(int id, QVariant data) override { netEvents << qMakePair(id, data); }
     void dialogEventHandle(bool result) override { dialogResults << result; }
@@ -51,14 +51,10 @@ public:
     bool allowLeave = true;
     QList<QPair<int, QVariant>> netEvents, httpEvents;
     QList<bool> dialogResults;
-    std::function<void()> onAction; // run by action()
+    std::function<void()> onAction = [] {}; // run by action()
 
 public slots:
-    void action()
-    {
-        if (onAction)
-            onAction();
-    }
+    void action() { onAction(); }
 
 private:
     explicit StubPage(int id)
@@ -77,9 +73,8 @@ class StubDialog : public IDialogWidget
     Q_OBJECT
 public:
     ~StubDialog() override { emit sendEvent(DLG_EVENT_CLOSE); }
-    void updateDialog(QVariant data) override { filledWith = data; }
+    void updateDialog(QVariant) override {}
     void netEventHandle(int id, QVariant) override { netEventIds << id; }
 
-    QVariant filledWith;
     QList<int> netEventIds;
 };

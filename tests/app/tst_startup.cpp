@@ -5,26 +5,102 @@
 #include "core/common.h"
 #include "core/messageids.h"
 #include "database/dbmanage.h"
+#include "database/demodatabuilder.h"
 #include "database/sampleinfoaccess.h"
+#include "pages/pagefixture.h"
 #include "shell/appearance.h"
 #include "shell/appglobals.h"
 #include "shell/widgets/messagedialog.h"
 #include "stubwidgets.h"
 #include "support/testenv.h"
 
+#include <atomic>
 #include <csignal>
+#include <sqlite3.h>
+
+namespace {
+
+// Reads of main database files fail with a chosen I/O error while
+// g_readError is set, after g_readsToPass good reads, g_readsToFail times
+// (-1: until cleared): a disk or share that hiccups while the program starts.
+// The fault layer is the default file system with the read of its main
+// database files swapped; the page codec sits on top of it.
+std::atomic<int> g_readError{SQLITE_OK}, g_readsToPass{0}, g_readsToFail{-1};
+sqlite3_vfs g_faultVfs, *g_baseVfs = nullptr;
+sqlite3_io_methods g_faultMethods;
+const sqlite3_io_methods *g_baseMethods = nullptr;
+
+int faultRead(sqlite3_file *f, void *buf, int amount, sqlite3_int64 offset)
+{
+    const int error = g_readError.load();
+    if (error != SQLITE_OK && g_readsToFail != 0 && g_readsToPass-- <= 0) {
+        if (g_readsToFail > 0 && --g_readsToFail == 0)
+            g_readError = SQLITE_OK;
+        return error;
+    }
+    return g_baseMethods->xRead(f, buf, amount, offset);
+}
+
+int faultOpen(sqlite3_vfs *, const char *name, sqlite3_file *file, int flags, int *outFlags)
+{
+    const int rc = g_baseVfs->xOpen(g_baseVfs, name, file, flags, outFlags);
+    if (file->pMethods && (flags & SQLITE_OPEN_MAIN_DB)) {
+        g_baseMethods = file->pMethods;
+        g_faultMethods = *file->pMethods;
+        g_faultMethods.iVersion = 1; // no shared memory, no memory mapping: every read comes here
+        g_faultMethods.xRead = faultRead;
+        file->pMethods = &g_faultMethods;
+    }
+    return rc;
+}
+
+// Put in as the default file system before the page codec looks for its own
+// lower layer, which it does once, at the first database it opens.
+void installFaultVfs()
+{
+    sqlite3_initialize();
+    g_baseVfs = sqlite3_vfs_find(nullptr);
+    g_faultVfs = *g_baseVfs;
+    g_faultVfs.zName = "vireon-test-faults";
+    g_faultVfs.pNext = nullptr;
+    g_faultVfs.xOpen = faultOpen;
+    sqlite3_vfs_register(&g_faultVfs, 1);
+}
+
+} // namespace
 
 // Start-up as main() runs it, in-process, against a real encrypted database.
 class TstStartup : public QObject
 {
     Q_OBJECT
+    static QString debugLogText()
+    {
+        QString text;
+        QDirIterator it(TestEnv::instance()->path(QStringLiteral("app/debugLog")), {"DebugLog_*.txt"}, QDir::Files);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (file.open(QIODevice::ReadOnly))
+                text += QString::fromUtf8(file.readAll());
+        }
+        return text;
+    }
+
 private slots:
     void initTestCase()
     {
+        installFaultVfs();
         // Nothing may be listening for the connect command: it goes to
         // 127.0.0.2 on a port of its own.
         TestEnv::seedIni({{QStringLiteral("NetConfig/HostPort"), QStringLiteral("45497")}});
         FunWidgetFactory::setProviderForTesting([](int id) -> IFunWidget * { return StubPage::getInstance(id); });
+    }
+
+    void init()
+    {
+        g_readError = SQLITE_OK;
+        for (const QString &name : QDir("./app").entryList({"AppDatabase*"}, QDir::Files))
+            QFile::remove("./app/" + name);
+        MessageDialog::clearShownTexts();
     }
 
     void foldersAndTranslationFiles()
@@ -65,6 +141,110 @@ private slots:
 
         window.deal_app_quit();
         QVERIFY(!window.networkThread()->isRunning());
+    }
+
+    // Start-up over a database that cannot be read right now: only a file whose
+    // content is not ours or is damaged is moved aside; after any other read
+    // error the file stays, the user is told, and the program does not go on.
+    void openAfterAReadError_data()
+    {
+        QTest::addColumn<int>("readError");
+        QTest::addColumn<int>("pass");
+        QTest::addColumn<int>("times");
+        QTest::addColumn<bool>("movedAside");
+        QTest::newRow("read error") << int(SQLITE_IOERR_READ) << 0 << -1 << false;
+        QTest::newRow("plain I/O error") << int(SQLITE_IOERR) << 0 << -1 << false;
+        QTest::newRow("lock error") << int(SQLITE_IOERR_RDLOCK) << 0 << -1 << false;
+        QTest::newRow("one failed page read") << int(SQLITE_IOERR_READ) << 1 << 1 << false;
+        // What the page codec reports for a page that fails authentication:
+        // the page read after the file's salt.
+        QTest::newRow("page fails authentication") << int(SQLITE_IOERR_DATA) << 1 << 1 << true;
+    }
+
+    void openAfterAReadError()
+    {
+        QFETCH(int, readError);
+        QFETCH(int, pass);
+        QFETCH(int, times);
+        QFETCH(bool, movedAside);
+        const QString path = DbManage::databasePath();
+        const int rows = DemoDataBuilder::build(path, 6, 20);
+        QVERIFY(rows > 0);
+        const QByteArray before = TestEnv::readFile(path);
+
+        g_readsToPass = pass;
+        g_readsToFail = times;
+        g_readError = readError;
+        DbManage db;
+        ModalAnswerer::answerNext(1, nullptr, 2000);
+        const bool open = AppStartup::openDatabase(db);
+        g_readError = SQLITE_OK;
+
+        if (movedAside) {
+            QVERIFY(open && db.wasRecreated());
+            QCOMPARE(TestEnv::readFile(DbManage::backupPath()), before);
+            QVERIFY(MessageDialog::shownTexts().isEmpty());
+            return;
+        }
+        QVERIFY(!open && !db.isOpen() && !db.wasRecreated());
+        QCOMPARE(TestEnv::readFile(path), before); // left in place, untouched
+        QVERIFY(QDir("./app").entryList({"AppDatabase_backup*"}, QDir::Files).isEmpty());
+        QCOMPARE(MessageDialog::shownTexts(), QStringList{AppStartup::databaseUnavailableText()});
+
+        // Once the disk reads again, everything is there.
+        DbManage again;
+        QVERIFY(again.openDatabase() && !again.wasRecreated());
+        QCOMPARE(SampleInfoAccess::getCount(), rows);
+    }
+
+    // The real program, started offscreen in the test's working folder against
+    // the fake instrument on loopback: the link must come up, and a SIGTERM must
+    // end the program through its orderly shutdown.
+    void linkComesUpAndSigtermQuitsCleanly()
+    {
+        const quint16 port = TestEnv::freeUdpPort(QStringLiteral("127.0.0.2"));
+        QVERIFY(port != 0);
+        TestEnv::seedIni({{"NetConfig/HostAddress", "127.0.0.2"},
+                          {"NetConfig/LocalIpAddr", "127.0.0.1"},
+                          {"NetConfig/HostPort", QString::number(port)}});
+        QVERIFY(DemoDataBuilder::build(TestEnv::instance()->path(QStringLiteral("app/AppDatabase.db")), 4, 3) > 0);
+
+        QProcess fake;
+        QVERIFY(PageFixture::startFake(fake, {"--address", "127.0.0.2", "--port", QString::number(port)}));
+
+        // A temp folder of its own keeps the program's single-instance key
+        // apart from any other copy running on this machine.
+        QDir().mkpath(TestEnv::instance()->path(QStringLiteral("tmp")));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("VIREON_LOOPBACK_ONLY"), QStringLiteral("1"));
+        env.insert(QStringLiteral("TMPDIR"), TestEnv::instance()->path(QStringLiteral("tmp")));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(TestEnv::instance()->workDir());
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
+        QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+
+        const auto linkedOrEnded = [&]() {
+            return debugLogText().contains("Vireon link status: connected (lamp green)") ||
+                   program.state() == QProcess::NotRunning;
+        };
+        if (!QTest::qWaitFor(linkedOrEnded, 20000) || program.state() == QProcess::NotRunning) {
+            PageFixture::stopFake(program);
+            PageFixture::stopFake(fake);
+            QFAIL(qPrintable("no link:\n" + debugLogText() + QString::fromLocal8Bit(program.readAll())));
+        }
+
+        program.terminate(); // SIGTERM
+        const bool finished = program.waitForFinished(20000);
+        PageFixture::stopFake(program);
+        PageFixture::stopFake(fake);
+        QVERIFY(finished);
+        QCOMPARE(qMakePair(program.exitStatus(), program.exitCode()), qMakePair(QProcess::NormalExit, 0));
+        const QString after = debugLogText();
+        QVERIFY(after.contains("Application is about to close. Performing cleanup.") &&
+                after.contains("worker threads stopped"));
     }
 
     // Last: it runs the application's own event loop. A stop signal taken by a

@@ -70,8 +70,9 @@ private slots:
         updateAvailable = false;
     }
 
-    // Every navigation row has its icon; the lamp starts red.
-    void windowChrome()
+    // Every navigation row has its icon; the lamp starts red. A quit with no
+    // worker thread is harmless, twice, and no command starts one after it.
+    void windowChromeAndQuitWithoutWorkerThreads()
     {
         Vireon w;
         QListWidget *nav = navigation(w);
@@ -79,6 +80,10 @@ private slots:
         for (int i = 0; i < nav->count(); ++i)
             QVERIFY(!nav->item(i)->icon().isNull());
         QVERIFY(!w.linkStatus()->isLampGreen());
+        w.deal_app_quit();
+        w.deal_app_quit();
+        w.sendCtlCmdSlot(Cmd_ConnectInstrument, QVariant(-1));
+        QVERIFY(!w.networkThread());
     }
 
     void pageSwitchReleasesOldAndBuildsNew()
@@ -266,15 +271,6 @@ private slots:
         QVERIFY(p && w.currentPage() == p.data());
         QCOMPARE(QList<int>({p->releaseCount, p->initCount, navigation(w)->count()}), QList<int>({0, 1, 7}));
         QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_SYSTEM_SET));
-    }
-
-    void quitWithoutWorkerThreads()
-    {
-        Vireon w;
-        w.deal_app_quit();
-        w.deal_app_quit();                                     // twice is harmless
-        w.sendCtlCmdSlot(Cmd_ConnectInstrument, QVariant(-1)); // after quit: no new thread
-        QVERIFY(!w.networkThread());
     }
 };
 
