@@ -64,61 +64,44 @@ class TestHtmlExport : public QObject
 private slots:
     void cleanup() { PrintPreview::setRunner({}); }
 
+    // The markup made in each row, compared whole between the table's start and end.
     void singleTableMarkup_data()
     {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("subTitle");
-        QTest::addColumn<QList<int>>("widths");
-        QTest::addColumn<QStringList>("content");
-        QTest::addColumn<int>("checkColumn");
-        QTest::addColumn<QString>("checkType");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("expected"); // between the table's start and end
+        QTest::addColumn<QString>("markup");
+        QTest::addColumn<QString>("expected");
         const QList<int> w{10, 20};
-        const auto add = [](const char *tag, const QList<int> &widths, const QStringList &content, int column,
-                            const QString &type, const QString &value, const QString &expected,
-                            const QString &title = QString(), const QString &subTitle = QString()) {
-            QTest::newRow(tag) << title << subTitle << widths << content << column << type << value << expected;
+        const auto add = [](const char *tag, const QList<int> &widths, const QStringList &content,
+                            const HtmlTable::Check &check, const QString &expected, const QString &title = QString(),
+                            const QString &subTitle = QString(), const QStringList &names = {"A", "B"}) {
+            QTest::newRow(tag) << HtmlTable::singleTable(title, subTitle, names, widths, content, check).join(QString())
+                               << kStart + expected + "</table>";
         };
+        const HtmlTable::Check none{-1, "==", "0"};
         const QString bold = "<tr><td align='center' style='vertical-align:middle;font-weight:bold;' colspan='2'>";
-        add("header first", w, {"1;2"}, -1, "==", "0", kHeader + row({td(10, "1"), td(20, "2")}));
-        add("title and subtitle", w, {}, -1, "==", "0",
+        add("header first", w, {"1;2"}, none, kHeader + row({td(10, "1"), td(20, "2")}));
+        add("title and subtitle", w, {}, none,
             bold + "T</td></tr><tr><td align='left' style='vertical-align:middle;' colspan='2'>U</td></tr>" + kHeader,
             "T", "U");
-        add("long row cut, short row padded", w, {"1;2;3", "x"}, -1, "==", "0",
+        add("long row cut, short row padded", w, {"1;2;3", "x"}, none,
             kHeader + row({td(10, "1"), td(20, "2")}) + row({td(10, "x"), td(20, "")}));
-        add("missing width", {10}, {"1;2"}, -1, "==", "0",
+        add("missing width", {10}, {"1;2"}, none,
             row({th(10, "A"), "<td bgcolor='lightgray' " + kCellStyle + "B</td>"}) +
                 row({td(10, "1"), "<td " + kCellStyle + "2</td>"}));
-        add("hit row all red", w, {"0;a", "1;b"}, 0, "==", "0",
+        add("hit row all red", w, {"0;a", "1;b"}, {0, "==", "0"},
             kHeader + row({red(10, "0"), red(20, "a")}) + row({td(10, "1"), td(20, "b")}));
-        add("contains never hits", w, {"0;a"}, 0, "contains", "0", kHeader + row({td(10, "0"), td(20, "a")}));
-        add("missing tested cell", w, {"0"}, 1, "!=", "0", kHeader + row({td(10, "0"), td(20, "")}));
-        add("escaped after split", w, {"a&b;<i>x</i>"}, -1, "==", "0",
+        add("contains never hits", w, {"0;a"}, {0, "contains", "0"}, kHeader + row({td(10, "0"), td(20, "a")}));
+        add("missing tested cell", w, {"0"}, {1, "!=", "0"}, kHeader + row({td(10, "0"), td(20, "")}));
+        add("escaped after split", w, {"a&b;<i>x</i>"}, none,
             bold + "&lt;b&gt;T&lt;/b&gt;</td></tr>" + kHeader +
                 row({td(10, "a&amp;b"), td(20, "&lt;i&gt;x&lt;/i&gt;")}),
             "<b>T</b>");
+        add("no columns: no header, a row cut to no cells", {}, {"1;2"}, {}, "<tr></tr>", "", "", {});
     }
     void singleTableMarkup()
     {
-        QFETCH(QString, title);
-        QFETCH(QString, subTitle);
-        QFETCH(QList<int>, widths);
-        QFETCH(QStringList, content);
-        QFETCH(int, checkColumn);
-        QFETCH(QString, checkType);
-        QFETCH(QString, value);
+        QFETCH(QString, markup);
         QFETCH(QString, expected);
-        const HtmlTable::Check check{checkColumn, checkType, value};
-        const QString markup =
-            HtmlTable::singleTable(title, subTitle, {"A", "B"}, widths, content, check).join(QString());
-        QCOMPARE(markup, kStart + expected + "</table>");
-    }
-
-    // No columns: no header, a content row cut to no cells.
-    void noColumns()
-    {
-        QCOMPARE(HtmlTable::singleTable("", "", {}, {}, {"1;2"}, {}).join(QString()), kStart + "<tr></tr></table>");
+        QCOMPARE(markup, expected);
     }
 
     void sectionedMarkup()

@@ -143,24 +143,12 @@ private slots:
                                     "&version=v1.0.34&device_serial=1234567890"));
     }
 
-    void errorTexts_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("0") << 0 << "";
-        QTest::newRow("connection refused") << 1 << "伺服器異常";
-        QTest::newRow("8 has none") << 8 << "";
-        QTest::newRow("99") << 99 << "未知錯誤";
-        QTest::newRow("401 has none") << 401 << "";
-        QTest::newRow("1014") << 1014 << "軟件是最新版本！";
-        QTest::newRow("1016 has none") << 1016 << "";
-    }
-
     void errorTexts()
     {
-        QFETCH(int, code);
-        QFETCH(QString, suffix);
-        QCOMPARE(UpdateProtocol::errorInfo(code), QStringLiteral("網絡錯誤：") + suffix);
+        const QList<QPair<int, QString>> suffixes{{0, ""},   {1, "伺服器異常"},          {8, ""},   {99, "未知錯誤"},
+                                                  {401, ""}, {1014, "軟件是最新版本！"}, {1016, ""}};
+        for (const auto &s : suffixes)
+            QCOMPARE(UpdateProtocol::errorInfo(s.first), QStringLiteral("網絡錯誤：") + s.second);
     }
 };
 
