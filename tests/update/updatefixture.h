@@ -36,17 +36,27 @@ inline void storeDescription(const QString &digest, qint64 size, const QString &
         0, {"v1.0.34", digest, "KV18_TM_PC", property, "/p/update.exe", QString::number(size), "2026-01-02", "7"});
 }
 
+// A package description and a version answer as the server sends them.
+inline QJsonObject packageInfo(const QString &version, const QString &md5 = "0123abcd", int size = 2048,
+                               const QString &project = "KV18_TM_PC")
+{
+    return QJsonObject{{"version", version},           {"md5", md5},
+                       {"project", project},           {"property", "release"},
+                       {"file_path", "/p/update.exe"}, {"file_size", QString::number(size)},
+                       {"upload_time", "2026-01-02"},  {"create_user_id", "7"}};
+}
+
+inline QByteArray versionAnswer(const QJsonValue &info, const QString &ack = "download_data",
+                                const QString &serial = "1234567890")
+{
+    const QJsonObject root{
+        {"ack", ack}, {"data_type", "upgrade_package_info"}, {"device_serial", serial}, {"upgrade_package_info", info}};
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
 inline QByteArray versionAnswer(const QString &version, const QByteArray &pkg)
 {
-    const QJsonObject info{{"version", version},           {"md5", sha1(pkg)},
-                           {"project", "KV18_TM_PC"},      {"property", "release"},
-                           {"file_path", "/p/update.exe"}, {"file_size", QString::number(pkg.size())},
-                           {"upload_time", "2026-01-02"},  {"create_user_id", "7"}};
-    const QJsonObject root{{"ack", "download_data"},
-                           {"data_type", "upgrade_package_info"},
-                           {"device_serial", SystemConfig::getInstance()->getISN()},
-                           {"upgrade_package_info", info}};
-    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+    return versionAnswer(packageInfo(version, sha1(pkg), pkg.size()));
 }
 
 } // namespace UpdateFixture
