@@ -212,9 +212,8 @@ private slots:
         HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), server.port(), 2000);
         // The window's page area deletes the page it leaves.
         FunWidgetFactory::setProviderForTesting([](int id) -> IFunWidget * {
-            if (id == IFunWidget::WGT_CHECK_UPDATE)
-                return CheckUpdateWidget::getInstance();
-            return new OtherPage;
+            return id == IFunWidget::WGT_CHECK_UPDATE ? CheckUpdateWidget::getInstance()
+                                                      : static_cast<IFunWidget *>(new OtherPage);
         });
         {
             Vireon w;
