@@ -365,11 +365,8 @@ private slots:
         // Each producer's rows, in their order: with the count, none is lost.
         QVector<int> next(threads, 0);
         for (int r = 1; r < book.rows.size(); ++r) {
-            const QStringList cells = book.texts(r);
-            QCOMPARE(cells.size(), 2);
-            const int t = cells.at(0).mid(1).toInt();
-            QVERIFY(t >= 0 && t < threads);
-            QCOMPARE(cells.at(1).toInt(), next[t]++);
+            const int t = qBound(0, book.texts(r).value(0).mid(1).toInt(), threads - 1);
+            QCOMPARE(book.texts(r), (QStringList{QString("t%1").arg(t), QString::number(next[t]++)}));
         }
     }
 
