@@ -1,12 +1,19 @@
+#include "../../tools/fake_update_server/fakeupdateserver.h"
 #include "app/funwidgetfactory.h"
 #include "app/vireon.h"
 #include "core/messageids.h"
+#include "core/systemconfig.h"
 #include "shell/appglobals.h"
 #include "shell/widgets/messagedialog.h"
+#include "support/testenv.h"
 #include "update/checkupdatewidget.h"
-#include "updatefixture.h"
+#include "update/httpfun.h"
+#include "update/updateprotocol.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,17 +24,60 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <memory>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/resource.h>
 #endif
 
-using namespace UpdateFixture;
 using Answer = FakeUpdateServer::Answer;
 using Request = FakeUpdateServer::Request;
 
 namespace {
+QByteArray package(int size = 64 * 1024)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char((i * 131 + i / 257) & 0xff);
+    return bytes;
+}
+
+QString sha1(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
+}
+
+// The package description a successful version query leaves in the settings.
+void storeDescription(const QString &digest, qint64 size, const QString &property = QStringLiteral("release"))
+{
+    SystemConfig::getInstance()->setUpdatePackageInfo(
+        0, {"v1.0.34", digest, "KV18_TM_PC", property, "/p/update.exe", QString::number(size), "2026-01-02", "7"});
+}
+
+// A package description and a version answer as the server sends them.
+QJsonObject packageInfo(const QString &version, const QString &md5 = "0123abcd", int size = 2048,
+                        const QString &project = "KV18_TM_PC")
+{
+    return QJsonObject{{"version", version},           {"md5", md5},
+                       {"project", project},           {"property", "release"},
+                       {"file_path", "/p/update.exe"}, {"file_size", QString::number(size)},
+                       {"upload_time", "2026-01-02"},  {"create_user_id", "7"}};
+}
+
+QByteArray versionAnswer(const QJsonValue &info, const QString &ack = "download_data",
+                         const QString &serial = "1234567890")
+{
+    const QJsonObject root{
+        {"ack", ack}, {"data_type", "upgrade_package_info"}, {"device_serial", serial}, {"upgrade_package_info", info}};
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+QByteArray versionAnswer(const QString &version, const QByteArray &pkg)
+{
+    return versionAnswer(packageInfo(version, sha1(pkg), pkg.size()));
+}
+
 constexpr int kTimeoutMs = 300;
 QStringList g_log;
 QtMessageHandler g_previous = nullptr;
