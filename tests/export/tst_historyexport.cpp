@@ -64,13 +64,6 @@ class TestHistoryExport : public QObject
         }
         return out;
     }
-    static QStringList header()
-    {
-        QStringList names{"孔位", "样本ID", "检测项", "Ct值", "结果", "日期/时间"};
-        for (int i = 1; i <= 40; ++i)
-            names << QString("数据%1").arg(i);
-        return names;
-    }
 
 public slots:
     void openUrl(const QUrl &url) { m_opened << url; }
@@ -113,7 +106,10 @@ private slots:
         QCOMPARE(book.sheetName, QString("历史数据"));
         QCOMPARE(book.columnWidths.size(), 46);
         QCOMPARE(book.columnWidths.mid(0, 7), QList<int>({50, 70, 70, 50, 50, 100, 50}));
-        const QList<QStringList> expected = QList<QStringList>{header()} + expectedCells();
+        QStringList header{"孔位", "样本ID", "检测项", "Ct值", "结果", "日期/时间"};
+        for (int i = 1; i <= 40; ++i)
+            header << QString("数据%1").arg(i);
+        const QList<QStringList> expected = QList<QStringList>{header} + expectedCells();
         QCOMPARE(book.allTexts(), QList<QStringList>{{"所有数据列表"}} + expected);
         for (int r = 2; r < 5; ++r)
             QCOMPARE(book.styles(r), QVector<QString>(46, "s_normal").toList());
