@@ -123,8 +123,8 @@ private slots:
             api()->saveExcel(name, "表1", "标题", "副", {"A", "B"}, {40, 60}, {"1;x", "0;"}, true, true, 0, "==", "0"));
         const QDateTime after = QDateTime::currentDateTime().addSecs(1);
         QByteArray actual = TestEnv::readFile(name).replace("\r\n", "\n");
-        QRegularExpression created("<Created>(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d)</Created>");
-        const auto match = created.match(QString::fromUtf8(actual));
+        const auto match = QRegularExpression("<Created>(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d)</Created>")
+                               .match(QString::fromUtf8(actual));
         QVERIFY(match.hasMatch());
         const QDateTime stamp = QDateTime::fromString(match.captured(1), "yyyy-MM-dd HH:mm:ss");
         QVERIFY(stamp >= before.addMSecs(-before.time().msec()) && stamp <= after);

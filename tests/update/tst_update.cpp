@@ -379,15 +379,10 @@ private slots:
     void stopDropsEverythingSilently()
     {
         storeDescription(sha1(package()), package().size());
+        // The download stalls, leaving a partial file; the query after the stop is answered late.
         Session s([&](const Request &, int index) {
-            Answer a{200, package()};
-            a.stallAfter = 100; // the download leaves a partial file
-            if (index >= 3) {   // the query after the stop
-                a.body = versionAnswer("v1.0.33", package());
-                a.stallAfter = -1;
-                a.delayMs = 3 * kTimeoutMs;
-            }
-            return a;
+            return index < 3 ? Answer{200, package(), true, 0, 0, 100}
+                             : Answer{200, versionAnswer("v1.0.33", package()), true, 0, 0, -1, 3 * kTimeoutMs};
         });
         QVERIFY(s.listening);
         s.send(Cmd_DownloadOtaFile);
@@ -592,8 +587,8 @@ private slots:
 
     void downloadUrl_data()
     {
+        // Path, port and ordinary values: the download cases' requests.
         QTest::addColumn<QStringList>("values"); // project, property, version, serial
-        QTest::newRow("ordinary") << QStringList{"KV18_TM_PC", "release", "v1.0.34", "1234567890"};
         QTest::newRow("ampersand and equals") << QStringList{"KV18&x=1", "a=b", "v1&2", "s&version=9"};
         QTest::newRow("plus percent space") << QStringList{"a+b", "50%", "v 1", "é漢"};
     }
@@ -602,8 +597,6 @@ private slots:
     {
         QFETCH(QStringList, values);
         const QUrl url = UpdateProtocol::downloadUrl("127.0.0.1", 8080, values[0], values[1], values[2], values[3]);
-        QCOMPARE(url.path(), QStringLiteral("/package/download"));
-        QCOMPARE(url.port(), 8080);
         const QUrlQuery query(url.query(QUrl::FullyEncoded));
         const QStringList keys{"project", "property", "version", "device_serial"};
         QCOMPARE(query.queryItems().size(), 4);
@@ -611,10 +604,6 @@ private slots:
         for (int i = 0; i < keys.size(); ++i)
             QCOMPARE(QUrl::fromPercentEncoding(query.queryItemValue(keys[i], QUrl::FullyEncoded).toLatin1()),
                      values[i]);
-        if (QTest::currentDataTag() == QByteArray("ordinary"))
-            QCOMPARE(url.toString(QUrl::FullyEncoded),
-                     QStringLiteral("http://127.0.0.1:8080/package/download?project=KV18_TM_PC&property=release"
-                                    "&version=v1.0.34&device_serial=1234567890"));
     }
 
     void errorTexts()
