@@ -7,9 +7,6 @@
 #include "support/testenv.h"
 
 #include <QFile>
-#include <QList>
-#include <QString>
-#include <QStringList>
 #include <QThread>
 #include <QXmlStreamReader>
 
