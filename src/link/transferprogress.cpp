@@ -1,5 +1,7 @@
 #include "link/transferprogress.h"
 
+#include <climits>
+
 namespace {
 qint64 readLe64(const QByteArray &bytes, int offset)
 {
@@ -34,4 +36,14 @@ QByteArray TransferProgress::encode() const
 TransferProgress TransferProgress::decode(const QByteArray &bytes)
 {
     return TransferProgress{readLe64(bytes, 0), readLe64(bytes, 8)};
+}
+
+TransferProgress::BarValues TransferProgress::barValues() const
+{
+    const qint64 clampedTotal = qMax<qint64>(0, total);
+    const qint64 clampedReceived = qBound<qint64>(0, received, clampedTotal);
+    int shift = 0;
+    while ((clampedTotal >> shift) > INT_MAX)
+        ++shift;
+    return {int(clampedTotal >> shift), int(clampedReceived >> shift)};
 }

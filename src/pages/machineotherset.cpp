@@ -74,15 +74,9 @@ void MachineOtherSet::netEventHandle(int id, QVariant data)
         return;
     }
     const TransferProgress progress = TransferProgress::decode(data.toByteArray());
-    const qint64 total = qMax<qint64>(0, progress.total);
-    const qint64 received = qBound<qint64>(0, progress.received, total);
-    // The bar takes ints: from 2 GiB on, both values are scaled down by the
-    // same power of two so the ratio stays and nothing overflows.
-    int shift = 0;
-    while ((total >> shift) > INT_MAX)
-        ++shift;
-    ui->serverProgressBar->setMaximum(int(total >> shift));
-    ui->serverProgressBar->setValue(int(received >> shift));
+    const TransferProgress::BarValues bar = progress.barValues();
+    ui->serverProgressBar->setMaximum(bar.maximum);
+    ui->serverProgressBar->setValue(bar.value);
     qDebug() << progress.total;
     qDebug() << progress.received;
     if (progress.received == progress.total)
