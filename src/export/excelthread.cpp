@@ -143,29 +143,23 @@ void ExcelThread::appendContent(const QStringList &listContent)
 
 void ExcelThread::take()
 {
-    QStringList content, subTitle1, subTitle2;
-    {
-        QMutexLocker lock(&m_mutex);
-        if (m_content.isEmpty())
-            return;
-        content.swap(m_content);
-        subTitle1.swap(m_subTitle1);
-        subTitle2.swap(m_subTitle2);
-    }
-    if (subTitle1.isEmpty() || subTitle2.isEmpty() || subTitle1.size() != subTitle2.size()) {
-        appendContent(content);
+    const SectionQueue::Batch batch = m_queue.take();
+    if (batch.content.isEmpty())
+        return;
+    if (!batch.sectioned()) {
+        appendContent(batch.content);
         return;
     }
     const Settings s = settings();
     const int columns = s.columnNames.size();
-    for (int i = 0; i < content.size(); ++i) {
+    for (int i = 0; i < batch.content.size(); ++i) {
         m_writer.writeSpacerRow();
-        if (!subTitle1.value(i).isEmpty())
-            m_writer.writeSubTitleRow(subTitle1.at(i), columns);
-        if (!subTitle2.value(i).isEmpty())
-            m_writer.writeSubTitleRow(subTitle2.at(i), columns);
+        if (!batch.subTitle1.value(i).isEmpty())
+            m_writer.writeSubTitleRow(batch.subTitle1.at(i), columns);
+        if (!batch.subTitle2.value(i).isEmpty())
+            m_writer.writeSubTitleRow(batch.subTitle2.at(i), columns);
         m_writer.writeHeaderRow(s.columnNames);
-        appendContent(ExportText::split(content.at(i), s.subSeparator));
+        appendContent(ExportText::split(batch.content.at(i), s.subSeparator));
     }
 }
 
@@ -195,20 +189,17 @@ void ExcelThread::setSubTitle(const QString &subTitle)
 
 void ExcelThread::setSubTitle1(const QStringList &subTitle1)
 {
-    QMutexLocker lock(&m_mutex);
-    m_subTitle1 = subTitle1;
+    m_queue.setSubTitle1(subTitle1);
 }
 
 void ExcelThread::setSubTitle2(const QStringList &subTitle2)
 {
-    QMutexLocker lock(&m_mutex);
-    m_subTitle2 = subTitle2;
+    m_queue.setSubTitle2(subTitle2);
 }
 
 void ExcelThread::setContent(const QStringList &content)
 {
-    QMutexLocker lock(&m_mutex);
-    m_content = content;
+    m_queue.setContent(content);
 }
 
 void ExcelThread::setSeparator(const QString &separator)
@@ -281,10 +272,7 @@ void ExcelThread::init()
     m_settings.subSeparator = QStringLiteral("|");
     m_settings.checkType = QStringLiteral("==");
     m_settings.checkValue = QStringLiteral("0");
-    m_subTitle1.clear();
-    m_subTitle2.clear();
-    m_content.clear();
-    m_stop.storeRelease(0);
+    m_queue.clear();
 }
 
 bool ExcelThread::open()
@@ -308,12 +296,7 @@ bool ExcelThread::open()
     appendDocument();
     appendStyle();
     appendTable();
-    bool sections;
-    {
-        QMutexLocker lock(&m_mutex);
-        sections = !m_subTitle1.isEmpty();
-    }
-    if (!sections)
+    if (!m_queue.hasSubTitles())
         appendColumn();
     return true;
 }
@@ -342,49 +325,34 @@ bool ExcelThread::close()
 
 void ExcelThread::stop()
 {
-    QMutexLocker lock(&m_mutex);
-    m_stop.storeRelease(1);
-    m_wake.wakeAll();
+    m_queue.stop();
 }
 
 void ExcelThread::appendSubTitle1(const QString &str)
 {
-    QMutexLocker lock(&m_mutex);
-    m_subTitle1.append(str);
+    m_queue.appendSubTitle1(str);
 }
 
 void ExcelThread::appendSubTitle2(const QString &str)
 {
-    QMutexLocker lock(&m_mutex);
-    m_subTitle2.append(str);
+    m_queue.appendSubTitle2(str);
 }
 
 void ExcelThread::appendContent(const QString &str)
 {
-    QMutexLocker lock(&m_mutex);
-    m_content.append(str);
+    m_queue.appendContent(str);
 }
 
 void ExcelThread::appendSection(const QString &subTitle1, const QString &subTitle2, const QString &content)
 {
-    QMutexLocker lock(&m_mutex);
-    m_subTitle1.append(subTitle1);
-    m_subTitle2.append(subTitle2);
-    m_content.append(content);
+    m_queue.appendSection(subTitle1, subTitle2, content);
 }
 
 void ExcelThread::run()
 {
     m_useTime.storeRelease(0);
     m_timer.start();
-    while (!m_stop.loadAcquire()) {
-        take();
-        QMutexLocker lock(&m_mutex);
-        if (!m_stop.loadAcquire())
-            m_wake.wait(&m_mutex, 10);
-    }
-    // What was queued before stop() still belongs to this run.
-    take();
+    m_queue.runUntilStopped([this]() { take(); });
     m_useTime.storeRelease(int(m_timer.elapsed()));
-    m_stop.storeRelease(0);
+    m_queue.resetStop();
 }

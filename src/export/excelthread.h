@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/sectionqueue.h"
+
 #include "export/workbookwriter.h"
 
 #include <QAtomicInt>
@@ -10,7 +12,6 @@
 #include <QString>
 #include <QStringList>
 #include <QThread>
-#include <QWaitCondition>
 
 // Writes the workbook of ExcelAPI incrementally: set the table up, open()
 // writes the start, rows and sections queued from any thread are written by
@@ -94,15 +95,11 @@ private:
     };
     Settings settings() const;
 
-    mutable QMutex m_mutex; // guards the queues and the settings
-    QWaitCondition m_wake;
-    QAtomicInt m_stop;
+    mutable QMutex m_mutex; // guards the settings
     QAtomicInt m_useTime;
     QElapsedTimer m_timer;
     QFile m_file;
     WorkbookWriter m_writer;
     Settings m_settings;
-    QStringList m_subTitle1;
-    QStringList m_subTitle2;
-    QStringList m_content;
+    SectionQueue m_queue;
 };

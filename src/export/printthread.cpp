@@ -102,34 +102,28 @@ void PrintThread::appendContent(const QStringList &listContent)
 
 void PrintThread::take()
 {
-    QStringList content, subTitle1, subTitle2;
-    {
-        QMutexLocker lock(&m_mutex);
-        if (m_content.isEmpty())
-            return;
-        content.swap(m_content);
-        subTitle1.swap(m_subTitle1);
-        subTitle2.swap(m_subTitle2);
-    }
-    if (subTitle1.isEmpty() || subTitle2.isEmpty() || subTitle1.size() != subTitle2.size()) {
-        appendContent(content);
+    const SectionQueue::Batch batch = m_queue.take();
+    if (batch.content.isEmpty())
+        return;
+    if (!batch.sectioned()) {
+        appendContent(batch.content);
         return;
     }
     const Settings s = settings();
     const int columns = s.columnNames.size();
-    for (int i = 0; i < content.size(); ++i) {
+    for (int i = 0; i < batch.content.size(); ++i) {
         QStringList pieces;
         HtmlTable::appendSpacer(pieces, columns);
-        if (!subTitle1.value(i).isEmpty())
-            HtmlTable::appendSubTitle(pieces, subTitle1.at(i), columns);
-        if (!subTitle2.value(i).isEmpty())
-            HtmlTable::appendSubTitle(pieces, subTitle2.at(i), columns);
+        if (!batch.subTitle1.value(i).isEmpty())
+            HtmlTable::appendSubTitle(pieces, batch.subTitle1.at(i), columns);
+        if (!batch.subTitle2.value(i).isEmpty())
+            HtmlTable::appendSubTitle(pieces, batch.subTitle2.at(i), columns);
         {
             QMutexLocker lock(&m_mutex);
             m_markup += pieces;
         }
         appendColumn();
-        appendContent(ExportText::split(content.at(i), s.subSeparator));
+        appendContent(ExportText::split(batch.content.at(i), s.subSeparator));
     }
 }
 
@@ -161,20 +155,17 @@ void PrintThread::setSubTitle(const QString &subTitle)
 
 void PrintThread::setSubTitle1(const QStringList &subTitle1)
 {
-    QMutexLocker lock(&m_mutex);
-    m_subTitle1 = subTitle1;
+    m_queue.setSubTitle1(subTitle1);
 }
 
 void PrintThread::setSubTitle2(const QStringList &subTitle2)
 {
-    QMutexLocker lock(&m_mutex);
-    m_subTitle2 = subTitle2;
+    m_queue.setSubTitle2(subTitle2);
 }
 
 void PrintThread::setContent(const QStringList &content)
 {
-    QMutexLocker lock(&m_mutex);
-    m_content = content;
+    m_queue.setContent(content);
 }
 
 void PrintThread::setSeparator(const QString &separator)
@@ -246,11 +237,8 @@ void PrintThread::init()
     m_settings.subSeparator = QStringLiteral("|");
     m_settings.checkType = QStringLiteral("==");
     m_settings.checkValue = QStringLiteral("0");
-    m_subTitle1.clear();
-    m_subTitle2.clear();
-    m_content.clear();
     m_markup.clear();
-    m_stop.storeRelease(0);
+    m_queue.clear();
 }
 
 // The table head of a PDF run or a preview; false when the columns or the
@@ -264,12 +252,7 @@ bool PrintThread::startTable()
     }
     appendHead();
     appendTitle();
-    bool sections;
-    {
-        QMutexLocker lock(&m_mutex);
-        sections = !m_subTitle1.isEmpty();
-    }
-    if (!sections)
+    if (!m_queue.hasSubTitles())
         appendColumn();
     return true;
 }
@@ -288,9 +271,7 @@ bool PrintThread::open()
 
 void PrintThread::stop()
 {
-    QMutexLocker lock(&m_mutex);
-    m_stop.storeRelease(1);
-    m_wake.wakeAll();
+    m_queue.stop();
 }
 
 void PrintThread::print()
@@ -307,47 +288,34 @@ void PrintThread::print()
 
 void PrintThread::appendSubTitle1(const QString &str)
 {
-    QMutexLocker lock(&m_mutex);
-    m_subTitle1.append(str);
+    m_queue.appendSubTitle1(str);
 }
 
 void PrintThread::appendSubTitle2(const QString &str)
 {
-    QMutexLocker lock(&m_mutex);
-    m_subTitle2.append(str);
+    m_queue.appendSubTitle2(str);
 }
 
 void PrintThread::appendContent(const QString &str)
 {
-    QMutexLocker lock(&m_mutex);
-    m_content.append(str);
+    m_queue.appendContent(str);
 }
 
 void PrintThread::appendSection(const QString &subTitle1, const QString &subTitle2, const QString &content)
 {
-    QMutexLocker lock(&m_mutex);
-    m_subTitle1.append(subTitle1);
-    m_subTitle2.append(subTitle2);
-    m_content.append(content);
+    m_queue.appendSection(subTitle1, subTitle2, content);
 }
 
 void PrintThread::run()
 {
     m_useTime.storeRelease(0);
     m_timer.start();
-    while (!m_stop.loadAcquire()) {
-        take();
-        QMutexLocker lock(&m_mutex);
-        if (!m_stop.loadAcquire())
-            m_wake.wait(&m_mutex, 10);
-    }
-    // What was queued before stop() still belongs to this run.
-    take();
+    m_queue.runUntilStopped([this]() { take(); });
     printView(&m_printer);
     {
         QMutexLocker lock(&m_mutex);
         m_markup.clear();
     }
     m_useTime.storeRelease(int(m_timer.elapsed()));
-    m_stop.storeRelease(0);
+    m_queue.resetStop();
 }

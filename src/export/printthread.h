@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/sectionqueue.h"
+
 #include <QAtomicInt>
 #include <QElapsedTimer>
 #include <QList>
@@ -8,7 +10,6 @@
 #include <QString>
 #include <QStringList>
 #include <QThread>
-#include <QWaitCondition>
 
 // Builds the HTML table of PdfAPI incrementally: rows and sections queued
 // from any thread are added by the worker every 10 ms and the table is
@@ -89,15 +90,11 @@ private:
     Settings settings() const;
     bool startTable();
 
-    mutable QMutex m_mutex; // guards the queues, the settings and the markup
-    QWaitCondition m_wake;
-    QAtomicInt m_stop;
+    mutable QMutex m_mutex; // guards the settings and the markup
     QAtomicInt m_useTime;
     QElapsedTimer m_timer;
     QPrinter m_printer;
     QStringList m_markup;
     Settings m_settings;
-    QStringList m_subTitle1;
-    QStringList m_subTitle2;
-    QStringList m_content;
+    SectionQueue m_queue;
 };
