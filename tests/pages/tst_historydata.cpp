@@ -97,7 +97,8 @@ private slots:
         QVERIFY(m_db->checkTables());
         m_udpPort = TestEnv::freeUdpPort(QStringLiteral("127.0.0.2"));
         m_tcpPort = TestEnv::freeTcpPort(QStringLiteral("127.0.0.1"));
-        QVERIFY(m_udpPort && m_tcpPort);
+        QVERIFY(m_udpPort);
+        QVERIFY(m_tcpPort);
         TestEnv::seedIni({{QStringLiteral("NetConfig/HostAddress"), QStringLiteral("127.0.0.2")},
                           {QStringLiteral("NetConfig/HostPort"), QString::number(m_udpPort)}});
         NetlPortProc::setUploadPortForTesting(m_tcpPort);
@@ -175,7 +176,8 @@ private slots:
         QCOMPARE(std::make_pair(model->rowCount(), counter()), std::make_pair(100, QString("0/0")));
         QCOMPARE(buttons(), QList<bool>({false, false, false}));
         QCOMPARE(model->item(50, 0)->flags(), Qt::ItemFlags(Qt::ItemIsSelectable));
-        QVERIFY(model->item(50, 0)->text().isEmpty() && !model->item(50, 5));
+        QVERIFY(model->item(50, 0)->text().isEmpty());
+        QVERIFY(!model->item(50, 5));
     }
 
     // The buttons follow the selection model at once (no repaint), and a blank
@@ -205,7 +207,8 @@ private slots:
         QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
         m_page->on_btnCurve_clicked();
         m_page->on_btnReport1_clicked();
-        QVERIFY(dialogs.isEmpty() && MessageDialog::shownTexts().isEmpty());
+        QVERIFY(dialogs.isEmpty());
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
     }
 
     // Selection mode: pairing rows for a report, the double-click, the
@@ -234,7 +237,8 @@ private slots:
         // Cancelling the sample choice sends nothing and says nothing.
         ChooseDialog::pushNextAnswer(-1);
         m_page->on_btnReport1_clicked();
-        QVERIFY(dialogs.isEmpty() && MessageDialog::shownTexts().isEmpty());
+        QVERIFY(dialogs.isEmpty());
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
         // One sample at two test times: the time choice lists both.
         view()->clearSelection();
         select(rowOf("2024030100002"), QItemSelectionModel::Select);
@@ -250,7 +254,8 @@ private slots:
         select(5, QItemSelectionModel::Select);
         QVERIFY(button("btnReport1")->isEnabled());
         emit view()->doubleClicked(view()->model()->index(2, 2));
-        QVERIFY(!view()->selectionModel()->hasSelection() && !button("btnReport1")->isEnabled());
+        QVERIFY(!view()->selectionModel()->hasSelection());
+        QVERIFY(!button("btnReport1")->isEnabled());
         auto *menu = view()->findChild<QMenu *>();
         QCOMPARE(menu ? menu->actions().size() : -1, 2); // smart mode, selection mode
         // Over the first row no menu opens (slotContextMenu returns at once).
@@ -268,7 +273,8 @@ private slots:
         QVERIFY(checkedSelectionMode);
         QCOMPARE(TestEnv::iniValue("SystemConfig/TableViewOptType").toInt(), 0);
         QCOMPARE(view()->selectionMode(), QAbstractItemView::SingleSelection);
-        QVERIFY(!view()->selectionModel()->hasSelection() && !menu->actions().at(0)->isChecked());
+        QVERIFY(!view()->selectionModel()->hasSelection());
+        QVERIFY(!menu->actions().at(0)->isChecked());
         // Smart mode: a double-click no longer clears the selection.
         select(3);
         emit view()->doubleClicked(view()->model()->index(3, 2));
@@ -287,7 +293,9 @@ private slots:
         QLabel *status = PageFixture::child<QLabel>(m_page, "serverStatusLabel");
         QSignalSpy commands(m_page, &HistoryData::sendCmd);
         QTest::mouseClick(button("exportData_2"), Qt::LeftButton);
-        QCOMPARE(commands, QList<QVariantList>{QVariantList({int(Cmd_FetchDataFile), -1})});
+        QCOMPARE(commands.count(), 1);
+        QCOMPARE(commands.first().value(0).toInt(), int(Cmd_FetchDataFile));
+        QCOMPARE(commands.first().value(1).toInt(), -1);
         QVERIFY(!button("exportData_2")->isEnabled());
         QAbstractItemModel *before = view()->model();
         QVERIFY(HistoryFixture::insert(HistoryFixture::runs("B", {"100000"}, 3, "20240310")));
@@ -310,7 +318,8 @@ private slots:
         progress(7, 2147483647);
         QCOMPARE(std::make_pair(bar->maximum(), bar->value()), std::make_pair(2147483647, 7));
         progress(5 * gib, Q_INT64_C(1) << 62);
-        QVERIFY(bar->maximum() > 0 && bar->value() >= 0);
+        QVERIFY(bar->maximum() > 0);
+        QVERIFY(bar->value() >= 0);
         for (int i = 0; i < 5; ++i) {
             progress(10, 10);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -338,7 +347,9 @@ private slots:
         QStringList run;
         for (int seq = 8; seq >= 1; --seq)
             run << QString("2024030100%1").arg(seq, 3, 10, QChar('0'));
-        QCOMPARE(dialogs, QList<QVariantList>{QVariantList({int(IDialogWidget::DLG_SAMPLE_REPORT), run})});
+        QCOMPARE(dialogs.count(), 1);
+        QCOMPARE(dialogs.first().value(0).toInt(), int(IDialogWidget::DLG_SAMPLE_REPORT));
+        QCOMPARE(dialogs.first().value(1).toStringList(), run);
         select(rowOf("2024030200004"));
         MessageDialog::pushNextAnswer(1);
         m_page->on_btnReport1_clicked();
@@ -348,7 +359,9 @@ private slots:
         m_page->on_btnReport1_clicked();
         QCOMPARE(dialogs.takeLast().at(1).toStringList(), QStringList{"2024030300002"});
         m_page->on_btnCurve_clicked();
-        QCOMPARE(dialogs.takeLast(), QVariantList({int(IDialogWidget::DLG_SAMLPLE_SPLINE), "2024030300002"}));
+        const QVariantList curve = dialogs.takeLast();
+        QCOMPARE(curve.value(0).toInt(), int(IDialogWidget::DLG_SAMLPLE_SPLINE));
+        QCOMPARE(curve.value(1).toString(), QStringLiteral("2024030300002"));
     }
 
     // The page's per-character width by language and size; the label paints
@@ -384,7 +397,8 @@ private slots:
         QCoreApplication::sendEvent(viewport, &move);
         QHelpEvent tip(QEvent::ToolTip, at, viewport->mapToGlobal(at));
         QCoreApplication::sendEvent(viewport, &tip);
-        QVERIFY(label && label->isVisible());
+        QVERIFY(label);
+        QVERIFY(label->isVisible());
         QCOMPARE(label->text(), sampleId);
         QVERIFY(label->width() >= sampleId.length() * charWidth);
         // Top edge at the pointer in the viewport (not a header height higher).
@@ -402,7 +416,8 @@ private slots:
             else
                 progress(10, 10);
             label = view()->findChild<QLabel *>(QStringLiteral("show_lab"));
-            QVERIFY(label && !label->isVisible());
+            QVERIFY(label);
+            QVERIFY(!label->isVisible());
         }
         config->setSystemLanguage(0);
         config->setFontSize(0);
@@ -522,7 +537,8 @@ private slots:
             QCOMPARE(std::make_tuple(status->text(), bar->value(), SampleInfoAccess::getCount(),
                                      view()->model()->rowCount(), counter().section('/', 1).toInt()),
                      std::make_tuple(QString("數據更新完成！"), bar->maximum(), m_goodRows, m_goodRows, m_goodRows));
-            QVERIFY(!text(0, 1).isEmpty() && !text(0, 1).startsWith(QLatin1String("OLD")));
+            QVERIFY(!text(0, 1).isEmpty());
+            QVERIFY(!text(0, 1).startsWith(QLatin1String("OLD")));
         } else { // the old data stay
             QCOMPARE(std::make_tuple(status->text(), bar->value(), SampleInfoAccess::getCount()),
                      std::make_tuple(QString("數據更新失敗！"), bar->minimum(), 2));

@@ -341,8 +341,10 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, after);
         const QString logo = HospitalInfoEdit::logoFilePath();
-        if (before == QLatin1String("tall"))
-            QVERIFY(QDir().mkpath(QStringLiteral("app/Logo")) && QFile::copy(m_tall, logo));
+        if (before == QLatin1String("tall")) {
+            QVERIFY(QDir().mkpath(QStringLiteral("app/Logo")));
+            QVERIFY(QFile::copy(m_tall, logo));
+        }
         else if (before == QLatin1String("folder"))
             QVERIFY(QDir().mkpath(logo));
         else if (before == QLatin1String("plain-file"))
@@ -376,7 +378,8 @@ private slots:
             QCOMPARE(readFile(logo), readFile(wide ? m_wide : m_tall));
             QVERIFY(previewShows(wide ? QSize(300, 120) : QSize(40, 100)));
         } else if (after == QLatin1String("folder")) {
-            QVERIFY(QFileInfo(logo).isDir() && preview()->pixmap(Qt::ReturnByValue).isNull());
+            QVERIFY(QFileInfo(logo).isDir());
+            QVERIFY(preview()->pixmap(Qt::ReturnByValue).isNull());
         } else {
             QVERIFY(QFileInfo(QStringLiteral("app/Logo")).isFile());
         }
@@ -385,7 +388,8 @@ private slots:
             const QStringList left = QDir(QStringLiteral("app/Logo")).entryList(QDir::Files | QDir::Hidden);
             QVERIFY2(left.size() <= 1, qPrintable(left.join(',')));
         }
-        QVERIFY(QFile::exists(m_wide) && QFile::exists(m_tall));
+        QVERIFY(QFile::exists(m_wide));
+        QVERIFY(QFile::exists(m_tall));
     }
 
     void pdfFolderChoice_data()
@@ -412,8 +416,8 @@ private slots:
         QCOMPARE(QStringList({request.kind, request.dir, edit(m_header, "filePathLineEdit")->text(),
                               SystemConfig::getInstance()->getPdfSavepath()}),
                  QStringList({"directory", stored, taken ? answer : stored, stored}));
-        QVERIFY(request.options.testFlag(QFileDialog::ShowDirsOnly) &&
-                request.options.testFlag(QFileDialog::DontResolveSymlinks));
+        QVERIFY(request.options.testFlag(QFileDialog::ShowDirsOnly));
+        QVERIFY(request.options.testFlag(QFileDialog::DontResolveSymlinks));
     }
 
     void logoSide_data()
