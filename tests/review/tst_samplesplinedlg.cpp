@@ -90,7 +90,11 @@ private:
     }
 
 private slots:
-    void initTestCase() { QVERIFY(m_db.openDatabase() && m_db.checkTables()); }
+    void initTestCase()
+    {
+        QVERIFY(m_db.openDatabase());
+        QVERIFY(m_db.checkTables());
+    }
 
     // Sample lists worked out by hand from the Hermite blend.
     void exactSamples_data()
