@@ -344,11 +344,11 @@ private slots:
         if (before == QLatin1String("tall")) {
             QVERIFY(QDir().mkpath(QStringLiteral("app/Logo")));
             QVERIFY(QFile::copy(m_tall, logo));
-        }
-        else if (before == QLatin1String("folder"))
+        } else if (before == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(logo));
-        else if (before == QLatin1String("plain-file"))
+        } else if (before == QLatin1String("plain-file")) {
             QVERIFY(PageFixture::writeFile(QStringLiteral("app/Logo"), QByteArray()));
+        }
         const QString gone = QDir::current().absoluteFilePath("pictures/gone.png");
         QFile::remove(gone); // left by a failed row
         QVERIFY(QFile::copy(m_wide, gone));
