@@ -177,7 +177,8 @@ private slots:
         }
         // All eight done rows, the oldest included; the newer not-done row absent.
         QCOMPARE(dates.size(), 8);
-        QCOMPARE(QStringList({dates.first(), dates.last()}), QStringList({"20240105", "20240101"}));
+        QCOMPARE(dates.first(), QStringLiteral("20240105"));
+        QCOMPARE(dates.last(), QStringLiteral("20240101"));
     }
 
     void ownsItsRecords()

@@ -138,7 +138,8 @@ private slots:
         }));
         TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
         openPage();
-        QCOMPARE(std::make_pair(view()->model()->rowCount(), counter()), std::make_pair(8, QString("1/8")));
+        QCOMPARE(view()->model()->rowCount(), 8);
+        QCOMPARE(counter(), QString("1/8"));
         // Key order descending: well, sample, ct, mark.
         const QList<QStringList> expected{
             {"4", "S3", "21", ""},     {"4", "S3", "22", ""},   {"1", "S2", "25", "Invalid"},
@@ -148,8 +149,9 @@ private slots:
         const QString item = Common::getInstance()->getItemName(1);
         for (int r = 0; r < expected.size(); ++r) {
             const QStringList &e = expected[r];
-            QCOMPARE(QStringList({text(r, 0), text(r, 1), text(r, 2), text(r, 3), text(r, 4), text(r, 5)}),
-                     QStringList({e[0], e[1], item, e[2], e[3], "2024-03-01 09:15:00"}));
+            const QStringList cells{e[0], e[1], item, e[2], e[3], "2024-03-01 09:15:00"};
+            for (int c = 0; c < cells.size(); ++c)
+                QCOMPARE(text(r, c), cells[c]);
             QCOMPARE(view()->model()->index(r, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
         }
         QVERIFY(button("exportData")->isHidden());
@@ -168,12 +170,14 @@ private slots:
                         0, "20240302", "080000");
         QVERIFY(HistoryFixture::replaceWith(rows));
         openPage();
-        QCOMPARE(std::make_pair(view()->model()->rowCount(), counter()), std::make_pair(24, QString("3/24")));
+        QCOMPARE(view()->model()->rowCount(), 24);
+        QCOMPARE(counter(), QString("3/24"));
         m_page->releaseInstance();
         QVERIFY(HistoryFixture::clear());
         openPage();
         auto *model = qobject_cast<QStandardItemModel *>(view()->model());
-        QCOMPARE(std::make_pair(model->rowCount(), counter()), std::make_pair(100, QString("0/0")));
+        QCOMPARE(model->rowCount(), 100);
+        QCOMPARE(counter(), QString("0/0"));
         QCOMPARE(buttons(), QList<bool>({false, false, false}));
         QCOMPARE(model->item(50, 0)->flags(), Qt::ItemFlags(Qt::ItemIsSelectable));
         QVERIFY(model->item(50, 0)->text().isEmpty());
@@ -197,8 +201,9 @@ private slots:
         m_page->access()->m_bFilter = true;
         m_page->access()->setFilter(QDate(2024, 3, 5), QDate(2024, 3, 5), "B", QString());
         m_page->updateWidget();
-        QCOMPARE(std::make_tuple(view()->model()->rowCount(), counter(), button("btnQuery")->text()),
-                 std::make_tuple(16, QString("1/8"), QString("取消查詢")));
+        QCOMPARE(view()->model()->rowCount(), 16);
+        QCOMPARE(counter(), QString("1/8"));
+        QCOMPARE(button("btnQuery")->text(), QString("取消查詢"));
         const QModelIndex blankDate = view()->model()->index(12, 5);
         view()->scrollTo(blankDate);
         QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->visualRect(blankDate).center());
@@ -300,15 +305,18 @@ private slots:
         QAbstractItemModel *before = view()->model();
         QVERIFY(HistoryFixture::insert(HistoryFixture::runs("B", {"100000"}, 3, "20240310")));
         progress(1000, 5000);
-        QCOMPARE(std::make_tuple(bar->maximum(), bar->value(), counter(), status->text()),
-                 std::make_tuple(5000, 1000, QString("1/5"), QString("接收進度")));
+        QCOMPARE(bar->maximum(), 5000);
+        QCOMPARE(bar->value(), 1000);
+        QCOMPARE(counter(), QString("1/5"));
+        QCOMPARE(status->text(), QString("接收進度"));
         QCOMPARE(view()->model(), before);
         QVERIFY(!button("exportData_2")->isEnabled());
         m_page->netEventHandle(NetEvt_LinkState, QVariant(false));
         QCOMPARE(view()->model(), before);
         progress(5000, 5000);
-        QCOMPARE(std::make_tuple(status->text(), counter(), view()->model()->rowCount()),
-                 std::make_tuple(QString("數據更新完成！"), QString("2/8"), 8));
+        QCOMPARE(status->text(), QString("數據更新完成！"));
+        QCOMPARE(counter(), QString("2/8"));
+        QCOMPARE(view()->model()->rowCount(), 8);
         QVERIFY(button("exportData_2")->isEnabled());
         // From 2 GiB on both values are scaled together; below, exact.
         const qint64 gib = Q_INT64_C(1) << 30;
@@ -316,7 +324,8 @@ private slots:
         QVERIFY(bar->maximum() > 0);
         QCOMPARE(qint64(bar->value()) * 3, qint64(bar->maximum()));
         progress(7, 2147483647);
-        QCOMPARE(std::make_pair(bar->maximum(), bar->value()), std::make_pair(2147483647, 7));
+        QCOMPARE(bar->maximum(), 2147483647);
+        QCOMPARE(bar->value(), 7);
         progress(5 * gib, Q_INT64_C(1) << 62);
         QVERIFY(bar->maximum() > 0);
         QVERIFY(bar->value() >= 0);
@@ -324,10 +333,9 @@ private slots:
             progress(10, 10);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
-        QCOMPARE(std::make_tuple(m_page->findChildren<QStandardItemModel *>().size(),
-                                 m_page->findChildren<QAction *>().size(),
-                                 m_page->findChildren<QItemSelectionModel *>().size()),
-                 std::make_tuple(1, actions, selectionModels));
+        QCOMPARE(m_page->findChildren<QStandardItemModel *>().size(), 1);
+        QCOMPARE(m_page->findChildren<QAction *>().size(), actions);
+        QCOMPARE(m_page->findChildren<QItemSelectionModel *>().size(), selectionModels);
         select(2); // the buttons still follow the selection
         QVERIFY(button("btnReport1")->isEnabled());
     }
@@ -461,7 +469,8 @@ private slots:
             progress(5000, 5000);
         }
         QCoreApplication::processEvents();
-        QCOMPARE(std::make_pair(view()->verticalScrollBar()->value(), view()->rowAt(0)), std::make_pair(0, 0));
+        QCOMPARE(view()->verticalScrollBar()->value(), 0);
+        QCOMPARE(view()->rowAt(0), 0);
         QCOMPARE(text(0, 5).section(' ', 1), QTime(8, 0).addSecs(records - 1).toString("hh:mm:ss"));
         for (int r : {0, 1, records - 1})
             QCOMPARE(view()->rowHeight(r), 25);
@@ -534,14 +543,17 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(fetch->isEnabled(), 15000);
         if (succeeds) {
             // The table shows the installed rows, not the old ones.
-            QCOMPARE(std::make_tuple(status->text(), bar->value(), SampleInfoAccess::getCount(),
-                                     view()->model()->rowCount(), counter().section('/', 1).toInt()),
-                     std::make_tuple(QString("數據更新完成！"), bar->maximum(), m_goodRows, m_goodRows, m_goodRows));
+            QCOMPARE(status->text(), QString("數據更新完成！"));
+            QCOMPARE(bar->value(), bar->maximum());
+            QCOMPARE(SampleInfoAccess::getCount(), m_goodRows);
+            QCOMPARE(view()->model()->rowCount(), m_goodRows);
+            QCOMPARE(counter().section('/', 1).toInt(), m_goodRows);
             QVERIFY(!text(0, 1).isEmpty());
             QVERIFY(!text(0, 1).startsWith(QLatin1String("OLD")));
         } else { // the old data stay
-            QCOMPARE(std::make_tuple(status->text(), bar->value(), SampleInfoAccess::getCount()),
-                     std::make_tuple(QString("數據更新失敗！"), bar->minimum(), 2));
+            QCOMPARE(status->text(), QString("數據更新失敗！"));
+            QCOMPARE(bar->value(), bar->minimum());
+            QCOMPARE(SampleInfoAccess::getCount(), 2);
         }
         QCOMPARE(MessageDialog::shownTexts().size(), badFile ? 1 : 0);
         // The received file is installed or refused, never left behind.

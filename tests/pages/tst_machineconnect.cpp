@@ -172,8 +172,8 @@ private slots:
             return;
         }
         // The first instrument is taken (and stored) at once.
-        QCOMPARE(std::make_pair(names()->currentIndex(), m_page->addressEditor()->getNetAddress()),
-                 std::make_pair(0, QStringLiteral("127.0.0.21")));
+        QCOMPARE(names()->currentIndex(), 0);
+        QCOMPARE(m_page->addressEditor()->getNetAddress(), QStringLiteral("127.0.0.21"));
         QCOMPARE(ini({"HostAddress", "host_name"}), QStringList({"127.0.0.21", "LORIX-A"}));
         names()->setCurrentIndex(pick);
         QCOMPARE(m_page->addressEditor()->getNetAddress(), address);
@@ -220,7 +220,8 @@ private slots:
             m_page->addressEditor()->field(i)->setText(parts.value(i));
         emit m_page->addressEditor()->field(0)->editingFinished();
         // A typed address belongs to no listed instrument; the list itself stays.
-        QCOMPARE(std::make_pair(names()->count(), m_page->instruments().size()), std::make_pair(0, 3));
+        QCOMPARE(names()->count(), 0);
+        QCOMPARE(m_page->instruments().size(), 3);
         if (stored.isEmpty() || warned)
             MessageDialog::pushNextAnswer(adapter ? 1 : 0); // however it is closed
         m_page->on_ConnectPushButton_clicked();
@@ -276,8 +277,8 @@ private slots:
         for (const NetCartInfo &adapter : list)
             ips << adapter.ip;
         QCOMPARE(comboItems(adapters()), ips);
-        QCOMPARE(std::make_pair(adapters()->currentIndex(), macLabel()->text()),
-                 std::make_pair(selected, selected < 0 ? QString() : list.at(selected).mac));
+        QCOMPARE(adapters()->currentIndex(), selected);
+        QCOMPARE(macLabel()->text(), selected < 0 ? QString() : list.at(selected).mac);
     }
 
     void reportedName_data()

@@ -190,11 +190,11 @@ private slots:
         QCOMPARE(r.petInfo, (QStringList{"Alice", "Rex", "Dog", "2024.03.01", "Beagle", "母", "3", "Blood", "C-17"}));
         QCOMPARE(r.symptom, QStringList{"fever\ncough"});
         QCOMPARE(r.hospitalInfo.value(3), QString("Dr. Who"));
-        QCOMPARE((QStringList{QString::number(r.dataList.size()), r.dataList.first().value(1),
-                              QString::number(r.CurveData.size())}),
-                 (QStringList{"3", "31", "3"}));
-        QCOMPARE((QList<QSize>{dlg->reportPage()->size(), dlg->previewLabel()->pixmap(Qt::ReturnByValue).size()}),
-                 (QList<QSize>{QSize(4000, 5600), QSize(800, 1120)}));
+        QCOMPARE(r.dataList.size(), 3);
+        QCOMPARE(r.dataList.first().value(1), QString("31"));
+        QCOMPARE(r.CurveData.size(), 3);
+        QCOMPARE(dlg->reportPage()->size(), QSize(4000, 5600));
+        QCOMPARE(dlg->previewLabel()->pixmap(Qt::ReturnByValue).size(), QSize(800, 1120));
         QCOMPARE(dlg->pairedKeys(), m_run);
     }
 
@@ -424,8 +424,8 @@ private slots:
             dlg->on_pushButton_clicked();
             QCOMPARE(FileDialogs::lastRequest().kind, QString("directory"));
             const QString expected = chosen.isEmpty() ? "/keep/this" : chosen;
-            QCOMPARE(QStringList({path->text(), TestEnv::iniValue("PdfConfig/PdfSavepath").toString()}),
-                     QStringList({expected, expected}));
+            QCOMPARE(path->text(), expected);
+            QCOMPARE(TestEnv::iniValue("PdfConfig/PdfSavepath").toString(), expected);
         }
     }
 
