@@ -190,9 +190,12 @@ private slots:
     void defaultsAreWrittenBack()
     {
         auto *cfg = SystemConfig::getInstance();
-        QCOMPARE((QVariantList{cfg->getISN(), TestEnv::iniValue("ISNConfig/ISN"), cfg->getFontSize(),
-                               TestEnv::iniValue("System/font_size"), cfg->getLogoPost(), cfg->getHostName()}),
-                 (QVariantList{"1234567890", "1234567890", 1, "1", 0, QString()}));
+        QCOMPARE(cfg->getISN(), QString("1234567890"));
+        QCOMPARE(TestEnv::iniValue("ISNConfig/ISN").toString(), QString("1234567890"));
+        QCOMPARE(cfg->getFontSize(), 1);
+        QCOMPARE(TestEnv::iniValue("System/font_size").toString(), QString("1"));
+        QCOMPARE(cfg->getLogoPost(), 0);
+        QCOMPARE(cfg->getHostName(), QString());
         QVERIFY(TestEnv::iniContains("PrintConfig/logo_post"));
         QVERIFY(!TestEnv::iniContains("NetConfig/host_name"));
     }
@@ -230,11 +233,12 @@ private slots:
             cfg->setTableViewOptType(type);
         cfg->setHostPort(0);
         cfg->setFontSize(7); // no range check: 7 stays 7
-        QCOMPARE((QVariantList{TestEnv::iniValue("SystemConfig/SystemLanguage"),
-                               TestEnv::iniValue("SystemConfig/TableViewOptType"), cfg->getTableViewOptType(),
-                               cfg->getHostPort(), TestEnv::iniValue("NetConfig/HostPort"),
-                               TestEnv::iniValue("System/font_size")}),
-                 (QVariantList{"3", "1", 1, 45454, "45454", "7"}));
+        QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toString(), QString("3"));
+        QCOMPARE(TestEnv::iniValue("SystemConfig/TableViewOptType").toString(), QString("1"));
+        QCOMPARE(cfg->getTableViewOptType(), 1);
+        QCOMPARE(cfg->getHostPort(), quint16(45454));
+        QCOMPARE(TestEnv::iniValue("NetConfig/HostPort").toString(), QString("45454"));
+        QCOMPARE(TestEnv::iniValue("System/font_size").toString(), QString("7"));
 
         TestEnv::seedIni({{"DateConfig/DateFormat", "6"}});
         cfg->setHostName(QString());       // sync
