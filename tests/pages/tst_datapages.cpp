@@ -140,6 +140,7 @@ private slots:
     }
     void cleanup()
     {
+        ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray());
         if (m_page)
             m_page->releaseInstance();
     }

@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QUrlQuery>
 
@@ -769,6 +770,10 @@ private slots:
         });
         QVERIFY(server.listen());
         HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), server.port(), 2000);
+        const auto restore = qScopeGuard([] {
+            FunWidgetFactory::setProviderForTesting(nullptr);
+            HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), 1, 60000);
+        });
         // The window's page area deletes the page it leaves.
         FunWidgetFactory::setProviderForTesting([](int id) -> IFunWidget * {
             return id == IFunWidget::WGT_CHECK_UPDATE ? CheckUpdateWidget::getInstance()
@@ -776,6 +781,7 @@ private slots:
         });
         {
             Vireon w;
+            const auto forgetPage = qScopeGuard([this] { m_page = nullptr; }); // the window deletes its page
             QVERIFY(w.updateThread());
             QVERIFY(w.updateThread() != QThread::currentThread());
             w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
@@ -795,10 +801,7 @@ private slots:
             QVERIFY(w.isNavigationEnabled());
             QCOMPARE(TestEnv::readFile(HttpFun::downloadPath()), pkg);
             QCOMPARE(server.requestCount(), 2);
-            m_page = nullptr; // the window deletes its page
         }
-        FunWidgetFactory::setProviderForTesting(nullptr);
-        HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), 1, 60000);
     }
 };
 
