@@ -117,6 +117,9 @@ private slots:
         m_page = nullptr;
         MessageDialog::clearShownTexts();
         SystemConfig::getInstance()->setTableViewOptType(0);
+        SystemConfig::getInstance()->setSystemLanguage(0);
+        SystemConfig::getInstance()->setFontSize(1);
+        Appearance::applyStyle(1);
     }
     void cleanupTestCase() { delete m_db; }
 
@@ -427,8 +430,6 @@ private slots:
             QVERIFY(label);
             QVERIFY(!label->isVisible());
         }
-        config->setSystemLanguage(0);
-        config->setFontSize(0);
     }
 
     // Rows are newest first: every (re)load opens the view on its first rows,
@@ -474,8 +475,6 @@ private slots:
         QCOMPARE(text(0, 5).section(' ', 1), QTime(8, 0).addSecs(records - 1).toString("hh:mm:ss"));
         for (int r : {0, 1, records - 1})
             QCOMPARE(view()->rowHeight(r), 25);
-        Appearance::applyStyle(1);
-        SystemConfig::getInstance()->setFontSize(1);
     }
 
     // The fetch through the real window, the real worker thread and the fake
