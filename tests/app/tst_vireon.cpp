@@ -191,7 +191,9 @@ private slots:
         w.networkEventSlot(NetEvt_LinkState, QVariant(false));
         QVERIFY(!w.linkStatus()->isLampGreen());
         QCOMPARE(w.linkStatus()->statusText(), QString("儀器連結已斷開"));
-        QCOMPARE(p->netEvents.mid(before), (QList<QPair<int, QVariant>>{{NetEvt_LinkState, false}}));
+        QCOMPARE(p->netEvents.size(), before + 1);
+        QCOMPARE(p->netEvents.last().first, int(NetEvt_LinkState));
+        QCOMPARE(p->netEvents.last().second, QVariant(false));
 
         // Shutdown delivers the close command inside the worker thread before
         // that thread stops.
