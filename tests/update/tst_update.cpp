@@ -144,9 +144,20 @@ public:
 };
 
 const auto result = [](int code) { return QVariant(QVariantList{code, HttpFun::getErrorInfo(code)}); };
-using Commands = QList<QVariantList>; // sendCmd's (id, data) in order
+// sendCmd's (id, data) in order, one text each, so that a failure shows the command that differs.
+using Commands = QStringList;
+QString command(int id, const QVariant &data)
+{
+    return QStringLiteral("%1 %2").arg(id).arg(data.toString());
+}
+Commands sentBy(const QSignalSpy &spy)
+{
+    Commands sent;
+    for (const QList<QVariant> &args : spy)
+        sent << command(args.value(0).toInt(), args.value(1));
+    return sent;
+}
 } // namespace
-Q_DECLARE_METATYPE(Commands)
 
 class TstUpdate : public QObject
 {
@@ -176,7 +187,7 @@ private:
         spy.clear();
         MessageDialog::pushNextAnswer(1);
         m_page->on_downloadPagBtn_clicked();
-        QCOMPARE(Commands(spy), (Commands{{int(Cmd_EnableNavigation), false}, {int(Cmd_DownloadOtaFile), 0}}));
+        QCOMPARE(sentBy(spy), (Commands{command(Cmd_EnableNavigation, false), command(Cmd_DownloadOtaFile, 0)}));
         QVERIFY(bar()->isVisible());
         spy.clear();
         MessageDialog::clearShownTexts();
@@ -624,7 +635,7 @@ private slots:
         QFETCH(int, code);
         const bool flagged = code == 0;
         auto spy = showPage();
-        QCOMPARE(Commands(*spy), (Commands{{int(Cmd_getUpgradePackageInfo), 0}}));
+        QCOMPARE(sentBy(*spy), Commands{command(Cmd_getUpgradePackageInfo, 0)});
         QVERIFY(bar()->isHidden());
         QVERIFY(!button()->isEnabled());
         m_page->httpEventHandle(HttpEvt_VersionInfo, result(code));
@@ -641,9 +652,9 @@ private slots:
         QTest::addColumn<QString>("question");
         QTest::addColumn<Commands>("sent");
         const int nav = Cmd_EnableNavigation;
-        QTest::newRow("no update") << false << 1 << "未檢測到升級包！" << Commands{{nav, true}};
+        QTest::newRow("no update") << false << 1 << "未檢測到升級包！" << Commands{command(nav, true)};
         QTest::newRow("declined") << true << 0 << "檢測到網絡升級包，是否進行升級？"
-                                  << Commands{{nav, false}, {nav, true}};
+                                  << Commands{command(nav, false), command(nav, true)};
     }
 
     void downloadButton()
@@ -661,7 +672,7 @@ private slots:
         else
             m_page->on_downloadPagBtn_clicked(); // the button is disabled
         QCOMPARE(MessageDialog::shownTexts(), QStringList{question});
-        QCOMPARE(Commands(*spy), sent);
+        QCOMPARE(sentBy(*spy), sent);
         QVERIFY(!button()->isEnabled());
         QVERIFY(!updateAvailable);
         QVERIFY(bar()->isHidden());
@@ -731,7 +742,7 @@ private slots:
             return;
         }
         QVERIFY(m_quitCodes.isEmpty());
-        QCOMPARE(Commands(*spy), (Commands{{int(Cmd_EnableNavigation), true}}));
+        QCOMPARE(sentBy(*spy), Commands{command(Cmd_EnableNavigation, true)});
     }
 
     // A failure that brings only its code is shown and told with that
