@@ -19,13 +19,6 @@ struct ReportRecord {
     QList<QList<int>> CurveData; // prodata1..40 of the same records
     QStringList hospitalInfo;    // name, today, contact phone, doctor, address, phone
 
-    bool operator==(const ReportRecord &other) const
-    {
-        return petInfo == other.petInfo && symptom == other.symptom && dataList == other.dataList &&
-               CurveData == other.CurveData && hospitalInfo == other.hospitalInfo;
-    }
-    bool operator!=(const ReportRecord &other) const { return !(*this == other); }
-
     // The done records of one run (sample id, date, time to the second) whose
     // keys are among `keys`, newest key first. One read feeds both lists, row k
     // of one belonging to row k of the other. An empty key list, a failed

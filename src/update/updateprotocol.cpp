@@ -80,14 +80,6 @@ int saturate(double value)
 
 } // namespace
 
-QStringList packageInfoKeys()
-{
-    QStringList keys;
-    for (const char *key : kInfoKeys)
-        keys << QLatin1String(key);
-    return keys;
-}
-
 QByteArray buildUpgradeInfoRequest(const QString &deviceSerial)
 {
     Json::Value root(Json::objectValue);

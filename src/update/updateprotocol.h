@@ -28,7 +28,6 @@ enum ResultCode {
 inline constexpr char kProject[] = "KV18_TM_PC";
 // Members of the offered package, in the order they are stored.
 inline constexpr int kPackageInfoCount = 8;
-QStringList packageInfoKeys();
 
 // {"cmd":"download_data","data_type":"upgrade_package_info","device_serial":..,"project":..}
 // and a line feed.

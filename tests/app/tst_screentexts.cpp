@@ -105,7 +105,8 @@ private slots:
                     textColumns << x;
             }
         }
-        QVERIFY(chunkRight > chunkLeft && !textColumns.isEmpty()); // the percentage is shown
+        QVERIFY(chunkRight > chunkLeft);
+        QVERIFY(!textColumns.isEmpty()); // the percentage is shown
         QCOMPARE(std::count_if(textColumns.begin(), textColumns.end(),
                                [&](int x) { return x >= chunkLeft && x <= chunkRight; }),
                  0);

@@ -127,7 +127,8 @@ private slots:
         QVERIFY(TestEnv::writeFile(DbManage::databasePath(), junk));
 
         DbManage db;
-        QVERIFY(AppStartup::openDatabase(db) && db.wasRecreated());
+        QVERIFY(AppStartup::openDatabase(db));
+        QVERIFY(db.wasRecreated());
         QCOMPARE(TestEnv::readFile(DbManage::backupPath()), junk);
         QCOMPARE(SampleInfoAccess::getCount(), 0);
 
@@ -136,8 +137,10 @@ private slots:
         MessageDialog::pushNextAnswer(1);
         AppStartup::startMainWindow(window, db);
         QCOMPARE(MessageDialog::shownTexts(), QStringList{AppStartup::databaseRecreatedText()});
-        QVERIFY(window.isVisible() && window.currentPageId() == IFunWidget::WGT_HISTROY);
-        QVERIFY(window.networkThread() && window.networkThread()->isRunning());
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.currentPageId(), int(IFunWidget::WGT_HISTROY));
+        QVERIFY(window.networkThread());
+        QVERIFY(window.networkThread()->isRunning());
 
         window.deal_app_quit();
         QVERIFY(!window.networkThread()->isRunning());
@@ -181,19 +184,23 @@ private slots:
         g_readError = SQLITE_OK;
 
         if (movedAside) {
-            QVERIFY(open && db.wasRecreated());
+            QVERIFY(open);
+            QVERIFY(db.wasRecreated());
             QCOMPARE(TestEnv::readFile(DbManage::backupPath()), before);
             QVERIFY(MessageDialog::shownTexts().isEmpty());
             return;
         }
-        QVERIFY(!open && !db.isOpen() && !db.wasRecreated());
+        QVERIFY(!open);
+        QVERIFY(!db.isOpen());
+        QVERIFY(!db.wasRecreated());
         QCOMPARE(TestEnv::readFile(path), before); // left in place, untouched
         QVERIFY(QDir("./app").entryList({"AppDatabase_backup*"}, QDir::Files).isEmpty());
         QCOMPARE(MessageDialog::shownTexts(), QStringList{AppStartup::databaseUnavailableText()});
 
         // Once the disk reads again, everything is there.
         DbManage again;
-        QVERIFY(again.openDatabase() && !again.wasRecreated());
+        QVERIFY(again.openDatabase());
+        QVERIFY(!again.wasRecreated());
         QCOMPARE(SampleInfoAccess::getCount(), rows);
     }
 
@@ -241,10 +248,11 @@ private slots:
         PageFixture::stopFake(program);
         PageFixture::stopFake(fake);
         QVERIFY(finished);
-        QCOMPARE(qMakePair(program.exitStatus(), program.exitCode()), qMakePair(QProcess::NormalExit, 0));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
         const QString after = debugLogText();
-        QVERIFY(after.contains("Application is about to close. Performing cleanup.") &&
-                after.contains("worker threads stopped"));
+        QVERIFY(after.contains("Application is about to close. Performing cleanup."));
+        QVERIFY(after.contains("worker threads stopped"));
     }
 
     // Last: it runs the application's own event loop. A stop signal taken by a

@@ -47,10 +47,6 @@ private:
     static QListWidget *navigation(Vireon &w) { return w.findChild<QListWidget *>(QStringLiteral("navigationList")); }
     static StubPage *page(Vireon &w) { return qobject_cast<StubPage *>(w.currentPage()); }
     static StubDialog *dialog(Vireon &w) { return qobject_cast<StubDialog *>(w.currentDialog()); }
-    static QPair<bool, QString> lamp(Vireon &w)
-    {
-        return {w.linkStatus()->isLampGreen(), w.linkStatus()->statusText()};
-    }
 
 private slots:
     void initTestCase()
@@ -97,8 +93,8 @@ private slots:
 
         const int builtBefore = StubPage::built(IFunWidget::WGT_DATAMANAGE);
         navigation(w)->setCurrentRow(NavigationList::rowOfPage(IFunWidget::WGT_DATAMANAGE)); // a click
-        QCOMPARE(qMakePair(w.currentPageId(), StubPage::built(IFunWidget::WGT_DATAMANAGE)),
-                 qMakePair(int(IFunWidget::WGT_DATAMANAGE), builtBefore + 1));
+        QCOMPARE(w.currentPageId(), int(IFunWidget::WGT_DATAMANAGE));
+        QCOMPARE(StubPage::built(IFunWidget::WGT_DATAMANAGE), builtBefore + 1);
         QTRY_VERIFY(history.isNull()); // released and deleted
         QCOMPARE(w.previousPages(), QList<int>{IFunWidget::WGT_HISTROY});
 
@@ -109,7 +105,9 @@ private slots:
 
         // Coming back builds a new page.
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
-        QVERIFY(page(w) && page(w) != history.data() && page(w)->initCount == 1);
+        QVERIFY(page(w));
+        QVERIFY(page(w) != history.data());
+        QCOMPARE(page(w)->initCount, 1);
     }
 
     void pageSwitchRefusedOrImpossible()
@@ -127,7 +125,8 @@ private slots:
         QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_HOSPITALINFO_EDIT));
         current->allowLeave = true;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HOSPITALINFO_EDIT); // already current
-        QCOMPARE(qMakePair(current->releaseCount, current->initCount), qMakePair(0, 1));
+        QCOMPARE(current->releaseCount, 0);
+        QCOMPARE(current->initCount, 1);
     }
 
     void dialogEventsBringThePageBack()
@@ -167,14 +166,17 @@ private slots:
 
         // Outside a scan a link-up only lights the lamp.
         w.networkEventSlot(NetEvt_LinkState, QVariant(true));
-        QCOMPARE(lamp(w), qMakePair(true, QString("已連接儀器")));
+        QVERIFY(w.linkStatus()->isLampGreen());
+        QCOMPARE(w.linkStatus()->statusText(), QString("已連接儀器"));
         QVERIFY(p->netEvents.isEmpty());
 
         // The real worker runs the sweep (loopback only, short collection).
         // (Navigation and the scanning state: tst_machineconnect, end to end.)
         w.sendCtlCmdSlot(Cmd_ScanInstrument, QVariant(-1));
-        QVERIFY(w.networkThread() && w.networkThread()->isRunning());
-        QCOMPARE(lamp(w), qMakePair(false, QString("儀器掃描中")));
+        QVERIFY(w.networkThread());
+        QVERIFY(w.networkThread()->isRunning());
+        QVERIFY(!w.linkStatus()->isLampGreen());
+        QCOMPARE(w.linkStatus()->statusText(), QString("儀器掃描中"));
         // During the scan a link-up is only passed on.
         w.networkEventSlot(NetEvt_LinkState, QVariant(true));
         QVERIFY(!w.linkStatus()->isLampGreen());
@@ -187,8 +189,11 @@ private slots:
         w.networkEventSlot(NetEvt_LinkState, QVariant(true));
         const int before = p->netEvents.size();
         w.networkEventSlot(NetEvt_LinkState, QVariant(false));
-        QCOMPARE(lamp(w), qMakePair(false, QString("儀器連結已斷開")));
-        QCOMPARE(p->netEvents.mid(before), (QList<QPair<int, QVariant>>{{NetEvt_LinkState, false}}));
+        QVERIFY(!w.linkStatus()->isLampGreen());
+        QCOMPARE(w.linkStatus()->statusText(), QString("儀器連結已斷開"));
+        QCOMPARE(p->netEvents.size(), before + 1);
+        QCOMPARE(p->netEvents.last().first, int(NetEvt_LinkState));
+        QCOMPARE(p->netEvents.last().second, QVariant(false));
 
         // Shutdown delivers the close command inside the worker thread before
         // that thread stops.
@@ -234,14 +239,16 @@ private slots:
         for (int id : {39, 40, 41, 42, 43})
             w.httpEventSlot(id, newer);
         QCOMPARE(updatePage->httpEvents.size(), 3);
-        QVERIFY(!updateAvailable && MessageDialog::shownTexts().isEmpty());
+        QVERIFY(!updateAvailable);
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
 
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
         for (int id : {41, 42})
             w.httpEventSlot(id, newer);
         w.httpEventSlot(HttpEvt_VersionInfo, QVariant(QVariantList{1}));
         w.httpEventSlot(HttpEvt_VersionInfo, QVariant(QVariantList{}));
-        QVERIFY(!updateAvailable && MessageDialog::shownTexts().isEmpty());
+        QVERIFY(!updateAvailable);
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
         MessageDialog::pushNextAnswer(1);
         w.httpEventSlot(HttpEvt_VersionInfo, newer);
         QVERIFY(updateAvailable);
@@ -268,8 +275,11 @@ private slots:
         };
         QMetaObject::invokeMethod(p, "action");
         QCoreApplication::processEvents();
-        QVERIFY(p && w.currentPage() == p.data());
-        QCOMPARE(QList<int>({p->releaseCount, p->initCount, navigation(w)->count()}), QList<int>({0, 1, 7}));
+        QVERIFY(p);
+        QCOMPARE(w.currentPage(), p.data());
+        QCOMPARE(p->releaseCount, 0);
+        QCOMPARE(p->initCount, 1);
+        QCOMPARE(navigation(w)->count(), 7);
         QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_SYSTEM_SET));
     }
 };

@@ -149,7 +149,8 @@ private slots:
         for (const QVariant &v : QVariantList{"k1", qint64(1) << 40, 41.0, blob, text})
             ins.addBindValue(v);
         QVERIFY2(ins.exec(), qPrintable(ins.lastError().text()));
-        QCOMPARE(qMakePair(ins.numRowsAffected(), ins.lastInsertId().toLongLong()), qMakePair(1, 1LL));
+        QCOMPARE(ins.numRowsAffected(), 1);
+        QCOMPARE(ins.lastInsertId().toLongLong(), 1LL);
         // The same statement again, with new values: nothing of the first binding may stay.
         // A signed byte is bound as a number, not as a character.
         for (const QVariant &v : QVariantList{"k2", QVariant(QVariant::Int), QVariant(static_cast<signed char>(-5)),
@@ -160,13 +161,17 @@ private slots:
         QSqlQuery q;
         QVERIFY(q.exec(QStringLiteral("SELECT Key, N, D, B, S FROM T ORDER BY Key")));
         QVERIFY(q.next());
-        QCOMPARE(QVariantList(
-                     {q.value(1).toLongLong(), q.value(2).toDouble(), q.value(3).toByteArray(), q.value(4).toString()}),
-                 QVariantList({qint64(1) << 40, 41.0, blob, text}));
+        QCOMPARE(q.value(1).toLongLong(), qint64(1) << 40);
+        QCOMPARE(q.value(2).toDouble(), 41.0);
+        QCOMPARE(q.value(3).toByteArray(), blob);
+        QCOMPARE(q.value(4).toString(), text);
         QVERIFY(q.next());
-        QCOMPARE(QList<bool>({q.isNull(1), q.value(1).isNull(), q.isNull(3), q.isNull(4)}),
-                 QList<bool>({true, true, true, false}));
-        QCOMPARE(qMakePair(q.value(2).toInt(), q.value(4).toString()), qMakePair(-5, QString()));
+        QVERIFY(q.isNull(1));
+        QVERIFY(q.value(1).isNull());
+        QVERIFY(q.isNull(3));
+        QVERIFY(!q.isNull(4));
+        QCOMPARE(q.value(2).toInt(), -5);
+        QCOMPARE(q.value(4).toString(), QString());
         QVERIFY(!q.next());
     }
 
@@ -177,24 +182,40 @@ private slots:
         QSqlQuery q; // scrollable by default
         QVERIFY(q.exec(QStringLiteral("SELECT N FROM T ORDER BY N")));
         QCOMPARE(q.size(), -1);
-        QVERIFY(q.seek(50) && q.value(0).toInt() == 50 && q.previous() && q.value(0).toInt() == 49 && q.last());
-        QCOMPARE(qMakePair(q.at(), q.value(0).toInt()), qMakePair(99, 99));
-        QVERIFY(!q.seek(100) && !q.isValid());
-        QCOMPARE(qMakePair(q.record().count(), q.record().fieldName(0)), qMakePair(1, QStringLiteral("N")));
+        QVERIFY(q.seek(50));
+        QCOMPARE(q.value(0).toInt(), 50);
+        QVERIFY(q.previous());
+        QCOMPARE(q.value(0).toInt(), 49);
+        QVERIFY(q.last());
+        QCOMPARE(q.at(), 99);
+        QCOMPARE(q.value(0).toInt(), 99);
+        QVERIFY(!q.seek(100));
+        QVERIFY(!q.isValid());
+        QCOMPARE(q.record().count(), 1);
+        QCOMPARE(q.record().fieldName(0), QStringLiteral("N"));
 
         QSqlQuery f;
         f.setForwardOnly(true);
         QVERIFY(f.exec(QStringLiteral("SELECT N, Key FROM T ORDER BY N")));
         int n = 0;
-        for (; f.next(); ++n)
-            QCOMPARE(qMakePair(f.value(0).toInt(), f.value(1).toString()),
-                     qMakePair(n, QStringLiteral("k%1").arg(n, 3, 10, QLatin1Char('0'))));
+        for (; f.next(); ++n) {
+            QCOMPARE(f.value(0).toInt(), n);
+            QCOMPARE(f.value(1).toString(), QStringLiteral("k%1").arg(n, 3, 10, QLatin1Char('0')));
+        }
         QCOMPARE(n, 100);
-        QVERIFY(f.exec() && f.next() && f.next() && !f.previous() && f.last());
-        QCOMPARE(qMakePair(f.at(), f.value(1).toString()), qMakePair(99, QStringLiteral("k099")));
+        QVERIFY(f.exec());
+        QVERIFY(f.next());
+        QVERIFY(f.next());
+        QVERIFY(!f.previous()); // forward only
+        QVERIFY(f.last());
+        QCOMPARE(f.at(), 99);
+        QCOMPARE(f.value(1).toString(), QStringLiteral("k099"));
 
         // An empty result is active and has no rows.
-        QVERIFY(f.exec(QStringLiteral("SELECT N FROM T WHERE N < 0")) && f.isActive() && f.isSelect() && !f.next());
+        QVERIFY(f.exec(QStringLiteral("SELECT N FROM T WHERE N < 0")));
+        QVERIFY(f.isActive());
+        QVERIFY(f.isSelect());
+        QVERIFY(!f.next());
     }
 
     // Errors carry the engine's text and code; a statement that failed to
@@ -241,10 +262,15 @@ private slots:
 
     void transactionsCommitAndRollBack()
     {
-        QVERIFY(db().transaction() && run(QStringLiteral("INSERT INTO T (Key) VALUES ('gone')")) && db().rollback());
-        QVERIFY(db().transaction() && run(QStringLiteral("INSERT INTO T (Key) VALUES ('kept')")) && db().commit());
+        QVERIFY(db().transaction());
+        QVERIFY(run(QStringLiteral("INSERT INTO T (Key) VALUES ('gone')")));
+        QVERIFY(db().rollback());
+        QVERIFY(db().transaction());
+        QVERIFY(run(QStringLiteral("INSERT INTO T (Key) VALUES ('kept')")));
+        QVERIFY(db().commit());
         QCOMPARE(scalar(QStringLiteral("SELECT group_concat(Key) FROM T")).toString(), QStringLiteral("kept"));
-        QVERIFY(!db().commit() && db().lastError().isValid()); // no transaction open
+        QVERIFY(!db().commit()); // no transaction open
+        QVERIFY(db().lastError().isValid());
     }
 
     // What the schema check reads: table names and columns with their types.
@@ -260,8 +286,10 @@ private slots:
                                                            {"B", QVariant::ByteArray},
                                                            {"S", QVariant::String}};
         QCOMPARE(rec.count(), fields.size());
-        for (int i = 0; i < fields.size(); ++i)
-            QCOMPARE(qMakePair(rec.fieldName(i), rec.field(i).type()), fields.at(i));
+        for (int i = 0; i < fields.size(); ++i) {
+            QCOMPARE(rec.fieldName(i), fields.at(i).first);
+            QCOMPARE(rec.field(i).type(), fields.at(i).second);
+        }
         QCOMPARE(db().primaryIndex(QStringLiteral("T")).fieldName(0), QStringLiteral("Key"));
         QVERIFY(db().record(QStringLiteral("NoSuchTable")).isEmpty());
     }
@@ -274,7 +302,8 @@ private slots:
         QVERIFY(pending.next()); // statement still open when the connection closes
         QSqlDatabase database = db();
         database.close();
-        QVERIFY(!database.isOpen() && database.open());
+        QVERIFY(!database.isOpen());
+        QVERIFY(database.open());
         QCOMPARE(scalar(QStringLiteral("SELECT sum(N) FROM T")).toInt(), 3);
         QVERIFY(!pending.exec());
     }
@@ -283,7 +312,8 @@ private slots:
     {
         QSqlDatabase other = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, QStringLiteral("bad"));
         other.setDatabaseName(TestEnv::instance()->path(QStringLiteral("no/such/dir/x.db")));
-        QVERIFY(!other.open() && other.isOpenError());
+        QVERIFY(!other.open());
+        QVERIFY(other.isOpenError());
         QCOMPARE(other.lastError().nativeErrorCode(), QString::number(SQLITE_CANTOPEN));
         other = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("bad"));
@@ -299,9 +329,11 @@ private slots:
             QSqlQuery q(db);
             QVERIFY(q.exec(QStringLiteral("SELECT id, S, N, D FROM T ORDER BY id")));
             int i = 0;
-            for (; q.next(); ++i)
-                QCOMPARE(QVariantList({q.value(1).toString(), q.value(2).toInt(), q.value(3).toDouble()}),
-                         QVariantList({secretText(i), i, i + 0.25}));
+            for (; q.next(); ++i) {
+                QCOMPARE(q.value(1).toString(), secretText(i));
+                QCOMPARE(q.value(2).toInt(), i);
+                QCOMPARE(q.value(3).toDouble(), i + 0.25);
+            }
             QCOMPARE(i, 600);
         }
         closeConnection(path);
@@ -317,7 +349,8 @@ private slots:
         const QString other = freshPath();
         makeDatabase(other, 600);
         const QByteArray otherBytes = TestEnv::readFile(other);
-        QVERIFY(bytes.left(16) != otherBytes.left(16) && bytes.mid(kPage, 64) != otherBytes.mid(kPage, 64));
+        QVERIFY(bytes.left(16) != otherBytes.left(16));
+        QVERIFY(bytes.mid(kPage, 64) != otherBytes.mid(kPage, 64));
 
         // Deleting and vacuuming rewrites every page, still encrypted.
         {
@@ -427,9 +460,11 @@ private slots:
                 q.setForwardOnly(true);
                 bool ok = q.exec(QStringLiteral("SELECT id, S, N FROM T ORDER BY id"));
                 int i = 0;
-                for (; ok && q.next(); ++i) // every row that comes out is the row that went in
-                    QCOMPARE(QVariantList({q.value(0).toInt(), q.value(1).toString(), q.value(2).toInt()}),
-                             QVariantList({i + 1, secretText(i), i}));
+                for (; ok && q.next(); ++i) { // every row that comes out is the row that went in
+                    QCOMPARE(q.value(0).toInt(), i + 1);
+                    QCOMPARE(q.value(1).toString(), secretText(i));
+                    QCOMPARE(q.value(2).toInt(), i);
+                }
                 if (ok && !q.lastError().isValid())
                     QCOMPARE(i, 300); // only the 4 spare bytes of a page are not authenticated
                 else
@@ -476,7 +511,8 @@ private slots:
         if (!kill) {
             writer.closeWriteChannel(); // the helper then returns from main()
             QVERIFY(writer.waitForFinished(10000));
-            QCOMPARE(qMakePair(writer.exitStatus(), writer.exitCode()), qMakePair(QProcess::NormalExit, 0));
+            QCOMPARE(writer.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(writer.exitCode(), 0);
             QVERIFY(!QFile::exists(journal));
         } else {
             // Mid-transaction: changed pages are in the file, originals in
@@ -548,8 +584,10 @@ private slots:
                                           "(SELECT count(*) FROM main.T WHERE N < 0 OR S LIKE 'CHANGED%')")));
             QVERIFY(q.next());
             // ids 51..100 keep N = id - 1 + 1000
-            QCOMPARE(QList<int>({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt()}),
-                     QList<int>({250, 150, 50 * 1000 + (50 + 99) * 50 / 2, 0}));
+            QCOMPARE(q.value(0).toInt(), 250);
+            QCOMPARE(q.value(1).toInt(), 150);
+            QCOMPARE(q.value(2).toInt(), 50 * 1000 + (50 + 99) * 50 / 2);
+            QCOMPARE(q.value(3).toInt(), 0);
         }
         db = QSqlDatabase();
         closeConnection(path);
@@ -567,11 +605,12 @@ private slots:
             QSqlQuery q(db);
             QVERIFY(!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")));
             const auto first = [&](const QString &sql) { return q.exec(sql) && q.next() ? q.value(0) : QVariant(); };
-            QCOMPARE(first("PRAGMA journal_mode").toString() + first("PRAGMA temp_store").toString(),
-                     "delete2"); // memory
+            QCOMPARE(first("PRAGMA journal_mode").toString(), QStringLiteral("delete"));
+            QCOMPARE(first("PRAGMA temp_store").toString(), QStringLiteral("2")); // memory
             // Temporary tables, sorting and a statement journal all work.
             QVERIFY(exec(db, QStringLiteral("CREATE TEMP TABLE Scratch AS SELECT * FROM T")));
-            QVERIFY(q.exec(QStringLiteral("SELECT S FROM T ORDER BY D DESC, S LIMIT 1")) && q.next());
+            QVERIFY(q.exec(QStringLiteral("SELECT S FROM T ORDER BY D DESC, S LIMIT 1")));
+            QVERIFY(q.next());
             QVERIFY(!exec(db, QStringLiteral("UPDATE T SET id = id + 1 WHERE id > 0"))); // statement rollback
             // The page layout the codec needs cannot be changed away...
             QVERIFY(exec(db, QStringLiteral("PRAGMA page_size=8192")));

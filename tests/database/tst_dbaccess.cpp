@@ -65,7 +65,8 @@ class TestDbAccess : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_manager.openDatabase() && m_manager.checkTables());
+        QVERIFY(m_manager.openDatabase());
+        QVERIFY(m_manager.checkTables());
         for (const Fixture &f : kFixtures)
             QVERIFY(insertRow(f));
     }
@@ -76,10 +77,11 @@ private slots:
     {
         // Only done rows count and list.
         SampleInfoAccess access;
-        QCOMPARE(QList<int>({SampleInfoAccess::getCount(), access.getTotalCount(), access.getModel(0, 100)}),
-                 QList<int>({8, 8, 8}));
-        QCOMPARE(QStringList({access.m_listModel.first()->Key, access.m_listModel.last()->Key}),
-                 QStringList({"202401050001", "202401010001"}));
+        QCOMPARE(SampleInfoAccess::getCount(), 8);
+        QCOMPARE(access.getTotalCount(), 8);
+        QCOMPARE(access.getModel(0, 100), 8);
+        QCOMPARE(access.m_listModel.first()->Key, QStringLiteral("202401050001"));
+        QCOMPARE(access.m_listModel.last()->Key, QStringLiteral("202401010001"));
         QCOMPARE(access.getModel(2, 3), 3);
         QCOMPARE(keysOf(access.m_listModel), QStringList({"202401030002", "202401030001", "202401020002"}));
         QCOMPARE(access.getModel(8, 10), 0);
@@ -96,12 +98,22 @@ private slots:
         QCOMPARE(access.findKeyModel(QStringLiteral("202401020002")), 1);
         QCOMPARE(access.m_listModel.size(), 1);
         const SampleInfoModel *m = access.m_listModel.first();
-        QCOMPARE(QVariantList({m->Key, m->PanelType, m->SampleId, m->SBTId, m->PIEId, m->PatientId, m->NoteInfo,
-                               m->isDone, m->Result, m->date, m->time, m->ctvalue}),
-                 QVariantList({"202401020002", 7, "1A", "SBT-0002", "13", "", "note", 2, 5, QDate(2024, 1, 2),
-                               QTime(9, 30, 5), 23.45}));
-        for (int i = 0; i < 40; ++i)
-            QCOMPARE(qMakePair(m->data[i], m->prodata[i]), qMakePair(quint16(i * 100 + 1), quint16(60000 + i)));
+        QCOMPARE(m->Key, QStringLiteral("202401020002"));
+        QCOMPARE(m->PanelType, 7);
+        QCOMPARE(m->SampleId, QStringLiteral("1A"));
+        QCOMPARE(m->SBTId, QStringLiteral("SBT-0002"));
+        QCOMPARE(m->PIEId, QStringLiteral("13"));
+        QCOMPARE(m->PatientId, QString(""));
+        QCOMPARE(m->NoteInfo, QStringLiteral("note"));
+        QCOMPARE(int(m->isDone), 2);
+        QCOMPARE(int(m->Result), 5);
+        QCOMPARE(m->date, QDate(2024, 1, 2));
+        QCOMPARE(m->time, QTime(9, 30, 5));
+        QCOMPARE(m->ctvalue, 23.45);
+        for (int i = 0; i < 40; ++i) {
+            QCOMPARE(m->data[i], quint16(i * 100 + 1));
+            QCOMPARE(m->prodata[i], quint16(60000 + i));
+        }
     }
 
     void filter_data()
@@ -165,7 +177,8 @@ private slots:
         }
         // All eight done rows, the oldest included; the newer not-done row absent.
         QCOMPARE(dates.size(), 8);
-        QCOMPARE(QStringList({dates.first(), dates.last()}), QStringList({"20240105", "20240101"}));
+        QCOMPARE(dates.first(), QStringLiteral("20240105"));
+        QCOMPARE(dates.last(), QStringLiteral("20240101"));
     }
 
     void ownsItsRecords()
@@ -220,9 +233,12 @@ private slots:
         LogInfoAccess access;
         QCOMPARE(access.getModel(0, 10), 1);
         const LogInfoModel *entry = access.m_listModel.first();
-        QCOMPARE(QVariantList({entry->ID, entry->Outline, entry->Daily}), QVariantList({logId, outline, daily}));
+        QCOMPARE(entry->ID, logId);
+        QCOMPARE(entry->Outline, outline);
+        QCOMPARE(entry->Daily, daily);
         const QDateTime stamped(entry->Date, entry->Time);
-        QVERIFY(stamped >= before.addSecs(-1) && stamped <= QDateTime::currentDateTime().addSecs(1));
+        QVERIFY2(stamped >= before.addSecs(-1), qPrintable(stamped.toString(Qt::ISODate)));
+        QVERIFY2(stamped <= QDateTime::currentDateTime().addSecs(1), qPrintable(stamped.toString(Qt::ISODate)));
         QCOMPARE(entry->Key, entry->Date.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral("0001"));
     }
 
@@ -233,25 +249,28 @@ private slots:
         QCOMPARE(LogInfoAccess::nextKey(QDate::currentDate()), today + QStringLiteral("0001"));
         QSqlQuery q;
         const QString insert = QStringLiteral("INSERT INTO LogInfoTable VALUES ('%1', 4, '', '', '', '')");
-        QVERIFY(q.exec(insert.arg(yesterday + "0077")) && q.exec(insert.arg(today + "0041")));
+        QVERIFY(q.exec(insert.arg(yesterday + "0077")));
+        QVERIFY(q.exec(insert.arg(today + "0041")));
         QVERIFY(LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START));
         QVERIFY(LogOpt::getInstance()->writeLog(LogOpt::LOG_SHUTDOWN_FLAG_SET));
         LogInfoAccess access;
         QCOMPARE(access.getModel(0, 2), 2);
-        QCOMPARE(
-            QVariantList({access.m_listModel.at(0)->Key, access.m_listModel.at(0)->ID, access.m_listModel.at(1)->Key}),
-            QVariantList({today + "0043", int(LogOpt::LOG_SHUTDOWN_FLAG_SET), today + "0042"}));
+        QCOMPARE(access.m_listModel.at(0)->Key, today + "0043");
+        QCOMPARE(access.m_listModel.at(0)->ID, int(LogOpt::LOG_SHUTDOWN_FLAG_SET));
+        QCOMPARE(access.m_listModel.at(1)->Key, today + "0042");
         QCOMPARE(LogInfoAccess::getCount(), 4);
 
         // A full day cannot take another entry, and nothing is overwritten.
-        QVERIFY(q.exec(insert.arg(today + "9999")) && !LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START));
+        QVERIFY(q.exec(insert.arg(today + "9999")));
+        QVERIFY(!LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START));
         QCOMPARE(LogInfoAccess::getCount(), 5);
     }
 
     void closedDatabaseIsAFailure()
     {
         QSqlDatabase::database().close();
-        QVERIFY(!LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START) && m_manager.openDatabase());
+        QVERIFY(!LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START));
+        QVERIFY(m_manager.openDatabase());
         QCOMPARE(LogInfoAccess::getCount(), 0);
     }
 

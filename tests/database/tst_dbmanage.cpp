@@ -70,7 +70,8 @@ void verifyFreshDatabase()
 {
     QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
     QCOMPARE(columnsOf(DbSchema::logTable()), DbSchema::logColumns());
-    QCOMPARE(qMakePair(rowsOf(DbSchema::sampleTable()), rowsOf(DbSchema::logTable())), qMakePair(0, 0));
+    QCOMPARE(rowsOf(DbSchema::sampleTable()), 0);
+    QCOMPARE(rowsOf(DbSchema::logTable()), 0);
 }
 
 // A file the program cannot take for its database.
@@ -129,9 +130,13 @@ private slots:
         {
             DbManage manager;
             QCOMPARE(DbManage::instance(), &manager);
-            QVERIFY(manager.openDatabase() && manager.isOpen() && !manager.wasRecreated() && manager.checkTables());
+            QVERIFY(manager.openDatabase());
+            QVERIFY(manager.isOpen());
+            QVERIFY(!manager.wasRecreated());
+            QVERIFY(manager.checkTables());
             verifyFreshDatabase();
-            QVERIFY(!QFile::exists(DbManage::backupPath()) && DbManage::isValidDatabaseFile(DbManage::databasePath()));
+            QVERIFY(!QFile::exists(DbManage::backupPath()));
+            QVERIFY(DbManage::isValidDatabaseFile(DbManage::databasePath()));
         }
         // The destructor closes and removes the connection.
         QCOMPARE(DbManage::instance(), nullptr);
@@ -155,7 +160,9 @@ private slots:
         QVERIFY(!original.isEmpty());
 
         DbManage manager;
-        QVERIFY(manager.openDatabase() && manager.wasRecreated() && manager.checkTables());
+        QVERIFY(manager.openDatabase());
+        QVERIFY(manager.wasRecreated());
+        QVERIFY(manager.checkTables());
         QCOMPARE(TestEnv::readFile(DbManage::backupPath()), original);
         verifyFreshDatabase();
         QVERIFY(TestEnv::readFile(path) != original);
@@ -170,7 +177,8 @@ private slots:
         const QByteArray damaged = TestEnv::patternBytes(5000, 1);
         QVERIFY(TestEnv::writeFile(DbManage::databasePath(), damaged));
         DbManage manager;
-        QVERIFY(manager.openDatabase() && manager.wasRecreated());
+        QVERIFY(manager.openDatabase());
+        QVERIFY(manager.wasRecreated());
         QCOMPARE(TestEnv::readFile(generation(0)), damaged);
         for (int g = 1; g <= DbFileOps::kGenerations; ++g)
             QCOMPARE(TestEnv::readFile(generation(g)), QByteArray::number(g - 1));
@@ -189,7 +197,8 @@ private slots:
         QVERIFY(TestEnv::writeFile(DbManage::databasePath(), original));
 
         DbManage manager;
-        QVERIFY(!manager.openDatabase() && !manager.isOpen());
+        QVERIFY(!manager.openDatabase());
+        QVERIFY(!manager.isOpen());
         QCOMPARE(TestEnv::readFile(DbManage::databasePath()), original);
         QCOMPARE(TestEnv::readFile(DbManage::backupPath()), QByteArray("b0"));
     }
@@ -226,12 +235,15 @@ private slots:
         const QByteArray before = TestEnv::readFile(path);
 
         DbManage manager;
-        QVERIFY(manager.openDatabase() && !manager.wasRecreated() && !QFile::exists(DbManage::backupPath()));
+        QVERIFY(manager.openDatabase());
+        QVERIFY(!manager.wasRecreated());
+        QVERIFY(!QFile::exists(DbManage::backupPath()));
         QVERIFY(manager.checkTables());
         QCOMPARE(TestEnv::readFile(DbManage::backupPath()), before);
         QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
         // Only the table that differs is recreated.
-        QCOMPARE(qMakePair(rowsOf(DbSchema::sampleTable()), rowsOf(DbSchema::logTable())), qMakePair(0, 1));
+        QCOMPARE(rowsOf(DbSchema::sampleTable()), 0);
+        QCOMPARE(rowsOf(DbSchema::logTable()), 1);
 
         // The backup still holds the dropped table with its extra column.
         QVERIFY(execOn(DbManage::backupPath(), {QStringLiteral("SELECT extra FROM SampleInfoTable")}));
@@ -242,15 +254,18 @@ private slots:
         const QString path = DbManage::databasePath();
         const int rows = DemoDataBuilder::build(path, 6, 4);
         // Column names differing only in case count as the same.
-        QVERIFY(rows > 0 && execOn(path, {"ALTER TABLE LogInfoTable RENAME COLUMN Outline TO OUTLINE"}));
+        QVERIFY(rows > 0);
+        QVERIFY(execOn(path, {"ALTER TABLE LogInfoTable RENAME COLUMN Outline TO OUTLINE"}));
         const QByteArray before = TestEnv::readFile(path);
         const QDateTime modified = QFileInfo(path).lastModified();
         {
             DbManage manager;
-            QVERIFY(manager.openDatabase() && manager.checkTables());
+            QVERIFY(manager.openDatabase());
+            QVERIFY(manager.checkTables());
             QCOMPARE(SampleInfoAccess::getCount(), rows);
         }
-        QCOMPARE(qMakePair(TestEnv::readFile(path), QFileInfo(path).lastModified()), qMakePair(before, modified));
+        QCOMPARE(TestEnv::readFile(path), before);
+        QCOMPARE(QFileInfo(path).lastModified(), modified);
         QVERIFY(!QFile::exists(DbManage::backupPath()));
         QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
     }
@@ -275,8 +290,10 @@ private slots:
         makeBadFile(kind, kSource);
 
         DbManage manager;
-        QVERIFY(manager.openDatabase() && !DbManage::isValidDatabaseFile(kSource));
-        QVERIFY(!manager.replaceDatabase(kSource) && manager.isOpen());
+        QVERIFY(manager.openDatabase());
+        QVERIFY(!DbManage::isValidDatabaseFile(kSource));
+        QVERIFY(!manager.replaceDatabase(kSource));
+        QVERIFY(manager.isOpen());
         QCOMPARE(SampleInfoAccess::getCount(), rows);
         QCOMPARE(TestEnv::readFile(path), before);
         QCOMPARE(appFiles(), QStringList({QStringLiteral("AppDatabase.db")}));
@@ -298,11 +315,14 @@ private slots:
         QFETCH(QStringList, statements);
         QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 1) > 0);
         const int rows = DemoDataBuilder::build(kSource, 4, 9);
-        QVERIFY(rows > 0 && execOn(kSource, statements));
+        QVERIFY(rows > 0);
+        QVERIFY(execOn(kSource, statements));
 
         DbManage manager;
-        QVERIFY(manager.openDatabase() && DbManage::isValidDatabaseFile(kSource));
-        QVERIFY(manager.replaceDatabase(kSource) && manager.isOpen());
+        QVERIFY(manager.openDatabase());
+        QVERIFY(DbManage::isValidDatabaseFile(kSource));
+        QVERIFY(manager.replaceDatabase(kSource));
+        QVERIFY(manager.isOpen());
         QCOMPARE(SampleInfoAccess::getCount(), rows);
         QCOMPARE(columnsOf(DbSchema::sampleTable()), DbSchema::sampleColumns());
         QCOMPARE(columnsOf(DbSchema::logTable()), DbSchema::logColumns());
@@ -326,7 +346,8 @@ private slots:
         QVERIFY(manager.openDatabase());
         QCOMPARE(SampleInfoAccess::getCount(), oldRows);
         for (int i = 0; i < DbFileOps::kGenerations + 2; ++i) {
-            QVERIFY(manager.replaceDatabase(kSource) && manager.isOpen());
+            QVERIFY(manager.replaceDatabase(kSource));
+            QVERIFY(manager.isOpen());
             QCOMPARE(SampleInfoAccess::getCount(), 500);
             QCOMPARE(TestEnv::readFile(path), sourceBytes);
             QCOMPARE(TestEnv::readFile(kSource), sourceBytes);
@@ -355,8 +376,12 @@ private slots:
         // The same seed gives the same rows, another seed others.
         const QVector<DemoSampleRow> again = DemoDataBuilder::generate(options);
         QCOMPARE(again.size(), rows.size());
-        for (int i = 0; i < rows.size(); ++i)
-            QCOMPARE(fields(again.at(i)), fields(rows.at(i)));
+        for (int i = 0; i < rows.size(); ++i) {
+            const QVariantList expected = fields(rows.at(i));
+            const QVariantList actual = fields(again.at(i));
+            for (int f = 0; f < expected.size(); ++f)
+                QVERIFY2(actual.at(f) == expected.at(f), qPrintable(QStringLiteral("row %1, field %2").arg(i).arg(f)));
+        }
         options.seed = 4;
         const QVector<DemoSampleRow> other = DemoDataBuilder::generate(options);
         QVERIFY(other.size() != rows.size() || fields(rows.first()) != fields(other.first()));
@@ -367,10 +392,18 @@ private slots:
         QDate first = QDate::fromString(rows.first().date, QStringLiteral("yyyyMMdd"));
         QDate last = first;
         for (const DemoSampleRow &row : rows) {
-            QVERIFY(!keys.contains(row.key) && row.key.size() == 12 && row.key.startsWith(row.date));
+            QVERIFY2(!keys.contains(row.key), qPrintable(row.key));
+            QCOMPARE(row.key.size(), 12);
+            QVERIFY2(row.key.startsWith(row.date), qPrintable(row.key));
             keys.insert(row.key);
-            const int pie = row.pieId.toInt();
-            QVERIFY(pie >= 0 && pie <= 15 && codes.contains(row.panelType) && row.result >= 0 && row.result <= 5);
+            bool numeric = false;
+            const int pie = row.pieId.toInt(&numeric);
+            QVERIFY2(numeric, qPrintable(row.pieId));
+            QVERIFY2(pie >= 0, qPrintable(row.pieId));
+            QVERIFY2(pie <= 15, qPrintable(row.pieId));
+            QVERIFY2(codes.contains(row.panelType), qPrintable(QString::number(row.panelType)));
+            QVERIFY2(row.result >= 0, qPrintable(QString::number(row.result)));
+            QVERIFY2(row.result <= 5, qPrintable(QString::number(row.result)));
             QCOMPARE(row.isDone, pie < 8 ? 1 : 2); // FAM wells 0-7, VIC 8-15
             results.insert(row.result);
             QCOMPARE(row.ctvalue == 41.0, row.result == 1 || row.result == 5);
@@ -379,10 +412,14 @@ private slots:
             first = qMin(first, date);
             last = qMax(last, date);
             if (row.result == 3) // a strong positive rises well above its baseline
-                QVERIFY(row.prodata[39] > 1000 && row.data[39] > row.data[0]);
+            {
+                QVERIFY2(row.prodata[39] > 1000, qPrintable(row.key));
+                QVERIFY2(row.data[39] > row.data[0], qPrintable(row.key));
+            }
         }
         QCOMPARE(results.size(), 6);
-        QVERIFY(first.daysTo(last) > 300 && first.daysTo(last) < 366);
+        QVERIFY2(first.daysTo(last) > 300, qPrintable(QString::number(first.daysTo(last))));
+        QVERIFY2(first.daysTo(last) < 366, qPrintable(QString::number(first.daysTo(last))));
         // Keys ascend with date and time, so the newest run lists first.
         for (int i = 1; i < rows.size(); ++i)
             QVERIFY(rows.at(i - 1).key < rows.at(i).key);
@@ -393,7 +430,9 @@ private slots:
         const QString out = TestEnv::instance()->path(QStringLiteral("tool/demo.db"));
         QProcess tool;
         tool.start(TestEnv::toolPath("demodb"), {"--out", out, "--runs", "12", "--seed", "5"});
-        QVERIFY(tool.waitForFinished(30000) && tool.exitCode() == 0 && DbManage::isValidDatabaseFile(out));
+        QVERIFY(tool.waitForFinished(30000));
+        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY(DbManage::isValidDatabaseFile(out));
         DemoDataBuilder::Options options;
         options.runs = 12;
         options.seed = 5;
@@ -401,7 +440,8 @@ private slots:
                     .contains(QStringLiteral("wrote %1 rows").arg(DemoDataBuilder::generate(options).size())));
 
         tool.start(TestEnv::toolPath("demodb"), {"--runs", "x"});
-        QVERIFY(tool.waitForFinished(30000) && tool.exitCode() != 0);
+        QVERIFY(tool.waitForFinished(30000));
+        QVERIFY(tool.exitCode() != 0);
     }
 };
 

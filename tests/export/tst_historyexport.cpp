@@ -96,7 +96,8 @@ private slots:
     // spreadsheet program reads the export cell by cell.
     void exportWritesAndOpens()
     {
-        QVERIFY(exportButton() && exportButton()->isHidden());
+        QVERIFY(exportButton());
+        QVERIFY(exportButton()->isHidden());
         emit exportButton()->clicked();
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(exportPath())});
         QVERIFY(MessageDialog::shownTexts().isEmpty());

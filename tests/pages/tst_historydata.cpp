@@ -97,7 +97,8 @@ private slots:
         QVERIFY(m_db->checkTables());
         m_udpPort = TestEnv::freeUdpPort(QStringLiteral("127.0.0.2"));
         m_tcpPort = TestEnv::freeTcpPort(QStringLiteral("127.0.0.1"));
-        QVERIFY(m_udpPort && m_tcpPort);
+        QVERIFY(m_udpPort);
+        QVERIFY(m_tcpPort);
         TestEnv::seedIni({{QStringLiteral("NetConfig/HostAddress"), QStringLiteral("127.0.0.2")},
                           {QStringLiteral("NetConfig/HostPort"), QString::number(m_udpPort)}});
         NetlPortProc::setUploadPortForTesting(m_tcpPort);
@@ -116,6 +117,9 @@ private slots:
         m_page = nullptr;
         MessageDialog::clearShownTexts();
         SystemConfig::getInstance()->setTableViewOptType(0);
+        SystemConfig::getInstance()->setSystemLanguage(0);
+        SystemConfig::getInstance()->setFontSize(1);
+        Appearance::applyStyle(1);
     }
     void cleanupTestCase() { delete m_db; }
 
@@ -137,7 +141,8 @@ private slots:
         }));
         TestEnv::seedIni({{"DateConfig/DateFormat", 0}});
         openPage();
-        QCOMPARE(std::make_pair(view()->model()->rowCount(), counter()), std::make_pair(8, QString("1/8")));
+        QCOMPARE(view()->model()->rowCount(), 8);
+        QCOMPARE(counter(), QString("1/8"));
         // Key order descending: well, sample, ct, mark.
         const QList<QStringList> expected{
             {"4", "S3", "21", ""},     {"4", "S3", "22", ""},   {"1", "S2", "25", "Invalid"},
@@ -147,8 +152,9 @@ private slots:
         const QString item = Common::getInstance()->getItemName(1);
         for (int r = 0; r < expected.size(); ++r) {
             const QStringList &e = expected[r];
-            QCOMPARE(QStringList({text(r, 0), text(r, 1), text(r, 2), text(r, 3), text(r, 4), text(r, 5)}),
-                     QStringList({e[0], e[1], item, e[2], e[3], "2024-03-01 09:15:00"}));
+            const QStringList cells{e[0], e[1], item, e[2], e[3], "2024-03-01 09:15:00"};
+            for (int c = 0; c < cells.size(); ++c)
+                QCOMPARE(text(r, c), cells[c]);
             QCOMPARE(view()->model()->index(r, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
         }
         QVERIFY(button("exportData")->isHidden());
@@ -167,15 +173,18 @@ private slots:
                         0, "20240302", "080000");
         QVERIFY(HistoryFixture::replaceWith(rows));
         openPage();
-        QCOMPARE(std::make_pair(view()->model()->rowCount(), counter()), std::make_pair(24, QString("3/24")));
+        QCOMPARE(view()->model()->rowCount(), 24);
+        QCOMPARE(counter(), QString("3/24"));
         m_page->releaseInstance();
         QVERIFY(HistoryFixture::clear());
         openPage();
         auto *model = qobject_cast<QStandardItemModel *>(view()->model());
-        QCOMPARE(std::make_pair(model->rowCount(), counter()), std::make_pair(100, QString("0/0")));
+        QCOMPARE(model->rowCount(), 100);
+        QCOMPARE(counter(), QString("0/0"));
         QCOMPARE(buttons(), QList<bool>({false, false, false}));
         QCOMPARE(model->item(50, 0)->flags(), Qt::ItemFlags(Qt::ItemIsSelectable));
-        QVERIFY(model->item(50, 0)->text().isEmpty() && !model->item(50, 5));
+        QVERIFY(model->item(50, 0)->text().isEmpty());
+        QVERIFY(!model->item(50, 5));
     }
 
     // The buttons follow the selection model at once (no repaint), and a blank
@@ -195,8 +204,9 @@ private slots:
         m_page->access()->m_bFilter = true;
         m_page->access()->setFilter(QDate(2024, 3, 5), QDate(2024, 3, 5), "B", QString());
         m_page->updateWidget();
-        QCOMPARE(std::make_tuple(view()->model()->rowCount(), counter(), button("btnQuery")->text()),
-                 std::make_tuple(16, QString("1/8"), QString("取消查詢")));
+        QCOMPARE(view()->model()->rowCount(), 16);
+        QCOMPARE(counter(), QString("1/8"));
+        QCOMPARE(button("btnQuery")->text(), QString("取消查詢"));
         const QModelIndex blankDate = view()->model()->index(12, 5);
         view()->scrollTo(blankDate);
         QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->visualRect(blankDate).center());
@@ -205,7 +215,8 @@ private slots:
         QSignalSpy dialogs(m_page, &HistoryData::switchDialogWidget);
         m_page->on_btnCurve_clicked();
         m_page->on_btnReport1_clicked();
-        QVERIFY(dialogs.isEmpty() && MessageDialog::shownTexts().isEmpty());
+        QVERIFY(dialogs.isEmpty());
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
     }
 
     // Selection mode: pairing rows for a report, the double-click, the
@@ -234,7 +245,8 @@ private slots:
         // Cancelling the sample choice sends nothing and says nothing.
         ChooseDialog::pushNextAnswer(-1);
         m_page->on_btnReport1_clicked();
-        QVERIFY(dialogs.isEmpty() && MessageDialog::shownTexts().isEmpty());
+        QVERIFY(dialogs.isEmpty());
+        QVERIFY(MessageDialog::shownTexts().isEmpty());
         // One sample at two test times: the time choice lists both.
         view()->clearSelection();
         select(rowOf("2024030100002"), QItemSelectionModel::Select);
@@ -250,7 +262,8 @@ private slots:
         select(5, QItemSelectionModel::Select);
         QVERIFY(button("btnReport1")->isEnabled());
         emit view()->doubleClicked(view()->model()->index(2, 2));
-        QVERIFY(!view()->selectionModel()->hasSelection() && !button("btnReport1")->isEnabled());
+        QVERIFY(!view()->selectionModel()->hasSelection());
+        QVERIFY(!button("btnReport1")->isEnabled());
         auto *menu = view()->findChild<QMenu *>();
         QCOMPARE(menu ? menu->actions().size() : -1, 2); // smart mode, selection mode
         // Over the first row no menu opens (slotContextMenu returns at once).
@@ -268,7 +281,8 @@ private slots:
         QVERIFY(checkedSelectionMode);
         QCOMPARE(TestEnv::iniValue("SystemConfig/TableViewOptType").toInt(), 0);
         QCOMPARE(view()->selectionMode(), QAbstractItemView::SingleSelection);
-        QVERIFY(!view()->selectionModel()->hasSelection() && !menu->actions().at(0)->isChecked());
+        QVERIFY(!view()->selectionModel()->hasSelection());
+        QVERIFY(!menu->actions().at(0)->isChecked());
         // Smart mode: a double-click no longer clears the selection.
         select(3);
         emit view()->doubleClicked(view()->model()->index(3, 2));
@@ -287,20 +301,25 @@ private slots:
         QLabel *status = PageFixture::child<QLabel>(m_page, "serverStatusLabel");
         QSignalSpy commands(m_page, &HistoryData::sendCmd);
         QTest::mouseClick(button("exportData_2"), Qt::LeftButton);
-        QCOMPARE(commands, QList<QVariantList>{QVariantList({int(Cmd_FetchDataFile), -1})});
+        QCOMPARE(commands.count(), 1);
+        QCOMPARE(commands.first().value(0).toInt(), int(Cmd_FetchDataFile));
+        QCOMPARE(commands.first().value(1).toInt(), -1);
         QVERIFY(!button("exportData_2")->isEnabled());
         QAbstractItemModel *before = view()->model();
         QVERIFY(HistoryFixture::insert(HistoryFixture::runs("B", {"100000"}, 3, "20240310")));
         progress(1000, 5000);
-        QCOMPARE(std::make_tuple(bar->maximum(), bar->value(), counter(), status->text()),
-                 std::make_tuple(5000, 1000, QString("1/5"), QString("接收進度")));
+        QCOMPARE(bar->maximum(), 5000);
+        QCOMPARE(bar->value(), 1000);
+        QCOMPARE(counter(), QString("1/5"));
+        QCOMPARE(status->text(), QString("接收進度"));
         QCOMPARE(view()->model(), before);
         QVERIFY(!button("exportData_2")->isEnabled());
         m_page->netEventHandle(NetEvt_LinkState, QVariant(false));
         QCOMPARE(view()->model(), before);
         progress(5000, 5000);
-        QCOMPARE(std::make_tuple(status->text(), counter(), view()->model()->rowCount()),
-                 std::make_tuple(QString("數據更新完成！"), QString("2/8"), 8));
+        QCOMPARE(status->text(), QString("數據更新完成！"));
+        QCOMPARE(counter(), QString("2/8"));
+        QCOMPARE(view()->model()->rowCount(), 8);
         QVERIFY(button("exportData_2")->isEnabled());
         // From 2 GiB on both values are scaled together; below, exact.
         const qint64 gib = Q_INT64_C(1) << 30;
@@ -308,17 +327,18 @@ private slots:
         QVERIFY(bar->maximum() > 0);
         QCOMPARE(qint64(bar->value()) * 3, qint64(bar->maximum()));
         progress(7, 2147483647);
-        QCOMPARE(std::make_pair(bar->maximum(), bar->value()), std::make_pair(2147483647, 7));
+        QCOMPARE(bar->maximum(), 2147483647);
+        QCOMPARE(bar->value(), 7);
         progress(5 * gib, Q_INT64_C(1) << 62);
-        QVERIFY(bar->maximum() > 0 && bar->value() >= 0);
+        QVERIFY(bar->maximum() > 0);
+        QVERIFY(bar->value() >= 0);
         for (int i = 0; i < 5; ++i) {
             progress(10, 10);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
-        QCOMPARE(std::make_tuple(m_page->findChildren<QStandardItemModel *>().size(),
-                                 m_page->findChildren<QAction *>().size(),
-                                 m_page->findChildren<QItemSelectionModel *>().size()),
-                 std::make_tuple(1, actions, selectionModels));
+        QCOMPARE(m_page->findChildren<QStandardItemModel *>().size(), 1);
+        QCOMPARE(m_page->findChildren<QAction *>().size(), actions);
+        QCOMPARE(m_page->findChildren<QItemSelectionModel *>().size(), selectionModels);
         select(2); // the buttons still follow the selection
         QVERIFY(button("btnReport1")->isEnabled());
     }
@@ -338,7 +358,9 @@ private slots:
         QStringList run;
         for (int seq = 8; seq >= 1; --seq)
             run << QString("2024030100%1").arg(seq, 3, 10, QChar('0'));
-        QCOMPARE(dialogs, QList<QVariantList>{QVariantList({int(IDialogWidget::DLG_SAMPLE_REPORT), run})});
+        QCOMPARE(dialogs.count(), 1);
+        QCOMPARE(dialogs.first().value(0).toInt(), int(IDialogWidget::DLG_SAMPLE_REPORT));
+        QCOMPARE(dialogs.first().value(1).toStringList(), run);
         select(rowOf("2024030200004"));
         MessageDialog::pushNextAnswer(1);
         m_page->on_btnReport1_clicked();
@@ -348,7 +370,9 @@ private slots:
         m_page->on_btnReport1_clicked();
         QCOMPARE(dialogs.takeLast().at(1).toStringList(), QStringList{"2024030300002"});
         m_page->on_btnCurve_clicked();
-        QCOMPARE(dialogs.takeLast(), QVariantList({int(IDialogWidget::DLG_SAMLPLE_SPLINE), "2024030300002"}));
+        const QVariantList curve = dialogs.takeLast();
+        QCOMPARE(curve.value(0).toInt(), int(IDialogWidget::DLG_SAMLPLE_SPLINE));
+        QCOMPARE(curve.value(1).toString(), QStringLiteral("2024030300002"));
     }
 
     // The page's per-character width by language and size; the label paints
@@ -384,7 +408,8 @@ private slots:
         QCoreApplication::sendEvent(viewport, &move);
         QHelpEvent tip(QEvent::ToolTip, at, viewport->mapToGlobal(at));
         QCoreApplication::sendEvent(viewport, &tip);
-        QVERIFY(label && label->isVisible());
+        QVERIFY(label);
+        QVERIFY(label->isVisible());
         QCOMPARE(label->text(), sampleId);
         QVERIFY(label->width() >= sampleId.length() * charWidth);
         // Top edge at the pointer in the viewport (not a header height higher).
@@ -402,10 +427,9 @@ private slots:
             else
                 progress(10, 10);
             label = view()->findChild<QLabel *>(QStringLiteral("show_lab"));
-            QVERIFY(label && !label->isVisible());
+            QVERIFY(label);
+            QVERIFY(!label->isVisible());
         }
-        config->setSystemLanguage(0);
-        config->setFontSize(0);
     }
 
     // Rows are newest first: every (re)load opens the view on its first rows,
@@ -446,12 +470,11 @@ private slots:
             progress(5000, 5000);
         }
         QCoreApplication::processEvents();
-        QCOMPARE(std::make_pair(view()->verticalScrollBar()->value(), view()->rowAt(0)), std::make_pair(0, 0));
+        QCOMPARE(view()->verticalScrollBar()->value(), 0);
+        QCOMPARE(view()->rowAt(0), 0);
         QCOMPARE(text(0, 5).section(' ', 1), QTime(8, 0).addSecs(records - 1).toString("hh:mm:ss"));
         for (int r : {0, 1, records - 1})
             QCOMPARE(view()->rowHeight(r), 25);
-        Appearance::applyStyle(1);
-        SystemConfig::getInstance()->setFontSize(1);
     }
 
     // The fetch through the real window, the real worker thread and the fake
@@ -519,13 +542,17 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(fetch->isEnabled(), 15000);
         if (succeeds) {
             // The table shows the installed rows, not the old ones.
-            QCOMPARE(std::make_tuple(status->text(), bar->value(), SampleInfoAccess::getCount(),
-                                     view()->model()->rowCount(), counter().section('/', 1).toInt()),
-                     std::make_tuple(QString("數據更新完成！"), bar->maximum(), m_goodRows, m_goodRows, m_goodRows));
-            QVERIFY(!text(0, 1).isEmpty() && !text(0, 1).startsWith(QLatin1String("OLD")));
+            QCOMPARE(status->text(), QString("數據更新完成！"));
+            QCOMPARE(bar->value(), bar->maximum());
+            QCOMPARE(SampleInfoAccess::getCount(), m_goodRows);
+            QCOMPARE(view()->model()->rowCount(), m_goodRows);
+            QCOMPARE(counter().section('/', 1).toInt(), m_goodRows);
+            QVERIFY(!text(0, 1).isEmpty());
+            QVERIFY(!text(0, 1).startsWith(QLatin1String("OLD")));
         } else { // the old data stay
-            QCOMPARE(std::make_tuple(status->text(), bar->value(), SampleInfoAccess::getCount()),
-                     std::make_tuple(QString("數據更新失敗！"), bar->minimum(), 2));
+            QCOMPARE(status->text(), QString("數據更新失敗！"));
+            QCOMPARE(bar->value(), bar->minimum());
+            QCOMPARE(SampleInfoAccess::getCount(), 2);
         }
         QCOMPARE(MessageDialog::shownTexts().size(), badFile ? 1 : 0);
         // The received file is installed or refused, never left behind.

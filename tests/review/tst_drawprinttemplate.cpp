@@ -57,7 +57,8 @@ private:
     {
         QImage logo(size, QImage::Format_RGB32);
         logo.fill(colour);
-        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()) && logo.save(path, "PNG"));
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QVERIFY(logo.save(path, "PNG"));
     }
 
 private slots:
@@ -105,16 +106,25 @@ private slots:
             y += shift;
         QCOMPARE(darkRuns(img, 260), expected);
         // Each rule is 8 pixels thick and spans 248 to 3752.
-        for (int y : expected)
-            QVERIFY(dark(img.pixel(249, y)) && dark(img.pixel(3751, y)) && !dark(img.pixel(260, y - 6)) &&
-                    !dark(img.pixel(260, y + 6)));
+        for (int y : expected) {
+            QVERIFY2(dark(img.pixel(249, y)), qPrintable(QString::number(y)));
+            QVERIFY2(dark(img.pixel(3751, y)), qPrintable(QString::number(y)));
+            QVERIFY2(!dark(img.pixel(260, y - 6)), qPrintable(QString::number(y)));
+            QVERIFY2(!dark(img.pixel(260, y + 6)), qPrintable(QString::number(y)));
+        }
         auto blue = [&](int x, int y) { return img.pixel(x, y) == qRgb(0, 0, 255); };
         if (left < 0) {
-            QVERIFY(!blue(280 + 288, 500) && !blue(3720 - 288, 500));
+            QVERIFY(!blue(280 + 288, 500));
+            QVERIFY(!blue(3720 - 288, 500));
             return;
         }
-        QVERIFY(blue(left + 2, 366) && blue(left + 573, 649) && blue(left + 288, 500));
-        QVERIFY(!blue(left - 3, 500) && !blue(left + 579, 500) && !blue(left + 288, 360) && !blue(left + 288, 655));
+        QVERIFY(blue(left + 2, 366));
+        QVERIFY(blue(left + 573, 649));
+        QVERIFY(blue(left + 288, 500));
+        QVERIFY(!blue(left - 3, 500));
+        QVERIFY(!blue(left + 579, 500));
+        QVERIFY(!blue(left + 288, 360));
+        QVERIFY(!blue(left + 288, 655));
     }
 
     // The maker logo sits at (280, 5138 + 60 without a hospital logo), 432
@@ -124,8 +134,10 @@ private slots:
         QVERIFY(!dark(paint(record()).pixel(300, 5300)));
         writeLogo(DrawPrintTemplate::makerLogoPath(), QSize(400, 200), Qt::black);
         const QImage img = paint(record());
-        QVERIFY(dark(img.pixel(282, 5200)) && dark(img.pixel(280 + 860, 5595)));
-        QVERIFY(!dark(img.pixel(280 + 870, 5300)) && !dark(img.pixel(300, 5194)));
+        QVERIFY(dark(img.pixel(282, 5200)));
+        QVERIFY(dark(img.pixel(280 + 860, 5595)));
+        QVERIFY(!dark(img.pixel(280 + 870, 5300)));
+        QVERIFY(!dark(img.pixel(300, 5194)));
         // An unreadable maker logo is left out; the page still paints.
         QVERIFY(TestEnv::writeFile(DrawPrintTemplate::makerLogoPath(), "BM garbage"));
         QVERIFY(!dark(paint(record()).pixel(300, 5300)));
@@ -169,7 +181,8 @@ private slots:
             red += isRed(c);
             white += c == qRgb(255, 255, 255);
         }
-        QVERIFY2(red > 600 && white > 600, qPrintable(QString("red %1 white %2").arg(red).arg(white)));
+        QVERIFY2(red > 600, qPrintable(QString("red %1 white %2").arg(red).arg(white)));
+        QVERIFY2(white > 600, qPrintable(QString("red %1 white %2").arg(red).arg(white)));
         int redOff = 0;
         for (int x = 880; x < 3300; ++x) // left of the last point's rise
             redOff += isRed(img.pixel(x, thresholdY - 8)) + isRed(img.pixel(x, thresholdY + 8));

@@ -90,7 +90,11 @@ private:
     }
 
 private slots:
-    void initTestCase() { QVERIFY(m_db.openDatabase() && m_db.checkTables()); }
+    void initTestCase()
+    {
+        QVERIFY(m_db.openDatabase());
+        QVERIFY(m_db.checkTables());
+    }
 
     // Sample lists worked out by hand from the Hermite blend.
     void exactSamples_data()
@@ -128,9 +132,11 @@ private slots:
         QFETCH(QList<QPointF>, samples);
         const QVector<double> coords = flat(points), got = splineSamples(coords, closed, tension, segments);
         QCOMPARE(got.size(), samples.size() * 2);
-        for (int i = 0; i < samples.size(); ++i)
-            QVERIFY2(qAbs(got[2 * i] - samples[i].x()) < 1e-9 && qAbs(got[2 * i + 1] - samples[i].y()) < 1e-9,
-                     qPrintable(QStringLiteral("sample %1: %2,%3").arg(i).arg(got[2 * i]).arg(got[2 * i + 1])));
+        for (int i = 0; i < samples.size(); ++i) {
+            const QString at = QStringLiteral("sample %1: %2,%3").arg(i).arg(got[2 * i]).arg(got[2 * i + 1]);
+            QVERIFY2(qAbs(got[2 * i] - samples[i].x()) < 1e-9, qPrintable(at));
+            QVERIFY2(qAbs(got[2 * i + 1] - samples[i].y()) < 1e-9, qPrintable(at));
+        }
         QCOMPARE(coords, flat(points)); // the caller's list is left as it is
 
         // The path starts at the first sample and ends at the last; the
@@ -235,8 +241,11 @@ private slots:
         QCOMPARE(dlg.yMaximum(), 400);
         QCOMPARE(dlg.chartPixmap().size(), QSize(820, 500));
         const int y = 416 - level * 99 / 100;
-        for (int x : {100, 400, 700})
-            QVERIFY(pixel(&dlg, x, y) == color && pixel(&dlg, x, y - 1) == color && pixel(&dlg, x, y - 3).alpha() == 0);
+        for (int x : {100, 400, 700}) {
+            QCOMPARE(pixel(&dlg, x, y), color);
+            QCOMPARE(pixel(&dlg, x, y - 1), color);
+            QCOMPARE(pixel(&dlg, x, y - 3).alpha(), 0);
+        }
         // y ticks: a 2-pixel pen on the row above and the row itself.
         for (int yk : {416, 377, 337, 298, 258, 218, 179, 139, 100, 60, 20})
             QCOMPARE(pixel(&dlg, 53, yk - 1), QColor(Qt::black));
@@ -246,7 +255,9 @@ private slots:
         for (int x = 60; x < 795; ++x)
             QCOMPARE(pixel(&dlg, x, 372).alpha(), 0);
         // Box corners and an x tick (cycle 40 at x 800).
-        QVERIFY(pixel(&dlg, 55, 300).alpha() && pixel(&dlg, 800, 300).alpha() && pixel(&dlg, 430, 20).alpha());
+        QVERIFY(pixel(&dlg, 55, 300).alpha());
+        QVERIFY(pixel(&dlg, 800, 300).alpha());
+        QVERIFY(pixel(&dlg, 430, 20).alpha());
         QCOMPARE(pixel(&dlg, 430, 10).alpha(), 0);
     }
 
@@ -309,9 +320,12 @@ private slots:
         dlg.updateDialog(kDate + "00001");
         // The buttons follow the FAM positions: well 5 stays disabled, yet
         // its VIC row is drawn while "VIC" is checked.
-        for (int n = 1; n <= 8; ++n)
-            QVERIFY(well(&dlg, n)->isEnabled() == (n <= 2) && well(&dlg, n)->isChecked() == (n <= 2));
-        QVERIFY(box(&dlg, "famCheckBox")->isChecked() && box(&dlg, "hexCheckBox")->isChecked());
+        for (int n = 1; n <= 8; ++n) {
+            QCOMPARE(well(&dlg, n)->isEnabled(), n <= 2);
+            QCOMPARE(well(&dlg, n)->isChecked(), n <= 2);
+        }
+        QVERIFY(box(&dlg, "famCheckBox")->isChecked());
+        QVERIFY(box(&dlg, "hexCheckBox")->isChecked());
         for (int c : clicks) {
             QAbstractButton *b = c == 0 ? box(&dlg, "famCheckBox") : c == 9 ? box(&dlg, "hexCheckBox") : well(&dlg, c);
             b->setEnabled(true); // the user cannot click a disabled button; the flags can still be toggled
@@ -338,9 +352,10 @@ private slots:
             if (i > 0)
                 well(&dlg, 2)->click();
             QCOMPARE(dlg.yMaximum(), step[0]);
-            for (int x : {200, 600})
-                QVERIFY(pixel(&dlg, x, step[1]) == QColor("#ff3300") &&
-                        pixel(&dlg, x, step[1] - 1) == QColor("#ff3300"));
+            for (int x : {200, 600}) {
+                QCOMPARE(pixel(&dlg, x, step[1]), QColor("#ff3300"));
+                QCOMPARE(pixel(&dlg, x, step[1] - 1), QColor("#ff3300"));
+            }
             QCOMPARE(pixel(&dlg, 600, step[1] == 218 ? 86 : 218).alpha(), 0);
             QVERIFY(redDots(&dlg, step[2] - 1) > 100);
         }
@@ -361,14 +376,16 @@ private slots:
         }));
         SampleSplineDlg dlg;
         dlg.updateDialog(kDate + "00004");
-        QCOMPARE(qMakePair(column(&dlg, 0), dlg.yMaximum()), qMakePair(QStringList{"GOOD"}, 400));
+        QCOMPARE(column(&dlg, 0), QStringList{"GOOD"});
+        QCOMPARE(dlg.yMaximum(), 400);
         for (int n = 1; n <= 8; ++n)
             QCOMPARE(well(&dlg, n)->isEnabled(), n == 1);
         for (int c : {4, 1, 1}) {
             well(&dlg, c)->setEnabled(true);
             QTest::mouseClick(well(&dlg, c), Qt::LeftButton);
         }
-        QCOMPARE(qMakePair(column(&dlg, 0), dlg.yMaximum()), qMakePair(QStringList{"GOOD"}, 400));
+        QCOMPARE(column(&dlg, 0), QStringList{"GOOD"});
+        QCOMPARE(dlg.yMaximum(), 400);
         QCOMPARE(pixel(&dlg, 400, 416 - 99), QColor("#ff3300"));
 
         // A last-cycle value at the top of the int range: no overflowing
@@ -377,7 +394,8 @@ private slots:
             QStringLiteral("UPDATE SampleInfoTable SET prodata40 = 2147483647 WHERE key = '%1'").arg(kDate + "00001")));
         SampleSplineDlg huge;
         huge.updateDialog(kDate + "00001");
-        QCOMPARE(qMakePair(column(&huge, 0), huge.yMaximum()), qMakePair(QStringList{"GOOD"}, 16777300));
+        QCOMPARE(column(&huge, 0), QStringList{"GOOD"});
+        QCOMPARE(huge.yMaximum(), 16777300);
     }
 
     // An empty key or one the database no longer holds closes the dialog
@@ -398,7 +416,8 @@ private slots:
         SampleSplineDlg dlg;
         QSignalSpy events(&dlg, &IDialogWidget::sendEvent);
         dlg.updateDialog(payload);
-        QCOMPARE(QList<QVariantList>(events), QList<QVariantList>{{int(IDialogWidget::DLG_EVENT_CLOSE)}});
+        QCOMPARE(events.count(), 1);
+        QCOMPARE(events.first().value(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
         QVERIFY(dlg.chartPixmap().isNull());
         QCOMPARE(table(&dlg)->model()->rowCount(), 0);
         for (int n : {0, 8, -1})
@@ -453,7 +472,8 @@ private slots:
         QTableView *view = table(&dlg);
         QWidget *viewport = view->viewport();
         auto *label = view->findChild<QLabel *>(QStringLiteral("show_lab"));
-        QVERIFY(label && !label->isVisible());
+        QVERIFY(label);
+        QVERIFY(!label->isVisible());
 
         auto hover = [&](int column) {
             const QPoint at = view->visualRect(view->model()->index(0, column)).center();

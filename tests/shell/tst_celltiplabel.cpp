@@ -40,11 +40,13 @@ private slots:
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QWidget *viewport = view.viewport();
-        QCOMPARE(std::make_pair(label.parentWidget(), label.objectName()),
-                 std::make_pair(viewport, QString("show_lab")));
+        QCOMPARE(label.parentWidget(), viewport);
+        QCOMPARE(label.objectName(), QString("show_lab"));
         QVERIFY(!label.isVisible());
         label.showText(text, pointer);
-        QVERIFY(label.isVisible() && label.text() == text && label.y() == pointer.y());
+        QVERIFY(label.isVisible());
+        QCOMPARE(label.text(), text);
+        QCOMPARE(label.y(), pointer.y());
         QVERIFY(label.width() >= qMax(text.length() * charWidth, label.fontMetrics().horizontalAdvance(text)));
         QVERIFY(label.height() >= CellTipLabel::kHeight);
         if (expectedLeft == -1)

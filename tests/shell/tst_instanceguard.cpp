@@ -74,7 +74,8 @@ private slots:
         ::kill(static_cast<pid_t>(holder.processId()), SIGKILL);
         QVERIFY(holder.waitForFinished(10000));
         InstanceGuard afterCrash(uniqueKey());
-        QVERIFY(afterCrash.acquire() && afterCrash.isHeld());
+        QVERIFY(afterCrash.acquire());
+        QVERIFY(afterCrash.isHeld());
     }
 };
 
