@@ -239,6 +239,12 @@
             <source>資料庫檔案匯出失敗！</source>
             <translation>データベースのエクスポートに失敗しました！</translation>
         </message>
+        <message>
+            <source>檔案已存在，是否取代？
+%1</source>
+            <translation>ファイルは既に存在します。置き換えますか？
+%1</translation>
+        </message>
     </context>
     <context>
         <name>DatetimeEditDialog</name>
