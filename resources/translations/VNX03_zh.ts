@@ -1046,7 +1046,7 @@ Test Procedure:
         </message>
         <message>
             <source>接收进度</source>
-            <translation>接收进度</translation>
+            <translation>接收進度</translation>
         </message>
         <message>
             <source>更新数据库</source>
@@ -1213,7 +1213,7 @@ Test Procedure:
         </message>
         <message>
             <source>性别：</source>
-            <translation>性别：</translation>
+            <translation>性別：</translation>
         </message>
         <message>
             <source>公</source>
