@@ -422,8 +422,9 @@ void HistoryData::slotClearSelectIndex(QModelIndex index)
 
 void HistoryData::slotContextMenu(QPoint pos)
 {
-    const QModelIndex index = ui->tableView->indexAt(pos);
-    if (index.row() <= 0)
+    // Every row offers the menu, the first one too: a table of one row must
+    // still let the user change the mode. Outside the rows there is none.
+    if (!ui->tableView->indexAt(pos).isValid())
         return;
     m_listActions.at(m_nSelectMode)->setChecked(true);
     for (QAction *action : qAsConst(m_listActions))
