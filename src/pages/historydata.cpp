@@ -9,6 +9,7 @@
 #include "database/sampleinfomodel.h"
 #include "export/excelapi.h"
 #include "export/excelthread.h"
+#include "export/exporttext.h"
 #include "link/transferprogress.h"
 #include "shell/idialogwidget.h"
 #include "shell/widgets/choosedialog.h"
@@ -642,6 +643,9 @@ void HistoryData::on_exportData_clicked()
         cells << when;
         for (int i = 7; i <= 46; ++i)
             cells << query.value(i).toString();
+        // A sample ID such as "Rex;Smith" must not shift the later columns.
+        for (QString &cell : cells)
+            cell = ExportText::cell(cell);
         rows << cells.join(QLatin1Char(';'));
     }
 
