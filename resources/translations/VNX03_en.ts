@@ -879,6 +879,10 @@ choose the time to report</translation>
             <source>保存失敗！</source>
             <translation>Save failed!</translation>
         </message>
+        <message>
+            <source>所選檔案不是可讀取的圖片！</source>
+            <translation>The chosen file is not a readable image!</translation>
+        </message>
     </context>
     <context>
         <name>HttpFun</name>

@@ -882,6 +882,10 @@ Lorixは複数の装置と接続できますか？
             <source>保存失敗！</source>
             <translation>保存に失敗しました！</translation>
         </message>
+        <message>
+            <source>所選檔案不是可讀取的圖片！</source>
+            <translation>選択したファイルは読み込める画像ではありません！</translation>
+        </message>
     </context>
     <context>
         <name>HttpFun</name>

@@ -882,6 +882,10 @@ escolha o horário do relatório</translation>
             <source>保存失敗！</source>
             <translation>Falha ao guardar!</translation>
         </message>
+        <message>
+            <source>所選檔案不是可讀取的圖片！</source>
+            <translation>O arquivo escolhido não é uma imagem legível!</translation>
+        </message>
     </context>
     <context>
         <name>HttpFun</name>

@@ -879,6 +879,10 @@ elija la hora del informe</translation>
             <source>保存失敗！</source>
             <translation>¡Error al guardar!</translation>
         </message>
+        <message>
+            <source>所選檔案不是可讀取的圖片！</source>
+            <translation>¡El archivo elegido no es una imagen legible!</translation>
+        </message>
     </context>
     <context>
         <name>HttpFun</name>

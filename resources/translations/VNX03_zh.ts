@@ -880,6 +880,10 @@ Test Procedure:
             <source>保存失敗！</source>
             <translation>保存失敗！</translation>
         </message>
+        <message>
+            <source>所選檔案不是可讀取的圖片！</source>
+            <translation>所選檔案不是可讀取的圖片！</translation>
+        </message>
     </context>
     <context>
         <name>HttpFun</name>

@@ -882,6 +882,10 @@ Lorix是否可连接多台设备？
             <source>保存失敗！</source>
             <translation>保存失败！</translation>
         </message>
+        <message>
+            <source>所選檔案不是可讀取的圖片！</source>
+            <translation>所选文件不是可读取的图片！</translation>
+        </message>
     </context>
     <context>
         <name>HttpFun</name>

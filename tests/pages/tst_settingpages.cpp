@@ -330,10 +330,12 @@ private slots:
         QTest::newRow("chosen twice") << "tall" << QStringList{wide, wide} << kOk << wide;
         QTest::newRow("the logo file itself") << "tall" << QStringList{"logo"} << kOk << "tall";
         QTest::newRow("the logo file by another path") << "tall" << QStringList{"logo-other-path"} << kOk << "tall";
-        QTest::newRow("not an image") << "tall" << QStringList{"text"} << kFailed << "tall";
+        // A file that is no image is refused when chosen; the choice before it stays.
+        QTest::newRow("not an image") << "tall" << QStringList{"text"} << kOk << "tall";
+        QTest::newRow("not an image after an image") << "tall" << QStringList{wide, "text"} << kOk << wide;
         QTest::newRow("second choice cancelled") << "tall" << QStringList{wide, QString()} << kOk << "tall";
         QTest::newRow("nothing chosen") << "tall" << QStringList{} << kOk << "tall";
-        QTest::newRow("chosen file gone before saving") << "tall" << QStringList{"gone"} << kOk << "tall";
+        QTest::newRow("chosen file gone before saving") << "tall" << QStringList{"gone"} << kFailed << "tall";
         QTest::newRow("logo path is a folder") << "folder" << QStringList{wide} << kFailed << "folder";
         QTest::newRow("Logo is a plain file") << "plain-file" << QStringList{wide} << kFailed << "plain-file";
     }
@@ -368,12 +370,20 @@ private slots:
         QMap<QString, QString> files{{"wide", m_wide}, {"logo", logo}, {"text", m_noImage}, {"gone", gone}};
         files["logo-other-path"] = QDir::current().absoluteFilePath("app/../app/Logo/./logo.png");
         for (const QString &pick : picks) {
+            const bool refused = pick == QLatin1String("text");
             FileDialogs::pushNextFileName(files.value(pick)); // an empty pick cancels
+            MessageDialog::clearShownTexts();
+            if (refused)
+                MessageDialog::pushNextAnswer(1);
             m_header->on_getLogoPathBtn_clicked();
             QCOMPARE(FileDialogs::lastRequest().kind, QStringLiteral("open"));
+            QCOMPARE(MessageDialog::shownTexts(),
+                     refused ? QStringList{QStringLiteral("所選檔案不是可讀取的圖片！")} : QStringList());
         }
         QVERIFY(QFile::remove(gone));
         QCOMPARE(save(), message);
+        if (picks.contains(QStringLiteral("text")))
+            QCOMPARE(save(), message); // and the next save as well
         if (picks.size() == 2 && picks.first() == picks.last())
             QCOMPARE(save(), message); // the kept choice is copied again
         const bool wide = after == QLatin1String("wide");
