@@ -221,20 +221,27 @@ private slots:
     // navigation while the page's slot is still running (a modal box is
     // open): the page stays current and alive, the list follows. The sheet
     // applied (again, for the size in force) gives labels, push buttons and
-    // titled group boxes their pixel sizes; an empty size box means small.
-    // Each size, to and from the source language.
+    // titled group boxes their pixel sizes. Without a current size entry the
+    // size in force stays (middle for a value that names no size) and is
+    // stored. Each size, to and from the source language.
     void throughMainWindow_data()
     {
         QTest::addColumn<int>("language");
-        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("stored"); // System/font_size at start
+        QTest::addColumn<int>("chosen"); // in the size box; -1: the box emptied, -2: as the page shows it
+        QTest::addColumn<int>("size");   // in force and stored afterwards
         for (int size = 0; size < 3; ++size)
-            QTest::addRow("language %d size %d", size, size) << size << size;
-        QTest::newRow("empty size box") << 1 << -1;
+            QTest::addRow("language %d size %d", size, size) << size << 1 << size << size;
+        QTest::newRow("empty size box") << 1 << 2 << -1 << 2;
+        QTest::newRow("stored size names no size") << 0 << 7 << -2 << 1;
     }
     void throughMainWindow()
     {
         QFETCH(int, language);
+        QFETCH(int, stored);
+        QFETCH(int, chosen);
         QFETCH(int, size);
+        SystemConfig::getInstance()->setFontSize(quint8(stored));
         startWithLanguage(language == 0 ? 1 : 0);
         Vireon w;
         w.show();
@@ -243,8 +250,10 @@ private slots:
         QVERIFY(page);
         QListWidget *nav = w.findChild<QListWidget *>(QStringLiteral("navigationList"));
         QStringList sizeBox, languageBox;
-        size < 0 ? box(page, "comboBox_2")->clear() : box(page, "comboBox_2")->setCurrentIndex(size);
-        size = qMax(size, 0);
+        if (chosen == -1)
+            box(page, "comboBox_2")->clear();
+        else if (chosen >= 0)
+            box(page, "comboBox_2")->setCurrentIndex(chosen);
         ModalAnswerer::answerNext(1, &sizeBox);
         QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("savePushButton_2")), Qt::LeftButton);
         QVERIFY(page);
