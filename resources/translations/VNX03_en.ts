@@ -239,6 +239,12 @@
             <source>資料庫檔案匯出失敗！</source>
             <translation>Database export failed!</translation>
         </message>
+        <message>
+            <source>檔案已存在，是否取代？
+%1</source>
+            <translation>The file already exists. Replace it?
+%1</translation>
+        </message>
     </context>
     <context>
         <name>DatetimeEditDialog</name>
@@ -872,6 +878,10 @@ choose the time to report</translation>
         <message>
             <source>保存失敗！</source>
             <translation>Save failed!</translation>
+        </message>
+        <message>
+            <source>所選檔案不是可讀取的圖片！</source>
+            <translation>The chosen file is not a readable image!</translation>
         </message>
     </context>
     <context>

@@ -239,6 +239,12 @@
             <source>資料庫檔案匯出失敗！</source>
             <translation>データベースのエクスポートに失敗しました！</translation>
         </message>
+        <message>
+            <source>檔案已存在，是否取代？
+%1</source>
+            <translation>ファイルは既に存在します。置き換えますか？
+%1</translation>
+        </message>
     </context>
     <context>
         <name>DatetimeEditDialog</name>
@@ -875,6 +881,10 @@ Lorixは複数の装置と接続できますか？
         <message>
             <source>保存失敗！</source>
             <translation>保存に失敗しました！</translation>
+        </message>
+        <message>
+            <source>所選檔案不是可讀取的圖片！</source>
+            <translation>選択したファイルは読み込める画像ではありません！</translation>
         </message>
     </context>
     <context>

@@ -239,6 +239,12 @@
             <source>資料庫檔案匯出失敗！</source>
             <translation>Falha ao exportar o banco de dados!</translation>
         </message>
+        <message>
+            <source>檔案已存在，是否取代？
+%1</source>
+            <translation>O arquivo já existe. Deseja substituí-lo?
+%1</translation>
+        </message>
     </context>
     <context>
         <name>DatetimeEditDialog</name>
@@ -875,6 +881,10 @@ escolha o horário do relatório</translation>
         <message>
             <source>保存失敗！</source>
             <translation>Falha ao guardar!</translation>
+        </message>
+        <message>
+            <source>所選檔案不是可讀取的圖片！</source>
+            <translation>O arquivo escolhido não é uma imagem legível!</translation>
         </message>
     </context>
     <context>

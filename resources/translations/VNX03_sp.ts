@@ -239,6 +239,12 @@
             <source>資料庫檔案匯出失敗！</source>
             <translation>¡Error al exportar la base de datos!</translation>
         </message>
+        <message>
+            <source>檔案已存在，是否取代？
+%1</source>
+            <translation>El archivo ya existe. ¿Desea reemplazarlo?
+%1</translation>
+        </message>
     </context>
     <context>
         <name>DatetimeEditDialog</name>
@@ -872,6 +878,10 @@ elija la hora del informe</translation>
         <message>
             <source>保存失敗！</source>
             <translation>¡Error al guardar!</translation>
+        </message>
+        <message>
+            <source>所選檔案不是可讀取的圖片！</source>
+            <translation>¡El archivo elegido no es una imagen legible!</translation>
         </message>
     </context>
     <context>

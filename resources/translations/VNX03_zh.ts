@@ -239,6 +239,12 @@
             <source>資料庫檔案匯出失敗！</source>
             <translation>資料庫檔案匯出失敗！</translation>
         </message>
+        <message>
+            <source>檔案已存在，是否取代？
+%1</source>
+            <translation>檔案已存在，是否取代？
+%1</translation>
+        </message>
     </context>
     <context>
         <name>DatetimeEditDialog</name>
@@ -874,6 +880,10 @@ Test Procedure:
             <source>保存失敗！</source>
             <translation>保存失敗！</translation>
         </message>
+        <message>
+            <source>所選檔案不是可讀取的圖片！</source>
+            <translation>所選檔案不是可讀取的圖片！</translation>
+        </message>
     </context>
     <context>
         <name>HttpFun</name>
@@ -1040,7 +1050,7 @@ Test Procedure:
         </message>
         <message>
             <source>接收进度</source>
-            <translation>接收进度</translation>
+            <translation>接收進度</translation>
         </message>
         <message>
             <source>更新数据库</source>
@@ -1207,7 +1217,7 @@ Test Procedure:
         </message>
         <message>
             <source>性别：</source>
-            <translation>性别：</translation>
+            <translation>性別：</translation>
         </message>
         <message>
             <source>公</source>

@@ -239,6 +239,12 @@
             <source>資料庫檔案匯出失敗！</source>
             <translation>数据库文件导出失败！</translation>
         </message>
+        <message>
+            <source>檔案已存在，是否取代？
+%1</source>
+            <translation>文件已存在，是否替换？
+%1</translation>
+        </message>
     </context>
     <context>
         <name>DatetimeEditDialog</name>
@@ -875,6 +881,10 @@ Lorix是否可连接多台设备？
         <message>
             <source>保存失敗！</source>
             <translation>保存失败！</translation>
+        </message>
+        <message>
+            <source>所選檔案不是可讀取的圖片！</source>
+            <translation>所选文件不是可读取的图片！</translation>
         </message>
     </context>
     <context>

@@ -82,6 +82,11 @@ QStringList ExportText::split(const QString &packed, const QString &separator)
     return packed.split(separator, Qt::KeepEmptyParts, Qt::CaseSensitive);
 }
 
+QString ExportText::cell(QString text)
+{
+    return text.replace(QLatin1Char(';'), QChar(0xFF1B)).replace(QLatin1Char('|'), QChar(0xFF5C));
+}
+
 void ExportText::appendXml(QByteArray &out, const QString &text)
 {
     appendXml(out, text.constData(), text.size());

@@ -12,6 +12,9 @@ class ExportText
 public:
     // Splits a packed row or section; empty parts are kept.
     static QStringList split(const QString &packed, const QString &separator);
+    // A cell text that cannot split the row it is packed into: the
+    // separators ";" and "|" become the full-width "；" and "｜".
+    static QString cell(QString text);
 
     // Appends text to out as UTF-8 fit for XML character data and attribute
     // values: & < > " escaped, tab and line ends as character references,

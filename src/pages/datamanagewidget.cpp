@@ -7,6 +7,7 @@
 #include "ui_datamanagewidget.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -136,6 +137,11 @@ void DataManageWidget::showMessage(const QString &text)
     (new MessageDialog(text, MessageDialog::MODE_OK, true, QString(), nullptr))->exec();
 }
 
+bool DataManageWidget::askYesNo(const QString &text)
+{
+    return (new MessageDialog(text, MessageDialog::MODE_YES_NO, true, QString(), nullptr))->exec() == 1;
+}
+
 bool DataManageWidget::importDatabase(const QString &path)
 {
     const QString target = databaseFile();
@@ -181,9 +187,16 @@ void DataManageWidget::on_btn_Export_clicked()
     QString path = FileDialogs::getSaveFileName(this, tr("保存為資料庫檔案"), defaultName, filter);
     if (path.isEmpty())
         return;
-    // The save dialog here appends no suffix of its own.
-    if (QFileInfo(path).suffix().isEmpty())
+    // The dialog confirmed the name it returned. The suffix added here makes
+    // another name, which an earlier export may hold: that is asked here.
+    if (QFileInfo(path).suffix().isEmpty()) {
         path += QLatin1String(".db");
+        if (QFileInfo::exists(path) &&
+            !askYesNo(tr("檔案已存在，是否取代？\n%1").arg(QDir::toNativeSeparators(path)))) {
+            qDebug() << "save: not replacing" << path;
+            return;
+        }
+    }
     qDebug() << "save:" << path;
     showMessage(exportDatabase(path) ? tr("資料庫檔案匯出成功！") : tr("資料庫檔案匯出失敗！"));
 }

@@ -41,6 +41,7 @@ private:
     static bool importDatabase(const QString &path);
     static bool exportDatabase(const QString &path);
     static void showMessage(const QString &text);
+    static bool askYesNo(const QString &text); // true for "是"
 
     Ui::DataManageWidget *ui = nullptr;
     static DataManageWidget *s_instance;

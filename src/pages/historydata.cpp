@@ -9,6 +9,7 @@
 #include "database/sampleinfomodel.h"
 #include "export/excelapi.h"
 #include "export/excelthread.h"
+#include "export/exporttext.h"
 #include "link/transferprogress.h"
 #include "shell/idialogwidget.h"
 #include "shell/widgets/choosedialog.h"
@@ -422,8 +423,9 @@ void HistoryData::slotClearSelectIndex(QModelIndex index)
 
 void HistoryData::slotContextMenu(QPoint pos)
 {
-    const QModelIndex index = ui->tableView->indexAt(pos);
-    if (index.row() <= 0)
+    // Every row offers the menu, the first one too: a table of one row must
+    // still let the user change the mode. Outside the rows there is none.
+    if (!ui->tableView->indexAt(pos).isValid())
         return;
     m_listActions.at(m_nSelectMode)->setChecked(true);
     for (QAction *action : qAsConst(m_listActions))
@@ -641,6 +643,9 @@ void HistoryData::on_exportData_clicked()
         cells << when;
         for (int i = 7; i <= 46; ++i)
             cells << query.value(i).toString();
+        // A sample ID such as "Rex;Smith" must not shift the later columns.
+        for (QString &cell : cells)
+            cell = ExportText::cell(cell);
         rows << cells.join(QLatin1Char(';'));
     }
 

@@ -128,8 +128,16 @@ void HospitalInfoEdit::on_filePathBtn_clicked()
 void HospitalInfoEdit::on_getLogoPathBtn_clicked()
 {
     const QString filter = QStringLiteral("%1(*.png);;%2(*.*)").arg(tr("圖片檔"), tr("所有文件"));
-    logoPath = FileDialogs::getOpenFileName(this, tr("選擇一個圖片檔"),
-                                            QStandardPaths::writableLocation(QStandardPaths::DesktopLocation), filter);
+    const QString chosen = FileDialogs::getOpenFileName(
+        this, tr("選擇一個圖片檔"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation), filter);
+    // Refused now rather than failing every later save: the previous choice
+    // stays. A cancelled dialog still clears the choice.
+    if (!chosen.isEmpty() && !QImageReader(chosen).canRead()) {
+        qDebug() << "ERR: the chosen logo is not a readable image:" << chosen;
+        showMessage(tr("所選檔案不是可讀取的圖片！"));
+        return;
+    }
+    logoPath = chosen;
     if (!logoPath.isEmpty() && QFile::exists(logoPath))
         showPreview(logoPath);
 }
@@ -138,6 +146,10 @@ bool HospitalInfoEdit::installLogo(const QString &image)
 {
     const QString target = logoFilePath();
     const QFileInfo source(image);
+    if (!source.isFile()) {
+        qDebug() << "ERR: the chosen logo is gone:" << image;
+        return false;
+    }
     // Choosing the logo file itself: it already holds the image.
     if (QFileInfo::exists(target) && source.canonicalFilePath() == QFileInfo(target).canonicalFilePath())
         return true;
@@ -179,9 +191,8 @@ void HospitalInfoEdit::on_saveInfoBtn_clicked()
     config->setHospitalAddress(ui->AddressLineEdit->text());
     config->setPdfSavepath(ui->filePathLineEdit->text());
 
-    bool logoSaved = true;
-    if (!logoPath.isEmpty() && QFileInfo(logoPath).isFile())
-        logoSaved = installLogo(logoPath);
+    // A chosen image that is gone by now fails the logo step like any other.
+    const bool logoSaved = logoPath.isEmpty() || installLogo(logoPath);
     showPreview(logoFilePath());
 
     const int post = ui->logo_post_combox->currentIndex() < 0 ? 0 : ui->logo_post_combox->currentData().toInt();

@@ -151,8 +151,13 @@ void SystemLanSet::on_savePushButton_clicked()
 
 void SystemLanSet::on_savePushButton_2_clicked()
 {
-    fontSizeIndex = qBound(0, ui->comboBox_2->currentIndex(), kSizeCount - 1);
-    SystemConfig::getInstance()->setFontSize(quint8(fontSizeIndex & 0xff));
+    SystemConfig *config = SystemConfig::getInstance();
+    const int current = ui->comboBox_2->currentIndex();
+    // No entry is current when the stored value names no size: the size in
+    // force stays, as start-up chose it, and is stored as such.
+    fontSizeIndex = current >= 0 && current < kSizeCount ? current : Appearance::sizeIndex(config->getFontSize());
+    config->setFontSize(quint8(fontSizeIndex & 0xff));
+    ui->comboBox_2->setCurrentIndex(fontSizeIndex);
     const QString name = QString::fromLatin1(kSizes[fontSizeIndex].sheet);
     qDebug().noquote() << "on_savePushButton_2_clicked" << 142 << fontSizeIndex << name;
     // The sheet's style-change event reaches the main window, which rebuilds

@@ -5,9 +5,15 @@
 #include <QFile>
 #include <QPalette>
 
+int Appearance::sizeIndex(int fontSize)
+{
+    const int size = fontSize & 0xff;
+    return size == 0 || size == 2 ? size : 1;
+}
+
 QString Appearance::styleSheetResource(int fontSize)
 {
-    switch (fontSize & 0xff) {
+    switch (sizeIndex(fontSize)) {
     case 0:
         return QStringLiteral(":/qss/app-small.css");
     case 2:

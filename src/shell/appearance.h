@@ -8,8 +8,11 @@
 class Appearance
 {
 public:
+    // The size in force for a System/font_size value: 0 small, 1 middle,
+    // 2 large, from its low byte; anything else is the middle size.
+    static int sizeIndex(int fontSize);
     // ":/qss/app-small.css", ":/qss/app.css" or ":/qss/app-max.css" for a
-    // System/font_size value (its low byte; anything else is the middle size).
+    // System/font_size value, by sizeIndex.
     static QString styleSheetResource(int fontSize);
     // The sheet's text, read as UTF-8; empty when it cannot be read.
     static QString readStyleSheet(const QString &path);

@@ -47,6 +47,47 @@ Defaults &defaults()
 
 constexpr int kMaxRetries = 2;
 constexpr qint64 kHashBlock = 1048576;
+// A version answer is a few hundred bytes; anything far larger is refused
+// before it can fill the memory.
+constexpr qint64 kMaxVersionAnswer = 64 * 1024;
+
+// The POST body as a device the network stack cannot rewind. The stack
+// would otherwise send the request again on its own when the server closes
+// a connection before answering, behind the client's own count of tries.
+// (Not a QBuffer: the stack would copy a buffer's bytes and rewind those.)
+class OneShotBody : public QIODevice
+{
+public:
+    explicit OneShotBody(const QByteArray &bytes)
+        : m_bytes(bytes)
+    {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return m_bytes.size() - m_pos + QIODevice::bytesAvailable(); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 n = qMin(maxSize, qint64(m_bytes.size()) - m_pos);
+        memcpy(data, m_bytes.constData() + m_pos, size_t(n));
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    const QByteArray m_bytes;
+    qint64 m_pos = 0;
+};
+
+// A resend the stack could not make means the server closed the connection
+// before answering: it is reported as that.
+int replyError(const QNetworkReply *reply)
+{
+    const QNetworkReply::NetworkError error = reply->error();
+    return error == QNetworkReply::ContentReSendError ? QNetworkReply::RemoteHostClosedError : error;
+}
 } // namespace
 
 HttpFun::HttpFun(QObject *parent)
@@ -280,11 +321,38 @@ void HttpFun::postRequest(HttpFunRes *res)
     res->request->setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
     res->request->setRawHeader("Accept", "*/*");
     res->request->setRawHeader("Connection", "keep-alive");
+    res->request->setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
     qDebug() << "postRequest" << res->request->url().toString() << res->body;
-    res->reply = m_manager->post(*res->request, res->body);
+    auto *body = new OneShotBody(res->body);
+    res->reply = m_manager->post(*res->request, body);
+    body->setParent(res->reply);
+    res->reply->setReadBufferSize(kMaxVersionAnswer + 1);
     res->timer->start(m_timeoutMs);
+    connect(res->reply, &QNetworkReply::metaDataChanged, this, &HttpFun::slot_versionAnswerGrew);
+    connect(res->reply, &QNetworkReply::readyRead, this, &HttpFun::slot_versionAnswerGrew);
     connect(res->reply, &QNetworkReply::finished, this, &HttpFun::slot_requestFinished);
     connect(res->reply, &QNetworkReply::errorOccurred, this, &HttpFun::slot_getSeverErr);
+}
+
+// An answer declared or arriving larger than a version answer can be is cut
+// off at once and counts as a failed try.
+void HttpFun::slot_versionAnswerGrew()
+{
+    HttpFunRes *res = findRequestResByReply(sender());
+    if (!res)
+        return;
+    const QVariant declared = res->reply->header(QNetworkRequest::ContentLengthHeader);
+    if (declared.toLongLong() <= kMaxVersionAnswer && res->reply->bytesAvailable() <= kMaxVersionAnswer)
+        return;
+    qDebug() << "HttpFun: version answer too large, declared" << declared << "arrived" << res->reply->bytesAvailable();
+    res->timer->stop();
+    // Aborted, not closed: the transfer stops now, and the abort's own error
+    // does not stand in for the length failure.
+    disconnect(res->reply, nullptr, this, nullptr);
+    res->reply->abort();
+    res->reply->deleteLater();
+    res->reply = nullptr;
+    retryOrReport(UpdateProtocol::Code_LengthErr, res);
 }
 
 void HttpFun::getRequest(HttpFunRes *res)
@@ -386,7 +454,7 @@ void HttpFun::slot_getSeverErr(QNetworkReply::NetworkError err)
         return;
     }
     res->timer->stop();
-    retryOrReport(err, res);
+    retryOrReport(replyError(res->reply), res);
 }
 
 void HttpFun::slot_getFileReadyRead()
@@ -461,7 +529,7 @@ void HttpFun::sendResultInfo(int code, HttpFunRes *res)
         return;
     }
     if (res->reply && res->reply->error() != QNetworkReply::NoError)
-        code = res->reply->error();
+        code = replyError(res->reply);
     const int type = res->requestType;
     deleteHttpRequestRes(res);
     if (type == Cmd_DownloadOtaFile) {

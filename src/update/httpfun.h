@@ -70,6 +70,7 @@ public slots:
     void slot_getSeverErr(QNetworkReply::NetworkError err);
     void slot_getFileFinished();
     void slot_getFileReadyRead();
+    void slot_versionAnswerGrew();
 
 private:
     HttpFunRes *addHttpRequestRes();

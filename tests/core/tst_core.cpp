@@ -5,6 +5,7 @@
 #include "shell/appearance.h"
 #include "support/testenv.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -371,6 +372,29 @@ private slots:
             }
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QLatin1Char('\n'))));
+    }
+
+    // A few sources are written in simplified Chinese; the traditional
+    // Chinese file must not pass them through unchanged. The characters are
+    // the simplified ones the sources use, and common ones near them.
+    void traditionalChineseHasNoSimplifiedCharacters()
+    {
+        const QString simplified =
+            QStringLiteral("储别发实库开径择据数时线结编设请览载辑进选项预错误络网软级传连测检样"
+                           "报导历条显语号体确认败断扫关闭为这间点击个与无应该复读写图页释备统务询");
+        QString error;
+        const QMap<QString, Message> messages =
+            readTs(QStringLiteral(VIREON_SOURCE_DIR "/resources/translations/VNX03_zh.ts"), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QStringList faults;
+        for (auto it = messages.cbegin(); it != messages.cend(); ++it) {
+            const auto hit = std::find_if(it->translation.cbegin(), it->translation.cend(),
+                                          [&](QChar c) { return simplified.contains(c); });
+            if (hit != it->translation.cend())
+                faults << QString(it.key()).replace(QChar(0x1f), QStringLiteral(" | ")) + QStringLiteral(" -> ") +
+                              it->translation;
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 };
 

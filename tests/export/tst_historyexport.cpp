@@ -38,8 +38,8 @@ class TestHistoryExport : public QObject
     {
         QVector<DemoSampleRow> rows{
             row("2024030100001", "A&B<1>", "0", 0, "20240301", "091500", 41.0, 1),
-            row("2024030100002", "say \"x\"", "9", 1, "20240301", "091500", 23.5, 2),
-            row("2024030200001", "P-3", "15", 5, "20240302", "235959", 12.25, 6),
+            row("2024030100002", "say \"x\"|1", "9", 1, "20240301", "091500", 23.5, 2),
+            row("2024030200001", "Rex;Smith", "15", 5, "20240302", "235959", 12.25, 6),
         };
         for (int n = 0; n < 3 * 40; ++n)
             rows[n / 40].data[n % 40] = quint16(1000 * (n / 40 + 1) + n % 40);
@@ -49,11 +49,13 @@ class TestHistoryExport : public QObject
     {
         const QVector<DemoSampleRow> rows = records();
         const QStringList when{"2024年03月01日 09:15:00", "2024年03月01日 09:15:00", "2024年03月02日 23:59:59"};
+        // The packed row's separators inside a text become their full-width forms.
+        const QStringList ids{"A&B<1>", "say \"x\"｜1", "Rex；Smith"};
         QList<QStringList> out;
         for (int r = rows.size() - 1; r >= 0; --r) {
             const DemoSampleRow &d = rows.at(r);
             QStringList cells{QString::number(SampleText::wellNumber(d.pieId)),
-                              d.sampleId,
+                              ids.at(r),
                               Common::getInstance()->getItemName(d.panelType),
                               QString::number(d.ctvalue),
                               SampleText::resultMark(d.result),

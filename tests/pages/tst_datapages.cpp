@@ -12,12 +12,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 using PageFixture::readFile;
@@ -363,6 +366,87 @@ private slots:
         QCOMPARE(request.kind, QString("save"));
         QCOMPARE(request.dir,
                  QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QStringLiteral("/AppDatabase.db"));
+    }
+
+    // Qt's own save dialog, typed into as a user does: an existing file is
+    // replaced only when someone asked and the answer was yes. The dialog
+    // asks about the name it returns; the page about the name its suffix makes.
+    void exportAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("dialogAnswer"); // Qt's question; -1: it must not ask
+        QTest::addColumn<int>("pageAnswer");   // the page's question; -1: it must not ask
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("suffix added, no") << "backup" << -1 << 0 << false;
+        QTest::newRow("suffix added, yes") << "backup" << -1 << 1 << true;
+        QTest::newRow("full name, no") << "backup.db" << int(QMessageBox::No) << -1 << false;
+        QTest::newRow("full name, yes") << "backup.db" << int(QMessageBox::Yes) << -1 << true;
+        QTest::newRow("new name") << "fresh" << -1 << -1 << true;
+    }
+    void exportAsksBeforeReplacing()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, dialogAnswer);
+        QFETCH(int, pageAnswer);
+        QFETCH(bool, replaced);
+        const QByteArray earlier("an earlier export");
+        QVERIFY(writeFile(file("backup.db"), earlier));
+        QFile::remove(file("fresh.db"));
+        const QString target = file(typed.endsWith(QLatin1String(".db")) ? typed : typed + QLatin1String(".db"));
+        const QString question = QStringLiteral("檔案已存在，是否取代？\n%1").arg(QDir::toNativeSeparators(target));
+        const QString ok = QStringLiteral("資料庫檔案匯出成功！");
+
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, true);
+        MessageDialog::clearShownTexts();
+        if (pageAnswer >= 0)
+            MessageDialog::pushNextAnswer(pageAnswer);
+        if (replaced)
+            MessageDialog::pushNextAnswer(1); // the result
+        QStringList dialogQuestions;
+        int fileDialogs = 0;
+        // Each step is queued: the dialog's question runs a modal loop of its own.
+        QTimer user;
+        connect(&user, &QTimer::timeout, this, [&]() {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                user.stop();
+                dialogQuestions << box->text();
+                QAbstractButton *button = box->button(QMessageBox::StandardButton(qMax(dialogAnswer, 0)));
+                QTimer::singleShot(0, button ? static_cast<QObject *>(button) : box, [=, &user]() {
+                    button ? button->click() : box->reject();
+                    user.start();
+                });
+            } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                user.stop();
+                if (fileDialogs++ == 0) {
+                    dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(file(typed));
+                    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                } else { // still open after a no: the user gives up
+                    QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+                }
+                QTimer::singleShot(0, &user, [&]() { user.start(); });
+            }
+        });
+        user.start(10);
+        DataManageWidget *page = DataManageWidget::getInstance();
+        page->initWidget();
+        page->on_btn_Export_clicked();
+        page->releaseInstance();
+        user.stop();
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false);
+
+        QCOMPARE(fileDialogs, dialogAnswer == QMessageBox::No ? 2 : 1);
+        QCOMPARE(dialogQuestions.size(), dialogAnswer >= 0 ? 1 : 0);
+        QStringList shown;
+        if (pageAnswer >= 0)
+            shown << question;
+        if (replaced)
+            shown << ok;
+        QCOMPARE(MessageDialog::shownTexts(), shown);
+        const QByteArray database = readFile(DbManage::databasePath());
+        QCOMPARE(readFile(target), replaced ? database : earlier);
+        if (!typed.endsWith(QLatin1String(".db")))
+            QVERIFY2(!QFileInfo::exists(file(typed)), "the name without its suffix was written");
     }
 
     // Only the last event may complete; a payload cut short reads zeros. One

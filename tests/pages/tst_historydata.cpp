@@ -19,6 +19,7 @@
 #include "shell/widgets/choosedialog.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -83,6 +84,29 @@ private:
             if (list.at(r)->Key == key)
                 return r;
         return -1;
+    }
+    // Right-clicks at `pos` (viewport coordinates) and, when the menu opens,
+    // triggers action `choose` (-1: none). The actions' checked states as the
+    // menu showed them; empty when no menu opened.
+    QList<bool> contextMenuChecks(const QPoint &pos, int choose)
+    {
+        auto *menu = view()->findChild<QMenu *>();
+        QList<bool> checks;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, this, [&]() {
+            if (!menu->isVisible())
+                return;
+            watcher.stop();
+            for (QAction *action : menu->actions())
+                checks << action->isChecked();
+            if (choose >= 0)
+                menu->actions().at(choose)->trigger();
+            menu->close();
+        });
+        watcher.start(5);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, pos, view()->viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(view()->viewport(), &click);
+        return checks;
     }
     void progress(qint64 received, qint64 total)
     {
@@ -266,19 +290,14 @@ private slots:
         QVERIFY(!button("btnReport1")->isEnabled());
         auto *menu = view()->findChild<QMenu *>();
         QCOMPARE(menu ? menu->actions().size() : -1, 2); // smart mode, selection mode
-        // Over the first row no menu opens (slotContextMenu returns at once).
-        m_page->slotContextMenu(view()->visualRect(view()->model()->index(0, 1)).center());
-        QVERIFY(!menu->isVisible());
-        bool checkedSelectionMode = false;
-        QTimer::singleShot(0, this, [&]() {
-            QTRY_VERIFY(menu->isVisible());
-            checkedSelectionMode = menu->actions().at(1)->isChecked() && !menu->actions().at(0)->isChecked();
-            menu->actions().at(0)->trigger();
-            menu->close();
-        });
+        // Below the last row no menu opens.
+        const QPoint belowRows(10, view()->viewport()->height() - 5);
+        QVERIFY(!view()->indexAt(belowRows).isValid());
+        QCOMPARE(contextMenuChecks(belowRows, -1), QList<bool>());
+        // Over the first row it opens with the current mode checked; smart mode is chosen.
         select(3);
-        m_page->slotContextMenu(view()->visualRect(view()->model()->index(2, 1)).center());
-        QVERIFY(checkedSelectionMode);
+        QCOMPARE(contextMenuChecks(view()->visualRect(view()->model()->index(0, 1)).center(), 0),
+                 QList<bool>({false, true}));
         QCOMPARE(TestEnv::iniValue("SystemConfig/TableViewOptType").toInt(), 0);
         QCOMPARE(view()->selectionMode(), QAbstractItemView::SingleSelection);
         QVERIFY(!view()->selectionModel()->hasSelection());
@@ -287,6 +306,19 @@ private slots:
         select(3);
         emit view()->doubleClicked(view()->model()->index(3, 2));
         QVERIFY(view()->selectionModel()->hasSelection());
+    }
+
+    // A table of one record: its only row opens the menu, and selection
+    // mode can be chosen there.
+    void contextMenuOnTheOnlyRow()
+    {
+        QVERIFY(HistoryFixture::replaceWith(HistoryFixture::runs("A", {"091500"}, 1)));
+        openPage();
+        QCOMPARE(view()->model()->rowCount(), 1);
+        QCOMPARE(contextMenuChecks(view()->visualRect(view()->model()->index(0, 3)).center(), 1),
+                 QList<bool>({true, false}));
+        QCOMPARE(TestEnv::iniValue("SystemConfig/TableViewOptType").toInt(), 1);
+        QCOMPARE(view()->selectionMode(), QAbstractItemView::MultiSelection);
     }
 
     // Reloads replace the model and selection model; nothing else accumulates.

@@ -221,20 +221,27 @@ private slots:
     // navigation while the page's slot is still running (a modal box is
     // open): the page stays current and alive, the list follows. The sheet
     // applied (again, for the size in force) gives labels, push buttons and
-    // titled group boxes their pixel sizes; an empty size box means small.
-    // Each size, to and from the source language.
+    // titled group boxes their pixel sizes. Without a current size entry the
+    // size in force stays (middle for a value that names no size) and is
+    // stored. Each size, to and from the source language.
     void throughMainWindow_data()
     {
         QTest::addColumn<int>("language");
-        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("stored"); // System/font_size at start
+        QTest::addColumn<int>("chosen"); // in the size box; -1: the box emptied, -2: as the page shows it
+        QTest::addColumn<int>("size");   // in force and stored afterwards
         for (int size = 0; size < 3; ++size)
-            QTest::addRow("language %d size %d", size, size) << size << size;
-        QTest::newRow("empty size box") << 1 << -1;
+            QTest::addRow("language %d size %d", size, size) << size << 1 << size << size;
+        QTest::newRow("empty size box") << 1 << 2 << -1 << 2;
+        QTest::newRow("stored size names no size") << 0 << 7 << -2 << 1;
     }
     void throughMainWindow()
     {
         QFETCH(int, language);
+        QFETCH(int, stored);
+        QFETCH(int, chosen);
         QFETCH(int, size);
+        SystemConfig::getInstance()->setFontSize(quint8(stored));
         startWithLanguage(language == 0 ? 1 : 0);
         Vireon w;
         w.show();
@@ -243,8 +250,10 @@ private slots:
         QVERIFY(page);
         QListWidget *nav = w.findChild<QListWidget *>(QStringLiteral("navigationList"));
         QStringList sizeBox, languageBox;
-        size < 0 ? box(page, "comboBox_2")->clear() : box(page, "comboBox_2")->setCurrentIndex(size);
-        size = qMax(size, 0);
+        if (chosen == -1)
+            box(page, "comboBox_2")->clear();
+        else if (chosen >= 0)
+            box(page, "comboBox_2")->setCurrentIndex(chosen);
         ModalAnswerer::answerNext(1, &sizeBox);
         QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("savePushButton_2")), Qt::LeftButton);
         QVERIFY(page);
@@ -330,10 +339,12 @@ private slots:
         QTest::newRow("chosen twice") << "tall" << QStringList{wide, wide} << kOk << wide;
         QTest::newRow("the logo file itself") << "tall" << QStringList{"logo"} << kOk << "tall";
         QTest::newRow("the logo file by another path") << "tall" << QStringList{"logo-other-path"} << kOk << "tall";
-        QTest::newRow("not an image") << "tall" << QStringList{"text"} << kFailed << "tall";
+        // A file that is no image is refused when chosen; the choice before it stays.
+        QTest::newRow("not an image") << "tall" << QStringList{"text"} << kOk << "tall";
+        QTest::newRow("not an image after an image") << "tall" << QStringList{wide, "text"} << kOk << wide;
         QTest::newRow("second choice cancelled") << "tall" << QStringList{wide, QString()} << kOk << "tall";
         QTest::newRow("nothing chosen") << "tall" << QStringList{} << kOk << "tall";
-        QTest::newRow("chosen file gone before saving") << "tall" << QStringList{"gone"} << kOk << "tall";
+        QTest::newRow("chosen file gone before saving") << "tall" << QStringList{"gone"} << kFailed << "tall";
         QTest::newRow("logo path is a folder") << "folder" << QStringList{wide} << kFailed << "folder";
         QTest::newRow("Logo is a plain file") << "plain-file" << QStringList{wide} << kFailed << "plain-file";
     }
@@ -368,12 +379,20 @@ private slots:
         QMap<QString, QString> files{{"wide", m_wide}, {"logo", logo}, {"text", m_noImage}, {"gone", gone}};
         files["logo-other-path"] = QDir::current().absoluteFilePath("app/../app/Logo/./logo.png");
         for (const QString &pick : picks) {
+            const bool refused = pick == QLatin1String("text");
             FileDialogs::pushNextFileName(files.value(pick)); // an empty pick cancels
+            MessageDialog::clearShownTexts();
+            if (refused)
+                MessageDialog::pushNextAnswer(1);
             m_header->on_getLogoPathBtn_clicked();
             QCOMPARE(FileDialogs::lastRequest().kind, QStringLiteral("open"));
+            QCOMPARE(MessageDialog::shownTexts(),
+                     refused ? QStringList{QStringLiteral("所選檔案不是可讀取的圖片！")} : QStringList());
         }
         QVERIFY(QFile::remove(gone));
         QCOMPARE(save(), message);
+        if (picks.contains(QStringLiteral("text")))
+            QCOMPARE(save(), message); // and the next save as well
         if (picks.size() == 2 && picks.first() == picks.last())
             QCOMPARE(save(), message); // the kept choice is copied again
         const bool wide = after == QLatin1String("wide");

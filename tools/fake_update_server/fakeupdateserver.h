@@ -20,6 +20,10 @@
 #include <functional>
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#endif
+
 class FakeUpdateServer
 {
 public:
@@ -32,6 +36,7 @@ public:
     };
 
     struct Answer {
+        enum Drop { Keep, Close, Reset };
         int status = 200;
         QByteArray body;
         bool contentLength = true; // false: the body ends when the connection closes
@@ -40,6 +45,8 @@ public:
         qint64 stallAfter = -1;    // body bytes sent before going silent; -1: all
         int delayMs = 0;           // before the answer starts
         bool silent = false;       // never answer
+        Drop drop = Keep;          // Close or Reset: the connection ends before any answer
+        qint64 generated = 0;      // filler bytes sent after `body`, made as the socket drains
     };
 
     using Handler = std::function<Answer(const Request &request, int index)>;
@@ -130,6 +137,11 @@ private:
             connection->answering = true; // nothing more is read or written
             return;
         }
+        if (answer.drop != Answer::Keep) {
+            connection->answering = true;
+            dropConnection(connection->socket, answer.drop == Answer::Reset);
+            return;
+        }
         connection->answering = true;
         QTimer::singleShot(answer.delayMs, connection->socket, [this, connection, answer]() {
             if (!connection->socket)
@@ -138,11 +150,14 @@ private:
                 "HTTP/1.1 " + QByteArray::number(answer.status) + (answer.status < 400 ? " OK" : " Error");
             head += "\r\nContent-Type: application/octet-stream\r\n";
             if (answer.contentLength)
-                head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
+                head += "Content-Length: " + QByteArray::number(answer.body.size() + answer.generated) + "\r\n";
             else
                 head += "Connection: close\r\n";
             connection->socket->write(head + "\r\n");
-            sendBody(connection, answer, 0);
+            if (answer.generated > 0)
+                sendGenerated(connection->socket, answer);
+            else
+                sendBody(connection, answer, 0);
         });
     }
 
@@ -171,6 +186,43 @@ private:
         connection->answering = false;
         if (!connection->buffer.isEmpty())
             readFrom(connection);
+    }
+
+    // A reset drops the connection with RST instead of FIN, as a crashed or
+    // overloaded server does.
+    static void dropConnection(QTcpSocket *socket, bool reset)
+    {
+#ifdef Q_OS_UNIX
+        if (reset) {
+            const struct linger hard = {1, 0};
+            ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+        }
+#else
+        Q_UNUSED(reset)
+#endif
+        socket->abort();
+    }
+
+    // `body`, then `generated` filler bytes, never more than a few chunks
+    // queued at once: an answer of any size costs the server no memory. The
+    // connection closes after the last byte (or when the client goes).
+    static void sendGenerated(QTcpSocket *socket, const Answer &answer)
+    {
+        auto left = std::make_shared<qint64>(answer.generated);
+        auto refill = [socket, left]() {
+            const qint64 chunk = 256 * 1024;
+            static const QByteArray filler(int(chunk), 'x');
+            while (*left > 0 && socket->bytesToWrite() < 4 * chunk) {
+                const qint64 n = qMin(*left, chunk);
+                socket->write(filler.constData(), n);
+                *left -= n;
+            }
+            if (*left == 0 && socket->bytesToWrite() == 0)
+                socket->disconnectFromHost();
+        };
+        socket->write(answer.body);
+        QObject::connect(socket, &QTcpSocket::bytesWritten, socket, refill);
+        refill();
     }
 
     QTcpServer m_server;
