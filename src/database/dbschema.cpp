@@ -127,6 +127,60 @@ bool createMissingTables(QSqlDatabase &db)
     return true;
 }
 
+bool programTablesAreReal(const QSqlDatabase &db)
+{
+    for (const QString &table : {sampleTable(), logTable()}) {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        // Identifiers compare without case in SQL: "sampleinfotable" is the same name.
+        if (!query.exec(QStringLiteral("SELECT type, rootpage FROM sqlite_master WHERE name = '%1' COLLATE NOCASE")
+                            .arg(table))) {
+            qDebug() << "ERR: schema query failed:" << query.lastError().text();
+            return false;
+        }
+        while (query.next()) {
+            // Views and virtual tables have no pages of their own (rootpage 0).
+            if (query.value(0).toString() != QLatin1String("table") || query.value(1).toLongLong() <= 0) {
+                qDebug() << table << "is a" << query.value(0).toString() << "without rows of its own";
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+QStringList viewsAndTriggers(const QSqlDatabase &db)
+{
+    QStringList names;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('view', 'trigger')"))) {
+        qDebug() << "ERR: schema query failed:" << query.lastError().text();
+        return {QStringLiteral("(unreadable schema)")};
+    }
+    while (query.next())
+        names << query.value(0).toString() + QLatin1Char(' ') + query.value(1).toString();
+    return names;
+}
+
+bool passesQuickCheck(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    // One finding is enough to refuse; a page the codec cannot authenticate
+    // fails the statement itself.
+    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next()) {
+        qDebug() << "quick_check failed:" << query.lastError().text();
+        return false;
+    }
+    const QString verdict = query.value(0).toString();
+    if (verdict != QLatin1String("ok")) {
+        qDebug() << "quick_check:" << verdict;
+        return false;
+    }
+    return true;
+}
+
 void applyConnectionSettings(QSqlDatabase &db)
 {
     QSqlQuery query(db);

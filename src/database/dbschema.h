@@ -30,6 +30,19 @@ bool createTable(QSqlDatabase &db, const QString &table);
 // Creates whichever of the two tables is missing.
 bool createMissingTables(QSqlDatabase &db);
 
+// True when each of the two table names is either unused on db or names a
+// table with rows of its own. A view, a virtual table or an index under one
+// of these names passes a column check, but the program cannot create the
+// table beside it and a view may never finish a query.
+bool programTablesAreReal(const QSqlDatabase &db);
+
+// Names of the views and triggers on db. The program creates none; in a
+// received file they would run inside the live database.
+QStringList viewsAndTriggers(const QSqlDatabase &db);
+
+// True when PRAGMA quick_check reads every page and finds the file intact.
+bool passesQuickCheck(const QSqlDatabase &db);
+
 // Page cache of the program's connections, in KiB.
 constexpr int kCacheKiB = 64 * 1024;
 
