@@ -33,7 +33,7 @@ void LogRateLimiter::debug(const QString &line)
 {
     const Verdict verdict = admit(m_clock.elapsed());
     if (verdict.suppressed > 0)
-        qDebug().noquote() << m_subject << ":" << verdict.suppressed << "more not logged";
+        qDebug().noquote() << m_subject + QLatin1Char(':') << verdict.suppressed << "more not logged";
     if (verdict.write)
         qDebug().noquote() << line;
 }
