@@ -70,16 +70,17 @@ Probe openAndProbe(QSqlDatabase &db, QSqlError *errorOut)
     }
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
+    if (!query.exec(DbSchema::nonTableProgramNamesQuery()) || !query.next()) {
         *errorOut = query.lastError();
         const int extended = extendedCode(db);
         query.finish();
         return isUnreadable(*errorOut, extended) ? Probe::Unreadable : Probe::Failed;
     }
+    const bool foreignTables = query.value(0).toInt() > 0;
     query.finish();
     // Taken for damaged too: a file whose table names are views or other
     // objects cannot get its tables created and would stop every start.
-    if (!DbSchema::programTablesAreReal(db)) {
+    if (foreignTables) {
         *errorOut = QSqlError(QStringLiteral("the program's tables are not plain tables"), QString(),
                               QSqlError::ConnectionError, QString::number(SQLITE_CORRUPT));
         return Probe::Unreadable;

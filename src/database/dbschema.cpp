@@ -127,26 +127,13 @@ bool createMissingTables(QSqlDatabase &db)
     return true;
 }
 
-bool programTablesAreReal(const QSqlDatabase &db)
+QString nonTableProgramNamesQuery()
 {
-    for (const QString &table : {sampleTable(), logTable()}) {
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
-        // Identifiers compare without case in SQL: "sampleinfotable" is the same name.
-        if (!query.exec(QStringLiteral("SELECT type, rootpage FROM sqlite_master WHERE name = '%1' COLLATE NOCASE")
-                            .arg(table))) {
-            qDebug() << "ERR: schema query failed:" << query.lastError().text();
-            return false;
-        }
-        while (query.next()) {
-            // Views and virtual tables have no pages of their own (rootpage 0).
-            if (query.value(0).toString() != QLatin1String("table") || query.value(1).toLongLong() <= 0) {
-                qDebug() << table << "is a" << query.value(0).toString() << "without rows of its own";
-                return false;
-            }
-        }
-    }
-    return true;
+    // Identifiers compare without case in SQL: "sampleinfotable" is the same
+    // name. Views and virtual tables have no pages of their own (rootpage 0).
+    return QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name COLLATE NOCASE IN ('%1', '%2') "
+                          "AND (type <> 'table' OR rootpage < 1)")
+        .arg(sampleTable(), logTable());
 }
 
 QStringList viewsAndTriggers(const QSqlDatabase &db)

@@ -30,11 +30,12 @@ bool createTable(QSqlDatabase &db, const QString &table);
 // Creates whichever of the two tables is missing.
 bool createMissingTables(QSqlDatabase &db);
 
-// True when each of the two table names is either unused on db or names a
-// table with rows of its own. A view, a virtual table or an index under one
-// of these names passes a column check, but the program cannot create the
-// table beside it and a view may never finish a query.
-bool programTablesAreReal(const QSqlDatabase &db);
+// A statement whose one value counts the schema objects that carry one of
+// the two table names but are not tables with rows of their own: views,
+// virtual tables, indexes. Such an object passes a column check, but the
+// program cannot create its table beside it, and a view may never finish a
+// query. It reads the schema only, as a first statement on a file may.
+QString nonTableProgramNamesQuery();
 
 // Names of the views and triggers on db. The program creates none; in a
 // received file they would run inside the live database.

@@ -90,7 +90,8 @@ const QMap<QString, QStringList> &hostileSchema()
          {"ALTER TABLE SampleInfoTable RENAME TO Rows",
           "CREATE VIEW SampleInfoTable AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) "
           "SELECT Rows.* FROM n, Rows"}},
-        {"logview", {"ALTER TABLE LogInfoTable RENAME TO Logs", "CREATE VIEW LogInfoTable AS SELECT * FROM Logs"}},
+        // The name in another case is the same name to the engine.
+        {"logview", {"ALTER TABLE LogInfoTable RENAME TO Logs", "CREATE VIEW loginfotable AS SELECT * FROM Logs"}},
         {"trigger", {"CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM LogInfoTable; END"}},
         {"view", {"CREATE VIEW Recent AS SELECT Key FROM SampleInfoTable"}},
     };
