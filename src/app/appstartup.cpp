@@ -3,6 +3,7 @@
 #include "core/common.h"
 #include "core/systemconfig.h"
 #include "database/dbmanage.h"
+#include "link/filereceiver.h"
 #include "shell/appearance.h"
 #include "shell/appglobals.h"
 #include "app/unixsignalquit.h"
@@ -31,6 +32,13 @@ bool AppStartup::createAppFolders()
         }
     }
     return ok;
+}
+
+void AppStartup::removeLeftovers()
+{
+    const int removed = DbManage::removeStaleInstallFiles() + FileReceiver::removeStaleReceivedFiles();
+    if (removed > 0)
+        qDebug() << "removed" << removed << "files of an interrupted install or upload";
 }
 
 void AppStartup::installTranslator()

@@ -18,6 +18,11 @@ public:
     // Creates them; false when one could not be made.
     static bool createAppFolders();
 
+    // Removes the files of installs and uploads that a crash interrupted.
+    // Runs once this is the only instance, before the database is opened: a
+    // second instance must not take a running one's upload away.
+    static void removeLeftovers();
+
     // Loads appTranslator from the stored language and installs it.
     static void installTranslator();
     // "Microsoft YaHei" 10 pt, mapped onto an installed family.

@@ -26,6 +26,7 @@ int main(int argc, char *argv[])
         return -1;
     }
 
+    AppStartup::removeLeftovers();
     DbManage db;
     if (!AppStartup::openDatabase(db))
         return -1;

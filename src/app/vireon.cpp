@@ -309,16 +309,21 @@ void Vireon::passOnNetEvent(int id, const QVariant &data)
 void Vireon::onDatabaseFileReceived(const QString &tempPath, qint64 totalBytes)
 {
     DbManage *db = DbManage::instance();
-    const bool installed = db && db->replaceDatabase(tempPath);
+    DbManage::InstallError error = DbManage::InstallError::Failed;
+    // Moved into place, not copied: the install needs no room for a second copy.
+    const bool installed = db && db->installReceivedDatabase(tempPath, &error);
     if (!QFile::remove(tempPath) && QFile::exists(tempPath))
         qDebug() << "ERR: cannot remove the received file" << tempPath;
     if (!installed) {
         qDebug() << "ERR: the received database was not installed; the current one stays" << tempPath;
         // The page hears of the end of its fetch before the box holds the user.
-        networkEventSlot(NetEvt_FileFailed, QStringLiteral("received database refused"));
-        (new MessageDialog(tr("接收的資料庫檔案無效，未能更新數據，原有數據保持不變"), MessageDialog::MODE_OK, true,
-                           QString(), nullptr))
-            ->exec();
+        networkEventSlot(NetEvt_FileFailed, QStringLiteral("received database not installed"));
+        // A file that could not be put in place (a full disk) is a failed
+        // update, which the page shows; only a refused file is invalid.
+        if (error == DbManage::InstallError::Refused)
+            (new MessageDialog(tr("接收的資料庫檔案無效，未能更新數據，原有數據保持不變"), MessageDialog::MODE_OK, true,
+                               QString(), nullptr))
+                ->exec();
         return;
     }
     qDebug() << "Vireon: received database installed," << totalBytes << "bytes";

@@ -83,12 +83,39 @@ QString copyToTemp(const QString &src, const QString &folder, const QString &pre
     return path;
 }
 
+QString moveToTemp(const QString &src, const QString &folder, const QString &prefix)
+{
+    QString path;
+    {
+        // Reserves the name; the rename then replaces the empty file.
+        QTemporaryFile reserved(QDir(folder).filePath(prefix + QStringLiteral("XXXXXX.tmp")));
+        reserved.setAutoRemove(false);
+        if (!reserved.open()) {
+            qDebug() << "ERR: cannot create a temporary file in" << folder << reserved.errorString();
+            return QString();
+        }
+        path = reserved.fileName();
+    }
+    if (::rename(QFile::encodeName(src).constData(), QFile::encodeName(path).constData()) == 0)
+        return path;
+    const int error = errno;
+    QFile::remove(path);
+    if (error != EXDEV) {
+        qDebug() << "ERR: rename" << src << "->" << path << "failed:" << std::strerror(error);
+        return QString();
+    }
+    path = copyToTemp(src, folder, prefix);
+    if (!path.isEmpty())
+        QFile::remove(src);
+    return path;
+}
+
 bool durableCopy(const QString &src, const QString &dst)
 {
     const QString temp = copyToTemp(src, QFileInfo(dst).absolutePath(), QFileInfo(dst).fileName() + QLatin1Char('.'));
     if (temp.isEmpty())
         return false;
-    if (!renameOver(temp, dst)) {
+    if (!replaceKeepingMode(temp, dst)) {
         QFile::remove(temp);
         return false;
     }
@@ -111,6 +138,19 @@ bool renameOver(const QString &src, const QString &dst)
         return false;
     }
     return true;
+}
+
+bool replaceKeepingMode(const QString &src, const QString &dst)
+{
+    // Temporary files are made private (0600); the replaced file's readers
+    // must keep their access.
+    const QFileDevice::Permissions mode = QFileInfo::exists(dst) ? QFile::permissions(dst)
+                                                                 : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                       QFileDevice::ReadUser | QFileDevice::WriteUser |
+                                                                       QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (!QFile::setPermissions(src, mode))
+        qDebug() << "ERR: cannot set the mode of" << src;
+    return renameOver(src, dst);
 }
 
 namespace {

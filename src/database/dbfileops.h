@@ -9,6 +9,11 @@ namespace DbFileOps {
 // Journal file SQLite keeps beside a database in rollback mode.
 QString journalOf(const QString &dbPath);
 
+// Moves src under a fresh unique name in folder, as copyToTemp names it:
+// a rename within one file system, else a synced copy after which src is
+// removed. Returns the new path, or an empty text (src left) on failure.
+QString moveToTemp(const QString &src, const QString &folder, const QString &prefix);
+
 // Copies src to dst through a temporary file in dst's folder and renames it
 // into place only when every byte was written and synced; dst is replaced.
 bool durableCopy(const QString &src, const QString &dst);
@@ -26,6 +31,10 @@ bool rotate(const QString &base);
 
 // rename(2): atomically replaces dst. A journal of src moves too when asked.
 bool renameOver(const QString &src, const QString &dst);
+
+// renameOver() for a file that takes dst's place: it gets dst's permissions
+// first, or those the engine gives a new database (0644) when dst is missing.
+bool replaceKeepingMode(const QString &src, const QString &dst);
 
 // Adds a second name for src (hard link) or, where that fails, a durable copy.
 bool linkOrCopy(const QString &src, const QString &dst);

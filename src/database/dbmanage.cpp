@@ -70,13 +70,21 @@ Probe openAndProbe(QSqlDatabase &db, QSqlError *errorOut)
     }
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
+    if (!query.exec(DbSchema::nonTableProgramNamesQuery()) || !query.next()) {
         *errorOut = query.lastError();
         const int extended = extendedCode(db);
         query.finish();
         return isUnreadable(*errorOut, extended) ? Probe::Unreadable : Probe::Failed;
     }
+    const bool foreignTables = query.value(0).toInt() > 0;
     query.finish();
+    // Taken for damaged too: a file whose table names are views or other
+    // objects cannot get its tables created and would stop every start.
+    if (foreignTables) {
+        *errorOut = QSqlError(QStringLiteral("the program's tables are not plain tables"), QString(),
+                              QSqlError::ConnectionError, QString::number(SQLITE_CORRUPT));
+        return Probe::Unreadable;
+    }
     DbSchema::applyConnectionSettings(db);
     return Probe::Ok;
 }
@@ -132,6 +140,25 @@ bool moveAside(const QString &path)
     DbFileOps::syncFolder(appFolder());
     return true;
 }
+
+// What a file must be to take the live database's place, beyond opening
+// with our key and plain program tables. Views and triggers would run in
+// the live database; a damaged page would hide rows without an error.
+bool acceptableForInstall(const QSqlDatabase &db)
+{
+    const QStringList foreign = DbSchema::viewsAndTriggers(db);
+    if (!foreign.isEmpty()) {
+        qDebug() << "the file holds" << foreign;
+        return false;
+    }
+    if (!DbSchema::tableMatches(db, DbSchema::sampleTable())) {
+        qDebug() << "the sample table differs";
+        return false;
+    }
+    return DbSchema::passesQuickCheck(db);
+}
+
+const QString kIncomingPrefix = QStringLiteral("AppDatabase_incoming_");
 
 } // namespace
 
@@ -269,9 +296,9 @@ bool DbManage::isValidDatabaseFile(const QString &path)
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY")); // looking never changes the file
         QSqlError error;
         if (openAndProbe(db, &error) == Probe::Ok) {
-            valid = DbSchema::tableMatches(db, DbSchema::sampleTable());
+            valid = acceptableForInstall(db);
             if (!valid)
-                qDebug() << Q_FUNC_INFO << "the sample table differs:" << path;
+                qDebug() << Q_FUNC_INFO << "refused:" << path;
         } else {
             qDebug() << Q_FUNC_INFO << "not a database of ours:" << path << error.text();
         }
@@ -295,51 +322,83 @@ bool DbManage::reopenDefault()
     return true;
 }
 
-bool DbManage::replaceDatabase(const QString &sourcePath)
+bool DbManage::replaceDatabase(const QString &sourcePath, InstallError *error)
 {
-    if (!QFileInfo(sourcePath).isFile() || !QDir().mkpath(appFolder())) {
-        qDebug() << Q_FUNC_INFO << "ERR: no source file" << sourcePath;
-        return false;
-    }
     // Work on a private copy: the source may change or vanish meanwhile.
-    const QString incoming = DbFileOps::copyToTemp(sourcePath, appFolder(), QStringLiteral("AppDatabase_incoming_"));
-    if (incoming.isEmpty())
-        return false;
+    return install(sourcePath, &DbFileOps::copyToTemp, error);
+}
+
+bool DbManage::installReceivedDatabase(const QString &receivedPath, InstallError *error)
+{
+    const bool installed = install(receivedPath, &DbFileOps::moveToTemp, error);
+    QFile::remove(receivedPath);
+    return installed;
+}
+
+bool DbManage::install(const QString &source, TakeFile take, InstallError *error)
+{
+    InstallError result = InstallError::Refused;
+    if (!QFileInfo(source).isFile() || !QDir().mkpath(appFolder())) {
+        qDebug() << Q_FUNC_INFO << "ERR: no source file" << source;
+    } else {
+        const QString incoming = take(source, appFolder(), kIncomingPrefix);
+        result = incoming.isEmpty() ? InstallError::Failed : installIncoming(incoming);
+    }
+    if (error)
+        *error = result;
+    return result == InstallError::None;
+}
+
+int DbManage::removeStaleInstallFiles()
+{
+    // The private copies of an install, and the temporary files of the
+    // durable copies behind the backups ("AppDatabase.db.XXXXXX.tmp").
+    int removed = 0;
+    const QDir folder(appFolder());
+    for (const QString &name : folder.entryList({QStringLiteral("AppDatabase*.tmp")}, QDir::Files)) {
+        if (QFile::remove(folder.filePath(name)))
+            ++removed;
+        else
+            qDebug() << Q_FUNC_INFO << "ERR: cannot remove" << name;
+    }
+    return removed;
+}
+
+DbManage::InstallError DbManage::installIncoming(const QString &incoming)
+{
     struct RemoveOnExit {
         QString path;
         ~RemoveOnExit() { QFile::remove(path); }
     } cleanup{incoming};
 
     if (!isValidDatabaseFile(incoming)) {
-        qDebug() << Q_FUNC_INFO << "ERR: source is not a valid database" << sourcePath;
-        return false;
+        qDebug() << Q_FUNC_INFO << "ERR: not a valid database" << incoming;
+        return InstallError::Refused;
     }
     const bool wasOpen = isOpen();
     {
         QSqlDatabase db = defaultConnection();
         db.close();
     }
+    const auto fail = [this, wasOpen]() {
+        if (wasOpen)
+            reopenDefault();
+        return InstallError::Failed;
+    };
     const QString current = databasePath();
     const bool hadCurrent = QFileInfo::exists(current);
     // A journal left beside the file would be rolled back into the new one.
     if (QFileInfo::exists(DbFileOps::journalOf(current))) {
         qDebug() << Q_FUNC_INFO << "ERR: the current database has a pending journal";
-        if (wasOpen)
-            reopenDefault();
-        return false;
+        return fail();
     }
     if (hadCurrent && !newestBackupHolds(current) &&
         (!DbFileOps::rotate(backupPath()) || !DbFileOps::linkOrCopy(current, backupPath()))) {
         qDebug() << Q_FUNC_INFO << "ERR: backup of the current database failed";
-        if (wasOpen)
-            reopenDefault();
-        return false;
+        return fail();
     }
-    if (!DbFileOps::renameOver(incoming, current)) {
-        if (wasOpen)
-            reopenDefault();
-        return false;
-    }
+    if (!DbFileOps::replaceKeepingMode(incoming, current))
+        return fail();
     DbFileOps::syncFolder(appFolder());
     if (reopenDefault() && DbSchema::tableMatches(QSqlDatabase::database(), DbSchema::sampleTable())) {
         // Only the sample table was required of the file: the log table is
@@ -347,7 +406,7 @@ bool DbManage::replaceDatabase(const QString &sourcePath)
         // when its columns differ).
         if (!checkTables())
             qDebug() << Q_FUNC_INFO << "ERR: the log table of the installed file could not be repaired";
-        return true;
+        return InstallError::None;
     }
 
     // Should not happen after the validation; put the previous file back.
@@ -355,7 +414,7 @@ bool DbManage::replaceDatabase(const QString &sourcePath)
     QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false).close();
     if (!hadCurrent)
         QFile::remove(current);
-    else if (DbFileOps::durableCopy(backupPath(), current) && wasOpen)
-        reopenDefault();
-    return false;
+    else if (!DbFileOps::durableCopy(backupPath(), current))
+        return InstallError::Failed;
+    return fail();
 }

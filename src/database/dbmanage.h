@@ -27,20 +27,39 @@ public:
     // copied to the backup (unless the newest backup holds it already).
     bool checkTables();
 
-    // Installs another database file in place of the open one (import and the
-    // instrument's upload). The source is copied and validated first; on any
-    // failure the current database stays in place and open. The replaced file
-    // becomes the newest backup unless that holds the same bytes already.
-    // Once installed, the tables are checked as at start-up.
-    bool replaceDatabase(const QString &sourcePath);
+    // Why an install did not happen: the file is not one the program takes
+    // (Refused), or it could not be put in place, a full disk for example
+    // (Failed).
+    enum class InstallError { None, Refused, Failed };
 
-    // True when the file opens with the program's key and its sample table
-    // carries the expected columns (the only table the program reads from a
-    // received file; the log table is repaired after installing).
+    // Installs another database file in place of the open one (the import).
+    // The source is copied and validated first; on any failure the current
+    // database stays in place, unchanged and open. The replaced file becomes
+    // the newest backup unless that holds the same bytes already. Once
+    // installed, the tables are checked as at start-up; the file keeps the
+    // mode of the one it replaced.
+    bool replaceDatabase(const QString &sourcePath, InstallError *error = nullptr);
+    // The same for a file of the program's own in ./app that is not needed
+    // afterwards (the instrument's upload): it is moved instead of copied, so
+    // installing needs no room for a second copy. The file is gone afterwards.
+    bool installReceivedDatabase(const QString &receivedPath, InstallError *error = nullptr);
+
+    // True when the file opens with the program's key, holds no view or
+    // trigger, its sample table is a plain table with the expected columns
+    // (the only table the program reads from a received file; the log table
+    // is repaired after installing), and every page reads back intact.
     static bool isValidDatabaseFile(const QString &path);
+
+    // Removes the private copies of installs that a crash interrupted;
+    // returns how many. Only while no install runs: at start-up.
+    static int removeStaleInstallFiles();
 
 private:
     bool reopenDefault();
+    // Takes source into a private file in ./app (copy or move), then installs it.
+    using TakeFile = QString (*)(const QString &src, const QString &folder, const QString &prefix);
+    bool install(const QString &source, TakeFile take, InstallError *error);
+    InstallError installIncoming(const QString &incoming);
 
     bool m_recreated = false;
     static DbManage *s_instance;

@@ -127,6 +127,47 @@ bool createMissingTables(QSqlDatabase &db)
     return true;
 }
 
+QString nonTableProgramNamesQuery()
+{
+    // Identifiers compare without case in SQL: "sampleinfotable" is the same
+    // name. Views and virtual tables have no pages of their own (rootpage 0).
+    return QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name COLLATE NOCASE IN ('%1', '%2') "
+                          "AND (type <> 'table' OR rootpage < 1)")
+        .arg(sampleTable(), logTable());
+}
+
+QStringList viewsAndTriggers(const QSqlDatabase &db)
+{
+    QStringList names;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('view', 'trigger')"))) {
+        qDebug() << "ERR: schema query failed:" << query.lastError().text();
+        return {QStringLiteral("(unreadable schema)")};
+    }
+    while (query.next())
+        names << query.value(0).toString() + QLatin1Char(' ') + query.value(1).toString();
+    return names;
+}
+
+bool passesQuickCheck(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    // One finding is enough to refuse; a page the codec cannot authenticate
+    // fails the statement itself.
+    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next()) {
+        qDebug() << "quick_check failed:" << query.lastError().text();
+        return false;
+    }
+    const QString verdict = query.value(0).toString();
+    if (verdict != QLatin1String("ok")) {
+        qDebug() << "quick_check:" << verdict;
+        return false;
+    }
+    return true;
+}
+
 void applyConnectionSettings(QSqlDatabase &db)
 {
     QSqlQuery query(db);

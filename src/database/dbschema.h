@@ -30,6 +30,20 @@ bool createTable(QSqlDatabase &db, const QString &table);
 // Creates whichever of the two tables is missing.
 bool createMissingTables(QSqlDatabase &db);
 
+// A statement whose one value counts the schema objects that carry one of
+// the two table names but are not tables with rows of their own: views,
+// virtual tables, indexes. Such an object passes a column check, but the
+// program cannot create its table beside it, and a view may never finish a
+// query. It reads the schema only, as a first statement on a file may.
+QString nonTableProgramNamesQuery();
+
+// Names of the views and triggers on db. The program creates none; in a
+// received file they would run inside the live database.
+QStringList viewsAndTriggers(const QSqlDatabase &db);
+
+// True when PRAGMA quick_check reads every page and finds the file intact.
+bool passesQuickCheck(const QSqlDatabase &db);
+
 // Page cache of the program's connections, in KiB.
 constexpr int kCacheKiB = 64 * 1024;
 

@@ -14,7 +14,7 @@ class QIODevice;
 class WorkbookWriter
 {
 public:
-    static const int kDefaultColumnWidth = 54;
+    static constexpr int kDefaultColumnWidth = 54;
 
     explicit WorkbookWriter(QIODevice *device = nullptr);
     ~WorkbookWriter();

@@ -60,6 +60,22 @@ QString FileReceiver::nextReceivedDatabasePath()
     }
 }
 
+int FileReceiver::removeStaleReceivedFiles()
+{
+    int removed = 0;
+    const QDir folder(appDir());
+    // Also the temporary files of their commits ("...received-<n>.XXXXXX").
+    const QStringList names =
+        folder.entryList({QStringLiteral(".AppDatabase.db.received-*")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (QFile::remove(folder.filePath(name)))
+            ++removed;
+        else
+            qDebug().noquote() << Q_FUNC_INFO << "cannot remove" << name;
+    }
+    return removed;
+}
+
 void FileReceiver::setListenTimeoutMs(int ms)
 {
     g_listenTimeoutMs = ms;

@@ -36,6 +36,9 @@ public:
     static QString appDir();
     // "./app/.AppDatabase.db.received-<n>": a name no file has yet.
     static QString nextReceivedDatabasePath();
+    // Removes received database files that a crash left before they were
+    // installed; returns how many. Only while nothing receives: at start-up.
+    static int removeStaleReceivedFiles();
 
     bool start(const QHostAddress &local, quint16 port, const QHostAddress &peer);
     bool isActive() const;

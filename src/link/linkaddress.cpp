@@ -1,5 +1,7 @@
 #include "link/linkaddress.h"
 
+#include "core/lograte.h"
+
 #include <QDebug>
 #include <QStringList>
 
@@ -59,12 +61,17 @@ bool LinkAddress::loopbackOnly()
     return qEnvironmentVariableIntValue("VIREON_LOOPBACK_ONLY") == 1;
 }
 
-bool LinkAddress::allowed(const QHostAddress &address, const char *action)
+bool LinkAddress::allowed(const QHostAddress &address, const char *action, LogRateLimiter *log)
 {
     if (!loopbackOnly() || address.isLoopback())
         return true;
     ++g_refusals;
-    qDebug().noquote() << Q_FUNC_INFO << "loopback guard refused to" << action << address.toString();
+    const QString line = QStringLiteral("%1 loopback guard refused to %2 %3")
+                             .arg(QString::fromLatin1(Q_FUNC_INFO), QString::fromLatin1(action), address.toString());
+    if (log)
+        log->debug(line);
+    else
+        qDebug().noquote() << line;
     return false;
 }
 

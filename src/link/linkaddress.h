@@ -6,6 +6,8 @@
 
 #include "core/common.h"
 
+class LogRateLimiter;
+
 // IPv4 address handling of the instrument link, and the loopback guard.
 //
 // Addresses are taken only as four plain decimal octets: QHostAddress alone
@@ -22,8 +24,9 @@ public:
     static QHostAddress fromText(const QString &text); // null address when refused
 
     static bool loopbackOnly();
-    // False (logged, counted) when the guard is on and the address is not loopback.
-    static bool allowed(const QHostAddress &address, const char *action);
+    // False (logged, counted) when the guard is on and the address is not
+    // loopback; the line goes through log when one is given.
+    static bool allowed(const QHostAddress &address, const char *action, LogRateLimiter *log = nullptr);
     static int refusalCount();
 
     // The PC's address for talking to the instrument: the configured address

@@ -268,12 +268,13 @@ void NetlPortProc::onUdpReadyRead()
     while (m_udp && m_udp->hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_udp->receiveDatagram(NetFrame::MaxPayload + NetFrame::Overhead + 1);
         const QHostAddress from(datagram.senderAddress().toIPv4Address());
-        if (!LinkAddress::allowed(from, "accept from"))
+        if (!LinkAddress::allowed(from, "accept from", &m_dropLog))
             continue;
         NetFrame frame;
         QString why;
         if (!NetFrame::parse(datagram.data(), &frame, &why)) {
-            qDebug().noquote() << Q_FUNC_INFO << "frame dropped from" << from.toString() << why;
+            m_dropLog.debug(QStringLiteral("%1 frame dropped from %2 %3")
+                                .arg(QString::fromLatin1(Q_FUNC_INFO), from.toString(), why));
             continue;
         }
         handleFrame(frame.code, frame.payload, from, datagram.data());
@@ -287,7 +288,8 @@ void NetlPortProc::handleFrame(quint8 code, const QByteArray &payload, const QHo
         const quint32 own = m_local.toIPv4Address();
         const quint32 host = from.toIPv4Address();
         if ((host & 0xFFFFFF00u) != (own & 0xFFFFFF00u) || host == own) {
-            qDebug().noquote() << Q_FUNC_INFO << "answer from" << from.toString() << "outside the sweep ignored";
+            m_dropLog.debug(QStringLiteral("%1 answer from %2 outside the sweep ignored")
+                                .arg(QString::fromLatin1(Q_FUNC_INFO), from.toString()));
             return;
         }
         if (code == Wire_LocalAddress && payload.size() == 1 && payload.at(0) == 0)
@@ -301,7 +303,8 @@ void NetlPortProc::handleFrame(quint8 code, const QByteArray &payload, const QHo
     // Outside a scan only the current instrument is listened to: any other
     // host on the LAN must not turn the link lamp green.
     if (from != m_target) {
-        qDebug().noquote() << Q_FUNC_INFO << "frame from" << from.toString() << "ignored: not the instrument";
+        m_dropLog.debug(QStringLiteral("%1 frame from %2 ignored: not the instrument")
+                            .arg(QString::fromLatin1(Q_FUNC_INFO), from.toString()));
         return;
     }
     switch (code) {

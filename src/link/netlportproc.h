@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 
+#include "core/lograte.h"
 #include "link/instrumentinfo.h"
 
 class FileReceiver;
@@ -80,4 +81,6 @@ private:
     bool m_scanning = false;
     QList<quint32> m_scanQueue;
     QList<InstrumentInfo> m_instruments;
+    // Datagrams that are dropped or refused: anyone on the LAN can send them.
+    LogRateLimiter m_dropLog{QStringLiteral("dropped datagrams")};
 };

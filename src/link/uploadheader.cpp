@@ -18,9 +18,14 @@ bool fixedPartValid(qint64 total, qint64 nameSize, QString *why)
         invalid(why, QStringLiteral("name size %1 out of range").arg(nameSize));
         return false;
     }
-    // total - 16 - nameSize cannot overflow: both subtrahends are small.
+    // A negative total is refused before the subtraction, which would
+    // overflow for totals near the lowest qint64; the subtrahends are small.
+    if (total < 0) {
+        invalid(why, QStringLiteral("total size %1 out of range").arg(total));
+        return false;
+    }
     const qint64 fileSize = total - UploadHeader::FixedSize - nameSize;
-    if (total < 0 || fileSize < 1 || fileSize > UploadHeader::MaxFileBytes) {
+    if (fileSize < 1 || fileSize > UploadHeader::MaxFileBytes) {
         invalid(why, QStringLiteral("total size %1 out of range").arg(total));
         return false;
     }
@@ -103,6 +108,9 @@ bool UploadHeader::isSafeFileName(const QString &name, QString *why)
         return refuse("dot name");
     if (name.startsWith(QLatin1Char('.')))
         return refuse("leading dot");
+    // Windows drops a trailing dot or blank: "update.exe." would be update.exe.
+    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return refuse("trailing dot or blank");
     if (name.toUtf8().size() > MaxNameBytes)
         return refuse("name longer than 255 bytes");
     for (QChar c : name) {

@@ -38,7 +38,8 @@ struct UploadHeader {
 
     // A plain file name that may be written into the program's folder: not
     // empty, not "." or "..", no path separator, drive colon or control
-    // character, no leading dot, at most 255 UTF-8 bytes, and none of the
+    // character, no leading dot, no trailing dot or blank (which Windows
+    // drops from a name), at most 255 UTF-8 bytes, and none of the
     // program's own files (the updater, the settings, translations, the
     // database's journal and backups).
     static bool isSafeFileName(const QString &name, QString *why = nullptr);

@@ -46,6 +46,9 @@ Defaults &defaults()
 }
 
 constexpr int kMaxRetries = 2;
+// A download must bring at least this much within each time limit: a server
+// that drips a byte now and then would otherwise hold the page for ever.
+constexpr qint64 kMinBytesPerLimit = 1024;
 constexpr qint64 kHashBlock = 1048576;
 // A version answer is a few hundred bytes; anything far larger is refused
 // before it can fill the memory.
@@ -360,6 +363,7 @@ void HttpFun::getRequest(HttpFunRes *res)
     res->isSent = 1;
     qDebug() << "getRequest" << res->request->url().toString();
     res->reply = m_manager->get(*res->request);
+    m_progressMark = m_received;
     res->timer->start(m_timeoutMs);
     connect(res->reply, &QNetworkReply::finished, this, &HttpFun::slot_getFileFinished);
     connect(res->reply, &QNetworkReply::readyRead, this, &HttpFun::slot_getFileReadyRead);
@@ -401,6 +405,14 @@ void HttpFun::slot_requestFinished()
     const int declared = res->reply->header(QNetworkRequest::ContentLengthHeader).toString().toInt();
     qDebug() << "head long" << declared << "recv long" << body.size() << "resultContent" << body;
     const QString text = QString::fromUtf8(body);
+    // Only a 200 carries an answer: a redirect or other status may have a
+    // body too, and it is no offer of this server's.
+    const int status = res->reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status != 200) {
+        qDebug() << "HttpFun: HTTP status" << status << "is no answer";
+        retryOrReport(UpdateProtocol::Code_WrongAnswer, res);
+        return;
+    }
     if (declared != body.size()) {
         retryOrReport(UpdateProtocol::Code_LengthErr, res);
         return;
@@ -464,7 +476,6 @@ void HttpFun::slot_getFileReadyRead()
         sendResultInfo(0, nullptr);
         return;
     }
-    res->timer->start(m_timeoutMs); // the limit is on silence, not on the whole download
     const QByteArray data = res->reply->readAll();
     // Flushed chunk by chunk, so a failing disk shows here and not at the end.
     if (m_downloadFile.write(data) != data.size() || !m_downloadFile.flush()) {
@@ -475,6 +486,12 @@ void HttpFun::slot_getFileReadyRead()
         return;
     }
     m_received += data.size();
+    // The limit starts again only once another KiB has come: a trickle runs
+    // out of time as silence does.
+    if (m_received - m_progressMark >= kMinBytesPerLimit) {
+        m_progressMark = m_received;
+        res->timer->start(m_timeoutMs);
+    }
     if (quint64(m_received) > quint64(m_expected)) {
         res->timer->stop();
         retryOrReport(UpdateProtocol::Code_LengthErr, res);
@@ -507,9 +524,13 @@ int HttpFun::verifyDownload()
     const QString digest = getFileHash(partPath());
     const QString stored = SystemConfig::getInstance()->getUpdatePackageMd5Info(0);
     qDebug() << "info" << stored << "down" << digest;
-    if (digest.isEmpty() || digest != stored || m_received != m_expected) {
+    if (digest.isEmpty() || m_received != m_expected) {
         discardPartFile();
         return UpdateProtocol::Code_FileCheckErr;
+    }
+    if (digest != stored) {
+        discardPartFile();
+        return UpdateProtocol::Code_DigestErr;
     }
     if (QFile::exists(downloadPath()) && !QFile::remove(downloadPath()))
         qDebug() << "HttpFun: cannot remove the older package" << downloadPath();

@@ -50,8 +50,9 @@ public:
     static QString getFileHash(const QString &path);
 
     // Test seams. The server defaults to the compiled-in address, port 8080
-    // and a 60-second limit on silence; the static form sets the defaults of
-    // clients made later (the main window makes its own).
+    // and a 60-second time limit (an answer within it; a download that gets
+    // less than 1 KiB within it counts as stalled); the static form sets the
+    // defaults of clients made later (the main window makes its own).
     void setServerForTesting(const QString &host, quint16 port);
     void setTimeoutForTesting(int ms);
     static void setDefaultsForTesting(const QString &host, quint16 port, int timeoutMs);
@@ -101,5 +102,6 @@ private:
     QString m_serverHost;
     quint16 m_serverPort = 8080;
     int m_timeoutMs = 60000;
+    qint64 m_progressMark = 0; // m_received when the download's time limit last started
     QList<HttpFunRes *> m_HttpRequestList;
 };

@@ -20,6 +20,7 @@ enum ResultCode {
     Code_LengthErr = 1005,
     Code_Timeout = 1006,
     Code_FileCheckErr = 1008,
+    Code_DigestErr = 1009,
     Code_NoUpdate = 1010,
     Code_Latest = 1014,
 };

@@ -117,6 +117,27 @@ private slots:
             QCOMPARE(Appearance::translationFile(language), QStringLiteral("./app/lan/VNX03_zh.qm"));
     }
 
+    // What an install or upload cut short by a crash left in ./app goes at
+    // start-up; the database, its backups and other files stay.
+    void leftoversOfInterruptedInstallsRemoved()
+    {
+        AppStartup::createAppFolders();
+        const QStringList leftovers{"AppDatabase_incoming_a1B2c3.tmp", ".AppDatabase.db.received-3",
+                                    ".AppDatabase.db.received-4.Xy12ab", "AppDatabase_backup.db.Qw12er.tmp"};
+        const QStringList kept{"AppDatabase.db", "AppDatabase_backup.db", "notes.tmp", ".received-1"};
+        QStringList unwritten;
+        for (const QString &name : leftovers + kept) {
+            if (!TestEnv::writeFile("./app/" + name, "x"))
+                unwritten << name;
+        }
+        QCOMPARE(unwritten, QStringList());
+        AppStartup::removeLeftovers();
+        for (const QString &name : leftovers)
+            QVERIFY2(!QFile::exists("./app/" + name), qPrintable(name));
+        for (const QString &name : kept)
+            QVERIFY2(QFile::exists("./app/" + name), qPrintable(name));
+    }
+
     // A file that cannot be read: kept as the backup, a fresh database made,
     // the message shown, and the window up and running.
     void damagedDatabaseIsBackedUpAndReported()

@@ -2,6 +2,9 @@
 #include "app/funwidgetfactory.h"
 #include "app/vireon.h"
 #include "core/messageids.h"
+#include "database/dbmanage.h"
+#include "database/demodatabuilder.h"
+#include "database/sampleinfoaccess.h"
 #include "link/netlportproc.h"
 #include "link/transferprogress.h"
 #include "shell/appglobals.h"
@@ -254,6 +257,54 @@ private slots:
         QVERIFY(updateAvailable);
         QCOMPARE(MessageDialog::shownTexts(), QStringList{"伺服器存在軟件更新，請及時更新！"});
         QVERIFY(page(w)->httpEvents.isEmpty());
+    }
+
+    // An upload the program refuses is reported as an invalid file. One that
+    // could not be put in place (here no backup can be made, as on a full
+    // disk) is a failed update, which the page shows: the file was fine.
+    void receivedDatabaseRefusedOrNotInstalled_data()
+    {
+        QTest::addColumn<bool>("validFile");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("refused") << false << QStringList{"接收的資料庫檔案無效，未能更新數據，原有數據保持不變"};
+        QTest::newRow("not installed") << true << QStringList{};
+    }
+
+    void receivedDatabaseRefusedOrNotInstalled()
+    {
+        QFETCH(bool, validFile);
+        QFETCH(QStringList, shown);
+        for (const QString &name :
+             QDir("./app").entryList({"AppDatabase*"}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (!QFile::remove("./app/" + name))
+                QDir("./app/" + name).removeRecursively();
+        }
+        const int rows = DemoDataBuilder::build(DbManage::databasePath(), 2, 3);
+        QVERIFY(rows > 0);
+        // Every backup generation is taken and the oldest cannot be dropped.
+        bool written = TestEnv::writeFile(DbManage::backupPath(), "b");
+        for (int g = 1; g <= 4; ++g)
+            written = TestEnv::writeFile(QStringLiteral("./app/AppDatabase_backup.%1.db").arg(g), "b") && written;
+        written = TestEnv::writeFile(QStringLiteral("./app/AppDatabase_backup.5.db/keep"), "x") && written;
+        const QString received = QStringLiteral("./app/.AppDatabase.db.received-1");
+        written = (validFile ? DemoDataBuilder::build(received, 4, 5) > 0
+                             : TestEnv::writeFile(received, TestEnv::patternBytes(8192, 5))) &&
+                  written;
+        QVERIFY(written);
+
+        DbManage db;
+        const bool opened = db.openDatabase();
+        QVERIFY(opened);
+        Vireon w;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        w.sendCtlCmdSlot(Cmd_StopCurrRequest, QVariant(-1)); // starts the worker thread
+        ModalAnswerer::answerNext(1, nullptr, 3000);
+        emit NetlPortProc::getInstance()->databaseFileReceived(received, 4096);
+        QTRY_COMPARE(page(w)->netEventIds(), QList<int>{NetEvt_FileFailed});
+        QCOMPARE(MessageDialog::shownTexts(), shown);
+        QCOMPARE(SampleInfoAccess::getCount(), rows);
+        QVERIFY(!QFile::exists(received));
+        w.deal_app_quit();
     }
 
     // A language or size change rebuilds the list but must not switch pages:

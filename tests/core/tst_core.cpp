@@ -1,6 +1,7 @@
 #include "app/appstartup.h"
 #include "core/common.h"
 #include "core/debuglog.h"
+#include "core/lograte.h"
 #include "core/systemconfig.h"
 #include "shell/appearance.h"
 #include "support/testenv.h"
@@ -172,6 +173,39 @@ private slots:
         QVERIFY(QFile::exists(DebugLog::filePathFor(today.addDays(-30))));
         QVERIFY(!QFile::exists(DebugLog::filePathFor(today.addDays(-31))));
         QVERIFY(QFile::exists("./app/debugLog/notes.txt"));
+    }
+
+    // Floods of like lines at steady rates over a simulated day: the burst of
+    // each minute is written, the rest comes back as counts, one summary line
+    // a minute at most, and nothing is lost from the count.
+    void rateLimitedLogOverADay_data()
+    {
+        QTest::addColumn<qint64>("intervalMs");
+        QTest::addColumn<qint64>("written");
+        QTest::newRow("100 a second") << qint64(10) << qint64(1440 * LogRateLimiter::kBurst);
+        QTest::newRow("one every 10 s") << qint64(10000) << qint64(1440 * 6);
+    }
+
+    void rateLimitedLogOverADay()
+    {
+        QFETCH(qint64, intervalMs);
+        QFETCH(qint64, written);
+        LogRateLimiter limiter(QStringLiteral("test lines"));
+        const qint64 day = 24 * 3600 * 1000;
+        qint64 lines = 0, summaries = 0, counted = 0;
+        for (qint64 now = 0; now < day; now += intervalMs) {
+            const LogRateLimiter::Verdict verdict = limiter.admit(now);
+            lines += verdict.write ? 1 : 0;
+            summaries += verdict.suppressed > 0 ? 1 : 0;
+            counted += verdict.suppressed;
+        }
+        const qint64 events = day / intervalMs;
+        QCOMPARE(lines, written);
+        QVERIFY2(summaries <= 1440, qPrintable(QString::number(summaries)));
+        // The last minute's count waits for the next line.
+        QVERIFY2(lines + counted <= events, qPrintable(QString::number(lines + counted)));
+        QVERIFY2(lines + counted >= events - LogRateLimiter::kWindowMs / intervalMs,
+                 qPrintable(QString::number(lines + counted)));
     }
 
     void fontSubstitution()

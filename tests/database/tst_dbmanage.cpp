@@ -17,6 +17,12 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 const QString kSource = QStringLiteral("./incoming/upload.db");
@@ -74,6 +80,24 @@ void verifyFreshDatabase()
     QCOMPARE(rowsOf(DbSchema::logTable()), 0);
 }
 
+// Statements that turn a database into one whose schema would act inside
+// the live database, by kind.
+const QMap<QString, QStringList> &hostileSchema()
+{
+    static const QMap<QString, QStringList> statements{
+        // An endless view with the sample table's columns.
+        {"sampleview",
+         {"ALTER TABLE SampleInfoTable RENAME TO Rows",
+          "CREATE VIEW SampleInfoTable AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) "
+          "SELECT Rows.* FROM n, Rows"}},
+        // The name in another case is the same name to the engine.
+        {"logview", {"ALTER TABLE LogInfoTable RENAME TO Logs", "CREATE VIEW loginfotable AS SELECT * FROM Logs"}},
+        {"trigger", {"CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM LogInfoTable; END"}},
+        {"view", {"CREATE VIEW Recent AS SELECT Key FROM SampleInfoTable"}},
+    };
+    return statements;
+}
+
 // A file the program cannot take for its database.
 void makeBadFile(const QString &kind, const QString &path)
 {
@@ -93,6 +117,17 @@ void makeBadFile(const QString &kind, const QString &path)
         const QByteArray bytes = TestEnv::readFile(path);
         QVERIFY(bytes.size() > 8 * 4096);
         QVERIFY(TestEnv::writeFile(path, bytes.left(3 * 4096)));
+    } else if (kind == QLatin1String("damaged")) {
+        const int rows = DemoDataBuilder::build(path, 60, 3);
+        QVERIFY(rows > 0);
+        QByteArray bytes = TestEnv::readFile(path);
+        const int page = bytes.size() / 4096 / 2;
+        bytes[page * 4096 + 100] = char(bytes.at(page * 4096 + 100) ^ 0x01);
+        const bool written = TestEnv::writeFile(path, bytes);
+        QVERIFY(written);
+    } else if (hostileSchema().contains(kind)) {
+        const bool built = DemoDataBuilder::build(path, 3, 4) > 0 && execOn(path, hostileSchema().value(kind));
+        QVERIFY(built);
     } else if (kind != QLatin1String("missing")) { // a column or the whole sample table dropped
         QVERIFY(DemoDataBuilder::build(path, 2, 2) > 0);
         QVERIFY(execOn(path, {kind == QLatin1String("columns") ? "ALTER TABLE SampleInfoTable DROP COLUMN prodata40"
@@ -149,6 +184,9 @@ private slots:
         QTest::newRow("wrong key") << "wrongkey";
         QTest::newRow("plain SQLite file") << "plain";
         QTest::newRow("truncated after three pages") << "truncated";
+        // Start-up could not create the table beside the view and ended.
+        QTest::newRow("sample table is an endless view") << "sampleview";
+        QTest::newRow("log table is a view") << "logview";
     }
 
     void unreadableFileIsBackedUpAndRecreated()
@@ -279,6 +317,11 @@ private slots:
         QTest::newRow("other key") << "wrongkey";
         QTest::newRow("wrong columns") << "columns";
         QTest::newRow("sample table missing") << "nosamples";
+        QTest::newRow("sample table is an endless view") << "sampleview";
+        QTest::newRow("log table is a view") << "logview";
+        QTest::newRow("trigger") << "trigger";
+        QTest::newRow("view beside the tables") << "view";
+        QTest::newRow("one damaged page") << "damaged";
     }
 
     void replaceRejectsBadSource()
@@ -292,8 +335,11 @@ private slots:
         DbManage manager;
         QVERIFY(manager.openDatabase());
         QVERIFY(!DbManage::isValidDatabaseFile(kSource));
-        QVERIFY(!manager.replaceDatabase(kSource));
+        DbManage::InstallError error = DbManage::InstallError::None;
+        const bool replaced = manager.replaceDatabase(kSource, &error);
+        QVERIFY(!replaced);
         QVERIFY(manager.isOpen());
+        QCOMPARE(error, DbManage::InstallError::Refused);
         QCOMPARE(SampleInfoAccess::getCount(), rows);
         QCOMPARE(TestEnv::readFile(path), before);
         QCOMPARE(appFiles(), QStringList({QStringLiteral("AppDatabase.db")}));
@@ -366,6 +412,60 @@ private slots:
         }
         QCOMPARE(generations, (QList<QByteArray>{sourceBytes, oldBytes}));
     }
+
+#ifdef Q_OS_LINUX
+    // An upload is moved into place: installing it needs no room for a copy,
+    // so it succeeds where no file can grow to its size. An import must copy
+    // and fails there, as a write failure and not as an invalid file. Either
+    // way the installed file keeps the mode of the one it replaces.
+    void uploadIsMovedImportIsCopied()
+    {
+        const QString path = DbManage::databasePath();
+        const int oldRows = DemoDataBuilder::build(path, 2, 1);
+        const QString received = QStringLiteral("./app/.AppDatabase.db.received-1");
+        const int rows = DemoDataBuilder::build(received, 60, 2);
+        const bool prepared =
+            QFile::copy(received, kSource) &&
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+        QVERIFY(prepared);
+        const QFileDevice::Permissions mode = QFile::permissions(path);
+        struct stat receivedStat;
+        const int statResult = ::stat(QFile::encodeName(received).constData(), &receivedStat);
+        QCOMPARE(statResult, 0);
+
+        DbManage manager;
+        const bool opened = manager.openDatabase();
+        QVERIFY(opened);
+        struct rlimit old;
+        const int got = getrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(got, 0);
+        const auto previous = signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = old;
+        small.rlim_cur = rlim_t(receivedStat.st_size / 2); // files of this process stop growing here
+        setrlimit(RLIMIT_FSIZE, &small);
+        DbManage::InstallError importError = DbManage::InstallError::None;
+        const bool imported = manager.replaceDatabase(kSource, &importError);
+        const int rowsAfterImport = SampleInfoAccess::getCount();
+        DbManage::InstallError uploadError = DbManage::InstallError::Refused;
+        const bool installed = manager.installReceivedDatabase(received, &uploadError);
+        setrlimit(RLIMIT_FSIZE, &old);
+        signal(SIGXFSZ, previous);
+
+        QVERIFY(!imported);
+        QCOMPARE(importError, DbManage::InstallError::Failed);
+        QCOMPARE(rowsAfterImport, oldRows);
+        QVERIFY(installed);
+        QCOMPARE(uploadError, DbManage::InstallError::None);
+        QCOMPARE(SampleInfoAccess::getCount(), rows);
+        struct stat installedStat;
+        installedStat.st_ino = 0;
+        ::stat(QFile::encodeName(path).constData(), &installedStat);
+        QCOMPARE(installedStat.st_ino, receivedStat.st_ino); // the same file, not a copy
+        QVERIFY(!QFile::exists(received));
+        QCOMPARE(QFile::permissions(path), mode);
+        QCOMPARE(appFiles(), QStringList({"AppDatabase.db", "AppDatabase_backup.db"}));
+    }
+#endif
 
     void rowsAreConsistent()
     {

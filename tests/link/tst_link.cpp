@@ -8,6 +8,8 @@
 #include <QUdpSocket>
 #include <mutex>
 
+#include "core/debuglog.h"
+#include "core/lograte.h"
 #include "core/messageids.h"
 #include "core/systemconfig.h"
 #include "database/dbmanage.h"
@@ -542,15 +544,59 @@ private slots:
             QCOMPARE(QFileInfo(h.path).absolutePath(), QFileInfo("./app").absoluteFilePath());
             QCOMPARE(h.total, qint64(16 + 4 + 2 * 14 + sizes.at(upload)));
             QCOMPARE(TestEnv::readFile(h.path), h.bytes); // complete at hand-over, nothing wrote over it
-            // As the main window does: install through the safe replace, then delete.
-            QVERIFY(db.replaceDatabase(h.path));
-            QVERIFY(QFile::remove(h.path));
+            // As the main window does: moved into place, validated first.
+            const bool installed = db.installReceivedDatabase(h.path);
+            QVERIFY(installed);
+            QVERIFY(!QFile::exists(h.path));
             QCOMPARE(SampleInfoAccess::getCount(), rows.at(upload)); // seen on the open connection
         }
         // The link left the final progress event to the GUI side.
         m_rig->flush();
         for (const TransferProgress &p : progress())
             QVERIFY(p.received < p.total);
+    }
+
+    // Anyone on the LAN can send datagrams. A flood from a host that is not
+    // the instrument, well-formed or not, leaves a burst of lines in the
+    // daily debug log, not one line a datagram. (Last here: it spends the
+    // minute's burst.)
+    void datagramFloodKeepsTheDebugLogSmall()
+    {
+        FakeInstrumentProcess fake(fakeArgs(*m_rig, "127.0.0.2"));
+        const bool connected = m_rig->connectTo(fake);
+        QVERIFY(connected);
+        const int linkUps = linkStates().count(true);
+        const QString logFile = DebugLog::filePathFor(QDate::currentDate());
+        const qint64 sizeBefore = QFileInfo(logFile).size();
+        const QtMessageHandler capture = qInstallMessageHandler(&DebugLog::messageHandler);
+
+        QUdpSocket stranger;
+        QUdpSocket instrument;
+        const bool bound = stranger.bind(QHostAddress(QStringLiteral("127.0.0.9")), 0) &&
+                           instrument.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0);
+        QVERIFY(bound);
+        const QByteArray datagrams[] = {NetFrame::build(Wire_LocalAddress, QByteArray(1, '\0')), "not a frame"};
+        const QHostAddress worker(QStringLiteral("127.0.0.1"));
+        constexpr int kDatagrams = 3000;
+        for (int i = 0; i < kDatagrams; ++i) {
+            stranger.writeDatagram(datagrams[i % 2], worker, m_rig->port);
+            if (i % 50 == 49)
+                m_rig->flush(); // the worker keeps up, so the socket drops few
+        }
+        // An acknowledgement from the instrument's address after the flood
+        // shows that the worker has read all that came before it.
+        instrument.writeDatagram(datagrams[0], worker, m_rig->port);
+        QTRY_COMPARE(linkStates().count(true), linkUps + 1);
+        m_rig->flush();
+        qInstallMessageHandler(capture);
+
+        const QString logged = QString::fromUtf8(TestEnv::readFile(logFile).mid(int(sizeBefore)));
+        // Earlier cases may have spent part of this minute's burst.
+        const int lines = logged.count(QStringLiteral("127.0.0.9"));
+        QVERIFY2(lines >= 1, qPrintable(logged));
+        QVERIFY2(lines <= LogRateLimiter::kBurst, qPrintable(QString::number(lines)));
+        const qint64 grown = QFileInfo(logFile).size() - sizeBefore;
+        QVERIFY2(grown < 400 * LogRateLimiter::kBurst, qPrintable(QString::number(grown)));
     }
 
 private:

@@ -183,9 +183,10 @@ private slots:
         const qint64 big = qint64(1) << 62;
         const qint64 over2GiB = 16 + 14 + (qint64(2) << 30) + 1;
         // (total, name size) pairs, column by column
+        const qint64 lowest = std::numeric_limits<qint64>::min(); // must not overflow the size check
         const QList<qint64> totals{
-            big, 1038, 1038, -5, 16 + 14, 1038, 1038, over2GiB, std::numeric_limits<qint64>::max()};
-        const QList<qint64> nameSizes{14, big, -1, 14, 14, 15, 2, 14, 14};
+            big, 1038, 1038, -5, 16 + 14, 1038, 1038, over2GiB, std::numeric_limits<qint64>::max(), lowest};
+        const QList<qint64> nameSizes{14, big, -1, 14, 14, 15, 2, 14, 14, 14};
         for (int i = 0; i < totals.size(); ++i) {
             QString why;
             UploadHeader header;
@@ -229,6 +230,9 @@ private slots:
         QTest::newRow("256 bytes") << QString(256, 'a') << false;
         QTest::newRow("multibyte over 255") << QString(86, QChar(0x6578)) << false; // 258 UTF-8 bytes
         QTest::newRow("updater upper") << "UPDATE.EXE" << false;
+        // Windows drops a trailing dot or blank, so these would be the updater.
+        QTest::newRow("updater trailing dot") << "update.exe." << false;
+        QTest::newRow("updater trailing blank") << "update.exe " << false;
         QTest::newRow("settings") << "SystemConfig.ini" << false;
         QTest::newRow("translation") << "VNX03_en.qm" << false;
         QTest::newRow("database journal") << "AppDatabase.db-journal" << false;

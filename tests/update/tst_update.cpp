@@ -237,6 +237,8 @@ private slots:
         QTest::newRow("port closed") << 0 << QByteArray() << true << int(QNetworkReply::ConnectionRefusedError) << 3;
         QTest::newRow("server error") << 500 << QByteArray("oops") << true << int(QNetworkReply::InternalServerError)
                                       << 3;
+        // Only a 200 answers: a redirect's body is no offer, whatever it holds.
+        QTest::newRow("redirect with an offer") << 302 << versionAnswer("v1.0.0.1", pkg) << true << 1004 << 3;
     }
 
     void versionAnswers()
@@ -278,7 +280,7 @@ private slots:
     // asks for the stored package, its texts encoded.
     void downloads_data()
     {
-        QTest::addColumn<QString>("plan");   // one letter per GET: f full, s stall half-way, o one byte more
+        QTest::addColumn<QString>("plan"); // one letter per GET: f full, s stall half-way, o one byte more, d drip
         QTest::addColumn<int>("storedSize"); // -1: the package's own size
         QTest::addColumn<bool>("upperDigest");
         QTest::addColumn<int>("code");
@@ -286,7 +288,9 @@ private slots:
         QTest::newRow("paced") << "f" << -1 << false << 0 << 1;
         QTest::newRow("stall then success") << "sf" << -1 << false << 0 << 2;
         QTest::newRow("stalls to the end") << "sss" << -1 << false << 1006 << 3;
-        QTest::newRow("upper-case digest") << "f" << -1 << true << 1008 << 1;
+        // Less than 1 KiB within the time limit is a stall, though bytes keep coming.
+        QTest::newRow("drips to the end") << "ddd" << -1 << false << 1006 << 3;
+        QTest::newRow("upper-case digest") << "f" << -1 << true << 1009 << 1;
         QTest::newRow("expected size 0") << "fff" << 0 << false << 1005 << 3;
         QTest::newRow("larger than stored") << "ooo" << -1 << false << 1005 << 3;
         QTest::newRow("smaller than stored") << "f" << 70000 << false << 1008 << 1;
@@ -306,7 +310,7 @@ private slots:
                          "beta&x=1#2");
         ServerExchange s([&](const Request &, int index) {
             const QChar kind = plan.at(qMin(index, plan.size() - 1));
-            Answer a = paced(kind == 'o' ? pkg + 'x' : pkg, 8192, 10);
+            Answer a = kind == 'd' ? paced(pkg, 16, 20) : paced(kind == 'o' ? pkg + 'x' : pkg, 8192, 10);
             if (kind == 's')
                 a.stallAfter = pkg.size() / 2;
             return a;

@@ -31,7 +31,7 @@ public:
     // Width showText gives to text.
     int widthFor(const QString &text) const;
 
-    static const int kHeight = 20;
+    static constexpr int kHeight = 20;
 
 private:
     int m_charWidth = 15;
