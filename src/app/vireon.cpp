@@ -23,6 +23,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QScreen>
+#include <QWindow>
 #include <QThread>
 #include <QTimer>
 
@@ -105,7 +106,7 @@ bool Vireon::isNavigationEnabled() const
 void Vireon::start()
 {
     switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
-    centreOnScreen();
+    fitToScreen();
     show();
     LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START);
     LogOpt::getInstance()->writeLog(LogOpt::LOG_SHUTDOWN_FLAG_SET);
@@ -114,13 +115,33 @@ void Vireon::start()
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Vireon::deal_app_quit);
 }
 
-void Vireon::centreOnScreen()
+QRect Vireon::fittedGeometry(const QSize &wanted, const QSize &minimum, const QMargins &frame, const QRect &available)
 {
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect box = frameGeometry();
-        box.moveCenter(screen->availableGeometry().center());
-        move(box.topLeft());
-    }
+    const QSize room = available.size().shrunkBy(frame);
+    const QSize size = wanted.boundedTo(room).expandedTo(minimum);
+    QRect box(QPoint(), size.grownBy(frame));
+    box.moveCenter(available.center());
+    // Right and bottom edges first, then left and top: on a screen smaller
+    // than the minimum the title bar and the navigation stay reachable.
+    box.moveRight(qMin(box.right(), available.right()));
+    box.moveBottom(qMin(box.bottom(), available.bottom()));
+    box.moveLeft(qMax(box.left(), available.left()));
+    box.moveTop(qMax(box.top(), available.top()));
+    return box.marginsRemoved(frame);
+}
+
+void Vireon::fitToScreen()
+{
+    QScreen *screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    const QRect fitted = fittedGeometry(size(), minimumSize(), frame, screen->availableGeometry());
+    resize(fitted.size());
+    move(fitted.topLeft() - QPoint(frame.left(), frame.top())); // a top-level's position includes its frame
 }
 
 void Vireon::onNavigationRowChanged(int row)
@@ -398,5 +419,14 @@ void Vireon::changeEvent(QEvent *event)
     }
     if (type == QEvent::LanguageChange || type == QEvent::StyleChange)
         refreshChrome();
+    // The window manager adds its frame only once the window is mapped, so
+    // the fit of start-up could not count the title bar: fit again, once.
+    if (type == QEvent::ActivationChange && isActiveWindow() && !m_fittedWithFrame &&
+        frameGeometry() != geometry()) {
+        m_fittedWithFrame = true;
+        const QScreen *screen = windowHandle() ? windowHandle()->screen() : nullptr;
+        if (screen && !screen->availableGeometry().contains(frameGeometry()))
+            fitToScreen();
+    }
     QMainWindow::changeEvent(event);
 }
