@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMoveEvent>
 #include <QDebug>
 #include <QFile>
 #include <QScreen>
@@ -142,6 +143,25 @@ void Vireon::fitToScreen()
     const QRect fitted = fittedGeometry(size(), minimumSize(), frame, screen->availableGeometry());
     resize(fitted.size());
     move(fitted.topLeft() - QPoint(frame.left(), frame.top())); // a top-level's position includes its frame
+}
+
+void Vireon::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    fitAgainWithFrame();
+}
+
+// The window manager adds its frame only once the window is mapped, so the
+// fit of start-up could not count the title bar: once the frame is known,
+// and only when it sticks out, the window is fitted again.
+void Vireon::fitAgainWithFrame()
+{
+    if (m_fittedWithFrame || !isVisible() || frameGeometry() == geometry())
+        return;
+    m_fittedWithFrame = true;
+    const QScreen *screen = windowHandle() ? windowHandle()->screen() : nullptr;
+    if (screen && !screen->availableGeometry().contains(frameGeometry()))
+        fitToScreen();
 }
 
 void Vireon::onNavigationRowChanged(int row)
@@ -419,14 +439,7 @@ void Vireon::changeEvent(QEvent *event)
     }
     if (type == QEvent::LanguageChange || type == QEvent::StyleChange)
         refreshChrome();
-    // The window manager adds its frame only once the window is mapped, so
-    // the fit of start-up could not count the title bar: fit again, once.
-    if (type == QEvent::ActivationChange && isActiveWindow() && !m_fittedWithFrame &&
-        frameGeometry() != geometry()) {
-        m_fittedWithFrame = true;
-        const QScreen *screen = windowHandle() ? windowHandle()->screen() : nullptr;
-        if (screen && !screen->availableGeometry().contains(frameGeometry()))
-            fitToScreen();
-    }
+    if (type == QEvent::ActivationChange)
+        fitAgainWithFrame();
     QMainWindow::changeEvent(event);
 }

@@ -72,6 +72,7 @@ protected:
     // An open dialog is a window of its own: it closes with the main window,
     // so that the last window closes and the program shuts down in order.
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void initForm();
@@ -83,6 +84,7 @@ private:
     void ensureNetworkThread();
     void sendDirect(int cmd, const QVariant &data);
     void onDatabaseFileReceived(const QString &tempPath, qint64 totalBytes);
+    void fitAgainWithFrame();
 
     Ui::Vireon *ui = nullptr;
     std::unique_ptr<LinkStatusIndicator> m_linkStatus;
