@@ -131,18 +131,27 @@ QRect Vireon::fittedGeometry(const QSize &wanted, const QSize &minimum, const QM
     return box.marginsRemoved(frame);
 }
 
-void Vireon::fitToScreen()
+QMargins Vireon::frameMargins() const
+{
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+void Vireon::placeOnScreen(QWidget *window, const QSize &wanted, const QMargins &frame) const
 {
     QScreen *screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect inner = geometry();
-    const QRect outer = frameGeometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                         outer.bottom() - inner.bottom());
-    const QRect fitted = fittedGeometry(size(), minimumSize(), frame, screen->availableGeometry());
-    resize(fitted.size());
-    move(fitted.topLeft() - QPoint(frame.left(), frame.top())); // a top-level's position includes its frame
+    const QRect fitted = fittedGeometry(wanted, window->minimumSize(), frame, screen->availableGeometry());
+    window->resize(fitted.size());
+    window->move(fitted.topLeft() - QPoint(frame.left(), frame.top())); // a top-level's position includes its frame
+}
+
+void Vireon::fitToScreen()
+{
+    placeOnScreen(this, size(), frameMargins());
 }
 
 void Vireon::moveEvent(QMoveEvent *event)
@@ -233,8 +242,10 @@ void Vireon::switchDialogWidgetSlot(int type, QVariant data)
     dialog->setWindowFlags((dialog->windowFlags() & ~Qt::FramelessWindowHint) | Qt::Window);
     if (type == IDialogWidget::DLG_SAMPLE_REPORT) {
         dialog->setWindowTitle(tr("報告"));
-        dialog->resize(reportDialogSize());
         dialog->setMaximumSize(kReportMaxWidth, kReportMaxHeight);
+        // Its frame will be of the main window's kind: counted in, so that the
+        // dialog's foot is not below the screen.
+        placeOnScreen(dialog, reportDialogSize(), frameMargins());
     } else {
         dialog->setWindowTitle(tr("查詢"));
     }

@@ -85,6 +85,8 @@ private:
     void sendDirect(int cmd, const QVariant &data);
     void onDatabaseFileReceived(const QString &tempPath, qint64 totalBytes);
     void fitAgainWithFrame();
+    QMargins frameMargins() const;
+    void placeOnScreen(QWidget *window, const QSize &wanted, const QMargins &frame) const;
 
     Ui::Vireon *ui = nullptr;
     std::unique_ptr<LinkStatusIndicator> m_linkStatus;
