@@ -329,7 +329,7 @@
         </message>
         <message>
             <source>檢測時間：</source>
-            <translation>Data do teste:</translation>
+            <translation>Data teste:</translation>
         </message>
         <message>
             <source>樣本類型：</source>

@@ -329,7 +329,7 @@
         </message>
         <message>
             <source>檢測時間：</source>
-            <translation>Fecha prueba:</translation>
+            <translation>F. prueba:</translation>
         </message>
         <message>
             <source>樣本類型：</source>
@@ -405,7 +405,7 @@
         </message>
         <message>
             <source>報告日期：</source>
-            <translation>Fecha informe:</translation>
+            <translation>Emitido:</translation>
         </message>
         <message>
             <source>主治醫師：</source>

@@ -68,23 +68,26 @@ public:
         const double drift = uniform(-3, 6);
         const double noise = uniform(10, 35);
         const double amplitude = positive ? uniform(3000, 20000) : 0.0;
-        const double midpoint = uniform(17, 41);
+        // The threshold is crossed some 7 cycles before the midpoint: late
+        // midpoints give the weak and suspect Cts of 30 to 38.
+        const double midpoint = uniform(17, 45);
         const double width = uniform(1.2, 2.2);
+        // A disturbed well jumps in the first cycles (a bubble, a loose
+        // lid): its early Ct is what the rule reads as an invalid result.
+        const double earlyCt = invalid ? std::round(uniform(3.0, 10.0) * 100.0) / 100.0 : 0.0;
+        const double jump = invalid ? uniform(1500, 4000) : 0.0;
         double raw[kCycles];
         for (int c = 0; c < kCycles; ++c) {
             double v = base + drift * (c + 1) + noise * gaussian();
             if (positive)
                 v += amplitude / (1.0 + std::exp(-((c + 1) - midpoint) / width));
             if (invalid)
-                v += uniform(-800, 800);
+                v += uniform(-800, 800) + (c + 1 >= earlyCt ? jump : 0.0);
             raw[c] = std::clamp(v, 0.0, 65535.0);
             row.data[c] = static_cast<quint16>(std::lround(raw[c]));
         }
         correct(row, raw);
-        // A disturbed well crosses the threshold in the first cycles, which
-        // the rule reads as an invalid result.
-        row.ctvalue =
-            invalid ? std::round(uniform(3.0, 10.0) * 100.0) / 100.0 : crossing(row, std::max(10.0 * noise, 200.0));
+        row.ctvalue = invalid ? earlyCt : crossing(row, std::max(10.0 * noise, 200.0));
         row.result = resultForCt(row.ctvalue);
     }
 
