@@ -20,13 +20,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMoveEvent>
 #include <QDebug>
 #include <QFile>
+#include <QMoveEvent>
 #include <QScreen>
-#include <QWindow>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 constexpr int kReportMaxWidth = 1450;
