@@ -166,7 +166,7 @@
         </message>
         <message>
             <source>繁體中文</source>
-            <translation>Traditional Chinese</translation>
+            <translation>繁體中文</translation>
         </message>
         <message>
             <source>English</source>
@@ -174,15 +174,15 @@
         </message>
         <message>
             <source>Español</source>
-            <translation>Spanish</translation>
+            <translation>Español</translation>
         </message>
         <message>
             <source>Português</source>
-            <translation>Portuguese</translation>
+            <translation>Português</translation>
         </message>
         <message>
             <source>日本語</source>
-            <translation>Japanese</translation>
+            <translation>日本語</translation>
         </message>
     </context>
     <context>

@@ -166,19 +166,19 @@
         </message>
         <message>
             <source>繁體中文</source>
-            <translation>繁体字中国語</translation>
+            <translation>繁體中文</translation>
         </message>
         <message>
             <source>English</source>
-            <translation>英語</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Español</source>
-            <translation>スペイン語</translation>
+            <translation>Español</translation>
         </message>
         <message>
             <source>Português</source>
-            <translation>ポルトガル語</translation>
+            <translation>Português</translation>
         </message>
         <message>
             <source>日本語</source>

@@ -166,15 +166,15 @@
         </message>
         <message>
             <source>繁體中文</source>
-            <translation>Chinês tradicional</translation>
+            <translation>繁體中文</translation>
         </message>
         <message>
             <source>English</source>
-            <translation>Inglês</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Español</source>
-            <translation>Espanhol</translation>
+            <translation>Español</translation>
         </message>
         <message>
             <source>Português</source>
@@ -182,7 +182,7 @@
         </message>
         <message>
             <source>日本語</source>
-            <translation>Japonês</translation>
+            <translation>日本語</translation>
         </message>
     </context>
     <context>
@@ -329,7 +329,7 @@
         </message>
         <message>
             <source>檢測時間：</source>
-            <translation>Data:</translation>
+            <translation>Data teste:</translation>
         </message>
         <message>
             <source>樣本類型：</source>
@@ -405,7 +405,7 @@
         </message>
         <message>
             <source>報告日期：</source>
-            <translation>Data:</translation>
+            <translation>Emitido em:</translation>
         </message>
         <message>
             <source>主治醫師：</source>

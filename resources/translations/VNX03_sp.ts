@@ -28,7 +28,7 @@
         </message>
         <message>
             <source>下載升級包</source>
-            <translation>Descargar</translation>
+            <translation>Descargar actualización</translation>
         </message>
         <message>
             <source>檢查更新</source>
@@ -166,11 +166,11 @@
         </message>
         <message>
             <source>繁體中文</source>
-            <translation>Chino tradicional</translation>
+            <translation>繁體中文</translation>
         </message>
         <message>
             <source>English</source>
-            <translation>Inglés</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Español</source>
@@ -178,11 +178,11 @@
         </message>
         <message>
             <source>Português</source>
-            <translation>Portugués</translation>
+            <translation>Português</translation>
         </message>
         <message>
             <source>日本語</source>
-            <translation>Japonés</translation>
+            <translation>日本語</translation>
         </message>
     </context>
     <context>
@@ -329,7 +329,7 @@
         </message>
         <message>
             <source>檢測時間：</source>
-            <translation>Fecha:</translation>
+            <translation>F. prueba:</translation>
         </message>
         <message>
             <source>樣本類型：</source>
@@ -405,7 +405,7 @@
         </message>
         <message>
             <source>報告日期：</source>
-            <translation>Fecha:</translation>
+            <translation>Emitido:</translation>
         </message>
         <message>
             <source>主治醫師：</source>
@@ -712,7 +712,7 @@ Procedimiento de prueba:
         </message>
         <message>
             <source>更新數據</source>
-            <translation>Descargar</translation>
+            <translation>Recibir</translation>
         </message>
         <message>
             <source>匯出數據</source>

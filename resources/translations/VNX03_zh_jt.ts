@@ -166,23 +166,23 @@
         </message>
         <message>
             <source>繁體中文</source>
-            <translation>繁体中文</translation>
+            <translation>繁體中文</translation>
         </message>
         <message>
             <source>English</source>
-            <translation>英语</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Español</source>
-            <translation>西班牙语</translation>
+            <translation>Español</translation>
         </message>
         <message>
             <source>Português</source>
-            <translation>葡萄牙语</translation>
+            <translation>Português</translation>
         </message>
         <message>
             <source>日本語</source>
-            <translation>日语</translation>
+            <translation>日本語</translation>
         </message>
     </context>
     <context>

@@ -22,9 +22,11 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QFile>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 constexpr int kReportMaxWidth = 1450;
@@ -105,7 +107,7 @@ bool Vireon::isNavigationEnabled() const
 void Vireon::start()
 {
     switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
-    centreOnScreen();
+    fitToScreen();
     show();
     LogOpt::getInstance()->writeLog(LogOpt::LOG_APP_START);
     LogOpt::getInstance()->writeLog(LogOpt::LOG_SHUTDOWN_FLAG_SET);
@@ -114,13 +116,61 @@ void Vireon::start()
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Vireon::deal_app_quit);
 }
 
-void Vireon::centreOnScreen()
+QRect Vireon::fittedGeometry(const QSize &wanted, const QSize &minimum, const QMargins &frame, const QRect &available)
 {
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect box = frameGeometry();
-        box.moveCenter(screen->availableGeometry().center());
-        move(box.topLeft());
-    }
+    const QSize room = available.size().shrunkBy(frame);
+    const QSize size = wanted.boundedTo(room).expandedTo(minimum);
+    QRect box(QPoint(), size.grownBy(frame));
+    box.moveCenter(available.center());
+    // Right and bottom edges first, then left and top: on a screen smaller
+    // than the minimum the title bar and the navigation stay reachable.
+    box.moveRight(qMin(box.right(), available.right()));
+    box.moveBottom(qMin(box.bottom(), available.bottom()));
+    box.moveLeft(qMax(box.left(), available.left()));
+    box.moveTop(qMax(box.top(), available.top()));
+    return box.marginsRemoved(frame);
+}
+
+QMargins Vireon::frameMargins() const
+{
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+void Vireon::placeOnScreen(QWidget *window, const QSize &wanted, const QMargins &frame) const
+{
+    QScreen *screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect fitted = fittedGeometry(wanted, window->minimumSize(), frame, screen->availableGeometry());
+    window->resize(fitted.size());
+    window->move(fitted.topLeft() - QPoint(frame.left(), frame.top())); // a top-level's position includes its frame
+}
+
+void Vireon::fitToScreen()
+{
+    placeOnScreen(this, size(), frameMargins());
+}
+
+void Vireon::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    fitAgainWithFrame();
+}
+
+// The window manager adds its frame only once the window is mapped, so the
+// fit of start-up could not count the title bar: once the frame is known,
+// and only when it sticks out, the window is fitted again.
+void Vireon::fitAgainWithFrame()
+{
+    if (m_fittedWithFrame || !isVisible() || frameGeometry() == geometry())
+        return;
+    m_fittedWithFrame = true;
+    const QScreen *screen = windowHandle() ? windowHandle()->screen() : nullptr;
+    if (screen && !screen->availableGeometry().contains(frameGeometry()))
+        fitToScreen();
 }
 
 void Vireon::onNavigationRowChanged(int row)
@@ -192,8 +242,10 @@ void Vireon::switchDialogWidgetSlot(int type, QVariant data)
     dialog->setWindowFlags((dialog->windowFlags() & ~Qt::FramelessWindowHint) | Qt::Window);
     if (type == IDialogWidget::DLG_SAMPLE_REPORT) {
         dialog->setWindowTitle(tr("報告"));
-        dialog->resize(reportDialogSize());
         dialog->setMaximumSize(kReportMaxWidth, kReportMaxHeight);
+        // Its frame will be of the main window's kind: counted in, so that the
+        // dialog's foot is not below the screen.
+        placeOnScreen(dialog, reportDialogSize(), frameMargins());
     } else {
         dialog->setWindowTitle(tr("查詢"));
     }
@@ -398,5 +450,7 @@ void Vireon::changeEvent(QEvent *event)
     }
     if (type == QEvent::LanguageChange || type == QEvent::StyleChange)
         refreshChrome();
+    if (type == QEvent::ActivationChange)
+        fitAgainWithFrame();
     QMainWindow::changeEvent(event);
 }

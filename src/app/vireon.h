@@ -26,13 +26,23 @@ public:
     explicit Vireon(QWidget *parent = nullptr);
     ~Vireon() override;
 
-    // Shows the history page, centres the window, writes the start-up log
+    // Shows the history page, fits the window onto the screen, writes the start-up log
     // entries, lets events run for 100 ms, starts the network worker with the
     // connect command and hooks the application's quit signal.
     void start();
 
     // The report dialog's size: the screen's, at most 1450 x 900.
     static QSize reportDialogSize();
+
+    // Geometry, frame excluded, of a window that wants a size (not below its
+    // minimum) with a frame of the given margins: centred in the available
+    // area, shrunk to fit it, and pushed inside it with the top left kept in
+    // view when even the minimum does not fit.
+    static QRect fittedGeometry(const QSize &wanted, const QSize &minimum, const QMargins &frame,
+                                const QRect &available);
+
+    // Fits the window onto its screen's available area by fittedGeometry.
+    void fitToScreen();
 
     // State for the tests and the diagnostics.
     IFunWidget *currentPage() const { return m_currentPage; }
@@ -62,6 +72,7 @@ protected:
     // An open dialog is a window of its own: it closes with the main window,
     // so that the last window closes and the program shuts down in order.
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void initForm();
@@ -73,7 +84,9 @@ private:
     void ensureNetworkThread();
     void sendDirect(int cmd, const QVariant &data);
     void onDatabaseFileReceived(const QString &tempPath, qint64 totalBytes);
-    void centreOnScreen();
+    void fitAgainWithFrame();
+    QMargins frameMargins() const;
+    void placeOnScreen(QWidget *window, const QSize &wanted, const QMargins &frame) const;
 
     Ui::Vireon *ui = nullptr;
     std::unique_ptr<LinkStatusIndicator> m_linkStatus;
@@ -85,4 +98,5 @@ private:
     QPointer<QThread> m_httpThread;
     bool m_rebuildingChrome = false;
     bool m_quitDone = false;
+    bool m_fittedWithFrame = false;
 };

@@ -24,16 +24,19 @@ const int kCycles = 40;
 const double kNoAmplification = 41.0;
 const QDate kLastDay(2026, 11, 30); // fixed, so a seed always gives the same file
 
-// Result-mark codes: 0 "++", 1 "-", 2 "+", 3 "+++", 4 "*", 5 "Invalid".
+// Result-mark codes: 0 "++", 1 "-", 2 "+", 3 "+++", 4 "*", 5 "Invalid", by
+// the reference rule that the report prints beside them.
 int resultForCt(double ct)
 {
-    if (ct >= kNoAmplification)
+    if (ct >= kNoAmplification || ct <= 0.0)
         return 1;
-    if (ct < 25.0)
+    if (ct <= 10.0)
+        return 5;
+    if (ct <= 20.0)
         return 3;
-    if (ct < 30.0)
+    if (ct <= 30.0)
         return 0;
-    if (ct < 35.0)
+    if (ct < 36.0)
         return 2;
     return 4;
 }
@@ -65,26 +68,27 @@ public:
         const double drift = uniform(-3, 6);
         const double noise = uniform(10, 35);
         const double amplitude = positive ? uniform(3000, 20000) : 0.0;
-        const double midpoint = uniform(17, 41);
+        // The threshold is crossed some 7 cycles before the midpoint: late
+        // midpoints give the weak and suspect Cts of 30 to 38.
+        const double midpoint = uniform(17, 45);
         const double width = uniform(1.2, 2.2);
+        // A disturbed well jumps in the first cycles (a bubble, a loose
+        // lid): its early Ct is what the rule reads as an invalid result.
+        const double earlyCt = invalid ? std::round(uniform(3.0, 10.0) * 100.0) / 100.0 : 0.0;
+        const double jump = invalid ? uniform(1500, 4000) : 0.0;
         double raw[kCycles];
         for (int c = 0; c < kCycles; ++c) {
             double v = base + drift * (c + 1) + noise * gaussian();
             if (positive)
                 v += amplitude / (1.0 + std::exp(-((c + 1) - midpoint) / width));
             if (invalid)
-                v += uniform(-800, 800);
+                v += uniform(-800, 800) + (c + 1 >= earlyCt ? jump : 0.0);
             raw[c] = std::clamp(v, 0.0, 65535.0);
             row.data[c] = static_cast<quint16>(std::lround(raw[c]));
         }
         correct(row, raw);
-        if (invalid) {
-            row.ctvalue = kNoAmplification;
-            row.result = 5;
-        } else {
-            row.ctvalue = crossing(row, std::max(10.0 * noise, 200.0));
-            row.result = resultForCt(row.ctvalue);
-        }
+        row.ctvalue = invalid ? earlyCt : crossing(row, std::max(10.0 * noise, 200.0));
+        row.result = resultForCt(row.ctvalue);
     }
 
 private:
@@ -133,7 +137,10 @@ struct Run {
     QVector<DemoSampleRow> rows;
 };
 
-Run makeRun(Generator &gen, int runIndex, int maxRows, const QList<int> &codes)
+// One run of the analyser: 1 to 8 test items of one sample, each with a
+// well and channel of its own. Items fill the wells two by two, FAM first
+// and VIC beside it, as a duplex panel loads them.
+Run makeRun(Generator &gen, int runIndex, int maxRows, QList<int> codes)
 {
     static const char species[] = {'D', 'C', 'E'};
     Run run;
@@ -144,25 +151,23 @@ Run makeRun(Generator &gen, int runIndex, int maxRows, const QList<int> &codes)
     const QString sbtId = QStringLiteral("SBT%1").arg(gen.bounded(1000000), 6, 10, QLatin1Char('0'));
     const QString patientId =
         gen.chance(0.2) ? QString() : QStringLiteral("P%1").arg(gen.bounded(1000000), 6, 10, QLatin1Char('0'));
-    const int wells = 1 + gen.bounded(8);
-    for (int well = 0; well < wells && run.rows.size() < maxRows; ++well) {
-        const int panel = codes.isEmpty() ? 1 : codes.at(gen.bounded(codes.size()));
-        for (int channel = 0; channel < 2 && run.rows.size() < maxRows; ++channel) {
-            DemoSampleRow row;
-            row.panelType = panel;
-            row.sampleId = sampleId;
-            row.sbtId = sbtId;
-            row.patientId = patientId;
-            row.noteInfo = QStringLiteral("");
-            row.pieId = QString::number(well + channel * 8);
-            row.isDone = channel + 1;
-            row.date = run.date.toString(QStringLiteral("yyyyMMdd"));
-            row.time = run.time.toString(QStringLiteral("hhmmss"));
-            // The VIC channel carries the internal control: mostly positive.
-            const bool positive = gen.chance(channel == 0 ? 0.35 : 0.85);
-            gen.curve(row, positive, gen.chance(0.02));
-            run.rows.append(row);
-        }
+    const int items = std::min(1 + gen.bounded(DemoDataBuilder::kMaxRunRows), maxRows);
+    for (int item = 0; item < items; ++item) {
+        const int panel = codes.isEmpty() ? 1 : codes.takeAt(gen.bounded(codes.size()));
+        const int well = item / 2;
+        const int channel = item % 2;
+        DemoSampleRow row;
+        row.panelType = panel;
+        row.sampleId = sampleId;
+        row.sbtId = sbtId;
+        row.patientId = patientId;
+        row.noteInfo = QStringLiteral("");
+        row.pieId = QString::number(well + channel * 8);
+        row.isDone = channel + 1;
+        row.date = run.date.toString(QStringLiteral("yyyyMMdd"));
+        row.time = run.time.toString(QStringLiteral("hhmmss"));
+        gen.curve(row, gen.chance(0.4), gen.chance(0.03));
+        run.rows.append(row);
     }
     return run;
 }
@@ -177,7 +182,7 @@ QVector<DemoSampleRow> DemoDataBuilder::generate(const Options &options)
     int done = 0;
     const bool byRows = options.doneRows >= 0;
     for (int i = 0; byRows ? done < options.doneRows : i < options.runs; ++i) {
-        Run run = makeRun(gen, i, byRows ? options.doneRows - done : 16, codes);
+        Run run = makeRun(gen, i, byRows ? options.doneRows - done : kMaxRunRows, codes);
         done += run.rows.size();
         runs.append(run);
     }

@@ -22,14 +22,19 @@ struct DemoSampleRow {
     quint16 prodata[40] = {};
 };
 
-// Deterministic demo and fixture databases: runs of 1 to 8 wells, each well
-// with a FAM row (PIEId 0-7, isDone 1) and a VIC row (PIEId 8-15, isDone 2),
-// 40-cycle curves (sigmoids with noise for positives, flat noisy baselines
-// for negatives), baseline-corrected prodata, Ct 41.0 for no amplification,
-// dates spread over the year before a fixed day. Same seed, same rows.
+// Deterministic demo and fixture databases: runs of 1 to 8 records, as one
+// run of the analyser gives and one report covers, each a different test
+// item in a well and channel of its own (FAM rows PIEId 0-7 and isDone 1,
+// VIC rows PIEId 8-15 and isDone 2); 40-cycle curves (sigmoids with noise
+// for positives, flat noisy baselines for negatives), baseline-corrected
+// prodata, Ct 41.0 for no amplification, result marks by the reference rule
+// the report prints, dates spread over the year before a fixed day. Same
+// seed, same rows.
 class DemoDataBuilder
 {
 public:
+    static constexpr int kMaxRunRows = 8;
+
     struct Options {
         int runs = 10; // runs to generate when doneRows < 0
         quint32 seed = 1;

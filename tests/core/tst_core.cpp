@@ -79,8 +79,35 @@ private slots:
         QCOMPARE(common->getItemName(PANEL_CANINE_PARVOVIRUS), QStringLiteral("Canine parvovirus"));
         for (int code : codes)
             QVERIFY2(common->getItemName(code).at(0).unicode() < 0x2E80, qPrintable(common->getItemName(code)));
-        QCOMPARE(common->getLanguageName(0), QStringLiteral("Traditional Chinese"));
-        QCOMPARE(common->getLanguageName(3), QStringLiteral("简体中文")); // never translated
+    }
+
+    // Whatever language is in force, the language list names each language
+    // in its own: a user who lands in one they cannot read finds their own.
+    // Texts that name different things stay different words.
+    void languageListAndDistinctTexts_data()
+    {
+        QTest::addColumn<int>("language");
+        for (int language = 0; language < kSuffixes.size(); ++language)
+            QTest::newRow(qPrintable(kSuffixes.at(language))) << language;
+    }
+    void languageListAndDistinctTexts()
+    {
+        QFETCH(int, language);
+        QTranslator translator;
+        QVERIFY(translator.load(Appearance::translationFile(language)));
+        QCoreApplication::installTranslator(&translator); // removed again by its destructor
+        QStringList names;
+        for (int i = 0; i < 6; ++i)
+            names << Common::getInstance()->getLanguageName(i);
+        QCOMPARE(names, QStringList({"繁體中文", "English", "Español", "简体中文", "Português", "日本語"}));
+
+        const auto text = [](const char *context, const char *source) {
+            return QCoreApplication::translate(context, source);
+        };
+        // The data fetch of the history page and the software download.
+        QVERIFY(text("HistoryData", "更新數據") != text("CheckUpdateWidget", "下載升級包"));
+        // The test date and the report date on the report.
+        QVERIFY(text("DrawPrintTemplate", "檢測時間：") != text("DrawPrintTemplate", "報告日期："));
     }
 
     void languageNamesAndDateFormats()

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QSet>
 #include <QSqlDatabase>
@@ -50,6 +51,25 @@ bool execOn(const QString &path, const QStringList &statements, bool plain = fal
     }
     QSqlDatabase::removeDatabase(name);
     return ok;
+}
+
+// The mark code the report's reference table gives a Ct: "Ct = 0" is the
+// stored 41.0, then 0 < Ct <= 10 invalid (5), <= 20 "+++" (3), <= 30 "++"
+// (0), < 36 "+" (2), up to 40 suspect "*" (4).
+int markOfReferenceTable(double ct)
+{
+    if (ct == 41.0)
+        return 1;
+    const struct {
+        double upTo;
+        bool inclusive;
+        int code;
+    } bands[] = {{10, true, 5}, {20, true, 3}, {30, true, 0}, {36, false, 2}, {40, true, 4}};
+    for (const auto &band : bands) {
+        if (ct < band.upTo || (band.inclusive && ct == band.upTo))
+            return band.code;
+    }
+    return -1; // above 40: no band
 }
 
 int rowsOf(const QString &table)
@@ -489,6 +509,7 @@ private slots:
         const QList<int> codes = Common::itemCodes();
         QSet<QString> keys;
         QSet<int> results;
+        QMap<QString, QVector<DemoSampleRow>> runs; // by sample, date and time
         QDate first = QDate::fromString(rows.first().date, QStringLiteral("yyyyMMdd"));
         QDate last = first;
         for (const DemoSampleRow &row : rows) {
@@ -506,7 +527,9 @@ private slots:
             QVERIFY2(row.result <= 5, qPrintable(QString::number(row.result)));
             QCOMPARE(row.isDone, pie < 8 ? 1 : 2); // FAM wells 0-7, VIC 8-15
             results.insert(row.result);
-            QCOMPARE(row.ctvalue == 41.0, row.result == 1 || row.result == 5);
+            QVERIFY2(row.ctvalue > 0.0, qPrintable(row.key));
+            QCOMPARE(row.result, markOfReferenceTable(row.ctvalue));
+            runs[row.sampleId + row.date + row.time] << row;
             const QDate date = QDate::fromString(row.date, QStringLiteral("yyyyMMdd"));
             QVERIFY(date.isValid());
             first = qMin(first, date);
@@ -518,6 +541,22 @@ private slots:
             }
         }
         QCOMPARE(results.size(), 6);
+        // One report covers a run of at most 8 records: each a test item of
+        // its own in a well and channel of its own.
+        QSet<int> runSizes;
+        for (const QVector<DemoSampleRow> &run : qAsConst(runs)) {
+            QSet<QString> positions;
+            QSet<int> items;
+            for (const DemoSampleRow &row : run) {
+                positions.insert(row.pieId);
+                items.insert(row.panelType);
+            }
+            QCOMPARE(positions.size(), run.size());
+            QCOMPARE(items.size(), run.size());
+            runSizes.insert(run.size());
+        }
+        QCOMPARE(runs.size(), 200);
+        QCOMPARE(runSizes, (QSet<int>{1, 2, 3, 4, 5, 6, 7, 8}));
         QVERIFY2(first.daysTo(last) > 300, qPrintable(QString::number(first.daysTo(last))));
         QVERIFY2(first.daysTo(last) < 366, qPrintable(QString::number(first.daysTo(last))));
         // Keys ascend with date and time, so the newest run lists first.
