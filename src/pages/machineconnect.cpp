@@ -9,12 +9,20 @@
 
 #include <QDebug>
 
+#include <utility>
+
 namespace {
 constexpr quint16 kInstrumentPort = 45454;
+quint16 g_instrumentPort = kInstrumentPort;
 const QString kUnsetMac = QStringLiteral("00-00-00-00-00-00");
 } // namespace
 
 MachineConnect *MachineConnect::s_instance = nullptr;
+
+quint16 MachineConnect::setInstrumentPortForTesting(quint16 port)
+{
+    return std::exchange(g_instrumentPort, port);
+}
 
 MachineConnect *MachineConnect::getInstance()
 {
@@ -194,7 +202,7 @@ void MachineConnect::on_ConnectPushButton_clicked()
     config->setLocalIpAddr(localIp);
     config->setHostAddress(address);
     config->setHostName(ui->nameCboBox->currentText());
-    config->setHostPort(kInstrumentPort);
+    config->setHostPort(g_instrumentPort);
     emit sendCmd(Cmd_ConnectInstrument, QVariant(-1));
 }
 

@@ -34,6 +34,9 @@ public:
     // The text shown for an instrument name: its UTF-8 bytes up to the first
     // zero byte.
     static QString nameText(const QByteArray &name);
+    // Test seam: the instrument's command port a connect stores, so a test
+    // instrument need not take the real one. Returns the one replaced.
+    static quint16 setInstrumentPortForTesting(quint16 port);
 
     NetAddressWidget *addressEditor() const { return m_netAddressWidget; }
     QList<InstrumentInfo> instruments() const { return m_instrumentList; }
