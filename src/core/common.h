@@ -62,9 +62,6 @@ public:
     using AdapterSource = std::function<QList<NetCartInfo>()>;
     static void setAdapterSource(AdapterSource source);
 
-    // Maps the Windows font names of the forms onto installed families.
-    static void installFontSubstitutions();
-
 private:
     explicit Common(QObject *parent = nullptr);
     static QList<NetCartInfo> systemAdapters();
