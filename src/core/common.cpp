@@ -56,8 +56,7 @@ QString formatMac(const QString &hardwareAddress)
 
 Common *Common::getInstance()
 {
-    static Common *instance = new Common;
-    return instance;
+    return Singleton<Common>::instance();
 }
 
 Common::Common(QObject *parent)

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "core/singleton.h"
+
 // One IPv4 address of one local network adapter.
 struct NetCartInfo {
     QString mac; // six bytes as lower-case hex joined by "-"
@@ -63,6 +65,7 @@ public:
     static void setAdapterSource(AdapterSource source);
 
 private:
+    friend class Singleton<Common>;
     explicit Common(QObject *parent = nullptr);
     static QList<NetCartInfo> systemAdapters();
 };

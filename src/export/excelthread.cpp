@@ -2,25 +2,18 @@
 
 #include "export/exporttext.h"
 
-#include <QAtomicPointer>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QMutexLocker>
 
 namespace {
-QAtomicPointer<ExcelThread> s_instance;
 QAtomicInt s_bandColour; // only the writing thread advances it
-
-void releaseInstance()
-{
-    delete s_instance.fetchAndStoreOrdered(nullptr);
-}
 } // namespace
 
 ExcelThread::ExcelThread(QObject *parent)
     : QThread(parent)
 {
+    Singleton<ExcelThread>::releaseWithApplication();
     init();
 }
 
@@ -33,18 +26,7 @@ ExcelThread::~ExcelThread()
 
 ExcelThread *ExcelThread::getInstance()
 {
-    static QBasicMutex mutex;
-    ExcelThread *instance = s_instance.loadAcquire();
-    if (!instance) {
-        QMutexLocker lock(&mutex);
-        instance = s_instance.loadAcquire();
-        if (!instance) {
-            instance = new ExcelThread;
-            s_instance.storeRelease(instance);
-            qAddPostRoutine(releaseInstance);
-        }
-    }
-    return instance;
+    return Singleton<ExcelThread>::instance();
 }
 
 ExcelThread::Settings ExcelThread::settings() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "export/sectionqueue.h"
 
 #include "export/workbookwriter.h"
@@ -75,6 +76,7 @@ protected:
     void run() override;
 
 private:
+    friend class Singleton<ExcelThread>;
     explicit ExcelThread(QObject *parent = nullptr);
 
     struct Settings {

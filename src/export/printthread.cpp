@@ -4,24 +4,14 @@
 #include "export/htmltable.h"
 #include "export/printpreview.h"
 
-#include <QAtomicPointer>
-#include <QCoreApplication>
 #include <QDebug>
 #include <QMutexLocker>
-
-namespace {
-QAtomicPointer<PrintThread> s_instance;
-
-void releaseInstance()
-{
-    delete s_instance.fetchAndStoreOrdered(nullptr);
-}
-} // namespace
 
 PrintThread::PrintThread(QObject *parent)
     : QThread(parent)
     , m_printer(QPrinter::ScreenResolution)
 {
+    Singleton<PrintThread>::releaseWithApplication();
     init();
 }
 
@@ -34,18 +24,7 @@ PrintThread::~PrintThread()
 
 PrintThread *PrintThread::getInstance()
 {
-    static QBasicMutex mutex;
-    PrintThread *instance = s_instance.loadAcquire();
-    if (!instance) {
-        QMutexLocker lock(&mutex);
-        instance = s_instance.loadAcquire();
-        if (!instance) {
-            instance = new PrintThread;
-            s_instance.storeRelease(instance);
-            qAddPostRoutine(releaseInstance);
-        }
-    }
-    return instance;
+    return Singleton<PrintThread>::instance();
 }
 
 PrintThread::Settings PrintThread::settings() const

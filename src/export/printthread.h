@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "export/sectionqueue.h"
 
 #include <QAtomicInt>
@@ -70,6 +71,7 @@ protected:
     void run() override;
 
 private:
+    friend class Singleton<PrintThread>;
     explicit PrintThread(QObject *parent = nullptr);
 
     struct Settings {

@@ -17,8 +17,6 @@ quint16 g_instrumentPort = kInstrumentPort;
 const QString kUnsetMac = QStringLiteral("00-00-00-00-00-00");
 } // namespace
 
-MachineConnect *MachineConnect::s_instance = nullptr;
-
 quint16 MachineConnect::setInstrumentPortForTesting(quint16 port)
 {
     return std::exchange(g_instrumentPort, port);
@@ -26,9 +24,7 @@ quint16 MachineConnect::setInstrumentPortForTesting(quint16 port)
 
 MachineConnect *MachineConnect::getInstance()
 {
-    if (!s_instance)
-        s_instance = new MachineConnect(nullptr);
-    return s_instance;
+    return Singleton<MachineConnect>::instance();
 }
 
 MachineConnect::MachineConnect(QWidget *parent)
@@ -53,14 +49,12 @@ MachineConnect::~MachineConnect()
     m_netCartList.clear();
     delete ui;
     ui = nullptr;
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<MachineConnect>::forget(this);
 }
 
 void MachineConnect::releaseInstance()
 {
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<MachineConnect>::forget(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     close();
     delete this;

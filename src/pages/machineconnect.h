@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "shell/ifunwidget.h"
 
 #include "core/common.h"
@@ -53,6 +54,7 @@ public slots:
     void ip_editTextChanged();
 
 private:
+    friend class Singleton<MachineConnect>;
     explicit MachineConnect(QWidget *parent = nullptr);
 
     void retranslate();
@@ -70,6 +72,4 @@ private:
     NetAddressWidget *m_netAddressWidget = nullptr;
     // Entry i matches item i of local_ip_CboBox; owned.
     QList<NetCartInfo *> m_netCartList;
-
-    static MachineConnect *s_instance;
 };
