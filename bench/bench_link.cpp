@@ -33,10 +33,6 @@
 #include "support/testenv.h"
 
 namespace {
-constexpr quint16 kPort = 45470;
-constexpr quint16 kUploadPort = 43490;
-constexpr quint16 kBaselinePort = 45471;
-constexpr quint16 kBaselineUploadPort = 43491;
 
 qint64 statusKb(const char *key)
 {
@@ -78,18 +74,14 @@ bool waitUntil(const std::function<bool()> &done, int timeoutMs)
 
 struct Fake {
     QProcess process;
-    Fake(const QString &file, quint16 port, quint16 uploadPort)
+    quint16 port = 0; // the command port it bound; 0: it did not start
+    Fake(const QString &file, quint16 commandPort, quint16 uploadPort)
     {
-        process.start(TestEnv::toolPath(QStringLiteral("fake_instrument")),
-                      {"--address", "127.0.0.2", "--port", QString::number(port), "--upload", file, "--upload-name",
-                       "bench.dat", "--upload-port", QString::number(uploadPort)});
-        process.waitForReadyRead(10000);
+        port = TestEnv::startFakeInstrument(process, {"--address", "127.0.0.2", "--port", QString::number(commandPort),
+                                                      "--upload", file, "--upload-name", "bench.dat", "--upload-port",
+                                                      QString::number(uploadPort)});
     }
-    ~Fake()
-    {
-        process.kill();
-        process.waitForFinished();
-    }
+    ~Fake() { TestEnv::stopProcess(process); }
 };
 
 void makeSource(const QString &path, qint64 bytes)
@@ -128,10 +120,10 @@ double runReceiver(NetlPortProc *proc, qint64 *peakKb)
 
 // The same upload read by a plain QTcpSocket reader into a file; with
 // `durable` the file is flushed and fsync'ed before the clock stops.
-double runPlain(qint64 expected, const QString &outPath, bool durable)
+double runPlain(const Fake &fake, quint16 uploadPort, qint64 expected, const QString &outPath, bool durable)
 {
     QTcpServer server;
-    server.listen(QHostAddress(QStringLiteral("127.0.0.1")), kBaselineUploadPort);
+    server.listen(QHostAddress(QStringLiteral("127.0.0.1")), uploadPort);
     QFile out(outPath);
     qint64 received = 0;
     QTcpSocket *socket = nullptr;
@@ -148,7 +140,7 @@ double runPlain(qint64 expected, const QString &outPath, bool durable)
     udp.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0);
     QElapsedTimer t;
     t.start();
-    udp.writeDatagram(NetFrame::build(Wire_FetchFile, "-1"), QHostAddress(QStringLiteral("127.0.0.2")), kBaselinePort);
+    udp.writeDatagram(NetFrame::build(Wire_FetchFile, "-1"), QHostAddress(QStringLiteral("127.0.0.2")), fake.port);
     const bool ok = waitUntil([&]() { return received >= expected; }, 120000);
     if (durable && (!out.flush() || ::fsync(out.handle()) != 0))
         return -1;
@@ -181,14 +173,24 @@ int main(int argc, char *argv[])
     makeSource(source, bytes);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
 
-    TestEnv::seedIni({{"NetConfig/HostPort", QString::number(kPort)}});
-    NetlPortProc::setUploadPortForTesting(kUploadPort);
+    // Ports held from the start, so a run beside the demo or the tests meets
+    // neither; the program's command port is handed over at the connect.
+    HeldPort programSide(HeldPort::Udp, QStringLiteral("127.0.0.1"));
+    HeldPort upload(HeldPort::TcpBeside, QStringLiteral("127.0.0.1"));
+    HeldPort baselineUpload(HeldPort::TcpBeside, QStringLiteral("127.0.0.1"));
+    TestEnv::seedIni({{"NetConfig/HostPort", QString::number(programSide.port())}});
+    NetlPortProc::setUploadPortForTesting(upload.port());
     NetlPortProc *proc = NetlPortProc::getInstance();
     QThread thread;
     proc->moveToThread(&thread);
     thread.start();
-    Fake fake(source, kPort, kUploadPort);
-    Fake baselineFake(source, kBaselinePort, kBaselineUploadPort);
+    Fake fake(source, programSide.port(), upload.port());
+    Fake baselineFake(source, 0, baselineUpload.port());
+    if (!fake.port || !baselineFake.port) {
+        std::printf("FAILED: a fake instrument did not start\n");
+        return 1;
+    }
+    programSide.release();
     QMetaObject::invokeMethod(proc, [proc]() { proc->netCommandSlot(Cmd_ConnectInstrument, QVariant(-1)); });
 
     const qint64 rssStartKb = statusKb("VmRSS:");
@@ -212,9 +214,9 @@ int main(int argc, char *argv[])
         receiver.append(runReceiver(proc, &peakKb));
         sizeOk = sizeOk && QFileInfo(QStringLiteral("./app/bench.dat")).size() == bytes;
         fresh();
-        synced.append(runPlain(transferBytes, plainPath, true));
+        synced.append(runPlain(baselineFake, baselineUpload.port(), transferBytes, plainPath, true));
         fresh();
-        plain.append(runPlain(transferBytes, plainPath, false));
+        plain.append(runPlain(baselineFake, baselineUpload.port(), transferBytes, plainPath, false));
         fresh();
         dd.append(runDd(source, ddPath));
         std::printf("round %d: receiver %.3f s, synced reader %.3f s, unsynced reader %.3f s, dd conv=fsync %.3f s\n",

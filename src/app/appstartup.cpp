@@ -1,6 +1,5 @@
 #include "app/appstartup.h"
 
-#include "core/common.h"
 #include "core/systemconfig.h"
 #include "database/dbmanage.h"
 #include "link/filereceiver.h"
@@ -52,7 +51,7 @@ void AppStartup::installTranslator()
 
 void AppStartup::installApplicationFont()
 {
-    Common::installFontSubstitutions();
+    Appearance::installFontSubstitutions();
     QApplication::setFont(QFont(QStringLiteral("Microsoft YaHei"), 10));
 }
 

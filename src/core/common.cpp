@@ -2,8 +2,6 @@
 
 #include <QDebug>
 #include <QEventLoop>
-#include <QFont>
-#include <QFontDatabase>
 #include <QMutex>
 #include <QNetworkInterface>
 #include <QTimer>
@@ -54,21 +52,11 @@ QString formatMac(const QString &hardwareAddress)
              bytes[5].toLower());
 }
 
-QString firstInstalledFamily(const QStringList &candidates, const QStringList &families)
-{
-    for (const QString &c : candidates) {
-        if (families.contains(c, Qt::CaseInsensitive))
-            return c;
-    }
-    return QString();
-}
-
 } // namespace
 
 Common *Common::getInstance()
 {
-    static Common *instance = new Common;
-    return instance;
+    return Singleton<Common>::instance();
 }
 
 Common::Common(QObject *parent)
@@ -192,19 +180,4 @@ void Common::get_local_net_cart_infos(QList<NetCartInfo *> *list)
         qDebug() << "get_local_net_cart_infos" << info.mac << info.ip;
         list->append(new NetCartInfo(info));
     }
-}
-
-void Common::installFontSubstitutions()
-{
-    const QStringList families = QFontDatabase().families();
-    const QString cjk = firstInstalledFamily(
-        {"Noto Sans CJK TC", "Noto Sans CJK SC", "Noto Sans CJK JP", "WenQuanYi Micro Hei", "Droid Sans Fallback"},
-        families);
-    const QString latin = firstInstalledFamily({"Noto Sans", "DejaVu Sans", "Liberation Sans"}, families);
-    if (!cjk.isEmpty())
-        QFont::insertSubstitution(QStringLiteral("Microsoft YaHei"), cjk);
-    if (!latin.isEmpty())
-        QFont::insertSubstitution(QStringLiteral("Segoe UI"), latin);
-    else if (!cjk.isEmpty())
-        QFont::insertSubstitution(QStringLiteral("Segoe UI"), cjk);
 }

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "core/singleton.h"
+
 // One IPv4 address of one local network adapter.
 struct NetCartInfo {
     QString mac; // six bytes as lower-case hex joined by "-"
@@ -62,10 +64,8 @@ public:
     using AdapterSource = std::function<QList<NetCartInfo>()>;
     static void setAdapterSource(AdapterSource source);
 
-    // Maps the Windows font names of the forms onto installed families.
-    static void installFontSubstitutions();
-
 private:
+    friend class Singleton<Common>;
     explicit Common(QObject *parent = nullptr);
     static QList<NetCartInfo> systemAdapters();
 };

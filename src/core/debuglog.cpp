@@ -10,8 +10,7 @@
 
 DebugLog *DebugLog::getInstance()
 {
-    static DebugLog *instance = new DebugLog;
-    return instance;
+    return Singleton<DebugLog>::instance();
 }
 
 void DebugLog::install() { qInstallMessageHandler(&DebugLog::messageHandler); }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "core/singleton.h"
+
 // Daily debug log "./app/debugLog/DebugLog_yyyyMMdd.txt". The message handler
 // installed at start-up hands every Qt message of every thread to it.
 class DebugLog
@@ -26,6 +28,7 @@ public:
     int removeOldFiles(int maxAgeDays = 30, const QDate &today = QDate::currentDate());
 
 private:
+    friend class Singleton<DebugLog>;
     DebugLog() = default;
     QMutex m_mutex;
 };

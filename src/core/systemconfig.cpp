@@ -13,9 +13,7 @@ constexpr quint16 kDefaultHostPort = 45454;
 
 SystemConfig *SystemConfig::getInstance()
 {
-    // A function-local static is created once even when threads race here.
-    static SystemConfig *instance = new SystemConfig;
-    return instance;
+    return Singleton<SystemConfig>::instance();
 }
 
 QString SystemConfig::configFilePath()

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/singleton.h"
+
 // The program's settings, one INI file "./app/config/SystemConfig.ini".
 // Every setter writes and syncs at once. A getter that finds its key absent,
 // empty or out of range writes the default back and returns it.
@@ -86,6 +88,7 @@ public:
     void setUpdatePackageInfo(int index, const QStringList &values);
 
 private:
+    friend class Singleton<SystemConfig>;
     explicit SystemConfig(QObject *parent = nullptr);
 
     // Unlocked helpers; callers hold m_mutex.

@@ -1,5 +1,6 @@
 #include "database/dbmanage.h"
 
+#include "core/singleton.h"
 #include "database/dbfileops.h"
 #include "database/dbschema.h"
 #include "database/driver/zsqlitecipherdriver.h"
@@ -14,8 +15,6 @@
 #include <QSqlQuery>
 
 #include <sqlite3.h>
-
-DbManage *DbManage::s_instance = nullptr;
 
 namespace {
 
@@ -165,7 +164,7 @@ const QString kIncomingPrefix = QStringLiteral("AppDatabase_incoming_");
 DbManage::DbManage(QObject *parent)
     : QObject(parent)
 {
-    s_instance = this;
+    Singleton<DbManage>::adopt(this); // the newest manager is the live one
 }
 
 DbManage::~DbManage()
@@ -175,13 +174,12 @@ DbManage::~DbManage()
         QSqlDatabase::database(name, false).close();
         QSqlDatabase::removeDatabase(name);
     }
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<DbManage>::forget(this);
 }
 
 DbManage *DbManage::instance()
 {
-    return s_instance;
+    return Singleton<DbManage>::existing();
 }
 
 QString DbManage::databasePath()

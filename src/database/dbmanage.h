@@ -62,5 +62,4 @@ private:
     InstallError installIncoming(const QString &incoming);
 
     bool m_recreated = false;
-    static DbManage *s_instance;
 };

@@ -31,8 +31,7 @@ LogOpt::LogOpt(QObject *parent)
 
 LogOpt *LogOpt::getInstance()
 {
-    static LogOpt *instance = new LogOpt;
-    return instance;
+    return Singleton<LogOpt>::instance();
 }
 
 QString LogOpt::textFilePath(int language)

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "core/singleton.h"
+
 // Writes operation log entries into LogInfoTable by log id, with the outline
 // and daily texts of the current language's log text file.
 class LogOpt : public QObject
@@ -28,5 +30,6 @@ public:
     static QString textFilePath(int language);
 
 private:
+    friend class Singleton<LogOpt>;
     explicit LogOpt(QObject *parent = nullptr);
 };

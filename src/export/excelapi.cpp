@@ -3,21 +3,13 @@
 #include "export/exporttext.h"
 #include "export/workbookwriter.h"
 
-#include <QAtomicPointer>
-#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QMutex>
 
 namespace {
-QAtomicPointer<ExcelAPI> s_instance;
 QBasicMutex s_bandMutex;
 int s_bandColour = 0; // guarded by s_bandMutex
-
-void releaseInstance()
-{
-    delete s_instance.fetchAndStoreOrdered(nullptr);
-}
 
 // The style lines after the default style of the single-table and
 // sectioned forms.
@@ -111,22 +103,12 @@ template <typename Body> bool writeWorkbook(const QString &fileName, Body body)
 ExcelAPI::ExcelAPI(QObject *parent)
     : QObject(parent)
 {
+    Singleton<ExcelAPI>::releaseWithApplication();
 }
 
 ExcelAPI *ExcelAPI::getInstance()
 {
-    static QBasicMutex mutex;
-    ExcelAPI *instance = s_instance.loadAcquire();
-    if (!instance) {
-        QMutexLocker lock(&mutex);
-        instance = s_instance.loadAcquire();
-        if (!instance) {
-            instance = new ExcelAPI;
-            s_instance.storeRelease(instance);
-            qAddPostRoutine(releaseInstance);
-        }
-    }
-    return instance;
+    return Singleton<ExcelAPI>::instance();
 }
 
 int ExcelAPI::nextBandColour()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/singleton.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -39,5 +41,6 @@ public slots:
                    const QList<QString> &columnNames, const QList<int> &columnWidths, const QStringList &content);
 
 private:
+    friend class Singleton<ExcelAPI>;
     explicit ExcelAPI(QObject *parent = nullptr);
 };

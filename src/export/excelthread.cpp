@@ -2,25 +2,17 @@
 
 #include "export/exporttext.h"
 
-#include <QAtomicPointer>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QMutexLocker>
 
 namespace {
-QAtomicPointer<ExcelThread> s_instance;
 QAtomicInt s_bandColour; // only the writing thread advances it
-
-void releaseInstance()
-{
-    delete s_instance.fetchAndStoreOrdered(nullptr);
-}
 } // namespace
 
 ExcelThread::ExcelThread(QObject *parent)
     : QThread(parent)
 {
+    Singleton<ExcelThread>::releaseWithApplication();
     init();
 }
 
@@ -33,24 +25,7 @@ ExcelThread::~ExcelThread()
 
 ExcelThread *ExcelThread::getInstance()
 {
-    static QBasicMutex mutex;
-    ExcelThread *instance = s_instance.loadAcquire();
-    if (!instance) {
-        QMutexLocker lock(&mutex);
-        instance = s_instance.loadAcquire();
-        if (!instance) {
-            instance = new ExcelThread;
-            s_instance.storeRelease(instance);
-            qAddPostRoutine(releaseInstance);
-        }
-    }
-    return instance;
-}
-
-ExcelThread::Settings ExcelThread::settings() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_settings;
+    return Singleton<ExcelThread>::instance();
 }
 
 void ExcelThread::appendHead()
@@ -163,115 +138,11 @@ void ExcelThread::take()
     }
 }
 
-void ExcelThread::setFileName(const QString &fileName)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.fileName = fileName;
-}
-
-void ExcelThread::setSheetName(const QString &sheetName)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.sheetName = sheetName;
-}
-
-void ExcelThread::setTitle(const QString &title)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.title = title;
-}
-
-void ExcelThread::setSubTitle(const QString &subTitle)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.subTitle = subTitle;
-}
-
-void ExcelThread::setSubTitle1(const QStringList &subTitle1)
-{
-    m_queue.setSubTitle1(subTitle1);
-}
-
-void ExcelThread::setSubTitle2(const QStringList &subTitle2)
-{
-    m_queue.setSubTitle2(subTitle2);
-}
-
-void ExcelThread::setContent(const QStringList &content)
-{
-    m_queue.setContent(content);
-}
-
-void ExcelThread::setSeparator(const QString &separator)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.separator = separator;
-}
-
-void ExcelThread::setSubSeparator(const QString &subSeparator)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.subSeparator = subSeparator;
-}
-
-void ExcelThread::setColumnNames(const QList<QString> &columnNames)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.columnNames = columnNames;
-}
-
-void ExcelThread::setColumnWidths(const QList<int> &columnWidths)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.columnWidths = columnWidths;
-}
-
-void ExcelThread::setRandomColor(bool randomColor)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.randomColor = randomColor;
-}
-
-void ExcelThread::setColorColumn(const QList<int> &colorColumn)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.colorColumn = colorColumn;
-}
-
-void ExcelThread::setBorderWidth(int borderWidth)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.borderWidth = borderWidth;
-}
-
-void ExcelThread::setCheckColumnIndex(int checkColumnIndex)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.checkColumnIndex = checkColumnIndex;
-}
-
-void ExcelThread::setCheckType(const QString &checkType)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.checkType = checkType;
-}
-
-void ExcelThread::setCheckValue(const QString &checkValue)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.checkValue = checkValue;
-}
-
 void ExcelThread::init()
 {
-    QMutexLocker lock(&m_mutex);
-    m_settings = Settings();
-    m_settings.fileName = ExportText::fileStamp() + QStringLiteral(".xls");
-    m_settings.sheetName = QStringLiteral("Sheet1");
-    m_settings.separator = QStringLiteral(";");
-    m_settings.subSeparator = QStringLiteral("|");
-    m_settings.checkType = QStringLiteral("==");
-    m_settings.checkValue = QStringLiteral("0");
+    Settings fresh;
+    fresh.fileName = ExportText::fileStamp() + QStringLiteral(".xls");
+    m_settings.set(fresh);
     m_queue.clear();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "export/sectionqueue.h"
+#include "export/tablesettings.h"
 
 #include "export/workbookwriter.h"
 
@@ -8,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QList>
-#include <QMutex>
 #include <QString>
 #include <QStringList>
 #include <QThread>
@@ -22,11 +23,22 @@ class ExcelThread : public QThread
 {
     Q_OBJECT
 public:
+    struct Settings : TableSettings {
+        QString sheetName = QStringLiteral("Sheet1");
+        bool randomColor = false; // rows in the ten band colours, no check
+        QList<int> colorColumn;   // the banded cells; empty: all
+    };
+
     static ExcelThread *getInstance();
     ~ExcelThread() override;
 
     // Milliseconds of the last completed run; 0 before the first one ends.
     int useTime() const { return m_useTime.loadAcquire(); }
+
+    // The table's settings under one lock, set whole or (the setters among
+    // the slots) a field at a time; init() restores the defaults.
+    void setSettings(const Settings &settings) { m_settings.set(settings); }
+    Settings settings() const { return m_settings.get(); }
 
 public slots:
     void appendHead();
@@ -39,23 +51,15 @@ public slots:
     void appendContent(const QStringList &listContent);
     void take();
 
-    void setFileName(const QString &fileName);
-    void setSheetName(const QString &sheetName);
-    void setTitle(const QString &title);
-    void setSubTitle(const QString &subTitle);
-    void setSubTitle1(const QStringList &subTitle1);
-    void setSubTitle2(const QStringList &subTitle2);
-    void setContent(const QStringList &content);
-    void setSeparator(const QString &separator);
-    void setSubSeparator(const QString &subSeparator);
-    void setColumnNames(const QList<QString> &columnNames);
-    void setColumnWidths(const QList<int> &columnWidths);
-    void setRandomColor(bool randomColor);
-    void setColorColumn(const QList<int> &colorColumn);
-    void setBorderWidth(int borderWidth);
-    void setCheckColumnIndex(int checkColumnIndex);
-    void setCheckType(const QString &checkType);
-    void setCheckValue(const QString &checkValue);
+    void setFileName(const QString &fileName) { m_settings.setField(&Settings::fileName, fileName); }
+    void setColumnNames(const QList<QString> &columnNames) { m_settings.setField(&Settings::columnNames, columnNames); }
+    void setColumnWidths(const QList<int> &columnWidths) { m_settings.setField(&Settings::columnWidths, columnWidths); }
+    void setRandomColor(bool randomColor) { m_settings.setField(&Settings::randomColor, randomColor); }
+    void setColorColumn(const QList<int> &colorColumn) { m_settings.setField(&Settings::colorColumn, colorColumn); }
+    void setBorderWidth(int borderWidth) { m_settings.setField(&Settings::borderWidth, borderWidth); }
+    void setCheckColumnIndex(int index) { m_settings.setField(&Settings::checkColumnIndex, index); }
+    void setCheckType(const QString &checkType) { m_settings.setField(&Settings::checkType, checkType); }
+    void setCheckValue(const QString &checkValue) { m_settings.setField(&Settings::checkValue, checkValue); }
 
     void init();
     // Whether the file was opened and its start written.
@@ -75,31 +79,13 @@ protected:
     void run() override;
 
 private:
+    friend class Singleton<ExcelThread>;
     explicit ExcelThread(QObject *parent = nullptr);
 
-    struct Settings {
-        QString fileName;
-        QString sheetName;
-        QString title;
-        QString subTitle;
-        QString separator;
-        QString subSeparator;
-        QList<QString> columnNames;
-        QList<int> columnWidths;
-        bool randomColor = false;
-        QList<int> colorColumn;
-        int borderWidth = 1;
-        int checkColumnIndex = -1;
-        QString checkType;
-        QString checkValue;
-    };
-    Settings settings() const;
-
-    mutable QMutex m_mutex; // guards the settings
     QAtomicInt m_useTime;
     QElapsedTimer m_timer;
     QFile m_file;
     WorkbookWriter m_writer;
-    Settings m_settings;
+    LockedSettings<Settings> m_settings;
     SectionQueue m_queue;
 };

@@ -2,40 +2,18 @@
 
 #include "export/htmltable.h"
 
-#include <QAtomicPointer>
-#include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
-#include <QMutex>
-
-namespace {
-QAtomicPointer<PdfAPI> s_instance;
-
-void releaseInstance()
-{
-    delete s_instance.fetchAndStoreOrdered(nullptr);
-}
-} // namespace
 
 PdfAPI::PdfAPI(QObject *parent)
     : QObject(parent)
 {
+    Singleton<PdfAPI>::releaseWithApplication();
 }
 
 PdfAPI *PdfAPI::getInstance()
 {
-    static QBasicMutex mutex;
-    PdfAPI *instance = s_instance.loadAcquire();
-    if (!instance) {
-        QMutexLocker lock(&mutex);
-        instance = s_instance.loadAcquire();
-        if (!instance) {
-            instance = new PdfAPI;
-            s_instance.storeRelease(instance);
-            qAddPostRoutine(releaseInstance);
-        }
-    }
-    return instance;
+    return Singleton<PdfAPI>::instance();
 }
 
 bool PdfAPI::savePdf(const QString &fileName, const QString &title, const QString &subTitle,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/singleton.h"
+
 #include <QList>
 #include <QObject>
 #include <QPrinter>
@@ -33,6 +35,7 @@ public slots:
                  QPrinter::PageSize pageSize = QPrinter::A4);
 
 private:
+    friend class Singleton<PdfAPI>;
     explicit PdfAPI(QObject *parent = nullptr);
     bool writePdf(const QString &fileName, bool landscape, const QMarginsF &marginsMm, QPrinter::PageSize pageSize);
 

@@ -3,38 +3,15 @@
 #include "export/htmltable.h"
 #include "export/printpreview.h"
 
-#include <QAtomicPointer>
-#include <QCoreApplication>
-#include <QMutex>
-
-namespace {
-QAtomicPointer<PrintAPI> s_instance;
-
-void releaseInstance()
-{
-    delete s_instance.fetchAndStoreOrdered(nullptr);
-}
-} // namespace
-
 PrintAPI::PrintAPI(QObject *parent)
     : QObject(parent)
 {
+    Singleton<PrintAPI>::releaseWithApplication();
 }
 
 PrintAPI *PrintAPI::getInstance()
 {
-    static QBasicMutex mutex;
-    PrintAPI *instance = s_instance.loadAcquire();
-    if (!instance) {
-        QMutexLocker lock(&mutex);
-        instance = s_instance.loadAcquire();
-        if (!instance) {
-            instance = new PrintAPI;
-            s_instance.storeRelease(instance);
-            qAddPostRoutine(releaseInstance);
-        }
-    }
-    return instance;
+    return Singleton<PrintAPI>::instance();
 }
 
 void PrintAPI::printView(QPrinter *printer)

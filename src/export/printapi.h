@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/singleton.h"
+
 #include <QList>
 #include <QObject>
 #include <QPrinter>
@@ -32,6 +34,7 @@ public slots:
                QPrinter::PageSize pageSize = QPrinter::A4);
 
 private:
+    friend class Singleton<PrintAPI>;
     explicit PrintAPI(QObject *parent = nullptr);
     void preview(bool landscape, const QMarginsF &marginsMm, QPrinter::PageSize pageSize);
 

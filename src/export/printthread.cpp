@@ -4,24 +4,14 @@
 #include "export/htmltable.h"
 #include "export/printpreview.h"
 
-#include <QAtomicPointer>
-#include <QCoreApplication>
 #include <QDebug>
 #include <QMutexLocker>
-
-namespace {
-QAtomicPointer<PrintThread> s_instance;
-
-void releaseInstance()
-{
-    delete s_instance.fetchAndStoreOrdered(nullptr);
-}
-} // namespace
 
 PrintThread::PrintThread(QObject *parent)
     : QThread(parent)
     , m_printer(QPrinter::ScreenResolution)
 {
+    Singleton<PrintThread>::releaseWithApplication();
     init();
 }
 
@@ -34,24 +24,7 @@ PrintThread::~PrintThread()
 
 PrintThread *PrintThread::getInstance()
 {
-    static QBasicMutex mutex;
-    PrintThread *instance = s_instance.loadAcquire();
-    if (!instance) {
-        QMutexLocker lock(&mutex);
-        instance = s_instance.loadAcquire();
-        if (!instance) {
-            instance = new PrintThread;
-            s_instance.storeRelease(instance);
-            qAddPostRoutine(releaseInstance);
-        }
-    }
-    return instance;
-}
-
-PrintThread::Settings PrintThread::settings() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_settings;
+    return Singleton<PrintThread>::instance();
 }
 
 QStringList PrintThread::markup() const
@@ -69,18 +42,20 @@ void PrintThread::appendHead()
 
 void PrintThread::appendTitle()
 {
+    const Settings s = settings();
+    const int columns = s.columnNames.size();
     QMutexLocker lock(&m_mutex);
-    const int columns = m_settings.columnNames.size();
-    if (!m_settings.title.isEmpty())
-        HtmlTable::appendTitle(m_markup, m_settings.title, columns);
-    if (!m_settings.subTitle.isEmpty())
-        HtmlTable::appendSubTitle(m_markup, m_settings.subTitle, columns);
+    if (!s.title.isEmpty())
+        HtmlTable::appendTitle(m_markup, s.title, columns);
+    if (!s.subTitle.isEmpty())
+        HtmlTable::appendSubTitle(m_markup, s.subTitle, columns);
 }
 
 void PrintThread::appendColumn()
 {
+    const Settings s = settings();
     QMutexLocker lock(&m_mutex);
-    HtmlTable::appendHeader(m_markup, m_settings.columnNames, m_settings.columnWidths);
+    HtmlTable::appendHeader(m_markup, s.columnNames, s.columnWidths);
 }
 
 void PrintThread::appendEnd()
@@ -135,109 +110,15 @@ void PrintThread::printView(QPrinter *printer)
     HtmlTable::render(html, printer);
 }
 
-void PrintThread::setFileName(const QString &fileName)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.fileName = fileName;
-}
-
-void PrintThread::setTitle(const QString &title)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.title = title;
-}
-
-void PrintThread::setSubTitle(const QString &subTitle)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.subTitle = subTitle;
-}
-
-void PrintThread::setSubTitle1(const QStringList &subTitle1)
-{
-    m_queue.setSubTitle1(subTitle1);
-}
-
-void PrintThread::setSubTitle2(const QStringList &subTitle2)
-{
-    m_queue.setSubTitle2(subTitle2);
-}
-
-void PrintThread::setContent(const QStringList &content)
-{
-    m_queue.setContent(content);
-}
-
-void PrintThread::setSeparator(const QString &separator)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.separator = separator;
-}
-
-void PrintThread::setSubSeparator(const QString &subSeparator)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.subSeparator = subSeparator;
-}
-
-void PrintThread::setColumnNames(const QList<QString> &columnNames)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.columnNames = columnNames;
-}
-
-void PrintThread::setColumnWidths(const QList<int> &columnWidths)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.columnWidths = columnWidths;
-}
-
-void PrintThread::setBorderWidth(int borderWidth)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.borderWidth = borderWidth;
-}
-
-void PrintThread::setCheckColumnIndex(int checkColumnIndex)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.checkColumnIndex = checkColumnIndex;
-}
-
-void PrintThread::setCheckType(const QString &checkType)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.checkType = checkType;
-}
-
-void PrintThread::setCheckValue(const QString &checkValue)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.checkValue = checkValue;
-}
-
-void PrintThread::setOrientation(QPrinter::Orientation orientation)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.orientation = orientation;
-}
-
-void PrintThread::setPageSize(QPrinter::PageSize pageSize)
-{
-    QMutexLocker lock(&m_mutex);
-    m_settings.pageSize = pageSize;
-}
-
 void PrintThread::init()
 {
-    QMutexLocker lock(&m_mutex);
-    m_settings = Settings();
-    m_settings.fileName = ExportText::fileStamp() + QStringLiteral(".pdf");
-    m_settings.separator = QStringLiteral(";");
-    m_settings.subSeparator = QStringLiteral("|");
-    m_settings.checkType = QStringLiteral("==");
-    m_settings.checkValue = QStringLiteral("0");
-    m_markup.clear();
+    Settings fresh;
+    fresh.fileName = ExportText::fileStamp() + QStringLiteral(".pdf");
+    m_settings.set(fresh);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_markup.clear();
+    }
     m_queue.clear();
 }
 

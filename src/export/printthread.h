@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "export/sectionqueue.h"
+#include "export/tablesettings.h"
 
 #include <QAtomicInt>
 #include <QElapsedTimer>
@@ -20,12 +22,22 @@ class PrintThread : public QThread
 {
     Q_OBJECT
 public:
+    struct Settings : TableSettings {
+        QPrinter::Orientation orientation = QPrinter::Portrait;
+        QPrinter::PageSize pageSize = QPrinter::A4;
+    };
+
     static PrintThread *getInstance();
     ~PrintThread() override;
 
     // Milliseconds of the last completed run; 0 before the first one ends.
     int useTime() const { return m_useTime.loadAcquire(); }
     QStringList markup() const;
+
+    // The table's settings under one lock, set whole or (the setters among
+    // the slots) a field at a time; init() restores the defaults.
+    void setSettings(const Settings &settings) { m_settings.set(settings); }
+    Settings settings() const { return m_settings.get(); }
 
 public slots:
     void appendHead();
@@ -37,22 +49,12 @@ public slots:
     // Renders the table built so far, closed, on printer; the markup stays.
     void printView(QPrinter *printer);
 
-    void setFileName(const QString &fileName);
-    void setTitle(const QString &title);
-    void setSubTitle(const QString &subTitle);
-    void setSubTitle1(const QStringList &subTitle1);
-    void setSubTitle2(const QStringList &subTitle2);
-    void setContent(const QStringList &content);
-    void setSeparator(const QString &separator);
-    void setSubSeparator(const QString &subSeparator);
-    void setColumnNames(const QList<QString> &columnNames);
-    void setColumnWidths(const QList<int> &columnWidths);
-    void setBorderWidth(int borderWidth);
-    void setCheckColumnIndex(int checkColumnIndex);
-    void setCheckType(const QString &checkType);
-    void setCheckValue(const QString &checkValue);
-    void setOrientation(QPrinter::Orientation orientation);
-    void setPageSize(QPrinter::PageSize pageSize);
+    void setFileName(const QString &fileName) { m_settings.setField(&Settings::fileName, fileName); }
+    void setTitle(const QString &title) { m_settings.setField(&Settings::title, title); }
+    void setColumnNames(const QList<QString> &columnNames) { m_settings.setField(&Settings::columnNames, columnNames); }
+    void setColumnWidths(const QList<int> &columnWidths) { m_settings.setField(&Settings::columnWidths, columnWidths); }
+    void setCheckColumnIndex(int index) { m_settings.setField(&Settings::checkColumnIndex, index); }
+    void setCheckValue(const QString &checkValue) { m_settings.setField(&Settings::checkValue, checkValue); }
 
     void init();
     // Whether the PDF run was prepared.
@@ -70,31 +72,16 @@ protected:
     void run() override;
 
 private:
+    friend class Singleton<PrintThread>;
     explicit PrintThread(QObject *parent = nullptr);
 
-    struct Settings {
-        QString fileName;
-        QString title;
-        QString subTitle;
-        QString separator;
-        QString subSeparator;
-        QList<QString> columnNames;
-        QList<int> columnWidths;
-        int borderWidth = 1;
-        int checkColumnIndex = -1;
-        QString checkType;
-        QString checkValue;
-        QPrinter::Orientation orientation = QPrinter::Portrait;
-        QPrinter::PageSize pageSize = QPrinter::A4;
-    };
-    Settings settings() const;
     bool startTable();
 
-    mutable QMutex m_mutex; // guards the settings and the markup
+    mutable QMutex m_mutex; // guards the markup
     QAtomicInt m_useTime;
     QElapsedTimer m_timer;
     QPrinter m_printer;
     QStringList m_markup;
-    Settings m_settings;
+    LockedSettings<Settings> m_settings;
     SectionQueue m_queue;
 };

@@ -24,8 +24,7 @@ constexpr int kScanBatchIntervalMs = 10;
 
 NetlPortProc *NetlPortProc::getInstance()
 {
-    static NetlPortProc *instance = new NetlPortProc;
-    return instance;
+    return Singleton<NetlPortProc>::instance();
 }
 
 NetlPortProc::NetlPortProc(QObject *parent)

@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include "core/lograte.h"
+#include "core/singleton.h"
 #include "link/instrumentinfo.h"
 
 class FileReceiver;
@@ -47,6 +48,7 @@ signals:
     void databaseFileReceived(QString tempPath, qint64 totalBytes);
 
 private:
+    friend class Singleton<NetlPortProc>;
     explicit NetlPortProc(QObject *parent = nullptr);
 
     void connectInstrument();

@@ -28,13 +28,9 @@ bool sameFile(const QString &a, const QString &b)
 }
 } // namespace
 
-DataManageWidget *DataManageWidget::s_instance = nullptr;
-
 DataManageWidget *DataManageWidget::getInstance()
 {
-    if (!s_instance)
-        s_instance = new DataManageWidget(nullptr);
-    return s_instance;
+    return Singleton<DataManageWidget>::instance();
 }
 
 DataManageWidget::DataManageWidget(QWidget *parent)
@@ -47,14 +43,12 @@ DataManageWidget::DataManageWidget(QWidget *parent)
 DataManageWidget::~DataManageWidget()
 {
     delete ui;
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<DataManageWidget>::forget(this);
 }
 
 void DataManageWidget::releaseInstance()
 {
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<DataManageWidget>::forget(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     close();
     delete this;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "shell/ifunwidget.h"
 
 class QIODevice;
@@ -36,6 +37,7 @@ public slots:
     void on_btn_Export_clicked();
 
 private:
+    friend class Singleton<DataManageWidget>;
     explicit DataManageWidget(QWidget *parent = nullptr);
 
     static bool importDatabase(const QString &path);
@@ -44,5 +46,4 @@ private:
     static bool askYesNo(const QString &text); // true for "是"
 
     Ui::DataManageWidget *ui = nullptr;
-    static DataManageWidget *s_instance;
 };

@@ -6,8 +6,6 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 
-HelpAndFAQ *HelpAndFAQ::s_instance = nullptr;
-
 namespace {
 // Plain-text layout shared by the three texts: a heading, then entries of a
 // question line and its answer indented by four spaces.
@@ -167,9 +165,7 @@ QPlainTextEdit *helpEditor(const QString &name, QWidget *parent)
 
 HelpAndFAQ *HelpAndFAQ::getInstance()
 {
-    if (!s_instance)
-        s_instance = new HelpAndFAQ(nullptr);
-    return s_instance;
+    return Singleton<HelpAndFAQ>::instance();
 }
 
 HelpAndFAQ::HelpAndFAQ(QWidget *parent)
@@ -194,14 +190,12 @@ HelpAndFAQ::HelpAndFAQ(QWidget *parent)
 HelpAndFAQ::~HelpAndFAQ()
 {
     delete ui;
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<HelpAndFAQ>::forget(this);
 }
 
 void HelpAndFAQ::releaseInstance()
 {
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<HelpAndFAQ>::forget(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     close();
     delete this;

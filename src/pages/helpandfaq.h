@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "shell/ifunwidget.h"
 
 class QHBoxLayout;
@@ -20,6 +21,7 @@ public:
     QString getTitle() override;
 
 private:
+    friend class Singleton<HelpAndFAQ>;
     explicit HelpAndFAQ(QWidget *parent = nullptr);
     void setTexts();
 
@@ -30,6 +32,4 @@ private:
         QPlainTextEdit *helpText_en = nullptr;
     };
     Form *ui = nullptr;
-
-    static HelpAndFAQ *s_instance;
 };

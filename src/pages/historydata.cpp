@@ -39,8 +39,6 @@
 #include <climits>
 
 QPoint HistoryData::s_lastPos;
-HistoryData *HistoryData::s_instance = nullptr;
-
 namespace {
 const int kColumnCount = 6;
 const int kDefaultRows = 100;
@@ -100,9 +98,7 @@ void showMessage(const QString &text)
 
 HistoryData *HistoryData::getInstance()
 {
-    if (!s_instance)
-        s_instance = new HistoryData(nullptr);
-    return s_instance;
+    return Singleton<HistoryData>::instance();
 }
 
 HistoryData::HistoryData(QWidget *parent)
@@ -127,14 +123,12 @@ HistoryData::~HistoryData()
     disconnect(ui->tableView, nullptr, this, nullptr);
     delete ui;
     ui = nullptr;
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<HistoryData>::forget(this);
 }
 
 void HistoryData::releaseInstance()
 {
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<HistoryData>::forget(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     close();
     delete this;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "shell/ifunwidget.h"
 #include "shell/widgets/celltiplabel.h"
 
@@ -56,6 +57,7 @@ public slots:
     void slotMenuActionChange(bool checked);
 
 private:
+    friend class Singleton<HistoryData>;
     explicit HistoryData(QWidget *parent = nullptr);
 
     void fillTable();
@@ -88,5 +90,4 @@ private:
     QVector<int> m_colWidths;
 
     static QPoint s_lastPos;
-    static HistoryData *s_instance;
 };

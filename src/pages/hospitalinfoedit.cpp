@@ -14,8 +14,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-HospitalInfoEdit *HospitalInfoEdit::s_instance = nullptr;
-
 namespace {
 void showMessage(const QString &text)
 {
@@ -25,9 +23,7 @@ void showMessage(const QString &text)
 
 HospitalInfoEdit *HospitalInfoEdit::getInstance()
 {
-    if (!s_instance)
-        s_instance = new HospitalInfoEdit(nullptr);
-    return s_instance;
+    return Singleton<HospitalInfoEdit>::instance();
 }
 
 HospitalInfoEdit::HospitalInfoEdit(QWidget *parent)
@@ -41,14 +37,12 @@ HospitalInfoEdit::~HospitalInfoEdit()
 {
     delete ui;
     // Also when the scroll area deletes a page that was not released.
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<HospitalInfoEdit>::forget(this);
 }
 
 void HospitalInfoEdit::releaseInstance()
 {
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<HospitalInfoEdit>::forget(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     close();
     delete this;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "shell/ifunwidget.h"
 
 #include <QString>
@@ -35,11 +36,10 @@ public slots:
     void on_filePathBtn_clicked();
 
 private:
+    friend class Singleton<HospitalInfoEdit>;
     explicit HospitalInfoEdit(QWidget *parent = nullptr);
     void showPreview(const QString &file);
 
     Ui::HospitalInfoEdit *ui = nullptr;
     QString logoPath;
-
-    static HospitalInfoEdit *s_instance;
 };

@@ -9,18 +9,22 @@
 
 #include <QDebug>
 
+#include <utility>
+
 namespace {
 constexpr quint16 kInstrumentPort = 45454;
+quint16 g_instrumentPort = kInstrumentPort;
 const QString kUnsetMac = QStringLiteral("00-00-00-00-00-00");
 } // namespace
 
-MachineConnect *MachineConnect::s_instance = nullptr;
+quint16 MachineConnect::setInstrumentPortForTesting(quint16 port)
+{
+    return std::exchange(g_instrumentPort, port);
+}
 
 MachineConnect *MachineConnect::getInstance()
 {
-    if (!s_instance)
-        s_instance = new MachineConnect(nullptr);
-    return s_instance;
+    return Singleton<MachineConnect>::instance();
 }
 
 MachineConnect::MachineConnect(QWidget *parent)
@@ -45,14 +49,12 @@ MachineConnect::~MachineConnect()
     m_netCartList.clear();
     delete ui;
     ui = nullptr;
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<MachineConnect>::forget(this);
 }
 
 void MachineConnect::releaseInstance()
 {
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<MachineConnect>::forget(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     close();
     delete this;
@@ -194,7 +196,7 @@ void MachineConnect::on_ConnectPushButton_clicked()
     config->setLocalIpAddr(localIp);
     config->setHostAddress(address);
     config->setHostName(ui->nameCboBox->currentText());
-    config->setHostPort(kInstrumentPort);
+    config->setHostPort(g_instrumentPort);
     emit sendCmd(Cmd_ConnectInstrument, QVariant(-1));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "shell/ifunwidget.h"
 
 #include "core/common.h"
@@ -34,6 +35,9 @@ public:
     // The text shown for an instrument name: its UTF-8 bytes up to the first
     // zero byte.
     static QString nameText(const QByteArray &name);
+    // Test seam: the instrument's command port a connect stores, so a test
+    // instrument need not take the real one. Returns the one replaced.
+    static quint16 setInstrumentPortForTesting(quint16 port);
 
     NetAddressWidget *addressEditor() const { return m_netAddressWidget; }
     QList<InstrumentInfo> instruments() const { return m_instrumentList; }
@@ -50,6 +54,7 @@ public slots:
     void ip_editTextChanged();
 
 private:
+    friend class Singleton<MachineConnect>;
     explicit MachineConnect(QWidget *parent = nullptr);
 
     void retranslate();
@@ -67,6 +72,4 @@ private:
     NetAddressWidget *m_netAddressWidget = nullptr;
     // Entry i matches item i of local_ip_CboBox; owned.
     QList<NetCartInfo *> m_netCartList;
-
-    static MachineConnect *s_instance;
 };

@@ -13,13 +13,9 @@
 
 #include <climits>
 
-MachineOtherSet *MachineOtherSet::s_instance = nullptr;
-
 MachineOtherSet *MachineOtherSet::getInstance()
 {
-    if (!s_instance)
-        s_instance = new MachineOtherSet(nullptr);
-    return s_instance;
+    return Singleton<MachineOtherSet>::instance();
 }
 
 MachineOtherSet::MachineOtherSet(QWidget *parent)
@@ -32,14 +28,12 @@ MachineOtherSet::MachineOtherSet(QWidget *parent)
 MachineOtherSet::~MachineOtherSet()
 {
     delete ui;
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<MachineOtherSet>::forget(this);
 }
 
 void MachineOtherSet::releaseInstance()
 {
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<MachineOtherSet>::forget(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     close();
     delete this;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "shell/ifunwidget.h"
 
 namespace Ui {
@@ -25,8 +26,8 @@ public slots:
     void on_btnLoadFile_clicked();
 
 private:
+    friend class Singleton<MachineOtherSet>;
     explicit MachineOtherSet(QWidget *parent = nullptr);
 
     Ui::MachineOtherSet *ui = nullptr;
-    static MachineOtherSet *s_instance;
 };

@@ -2,13 +2,9 @@
 
 #include "ui_realtimecurve.h"
 
-RealTimeCurve *RealTimeCurve::s_instance = nullptr;
-
 RealTimeCurve *RealTimeCurve::getInstance()
 {
-    if (!s_instance)
-        s_instance = new RealTimeCurve(nullptr);
-    return s_instance;
+    return Singleton<RealTimeCurve>::instance();
 }
 
 RealTimeCurve::RealTimeCurve(QWidget *parent)
@@ -21,14 +17,12 @@ RealTimeCurve::RealTimeCurve(QWidget *parent)
 RealTimeCurve::~RealTimeCurve()
 {
     delete ui;
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<RealTimeCurve>::forget(this);
 }
 
 void RealTimeCurve::releaseInstance()
 {
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<RealTimeCurve>::forget(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     close();
     delete this;

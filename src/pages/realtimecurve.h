@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "shell/ifunwidget.h"
 
 namespace Ui {
@@ -19,8 +20,8 @@ public:
     QString getTitle() override;
 
 private:
+    friend class Singleton<RealTimeCurve>;
     explicit RealTimeCurve(QWidget *parent = nullptr);
 
     Ui::RealTimeCurve *ui = nullptr;
-    static RealTimeCurve *s_instance;
 };

@@ -11,8 +11,6 @@
 #include <QDebug>
 #include <QTranslator>
 
-SystemLanSet *SystemLanSet::s_instance = nullptr;
-
 namespace {
 constexpr int kLanguageCount = 6;
 
@@ -35,9 +33,7 @@ void showMessage(const QString &text)
 
 SystemLanSet *SystemLanSet::getInstance()
 {
-    if (!s_instance)
-        s_instance = new SystemLanSet(nullptr);
-    return s_instance;
+    return Singleton<SystemLanSet>::instance();
 }
 
 SystemLanSet::SystemLanSet(QWidget *parent)
@@ -50,14 +46,12 @@ SystemLanSet::SystemLanSet(QWidget *parent)
 SystemLanSet::~SystemLanSet()
 {
     delete ui;
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<SystemLanSet>::forget(this);
 }
 
 void SystemLanSet::releaseInstance()
 {
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<SystemLanSet>::forget(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     close();
     delete this;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "shell/ifunwidget.h"
 
 namespace Ui {
@@ -28,6 +29,7 @@ public slots:
     void on_savePushButton_2_clicked();
 
 private:
+    friend class Singleton<SystemLanSet>;
     explicit SystemLanSet(QWidget *parent = nullptr);
     void setPageTexts();
     void fillLanguageBox();
@@ -37,6 +39,4 @@ private:
     Ui::SystemLanSet *ui = nullptr;
     int languageIndex = 0;
     int fontSizeIndex = 1;
-
-    static SystemLanSet *s_instance;
 };

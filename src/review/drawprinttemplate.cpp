@@ -118,8 +118,7 @@ void strokeCurves(QPainter &p, const QList<QList<int>> &curves, int zeroY, doubl
 
 DrawPrintTemplate *DrawPrintTemplate::getInstance()
 {
-    static DrawPrintTemplate *instance = new DrawPrintTemplate;
-    return instance;
+    return Singleton<DrawPrintTemplate>::instance();
 }
 
 DrawPrintTemplate::DrawPrintTemplate(QObject *parent)

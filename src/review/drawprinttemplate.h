@@ -8,6 +8,7 @@
 
 #include <future>
 
+#include "core/singleton.h"
 #include "review/reportrecord.h"
 
 class QPainter;
@@ -54,6 +55,7 @@ public:
     void setCachingForTesting(bool on);
 
 private:
+    friend class Singleton<DrawPrintTemplate>;
     explicit DrawPrintTemplate(QObject *parent = nullptr);
 
     QFont reportFont(int pixelSize, int weight) const;

@@ -3,7 +3,20 @@
 #include <QApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFont>
+#include <QFontDatabase>
 #include <QPalette>
+
+namespace {
+QString firstInstalledFamily(const QStringList &candidates, const QStringList &families)
+{
+    for (const QString &c : candidates) {
+        if (families.contains(c, Qt::CaseInsensitive))
+            return c;
+    }
+    return QString();
+}
+} // namespace
 
 int Appearance::sizeIndex(int fontSize)
 {
@@ -65,4 +78,19 @@ QString Appearance::translationFile(int language)
         break;
     }
     return QStringLiteral("%1/lan/VNX03_%2.qm").arg(QStringLiteral("./app"), suffix);
+}
+
+void Appearance::installFontSubstitutions()
+{
+    const QStringList families = QFontDatabase().families();
+    const QString cjk = firstInstalledFamily(
+        {"Noto Sans CJK TC", "Noto Sans CJK SC", "Noto Sans CJK JP", "WenQuanYi Micro Hei", "Droid Sans Fallback"},
+        families);
+    const QString latin = firstInstalledFamily({"Noto Sans", "DejaVu Sans", "Liberation Sans"}, families);
+    if (!cjk.isEmpty())
+        QFont::insertSubstitution(QStringLiteral("Microsoft YaHei"), cjk);
+    if (!latin.isEmpty())
+        QFont::insertSubstitution(QStringLiteral("Segoe UI"), latin);
+    else if (!cjk.isEmpty())
+        QFont::insertSubstitution(QStringLiteral("Segoe UI"), cjk);
 }

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// The program's look in force: the size style sheet with its palette, and
-// the translation file of a language. Start-up applies both; the language
-// page switches them at run time.
+// The program's look in force: the size style sheet with its palette, the
+// fonts, and the translation file of a language. Start-up applies them; the
+// language page switches the sheet and the language at run time.
 class Appearance
 {
 public:
@@ -19,6 +19,8 @@ public:
     // Replaces the application style sheet by the size sheet and sets the
     // palette from the button colour "#F0F0F0".
     static void applyStyle(int fontSize);
+    // Maps the Windows font names of the forms onto installed families.
+    static void installFontSubstitutions();
 
     // "./app/lan/VNX03_<suffix>.qm" for a SystemConfig/SystemLanguage value.
     static QString translationFile(int language);

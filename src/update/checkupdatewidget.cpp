@@ -16,8 +16,6 @@
 #include <QProcess>
 #include <QTimer>
 
-CheckUpdateWidget *CheckUpdateWidget::s_instance = nullptr;
-
 namespace {
 // The normal shutdown: the worker threads stop and the single-instance
 // guard is released on the way out of the event loop.
@@ -27,9 +25,7 @@ int g_updaterDelayMs = 3000;
 
 CheckUpdateWidget *CheckUpdateWidget::getInstance()
 {
-    if (!s_instance)
-        s_instance = new CheckUpdateWidget(nullptr);
-    return s_instance;
+    return Singleton<CheckUpdateWidget>::instance();
 }
 
 CheckUpdateWidget::CheckUpdateWidget(QWidget *parent)
@@ -44,8 +40,7 @@ CheckUpdateWidget::CheckUpdateWidget(QWidget *parent)
 CheckUpdateWidget::~CheckUpdateWidget()
 {
     delete ui;
-    if (s_instance == this)
-        s_instance = nullptr;
+    Singleton<CheckUpdateWidget>::forget(this);
 }
 
 void CheckUpdateWidget::setQuitForTesting(std::function<void(int)> quit)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/singleton.h"
 #include "shell/ifunwidget.h"
 
 #include <functional>
@@ -34,6 +35,7 @@ public slots:
     void onTimeUpdate();
 
 private:
+    friend class Singleton<CheckUpdateWidget>;
     explicit CheckUpdateWidget(QWidget *parent = nullptr);
 
     void finishBar(const QString &text);
@@ -49,5 +51,4 @@ private:
     // From the user's "是" until the download's result: the button stays
     // disabled even when a version result flags an update meanwhile.
     bool m_downloading = false;
-    static CheckUpdateWidget *s_instance;
 };

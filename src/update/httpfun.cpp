@@ -2,6 +2,7 @@
 
 #include "core/common.h"
 #include "core/messageids.h"
+#include "core/singleton.h"
 #include "core/systemconfig.h"
 #include "link/linkaddress.h"
 #include "update/updateprotocol.h"
@@ -19,8 +20,6 @@
 #endif
 
 namespace {
-HttpFun *g_instance = nullptr;
-
 struct Defaults {
     QString host = QStringLiteral(VIREON_UPDATE_SERVER);
     quint16 port = 8080;
@@ -104,22 +103,19 @@ HttpFun::HttpFun(QObject *parent)
     if (LinkAddress::loopbackOnly())
         m_manager->setProxy(QNetworkProxy::NoProxy); // a proxy would be another host
     connect(this, &HttpFun::signal_sendRequestResult, this, &HttpFun::slot_RequestResultDeal);
-    g_instance = this;
+    Singleton<HttpFun>::adopt(this); // the newest client is the one getInstance() gives
 }
 
 HttpFun::~HttpFun()
 {
     deleteAllTimelinessHttpRequestRes();
     discardPartFile();
-    if (g_instance == this)
-        g_instance = nullptr;
+    Singleton<HttpFun>::forget(this);
 }
 
 HttpFun *HttpFun::getInstance()
 {
-    if (!g_instance)
-        g_instance = new HttpFun(nullptr);
-    return g_instance;
+    return Singleton<HttpFun>::instance();
 }
 
 QString HttpFun::getErrorInfo(int code)

@@ -7,7 +7,6 @@
 #include "database/dbmanage.h"
 #include "database/demodatabuilder.h"
 #include "database/sampleinfoaccess.h"
-#include "pages/pagefixture.h"
 #include "shell/appearance.h"
 #include "shell/appglobals.h"
 #include "shell/widgets/messagedialog.h"
@@ -89,9 +88,6 @@ private slots:
     void initTestCase()
     {
         installFaultVfs();
-        // Nothing may be listening for the connect command: it goes to
-        // 127.0.0.2 on a port of its own.
-        TestEnv::seedIni({{QStringLiteral("NetConfig/HostPort"), QStringLiteral("45497")}});
         FunWidgetFactory::setProviderForTesting([](int id) -> IFunWidget * { return StubPage::getInstance(id); });
     }
 
@@ -230,7 +226,10 @@ private slots:
     // end the program through its orderly shutdown.
     void linkComesUpAndSigtermQuitsCleanly()
     {
-        const quint16 port = TestEnv::freeUdpPort(QStringLiteral("127.0.0.2"));
+        // The program's side is held until it starts; the fake takes the
+        // same port on its own address.
+        HeldPort programSide(HeldPort::Udp, QStringLiteral("127.0.0.1"));
+        const quint16 port = programSide.port();
         QVERIFY(port != 0);
         TestEnv::seedIni({{"NetConfig/HostAddress", "127.0.0.2"},
                           {"NetConfig/LocalIpAddr", "127.0.0.1"},
@@ -238,7 +237,7 @@ private slots:
         QVERIFY(DemoDataBuilder::build(TestEnv::instance()->path(QStringLiteral("app/AppDatabase.db")), 4, 3) > 0);
 
         QProcess fake;
-        QVERIFY(PageFixture::startFake(fake, {"--address", "127.0.0.2", "--port", QString::number(port)}));
+        QVERIFY(TestEnv::startFakeInstrument(fake, {"--address", "127.0.0.2", "--port", QString::number(port)}));
 
         // A temp folder of its own keeps the program's single-instance key
         // apart from any other copy running on this machine.
@@ -251,6 +250,7 @@ private slots:
         program.setProcessEnvironment(env);
         program.setWorkingDirectory(TestEnv::instance()->workDir());
         program.setProcessChannelMode(QProcess::MergedChannels);
+        programSide.release();
         program.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
         QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
 
@@ -259,15 +259,15 @@ private slots:
                    program.state() == QProcess::NotRunning;
         };
         if (!QTest::qWaitFor(linkedOrEnded, 20000) || program.state() == QProcess::NotRunning) {
-            PageFixture::stopFake(program);
-            PageFixture::stopFake(fake);
+            TestEnv::stopProcess(program);
+            TestEnv::stopProcess(fake);
             QFAIL(qPrintable("no link:\n" + debugLogText() + QString::fromLocal8Bit(program.readAll())));
         }
 
         program.terminate(); // SIGTERM
         const bool finished = program.waitForFinished(20000);
-        PageFixture::stopFake(program);
-        PageFixture::stopFake(fake);
+        TestEnv::stopProcess(program);
+        TestEnv::stopProcess(fake);
         QVERIFY(finished);
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);

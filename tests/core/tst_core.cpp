@@ -235,18 +235,6 @@ private slots:
                  qPrintable(QString::number(lines + counted)));
     }
 
-    void fontSubstitution()
-    {
-        Common::installFontSubstitutions();
-        const QString family = QFontInfo(QFont(QStringLiteral("Microsoft YaHei"))).family();
-        QVERIFY2(family.contains(QStringLiteral("CJK")) || family.contains(QStringLiteral("WenQuanYi")),
-                 qPrintable(family));
-        // The CJK face must offer a real bold, not a synthesised one.
-        QFont bold(QStringLiteral("Microsoft YaHei"));
-        bold.setBold(true);
-        QCOMPARE(QFontInfo(bold).weight(), int(QFont::Bold));
-    }
-
     // Every settings check reads the file back with an independent QSettings: what counts
     // is what is on disk, not what the store remembers.
     void defaultsAreWrittenBack()

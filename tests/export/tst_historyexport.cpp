@@ -17,6 +17,8 @@
 using HistoryFixture::row;
 
 namespace {
+// The program's rule puts the workbook beside the executable: this test runs
+// from a copy in its working folder (see main below).
 const auto exportPath = [] { return QCoreApplication::applicationDirPath() + QStringLiteral("/原始数据.xls"); };
 
 } // namespace
@@ -155,5 +157,5 @@ private slots:
     }
 };
 
-VIREON_TEST_MAIN(TestHistoryExport)
+VIREON_TEST_MAIN_IN_WORKDIR_COPY(TestHistoryExport)
 #include "tst_historyexport.moc"

@@ -131,8 +131,8 @@ private:
 class WorkerRig
 {
 public:
-    // Ports chosen free at start, so runs of several test programs (or of
-    // several checkouts) on one machine do not meet.
+    // Ports held from the start, so runs of several test programs (or of
+    // several checkouts, or the demo) on one machine do not meet.
     WorkerRig()
     {
         TestEnv::seedIni({{"NetConfig/HostPort", QString::number(port)}});
@@ -155,6 +155,7 @@ public:
     // Queued into the worker thread, as the main window's netSendSig does.
     void command(int cmd)
     {
+        programSide.release(); // the worker binds it now
         NetlPortProc *target = proc;
         QMetaObject::invokeMethod(
             proc, [target, cmd]() { target->netCommandSlot(cmd, QVariant(-1)); }, Qt::QueuedConnection);
@@ -185,8 +186,12 @@ public:
         return states;
     }
 
-    const quint16 port = TestEnv::freeUdpPort(QStringLiteral("127.0.0.1"));
-    const quint16 uploadPort = TestEnv::freeTcpPort(QStringLiteral("127.0.0.1"));
+    // The worker's side of the instrument port; the fakes take the same
+    // port on their own addresses.
+    HeldPort programSide{HeldPort::Udp, QStringLiteral("127.0.0.1")};
+    HeldPort upload{HeldPort::TcpBeside, QStringLiteral("127.0.0.1")};
+    const quint16 port = programSide.port();
+    const quint16 uploadPort = upload.port();
     NetlPortProc *proc = nullptr;
     QThread thread;
     EventLog log;

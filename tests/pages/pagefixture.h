@@ -1,7 +1,7 @@
 #pragma once
 
 // Helpers shared by the page tests: files, children by name, the message
-// box seam, the fake instrument on loopback and the page singletons.
+// box seam and the page singletons.
 
 #include "shell/widgets/messagedialog.h"
 #include "support/testenv.h"
@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPointer>
-#include <QProcess>
 
 namespace PageFixture {
 
@@ -46,27 +45,6 @@ template <class F> QStringList shownBy(F action, int answer = 1)
     MessageDialog::pushNextAnswer(answer);
     action();
     return MessageDialog::shownTexts();
-}
-
-// Starts tools/fake_instrument with `args`; true once it says READY.
-inline bool startFake(QProcess &fake, const QStringList &args, QByteArray *output = nullptr)
-{
-    fake.setProcessChannelMode(QProcess::MergedChannels);
-    fake.start(TestEnv::toolPath(QStringLiteral("fake_instrument")), args);
-    if (!fake.waitForStarted())
-        return false;
-    QByteArray seen;
-    const bool ready = QTest::qWaitFor(
-        [&]() { return (seen += fake.readAll()).contains("READY") || fake.state() == QProcess::NotRunning; }, 10000);
-    if (output)
-        *output = seen;
-    return ready && fake.state() == QProcess::Running;
-}
-
-inline void stopFake(QProcess &fake)
-{
-    fake.kill();
-    fake.waitForFinished(5000);
 }
 
 // A page singleton deleted by anyone (as a scroll area would) leaves no

@@ -52,6 +52,9 @@ private:
     // What the fake instrument uploads, on ports of this run's own.
     QString m_goodUpload, m_badUpload;
     int m_goodRows = 0;
+    // The program's side of the instrument port (held until the first main
+    // window binds it) and the upload port it listens on beside the hold.
+    std::unique_ptr<HeldPort> m_programSide, m_upload;
     quint16 m_udpPort = 0, m_tcpPort = 0;
 
     HistoryData *openPage()
@@ -119,8 +122,10 @@ private slots:
         m_db = new DbManage;
         QVERIFY(m_db->openDatabase());
         QVERIFY(m_db->checkTables());
-        m_udpPort = TestEnv::freeUdpPort(QStringLiteral("127.0.0.2"));
-        m_tcpPort = TestEnv::freeTcpPort(QStringLiteral("127.0.0.1"));
+        m_programSide = std::make_unique<HeldPort>(HeldPort::Udp, QStringLiteral("127.0.0.1"));
+        m_upload = std::make_unique<HeldPort>(HeldPort::TcpBeside, QStringLiteral("127.0.0.1"));
+        m_udpPort = m_programSide->port();
+        m_tcpPort = m_upload->port();
         QVERIFY(m_udpPort);
         QVERIFY(m_tcpPort);
         TestEnv::seedIni({{QStringLiteral("NetConfig/HostAddress"), QStringLiteral("127.0.0.2")},
@@ -584,7 +589,8 @@ private slots:
         args << "--upload-port" << QString::number(m_tcpPort) << "--upload" << (badFile ? m_badUpload : m_goodUpload);
         if (misbehave != QLatin1String("unsafe-name"))
             args += QStringList{"--upload-name", "AppDatabase.db"};
-        QVERIFY(PageFixture::startFake(fake, args));
+        QVERIFY(TestEnv::startFakeInstrument(fake, args));
+        m_programSide->release(); // the window binds it now
         Vireon w;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
         m_page = qobject_cast<HistoryData *>(w.currentPage());
@@ -636,7 +642,7 @@ private slots:
         if (dialogOpen)
             QVERIFY(w.currentDialog()); // the dialog stays open
         w.deal_app_quit();
-        PageFixture::stopFake(fake);
+        TestEnv::stopProcess(fake);
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
 Q_DECLARE_METATYPE(QList<NetCartInfo>)
@@ -59,16 +60,12 @@ class TstMachineConnect : public QObject
     Q_OBJECT
     QPointer<MachineConnect> m_page;
     std::unique_ptr<QSignalSpy> m_cmds;
-    // One fake answers the sweep on a port of this run's own; the other
-    // listens on the instrument port that a connect stores.
-    QProcess m_sweepFake, m_linkFake;
-    QByteArray m_linkOutput;
-    quint16 m_sweepPort = 0;
-
-    static QStringList fakeArgs(quint16 port)
-    {
-        return {"--address", kFakeAddress, "--port", QString::number(port), "--name", "LORIX-LOOP"};
-    }
+    // The fake answers the sweep and the connect on a port of this run's
+    // own; the page's side of it is held until the main window binds it.
+    QProcess m_fake;
+    QByteArray m_fakeOutput;
+    std::unique_ptr<HeldPort> m_pageSide;
+    quint16 m_port = 0;
 
     QComboBox *names() const { return m_page->findChild<QComboBox *>(QStringLiteral("nameCboBox")); }
     QComboBox *adapters() const { return m_page->findChild<QComboBox *>(QStringLiteral("local_ip_CboBox")); }
@@ -95,16 +92,13 @@ private slots:
         qRegisterMetaType<QList<InstrumentInfo>>();
         Common::setAdapterSource([]() { return g_adapters; });
         NetlPortProc::setScanCollectMs(400);
-        m_sweepPort = TestEnv::freeUdpPort(kFakeAddress);
-        QVERIFY(m_sweepPort);
-        QVERIFY(PageFixture::startFake(m_sweepFake, fakeArgs(m_sweepPort)));
-        QVERIFY(PageFixture::startFake(m_linkFake, fakeArgs(45454), &m_linkOutput));
+        m_pageSide = std::make_unique<HeldPort>(HeldPort::Udp, kLoopback.ip);
+        m_port = m_pageSide->port();
+        QVERIFY(m_port);
+        QVERIFY(TestEnv::startFakeInstrument(
+            m_fake, {"--address", kFakeAddress, "--port", QString::number(m_port), "--name", "LORIX-LOOP"}));
     }
-    void cleanupTestCase()
-    {
-        PageFixture::stopFake(m_sweepFake);
-        PageFixture::stopFake(m_linkFake);
-    }
+    void cleanupTestCase() { TestEnv::stopProcess(m_fake); }
 
     void init()
     {
@@ -352,7 +346,10 @@ private slots:
         cleanup(); // the window opens the page itself
         if (!adapter)
             g_adapters.clear();
-        SystemConfig::getInstance()->setHostPort(m_sweepPort);
+        SystemConfig::getInstance()->setHostPort(m_port);
+        const quint16 instrumentPort = MachineConnect::setInstrumentPortForTesting(m_port);
+        const auto restore = qScopeGuard([=]() { MachineConnect::setInstrumentPortForTesting(instrumentPort); });
+        m_pageSide->release(); // the window binds it now
         Vireon w;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_MACHINE_CONNECT);
         m_page = qobject_cast<MachineConnect *>(w.currentPage());
@@ -372,10 +369,12 @@ private slots:
             adapter ? QStringList({kFakeAddress, "LORIX-LOOP"}) : QStringList({"127.0.0.99", "STORED"}));
         if (adapter) {
             QCOMPARE(m_page->addressEditor()->getNetAddress(), kFakeAddress);
+            m_fake.readAll(); // the sweep's frames: only the connect's count below
+            m_fakeOutput.clear();
             button("ConnectPushButton")->click();
             QTRY_VERIFY_WITH_TIMEOUT(w.linkStatus()->isLampGreen(), 10000);
             QVERIFY(MessageDialog::shownTexts().isEmpty());
-            QTRY_VERIFY_WITH_TIMEOUT((m_linkOutput += m_linkFake.readAll()).contains("GOT 50 from 127.0.0.11"), 5000);
+            QTRY_VERIFY_WITH_TIMEOUT((m_fakeOutput += m_fake.readAll()).contains("GOT 50 from 127.0.0.11"), 5000);
         }
         w.deal_app_quit();
     }

@@ -111,6 +111,18 @@ private slots:
         }
     }
 
+    void fontSubstitution()
+    {
+        Appearance::installFontSubstitutions();
+        const QString family = QFontInfo(QFont(QStringLiteral("Microsoft YaHei"))).family();
+        QVERIFY2(family.contains(QStringLiteral("CJK")) || family.contains(QStringLiteral("WenQuanYi")),
+                 qPrintable(family));
+        // The CJK face must offer a real bold, not a synthesised one.
+        QFont bold(QStringLiteral("Microsoft YaHei"));
+        bold.setBold(true);
+        QCOMPARE(QFontInfo(bold).weight(), int(QFont::Bold));
+    }
+
     void resourcesAreThere()
     {
         for (const char *name : {":/fontawesome", ":/images/lamp-red.svg", ":/images/lamp-green.svg",

@@ -10,13 +10,24 @@
 #include <QLabel>
 #include <QPointer>
 #include <QSettings>
-#include <QTcpServer>
 #include <QTextCodec>
 #include <QTimer>
-#include <QUdpSocket>
+
+#include <cerrno>
+#include <cstring>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 TestEnv *g_env = nullptr;
+
+// The settings' instrument: a port held on this address, never answered.
+const char kSilentInstrument[] = "127.0.0.2";
 
 QSettings *openIni()
 {
@@ -25,6 +36,43 @@ QSettings *openIni()
     return s;
 }
 } // namespace
+
+HeldPort::HeldPort(Kind kind, const QString &address, quint16 port)
+{
+    sockaddr_in where{};
+    where.sin_family = AF_INET;
+    where.sin_port = htons(port);
+    if (inet_pton(AF_INET, address.toLatin1().constData(), &where.sin_addr) != 1) {
+        qWarning() << "HeldPort: not an IPv4 address" << address;
+        return;
+    }
+    m_fd = ::socket(AF_INET, (kind == Udp ? SOCK_DGRAM : SOCK_STREAM) | SOCK_CLOEXEC, 0);
+    if (m_fd < 0)
+        return;
+    const int on = 1;
+    if (kind == TcpBeside)
+        ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    socklen_t length = sizeof where;
+    if (::bind(m_fd, reinterpret_cast<sockaddr *>(&where), sizeof where) != 0 ||
+        ::getsockname(m_fd, reinterpret_cast<sockaddr *>(&where), &length) != 0) {
+        qWarning() << "HeldPort: cannot hold" << address << port << strerror(errno);
+        release();
+        return;
+    }
+    m_port = ntohs(where.sin_port);
+}
+
+HeldPort::~HeldPort()
+{
+    release();
+}
+
+void HeldPort::release()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
 
 TestEnv::TestEnv()
 {
@@ -38,6 +86,11 @@ TestEnv::TestEnv()
     if (qEnvironmentVariableIsEmpty("VIREON_UPDATE_PORT"))
         qputenv("VIREON_UPDATE_PORT", "1");
 
+#ifdef Q_OS_LINUX
+    // A copy must not outlive the test that started it (a timeout kills that).
+    if (isWorkDirCopy())
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+#endif
     // A test that starts itself as a helper process (and may kill it) points
     // the helper's folder into its own, so nothing outlives the run.
     const QString root = qEnvironmentVariable("VIREON_TEST_WORKROOT", QDir::tempPath());
@@ -47,6 +100,10 @@ TestEnv::TestEnv()
     QDir::setCurrent(m_dir->path());
     QDir().mkpath(QStringLiteral("app/config"));
     stageAppFolder();
+    // Not the demo's instrument, nor one another test run could answer for.
+    m_silentInstrument = std::make_unique<HeldPort>(HeldPort::Udp, QString::fromLatin1(kSilentInstrument));
+    if (!m_silentInstrument->isHeld())
+        qFatal("no UDP port can be held on %s", kSilentInstrument);
     seedIni(loopbackSettings());
     // Every main window asks the update server at once: tests point it at a
     // port nothing listens on (only root could), never at a demo server.
@@ -76,13 +133,13 @@ QString TestEnv::path(const QString &relative) const
     return QDir(m_dir->path()).filePath(relative);
 }
 
-QMap<QString, QVariant> TestEnv::loopbackSettings()
+QMap<QString, QVariant> TestEnv::loopbackSettings() const
 {
     return {
-        {QStringLiteral("NetConfig/HostAddress"), QStringLiteral("127.0.0.2")},
+        {QStringLiteral("NetConfig/HostAddress"), QString::fromLatin1(kSilentInstrument)},
         {QStringLiteral("NetConfig/LocalIpAddr"), QStringLiteral("127.0.0.1")},
         {QStringLiteral("NetConfig/LocalMacAddr"), QStringLiteral("00-00-00-00-00-00")},
-        {QStringLiteral("NetConfig/HostPort"), QStringLiteral("45454")},
+        {QStringLiteral("NetConfig/HostPort"), QString::number(m_silentInstrument->port())},
     };
 }
 
@@ -106,23 +163,65 @@ bool TestEnv::iniContains(const QString &key)
     return s->contains(key);
 }
 
+bool TestEnv::isWorkDirCopy()
+{
+    return qEnvironmentVariableIsSet("VIREON_TEST_COPY");
+}
+
+int TestEnv::runWorkDirCopy() const
+{
+    const QString original = QCoreApplication::applicationFilePath();
+    const QString copy = path(QFileInfo(original).fileName());
+    if (!QFile::copy(original, copy)) {
+        qWarning() << "cannot copy" << original << "to" << copy;
+        return 1;
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VIREON_TEST_COPY"), QStringLiteral("1"));
+    // The copy's own working folder lies inside this one: gone with it.
+    env.insert(QStringLiteral("VIREON_TEST_WORKROOT"), workDir());
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(copy, QCoreApplication::arguments().mid(1));
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit) {
+        qWarning() << "the copy" << copy << "did not end normally" << process.errorString();
+        return 1;
+    }
+    return process.exitCode();
+}
+
 QString TestEnv::toolPath(const QString &name)
 {
     return QStringLiteral("%1/tools/%2/%2").arg(QStringLiteral(VIREON_BINARY_DIR), name);
 }
 
-quint16 TestEnv::freeUdpPort(const QString &address)
+quint16 TestEnv::startFakeInstrument(QProcess &fake, const QStringList &args, QByteArray *output)
 {
-    QUdpSocket probe;
-    probe.bind(QHostAddress(address), 0);
-    return probe.localPort();
+    fake.setProcessChannelMode(QProcess::MergedChannels);
+    fake.start(toolPath(QStringLiteral("fake_instrument")), args);
+    if (!fake.waitForStarted())
+        return 0;
+    QByteArray seen;
+    const bool answered = QTest::qWaitFor(
+        [&]() { return (seen += fake.readAll()).contains('\n') || fake.state() == QProcess::NotRunning; }, 10000);
+    if (output)
+        *output = seen;
+    // "READY <address>:<port>"
+    const int ready = seen.indexOf("READY ");
+    if (!answered || ready < 0 || fake.state() != QProcess::Running) {
+        qWarning().noquote() << "fake instrument not ready:" << seen;
+        return 0;
+    }
+    const int end = seen.indexOf('\n', ready);
+    const QByteArray line = seen.mid(ready, end - ready).trimmed();
+    return static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toUInt());
 }
 
-quint16 TestEnv::freeTcpPort(const QString &address)
+void TestEnv::stopProcess(QProcess &process)
 {
-    QTcpServer probe;
-    probe.listen(QHostAddress(address), 0);
-    return probe.serverPort();
+    process.kill();
+    process.waitForFinished(5000);
 }
 
 QByteArray TestEnv::readFile(const QString &path)

@@ -2,12 +2,42 @@
 
 #include <QApplication>
 #include <QMap>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <QtTest>
 
 #include <memory>
+
+// A loopback port this process holds from the moment it picks it until it
+// hands it over, so nothing else on the machine (the demo's fake instrument,
+// the suite of another build folder) can take it meanwhile.
+//  - Udp: bound without address sharing; release() just before the program
+//    or a fake binds the port itself.
+//  - Tcp: bound without address sharing, never listening: connections to it
+//    are refused, and nothing else can listen there.
+//  - TcpBeside: bound (not listening) with address reuse: the program's TCP
+//    server listens on the same port beside it, while no other socket is
+//    given the port as a free one; it is held until the object dies.
+class HeldPort
+{
+public:
+    enum Kind { Udp, Tcp, TcpBeside };
+    // port 0: a free one.
+    HeldPort(Kind kind, const QString &address, quint16 port = 0);
+    ~HeldPort();
+    HeldPort(const HeldPort &) = delete;
+    HeldPort &operator=(const HeldPort &) = delete;
+
+    bool isHeld() const { return m_fd >= 0; }
+    quint16 port() const { return m_port; }
+    void release();
+
+private:
+    int m_fd = -1;
+    quint16 m_port = 0;
+};
 
 // Per-executable test environment. It must exist before any singleton does:
 // the singletons bind to ./app on first use, so the working directory and the
@@ -24,20 +54,29 @@ public:
     // Absolute path of a file below the working directory.
     QString path(const QString &relative) const;
 
-    // The loopback settings every test starts from.
-    static QMap<QString, QVariant> loopbackSettings();
+    // The loopback settings every test starts from: the instrument is an
+    // address and port this process holds and never answers on.
+    QMap<QString, QVariant> loopbackSettings() const;
     // Writes extra keys into the settings file (before SystemConfig exists).
     static void seedIni(const QMap<QString, QVariant> &values);
     // Reads a key back with an independent QSettings: what is really on disk.
     static QVariant iniValue(const QString &key);
     static bool iniContains(const QString &key);
 
+    // For a test of code that writes beside the executable: true in a copy
+    // of the test executable started by runWorkDirCopy().
+    static bool isWorkDirCopy();
+    // Runs a copy of this executable from the working directory with the
+    // same arguments, so nothing lands in the build folder; its exit code.
+    int runWorkDirCopy() const;
+
     // Path of a built tool, e.g. toolPath("fake_instrument").
     static QString toolPath(const QString &name);
 
-    // A port the system reports free on a loopback address right now.
-    static quint16 freeUdpPort(const QString &address);
-    static quint16 freeTcpPort(const QString &address);
+    // Starts tools/fake_instrument with `args` (its --address and --port
+    // among them); returns the UDP port it bound once it says READY, else 0.
+    static quint16 startFakeInstrument(QProcess &fake, const QStringList &args, QByteArray *output = nullptr);
+    static void stopProcess(QProcess &process);
 
     // Whole-file helpers; writeFile creates the folder and reports success.
     static QByteArray readFile(const QString &path);
@@ -49,6 +88,7 @@ private:
     void stageAppFolder();
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_previousDir;
+    std::unique_ptr<HeldPort> m_silentInstrument;
 };
 
 // Answers or closes the next modal widget and records the texts of its labels.
@@ -61,13 +101,27 @@ public:
     static QStringList labelTexts(QWidget *widget);
 };
 
+#define VIREON_TEST_RUN(TestObject)                                                                                    \
+    app.setAttribute(Qt::AA_Use96Dpi, true);                                                                           \
+    TestObject tc;                                                                                                     \
+    QTEST_SET_MAIN_SOURCE_PATH                                                                                         \
+    return QTest::qExec(&tc, argc, argv);
+
 #define VIREON_TEST_MAIN(TestObject)                                                                                   \
     int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
         TestEnv env;                                                                                                   \
         QApplication app(argc, argv);                                                                                  \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
-        TestObject tc;                                                                                                 \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return QTest::qExec(&tc, argc, argv);                                                                          \
+        VIREON_TEST_RUN(TestObject)                                                                                    \
+    }
+
+// The tests run in a copy of the executable in the working directory.
+#define VIREON_TEST_MAIN_IN_WORKDIR_COPY(TestObject)                                                                   \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        TestEnv env;                                                                                                   \
+        QApplication app(argc, argv);                                                                                  \
+        if (!TestEnv::isWorkDirCopy())                                                                                 \
+            return env.runWorkDirCopy();                                                                               \
+        VIREON_TEST_RUN(TestObject)                                                                                    \
     }

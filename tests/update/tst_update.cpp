@@ -113,6 +113,14 @@ quint16 startTool(QProcess &tool, const QStringList &args)
     return 0;
 }
 
+// A port on 127.0.0.1 held bound and never listening: connections to it are
+// refused.
+quint16 closedPort()
+{
+    static HeldPort port(HeldPort::Tcp, QStringLiteral("127.0.0.1"));
+    return port.port();
+}
+
 // A fake update server on 127.0.0.1 (without a handler: a port nothing
 // listens on), a client of it, and the client's events.
 struct ServerExchange {
@@ -125,7 +133,7 @@ struct ServerExchange {
     {
         if (handler && !server.listen())
             qFatal("the fake update server cannot listen on 127.0.0.1");
-        c->setServerForTesting("127.0.0.1", handler ? server.port() : TestEnv::freeTcpPort("127.0.0.1"));
+        c->setServerForTesting("127.0.0.1", handler ? server.port() : closedPort());
         c->setTimeoutForTesting(kTimeoutMs);
     }
     void send(int request) { c->slot_sendHttpRequest(request, QVariant(0)); }
@@ -459,7 +467,7 @@ private slots:
         if (host.isEmpty())
             QVERIFY(QDir().mkpath(HttpFun::partPath()));
         else
-            s.c->setServerForTesting(host, 8080);
+            s.c->setServerForTesting(host, closedPort());
         s.send(request);
         QCOMPARE(s.spy.size(), 1); // at once: no request was made
         QCOMPARE(s.spy.first().at(0).toInt(), request);

@@ -71,7 +71,9 @@ bool FakeInstrument::start()
         return false;
     }
     m_udp = new QUdpSocket(this);
-    if (!m_udp->bind(m_options.address, m_options.port)) {
+    // Never shared: a second fake on the same address and port (the demo's,
+    // another test run's) must fail here rather than split the frames.
+    if (!m_udp->bind(m_options.address, m_options.port, QAbstractSocket::DontShareAddress)) {
         say(QStringLiteral("BIND FAILED %1:%2 %3")
                 .arg(m_options.address.toString())
                 .arg(m_options.port)
@@ -79,7 +81,8 @@ bool FakeInstrument::start()
         return false;
     }
     connect(m_udp, &QUdpSocket::readyRead, this, &FakeInstrument::onDatagram);
-    say(QStringLiteral("READY %1:%2").arg(m_options.address.toString()).arg(m_options.port));
+    // Port 0 takes a free port; the line names the one bound.
+    say(QStringLiteral("READY %1:%2").arg(m_options.address.toString()).arg(m_udp->localPort()));
     return true;
 }
 

@@ -1,5 +1,6 @@
 // fake_instrument: plays the instrument on a loopback address for tests and
-// benchmarks. Prints "READY <address>:<port>" once it listens.
+// benchmarks. Prints "READY <address>:<port>" once it listens (--port 0: on
+// a free port, named in that line).
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -23,7 +24,7 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Loopback stand-in for the instrument"));
     parser.addHelpOption();
     const QCommandLineOption address("address", "Loopback address to use.", "ip", "127.0.0.2");
-    const QCommandLineOption port("port", "UDP command port.", "port", "45454");
+    const QCommandLineOption port("port", "UDP command port (0: a free one).", "port", "45454");
     const QCommandLineOption name("name", "Instrument name sent in the information reply.", "name", "LORIX-FAKE");
     const QCommandLineOption upload("upload", "File uploaded on a fetch command.", "file");
     const QCommandLineOption uploadName("upload-name", "Name sent in the upload header.", "name");
