@@ -258,7 +258,12 @@ private slots:
         QFETCH(int, requests);
         storeDescription("stored", 5);
         ServerExchange s(status ? FakeUpdateServer::Handler([=](const Request &, int) {
-            return Answer{status, body, contentLength};
+            Answer answer{status, body, contentLength};
+            // An answer ended by closing the connection the moment the request is
+            // in can reach the client before it has seen its own body go out;
+            // Qt then drops the answer. The pause keeps that race out of the row.
+            answer.delayMs = contentLength ? 0 : 100;
+            return answer;
         })
                                 : nullptr);
         s.send(Cmd_getUpgradePackageInfo);
