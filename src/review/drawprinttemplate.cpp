@@ -210,13 +210,15 @@ QFont DrawPrintTemplate::fittedFont(const QFont &font, const QRect &cell, int fl
     if (size == 0) {
         const QPainter::RenderHints hints = QPainter::Antialiasing | QPainter::TextAntialiasing;
         const QRect box(QPoint(0, 0), cell.size());
-        // Across, the advance counts too (a label's last glyph must not
-        // touch the value after it); up and down only the ink does, as line
-        // heights exceed some cells that glyphs sit well inside.
+        // Across, the advance counts too, with a quarter of the size to
+        // spare, so that a label stays apart from the value after it; up and
+        // down only the ink does, as line heights exceed some cells that
+        // glyphs sit well inside.
         auto fits = [&](int pixels) {
             QFont sized(font);
             sized.setPixelSize(pixels);
-            if (QFontMetrics(sized).boundingRect(cell, flags | Qt::TextDontClip, text).width() > cell.width())
+            const int across = QFontMetrics(sized).boundingRect(cell, flags | Qt::TextDontClip, text).width();
+            if (across > cell.width() - pixels / 4)
                 return false;
             const QRect ink = inkInCell(sized, cell.size(), flags, text, hints);
             return ink.isNull() || box.contains(ink);

@@ -155,11 +155,12 @@ private:
         return differences(white, drawn).translated(region.topLeft());
     }
     // The text at a size stays inside the cell: its ink, and across its
-    // advance (so that it does not touch the next cell).
+    // advance with a quarter of the size to spare (apart from the next cell).
     static bool fitsCell(const Cell &cell, int pixels, const QString &text)
     {
         const QFontMetrics metrics(font(pixels, cell.weight));
-        if (metrics.boundingRect(cell.rect, cell.flags | Qt::TextDontClip, text).width() > cell.rect.width())
+        const int across = metrics.boundingRect(cell.rect, cell.flags | Qt::TextDontClip, text).width();
+        if (across > cell.rect.width() - pixels / 4)
             return false;
         const QRect ink = inkOf(cell, pixels, text);
         return ink.isNull() || cell.rect.contains(ink);
