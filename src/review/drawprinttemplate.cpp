@@ -132,18 +132,24 @@ QRect inkInCell(const QFont &font, const QSize &cellSize, int flags, const QStri
     p.setPen(Qt::black);
     p.drawText(cell.translated(-area.topLeft()), flags | Qt::TextDontClip, text);
     p.end();
-    int left = image.width(), right = -1, top = -1, bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width();
+    const int height = image.height();
+    int left = width, right = -1, top = -1, bottom = -1;
+    for (int y = 0; y < height; ++y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(line[x]) == 0)
-                continue;
-            left = qMin(left, x);
-            right = qMax(right, x);
-            if (top < 0)
-                top = y;
-            bottom = y;
-        }
+        int first = 0;
+        while (first < width && line[first] == 0)
+            ++first;
+        if (first == width)
+            continue;
+        int last = width - 1;
+        while (line[last] == 0)
+            --last;
+        left = qMin(left, first);
+        right = qMax(right, last);
+        if (top < 0)
+            top = y;
+        bottom = y;
     }
     if (top < 0)
         return QRect();

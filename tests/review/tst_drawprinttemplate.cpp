@@ -232,14 +232,22 @@ private:
         };
     }
 
-    // The image with the region's pixels white.
-    static QImage outsideOf(const QImage &image, const QRegion &region)
+    // Whites out the region's pixels, leaving what lies outside it.
+    static QImage &outsideOf(QImage &image, const QRegion &region)
     {
-        QImage copy = image;
-        QPainter p(&copy);
+        QPainter p(&image);
         for (const QRect &rect : region)
             p.fillRect(rect, Qt::white);
-        return copy;
+        return image;
+    }
+    static const QImage &whitePage()
+    {
+        static const QImage white = [] {
+            QImage image(DrawPrintTemplate::kPageWidth, DrawPrintTemplate::kPageHeight, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            return image;
+        }();
+        return white;
     }
     // The address and phone rows' cells overlap (144 high, 92 apart): each
     // is read over its line's own height only.
@@ -532,23 +540,21 @@ private slots:
         QVERIFY(loaded);
         BlankLabels blank;
         QCoreApplication::installTranslator(&blank);
-        const QImage base = paint(r);
+        QImage base = paint(r);
         QCoreApplication::removeTranslator(&blank);
         QCoreApplication::installTranslator(&translator);
-        const QImage page = paint(r);
+        QImage page = paint(r);
         // Positions of the Part with a logo; without one, from the address
         // down, 60 lower. A 2:1 logo at the left moves the address and phone
         // rows to x 968 (112 right of the logo).
         const QList<QPair<Cell, QString>> labels = labelCells(logo == "none" ? 60 : 0, logo == "left" ? 576 + 392 : 280);
         QCoreApplication::removeTranslator(&translator);
-        QImage white(page.size(), QImage::Format_RGB32);
-        white.fill(Qt::white);
         QRegion cells;
         for (const auto &label : labels) {
             // The print date's clock is no label: it is on both pages.
             const bool printDate = label.first.pixels == 76;
             const bool headerRow = label.first.rect.y() < 728 && label.first.rect.height() == 144;
-            checkCell(page, printDate ? white : base, label.first, label.second, language, 8,
+            checkCell(page, printDate ? whitePage() : base, label.first, label.second, language, 8,
                       headerRow ? lineOf(label.first.rect) : QRect());
             cells += label.first.rect;
         }
@@ -613,8 +619,8 @@ private slots:
         empty.hospitalInfo = QVector<QString>(6).toList();
         for (QStringList &row : empty.dataList)
             row = QVector<QString>(4).toList();
-        const QImage base = paint(empty);
-        const QImage page = paint(r);
+        QImage base = paint(empty);
+        QImage page = paint(r);
 
         // Positions of the Part with a logo (at the right: the address and
         // phone end 112 short of it); without one, from the address down, 60
@@ -693,20 +699,15 @@ private slots:
         SystemConfig::getInstance()->setLogoPost(logo == "right" ? 1 : 0);
         ReportRecord r = record();
         r.hospitalInfo[0].clear();
-        const QImage base = paint(r);
+        QImage base = paint(r);
         r.hospitalInfo[0] = name;
-        const QImage page = paint(r);
+        QImage page = paint(r);
         const QRect band = logo == "none" ? QRect(280, 272, 3440, 240)
                                           : QRect(logo == "left" ? 576 + 392 : 280, 292, 2400, 160);
         // The print date aside: its glyphs, drawn through the text cache,
         // may be anti-aliased anew (the raster engine's first meeting).
         const QRect clock(2000, 5300, 1720, 200);
-        QImage a = page, b = base;
-        for (QImage *image : {&a, &b}) {
-            QPainter p(image);
-            p.fillRect(clock, Qt::white);
-        }
-        const QRect changed = differences(a, b);
+        const QRect changed = differences(outsideOf(page, clock), outsideOf(base, clock));
         QVERIFY2(band.contains(changed), qPrintable(QString("ink %1,%2 to %3,%4")
                                                         .arg(changed.left())
                                                         .arg(changed.top())
@@ -738,8 +739,7 @@ private slots:
             curves << c;
         }
         const QImage page = paint(record(curves));
-        QImage white(page.size(), QImage::Format_RGB32);
-        white.fill(Qt::white);
+        const QImage &white = whitePage();
         for (int j = 0; j <= 10; ++j) {
             const int ty = 2820 - 1160 * j / 10;
             const Cell cell{{656, ty - 40, 184, 92}, kRightTop, 57, 50};
