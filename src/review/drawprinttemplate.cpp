@@ -117,8 +117,7 @@ void strokeCurves(QPainter &p, const QList<QList<int>> &curves, int zeroY, doubl
 // The ink a text leaves when drawn unclipped into a cell of this size at the
 // origin, in cell coordinates: the very glyphs the page gets, as the cell
 // sits on whole pixels. Empty for a text without ink.
-QRect inkInCell(const QFont &font, const QSize &cellSize, int flags, const QString &text,
-                QPainter::RenderHints hints)
+QRect inkInCell(const QFont &font, const QSize &cellSize, int flags, const QString &text, QPainter::RenderHints hints)
 {
     const QRect cell(QPoint(0, 0), cellSize);
     const QRect layout = QFontMetrics(font).boundingRect(cell, flags | Qt::TextDontClip, text);
@@ -206,12 +205,8 @@ QFont DrawPrintTemplate::fittedFont(const QFont &font, const QRect &cell, int fl
     if (cell.adjusted(overhang, overhang, -overhang, -overhang).contains(layout))
         return font;
 
-    const QString key = QStringLiteral("%1|%2|%3x%4|%5")
-                            .arg(font.key())
-                            .arg(flags)
-                            .arg(cell.width())
-                            .arg(cell.height())
-                            .arg(text);
+    const QString key =
+        QStringLiteral("%1|%2|%3x%4|%5").arg(font.key()).arg(flags).arg(cell.width()).arg(cell.height()).arg(text);
     int size = m_fittedSizes.value(key, 0);
     if (size == 0) {
         const QPainter::RenderHints hints = QPainter::Antialiasing | QPainter::TextAntialiasing;
@@ -234,8 +229,8 @@ QFont DrawPrintTemplate::fittedFont(const QFont &font, const QRect &cell, int fl
         } else {
             // Start from the size the layout's proportions suggest, then
             // step to the largest that fits.
-            const double scale = qMin(double(cell.width()) / qMax(1, layout.width()),
-                                      double(cell.height()) / qMax(1, layout.height()));
+            const double scale =
+                qMin(double(cell.width()) / qMax(1, layout.width()), double(cell.height()) / qMax(1, layout.height()));
             size = qBound(1, static_cast<int>(full * scale), full - 1);
             if (fits(size)) {
                 while (size + 1 < full && fits(size + 1))
@@ -678,8 +673,8 @@ void DrawPrintTemplate::drawPrintDate(QPainter &p, const ReportRecord &)
 {
     m_y += 200;
     p.setFont(reportFont(kPrintDatePixels, kNormal));
-    const QString text =
-        tr("列印日期:") + QLocale::c().toString(m_clock ? m_clock() : QDateTime::currentDateTime(), QStringLiteral("yyyy/MM/dd hh:mm"));
+    const QString text = tr("列印日期:") + QLocale::c().toString(m_clock ? m_clock() : QDateTime::currentDateTime(),
+                                                                 QStringLiteral("yyyy/MM/dd hh:mm"));
     const QImage maker = cachedImage(makerLogoPath());
     if (!maker.isNull()) {
         const int width = static_cast<int>(double(maker.width()) / maker.height() * 432);

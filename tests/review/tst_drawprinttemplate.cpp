@@ -191,10 +191,11 @@ private:
         auto tr = [](const char *source) { return QCoreApplication::translate("DrawPrintTemplate", source); };
 
         const int table = 3920 + d; // the result table's Y
-        const QString reference = QStringList{tr("        Ct = 0: 陰性(-)"), tr("  0 < Ct ≦ 10: 無效結果(建議重新檢測)"),
-                                              tr(" 10 < Ct ≦ 20: 強陽性(+++)"), tr(" 20 < Ct ≦ 30: 陽性(++)"),
-                                              tr(" 30 < Ct < 36: 弱陽性(+)"), tr(" 36 ≦ Ct ≦40: 疑似(*)")}
-                                      .join('\n');
+        const QString reference =
+            QStringList{tr("        Ct = 0: 陰性(-)"),    tr("  0 < Ct ≦ 10: 無效結果(建議重新檢測)"),
+                        tr(" 10 < Ct ≦ 20: 強陽性(+++)"), tr(" 20 < Ct ≦ 30: 陽性(++)"),
+                        tr(" 30 < Ct < 36: 弱陽性(+)"),   tr(" 36 ≦ Ct ≦40: 疑似(*)")}
+                .join('\n');
         return {
             {{{280, 92, 3440, 184}, kCentre, 111, 75}, tr("即時螢光PCR檢測報告")},
             {{{hx, 452 + d, 320, 144}, kLeft, 57, 75}, tr("醫院地址:")},
@@ -219,14 +220,16 @@ private:
             {{{2500, table - 736, 1500, 736}, kLeft, 57, 50}, reference},
             {{{280, 4150 + d, 3440, 92}, kLeft, 57, 70}, tr("結果說明:")},
             {{{280, 4242 + d, 3440, 92}, kLeftTop, 57, 50}, tr("1. 陽性結果：樣本中檢測到相關病原體基因；")},
-            {{{280, 4334 + d, 3440, 92}, kLeftTop, 57, 50}, tr("2. 陰性結果：樣本中無相關病原體基因或超出檢測最低極限；")},
+            {{{280, 4334 + d, 3440, 92}, kLeftTop, 57, 50},
+             tr("2. 陰性結果：樣本中無相關病原體基因或超出檢測最低極限；")},
             {{{280, 4426 + d, 3440, 184}, kLeftTop, 57, 50},
              tr("3. 檢測結果不直接作為臨床確診或排除病例的依據，僅供醫生參考輔助診斷。")},
             {{{280, 4646 + d, 380, 164}, kLeft, 57, 75}, tr("報告日期：")},
             {{{2060, 4646 + d, 380, 164}, kLeft, 57, 75}, tr("主治醫師：")},
             {{{280, 4902 + d, 192, 144}, kLeft, 57, 75}, tr("聲明: ")},
             {{{472, 4902 + d, 3440, 144}, kLeft, 57, 50},
-             tr("該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫。")},
+             tr("該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫"
+                "。")},
             {{{2000, 5338 + d, 1720, 92}, Qt::AlignRight | Qt::AlignVCenter, 76, 50},
              tr("列印日期:") + "2024/03/05 14:07"},
         };
@@ -261,14 +264,13 @@ private:
                           const QString &what, int smallest = 8, QRect region = QRect())
     {
         const int shown = shownSize(page, base, cell, text, region);
-        QVERIFY2(shown >= smallest,
-                 qPrintable(QString("%1 \"%2\" in %3,%4 %5x%6: shown at %7")
-                                .arg(what, text)
-                                .arg(cell.rect.x())
-                                .arg(cell.rect.y())
-                                .arg(cell.rect.width())
-                                .arg(cell.rect.height())
-                                .arg(shown)));
+        QVERIFY2(shown >= smallest, qPrintable(QString("%1 \"%2\" in %3,%4 %5x%6: shown at %7")
+                                                   .arg(what, text)
+                                                   .arg(cell.rect.x())
+                                                   .arg(cell.rect.y())
+                                                   .arg(cell.rect.width())
+                                                   .arg(cell.rect.height())
+                                                   .arg(shown)));
         if (fitsCell(cell, cell.pixels, text))
             QVERIFY2(shown == cell.pixels, qPrintable(what + ": fits, yet drawn smaller"));
     }
@@ -547,7 +549,8 @@ private slots:
         // Positions of the Part with a logo; without one, from the address
         // down, 60 lower. A 2:1 logo at the left moves the address and phone
         // rows to x 968 (112 right of the logo).
-        const QList<QPair<Cell, QString>> labels = labelCells(logo == "none" ? 60 : 0, logo == "left" ? 576 + 392 : 280);
+        const QList<QPair<Cell, QString>> labels =
+            labelCells(logo == "none" ? 60 : 0, logo == "left" ? 576 + 392 : 280);
         QCoreApplication::removeTranslator(&translator);
         QRegion cells;
         for (const auto &label : labels) {
@@ -560,7 +563,8 @@ private slots:
         }
         // Every label's ink is in a label's cell.
         const QRect outside = differences(outsideOf(page, cells), outsideOf(base, cells));
-        QVERIFY2(outside.isNull(), qPrintable(QString("ink outside the label cells at %1,%2").arg(outside.x()).arg(outside.y())));
+        QVERIFY2(outside.isNull(),
+                 qPrintable(QString("ink outside the label cells at %1,%2").arg(outside.x()).arg(outside.y())));
     }
 
     // Every value of the record reads whole in its own cell, and nowhere
@@ -577,16 +581,21 @@ private slots:
             << QStringList{"2024.03.05", "555-0101", "Dr. Who", "1 Main St", "555-0100"} << "fever"
             << QList<QStringList>{{"CPV", "23.4", "++", "S1"}, {"CDV", "0", "-", "S2"}};
         QTest::newRow("chinese, no logo")
-            << false
-            << QStringList{"王小明", "小黑", "犬", "2024.03.01", "米克斯", "公", "三歲", "全血", "A123456"}
+            << false << QStringList{"王小明", "小黑", "犬", "2024.03.01", "米克斯", "公", "三歲", "全血", "A123456"}
             << QStringList{"2024.03.05", "0912-345-678", "陳醫師", "台北市信義區松仁路100號", "02-2345-6789"}
             << "發燒\n咳嗽\n食慾不振"
-            << QList<QStringList>{{"犬小病毒", "23.4", "++", "S1"}, {"犬瘟熱", "0", "-", "S2"},
-                                  {"犬冠狀病毒", "35.12", "+", "S3"}};
+            << QList<QStringList>{
+                   {"犬小病毒", "23.4", "++", "S1"}, {"犬瘟熱", "0", "-", "S2"}, {"犬冠狀病毒", "35.12", "+", "S3"}};
         QTest::newRow("long spanish, logo")
             << true
-            << QStringList{"Alejandra Fernández de la Torre", "Bartolomé", "Perro mestizo", "2024.03.01",
-                           "Pastor alemán de pelo largo", "Hembra", "3 años y 4 meses", "Sangre entera EDTA",
+            << QStringList{"Alejandra Fernández de la Torre",
+                           "Bartolomé",
+                           "Perro mestizo",
+                           "2024.03.01",
+                           "Pastor alemán de pelo largo",
+                           "Hembra",
+                           "3 años y 4 meses",
+                           "Sangre entera EDTA",
                            "HC-2024-000017-ABCDEF"}
             << QStringList{"2024.03.05 (martes)", "+34 600 123 456 / +34 911 222 333",
                            "Dra. María José Rodríguez de la Fuente y Villanueva",
@@ -658,7 +667,8 @@ private slots:
             cells += value.first.rect;
         }
         const QRect outside = differences(outsideOf(page, cells), outsideOf(base, cells));
-        QVERIFY2(outside.isNull(), qPrintable(QString("ink outside the value cells at %1,%2").arg(outside.x()).arg(outside.y())));
+        QVERIFY2(outside.isNull(),
+                 qPrintable(QString("ink outside the value cells at %1,%2").arg(outside.x()).arg(outside.y())));
     }
 
     // The hospital name keeps to the band above the address row, whole:
@@ -683,7 +693,8 @@ private slots:
                     QString shown = name;
                     if (logo != "none" && length > 30)
                         shown.insert(30, '\n');
-                    QTest::newRow(qPrintable(QString("%1 %2 %3").arg(logo).arg(length).arg(letters == cjk ? "cjk" : "latin")))
+                    QTest::newRow(
+                        qPrintable(QString("%1 %2 %3").arg(logo).arg(length).arg(letters == cjk ? "cjk" : "latin")))
                         << logo << name << shown;
                 }
             }
@@ -702,8 +713,8 @@ private slots:
         QImage base = paint(r);
         r.hospitalInfo[0] = name;
         QImage page = paint(r);
-        const QRect band = logo == "none" ? QRect(280, 272, 3440, 240)
-                                          : QRect(logo == "left" ? 576 + 392 : 280, 292, 2400, 160);
+        const QRect band =
+            logo == "none" ? QRect(280, 272, 3440, 240) : QRect(logo == "left" ? 576 + 392 : 280, 292, 2400, 160);
         // The print date aside: its glyphs, drawn through the text cache,
         // may be anti-aliased anew (the raster engine's first meeting).
         const QRect clock(2000, 5300, 1720, 200);

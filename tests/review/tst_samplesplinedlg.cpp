@@ -90,7 +90,8 @@ private:
         return red;
     }
 
-    static void checkShownLabel(QLabel *label, QWidget *viewport, const QString &sampleId, int charWidth, const QPoint &at)
+    static void checkShownLabel(QLabel *label, QWidget *viewport, const QString &sampleId, int charWidth,
+                                const QPoint &at)
     {
         QCOMPARE(label->isVisible() ? label->text() : QString(), sampleId);
         QVERIFY(label->width() >= sampleId.length() * charWidth); // the label has the width
