@@ -198,11 +198,11 @@ QFont DrawPrintTemplate::fittedFont(const QFont &font, const QRect &cell, int fl
     const int full = font.pixelSize();
     if (text.isEmpty() || cell.isEmpty() || full <= 1)
         return font;
-    // Well inside its cell: the ink cannot reach past the layout by more
-    // than a glyph's overhang.
+    // Well inside its cell across (the ink cannot reach past the advance by
+    // more than a glyph's overhang) and lines within its height: it fits.
     const int overhang = full / 4;
     const QRect layout = QFontMetrics(font).boundingRect(cell, flags | Qt::TextDontClip, text);
-    if (cell.adjusted(overhang, overhang, -overhang, -overhang).contains(layout))
+    if (cell.adjusted(overhang, 0, -overhang, 0).contains(layout))
         return font;
 
     const QString key =
