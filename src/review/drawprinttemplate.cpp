@@ -472,8 +472,8 @@ void DrawPrintTemplate::drawHospitalInfo(QPainter &p, const ReportRecord &r)
     drawText(p, QRect(m_x + 320, m_y, qMin(3840, valuesRight - m_x - 320), 144), kLeft, at(r.hospitalInfo, 4));
     m_y += 92;
     p.setFont(reportFont(kTextPixels, kBold));
-    // The label ends where its value starts (the Part's 1280 would run a
-    // long label into the phone number).
+    // The label ends where its value starts (a cell reaching further would
+    // run a long label into the phone number).
     drawText(p, QRect(m_x, m_y, 320, 144), kLeft, tr("醫院電話:"));
     p.setFont(reportFont(kTextPixels, kNormal));
     drawText(p, QRect(m_x + 320, m_y, qMin(1280, valuesRight - m_x - 320), 144), kLeft, at(r.hospitalInfo, 5));
@@ -490,8 +490,8 @@ void DrawPrintTemplate::drawPetInfo(QPainter &p, const ReportRecord &r)
         int valueX;
         QString value;
     };
-    // Each label cell ends where its value starts (the Part gives two of
-    // them 420 and 384, which would run a long label into its value).
+    // Each label cell ends where its value starts: a wider one would run a
+    // long label into its value.
     const QList<QList<Cell>> rows{
         {{280, 320, tr("寵物主人："), 600, at(r.petInfo, 0)},
          {1570, 320, tr("寵物品種："), 1890, at(r.petInfo, 4)},

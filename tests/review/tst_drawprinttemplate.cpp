@@ -28,13 +28,13 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-// Alignments of the Part's cells.
+// Alignments of the page's cells.
 const int kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 const int kLeftTop = Qt::AlignLeft | Qt::AlignTop;
 const int kCentre = Qt::AlignCenter;
 const int kRightTop = Qt::AlignRight | Qt::AlignTop;
 
-// One text cell of the Part: where, how aligned, in which font.
+// One text cell of the page: where, how aligned, in which font.
 struct Cell {
     QRect rect;
     int flags;
@@ -546,7 +546,7 @@ private slots:
         QCoreApplication::removeTranslator(&blank);
         QCoreApplication::installTranslator(&translator);
         QImage page = paint(r);
-        // Positions of the Part with a logo; without one, from the address
+        // Positions with a logo; without one, from the address
         // down, 60 lower. A 2:1 logo at the left moves the address and phone
         // rows to x 968 (112 right of the logo).
         const QList<QPair<Cell, QString>> labels =
@@ -631,7 +631,7 @@ private slots:
         QImage base = paint(empty);
         QImage page = paint(r);
 
-        // Positions of the Part with a logo (at the right: the address and
+        // Positions with a logo (at the right: the address and
         // phone end 112 short of it); without one, from the address down, 60
         // lower.
         const int d = logo ? 0 : 60;

@@ -513,10 +513,10 @@ private slots:
             QCOMPARE(pdfPages(cut), 2);
     }
 
-    // The printout is the Part's size at every resolution (92 % of the A4
+    // The printout is the report's own size at every resolution (92 % of the A4
     // width, 5:7): the print path's 10 mm margins leave room for it on one
     // page; the PDF's clamp is not applied to it.
-    void printImageIsThePartsSize_data()
+    void printImageIsFullSize_data()
     {
         QTest::addColumn<qreal>("dpi");
         QTest::addColumn<QSize>("expected");
@@ -525,7 +525,7 @@ private slots:
         QTest::newRow("144 dpi") << 144.0 << QSize(1095, 1533);
         QTest::newRow("192 dpi") << 192.0 << QSize(1460, 2044);
     }
-    void printImageIsThePartsSize()
+    void printImageIsFullSize()
     {
         QFETCH(qreal, dpi);
         QFETCH(QSize, expected);
