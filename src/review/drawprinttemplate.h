@@ -68,12 +68,13 @@ private:
     // Text in the painter's font and pen. Sizes above the raster engine's
     // glyph cache are drawn as outlines, which costs milliseconds a line:
     // such a cell is rendered once and reused while its text stays the same.
-    // A text wider or taller than its cell is drawn at the largest pixel size
-    // whose ink fits the cell (same family and weight): never cut, never into
-    // the next cell. A text that fits is drawn as it is.
+    // A text that does not fit its cell is drawn at the largest pixel size
+    // that does (same family and weight): its ink inside the cell, its
+    // advance a quarter of the size short of the cell's width. Never cut,
+    // never into the next cell; a text that fits is drawn as it is.
     void drawText(QPainter &p, const QRect &cell, int flags, const QString &text);
-    // The painter's font, or the same font at the largest pixel size whose
-    // ink stays inside the cell.
+    // The painter's font, or the same font at the largest pixel size that
+    // fits the cell (as above); sizes found are kept per text and cell size.
     QFont fittedFont(const QFont &font, const QRect &cell, int flags, const QString &text);
     void drawFittedText(QPainter &p, const QRect &cell, int flags, const QString &text);
     void rule(QPainter &p, int y) const;
