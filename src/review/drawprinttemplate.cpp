@@ -114,6 +114,47 @@ void strokeCurves(QPainter &p, const QList<QList<int>> &curves, int zeroY, doubl
     p.drawLine(kAxisLeft, threshold, kAxisRight, threshold);
 }
 
+// The ink a text leaves when drawn unclipped into a cell of this size at the
+// origin, in cell coordinates: the very glyphs the page gets, as the cell
+// sits on whole pixels. Empty for a text without ink.
+QRect inkInCell(const QFont &font, const QSize &cellSize, int flags, const QString &text, QPainter::RenderHints hints)
+{
+    const QRect cell(QPoint(0, 0), cellSize);
+    const QRect layout = QFontMetrics(font).boundingRect(cell, flags | Qt::TextDontClip, text);
+    const int slack = qMax(4, font.pixelSize());
+    const QRect area = layout.united(cell).adjusted(-slack, -slack, slack, slack);
+    QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHints(hints);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(cell.translated(-area.topLeft()), flags | Qt::TextDontClip, text);
+    p.end();
+    const int width = image.width();
+    const int height = image.height();
+    int left = width, right = -1, top = -1, bottom = -1;
+    for (int y = 0; y < height; ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        int first = 0;
+        while (first < width && line[first] == 0)
+            ++first;
+        if (first == width)
+            continue;
+        int last = width - 1;
+        while (line[last] == 0)
+            --last;
+        left = qMin(left, first);
+        right = qMax(right, last);
+        if (top < 0)
+            top = y;
+        bottom = y;
+    }
+    if (top < 0)
+        return QRect();
+    return QRect(QPoint(left, top), QPoint(right, bottom)).translated(area.topLeft());
+}
+
 } // namespace
 
 DrawPrintTemplate *DrawPrintTemplate::getInstance()
@@ -152,7 +193,76 @@ QFont DrawPrintTemplate::reportFont(int pixelSize, int weight) const
     return font;
 }
 
+QFont DrawPrintTemplate::fittedFont(const QFont &font, const QRect &cell, int flags, const QString &text)
+{
+    const int full = font.pixelSize();
+    if (text.isEmpty() || cell.isEmpty() || full <= 1)
+        return font;
+    // Well inside its cell across (the ink cannot reach past the advance by
+    // more than a glyph's overhang) and lines within its height: it fits.
+    const int overhang = full / 4;
+    const QRect layout = QFontMetrics(font).boundingRect(cell, flags | Qt::TextDontClip, text);
+    if (cell.adjusted(overhang, 0, -overhang, 0).contains(layout))
+        return font;
+
+    const QString key =
+        QStringLiteral("%1|%2|%3x%4|%5").arg(font.key()).arg(flags).arg(cell.width()).arg(cell.height()).arg(text);
+    int size = m_fittedSizes.value(key, 0);
+    if (size == 0) {
+        const QPainter::RenderHints hints = QPainter::Antialiasing | QPainter::TextAntialiasing;
+        const QRect box(QPoint(0, 0), cell.size());
+        // Across, the advance counts too, with a quarter of the size to
+        // spare, so that a label stays apart from the value after it; up and
+        // down only the ink does, as line heights exceed some cells that
+        // glyphs sit well inside.
+        auto fits = [&](int pixels) {
+            QFont sized(font);
+            sized.setPixelSize(pixels);
+            const int across = QFontMetrics(sized).boundingRect(cell, flags | Qt::TextDontClip, text).width();
+            if (across > cell.width() - pixels / 4)
+                return false;
+            const QRect ink = inkInCell(sized, cell.size(), flags, text, hints);
+            return ink.isNull() || box.contains(ink);
+        };
+        if (fits(full)) {
+            size = full;
+        } else {
+            // Start from the size the layout's proportions suggest, then
+            // step to the largest that fits.
+            const double scale =
+                qMin(double(cell.width()) / qMax(1, layout.width()), double(cell.height()) / qMax(1, layout.height()));
+            size = qBound(1, static_cast<int>(full * scale), full - 1);
+            if (fits(size)) {
+                while (size + 1 < full && fits(size + 1))
+                    ++size;
+            } else {
+                while (size > 1 && !fits(size))
+                    --size;
+            }
+        }
+        if (m_fittedSizes.size() >= 256)
+            m_fittedSizes.clear();
+        m_fittedSizes.insert(key, size);
+    }
+    if (size == full)
+        return font;
+    QFont fitted(font);
+    fitted.setPixelSize(size);
+    return fitted;
+}
+
 void DrawPrintTemplate::drawText(QPainter &p, const QRect &cell, int flags, const QString &text)
+{
+    const QFont cellFont = p.font();
+    const QFont font = fittedFont(cellFont, cell, flags, text);
+    if (font != cellFont)
+        p.setFont(font);
+    drawFittedText(p, cell, flags, text);
+    if (font != cellFont)
+        p.setFont(cellFont);
+}
+
+void DrawPrintTemplate::drawFittedText(QPainter &p, const QRect &cell, int flags, const QString &text)
 {
     const QFont font = p.font();
     if (!m_caching || font.pixelSize() <= kLargestCachedGlyph || cell.isEmpty()) {
@@ -237,6 +347,7 @@ void DrawPrintTemplate::releaseCaches()
         m_pending.wait();
     m_pending = std::future<CurveLayer>();
     m_textCells.clear();
+    m_fittedSizes.clear();
     m_curveLayer = CurveLayer();
 }
 
@@ -322,6 +433,9 @@ void DrawPrintTemplate::drawHospitalInfo(QPainter &p, const ReportRecord &r)
     m_y += 272;
     const QImage logo = cachedImage(hospitalLogoPath());
     QString name = at(r.hospitalInfo, 0);
+    // Where the address and phone values must end: the right margin, or
+    // short of a logo at the right.
+    int valuesRight = 3720;
     if (!logo.isNull()) {
         m_y += 92;
         const int logoHeight = 288;
@@ -330,11 +444,16 @@ void DrawPrintTemplate::drawHospitalInfo(QPainter &p, const ReportRecord &r)
         const int post = SystemConfig::getInstance()->getLogoPost() == 0 ? 0 : 1;
         const int logoX = (3440 - logoWidth) * post + 280;
         p.drawImage(QRect(logoX, m_y, logoWidth, logoHeight), logo);
+        if (post != 0)
+            valuesRight = logoX - 112;
         m_y -= 72;
         p.setFont(reportFont(kHospitalNamePixels, kNormal));
         m_x = post != 0 ? 280 : logoWidth + 392;
-        m_width = 2400;
-        m_height = 360;
+        m_width = qMin(2400, 3720 - m_x);
+        // The name has the band above the address row (292 to 452), not a
+        // cell reaching down to 652 across it; drawText shrinks what does not
+        // fit the band.
+        m_height = 160;
         if (name.size() > 30)
             name.insert(30, QLatin1Char('\n'));
         drawText(p, QRect(m_x, m_y, m_width, m_height), kLeft, name);
@@ -342,18 +461,22 @@ void DrawPrintTemplate::drawHospitalInfo(QPainter &p, const ReportRecord &r)
     } else {
         p.setFont(reportFont(kHospitalNamePixels, kNormal));
         m_x = 280;
-        drawText(p, QRect(280, m_y, 2400, 360), kLeft, name);
+        // The band above the address row (272 to 512), across the text width
+        // of the page: nothing else shares it without a logo.
+        drawText(p, QRect(280, m_y, 3440, 240), kLeft, name);
         m_y += 240;
     }
     p.setFont(reportFont(kTextPixels, kBold));
     drawText(p, QRect(m_x, m_y, 320, 144), kLeft, tr("醫院地址:"));
     p.setFont(reportFont(kTextPixels, kNormal));
-    drawText(p, QRect(m_x + 320, m_y, 3840, 144), kLeft, at(r.hospitalInfo, 4));
+    drawText(p, QRect(m_x + 320, m_y, qMin(3840, valuesRight - m_x - 320), 144), kLeft, at(r.hospitalInfo, 4));
     m_y += 92;
     p.setFont(reportFont(kTextPixels, kBold));
-    drawText(p, QRect(m_x, m_y, 1280, 144), kLeft, tr("醫院電話:"));
+    // The label ends where its value starts (a cell reaching further would
+    // run a long label into the phone number).
+    drawText(p, QRect(m_x, m_y, 320, 144), kLeft, tr("醫院電話:"));
     p.setFont(reportFont(kTextPixels, kNormal));
-    drawText(p, QRect(m_x + 320, m_y, 1280, 144), kLeft, at(r.hospitalInfo, 5));
+    drawText(p, QRect(m_x + 320, m_y, qMin(1280, valuesRight - m_x - 320), 144), kLeft, at(r.hospitalInfo, 5));
     m_y += 184;
     rule(p, m_y);
 }
@@ -367,6 +490,8 @@ void DrawPrintTemplate::drawPetInfo(QPainter &p, const ReportRecord &r)
         int valueX;
         QString value;
     };
+    // Each label cell ends where its value starts: a wider one would run a
+    // long label into its value.
     const QList<QList<Cell>> rows{
         {{280, 320, tr("寵物主人："), 600, at(r.petInfo, 0)},
          {1570, 320, tr("寵物品種："), 1890, at(r.petInfo, 4)},
@@ -376,8 +501,8 @@ void DrawPrintTemplate::drawPetInfo(QPainter &p, const ReportRecord &r)
          {2860, 320, tr("連繫電話："), 3180, at(r.hospitalInfo, 2)}},
         {{280, 320, tr("寵物性別："), 600, at(r.petInfo, 5)},
          {1570, 320, tr("寵物年齡："), 1890, at(r.petInfo, 6)},
-         {2860, 420, tr("檢測時間："), 3180, at(r.petInfo, 3)}},
-        {{280, 384, tr("樣本類型："), 600, at(r.petInfo, 7)}},
+         {2860, 320, tr("檢測時間："), 3180, at(r.petInfo, 3)}},
+        {{280, 320, tr("樣本類型："), 600, at(r.petInfo, 7)}},
     };
     const int rowHeight = 164;
     const int rowPitch = static_cast<int>(1.5 * 92);
@@ -521,7 +646,8 @@ void DrawPrintTemplate::drawReportDate(QPainter &p, const ReportRecord &r)
 {
     m_y = static_cast<int>(m_y + 36.8);
     p.setFont(reportFont(kTextPixels, kNormal));
-    drawText(p, QRect(700, m_y, 1400, 164), kLeft, at(r.hospitalInfo, 1));
+    // The report date ends where the doctor's label starts.
+    drawText(p, QRect(700, m_y, 1360, 164), kLeft, at(r.hospitalInfo, 1));
     drawText(p, QRect(2480, m_y, 1400, 164), kLeft, at(r.hospitalInfo, 3));
     p.setFont(reportFont(kTextPixels, kBold));
     drawText(p, QRect(280, m_y, 380, 164), kLeft, tr("報告日期："));
@@ -534,10 +660,11 @@ void DrawPrintTemplate::drawStatement(QPainter &p, const ReportRecord &)
 {
     m_y = static_cast<int>(m_y + 36.8);
     p.setFont(reportFont(kTextPixels, kBold));
-    drawText(p, QRect(280, m_y, 3440, 144), kLeft, tr("聲明: "));
+    // The label ends where the statement starts.
+    drawText(p, QRect(280, m_y, 192, 144), kLeft, tr("聲明: "));
     p.setFont(reportFont(kTextPixels, kNormal));
-    p.drawText(
-        QRect(472, m_y, 3440, 144), kLeft,
+    drawText(
+        p, QRect(472, m_y, 3440, 144), kLeft,
         tr("該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫。"));
     m_y = static_cast<int>(m_y + 36.8);
 }
@@ -546,8 +673,8 @@ void DrawPrintTemplate::drawPrintDate(QPainter &p, const ReportRecord &)
 {
     m_y += 200;
     p.setFont(reportFont(kPrintDatePixels, kNormal));
-    const QString text =
-        tr("列印日期:") + QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("yyyy/MM/dd hh:mm"));
+    const QString text = tr("列印日期:") + QLocale::c().toString(m_clock ? m_clock() : QDateTime::currentDateTime(),
+                                                                 QStringLiteral("yyyy/MM/dd hh:mm"));
     const QImage maker = cachedImage(makerLogoPath());
     if (!maker.isNull()) {
         const int width = static_cast<int>(double(maker.width()) / maker.height() * 432);

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <future>
 
 #include "core/singleton.h"
@@ -54,6 +55,11 @@ public:
     // test can compare the cached page with the directly drawn one.
     void setCachingForTesting(bool on);
 
+    // Test seam: the clock the print date is read from (the current local
+    // date-time when unset).
+    using Clock = std::function<QDateTime()>;
+    void setClockForTesting(Clock clock) { m_clock = std::move(clock); }
+
 private:
     friend class Singleton<DrawPrintTemplate>;
     explicit DrawPrintTemplate(QObject *parent = nullptr);
@@ -62,7 +68,15 @@ private:
     // Text in the painter's font and pen. Sizes above the raster engine's
     // glyph cache are drawn as outlines, which costs milliseconds a line:
     // such a cell is rendered once and reused while its text stays the same.
+    // A text that does not fit its cell is drawn at the largest pixel size
+    // that does (same family and weight): its ink inside the cell, its
+    // advance a quarter of the size short of the cell's width. Never cut,
+    // never into the next cell; a text that fits is drawn as it is.
     void drawText(QPainter &p, const QRect &cell, int flags, const QString &text);
+    // The painter's font, or the same font at the largest pixel size that
+    // fits the cell (as above); sizes found are kept per text and cell size.
+    QFont fittedFont(const QFont &font, const QRect &cell, int flags, const QString &text);
+    void drawFittedText(QPainter &p, const QRect &cell, int flags, const QString &text);
     void rule(QPainter &p, int y) const;
     // The decoded image of a file, kept until the file changes. A missing,
     // unreadable or empty image gives a null image.
@@ -99,6 +113,9 @@ private:
         QImage image;
     };
     QHash<QString, CachedText> m_textCells;
+    // Fitted pixel sizes of texts that did not fit their cells.
+    QHash<QString, int> m_fittedSizes;
+    Clock m_clock;
     // The chart area before and after its curves and threshold line were
     // stroked: they change only with the record's curves, not with the typing
     // in the form. Reused only over the very same pixels, so the page is the

@@ -32,7 +32,11 @@ qreal ReportOutput::pdfMarginMm(qreal dpi)
     return dpi * 10 / 96;
 }
 
-QSize ReportOutput::htmlImageSize(qreal dpi)
+namespace {
+
+// 92 % of the A4 width at `dpi`, 5:7, clamped to the page body that margins
+// of `marginMm` leave.
+QSize imageSizeFor(qreal dpi, qreal marginMm)
 {
     const double dotsPerCm = dpi / 2.54;
     const int a4Width = static_cast<int>(std::round(dotsPerCm * 210 / 10));
@@ -41,13 +45,33 @@ QSize ReportOutput::htmlImageSize(qreal dpi)
     int height = width * 7 / 5;
     qDebug() << "guiSize is" << width << a4Height;
 
-    const double marginPixels = pdfMarginMm(dpi) / 25.4 * dpi;
+    const double marginPixels = marginMm / 25.4 * dpi;
     const int body = static_cast<int>(std::floor(a4Height - 2 * marginPixels)) - layoutOverhead();
     if (height > body) {
         height = body;
         width = height * 5 / 7;
     }
     return QSize(width, height);
+}
+
+} // namespace
+
+QSize ReportOutput::htmlImageSize(qreal dpi)
+{
+    return imageSizeFor(dpi, pdfMarginMm(dpi));
+}
+
+QSize ReportOutput::printImageSize(qreal dpi)
+{
+    return imageSizeFor(dpi, kPrintMarginMm);
+}
+
+void ReportOutput::setUpPrinter(QPrinter *printer)
+{
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageOrientation(QPageLayout::Portrait);
+    printer->setPageMargins(QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm),
+                            QPageLayout::Millimeter);
 }
 
 QString ReportOutput::htmlPage(const QString &imagePath, const QSize &imageSize)

@@ -22,6 +22,13 @@ public:
     // the PDF's page body, which would cut the report's bottom onto a second
     // page; it is then clamped to the body, keeping 5:7.
     static QSize htmlImageSize(qreal dpi);
+    // The same for the printer, whose margins are kPrintMarginMm at every
+    // resolution: the 92 % width fits its page body at every dpi, so nothing
+    // is clamped there.
+    static QSize printImageSize(qreal dpi);
+    static constexpr qreal kPrintMarginMm = 10;
+    // The print path's printer: A4, portrait, 10 mm margins.
+    static void setUpPrinter(QPrinter *printer);
     static QString htmlPage(const QString &imagePath, const QSize &imageSize);
 
     // "PCR檢測報告yyyyMMddhhmmss.pdf" and where it goes: the given folder, or

@@ -358,11 +358,19 @@ void SampleReportDlg::on_btnPritView_clicked()
     ui->stackedWidget->setCurrentIndex(1);
 }
 
-void SampleReportDlg::dealHtmlFile(QString fileName)
+qreal SampleReportDlg::screenDpi() const
 {
     QScreen *shown = screen();
-    const qreal dpi = shown ? shown->logicalDotsPerInch() : 96.0;
-    const QSize size = ReportOutput::htmlImageSize(dpi);
+    return shown ? shown->logicalDotsPerInch() : 96.0;
+}
+
+void SampleReportDlg::dealHtmlFile(QString fileName)
+{
+    fillHtmlLines(fileName, ReportOutput::htmlImageSize(screenDpi()));
+}
+
+void SampleReportDlg::fillHtmlLines(const QString &fileName, const QSize &size)
+{
     m_htmlLines.clear();
     m_htmlLines << ReportOutput::htmlPage(fileName, size);
     qDebug() << "dealHtmlFile" << m_htmlLines;
@@ -415,9 +423,7 @@ void SampleReportDlg::on_btnPrint_clicked()
     ReportOutput::ensureOutputFolders();
 
     QPrinter printer(QPrinter::ScreenResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    ReportOutput::setUpPrinter(&printer);
     printer.setOutputFormat(QPrinter::NativeFormat);
 
     QPrintPreviewDialog preview(&printer, nullptr);
@@ -448,7 +454,9 @@ void SampleReportDlg::printView(QPrinter *printer)
         m_printFailed = true;
         m_htmlLines.clear();
     } else {
-        dealHtmlFile(path);
+        // The print path's own size: the PDF's clamp comes from the PDF's
+        // wider margins and would shrink the printout for nothing.
+        fillHtmlLines(path, ReportOutput::printImageSize(screenDpi()));
     }
     ReportOutput::printHtml(m_htmlLines.join(QString()), printer);
     m_htmlLines.clear();
@@ -469,9 +477,10 @@ void SampleReportDlg::mousePressEvent(QMouseEvent *event)
 void SampleReportDlg::editDate()
 {
     QDateTime chosen(QDate::fromString(ui->data_lineEdit->text(), QLatin1String(kDateFormat)), QTime(0, 0));
-    auto *editor = new DatetimeEditDialog(&chosen, tr("日期编辑"), true, nullptr);
+    // One editor a press, gone when it closes.
+    DatetimeEditDialog editor(&chosen, tr("日期编辑"), true, nullptr);
     QPointer<SampleReportDlg> self(this);
-    if (editor->exec() == 1 && self)
+    if (editor.exec() == 1 && self)
         ui->data_lineEdit->setText(QLocale::c().toString(chosen.date(), QLatin1String(kDateFormat)));
 }
 

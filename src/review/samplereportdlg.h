@@ -92,6 +92,8 @@ private:
     void repaintNow();
     void editDate();
     bool exportPdf(QString *failure);
+    qreal screenDpi() const;
+    void fillHtmlLines(const QString &fileName, const QSize &size);
 
     Ui::SampleReportDlg *ui = nullptr;
     QString m_key;

@@ -3,10 +3,46 @@
 #include "core/systemconfig.h"
 #include "review/drawprinttemplate.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
+#include <QTranslator>
 
 #include <cmath>
+
+namespace {
+
+// The languages of SystemConfig/SystemLanguage 0 to 5, by their file suffix.
+const QStringList kLanguages{"zh", "en", "sp", "zh_jt", "por", "jp"};
+
+// Every fixed text of the page drawn as nothing: a page with no labels, over
+// which a label is drawn in its cell to see what the page should show there.
+class BlankLabels : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *, const char * = nullptr, int = -1) const override
+    {
+        return QByteArray(context) == "DrawPrintTemplate" ? QString(QChar(0x200B)) : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Alignments of the page's cells.
+const int kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+const int kLeftTop = Qt::AlignLeft | Qt::AlignTop;
+const int kCentre = Qt::AlignCenter;
+const int kRightTop = Qt::AlignRight | Qt::AlignTop;
+
+// One text cell of the page: where, how aligned, in which font.
+struct Cell {
+    QRect rect;
+    int flags;
+    int pixels;
+    int weight;
+};
+
+} // namespace
 
 // Pixel checks on the painted page. Only rules, the logo, the axes and the
 // curves are looked at: they do not depend on the installed fonts.
@@ -36,6 +72,208 @@ private:
         return page.toImage().convertToFormat(QImage::Format_RGB32);
     }
     static bool dark(QRgb c) { return qGray(c) < 100; }
+
+    // The report's font: the application's family at a pixel size and weight.
+    static QFont font(int pixels, int weight)
+    {
+        QFont f = QGuiApplication::font();
+        f.setPixelSize(pixels);
+        f.setWeight(weight);
+        f.setItalic(false);
+        return f;
+    }
+    // `base` over `region` with `text` drawn unclipped into `cell` (page
+    // coordinates) at a pixel size, as a painter draws it on the page.
+    static QImage withText(const QImage &base, const QRect &region, const Cell &cell, int pixels, const QString &text)
+    {
+        QImage image = base.copy(region);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(QBrush(Qt::black), 8, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        p.setFont(font(pixels, cell.weight));
+        p.drawText(cell.rect.translated(-region.topLeft()), cell.flags | Qt::TextDontClip, text);
+        p.end();
+        return image;
+    }
+    // Bounding box of the pixels where two images differ.
+    static QRect differences(const QImage &a, const QImage &b)
+    {
+        int left = a.width(), right = -1, top = -1, bottom = -1;
+        const int width = a.width();
+        for (int y = 0; y < a.height(); ++y) {
+            const QRgb *la = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+            const QRgb *lb = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+            if (memcmp(la, lb, width * sizeof(QRgb)) == 0)
+                continue;
+            for (int x = 0; x < width; ++x) {
+                if (la[x] != lb[x]) {
+                    left = qMin(left, x);
+                    right = qMax(right, x);
+                }
+            }
+            if (top < 0)
+                top = y;
+            bottom = y;
+        }
+        return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    }
+    // The same picture, but for the anti-aliasing of glyph edges, which the
+    // raster engine rounds a little differently through the page's text
+    // cache: a glyph a pixel off, or another glyph, differs by far more.
+    static bool alike(const QImage &a, const QImage &b)
+    {
+        if (a.size() != b.size())
+            return false;
+        const int width = a.width();
+        for (int y = 0; y < a.height(); ++y) {
+            const QRgb *la = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+            const QRgb *lb = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+            for (int x = 0; x < width; ++x) {
+                if (qAbs(qGray(la[x]) - qGray(lb[x])) > 80)
+                    return false;
+            }
+        }
+        return true;
+    }
+    // Where the text's ink goes when drawn unclipped in the cell at a size.
+    static QRect inkOf(const Cell &cell, int pixels, const QString &text)
+    {
+        const QFont f = font(pixels, cell.weight);
+        const QRect region = QFontMetrics(f)
+                                 .boundingRect(cell.rect, cell.flags | Qt::TextDontClip, text)
+                                 .united(cell.rect)
+                                 .adjusted(-pixels, -pixels, pixels, pixels);
+        QImage white(region.size(), QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QImage drawn = white;
+        QPainter p(&drawn);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(Qt::black);
+        p.setFont(f);
+        p.drawText(cell.rect.translated(-region.topLeft()), cell.flags | Qt::TextDontClip, text);
+        p.end();
+        return differences(white, drawn).translated(region.topLeft());
+    }
+    // The text at a size stays inside the cell: its ink, and across its
+    // advance with a quarter of the size to spare (apart from the next cell).
+    static bool fitsCell(const Cell &cell, int pixels, const QString &text)
+    {
+        const QFontMetrics metrics(font(pixels, cell.weight));
+        const int across = metrics.boundingRect(cell.rect, cell.flags | Qt::TextDontClip, text).width();
+        if (across > cell.rect.width() - pixels / 4)
+            return false;
+        const QRect ink = inkOf(cell, pixels, text);
+        return ink.isNull() || cell.rect.contains(ink);
+    }
+    // What the page reads in a cell: the largest pixel size, from the cell's
+    // own down, at which the text drawn over `base` gives the page's pixels
+    // over the region (the cell unless given), and which fits the cell: the
+    // text whole and in its cell. 0 when there is none.
+    static int shownSize(const QImage &page, const QImage &base, const Cell &cell, const QString &text,
+                         QRect region = QRect())
+    {
+        if (region.isNull())
+            region = cell.rect;
+        region &= page.rect();
+        const QImage shown = page.copy(region);
+        for (int pixels = cell.pixels; pixels >= 8; --pixels) {
+            if (!alike(withText(base, region, cell, pixels, text), shown))
+                continue;
+            return fitsCell(cell, pixels, text) ? pixels : 0;
+        }
+        return 0;
+    }
+    // The fixed texts of the page in the current language, in their cells:
+    // d is how much lower the rows from the address down lie, hx where the
+    // address and phone rows start.
+    static QList<QPair<Cell, QString>> labelCells(int d, int hx)
+    {
+        auto tr = [](const char *source) { return QCoreApplication::translate("DrawPrintTemplate", source); };
+
+        const int table = 3920 + d; // the result table's Y
+        const QString reference =
+            QStringList{tr("        Ct = 0: 陰性(-)"),    tr("  0 < Ct ≦ 10: 無效結果(建議重新檢測)"),
+                        tr(" 10 < Ct ≦ 20: 強陽性(+++)"), tr(" 20 < Ct ≦ 30: 陽性(++)"),
+                        tr(" 30 < Ct < 36: 弱陽性(+)"),   tr(" 36 ≦ Ct ≦40: 疑似(*)")}
+                .join('\n');
+        return {
+            {{{280, 92, 3440, 184}, kCentre, 111, 75}, tr("即時螢光PCR檢測報告")},
+            {{{hx, 452 + d, 320, 144}, kLeft, 57, 75}, tr("醫院地址:")},
+            {{{hx, 544 + d, 320, 144}, kLeft, 57, 75}, tr("醫院電話:")},
+            {{{280, 728 + d, 320, 164}, kLeft, 57, 70}, tr("寵物主人：")},
+            {{{1570, 728 + d, 320, 164}, kLeft, 57, 70}, tr("寵物品種：")},
+            {{{2860, 728 + d, 320, 164}, kLeft, 57, 70}, tr("病歷號碼：")},
+            {{{280, 866 + d, 320, 164}, kLeft, 57, 70}, tr("寵物名：")},
+            {{{1570, 866 + d, 320, 164}, kLeft, 57, 70}, tr("寵物類型：")},
+            {{{2860, 866 + d, 320, 164}, kLeft, 57, 70}, tr("連繫電話：")},
+            {{{280, 1004 + d, 320, 164}, kLeft, 57, 70}, tr("寵物性別：")},
+            {{{1570, 1004 + d, 320, 164}, kLeft, 57, 70}, tr("寵物年齡：")},
+            {{{2860, 1004 + d, 320, 164}, kLeft, 57, 70}, tr("檢測時間：")},
+            {{{280, 1142 + d, 320, 164}, kLeft, 57, 70}, tr("樣本類型：")},
+            {{{280, 1372 + d, 480, 144}, kLeft, 57, 70}, tr("臨床症狀：")},
+            {{{280, 2252 + d, 384, 144}, kLeft, 57, 70}, tr("擴增曲線：")},
+            {{{280, 3408 + d, 320, 144}, kLeft, 57, 70}, tr("檢測結果：")},
+            {{{500, table - 880, 1000, 144}, kCentre, 57, 70}, tr("檢測項目")},
+            {{{1500, table - 880, 500, 144}, kCentre, 57, 70}, tr("Ct值")},
+            {{{2000, table - 880, 500, 144}, kCentre, 57, 70}, tr("結果")},
+            {{{2500, table - 880, 1500, 144}, kCentre, 57, 70}, tr("參考標準")},
+            {{{2500, table - 736, 1500, 736}, kLeft, 57, 50}, reference},
+            {{{280, 4150 + d, 3440, 92}, kLeft, 57, 70}, tr("結果說明:")},
+            {{{280, 4242 + d, 3440, 92}, kLeftTop, 57, 50}, tr("1. 陽性結果：樣本中檢測到相關病原體基因；")},
+            {{{280, 4334 + d, 3440, 92}, kLeftTop, 57, 50},
+             tr("2. 陰性結果：樣本中無相關病原體基因或超出檢測最低極限；")},
+            {{{280, 4426 + d, 3440, 184}, kLeftTop, 57, 50},
+             tr("3. 檢測結果不直接作為臨床確診或排除病例的依據，僅供醫生參考輔助診斷。")},
+            {{{280, 4646 + d, 380, 164}, kLeft, 57, 75}, tr("報告日期：")},
+            {{{2060, 4646 + d, 380, 164}, kLeft, 57, 75}, tr("主治醫師：")},
+            {{{280, 4902 + d, 192, 144}, kLeft, 57, 75}, tr("聲明: ")},
+            {{{472, 4902 + d, 3440, 144}, kLeft, 57, 50},
+             tr("該檢測報告僅對本次檢體負責，結果僅供臨床參考。如對檢測結果有疑問，請於收到報告後3個工作日內與本院聯繫"
+                "。")},
+            {{{2000, 5338 + d, 1720, 92}, Qt::AlignRight | Qt::AlignVCenter, 76, 50},
+             tr("列印日期:") + "2024/03/05 14:07"},
+        };
+    }
+
+    // Whites out the region's pixels, leaving what lies outside it.
+    static QImage &outsideOf(QImage &image, const QRegion &region)
+    {
+        QPainter p(&image);
+        for (const QRect &rect : region)
+            p.fillRect(rect, Qt::white);
+        return image;
+    }
+    static const QImage &whitePage()
+    {
+        static const QImage white = [] {
+            QImage image(DrawPrintTemplate::kPageWidth, DrawPrintTemplate::kPageHeight, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            return image;
+        }();
+        return white;
+    }
+    // The address and phone rows' cells overlap (144 high, 92 apart): each
+    // is read over its line's own height only.
+    static QRect lineOf(const QRect &cell)
+    {
+        const int margin = qMax(0, (cell.height() - QFontMetrics(font(57, 50)).height()) / 2 - 2);
+        return cell.adjusted(0, margin, 0, -margin);
+    }
+    // shownSize, and the text at its own size when that fits the cell.
+    static void checkCell(const QImage &page, const QImage &base, const Cell &cell, const QString &text,
+                          const QString &what, int smallest = 8, QRect region = QRect())
+    {
+        const int shown = shownSize(page, base, cell, text, region);
+        QVERIFY2(shown >= smallest, qPrintable(QString("%1 \"%2\" in %3,%4 %5x%6: shown at %7")
+                                                   .arg(what, text)
+                                                   .arg(cell.rect.x())
+                                                   .arg(cell.rect.y())
+                                                   .arg(cell.rect.width())
+                                                   .arg(cell.rect.height())
+                                                   .arg(shown)));
+        if (fitsCell(cell, cell.pixels, text))
+            QVERIFY2(shown == cell.pixels, qPrintable(what + ": fits, yet drawn smaller"));
+    }
     static bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; }
     // Centre rows of the dark runs in one column.
     static QList<int> darkRuns(const QImage &img, int x)
@@ -62,6 +300,18 @@ private:
     }
 
 private slots:
+    // A fixed print clock, and every text of the page drawn once both ways
+    // (directly and through the text cache): the raster engine outlines a
+    // large glyph a little differently until it has met it in both.
+    void initTestCase()
+    {
+        DrawPrintTemplate *painter = DrawPrintTemplate::getInstance();
+        painter->setClockForTesting([] { return QDateTime(QDate(2024, 3, 5), QTime(14, 7)); });
+        for (bool caching : {false, true, false, true}) {
+            painter->setCachingForTesting(caching);
+            paint(record());
+        }
+    }
     void cleanup()
     {
         QFile::remove(DrawPrintTemplate::hospitalLogoPath());
@@ -260,6 +510,259 @@ private slots:
         const QImage changed = direct(r);
         paint(record(data)); // the caches now hold the earlier page
         QCOMPARE(paint(r), changed);
+    }
+
+    // Every fixed text of the page, in every language and header layout,
+    // reads whole in its cell: at its own size where it fits, else at the
+    // largest size that does (same family and weight); nothing of it is cut
+    // or lands outside its cell.
+    void labelsReadInTheirCells_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("logo"); // none, left, right
+        for (const QString &language : kLanguages) {
+            for (const QString logo : {"none", "left", "right"})
+                QTest::newRow(qPrintable(language + " logo " + logo)) << language << logo;
+        }
+    }
+    void labelsReadInTheirCells()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, logo);
+        if (logo != "none")
+            writeLogo(DrawPrintTemplate::hospitalLogoPath(), QSize(1000, 500), QColor(0, 0, 255));
+        SystemConfig::getInstance()->setLogoPost(logo == "right" ? 1 : 0);
+        ReportRecord r;
+        r.petInfo = QVector<QString>(9).toList();
+        r.symptom = QStringList{QString()};
+        r.hospitalInfo = QVector<QString>(6).toList();
+
+        QTranslator translator;
+        const bool loaded = translator.load(QString("./app/lan/VNX03_%1.qm").arg(language));
+        QVERIFY(loaded);
+        BlankLabels blank;
+        QCoreApplication::installTranslator(&blank);
+        QImage base = paint(r);
+        QCoreApplication::removeTranslator(&blank);
+        QCoreApplication::installTranslator(&translator);
+        QImage page = paint(r);
+        // Positions with a logo; without one, from the address
+        // down, 60 lower. A 2:1 logo at the left moves the address and phone
+        // rows to x 968 (112 right of the logo).
+        const QList<QPair<Cell, QString>> labels =
+            labelCells(logo == "none" ? 60 : 0, logo == "left" ? 576 + 392 : 280);
+        QCoreApplication::removeTranslator(&translator);
+        QRegion cells;
+        for (const auto &label : labels) {
+            // The print date's clock is no label: it is on both pages.
+            const bool printDate = label.first.pixels == 76;
+            const bool headerRow = label.first.rect.y() < 728 && label.first.rect.height() == 144;
+            checkCell(page, printDate ? whitePage() : base, label.first, label.second, language, 8,
+                      headerRow ? lineOf(label.first.rect) : QRect());
+            cells += label.first.rect;
+        }
+        // Every label's ink is in a label's cell.
+        const QRect outside = differences(outsideOf(page, cells), outsideOf(base, cells));
+        QVERIFY2(outside.isNull(),
+                 qPrintable(QString("ink outside the label cells at %1,%2").arg(outside.x()).arg(outside.y())));
+    }
+
+    // Every value of the record reads whole in its own cell, and nowhere
+    // else: the page with the values against the page without them.
+    void valuesReadInTheirCells_data()
+    {
+        QTest::addColumn<bool>("logo");
+        QTest::addColumn<QStringList>("pet");      // petInfo 0 to 8
+        QTest::addColumn<QStringList>("hospital"); // hospitalInfo 1 to 5
+        QTest::addColumn<QString>("symptom");
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::newRow("short latin, logo")
+            << true << QStringList{"Ann", "Rex", "Dog", "2024.03.01", "Beagle", "M", "3", "Blood", "C-17"}
+            << QStringList{"2024.03.05", "555-0101", "Dr. Who", "1 Main St", "555-0100"} << "fever"
+            << QList<QStringList>{{"CPV", "23.4", "++", "S1"}, {"CDV", "0", "-", "S2"}};
+        QTest::newRow("chinese, no logo")
+            << false << QStringList{"王小明", "小黑", "犬", "2024.03.01", "米克斯", "公", "三歲", "全血", "A123456"}
+            << QStringList{"2024.03.05", "0912-345-678", "陳醫師", "台北市信義區松仁路100號", "02-2345-6789"}
+            << "發燒\n咳嗽\n食慾不振"
+            << QList<QStringList>{
+                   {"犬小病毒", "23.4", "++", "S1"}, {"犬瘟熱", "0", "-", "S2"}, {"犬冠狀病毒", "35.12", "+", "S3"}};
+        QTest::newRow("long spanish, logo")
+            << true
+            << QStringList{"Alejandra Fernández de la Torre",
+                           "Bartolomé",
+                           "Perro mestizo",
+                           "2024.03.01",
+                           "Pastor alemán de pelo largo",
+                           "Hembra",
+                           "3 años y 4 meses",
+                           "Sangre entera EDTA",
+                           "HC-2024-000017-ABCDEF"}
+            << QStringList{"2024.03.05 (martes)", "+34 600 123 456 / +34 911 222 333",
+                           "Dra. María José Rodríguez de la Fuente y Villanueva",
+                           "Avenida de la Universidad Complutense 123, Ciudad Universitaria, 28040 Madrid, "
+                           "Comunidad de Madrid, España, Unión Europea",
+                           "+34 91 555 0100 ext. 2345 (urgencias veterinarias las 24 horas)"}
+            << "Fiebre alta desde hace tres días, tos seca y persistente\nPérdida de apetito\nLetargo"
+            << QList<QStringList>{{"Parvovirus canino tipo 2 (CPV-2a/2b/2c)", "23.4567", "++", "S1"},
+                                  {"Virus del moquillo canino", "0", "-", "S2"},
+                                  {"Coronavirus canino entérico", "35.12", "Invalid", "S3"}};
+    }
+    void valuesReadInTheirCells()
+    {
+        QFETCH(bool, logo);
+        QFETCH(QStringList, pet);
+        QFETCH(QStringList, hospital);
+        QFETCH(QString, symptom);
+        QFETCH(QList<QStringList>, rows);
+        if (logo)
+            writeLogo(DrawPrintTemplate::hospitalLogoPath(), QSize(1000, 500), QColor(0, 0, 255));
+        SystemConfig::getInstance()->setLogoPost(1);
+        ReportRecord r;
+        r.petInfo = pet;
+        r.symptom = QStringList{symptom};
+        r.hospitalInfo = QStringList{QString()} + hospital;
+        r.dataList = rows;
+        ReportRecord empty = r;
+        empty.petInfo = QVector<QString>(9).toList();
+        empty.symptom = QStringList{QString()};
+        empty.hospitalInfo = QVector<QString>(6).toList();
+        for (QStringList &row : empty.dataList)
+            row = QVector<QString>(4).toList();
+        QImage base = paint(empty);
+        QImage page = paint(r);
+
+        // Positions with a logo (at the right: the address and
+        // phone end 112 short of it); without one, from the address down, 60
+        // lower.
+        const int d = logo ? 0 : 60;
+        const int valuesRight = logo ? 3720 - 576 - 112 : 3720;
+        QList<QPair<Cell, QString>> values{
+            {{{600, 452 + d, valuesRight - 600, 144}, kLeft, 57, 50}, r.hospitalInfo[4]},
+            {{{600, 544 + d, qMin(1280, valuesRight - 600), 144}, kLeft, 57, 50}, r.hospitalInfo[5]},
+            {{{600, 728 + d, 648, 164}, kLeft, 57, 50}, pet[0]},
+            {{{1890, 728 + d, 648, 164}, kLeft, 57, 50}, pet[4]},
+            {{{3180, 728 + d, 648, 164}, kLeft, 57, 50}, pet[8]},
+            {{{600, 866 + d, 648, 164}, kLeft, 57, 50}, pet[1]},
+            {{{1890, 866 + d, 648, 164}, kLeft, 57, 50}, pet[2]},
+            {{{3180, 866 + d, 648, 164}, kLeft, 57, 50}, r.hospitalInfo[2]},
+            {{{600, 1004 + d, 648, 164}, kLeft, 57, 50}, pet[5]},
+            {{{1890, 1004 + d, 648, 164}, kLeft, 57, 50}, pet[6]},
+            {{{3180, 1004 + d, 648, 164}, kLeft, 57, 50}, pet[3]},
+            {{{600, 1142 + d, 648, 164}, kLeft, 57, 50}, pet[7]},
+            {{{760, 1372 + d - 36, 2960, 236}, kLeft, 57, 50}, symptom},
+            {{{700, 4646 + d, 1360, 164}, kLeft, 57, 50}, r.hospitalInfo[1]},
+            {{{2480, 4646 + d, 1400, 164}, kLeft, 57, 50}, r.hospitalInfo[3]},
+        };
+        for (int k = 0; k < rows.size(); ++k) {
+            const int top = 3202 + d + 104 * k;
+            values << qMakePair(Cell{{500, top, 1000, 104}, kCentre, 57, 50}, rows[k][0])
+                   << qMakePair(Cell{{1500, top, 500, 104}, kCentre, 57, 50}, rows[k][1])
+                   << qMakePair(Cell{{2000, top, 500, 104}, kCentre, 57, 50}, rows[k][2]);
+        }
+        QRegion cells;
+        for (const auto &value : values) {
+            const bool headerRow = value.first.rect.y() < 728;
+            checkCell(page, base, value.first, value.second, "value", 8,
+                      headerRow ? lineOf(value.first.rect) : QRect());
+            cells += value.first.rect;
+        }
+        const QRect outside = differences(outsideOf(page, cells), outsideOf(base, cells));
+        QVERIFY2(outside.isNull(),
+                 qPrintable(QString("ink outside the value cells at %1,%2").arg(outside.x()).arg(outside.y())));
+    }
+
+    // The hospital name keeps to the band above the address row, whole:
+    // with a logo the band 292 to 452 beside it (a name of more than 30
+    // characters breaks after the 30th), without one the band 272 to 512
+    // across the page's text width. A name that does not fit is drawn at
+    // the largest size that does, never below half its own.
+    void hospitalNameInItsBand_data()
+    {
+        QTest::addColumn<QString>("logo"); // none, left, right
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown"); // with the break where there is one
+        const QString cjk = QString::fromUtf8("臺北市立動物醫院附設獸醫教學中心暨小動物急診加護與影像診斷部門分院");
+        const QString latin = "Hospital Veterinario Universitario Complutense de Madrid, Clinica";
+        for (const QString logo : {"none", "left", "right"}) {
+            for (int length : {1, 25, 31, 45, 60}) {
+                for (const QString &letters : {cjk, latin}) {
+                    QString name;
+                    while (name.size() < length)
+                        name += letters;
+                    name.truncate(length);
+                    QString shown = name;
+                    if (logo != "none" && length > 30)
+                        shown.insert(30, '\n');
+                    QTest::newRow(
+                        qPrintable(QString("%1 %2 %3").arg(logo).arg(length).arg(letters == cjk ? "cjk" : "latin")))
+                        << logo << name << shown;
+                }
+            }
+        }
+    }
+    void hospitalNameInItsBand()
+    {
+        QFETCH(QString, logo);
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        if (logo != "none")
+            writeLogo(DrawPrintTemplate::hospitalLogoPath(), QSize(1000, 500), QColor(0, 0, 255));
+        SystemConfig::getInstance()->setLogoPost(logo == "right" ? 1 : 0);
+        ReportRecord r = record();
+        r.hospitalInfo[0].clear();
+        QImage base = paint(r);
+        r.hospitalInfo[0] = name;
+        QImage page = paint(r);
+        const QRect band =
+            logo == "none" ? QRect(280, 272, 3440, 240) : QRect(logo == "left" ? 576 + 392 : 280, 292, 2400, 160);
+        // The print date aside: its glyphs, drawn through the text cache,
+        // may be anti-aliased anew (the raster engine's first meeting).
+        const QRect clock(2000, 5300, 1720, 200);
+        const QRect changed = differences(outsideOf(page, clock), outsideOf(base, clock));
+        QVERIFY2(band.contains(changed), qPrintable(QString("ink %1,%2 to %3,%4")
+                                                        .arg(changed.left())
+                                                        .arg(changed.top())
+                                                        .arg(changed.right())
+                                                        .arg(changed.bottom())));
+        checkCell(page, base, {band, kLeft, 93, 50}, shown, "hospital name", (93 + 1) / 2);
+    }
+
+    // The chart's tick labels read 0 to the axis top in tenths up its side
+    // and 1, 4 ... 40 along its foot (the chart with a logo: axis 2948, zero
+    // line 2820).
+    void chartLabelsRead_data()
+    {
+        QTest::addColumn<int>("largest");
+        QTest::addColumn<int>("axisTop");
+        QTest::newRow("no curve") << -1 << 300;
+        QTest::newRow("400 gives 420") << 400 << 420;
+        QTest::newRow("1000 gives 1050") << 1000 << 1050;
+    }
+    void chartLabelsRead()
+    {
+        QFETCH(int, largest);
+        QFETCH(int, axisTop);
+        writeLogo(DrawPrintTemplate::hospitalLogoPath(), QSize(1000, 500), Qt::darkGreen);
+        QList<QList<int>> curves;
+        if (largest >= 0) {
+            QList<int> c = flat(0);
+            c[39] = largest;
+            curves << c;
+        }
+        const QImage page = paint(record(curves));
+        const QImage &white = whitePage();
+        for (int j = 0; j <= 10; ++j) {
+            const int ty = 2820 - 1160 * j / 10;
+            const Cell cell{{656, ty - 40, 184, 92}, kRightTop, 57, 50};
+            checkCell(page, white, cell, QString::number(j * axisTop / 10), "y label", 57,
+                      QRect(672, ty - 40, 168, 92)); // clear of the section label's cell
+        }
+        for (int n = 0; n <= 13; ++n) {
+            const int tx = 860 + 7728 * n / 39;
+            const Cell cell{{tx - 40, 2948, 92, 92}, kCentre, 57, 50};
+            // Below the axis line and above the section rule.
+            checkCell(page, white, cell, QString::number(3 * n + 1), "x label", 57, QRect(tx - 40, 2954, 92, 78));
+        }
     }
 
     // A record short of its entries still paints: missing texts are empty.

@@ -9,6 +9,7 @@
 #include "review/reportrecord.h"
 #include "review/samplereportdlg.h"
 #include "shell/filedialogs.h"
+#include "shell/widgets/datetimeeditdialog.h"
 #include "shell/widgets/messagedialog.h"
 
 #include <QImageReader>
@@ -457,6 +458,17 @@ private slots:
         QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(10, 10));
         QTRY_VERIFY2(texts.contains("日期编辑"), qPrintable(texts.join('|')));
         QCOMPARE(date->text(), QString("2024.03.01"));
+        // Every press's editor is gone once it closed: three presses leave
+        // no window behind.
+        for (int press = 0; press < 3; ++press) {
+            ModalAnswerer::answerNext(0);
+            QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(10, 10));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        int editors = 0;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            editors += qobject_cast<DatetimeEditDialog *>(window) != nullptr;
+        QCOMPARE(editors, 0);
         dlg->calendarWidget_data_change(QDate(2024, 5, 6));
         QTRY_COMPARE(dlg->record().petInfo.value(3), QString("2024.05.06"));
     }
@@ -499,6 +511,41 @@ private slots:
             QVERIFY(ReportOutput::writePdf(ReportOutput::htmlPage(image, unclamped), cut, dpi, false, QPageSize::A4));
         if (dpi > 120)
             QCOMPARE(pdfPages(cut), 2);
+    }
+
+    // The printout is the report's own size at every resolution (92 % of the A4
+    // width, 5:7): the print path's 10 mm margins leave room for it on one
+    // page; the PDF's clamp is not applied to it.
+    void printImageIsFullSize_data()
+    {
+        QTest::addColumn<qreal>("dpi");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("96 dpi") << 96.0 << QSize(730, 1022);
+        QTest::newRow("120 dpi") << 120.0 << QSize(912, 1276);
+        QTest::newRow("144 dpi") << 144.0 << QSize(1095, 1533);
+        QTest::newRow("192 dpi") << 192.0 << QSize(1460, 2044);
+    }
+    void printImageIsFullSize()
+    {
+        QFETCH(qreal, dpi);
+        QFETCH(QSize, expected);
+        QCOMPARE(ReportOutput::printImageSize(dpi), expected);
+        QPixmap page(400, 560);
+        page.fill(Qt::gray);
+        const QString image = TestEnv::instance()->path("small-print.bmp");
+        const bool saved = page.save(image, "BMP");
+        QVERIFY(saved);
+        // The print path's printer, writing a file to count its pages.
+        QPrinter printer(QPrinter::ScreenResolution);
+        ReportOutput::setUpPrinter(&printer);
+        printer.setResolution(qRound(dpi));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = TestEnv::instance()->path(QString("print-%1.pdf").arg(dpi));
+        printer.setOutputFileName(pdf);
+        QCOMPARE(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(10, 10, 10, 10));
+        ReportOutput::printHtml(ReportOutput::htmlPage(image, expected), &printer);
+        QCOMPARE(pdfPages(pdf), 1);
+        QCOMPARE(pdfImages(pdf).size(), 1);
     }
 
     // Only paired keys of the first key's run, newest key first, whatever

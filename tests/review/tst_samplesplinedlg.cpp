@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPainterPath>
 #include <QSqlQuery>
 #include <QStandardItemModel>
@@ -87,6 +88,16 @@ private:
         for (int x = 60; x < 795; ++x)
             red += pixel(dlg, x, y) == QColor(Qt::red) ? 1 : 0;
         return red;
+    }
+
+    static void checkShownLabel(QLabel *label, QWidget *viewport, const QString &sampleId, int charWidth,
+                                const QPoint &at)
+    {
+        QCOMPARE(label->isVisible() ? label->text() : QString(), sampleId);
+        QVERIFY(label->width() >= sampleId.length() * charWidth); // the label has the width
+        // At the pointer in viewport coordinates (placement rules: tst_celltiplabel).
+        QCOMPARE(label->pos().y(), viewport->mapFromGlobal(at).y());
+        QCOMPARE(viewport->grab().toImage().pixelColor(label->mapTo(viewport, QPoint(2, 2))), QColor("#FFFBE6"));
     }
 
 private slots:
@@ -259,6 +270,70 @@ private slots:
         QVERIFY(pixel(&dlg, 800, 300).alpha());
         QVERIFY(pixel(&dlg, 430, 20).alpha());
         QCOMPARE(pixel(&dlg, 430, 10).alpha(), 0);
+    }
+
+    // The axis labels read 0 and the tenths of the axis top up the side, and
+    // the cycles 1, 4 ... 40 along the foot: each cell of the chart holds
+    // exactly its text drawn in the chart's font, and nothing else.
+    void axisLabelsRead_data()
+    {
+        QTest::addColumn<int>("runMax");
+        QTest::addColumn<int>("yMax");
+        QTest::newRow("axis 400") << 350 << 400;
+        QTest::newRow("axis 500") << 450 << 500;
+        QTest::newRow("axis 1300") << 1234 << 1300;
+    }
+    void axisLabelsRead()
+    {
+        QFETCH(int, runMax);
+        QFETCH(int, yMax);
+        QVERIFY(HistoryFixture::replaceWith({curveRow(1, "0", 1, 10, runMax)}));
+        SampleSplineDlg dlg;
+        dlg.updateDialog(kDate + "00001");
+        QCOMPARE(dlg.yMaximum(), yMax);
+        const QImage chart = dlg.chartPixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        // The text alone in a cell of the chart, as the chart's painter draws it.
+        auto alone = [&](const QRect &cell, int flags, const QString &text) {
+            QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setFont(QFont(QStringLiteral("Microsoft YaHei"), 10, QFont::Normal));
+            p.setPen(QPen(QBrush(Qt::black), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+            p.drawText(cell, flags | Qt::TextDontClip, text);
+            p.end();
+            return image;
+        };
+        // The text has ink, all of it in the region read, and the chart
+        // there is exactly that text.
+        auto check = [&](const QRect &cell, const QRect &region, int flags, const QString &text, const QString &what) {
+            const QImage expected = alone(cell, flags, text);
+            QRect ink;
+            for (int y = 0; y < expected.height(); ++y) {
+                for (int x = 0; x < expected.width(); ++x) {
+                    if (qAlpha(expected.pixel(x, y)) != 0)
+                        ink |= QRect(x, y, 1, 1);
+                }
+            }
+            QVERIFY2(!ink.isNull(), qPrintable(what + ": no ink"));
+            QVERIFY2(region.contains(ink), qPrintable(what + ": ink outside the region read"));
+            QVERIFY2(expected.copy(region) == chart.copy(region), qPrintable(what + " does not read " + text));
+        };
+        const int y0 = 416;
+        for (int k = 0; k <= 10; ++k) {
+            const int yk = y0 - (k * 396) / 10;
+            const QRect cell(4, yk - 10, 46, 20);
+            const QString text = QString::number(int(k * (yMax / 10.0)));
+            check(cell, cell, Qt::AlignRight, text, QString("y label %1").arg(k));
+        }
+        for (int j = 0; j <= 13; ++j) {
+            const int x = 55 + (3 * j * 745) / 39;
+            const QRect cell(x - 10, 460, 20, 20);
+            // Below the box's foot and the axis line.
+            const QRect region(x - 10, 462, 20, 18);
+            const QString text = QString::number(1 + 3 * j);
+            check(cell, region, Qt::AlignCenter, text, QString("x label %1").arg(j));
+        }
     }
 
     // Keys descending, every text of a row; Ct texts shared with the page
@@ -454,6 +529,7 @@ private slots:
         QTest::newRow("spanish small") << 2 << 0 << 7 << "MUESTRA";
         QTest::newRow("chinese large") << 0 << 2 << 25 << "ABC";
         QTest::newRow("japanese small") << 5 << 0 << 15 << "検体サンプル九号検体";
+        QTest::newRow("empty sample id") << 1 << 1 << 9 << "";
     }
     void tipLabel()
     {
@@ -486,12 +562,14 @@ private slots:
         hover(2);
         QVERIFY(!label->isVisible());
         const QPoint at = hover(0);
-        QCOMPARE(label->isVisible() ? label->text() : QString(), sampleId);
-        QVERIFY(label->width() >= sampleId.length() * charWidth); // the label has the width
-        // At the pointer in viewport coordinates (placement rules: tst_celltiplabel).
-        QCOMPARE(label->pos().y(), viewport->mapFromGlobal(at).y());
-        QCOMPARE(viewport->grab().toImage().pixelColor(label->mapTo(viewport, QPoint(2, 2))), QColor("#FFFBE6"));
-
+        if (sampleId.isEmpty()) {
+            // Over an empty cell the label stays hidden: no empty box.
+            QVERIFY(!label->isVisible());
+        } else {
+            checkShownLabel(label, viewport, sampleId, charWidth, at);
+            if (QTest::currentTestFailed())
+                return;
+        }
         hover(3);
         QCOMPARE(label->isVisible() ? label->text() : QString(), QString("-"));
         box(&dlg, "hexCheckBox")->click();

@@ -44,6 +44,14 @@ private slots:
         QCOMPARE(label.objectName(), QString("show_lab"));
         QVERIFY(!label.isVisible());
         label.showText(text, pointer);
+        if (text.isEmpty()) {
+            // Over an empty cell there is nothing to show, not even a box.
+            QVERIFY(!label.isVisible());
+            label.showText("ABC", pointer);
+            label.showText(text, pointer);
+            QVERIFY(!label.isVisible());
+            return;
+        }
         QVERIFY(label.isVisible());
         QCOMPARE(label.text(), text);
         QCOMPARE(label.y(), pointer.y());

@@ -40,6 +40,11 @@ int CellTipLabel::widthFor(const QString &text) const
 
 void CellTipLabel::showText(const QString &text, const QPoint &viewportPos)
 {
+    // Nothing to show over an empty cell: no empty box either.
+    if (text.isEmpty()) {
+        hide();
+        return;
+    }
     ensurePolished();
     const int width = widthFor(text);
     const int height = qMax(kHeight, fontMetrics().height() + 2);

@@ -25,7 +25,8 @@ public:
     // Shows text with its top edge at viewportPos, centred on its x (shifted
     // in where that would leave the viewport). The
     // width is the larger of the per-character width and the text's
-    // advance width plus padding, so full-width scripts are never cut.
+    // advance width plus padding, so full-width scripts are never cut. An
+    // empty text leaves the label hidden.
     void showText(const QString &text, const QPoint &viewportPos);
 
     // Width showText gives to text.
