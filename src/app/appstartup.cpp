@@ -1,12 +1,12 @@
 #include "app/appstartup.h"
 
+#include "app/unixsignalquit.h"
+#include "app/vireon.h"
 #include "core/systemconfig.h"
 #include "database/dbmanage.h"
 #include "link/filereceiver.h"
 #include "shell/appearance.h"
 #include "shell/appglobals.h"
-#include "app/unixsignalquit.h"
-#include "app/vireon.h"
 #include "shell/widgets/messagedialog.h"
 
 #include <QApplication>

@@ -2,14 +2,14 @@
 
 #include <QDebug>
 
+#include "pages/datamanagewidget.h"
+#include "pages/helpandfaq.h"
+#include "pages/historydata.h"
+#include "pages/hospitalinfoedit.h"
 #include "pages/machineconnect.h"
 #include "pages/machineotherset.h"
 #include "pages/realtimecurve.h"
-#include "pages/historydata.h"
-#include "pages/datamanagewidget.h"
-#include "pages/hospitalinfoedit.h"
 #include "pages/systemlanset.h"
-#include "pages/helpandfaq.h"
 #include "update/checkupdatewidget.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "core/debuglog.h"
-#include "database/dbmanage.h"
 #include "app/appstartup.h"
-#include "shell/instanceguard.h"
 #include "app/unixsignalquit.h"
 #include "app/vireon.h"
+#include "core/debuglog.h"
+#include "database/dbmanage.h"
+#include "shell/instanceguard.h"
 
 #include <QApplication>
 #include <QDebug>

@@ -1,5 +1,7 @@
 #include "app/vireon.h"
 
+#include "app/dialogwidgetfactory.h"
+#include "app/funwidgetfactory.h"
 #include "core/common.h"
 #include "core/messageids.h"
 #include "core/systemconfig.h"
@@ -9,8 +11,6 @@
 #include "link/transferprogress.h"
 #include "shell/appearance.h"
 #include "shell/appglobals.h"
-#include "app/dialogwidgetfactory.h"
-#include "app/funwidgetfactory.h"
 #include "shell/linkstatusindicator.h"
 #include "shell/navigationlist.h"
 #include "shell/widgets/messagedialog.h"

@@ -64,7 +64,10 @@ Common::Common(QObject *parent)
 {
 }
 
-QString Common::getVersion() const { return QStringLiteral("v1.0.33"); }
+QString Common::getVersion() const
+{
+    return QStringLiteral("v1.0.33");
+}
 
 QString Common::getDateFormatString(int index) const
 {

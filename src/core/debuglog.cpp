@@ -13,7 +13,10 @@ DebugLog *DebugLog::getInstance()
     return Singleton<DebugLog>::instance();
 }
 
-void DebugLog::install() { qInstallMessageHandler(&DebugLog::messageHandler); }
+void DebugLog::install()
+{
+    qInstallMessageHandler(&DebugLog::messageHandler);
+}
 
 void DebugLog::messageHandler(QtMsgType type, const QMessageLogContext &, const QString &msg)
 {

@@ -6,8 +6,8 @@
 #include <QTextCodec>
 
 namespace {
-const char *const kOtaKeys[] = {"version",   "md5",         "project",     "property",
-                                "file_path", "file_size",   "upload_time", "create_user_id"};
+const char *const kOtaKeys[] = {"version",   "md5",       "project",     "property",
+                                "file_path", "file_size", "upload_time", "create_user_id"};
 constexpr quint16 kDefaultHostPort = 45454;
 } // namespace
 
@@ -142,7 +142,10 @@ QString SystemConfig::getHostAddress()
     return textOrDefault(QStringLiteral("NetConfig/HostAddress"), QStringLiteral("192.168.3.15"));
 }
 
-void SystemConfig::setHostAddress(const QString &address) { setText(QStringLiteral("NetConfig/HostAddress"), address); }
+void SystemConfig::setHostAddress(const QString &address)
+{
+    setText(QStringLiteral("NetConfig/HostAddress"), address);
+}
 
 QString SystemConfig::getLocalMacAddr()
 {
@@ -150,7 +153,10 @@ QString SystemConfig::getLocalMacAddr()
     return textOrDefault(QStringLiteral("NetConfig/LocalMacAddr"), QStringLiteral("00-00-00-00-00-00"));
 }
 
-void SystemConfig::setLocalMacAddr(const QString &mac) { setText(QStringLiteral("NetConfig/LocalMacAddr"), mac); }
+void SystemConfig::setLocalMacAddr(const QString &mac)
+{
+    setText(QStringLiteral("NetConfig/LocalMacAddr"), mac);
+}
 
 QString SystemConfig::getLocalIpAddr()
 {
@@ -158,7 +164,10 @@ QString SystemConfig::getLocalIpAddr()
     return textOrDefault(QStringLiteral("NetConfig/LocalIpAddr"), QStringLiteral("0.0.0.0"));
 }
 
-void SystemConfig::setLocalIpAddr(const QString &ip) { setText(QStringLiteral("NetConfig/LocalIpAddr"), ip); }
+void SystemConfig::setLocalIpAddr(const QString &ip)
+{
+    setText(QStringLiteral("NetConfig/LocalIpAddr"), ip);
+}
 
 QString SystemConfig::getHostName()
 {
@@ -166,7 +175,10 @@ QString SystemConfig::getHostName()
     return readText(QStringLiteral("NetConfig/host_name"));
 }
 
-void SystemConfig::setHostName(const QString &name) { setText(QStringLiteral("NetConfig/host_name"), name); }
+void SystemConfig::setHostName(const QString &name)
+{
+    setText(QStringLiteral("NetConfig/host_name"), name);
+}
 
 quint16 SystemConfig::getHostPort()
 {
@@ -199,7 +211,10 @@ QString SystemConfig::getISN()
         QMutexLocker lock(&m_mutex);                                                                                   \
         return readText(QStringLiteral(Key));                                                                          \
     }                                                                                                                  \
-    void SystemConfig::Setter(const QString &text) { setText(QStringLiteral(Key), text); }
+    void SystemConfig::Setter(const QString &text)                                                                     \
+    {                                                                                                                  \
+        setText(QStringLiteral(Key), text);                                                                            \
+    }
 
 VIREON_TEXT_SETTING(getHospitalName, setHospitalName, "PrintConfig/HospitalName")
 VIREON_TEXT_SETTING(getHospitalAddress, setHospitalAddress, "PrintConfig/HospitalAddress")
@@ -258,10 +273,22 @@ QString SystemConfig::otaText(const char *key, int index)
     return readText(QStringLiteral("OtaInfo/%1").arg(QLatin1String(key)));
 }
 
-QString SystemConfig::getUpdatePackageVerInfo(int index) { return otaText("version", index); }
-QString SystemConfig::getUpdatePackageMd5Info(int index) { return otaText("md5", index); }
-QString SystemConfig::getUpdatePackageProjectInfo(int index) { return otaText("project", index); }
-QString SystemConfig::getUpdatePackagePropertyInfo(int index) { return otaText("property", index); }
+QString SystemConfig::getUpdatePackageVerInfo(int index)
+{
+    return otaText("version", index);
+}
+QString SystemConfig::getUpdatePackageMd5Info(int index)
+{
+    return otaText("md5", index);
+}
+QString SystemConfig::getUpdatePackageProjectInfo(int index)
+{
+    return otaText("project", index);
+}
+QString SystemConfig::getUpdatePackagePropertyInfo(int index)
+{
+    return otaText("property", index);
+}
 
 quint32 SystemConfig::getUpdatePackageFileSizeInfo(int index)
 {

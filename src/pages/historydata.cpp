@@ -62,8 +62,8 @@ QStandardItem *centredItem(const QString &text)
 QString runText(const SampleInfoModel *record)
 {
     const QLocale c = QLocale::c();
-    return c.toString(record->date, QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ')
-           + c.toString(record->time, QStringLiteral("hh:mm:ss"));
+    return c.toString(record->date, QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
+           c.toString(record->time, QStringLiteral("hh:mm:ss"));
 }
 
 // One item of a list: the only one, or the user's pick from a choice box.
@@ -134,7 +134,10 @@ void HistoryData::releaseInstance()
     delete this;
 }
 
-QString HistoryData::getTitle() { return tr("其他設置"); }
+QString HistoryData::getTitle()
+{
+    return tr("其他設置");
+}
 
 void HistoryData::initTable()
 {
@@ -144,7 +147,8 @@ void HistoryData::initTable()
 
     QTableView *view = ui->tableView;
     auto *model = new QStandardItemModel(0, kColumnCount, this);
-    model->setHorizontalHeaderLabels({tr("孔位"), tr("樣本ID"), tr("檢測品項"), tr("Ct值"), tr("結果"), tr("日期/時間")});
+    model->setHorizontalHeaderLabels(
+        {tr("孔位"), tr("樣本ID"), tr("檢測品項"), tr("Ct值"), tr("結果"), tr("日期/時間")});
     attachModel(model);
 
     view->setAlternatingRowColors(true);
@@ -256,7 +260,8 @@ QStandardItemModel *HistoryData::buildModel()
     QStringList marks;
     for (int code = 0; code <= 5; ++code)
         marks << SampleText::resultMark(code);
-    const QString datePattern = Common::getInstance()->getDateFormatString(SystemConfig::getInstance()->getDateFormat());
+    const QString datePattern =
+        Common::getInstance()->getDateFormatString(SystemConfig::getInstance()->getDateFormat());
     const QLocale c = QLocale::c();
 
     const QList<SampleInfoModel *> &records = m_pModelAcs->m_listModel;
@@ -284,9 +289,9 @@ QStandardItemModel *HistoryData::buildModel()
             const qint64 stamp = record->date.toJulianDay() * 86400 + record->time.msecsSinceStartOfDay() / 1000;
             auto cached = dateTimeTexts.find(stamp);
             if (cached == dateTimeTexts.end())
-                cached = dateTimeTexts.insert(stamp, QStringLiteral("%1 %2").arg(
-                                                         c.toString(record->date, datePattern),
-                                                         c.toString(record->time, QStringLiteral("hh:mm:ss"))));
+                cached = dateTimeTexts.insert(
+                    stamp, QStringLiteral("%1 %2").arg(c.toString(record->date, datePattern),
+                                                       c.toString(record->time, QStringLiteral("hh:mm:ss"))));
             when = cached.value();
         } else {
             when = QStringLiteral("%1 %2").arg(c.toString(record->date, datePattern),
@@ -313,7 +318,8 @@ QStandardItemModel *HistoryData::buildModel()
     m_nRunCount = runs.size();
 
     model->blockSignals(false);
-    model->setHorizontalHeaderLabels({tr("孔位"), tr("樣本ID"), tr("檢測品項"), tr("Ct值"), tr("結果"), tr("日期/時間")});
+    model->setHorizontalHeaderLabels(
+        {tr("孔位"), tr("樣本ID"), tr("檢測品項"), tr("Ct值"), tr("結果"), tr("日期/時間")});
     return model;
 }
 

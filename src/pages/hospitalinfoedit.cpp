@@ -75,8 +75,8 @@ void HospitalInfoEdit::initWidget()
     ui->filePathLineEdit->setText(config->getPdfSavepath());
     ui->filePathLineEdit->setReadOnly(true);
     // A text longer than its field shows its beginning, not its end.
-    for (QLineEdit *edit : {ui->HospitalLineEdit, ui->DoctorLineEdit, ui->TelephoneLineEdit, ui->AddressLineEdit,
-                            ui->filePathLineEdit})
+    for (QLineEdit *edit :
+         {ui->HospitalLineEdit, ui->DoctorLineEdit, ui->TelephoneLineEdit, ui->AddressLineEdit, ui->filePathLineEdit})
         edit->setCursorPosition(0);
 
     if (QFile::exists(logoFilePath()))
