@@ -57,21 +57,16 @@ private:
 };
 
 // Receives the worker's events in the test (GUI) thread, queued, as the main
-// window does.
+// window does; onEvent is called there as each one arrives.
 class EventLog : public QObject
 {
 public:
-    struct Event {
-        int id;
-        QVariant data;
-    };
-    QList<Event> events;
-    // Called in the GUI thread as each event arrives.
+    QList<QPair<int, QVariant>> events;
     std::function<void(int, const QVariant &)> onEvent;
 
-    void record(int id, QVariant data)
+    void record(int id, const QVariant &data)
     {
-        events.append(Event{id, data});
+        events.append({id, data});
         if (onEvent)
             onEvent(id, data);
     }
@@ -79,9 +74,9 @@ public:
     QList<QVariant> values(int id) const
     {
         QList<QVariant> out;
-        for (const Event &e : events)
-            if (e.id == id)
-                out.append(e.data);
+        for (const auto &e : events)
+            if (e.first == id)
+                out.append(e.second);
         return out;
     }
 };
@@ -94,11 +89,7 @@ public:
     {
         m_process.start(TestEnv::toolPath(QStringLiteral("fake_instrument")), args);
     }
-    ~FakeInstrumentProcess()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
+    ~FakeInstrumentProcess() { TestEnv::stopProcess(m_process); }
     // Waits for a line starting with prefix on the fake's stdout.
     bool waitFor(const QString &prefix, int timeoutMs = 10000)
     {

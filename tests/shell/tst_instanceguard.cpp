@@ -75,7 +75,6 @@ private slots:
         QVERIFY(holder.waitForFinished(10000));
         InstanceGuard afterCrash(uniqueKey());
         QVERIFY(afterCrash.acquire());
-        QVERIFY(afterCrash.isHeld());
     }
 };
 

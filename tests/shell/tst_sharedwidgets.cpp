@@ -107,16 +107,15 @@ private slots:
 
     void chooseDialogResults()
     {
-        // Third item confirmed, cancelled, escaped.
-        QList<int> results;
+        // Third item confirmed: its index; cancelled or escaped: -1.
         for (const QString press : {"確定", "取消", "esc"}) {
             auto *dialog = new ChooseDialog({"A", "B", "C"}, QStringLiteral("pick"), press == "確定", nullptr);
-            results << runModal(dialog, [press](QDialog *d) {
+            const int result = runModal(dialog, [press](QDialog *d) {
                 d->findChild<QComboBox *>()->setCurrentIndex(2);
                 press == "esc" ? QTest::keyClick(d, Qt::Key_Escape) : buttonWithText(d, press)->click();
             });
+            QCOMPARE(result, press == "確定" ? 2 : -1);
         }
-        QCOMPARE(results, QList<int>({2, -1, -1}));
     }
 
     void datetimeDialogWritesOnlyOnConfirm()
