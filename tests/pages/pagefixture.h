@@ -1,28 +1,15 @@
 #pragma once
 
-// Helpers shared by the page tests: files, children by name, the message
-// box seam and the page singletons.
+// Helpers shared by the page tests: children by name, the message box seam
+// and the page singletons.
 
 #include "shell/widgets/messagedialog.h"
 #include "support/testenv.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QPointer>
 
 namespace PageFixture {
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 template <class T> T *child(const QObject *parent, const char *name)
 {

@@ -184,11 +184,8 @@ private slots:
         const TypedAddress rows[] = {
             {"wildcard", "0.0.0.0", "", false, true},
             {"wildcard inside", "10.0.0.0", "", false, true},
-            {"wildcard after leading zeros", "00.0.0.0", "", false, true},
             {"empty", "", "", false, true},
-            {"three parts", "192.168.3.", "", false, true},
             {"octet too large", "127.0.0.256", "", false, true},
-            {"not a number", "127.0.x.2", "", false, true},
             {"same network", "127.0.0.2", "127.0.0.2", false, true},
             {"leading zeros are decimal", "192.168.010.5", "192.168.10.5", true, true},
             {"other network", "10.1.2.3", "10.1.2.3", true, true},

@@ -8,7 +8,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
-#include <QPointer>
 #include <QSettings>
 #include <QTextCodec>
 #include <QTimer>
@@ -196,7 +195,7 @@ QString TestEnv::toolPath(const QString &name)
     return QStringLiteral("%1/tools/%2/%2").arg(QStringLiteral(VIREON_BINARY_DIR), name);
 }
 
-quint16 TestEnv::startFakeInstrument(QProcess &fake, const QStringList &args, QByteArray *output)
+quint16 TestEnv::startFakeInstrument(QProcess &fake, const QStringList &args)
 {
     fake.setProcessChannelMode(QProcess::MergedChannels);
     fake.start(toolPath(QStringLiteral("fake_instrument")), args);
@@ -205,8 +204,6 @@ quint16 TestEnv::startFakeInstrument(QProcess &fake, const QStringList &args, QB
     QByteArray seen;
     const bool answered = QTest::qWaitFor(
         [&]() { return (seen += fake.readAll()).contains('\n') || fake.state() == QProcess::NotRunning; }, 10000);
-    if (output)
-        *output = seen;
     // "READY <address>:<port>"
     const int ready = seen.indexOf("READY ");
     if (!answered || ready < 0 || fake.state() != QProcess::Running) {
