@@ -1,7 +1,6 @@
 #pragma once
 
-// Helpers shared by the page tests: children by name, the message box seam
-// and the page singletons.
+// Helpers shared by the page tests: children by name and the message box seam.
 
 #include "shell/widgets/messagedialog.h"
 #include "support/testenv.h"
@@ -32,19 +31,6 @@ template <class F> QStringList shownBy(F action, int answer = 1)
     MessageDialog::pushNextAnswer(answer);
     action();
     return MessageDialog::shownTexts();
-}
-
-// A page singleton deleted by anyone (as a scroll area would) leaves no
-// dangling pointer: the next getInstance() builds a new page.
-template <class Page> void checkSingletonLifetime()
-{
-    Page *first = Page::getInstance();
-    QCOMPARE(Page::getInstance(), first);
-    delete first;
-    QPointer<Page> second = Page::getInstance();
-    QVERIFY(second);
-    second->releaseInstance();
-    QVERIFY(!second);
 }
 
 } // namespace PageFixture

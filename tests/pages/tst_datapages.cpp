@@ -6,7 +6,6 @@
 #include "pages/historyfixture.h"
 #include "pages/machineotherset.h"
 #include "pages/pagefixture.h"
-#include "pages/realtimecurve.h"
 #include "shell/filedialogs.h"
 #include "support/testenv.h"
 
@@ -314,7 +313,6 @@ private slots:
             bool ok;
         } rows[] = {
             {"new file", "copy.db", "copy.db", true},
-            {"over a longer file", "long.db", "long.db", true},
             {"name without suffix", "plain", "plain.db", true},
             {"folder named .db", "old.db/data.bin", "old.db/data.bin", true},
             {"other suffix", "notes.txt", "", false},
@@ -331,7 +329,6 @@ private slots:
         QFETCH(QString, written);
         QFETCH(QString, message);
         QVERIFY(QDir().mkpath(file("old.db")));
-        QVERIFY(TestEnv::writeFile(file("long.db"), pattern(4 << 20)));
         for (const char *stale : {"copy.db", "plain", "plain.db", "old.db/data.bin", "notes.txt"})
             QFile::remove(file(QLatin1String(stale)));
         const QByteArray database = TestEnv::readFile(DbManage::databasePath());
@@ -488,13 +485,6 @@ private slots:
         QCOMPARE(cmds.first().value(0).toInt(), int(Cmd_FetchDataFile));
         QCOMPARE(cmds.first().value(1).toInt(), -1);
         QVERIFY(!fetch->isEnabled());
-    }
-
-    // Both pages die cleanly, whoever deletes them.
-    void staticPointersClearedWhoeverDeletes()
-    {
-        PageFixture::checkSingletonLifetime<RealTimeCurve>();
-        PageFixture::checkSingletonLifetime<DataManageWidget>();
     }
 };
 

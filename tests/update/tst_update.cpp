@@ -286,7 +286,8 @@ private slots:
     }
 
     // Downloads: how the server behaves on each GET, what comes out. Each GET
-    // asks for the stored package, its texts encoded.
+    // asks for the stored package, its texts encoded (as a server reads them:
+    // split on "&", then percent-decoded).
     void downloads_data()
     {
         QTest::addColumn<QString>("plan"); // one letter per GET: f full, s stall half-way, o one byte more, d drip
@@ -315,8 +316,10 @@ private slots:
         const QByteArray pkg = package();
         const QByteArray older("an older verified package");
         QVERIFY(TestEnv::writeFile(HttpFun::downloadPath(), older));
+        // Every text goes through the same encoding; this one has what a query could mistake.
+        const QString property = QStringLiteral("beta&x=1#2+50% é漢");
         storeDescription(upperDigest ? sha1(pkg).toUpper() : sha1(pkg), storedSize < 0 ? pkg.size() : storedSize,
-                         "beta&x=1#2");
+                         property);
         ServerExchange s([&](const Request &, int index) {
             const QChar kind = plan.at(qMin(index, plan.size() - 1));
             Answer a = kind == 'd' ? paced(pkg, 16, 20) : paced(kind == 'o' ? pkg + 'x' : pkg, 8192, 10);
@@ -336,7 +339,8 @@ private slots:
             const QUrlQuery query(QString::fromLatin1(r.target.mid(r.target.indexOf('?') + 1)));
             QCOMPARE(query.queryItems().size(), 4);
             QCOMPARE(QUrl::fromPercentEncoding(query.queryItemValue("property", QUrl::FullyEncoded).toLatin1()),
-                     QStringLiteral("beta&x=1#2"));
+                     property);
+            QVERIFY2(!r.target.contains('+'), r.target.constData()); // a server reads "+" as a space
         }
         QVERIFY(!QFile::exists(HttpFun::partPath()));
         // Success replaces the older package; any failure leaves it as it was.
@@ -607,27 +611,6 @@ private slots:
         QFETCH(QString, version);
         QFETCH(int, number);
         QCOMPARE(UpdateProtocol::versionNumber(version), number);
-    }
-
-    void downloadUrl_data()
-    {
-        // Path, port and ordinary values: the download cases' requests.
-        QTest::addColumn<QStringList>("values"); // project, property, version, serial
-        QTest::newRow("ampersand and equals") << QStringList{"KV18&x=1", "a=b", "v1&2", "s&version=9"};
-        QTest::newRow("plus percent space") << QStringList{"a+b", "50%", "v 1", "é漢"};
-    }
-
-    void downloadUrl()
-    {
-        QFETCH(QStringList, values);
-        const QUrl url = UpdateProtocol::downloadUrl("127.0.0.1", 8080, values[0], values[1], values[2], values[3]);
-        const QUrlQuery query(url.query(QUrl::FullyEncoded));
-        const QStringList keys{"project", "property", "version", "device_serial"};
-        QCOMPARE(query.queryItems().size(), 4);
-        // As a server reads it: split on "&", then percent-decode.
-        for (int i = 0; i < keys.size(); ++i)
-            QCOMPARE(QUrl::fromPercentEncoding(query.queryItemValue(keys[i], QUrl::FullyEncoded).toLatin1()),
-                     values[i]);
     }
 
     // The update page.
