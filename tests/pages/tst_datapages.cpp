@@ -284,7 +284,6 @@ private slots:
             MessageDialog::clearShownTexts();
             child<QPushButton>("btnLoadFile")->click();
             QCOMPARE(shown->text(), path.isEmpty() ? QStringLiteral("before") : path);
-            QVERIFY(!shown->text().contains(QLatin1Char('\\')));
             QVERIFY(MessageDialog::shownTexts().isEmpty());
         } else {
             QCOMPARE(press(true, path), message.isEmpty() ? QStringList() : QStringList{message});
