@@ -262,22 +262,16 @@ void TestEnv::stageAppFolder()
 void ModalAnswerer::answerNext(int result, QStringList *capturedTexts, int timeoutMs)
 {
     auto *timer = new QTimer;
-    auto *elapsed = new QElapsedTimer;
-    elapsed->start();
+    const QDeadlineTimer deadline(timeoutMs);
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [=]() {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal) {
-            if (elapsed->elapsed() > timeoutMs) {
-                timer->stop();
-                timer->deleteLater();
-                delete elapsed;
-            }
+        if (!modal && !deadline.hasExpired())
             return;
-        }
         timer->stop();
         timer->deleteLater();
-        delete elapsed;
+        if (!modal)
+            return;
         if (capturedTexts)
             *capturedTexts = labelTexts(modal);
         if (auto *dialog = qobject_cast<QDialog *>(modal))
