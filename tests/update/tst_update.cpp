@@ -615,18 +615,28 @@ private slots:
 
     // The update page.
     // Each visit (a row: the page is deleted in between, as the main window
-    // does) asks afresh; a flagged update is not asked again (the main
-    // window's end-to-end case shows that).
-    void versionResults_data()
+    // does) asks afresh; only a newer version flags the update and enables
+    // the button. Then the button with nothing to download, and declined
+    // (accepted: startDownload). A flagged update is not asked again (the
+    // main window's end-to-end case shows that).
+    void visitAndButton_data()
     {
         QTest::addColumn<int>("code"); // 0: an update is offered
-        QTest::newRow("newer") << 0;
-        QTest::newRow("latest") << 1014;
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<Commands>("sent");
+        const int nav = Cmd_EnableNavigation;
+        QTest::newRow("latest") << 1014 << 1 << "未檢測到升級包！" << Commands{command(nav, true)};
+        QTest::newRow("newer, declined") << 0 << 0 << "檢測到網絡升級包，是否進行升級？"
+                                         << Commands{command(nav, false), command(nav, true)};
     }
 
-    void versionResults()
+    void visitAndButton()
     {
         QFETCH(int, code);
+        QFETCH(int, answer);
+        QFETCH(QString, question);
+        QFETCH(Commands, sent);
         const bool flagged = code == 0;
         auto spy = showPage();
         QCOMPARE(sentBy(*spy), Commands{command(Cmd_getUpgradePackageInfo, 0)});
@@ -636,29 +646,6 @@ private slots:
         QCOMPARE(updateAvailable, flagged);
         QCOMPARE(button()->isEnabled(), flagged);
         QVERIFY(MessageDialog::shownTexts().isEmpty());
-    }
-
-    // The button with nothing to download, and declined (accepted: startDownload).
-    void downloadButton_data()
-    {
-        QTest::addColumn<bool>("flagged");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<Commands>("sent");
-        const int nav = Cmd_EnableNavigation;
-        QTest::newRow("no update") << false << 1 << "未檢測到升級包！" << Commands{command(nav, true)};
-        QTest::newRow("declined") << true << 0 << "檢測到網絡升級包，是否進行升級？"
-                                  << Commands{command(nav, false), command(nav, true)};
-    }
-
-    void downloadButton()
-    {
-        QFETCH(bool, flagged);
-        QFETCH(int, answer);
-        QFETCH(QString, question);
-        QFETCH(Commands, sent);
-        updateAvailable = flagged;
-        auto spy = showPage();
         spy->clear();
         MessageDialog::pushNextAnswer(answer);
         if (flagged)
