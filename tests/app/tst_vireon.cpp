@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(current->initCount, 1);
     }
 
-    void dialogEventsBringThePageBack()
+    void dialogsTakeEventsAndBringThePageBack()
     {
         Vireon w;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
@@ -163,6 +163,14 @@ private slots:
 
         w.switchDialogWidgetSlot(IDialogWidget::DLG_SAMPLE_QUERY, QVariant(-1));
         QPointer<StubDialog> d = dialog(w);
+        // Events go to the open dialog; file progress reaches the page as well.
+        const QByteArray done = TransferProgress{1000, 1000}.encode();
+        w.networkEventSlot(NetEvt_InstrumentFound, QVariant(QStringList{"127.0.0.2", "X"}));
+        w.networkEventSlot(NetEvt_FileProgress, QVariant(done));
+        QCOMPARE(d->netEventIds, (QList<int>{NetEvt_InstrumentFound, NetEvt_FileProgress}));
+        QCOMPARE(p->netEventIds(), QList<int>{NetEvt_FileProgress});
+        QCOMPARE(p->netEvents.last().second.toByteArray(), done);
+
         emit d->sendEvent(7); // unknown: stays open
         QCOMPARE(w.currentDialog(), d.data());
         emit d->sendEvent(IDialogWidget::DLG_EVENT_UPDATE);
@@ -221,36 +229,16 @@ private slots:
         QCOMPARE(p->netEvents.last().first, int(NetEvt_LinkState));
         QCOMPARE(p->netEvents.last().second, QVariant(false));
 
+        // A command the window does not route runs in the worker thread.
+        w.sendCtlCmdSlot(31, QVariant(-1)); // no wire code: the worker only logs
+        QTRY_COMPARE(threadThatLogged(QStringLiteral("portNo err!!")), w.networkThread());
+
         // Shutdown delivers the close command inside the worker thread before
         // that thread stops.
         QThread *worker = w.networkThread();
         w.deal_app_quit();
         QVERIFY(!worker->isRunning());
         QCOMPARE(threadThatLogged(QStringLiteral("link closed")), worker);
-    }
-
-    void unroutedCommandRunsInTheWorkerThread()
-    {
-        Vireon w;
-        w.sendCtlCmdSlot(31, QVariant(-1)); // no wire code: the worker only logs
-        QVERIFY(w.networkThread());
-        QTRY_COMPARE(threadThatLogged(QStringLiteral("portNo err!!")), w.networkThread());
-        w.deal_app_quit();
-    }
-
-    void fileProgressReachesThePageUnderAnOpenDialog()
-    {
-        Vireon w;
-        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
-        StubPage *p = page(w);
-        w.switchDialogWidgetSlot(IDialogWidget::DLG_SAMPLE_QUERY, QVariant(-1));
-        StubDialog *d = dialog(w);
-        const QByteArray done = TransferProgress{1000, 1000}.encode();
-        w.networkEventSlot(NetEvt_InstrumentFound, QVariant(QStringList{"127.0.0.2", "X"}));
-        w.networkEventSlot(NetEvt_FileProgress, QVariant(done));
-        QCOMPARE(d->netEventIds, (QList<int>{NetEvt_InstrumentFound, NetEvt_FileProgress}));
-        QCOMPARE(p->netEventIds(), QList<int>{NetEvt_FileProgress});
-        QCOMPARE(p->netEvents.last().second.toByteArray(), done);
     }
 
     void httpEventsWithAndWithoutTheUpdatePage()
