@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(Vireon::fittedGeometry(QSize(1280, 800), QSize(1024, 680), frame, available), expected);
     }
 
-    void pageSwitchReleasesOldAndBuildsNew()
+    void pageSwitches()
     {
         Vireon w;
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
@@ -131,26 +131,21 @@ private slots:
 
         // Coming back builds a new page.
         w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
-        QVERIFY(page(w));
-        QVERIFY(page(w) != history.data());
-        QCOMPARE(page(w)->initCount, 1);
-    }
-
-    void pageSwitchRefusedOrImpossible()
-    {
-        Vireon w;
-        w.switchFunctionWidgetSlot(IFunWidget::WGT_HOSPITALINFO_EDIT);
         StubPage *current = page(w);
-        w.switchFunctionWidgetSlot(9); // no such page
+        QVERIFY(current);
+        QCOMPARE(current->initCount, 1);
+
+        // No page for the id, or a page that refuses to be left: it stays.
+        w.switchFunctionWidgetSlot(9);
         QCOMPARE(page(w), current);
         current->allowLeave = false;
         navigation(w)->setCurrentRow(0);
         QCOMPARE(page(w), current);
         QCOMPARE(current->releaseCount, 0);
         // The list goes back to the row of the page still shown.
-        QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_HOSPITALINFO_EDIT));
+        QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_HISTROY));
         current->allowLeave = true;
-        w.switchFunctionWidgetSlot(IFunWidget::WGT_HOSPITALINFO_EDIT); // already current
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY); // already current
         QCOMPARE(current->releaseCount, 0);
         QCOMPARE(current->initCount, 1);
     }
