@@ -99,7 +99,10 @@ private slots:
         MessageDialog::clearShownTexts();
     }
 
-    void foldersAndTranslationFiles()
+    // The folders are made; what an install or upload cut short by a crash
+    // left in ./app goes at start-up; the database, its backups and other
+    // files stay.
+    void foldersMadeAndLeftoversRemoved()
     {
         for (const QString &folder : AppStartup::appFolders())
             QDir(folder).removeRecursively();
@@ -107,17 +110,6 @@ private slots:
         for (const char *folder : {"app/config", "app/debugLog", "app/Logo", "app/print", "app/PdfFile"})
             QVERIFY2(QDir(TestEnv::instance()->path(QString::fromLatin1(folder))).exists(), folder);
 
-        // Each language's own file is loaded in tst_settingpages; out of range
-        // means the source language.
-        for (int language : {6, -1})
-            QCOMPARE(Appearance::translationFile(language), QStringLiteral("./app/lan/VNX03_zh.qm"));
-    }
-
-    // What an install or upload cut short by a crash left in ./app goes at
-    // start-up; the database, its backups and other files stay.
-    void leftoversOfInterruptedInstallsRemoved()
-    {
-        AppStartup::createAppFolders();
         const QStringList leftovers{"AppDatabase_incoming_a1B2c3.tmp", ".AppDatabase.db.received-3",
                                     ".AppDatabase.db.received-4.Xy12ab", "AppDatabase_backup.db.Qw12er.tmp"};
         const QStringList kept{"AppDatabase.db", "AppDatabase_backup.db", "notes.tmp", ".received-1"};
@@ -132,6 +124,11 @@ private slots:
             QVERIFY2(!QFile::exists("./app/" + name), qPrintable(name));
         for (const QString &name : kept)
             QVERIFY2(QFile::exists("./app/" + name), qPrintable(name));
+
+        // Each language's own file is loaded in tst_settingpages; out of range
+        // means the source language.
+        for (int language : {6, -1})
+            QCOMPARE(Appearance::translationFile(language), QStringLiteral("./app/lan/VNX03_zh.qm"));
     }
 
     // A file that cannot be read: kept as the backup, a fresh database made,

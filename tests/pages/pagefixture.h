@@ -1,28 +1,14 @@
 #pragma once
 
-// Helpers shared by the page tests: files, children by name, the message
-// box seam and the page singletons.
+// Helpers shared by the page tests: children by name and the message box seam.
 
 #include "shell/widgets/messagedialog.h"
 #include "support/testenv.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QPointer>
 
 namespace PageFixture {
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 template <class T> T *child(const QObject *parent, const char *name)
 {
@@ -45,19 +31,6 @@ template <class F> QStringList shownBy(F action, int answer = 1)
     MessageDialog::pushNextAnswer(answer);
     action();
     return MessageDialog::shownTexts();
-}
-
-// A page singleton deleted by anyone (as a scroll area would) leaves no
-// dangling pointer: the next getInstance() builds a new page.
-template <class Page> void checkSingletonLifetime()
-{
-    Page *first = Page::getInstance();
-    QCOMPARE(Page::getInstance(), first);
-    delete first;
-    QPointer<Page> second = Page::getInstance();
-    QVERIFY(second);
-    second->releaseInstance();
-    QVERIFY(!second);
 }
 
 } // namespace PageFixture

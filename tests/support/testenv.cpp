@@ -8,7 +8,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
-#include <QPointer>
 #include <QSettings>
 #include <QTextCodec>
 #include <QTimer>
@@ -196,7 +195,7 @@ QString TestEnv::toolPath(const QString &name)
     return QStringLiteral("%1/tools/%2/%2").arg(QStringLiteral(VIREON_BINARY_DIR), name);
 }
 
-quint16 TestEnv::startFakeInstrument(QProcess &fake, const QStringList &args, QByteArray *output)
+quint16 TestEnv::startFakeInstrument(QProcess &fake, const QStringList &args)
 {
     fake.setProcessChannelMode(QProcess::MergedChannels);
     fake.start(toolPath(QStringLiteral("fake_instrument")), args);
@@ -205,8 +204,6 @@ quint16 TestEnv::startFakeInstrument(QProcess &fake, const QStringList &args, QB
     QByteArray seen;
     const bool answered = QTest::qWaitFor(
         [&]() { return (seen += fake.readAll()).contains('\n') || fake.state() == QProcess::NotRunning; }, 10000);
-    if (output)
-        *output = seen;
     // "READY <address>:<port>"
     const int ready = seen.indexOf("READY ");
     if (!answered || ready < 0 || fake.state() != QProcess::Running) {
@@ -265,22 +262,16 @@ void TestEnv::stageAppFolder()
 void ModalAnswerer::answerNext(int result, QStringList *capturedTexts, int timeoutMs)
 {
     auto *timer = new QTimer;
-    auto *elapsed = new QElapsedTimer;
-    elapsed->start();
+    const QDeadlineTimer deadline(timeoutMs);
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [=]() {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal) {
-            if (elapsed->elapsed() > timeoutMs) {
-                timer->stop();
-                timer->deleteLater();
-                delete elapsed;
-            }
+        if (!modal && !deadline.hasExpired())
             return;
-        }
         timer->stop();
         timer->deleteLater();
-        delete elapsed;
+        if (!modal)
+            return;
         if (capturedTexts)
             *capturedTexts = labelTexts(modal);
         if (auto *dialog = qobject_cast<QDialog *>(modal))

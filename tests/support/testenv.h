@@ -75,7 +75,7 @@ public:
 
     // Starts tools/fake_instrument with `args` (its --address and --port
     // among them); returns the UDP port it bound once it says READY, else 0.
-    static quint16 startFakeInstrument(QProcess &fake, const QStringList &args, QByteArray *output = nullptr);
+    static quint16 startFakeInstrument(QProcess &fake, const QStringList &args);
     static void stopProcess(QProcess &process);
 
     // Whole-file helpers; writeFile creates the folder and reports success.
