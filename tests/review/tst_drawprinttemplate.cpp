@@ -307,10 +307,8 @@ private:
             region += cell.first.rect;
         }
         const QRect outside = differences(outsideOf(page, region), outsideOf(base, region));
-        QVERIFY2(outside.isNull(), qPrintable(QString("%1: ink outside the cells at %2,%3")
-                                                  .arg(what)
-                                                  .arg(outside.x())
-                                                  .arg(outside.y())));
+        QVERIFY2(outside.isNull(),
+                 qPrintable(QString("%1: ink outside the cells at %2,%3").arg(what).arg(outside.x()).arg(outside.y())));
     }
 
 private slots:
@@ -533,10 +531,11 @@ private slots:
     }
 
     // Every fixed text of the page, in every language and header layout,
-    // reads whole in its cell: at its own size where it fits, else at the
-    // largest size that does (same family and weight); nothing of it is cut
-    // or lands outside its cell.
-    void labelsReadInTheirCells_data()
+    // and every value of the record reads whole in its own cell: at its own
+    // size where it fits, else at the largest size that does (same family
+    // and weight); nothing of it is cut or lands outside its cell. The page
+    // against one with neither labels nor values.
+    void textsReadInTheirCells_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("logo"); // none, left, right
@@ -545,121 +544,88 @@ private slots:
                 QTest::newRow(qPrintable(language + " logo " + logo)) << language << logo;
         }
     }
-    void labelsReadInTheirCells()
+    void textsReadInTheirCells()
     {
         QFETCH(QString, language);
         QFETCH(QString, logo);
         useLogo(logo);
+        // Short Chinese values without a logo, long Spanish ones beside one;
+        // two result rows, clear of the result label's cell.
         ReportRecord r;
-        r.petInfo = QVector<QString>(9).toList();
-        r.symptom = QStringList{QString()};
-        r.hospitalInfo = QVector<QString>(6).toList();
+        if (logo == "none") {
+            r.petInfo = QStringList{"王小明", "小黑", "犬", "2024.03.01", "米克斯", "公", "三歲", "全血", "A123456"};
+            r.hospitalInfo =
+                QStringList{"", "2024.03.05", "0912-345-678", "陳醫師", "台北市信義區松仁路100號", "02-2345-6789"};
+            r.symptom = QStringList{"發燒\n咳嗽\n食慾不振"};
+            r.dataList = {{"犬小病毒", "23.4", "++", "S1"}, {"犬瘟熱", "0", "-", "S2"}};
+        } else {
+            r.petInfo = QStringList{"Alejandra Fernández de la Torre",
+                                    "Bartolomé",
+                                    "Perro mestizo",
+                                    "2024.03.01",
+                                    "Pastor alemán de pelo largo",
+                                    "Hembra",
+                                    "3 años y 4 meses",
+                                    "Sangre entera EDTA",
+                                    "HC-2024-000017-ABCDEF"};
+            r.hospitalInfo = QStringList{"",
+                                         "2024.03.05 (martes)",
+                                         "+34 600 123 456 / +34 911 222 333",
+                                         "Dra. María José Rodríguez de la Fuente y Villanueva",
+                                         "Avenida de la Universidad Complutense 123, Ciudad Universitaria, 28040 "
+                                         "Madrid, Comunidad de Madrid, España, Unión Europea",
+                                         "+34 91 555 0100 ext. 2345 (urgencias veterinarias las 24 horas)"};
+            r.symptom =
+                QStringList{"Fiebre alta desde hace tres días, tos seca y persistente\nPérdida de apetito\nLetargo"};
+            r.dataList = {{"Parvovirus canino tipo 2 (CPV-2a/2b/2c)", "23.4567", "++", "S1"},
+                          {"Virus del moquillo canino", "0", "Invalid", "S2"}};
+        }
+        ReportRecord empty;
+        empty.petInfo = QVector<QString>(9).toList();
+        empty.symptom = QStringList{QString()};
+        empty.hospitalInfo = QVector<QString>(6).toList();
+        empty.dataList = QVector<QStringList>(r.dataList.size(), QVector<QString>(4).toList()).toList();
 
         QTranslator translator;
         const bool loaded = translator.load(QString("./app/lan/VNX03_%1.qm").arg(language));
         QVERIFY(loaded);
         BlankLabels blank;
         QCoreApplication::installTranslator(&blank);
-        QImage base = paint(r);
+        const QImage base = paint(empty);
         QCoreApplication::removeTranslator(&blank);
         QCoreApplication::installTranslator(&translator);
-        QImage page = paint(r);
-        // Positions with a logo; without one, from the address
-        // down, 60 lower. A 2:1 logo at the left moves the address and phone
-        // rows to x 968 (112 right of the logo).
-        const QList<QPair<Cell, QString>> labels =
-            labelCells(logo == "none" ? 60 : 0, logo == "left" ? 576 + 392 : 280);
+        const QImage page = paint(r);
+        // Positions with a logo; without one, from the address down, 60
+        // lower. A 2:1 logo at the left moves the address and phone rows to
+        // x 968 (112 right of the logo); one at the right ends their values
+        // 112 short of it.
+        const int d = logo == "none" ? 60 : 0;
+        const int hx = logo == "left" ? 576 + 392 : 280;
+        const int valuesRight = logo == "right" ? 3720 - 576 - 112 : 3720;
+        QList<QPair<Cell, QString>> cells = labelCells(d, hx);
         QCoreApplication::removeTranslator(&translator);
-        checkCells(page, base, labels, language);
-    }
-
-    // Every value of the record reads whole in its own cell, and nowhere
-    // else: the page with the values against the page without them.
-    void valuesReadInTheirCells_data()
-    {
-        QTest::addColumn<bool>("logo");
-        QTest::addColumn<QStringList>("pet");      // petInfo 0 to 8
-        QTest::addColumn<QStringList>("hospital"); // hospitalInfo 1 to 5
-        QTest::addColumn<QString>("symptom");
-        QTest::addColumn<QList<QStringList>>("rows");
-        QTest::newRow("chinese, no logo")
-            << false << QStringList{"王小明", "小黑", "犬", "2024.03.01", "米克斯", "公", "三歲", "全血", "A123456"}
-            << QStringList{"2024.03.05", "0912-345-678", "陳醫師", "台北市信義區松仁路100號", "02-2345-6789"}
-            << "發燒\n咳嗽\n食慾不振"
-            << QList<QStringList>{
-                   {"犬小病毒", "23.4", "++", "S1"}, {"犬瘟熱", "0", "-", "S2"}, {"犬冠狀病毒", "35.12", "+", "S3"}};
-        QTest::newRow("long spanish, logo")
-            << true
-            << QStringList{"Alejandra Fernández de la Torre",
-                           "Bartolomé",
-                           "Perro mestizo",
-                           "2024.03.01",
-                           "Pastor alemán de pelo largo",
-                           "Hembra",
-                           "3 años y 4 meses",
-                           "Sangre entera EDTA",
-                           "HC-2024-000017-ABCDEF"}
-            << QStringList{"2024.03.05 (martes)", "+34 600 123 456 / +34 911 222 333",
-                           "Dra. María José Rodríguez de la Fuente y Villanueva",
-                           "Avenida de la Universidad Complutense 123, Ciudad Universitaria, 28040 Madrid, "
-                           "Comunidad de Madrid, España, Unión Europea",
-                           "+34 91 555 0100 ext. 2345 (urgencias veterinarias las 24 horas)"}
-            << "Fiebre alta desde hace tres días, tos seca y persistente\nPérdida de apetito\nLetargo"
-            << QList<QStringList>{{"Parvovirus canino tipo 2 (CPV-2a/2b/2c)", "23.4567", "++", "S1"},
-                                  {"Virus del moquillo canino", "0", "-", "S2"},
-                                  {"Coronavirus canino entérico", "35.12", "Invalid", "S3"}};
-    }
-    void valuesReadInTheirCells()
-    {
-        QFETCH(bool, logo);
-        QFETCH(QStringList, pet);
-        QFETCH(QStringList, hospital);
-        QFETCH(QString, symptom);
-        QFETCH(QList<QStringList>, rows);
-        useLogo(logo ? "right" : "none");
-        ReportRecord r;
-        r.petInfo = pet;
-        r.symptom = QStringList{symptom};
-        r.hospitalInfo = QStringList{QString()} + hospital;
-        r.dataList = rows;
-        ReportRecord empty = r;
-        empty.petInfo = QVector<QString>(9).toList();
-        empty.symptom = QStringList{QString()};
-        empty.hospitalInfo = QVector<QString>(6).toList();
-        for (QStringList &row : empty.dataList)
-            row = QVector<QString>(4).toList();
-        QImage base = paint(empty);
-        QImage page = paint(r);
-
-        // Positions with a logo (at the right: the address and
-        // phone end 112 short of it); without one, from the address down, 60
-        // lower.
-        const int d = logo ? 0 : 60;
-        const int valuesRight = logo ? 3720 - 576 - 112 : 3720;
-        QList<QPair<Cell, QString>> values{
-            {{{600, 452 + d, valuesRight - 600, 144}, kLeft, 57, 50}, r.hospitalInfo[4]},
-            {{{600, 544 + d, qMin(1280, valuesRight - 600), 144}, kLeft, 57, 50}, r.hospitalInfo[5]},
-            {{{600, 728 + d, 648, 164}, kLeft, 57, 50}, pet[0]},
-            {{{1890, 728 + d, 648, 164}, kLeft, 57, 50}, pet[4]},
-            {{{3180, 728 + d, 648, 164}, kLeft, 57, 50}, pet[8]},
-            {{{600, 866 + d, 648, 164}, kLeft, 57, 50}, pet[1]},
-            {{{1890, 866 + d, 648, 164}, kLeft, 57, 50}, pet[2]},
-            {{{3180, 866 + d, 648, 164}, kLeft, 57, 50}, r.hospitalInfo[2]},
-            {{{600, 1004 + d, 648, 164}, kLeft, 57, 50}, pet[5]},
-            {{{1890, 1004 + d, 648, 164}, kLeft, 57, 50}, pet[6]},
-            {{{3180, 1004 + d, 648, 164}, kLeft, 57, 50}, pet[3]},
-            {{{600, 1142 + d, 648, 164}, kLeft, 57, 50}, pet[7]},
-            {{{760, 1372 + d - 36, 2960, 236}, kLeft, 57, 50}, symptom},
-            {{{700, 4646 + d, 1360, 164}, kLeft, 57, 50}, r.hospitalInfo[1]},
-            {{{2480, 4646 + d, 1400, 164}, kLeft, 57, 50}, r.hospitalInfo[3]},
-        };
-        for (int k = 0; k < rows.size(); ++k) {
-            const int top = 3202 + d + 104 * k;
-            values << qMakePair(Cell{{500, top, 1000, 104}, kCentre, 57, 50}, rows[k][0])
-                   << qMakePair(Cell{{1500, top, 500, 104}, kCentre, 57, 50}, rows[k][1])
-                   << qMakePair(Cell{{2000, top, 500, 104}, kCentre, 57, 50}, rows[k][2]);
+        cells << qMakePair(Cell{{hx + 320, 452 + d, valuesRight - hx - 320, 144}, kLeft, 57, 50}, r.hospitalInfo[4])
+              << qMakePair(Cell{{hx + 320, 544 + d, qMin(1280, valuesRight - hx - 320), 144}, kLeft, 57, 50},
+                           r.hospitalInfo[5]);
+        // The owner grid: label cells at 280, 1570 and 2860, values 320 on.
+        const QList<QStringList> grid{{r.petInfo[0], r.petInfo[4], r.petInfo[8]},
+                                      {r.petInfo[1], r.petInfo[2], r.hospitalInfo[2]},
+                                      {r.petInfo[5], r.petInfo[6], r.petInfo[3]},
+                                      {r.petInfo[7]}};
+        for (int row = 0; row < grid.size(); ++row) {
+            for (int c = 0; c < grid[row].size(); ++c)
+                cells << qMakePair(Cell{{600 + 1290 * c, 728 + d + 138 * row, 648, 164}, kLeft, 57, 50}, grid[row][c]);
         }
-        checkCells(page, base, values, "value");
+        cells << qMakePair(Cell{{760, 1372 + d - 36, 2960, 236}, kLeft, 57, 50}, r.symptom[0])
+              << qMakePair(Cell{{700, 4646 + d, 1360, 164}, kLeft, 57, 50}, r.hospitalInfo[1])
+              << qMakePair(Cell{{2480, 4646 + d, 1400, 164}, kLeft, 57, 50}, r.hospitalInfo[3]);
+        for (int k = 0; k < r.dataList.size(); ++k) {
+            const int top = 3202 + d + 104 * k;
+            cells << qMakePair(Cell{{500, top, 1000, 104}, kCentre, 57, 50}, r.dataList[k][0])
+                  << qMakePair(Cell{{1500, top, 500, 104}, kCentre, 57, 50}, r.dataList[k][1])
+                  << qMakePair(Cell{{2000, top, 500, 104}, kCentre, 57, 50}, r.dataList[k][2]);
+        }
+        checkCells(page, base, cells, language);
     }
 
     // The hospital name keeps to the band above the address row, whole:
