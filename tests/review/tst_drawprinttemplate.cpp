@@ -670,16 +670,13 @@ private slots:
         QImage page = paint(r);
         const QRect band =
             logo == "none" ? QRect(280, 272, 3440, 240) : QRect(logo == "left" ? 576 + 392 : 280, 292, 2400, 160);
-        // The print date aside: its glyphs, drawn through the text cache,
-        // may be anti-aliased anew (the raster engine's first meeting).
-        const QRect clock(2000, 5300, 1720, 200);
-        const QRect changed = differences(outsideOf(page, clock), outsideOf(base, clock));
-        QVERIFY2(band.contains(changed), qPrintable(QString("ink %1,%2 to %3,%4")
-                                                        .arg(changed.left())
-                                                        .arg(changed.top())
-                                                        .arg(changed.right())
-                                                        .arg(changed.bottom())));
         checkCell(page, base, {band, kLeft, 93, 50}, shown, "hospital name", (93 + 1) / 2);
+        // Nothing changes outside the band, but for the print date: its
+        // glyphs, drawn through the text cache, may be anti-aliased anew
+        // (the raster engine's first meeting).
+        const QRegion allowed = QRegion(band) + QRect(2000, 5300, 1720, 200);
+        const QRect outside = differences(outsideOf(page, allowed), outsideOf(base, allowed));
+        QVERIFY2(outside.isNull(), qPrintable(QString("ink at %1,%2").arg(outside.x()).arg(outside.y())));
     }
 
     // A record short of its entries still paints: missing texts are empty.
