@@ -373,10 +373,9 @@ private slots:
             QVERIFY2(!dark(img.pixel(260, y + 6)), qPrintable(QString::number(y)));
         }
         QRect logoBox; // where the header is the logo's blue
-        for (int y = 272; y < 728; ++y) {
+        for (int y = 272; y < 728; ++y)
             for (int x = 248; x < 3752; ++x)
                 logoBox |= img.pixel(x, y) == qRgb(0, 0, 255) ? QRect(x, y, 1, 1) : QRect();
-        }
         QCOMPARE(logoBox, left < 0 ? QRect() : QRect(left, 364, 576, 288));
     }
 
@@ -539,10 +538,9 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("logo"); // none, left, right
-        for (const QString &language : kLanguages) {
+        for (const QString &language : kLanguages)
             for (const QString logo : {"none", "left", "right"})
                 QTest::newRow(qPrintable(language + " logo " + logo)) << language << logo;
-        }
     }
     void textsReadInTheirCells()
     {
@@ -612,10 +610,9 @@ private slots:
                                       {r.petInfo[1], r.petInfo[2], r.hospitalInfo[2]},
                                       {r.petInfo[5], r.petInfo[6], r.petInfo[3]},
                                       {r.petInfo[7]}};
-        for (int row = 0; row < grid.size(); ++row) {
+        for (int row = 0; row < grid.size(); ++row)
             for (int c = 0; c < grid[row].size(); ++c)
                 cells << qMakePair(Cell{{600 + 1290 * c, 728 + d + 138 * row, 648, 164}, kLeft, 57, 50}, grid[row][c]);
-        }
         cells << qMakePair(Cell{{760, 1372 + d - 36, 2960, 236}, kLeft, 57, 50}, r.symptom[0])
               << qMakePair(Cell{{700, 4646 + d, 1360, 164}, kLeft, 57, 50}, r.hospitalInfo[1])
               << qMakePair(Cell{{2480, 4646 + d, 1400, 164}, kLeft, 57, 50}, r.hospitalInfo[3]);

@@ -125,10 +125,9 @@ private slots:
             row("2024030100003", "S1", "2", 2, "20240301", "090000", 31.0),
             row("2024030100004", "S2", "0", 0, "20240301", "090000"),
         };
-        for (DemoSampleRow &r : rows) {
+        for (DemoSampleRow &r : rows)
             for (int i = 0; i < 40; ++i)
                 r.prodata[i] = static_cast<quint16>(i * 10);
-        }
         QVERIFY(HistoryFixture::replaceWith(rows));
         for (const char *field :
              {"pet_owner=Alice", "pet_owner_tel=Beagle", "pet_name=Rex", "pet_sample_type=Blood", "pet_type=Dog",
