@@ -60,6 +60,13 @@ class TstDialogWindow : public QObject
         QTest::mouseClick(child<QPushButton>(page, "btnQuery"), Qt::LeftButton);
         return qobject_cast<SampleQueryDlg *>(w.currentDialog());
     }
+    static void querySample(SampleQueryDlg *dlg, const QString &id)
+    {
+        child<QTabWidget>(dlg, "tabWidget")->setCurrentIndex(1);
+        child<QLineEdit>(dlg, "ch_sampleIdLineEdit_2")->setText(id);
+        MessageDialog::pushNextAnswer(1);
+        click(dlg);
+    }
 
     // The query dialog's rows: "1A" also inside "21A9", a quote, a row not done and a future run.
     static bool seedQueryRows()
@@ -194,13 +201,11 @@ private slots:
             QVERIFY2(d->height() <= 900, qPrintable(QString::number(d->height())));
         }
         QSignalSpy events(d.data(), &IDialogWidget::sendEvent);
-        if (escape) {
-            // Sent to the focused child, as a key press of the user reaches it.
+        QCloseEvent close; // what the window system's close button does
+        if (escape)        // to the focused child, as a key press of the user reaches it
             QTest::keyClick(d->focusWidget() ? d->focusWidget() : d.data(), Qt::Key_Escape, modifiers);
-        } else {
-            QCloseEvent close; // what the window system's close button does
+        else
             QApplication::sendEvent(d->windowHandle(), &close);
-        }
         if (!closes) {
             QCoreApplication::processEvents();
             QVERIFY(d);
@@ -392,10 +397,7 @@ private slots:
             QVERIFY(expected > 0);
             QPointer<SampleQueryDlg> dlg = openQuery(w, page);
             QVERIFY(dlg);
-            child<QTabWidget>(dlg, "tabWidget")->setCurrentIndex(1);
-            child<QLineEdit>(dlg, "ch_sampleIdLineEdit_2")->setText(id);
-            MessageDialog::pushNextAnswer(1);
-            click(dlg);
+            querySample(dlg, id);
             QVERIFY(MessageDialog::shownTexts().isEmpty());
             QTRY_VERIFY(!dlg);
             QCOMPARE(page->access()->m_listModel.size(), expected);
@@ -416,10 +418,7 @@ private slots:
         QVERIFY(dlg);
         page->releaseInstance();
         QSignalSpy events(dlg.data(), &IDialogWidget::sendEvent);
-        child<QTabWidget>(dlg, "tabWidget")->setCurrentIndex(1);
-        child<QLineEdit>(dlg, "ch_sampleIdLineEdit_2")->setText("1A");
-        MessageDialog::pushNextAnswer(1);
-        click(dlg);
+        querySample(dlg, "1A");
         QVERIFY(MessageDialog::shownTexts().isEmpty());
         QCOMPARE(events.value(0).value(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
         QTRY_VERIFY(!dlg);
