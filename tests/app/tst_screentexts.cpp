@@ -44,11 +44,9 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<int>("fontSize");
-        for (int language = 0; language < 6; ++language) {
+        for (int language = 0; language < 6; ++language)
             for (int fontSize : {0, 1, 2})
-                QTest::newRow(qPrintable(QString("language %1, size %2").arg(language).arg(fontSize)))
-                    << language << fontSize;
-        }
+                QTest::addRow("language %d, size %d", language, fontSize) << language << fontSize;
     }
 
     void historyPageTexts()
