@@ -149,8 +149,7 @@ private slots:
             QVERIFY2(qAbs(got[2 * i + 1] - samples[i].y()) < 1e-9, qPrintable(at));
         }
 
-        // The path starts at the first sample and ends at the last; the
-        // point list and flat list entries agree.
+        // The path runs from the first sample to the last; both entries agree.
         const QPainterPath path = smoothCurvePath(points, closed, tension, segments);
         QCOMPARE(path, splinePathFromCoords(coords, closed, tension, segments));
         QCOMPARE(QPointF(path.elementAt(0)), samples.first());
@@ -261,12 +260,9 @@ private slots:
         auto check = [&](const QRect &cell, const QRect &region, int flags, const QString &text, const QString &what) {
             const QImage expected = alone(cell, flags, text);
             QRect ink;
-            for (int y = 0; y < expected.height(); ++y) {
-                for (int x = 0; x < expected.width(); ++x) {
-                    if (qAlpha(expected.pixel(x, y)) != 0)
-                        ink |= QRect(x, y, 1, 1);
-                }
-            }
+            for (int y = 0; y < expected.height(); ++y)
+                for (int x = 0; x < expected.width(); ++x)
+                    ink |= qAlpha(expected.pixel(x, y)) != 0 ? QRect(x, y, 1, 1) : QRect();
             QVERIFY2(!ink.isNull(), qPrintable(what + ": no ink"));
             QVERIFY2(region.contains(ink), qPrintable(what + ": ink outside the region read"));
             QVERIFY2(expected.copy(region) == chart.copy(region), qPrintable(what + " does not read " + text));
@@ -513,14 +509,12 @@ private slots:
         hover(2);
         QVERIFY(!label->isVisible());
         const QPoint at = hover(0);
-        if (sampleId.isEmpty()) {
-            // Over an empty cell the label stays hidden: no empty box.
+        if (sampleId.isEmpty()) // over an empty cell the label stays hidden: no empty box
             QVERIFY(!label->isVisible());
-        } else {
+        else
             checkShownLabel(label, viewport, sampleId, charWidth, at);
-            if (QTest::currentTestFailed())
-                return;
-        }
+        if (QTest::currentTestFailed())
+            return;
         hover(3);
         QCOMPARE(label->isVisible() ? label->text() : QString(), QString("-"));
         box(&dlg, "hexCheckBox")->click();
