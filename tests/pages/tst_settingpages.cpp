@@ -23,7 +23,6 @@
 #include <QRegularExpression>
 
 namespace {
-// Counts the language-change events the application object receives.
 struct LanguageChangeCounter : QObject {
     int count = 0;
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -70,9 +69,8 @@ QLineEdit *edit(QWidget *page, const char *name)
 }
 } // namespace
 
-// The settings pages and the help page: language and display size (also
-// through the real main window), the report header texts and logo, and the
-// help text in each language.
+// The settings pages and the help page: language and display size (also through the real main window), the
+// report header texts and logo, and the help text in each language.
 class TstSettingPages : public QObject
 {
     Q_OBJECT
