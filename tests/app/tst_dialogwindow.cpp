@@ -20,9 +20,8 @@
 
 using HistoryFixture::row;
 
-// The sample dialogs as the real main window opens them through the real
-// factories: windows of their own that the user can move and close, and
-// that never outlive the main window; the query dialog's checks and filter.
+// The sample dialogs as the real main window opens them through the real factories: windows of their own that the user
+// can move and close, and that never outlive the main window; the query dialog's checks and filter.
 class TstDialogWindow : public QObject
 {
     Q_OBJECT
@@ -100,11 +99,9 @@ private slots:
         MessageDialog::clearShownTexts();
     }
 
-    // The real factories: one singleton page per page id, a new parentless
-    // dialog per request, and nothing for the ids without a page or dialog.
-    // A page deleted by anyone (as a scroll area would) leaves no dangling
-    // pointer: the next request builds a new page; a release deletes it
-    // (but the update page's).
+    // The real factories: one singleton page per page id, a new parentless dialog per request, and nothing for the ids
+    // without a page or dialog. A page deleted by anyone (as a scroll area would) leaves no dangling pointer: the next
+    // request builds a new page; a release deletes it (but the update page's).
     void pagesByIdAreSingletons_data()
     {
         QTest::addColumn<int>("id");
@@ -162,9 +159,8 @@ private slots:
         QVERIFY(a->testAttribute(Qt::WA_DeleteOnClose));
     }
 
-    // The opened dialog is a framed, titled window. Escape and the window's
-    // close button end it the same way: it is deleted, reports
-    // DLG_EVENT_CLOSE, and the page is shown again.
+    // The opened dialog is a framed, titled window. Escape and the window's close button end it the same way: it is
+    // deleted, reports DLG_EVENT_CLOSE, and the page is shown again.
     void escapeAndCloseButtonEndTheDialog_data()
     {
         QTest::addColumn<int>("type");
@@ -319,9 +315,8 @@ private slots:
         }
     }
 
-    // Each tab's checks: a refused query shows its message, sends nothing
-    // and leaves the filter alone; an accepted one filters and updates. The
-    // time tab ignores whatever the first tab's sample field holds.
+    // Each tab's checks: a refused query shows its message, sends nothing and leaves the filter alone; an accepted one
+    // filters and updates. The time tab ignores whatever the first tab's sample field holds.
     void queryChecks_data()
     {
         QTest::addColumn<int>("tab");
@@ -379,9 +374,8 @@ private slots:
         QCOMPARE(ids, QStringList({"21A9", "1A", "1A"}));
     }
 
-    // Page, dialog and the real window together: "1A" shows exactly what
-    // the dialog counted, "O'Brien" finds its rows, and "取消查詢" restores
-    // everything; the dialog may outlive the page.
+    // Page, dialog and the real window together: "1A" shows exactly what the dialog counted, "O'Brien" finds its rows,
+    // and "取消查詢" restores everything; the dialog may outlive the page.
     void queryFiltersThePageThenCancels()
     {
         QVERIFY(seedQueryRows());

@@ -17,9 +17,8 @@
 
 #include <algorithm>
 
-// What the history page shows in every language and display size, read off
-// the real window: texts that must differ do, nothing touches its neighbour,
-// and the percentage is never dark text on the crimson bar.
+// What the history page shows in every language and display size, read off the real window: texts that must differ do,
+// nothing touches its neighbour, and the percentage is never dark text on the crimson bar.
 class TstScreenTexts : public QObject
 {
     Q_OBJECT

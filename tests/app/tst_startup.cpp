@@ -96,9 +96,8 @@ private slots:
         MessageDialog::clearShownTexts();
     }
 
-    // The folders are made; what an install or upload cut short by a crash
-    // left in ./app goes at start-up; the database, its backups and other
-    // files stay.
+    // The folders are made; what an install or upload cut short by a crash left in ./app goes at start-up; the
+    // database, its backups and other files stay.
     void foldersMadeAndLeftoversRemoved()
     {
         for (const QString &folder : AppStartup::appFolders())
@@ -155,9 +154,8 @@ private slots:
         QVERIFY(!window.networkThread()->isRunning());
     }
 
-    // Start-up over a database that cannot be read right now: only a file whose
-    // content is not ours or is damaged is moved aside; after any other read
-    // error the file stays, the user is told, and the program does not go on.
+    // Start-up over a database that cannot be read right now: only a file whose content is not ours or is damaged is
+    // moved aside; after any other read error the file stays, the user is told, and the program does not go on.
     void openAfterAReadError_data()
     {
         QTest::addColumn<int>("readError");
@@ -168,8 +166,7 @@ private slots:
         QTest::newRow("plain I/O error") << int(SQLITE_IOERR) << 0 << -1 << false;
         QTest::newRow("lock error") << int(SQLITE_IOERR_RDLOCK) << 0 << -1 << false;
         QTest::newRow("one failed page read") << int(SQLITE_IOERR_READ) << 1 << 1 << false;
-        // What the page codec reports for a page that fails authentication:
-        // the page read after the file's salt.
+        // What the page codec reports for a page that fails authentication: the page read after the file's salt.
         QTest::newRow("page fails authentication") << int(SQLITE_IOERR_DATA) << 1 << 1 << true;
     }
 
@@ -213,9 +210,8 @@ private slots:
         QCOMPARE(SampleInfoAccess::getCount(), rows);
     }
 
-    // The real program, started offscreen in the test's working folder against
-    // the fake instrument on loopback: the link must come up, and a SIGTERM must
-    // end the program through its orderly shutdown.
+    // The real program, started offscreen in the test's working folder against the fake instrument on loopback: the
+    // link must come up, and a SIGTERM must end the program through its orderly shutdown.
     void linkComesUpAndSigtermQuitsCleanly()
     {
         // The program's side is held until it starts; the fake takes the same port on its own address.
@@ -266,9 +262,8 @@ private slots:
         QVERIFY(after.contains("worker threads stopped"));
     }
 
-    // Last: it runs the application's own event loop. A stop signal taken by a
-    // nested loop of start-up (the 100 ms wait, a message box) must still end
-    // the program once its main loop runs, through the usual quit.
+    // Last: it runs the application's own event loop. A stop signal taken by a nested loop of start-up (the 100 ms
+    // wait, a message box) must still end the program once its main loop runs, through the usual quit.
     void stopSignalDuringStartUpEndsTheMainLoop()
     {
         QVERIFY(UnixSignalQuit::install());

@@ -90,9 +90,8 @@ private slots:
         delete m_db;
     }
 
-    // The hidden button's clicked signal writes every done record, the
-    // 41.0 Ct kept as 41, and opens the file by a proper file URL. A real
-    // spreadsheet program reads the export cell by cell.
+    // The hidden button's clicked signal writes every done record, the 41.0 Ct kept as 41, and opens the file by a
+    // proper file URL. A real spreadsheet program reads the export cell by cell.
     void exportWritesAndOpens()
     {
         QVERIFY(exportButton());

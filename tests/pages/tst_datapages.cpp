@@ -347,9 +347,8 @@ private slots:
                  QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QStringLiteral("/AppDatabase.db"));
     }
 
-    // Qt's own save dialog, typed into as a user does: an existing file is
-    // replaced only when someone asked and the answer was yes. The dialog
-    // asks about the name it returns; the page about the name its suffix makes.
+    // Qt's own save dialog, typed into as a user does: an existing file is replaced only when someone asked and the
+    // answer was yes. The dialog asks about the name it returns; the page about the name its suffix makes.
     void exportAsksBeforeReplacing_data()
     {
         QTest::addColumn<QString>("typed");

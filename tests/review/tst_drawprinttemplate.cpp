@@ -82,9 +82,8 @@ private:
         f.setItalic(false);
         return f;
     }
-    // `image` (which shows the page from `origin` on) with `text` drawn
-    // unclipped into `cell` (page coordinates) at a pixel size, as a
-    // painter draws it on the page.
+    // `image` (which shows the page from `origin` on) with `text` drawn unclipped into `cell` (page coordinates) at a
+    // pixel size, as a painter draws it on the page.
     static QImage withText(QImage image, const QPoint &origin, const Cell &cell, int pixels, const QString &text)
     {
         QPainter p(&image);
@@ -117,9 +116,8 @@ private:
         }
         return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
     }
-    // The same picture, but for the anti-aliasing of glyph edges, which the
-    // raster engine rounds a little differently through the page's text
-    // cache: a glyph a pixel off, or another glyph, differs by far more.
+    // The same picture, but for the anti-aliasing of glyph edges, which the raster engine rounds a little differently
+    // through the page's text cache: a glyph a pixel off, or another glyph, differs by far more.
     static bool alike(const QImage &a, const QImage &b)
     {
         if (a.size() != b.size())
@@ -157,10 +155,9 @@ private:
         const QRect ink = inkOf(cell, pixels, text);
         return ink.isNull() || cell.rect.contains(ink);
     }
-    // What the page reads in a cell: the largest pixel size, from the cell's
-    // own down, at which the text drawn over `base` gives the page's pixels
-    // over the region (the cell unless given), and which fits the cell: the
-    // text whole and in its cell. 0 when there is none.
+    // What the page reads in a cell: the largest pixel size, from the cell's own down, at which the text drawn over
+    // `base` gives the page's pixels over the region (the cell unless given), and which fits the cell: the text whole
+    // and in its cell. 0 when there is none.
     static int shownSize(const QImage &page, const QImage &base, const Cell &cell, const QString &text,
                          QRect region = QRect())
     {
@@ -175,9 +172,8 @@ private:
         }
         return 0;
     }
-    // The fixed texts of the page in the current language, in their cells:
-    // d is how much lower the rows from the address down lie, hx where the
-    // address and phone rows start.
+    // The fixed texts of the page in the current language, in their cells: d is how much lower the rows from the
+    // address down lie, hx where the address and phone rows start.
     static QList<QPair<Cell, QString>> labelCells(int d, int hx)
     {
         auto tr = [](const char *source) { return QCoreApplication::translate("DrawPrintTemplate", source); };
@@ -244,8 +240,7 @@ private:
         }();
         return white;
     }
-    // The address and phone rows' cells overlap (144 high, 92 apart): each
-    // is read over its line's own height only.
+    // The address and phone rows' cells overlap (144 high, 92 apart): each is read over its line's own height only.
     static QRect lineOf(const QRect &cell)
     {
         const int margin = qMax(0, (cell.height() - QFontMetrics(font(57, 50)).height()) / 2 - 2);
@@ -292,9 +287,8 @@ private:
             writeLogo(DrawPrintTemplate::hospitalLogoPath(), QSize(1000, 500), QColor(0, 0, 255));
         SystemConfig::getInstance()->setLogoPost(side == "right" ? 1 : 0);
     }
-    // Each text reads in its cell (the header rows over their line's height
-    // only, the print date over a white page, its clock being on both), and
-    // the page differs from `base` nowhere outside the cells.
+    // Each text reads in its cell (the header rows over their line's height only, the print date over a white page, its
+    // clock being on both), and the page differs from `base` nowhere outside the cells.
     static void checkCells(QImage page, QImage base, const QList<QPair<Cell, QString>> &cells, const QString &what)
     {
         QRegion region;
@@ -311,9 +305,8 @@ private:
     }
 
 private slots:
-    // A fixed print clock, and every text of the page drawn once both ways
-    // (directly and through the text cache): the raster engine outlines a
-    // large glyph a little differently until it has met it in both.
+    // A fixed print clock, and every text of the page drawn once both ways (directly and through the text cache): the
+    // raster engine outlines a large glyph a little differently until it has met it in both.
     void initTestCase()
     {
         DrawPrintTemplate *painter = DrawPrintTemplate::getInstance();
@@ -330,9 +323,8 @@ private slots:
         SystemConfig::getInstance()->setLogoPost(0);
     }
 
-    // The seven full-width rules, seen at x = 260 where nothing else is
-    // drawn, are 60 pixels lower when there is no usable logo. A 2:1 logo
-    // is 576 x 288 at y 364; only side 0 keeps it at the left.
+    // The seven full-width rules, seen at x = 260 where nothing else is drawn, are 60 pixels lower when there is no
+    // usable logo. A 2:1 logo is 576 x 288 at y 364; only side 0 keeps it at the left.
     void rulesFollowTheLogo_data()
     {
         QTest::addColumn<QString>("logo");
@@ -377,8 +369,7 @@ private slots:
         QCOMPARE(logoBox, left < 0 ? QRect() : QRect(left, 364, 576, 288));
     }
 
-    // The maker logo sits at (280, 5138 + 60 without a hospital logo), 432
-    // high, when its file is there.
+    // The maker logo sits at (280, 5138 + 60 without a hospital logo), 432 high, when its file is there.
     void makerLogo()
     {
         QVERIFY(!dark(paint(record()).pixel(300, 5300)));
@@ -393,10 +384,9 @@ private slots:
         QVERIFY(!dark(paint(record()).pixel(300, 5300)));
     }
 
-    // Axes, and the dotted threshold at the value 40 for the axis top that
-    // the largest value gives (at least 300, else 5 % above it). The tick
-    // labels read 0 to the axis top in tenths up the chart's side and 1, 4
-    // ... 40 along its foot (with a logo: axis 2948, zero line 2820).
+    // Axes, and the dotted threshold at the value 40 for the axis top that the largest value gives (at least 300, else
+    // 5 % above it). The tick labels read 0 to the axis top in tenths up the chart's side and 1, 4 ... 40 along its
+    // foot (with a logo: axis 2948, zero line 2820).
     void axesAndThreshold_data()
     {
         QTest::addColumn<int>("largest");
@@ -470,8 +460,7 @@ private slots:
         }
     }
 
-    // The cached title, hospital name, print date and curves give the very
-    // pixels that drawing them afresh gives.
+    // The cached title, hospital name, print date and curves give the very pixels that drawing them afresh gives.
     void cachingKeepsThePixels_data()
     {
         QTest::addColumn<bool>("logo");
@@ -526,11 +515,9 @@ private slots:
         QCOMPARE(paint(r), changed);
     }
 
-    // Every fixed text of the page, in every language and header layout,
-    // and every value of the record reads whole in its own cell: at its own
-    // size where it fits, else at the largest size that does (same family
-    // and weight); nothing of it is cut or lands outside its cell. The page
-    // against one with neither labels nor values.
+    // Every fixed text of the page, in every language and header layout, and every value of the record reads whole in
+    // its own cell: at its own size where it fits, else at the largest size that does (same family and weight); nothing
+    // of it is cut or lands outside its cell. The page against one with neither labels nor values.
     void textsReadInTheirCells_data()
     {
         QTest::addColumn<QString>("language");
@@ -582,10 +569,8 @@ private slots:
         QCoreApplication::removeTranslator(&blank);
         QCoreApplication::installTranslator(&translator);
         const QImage page = paint(r);
-        // Positions with a logo; without one, from the address down, 60
-        // lower. A 2:1 logo at the left moves the address and phone rows to
-        // x 968 (112 right of the logo); one at the right ends their values
-        // 112 short of it.
+        // Positions with a logo; without one, from the address down, 60 lower. A 2:1 logo at the left moves the address
+        // and phone rows to x 968 (112 right of the logo); one at the right ends their values 112 short of it.
         const int d = logo == "none" ? 60 : 0;
         const int hx = logo == "left" ? 576 + 392 : 280;
         const int valuesRight = logo == "right" ? 3720 - 576 - 112 : 3720;
@@ -614,11 +599,9 @@ private slots:
         checkCells(page, base, cells, language);
     }
 
-    // The hospital name keeps to the band above the address row, whole:
-    // with a logo the band 292 to 452 beside it (a name of more than 30
-    // characters breaks after the 30th), without one the band 272 to 512
-    // across the page's text width. A name that does not fit is drawn at
-    // the largest size that does, never below half its own.
+    // The hospital name keeps to the band above the address row, whole: with a logo the band 292 to 452 beside it (a
+    // name of more than 30 characters breaks after the 30th), without one the band 272 to 512 across the page's text
+    // width. A name that does not fit is drawn at the largest size that does, never below half its own.
     void hospitalNameInItsBand_data()
     {
         QTest::addColumn<QString>("logo"); // none, left, right

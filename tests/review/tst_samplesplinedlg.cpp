@@ -221,10 +221,9 @@ private slots:
         QCOMPARE(pixel(&dlg, 430, 10).alpha(), 0);
     }
 
-    // The axis top is the next multiple of 100 above the run's largest
-    // last-cycle value, at least 400. The labels read 0 and its tenths up
-    // the side, and the cycles 1, 4 ... 40 along the foot: each cell of the
-    // chart holds exactly its text drawn in the chart's font, and nothing else.
+    // The axis top is the next multiple of 100 above the run's largest last-cycle value, at least 400. The labels read
+    // 0 and its tenths up the side, and the cycles 1, 4 ... 40 along the foot: each cell of the chart holds exactly its
+    // text drawn in the chart's font, and nothing else.
     void axisLabelsRead_data()
     {
         QTest::addColumn<int>("runMax");
@@ -236,8 +235,7 @@ private slots:
     {
         QFETCH(int, runMax);
         QFETCH(int, yMax);
-        // The largest value sits on an older, other-position row: the
-        // opening scan counts every row of the run.
+        // The largest value sits on an older, other-position row: the opening scan counts every row of the run.
         QVERIFY(HistoryFixture::replaceWith({curveRow(1, "1", 1, 10, runMax), curveRow(2, "0", 1, 10, 5)}));
         SampleSplineDlg dlg;
         dlg.updateDialog(kDate + "00002");
@@ -255,8 +253,7 @@ private slots:
             p.end();
             return image;
         };
-        // The text has ink, all of it in the region read, and the chart
-        // there is exactly that text.
+        // The text has ink, all of it in the region read, and the chart there is exactly that text.
         auto check = [&](const QRect &cell, const QRect &region, int flags, const QString &text, const QString &what) {
             const QImage expected = alone(cell, flags, text);
             QRect ink;
@@ -307,9 +304,8 @@ private slots:
         QCOMPARE(table(&dlg)->model()->headerData(2, Qt::Horizontal).toString(), QString("Ct"));
     }
 
-    // Toggles: a well button hides both of its positions, a channel box
-    // every row of its done flag; the axis then counts only the newest row
-    // of each shown position.
+    // Toggles: a well button hides both of its positions, a channel box every row of its done flag; the axis then
+    // counts only the newest row of each shown position.
     void toggles_data()
     {
         QTest::addColumn<QList<int>>("clicks"); // 1-8 well buttons, 0 FAM, 9 VIC
@@ -340,8 +336,7 @@ private slots:
         }));
         SampleSplineDlg dlg;
         dlg.updateDialog(kDate + "00001");
-        // The buttons follow the FAM positions: well 5 stays disabled, yet
-        // its VIC row is drawn while "VIC" is checked.
+        // The buttons follow the FAM positions: well 5 stays disabled, yet its VIC row is drawn while "VIC" is checked.
         for (int n = 1; n <= 8; ++n) {
             QCOMPARE(well(&dlg, n)->isEnabled(), n <= 2);
             QCOMPARE(well(&dlg, n)->isChecked(), n <= 2);
@@ -410,8 +405,7 @@ private slots:
         QCOMPARE(dlg.yMaximum(), 400);
         QCOMPARE(pixel(&dlg, 400, 416 - 99), QColor("#ff3300"));
 
-        // A last-cycle value at the top of the int range: no overflowing
-        // axis top, the curve simply runs off the chart.
+        // A last-cycle value at the top of the int range: no overflowing axis top, the curve simply runs off the chart.
         QVERIFY(QSqlQuery().exec(
             QStringLiteral("UPDATE SampleInfoTable SET prodata40 = 2147483647 WHERE key = '%1'").arg(kDate + "00001")));
         SampleSplineDlg huge;
@@ -449,8 +443,7 @@ private slots:
         QCOMPARE(table(&dlg)->model()->rowCount(), 0);
     }
 
-    // The run stays in memory: replacing the rows under an open dialog
-    // changes nothing it shows, and nothing crashes.
+    // The run stays in memory: replacing the rows under an open dialog changes nothing it shows, and nothing crashes.
     void rowsGoneUnderOpenDialog()
     {
         QVERIFY(HistoryFixture::replaceWith({curveRow(1, "0", 1, 10), curveRow(2, "1", 1, 10)}));
@@ -463,9 +456,8 @@ private slots:
         }
     }
 
-    // The floating label: per-character width by language and size, at the
-    // pointer in the viewport, not over the Ct column, hidden by a move and
-    // by a table refresh.
+    // The floating label: per-character width by language and size, at the pointer in the viewport, not over the Ct
+    // column, hidden by a move and by a table refresh.
     void tipLabel_data()
     {
         QTest::addColumn<int>("language");

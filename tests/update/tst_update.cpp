@@ -181,8 +181,7 @@ private:
         return spy;
     }
 
-    // Through "是" to a running download: navigation off, the download
-    // asked for, the bar shown.
+    // Through "是" to a running download: navigation off, the download asked for, the bar shown.
     void startDownload(QSignalSpy &spy)
     {
         updateAvailable = true;
@@ -221,9 +220,8 @@ private slots:
         QFile::remove(QStringLiteral("updater-ran"));
     }
 
-    // The version query on the wire, the same on each try; rejections and a
-    // closed port are tried three times in all, a verdict on the version is
-    // final, and only an offered newer package is stored for the download.
+    // The version query on the wire, the same on each try; rejections and a closed port are tried three times in all, a
+    // verdict on the version is final, and only an offered newer package is stored for the download.
     void versionAnswers_data()
     {
         QTest::addColumn<int>("status"); // 0: nothing listens on the port
@@ -280,9 +278,8 @@ private slots:
         QCOMPARE(s.c->pendingRequestCount(), 0);
     }
 
-    // Downloads: how the server behaves on each GET, what comes out. Each GET
-    // asks for the stored package, its texts encoded (as a server reads them:
-    // split on "&", then percent-decoded).
+    // Downloads: how the server behaves on each GET, what comes out. Each GET asks for the stored package, its texts
+    // encoded (as a server reads them: split on "&", then percent-decoded).
     void downloads_data()
     {
         QTest::addColumn<QString>("plan");   // one letter per GET: f full, s stall half-way, o one byte more, d drip
@@ -401,8 +398,7 @@ private slots:
             QCOMPARE(s.spy.at(i).at(0).toInt(), int(Cmd_DownloadOtaProgress));
     }
 
-    // Dropped requests report nothing, their timers die with them, and the
-    // partial file goes.
+    // Dropped requests report nothing, their timers die with them, and the partial file goes.
     void stopDropsEverythingSilently()
     {
         storeDescription(sha1(package()), package().size());
@@ -604,11 +600,9 @@ private slots:
         QCOMPARE(UpdateProtocol::versionNumber(version), number);
     }
 
-    // Each visit (a row: the page is deleted in between, as the main window
-    // does) asks afresh; only a newer version flags the update and enables
-    // the button. Then the button with nothing to download, and declined
-    // (accepted: startDownload). A flagged update is not asked again (the
-    // main window's end-to-end case shows that).
+    // Each visit (a row: the page is deleted in between, as the main window does) asks afresh; only a newer version
+    // flags the update and enables the button. Then the button with nothing to download, and declined (accepted:
+    // startDownload). A flagged update is not asked again (the main window's end-to-end case shows that).
     void visitAndButton_data()
     {
         QTest::addColumn<int>("code"); // 0: an update is offered
@@ -666,10 +660,9 @@ private slots:
         QCOMPARE(bar()->value(), 37);
     }
 
-    // A failure is shown and told (one that brings only its code, with that
-    // code's text; a code without one gets the bare prefix); the updater is
-    // exactly the verified file under the working directory; a start that
-    // fails keeps the program running.
+    // A failure is shown and told (one that brings only its code, with that code's text; a code without one gets the
+    // bare prefix); the updater is exactly the verified file under the working directory; a start that fails keeps the
+    // program running.
     void downloadResult_data()
     {
         QTest::addColumn<QVariant>("event");
