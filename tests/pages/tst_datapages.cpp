@@ -24,15 +24,9 @@
 namespace {
 constexpr qint64 GiB = qint64(1) << 30;
 
-QByteArray payload(qint64 received, qint64 total)
-{
-    return TransferProgress{received, total}.encode();
-}
+const auto payload = [](qint64 received, qint64 total) { return TransferProgress{received, total}.encode(); };
 
-QByteArray pattern(int size)
-{
-    return TestEnv::patternBytes(size, 12345);
-}
+const auto pattern = [](int size) { return TestEnv::patternBytes(size, 12345); };
 
 // Takes or gives bytes until its budget is spent, then fails.
 struct FailingDevice : QIODevice {

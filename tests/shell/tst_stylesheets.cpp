@@ -14,10 +14,7 @@ struct FontRule {
     int px;
 };
 
-QString readSheet(const QString &resource)
-{
-    return QString::fromLatin1(TestEnv::readFile(resource));
-}
+const auto readSheet = [](const QString &resource) { return QString::fromLatin1(TestEnv::readFile(resource)); };
 
 const QRegularExpression kFontDecl(QStringLiteral("font:\\s*(normal|bold)\\s+(\\d+)px;"));
 

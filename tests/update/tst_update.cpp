@@ -35,10 +35,7 @@ using Answer = FakeUpdateServer::Answer;
 using Request = FakeUpdateServer::Request;
 
 namespace {
-QByteArray package(int size = 64 * 1024)
-{
-    return TestEnv::patternBytes(size, 131);
-}
+const auto package = [](int size = 64 * 1024) { return TestEnv::patternBytes(size, 131); };
 
 QString sha1(const QByteArray &bytes)
 {
@@ -148,10 +145,7 @@ public:
 const auto result = [](int code) { return QVariant(QVariantList{code, HttpFun::getErrorInfo(code)}); };
 // sendCmd's (id, data) in order, one text each, so that a failure shows the command that differs.
 using Commands = QStringList;
-QString command(int id, const QVariant &data)
-{
-    return QStringLiteral("%1 %2").arg(id).arg(data.toString());
-}
+const auto command = [](int id, const QVariant &data) { return QStringLiteral("%1 %2").arg(id).arg(data.toString()); };
 Commands sentBy(const QSignalSpy &spy)
 {
     Commands sent;
