@@ -20,9 +20,8 @@
 
 using HistoryFixture::row;
 
-// The sample dialogs as the real main window opens them through the real
-// factories: windows of their own that the user can move and close, and
-// that never outlive the main window; the query dialog's checks and filter.
+// The sample dialogs as the real main window opens them through the real factories: windows of their own that the user
+// can move and close, and that never outlive the main window; the query dialog's checks and filter.
 class TstDialogWindow : public QObject
 {
     Q_OBJECT
@@ -60,6 +59,13 @@ class TstDialogWindow : public QObject
         QTest::mouseClick(child<QPushButton>(page, "btnQuery"), Qt::LeftButton);
         return qobject_cast<SampleQueryDlg *>(w.currentDialog());
     }
+    static void querySample(SampleQueryDlg *dlg, const QString &id)
+    {
+        child<QTabWidget>(dlg, "tabWidget")->setCurrentIndex(1);
+        child<QLineEdit>(dlg, "ch_sampleIdLineEdit_2")->setText(id);
+        MessageDialog::pushNextAnswer(1);
+        click(dlg);
+    }
 
     // The query dialog's rows: "1A" also inside "21A9", a quote, a row not done and a future run.
     static bool seedQueryRows()
@@ -93,11 +99,9 @@ private slots:
         MessageDialog::clearShownTexts();
     }
 
-    // The real factories: one singleton page per page id, a new parentless
-    // dialog per request, and nothing for the ids without a page or dialog.
-    // A page deleted by anyone (as a scroll area would) leaves no dangling
-    // pointer: the next request builds a new page; a release deletes it
-    // (but the update page's).
+    // The real factories: one singleton page per page id, a new parentless dialog per request, and nothing for the ids
+    // without a page or dialog. A page deleted by anyone (as a scroll area would) leaves no dangling pointer: the next
+    // request builds a new page; a release deletes it (but the update page's).
     void pagesByIdAreSingletons_data()
     {
         QTest::addColumn<int>("id");
@@ -155,9 +159,8 @@ private slots:
         QVERIFY(a->testAttribute(Qt::WA_DeleteOnClose));
     }
 
-    // The opened dialog is a framed, titled window. Escape and the window's
-    // close button end it the same way: it is deleted, reports
-    // DLG_EVENT_CLOSE, and the page is shown again.
+    // The opened dialog is a framed, titled window. Escape and the window's close button end it the same way: it is
+    // deleted, reports DLG_EVENT_CLOSE, and the page is shown again.
     void escapeAndCloseButtonEndTheDialog_data()
     {
         QTest::addColumn<int>("type");
@@ -194,13 +197,11 @@ private slots:
             QVERIFY2(d->height() <= 900, qPrintable(QString::number(d->height())));
         }
         QSignalSpy events(d.data(), &IDialogWidget::sendEvent);
-        if (escape) {
-            // Sent to the focused child, as a key press of the user reaches it.
+        QCloseEvent close; // what the window system's close button does
+        if (escape)        // to the focused child, as a key press of the user reaches it
             QTest::keyClick(d->focusWidget() ? d->focusWidget() : d.data(), Qt::Key_Escape, modifiers);
-        } else {
-            QCloseEvent close; // what the window system's close button does
+        else
             QApplication::sendEvent(d->windowHandle(), &close);
-        }
         if (!closes) {
             QCoreApplication::processEvents();
             QVERIFY(d);
@@ -314,9 +315,8 @@ private slots:
         }
     }
 
-    // Each tab's checks: a refused query shows its message, sends nothing
-    // and leaves the filter alone; an accepted one filters and updates. The
-    // time tab ignores whatever the first tab's sample field holds.
+    // Each tab's checks: a refused query shows its message, sends nothing and leaves the filter alone; an accepted one
+    // filters and updates. The time tab ignores whatever the first tab's sample field holds.
     void queryChecks_data()
     {
         QTest::addColumn<int>("tab");
@@ -374,9 +374,8 @@ private slots:
         QCOMPARE(ids, QStringList({"21A9", "1A", "1A"}));
     }
 
-    // Page, dialog and the real window together: "1A" shows exactly what
-    // the dialog counted, "O'Brien" finds its rows, and "取消查詢" restores
-    // everything; the dialog may outlive the page.
+    // Page, dialog and the real window together: "1A" shows exactly what the dialog counted, "O'Brien" finds its rows,
+    // and "取消查詢" restores everything; the dialog may outlive the page.
     void queryFiltersThePageThenCancels()
     {
         QVERIFY(seedQueryRows());
@@ -392,10 +391,7 @@ private slots:
             QVERIFY(expected > 0);
             QPointer<SampleQueryDlg> dlg = openQuery(w, page);
             QVERIFY(dlg);
-            child<QTabWidget>(dlg, "tabWidget")->setCurrentIndex(1);
-            child<QLineEdit>(dlg, "ch_sampleIdLineEdit_2")->setText(id);
-            MessageDialog::pushNextAnswer(1);
-            click(dlg);
+            querySample(dlg, id);
             QVERIFY(MessageDialog::shownTexts().isEmpty());
             QTRY_VERIFY(!dlg);
             QCOMPARE(page->access()->m_listModel.size(), expected);
@@ -416,10 +412,7 @@ private slots:
         QVERIFY(dlg);
         page->releaseInstance();
         QSignalSpy events(dlg.data(), &IDialogWidget::sendEvent);
-        child<QTabWidget>(dlg, "tabWidget")->setCurrentIndex(1);
-        child<QLineEdit>(dlg, "ch_sampleIdLineEdit_2")->setText("1A");
-        MessageDialog::pushNextAnswer(1);
-        click(dlg);
+        querySample(dlg, "1A");
         QVERIFY(MessageDialog::shownTexts().isEmpty());
         QCOMPARE(events.value(0).value(0).toInt(), int(IDialogWidget::DLG_EVENT_CLOSE));
         QTRY_VERIFY(!dlg);

@@ -17,9 +17,8 @@
 
 #include <algorithm>
 
-// What the history page shows in every language and display size, read off
-// the real window: texts that must differ do, nothing touches its neighbour,
-// and the percentage is never dark text on the crimson bar.
+// What the history page shows in every language and display size, read off the real window: texts that must differ do,
+// nothing touches its neighbour, and the percentage is never dark text on the crimson bar.
 class TstScreenTexts : public QObject
 {
     Q_OBJECT
@@ -44,11 +43,9 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<int>("fontSize");
-        for (int language = 0; language < 6; ++language) {
+        for (int language = 0; language < 6; ++language)
             for (int fontSize : {0, 1, 2})
-                QTest::newRow(qPrintable(QString("language %1, size %2").arg(language).arg(fontSize)))
-                    << language << fontSize;
-        }
+                QTest::addRow("language %d, size %d", language, fontSize) << language << fontSize;
     }
 
     void historyPageTexts()

@@ -19,11 +19,8 @@
 
 namespace {
 
-// Reads of main database files fail with a chosen I/O error while
-// g_readError is set, after g_readsToPass good reads, g_readsToFail times
-// (-1: until cleared): a disk or share that hiccups while the program starts.
-// The fault layer is the default file system with the read of its main
-// database files swapped; the page codec sits on top of it.
+// The default file system, its main database files' reads swapped: while g_readError is set they fail with it
+// after g_readsToPass good reads, g_readsToFail times (-1: until cleared), as a disk that hiccups at start-up.
 std::atomic<int> g_readError{SQLITE_OK}, g_readsToPass{0}, g_readsToFail{-1};
 sqlite3_vfs g_faultVfs, *g_baseVfs = nullptr;
 sqlite3_io_methods g_faultMethods;
@@ -99,9 +96,8 @@ private slots:
         MessageDialog::clearShownTexts();
     }
 
-    // The folders are made; what an install or upload cut short by a crash
-    // left in ./app goes at start-up; the database, its backups and other
-    // files stay.
+    // The folders are made; what an install or upload cut short by a crash left in ./app goes at start-up; the
+    // database, its backups and other files stay.
     void foldersMadeAndLeftoversRemoved()
     {
         for (const QString &folder : AppStartup::appFolders())
@@ -114,10 +110,9 @@ private slots:
                                     ".AppDatabase.db.received-4.Xy12ab", "AppDatabase_backup.db.Qw12er.tmp"};
         const QStringList kept{"AppDatabase.db", "AppDatabase_backup.db", "notes.tmp", ".received-1"};
         QStringList unwritten;
-        for (const QString &name : leftovers + kept) {
+        for (const QString &name : leftovers + kept)
             if (!TestEnv::writeFile("./app/" + name, "x"))
                 unwritten << name;
-        }
         QCOMPARE(unwritten, QStringList());
         AppStartup::removeLeftovers();
         for (const QString &name : leftovers)
@@ -125,8 +120,7 @@ private slots:
         for (const QString &name : kept)
             QVERIFY2(QFile::exists("./app/" + name), qPrintable(name));
 
-        // Each language's own file is loaded in tst_settingpages; out of range
-        // means the source language.
+        // Out of range means the source language (each language's own file: tst_settingpages).
         for (int language : {6, -1})
             QCOMPARE(Appearance::translationFile(language), QStringLiteral("./app/lan/VNX03_zh.qm"));
     }
@@ -160,9 +154,8 @@ private slots:
         QVERIFY(!window.networkThread()->isRunning());
     }
 
-    // Start-up over a database that cannot be read right now: only a file whose
-    // content is not ours or is damaged is moved aside; after any other read
-    // error the file stays, the user is told, and the program does not go on.
+    // Start-up over a database that cannot be read right now: only a file whose content is not ours or is damaged is
+    // moved aside; after any other read error the file stays, the user is told, and the program does not go on.
     void openAfterAReadError_data()
     {
         QTest::addColumn<int>("readError");
@@ -173,8 +166,7 @@ private slots:
         QTest::newRow("plain I/O error") << int(SQLITE_IOERR) << 0 << -1 << false;
         QTest::newRow("lock error") << int(SQLITE_IOERR_RDLOCK) << 0 << -1 << false;
         QTest::newRow("one failed page read") << int(SQLITE_IOERR_READ) << 1 << 1 << false;
-        // What the page codec reports for a page that fails authentication:
-        // the page read after the file's salt.
+        // What the page codec reports for a page that fails authentication: the page read after the file's salt.
         QTest::newRow("page fails authentication") << int(SQLITE_IOERR_DATA) << 1 << 1 << true;
     }
 
@@ -218,13 +210,11 @@ private slots:
         QCOMPARE(SampleInfoAccess::getCount(), rows);
     }
 
-    // The real program, started offscreen in the test's working folder against
-    // the fake instrument on loopback: the link must come up, and a SIGTERM must
-    // end the program through its orderly shutdown.
+    // The real program, started offscreen in the test's working folder against the fake instrument on loopback: the
+    // link must come up, and a SIGTERM must end the program through its orderly shutdown.
     void linkComesUpAndSigtermQuitsCleanly()
     {
-        // The program's side is held until it starts; the fake takes the
-        // same port on its own address.
+        // The program's side is held until it starts; the fake takes the same port on its own address.
         HeldPort programSide(HeldPort::Udp, QStringLiteral("127.0.0.1"));
         const quint16 port = programSide.port();
         QVERIFY(port != 0);
@@ -236,8 +226,7 @@ private slots:
         QProcess fake;
         QVERIFY(TestEnv::startFakeInstrument(fake, {"--address", "127.0.0.2", "--port", QString::number(port)}));
 
-        // A temp folder of its own keeps the program's single-instance key
-        // apart from any other copy running on this machine.
+        // A temp folder of its own keeps its single-instance key apart from other copies on this machine.
         QDir().mkpath(TestEnv::instance()->path(QStringLiteral("tmp")));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -273,9 +262,8 @@ private slots:
         QVERIFY(after.contains("worker threads stopped"));
     }
 
-    // Last: it runs the application's own event loop. A stop signal taken by a
-    // nested loop of start-up (the 100 ms wait, a message box) must still end
-    // the program once its main loop runs, through the usual quit.
+    // Last: it runs the application's own event loop. A stop signal taken by a nested loop of start-up (the 100 ms
+    // wait, a message box) must still end the program once its main loop runs, through the usual quit.
     void stopSignalDuringStartUpEndsTheMainLoop()
     {
         QVERIFY(UnixSignalQuit::install());

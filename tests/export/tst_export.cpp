@@ -128,9 +128,8 @@ private slots:
                 TestEnv::readFile(VIREON_SOURCE_DIR "/tests/export/data/golden_single.xls").replace("\r\n", "\n")));
     }
 
-    // Texts that break XML when inserted raw come back unchanged; characters
-    // XML 1.0 cannot carry are left out. Splitting comes before escaping: an
-    // escaped "&" never becomes a cell separator.
+    // Texts that break XML when inserted raw come back unchanged; characters XML 1.0 cannot carry are left out.
+    // Splitting comes before escaping: an escaped "&" never becomes a cell separator.
     void escapedTextsRoundTrip_data()
     {
         QTest::addColumn<QString>("text");
@@ -233,9 +232,8 @@ private slots:
         QCOMPARE(book.allTexts().mid(1), cells);
     }
 
-    // Column lines follow the names; a missing width falls back to the
-    // sheet's default of 54. No names: no columns, no header, merge -1.
-    // Without the border flag no border block is written.
+    // Column lines follow the names; a missing width falls back to the sheet's default of 54. No names: no columns, no
+    // header, merge -1. Without the border flag no border block is written.
     void columnsWidthsAndBorders()
     {
         const QString name = testFile("widths.xls");
@@ -602,8 +600,7 @@ private slots:
         QVERIFY(!PdfAPI::getInstance()->savePdf(testFile("missing/dir/x.pdf"), "T", "", {"A"}, {10}, {"1"}));
     }
 
-    // Every paint request of one preview, the print from the dialog
-    // included, renders the whole table.
+    // Every paint request of one preview, the print from the dialog included, renders the whole table.
     void previewRendersEveryRequest()
     {
         const QStringList words{"Title", "Col", "Row0x", "Row1x", "Row2x"};
@@ -689,9 +686,8 @@ private slots:
         QVERIFY(!worker->open());
     }
 
-    // Runs last: both workers are left running, the spreadsheet one with
-    // rows queued. Ending the program must stop and join them (Qt aborts on
-    // a running thread's destruction), so the process exit code is the verdict.
+    // Runs last: both workers are left running, the spreadsheet one with rows queued. Ending the program must stop and
+    // join them (Qt aborts on a running thread's destruction), so the process exit code is the verdict.
     void leftRunningAtProgramEnd()
     {
         setUpTable(testFile("left.xls"));

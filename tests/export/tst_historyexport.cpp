@@ -17,10 +17,8 @@
 using HistoryFixture::row;
 
 namespace {
-// The program's rule puts the workbook beside the executable: this test runs
-// from a copy in its working folder (see main below).
+// Beside the executable, as the program's rule says: this test runs from a copy in its working folder.
 const auto exportPath = [] { return QCoreApplication::applicationDirPath() + QStringLiteral("/原始数据.xls"); };
-
 } // namespace
 
 class TestHistoryExport : public QObject
@@ -56,12 +54,9 @@ class TestHistoryExport : public QObject
         QList<QStringList> out;
         for (int r = rows.size() - 1; r >= 0; --r) {
             const DemoSampleRow &d = rows.at(r);
-            QStringList cells{QString::number(SampleText::wellNumber(d.pieId)),
-                              ids.at(r),
-                              Common::getInstance()->getItemName(d.panelType),
-                              QString::number(d.ctvalue),
-                              SampleText::resultMark(d.result),
-                              when.at(r)};
+            QStringList cells{QString::number(SampleText::wellNumber(d.pieId)), ids.at(r)};
+            cells << Common::getInstance()->getItemName(d.panelType) << QString::number(d.ctvalue)
+                  << SampleText::resultMark(d.result) << when.at(r);
             for (int i = 0; i < 40; ++i)
                 cells << QString::number(d.data[i]);
             out << cells;
@@ -95,9 +90,8 @@ private slots:
         delete m_db;
     }
 
-    // The hidden button's clicked signal writes every done record, the
-    // 41.0 Ct kept as 41, and opens the file by a proper file URL. A real
-    // spreadsheet program reads the export cell by cell.
+    // The hidden button's clicked signal writes every done record, the 41.0 Ct kept as 41, and opens the file by a
+    // proper file URL. A real spreadsheet program reads the export cell by cell.
     void exportWritesAndOpens()
     {
         QVERIFY(exportButton());
@@ -134,7 +128,7 @@ private slots:
                  "csv:Text - txt - csv (StarCalc):9,0,76,1", "--outdir", dir.filePath("out"), copy});
         QVERIFY(p.waitForStarted(30000));
         const bool finished = p.waitForFinished(120000);
-        p.kill(); // does nothing once it has ended
+        p.kill();
         QVERIFY2(finished, "soffice did not finish in time");
         QFile csv(dir.filePath("out/export.csv")); // tab-separated, unquoted
         QVERIFY2(csv.open(QIODevice::ReadOnly), p.readAll().constData());

@@ -24,15 +24,9 @@
 namespace {
 constexpr qint64 GiB = qint64(1) << 30;
 
-QByteArray payload(qint64 received, qint64 total)
-{
-    return TransferProgress{received, total}.encode();
-}
+const auto payload = [](qint64 received, qint64 total) { return TransferProgress{received, total}.encode(); };
 
-QByteArray pattern(int size)
-{
-    return TestEnv::patternBytes(size, 12345);
-}
+const auto pattern = [](int size) { return TestEnv::patternBytes(size, 12345); };
 
 // Takes or gives bytes until its budget is spent, then fails.
 struct FailingDevice : QIODevice {
@@ -75,10 +69,8 @@ bool buildForeignDatabase(const QString &path)
 }
 } // namespace
 
-// The data pages through the real enciphered file, the real default
-// connection and the picker and message-box seams: import and export of the
-// whole database; the data-update page's upload progress, one fetch per
-// visit and a local database file installed.
+// The data pages through the real enciphered file and connection and the picker and message-box seams: the
+// whole database imported and exported; the data-update page's progress, one fetch per visit, a local file.
 class TstDataPages : public QObject
 {
     Q_OBJECT
@@ -349,9 +341,8 @@ private slots:
                  QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QStringLiteral("/AppDatabase.db"));
     }
 
-    // Qt's own save dialog, typed into as a user does: an existing file is
-    // replaced only when someone asked and the answer was yes. The dialog
-    // asks about the name it returns; the page about the name its suffix makes.
+    // Qt's own save dialog, typed into as a user does: an existing file is replaced only when someone asked and the
+    // answer was yes. The dialog asks about the name it returns; the page about the name its suffix makes.
     void exportAsksBeforeReplacing_data()
     {
         QTest::addColumn<QString>("typed");
@@ -375,8 +366,6 @@ private slots:
         QFile::remove(file("fresh.db"));
         const QString target = file(typed.endsWith(QLatin1String(".db")) ? typed : typed + QLatin1String(".db"));
         const QString question = QStringLiteral("檔案已存在，是否取代？\n%1").arg(QDir::toNativeSeparators(target));
-        const QString ok = QStringLiteral("資料庫檔案匯出成功！");
-
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, true);
         MessageDialog::clearShownTexts();
         if (pageAnswer >= 0)
@@ -422,7 +411,7 @@ private slots:
         if (pageAnswer >= 0)
             shown << question;
         if (replaced)
-            shown << ok;
+            shown << QStringLiteral("資料庫檔案匯出成功！");
         QCOMPARE(MessageDialog::shownTexts(), shown);
         const QByteArray database = TestEnv::readFile(DbManage::databasePath());
         QCOMPARE(TestEnv::readFile(target), replaced ? database : earlier);

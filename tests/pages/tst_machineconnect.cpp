@@ -52,9 +52,8 @@ struct TypedAddress {
 } // namespace
 Q_DECLARE_METATYPE(TypedAddress)
 
-// The connection page over a scripted adapter list and the real settings
-// file, its commands recorded; and in the real main window with the real
-// worker thread against the fake instrument.
+// The connection page over a scripted adapter list and the real settings file, its commands recorded; and in the real
+// main window with the real worker thread against the fake instrument.
 class TstMachineConnect : public QObject
 {
     Q_OBJECT
@@ -322,10 +321,9 @@ private slots:
             QCOMPARE(out, expected);
     }
 
-    // Through the main window: the sweep locks the navigation until it ends,
-    // finds the instrument, and the connect turns the lamp green with the
-    // fake hearing from the adapter. Without an adapter the sweep still ends
-    // and nothing is stored.
+    // Through the main window: the sweep locks the navigation until it ends, finds the instrument, and the connect
+    // turns the lamp green with the fake hearing from the adapter. Without an adapter the sweep still ends and nothing
+    // is stored.
     void scanThroughTheMainWindow_data()
     {
         QTest::addColumn<bool>("adapter");

@@ -23,7 +23,6 @@
 #include <QRegularExpression>
 
 namespace {
-// Counts the language-change events the application object receives.
 struct LanguageChangeCounter : QObject {
     int count = 0;
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -42,9 +41,8 @@ void startWithLanguage(int language)
     QCoreApplication::installTranslator(&appTranslator);
 }
 
-// Per language: the success and failure messages, the page's first title,
-// the navigation row of this page and the large size entry. (Every text of
-// every language: tst_translations.)
+// Per language: the success and failure messages, the page's first title, the navigation row of this page and the large
+// size entry. (Every text of every language: tst_translations.)
 struct LanguageTexts {
     QString done, failed, title, navRow, large;
 };
@@ -70,9 +68,8 @@ QLineEdit *edit(QWidget *page, const char *name)
 }
 } // namespace
 
-// The settings pages and the help page: language and display size (also
-// through the real main window), the report header texts and logo, and the
-// help text in each language.
+// The settings pages and the help page: language and display size (also through the real main window), the
+// report header texts and logo, and the help text in each language.
 class TstSettingPages : public QObject
 {
     Q_OBJECT
@@ -127,11 +124,9 @@ private slots:
         QDir(QStringLiteral("app/Logo")).removeRecursively();
     }
 
-    // A language switch (each language through the main window:
-    // throughMainWindow), to and from the source language. An unusable file
-    // for it (missing, garbage, empty) keeps the language in force and its
-    // setting, and the user is told in that language. The same language and
-    // an empty box load nothing.
+    // A language switch (each language through the main window: throughMainWindow), to and from the source language. An
+    // unusable file for it (missing, garbage, empty) keeps the language in force and its setting, and the user is told
+    // in that language. The same language and an empty box load nothing.
     void saveLanguage_data()
     {
         QTest::addColumn<int>("from");
@@ -192,13 +187,10 @@ private slots:
         QCOMPARE(sizes->itemText(2), kTexts[now].large);
     }
 
-    // The language and size changes make the main window rebuild its
-    // navigation while the page's slot is still running (a modal box is
-    // open): the page stays current and alive, the list follows. The sheet
-    // applied (again, for the size in force) gives push buttons and titled
-    // group boxes their pixel sizes. Without a current size entry the
-    // size in force stays (middle for a value that names no size) and is
-    // stored. Each size, to and from the source language.
+    // The language and size changes make the main window rebuild its navigation while the page's slot is still running
+    // (a modal box is open): the page stays current and alive, the list follows. The sheet applied (again, for the size
+    // in force) gives push buttons and titled group boxes their pixel sizes. Without a current size entry the size in
+    // force stays (middle for a value that names no size) and is stored. Each size, to and from the source language.
     void throughMainWindow_data()
     {
         QTest::addColumn<int>("language");
@@ -296,9 +288,8 @@ private slots:
         QVERIFY(edit(m_header, "filePathLineEdit")->isReadOnly());
     }
 
-    // Each row: the logo file before (none, the tall image, a folder in its
-    // place, a file where its folder belongs), the pickers' answers, the
-    // expected message and logo afterwards.
+    // Each row: the logo file before (none, the tall image, a folder in its place, a file where its folder belongs),
+    // the pickers' answers, the expected message and logo afterwards.
     void logoSave_data()
     {
         QTest::addColumn<QString>("before");
@@ -438,9 +429,8 @@ private slots:
         QCOMPARE(SystemConfig::getInstance()->getLogoPost(), savedAs);
     }
 
-    // The languages with a text of their own, and one without: that gets the
-    // Chinese text in its own language (never the source text), in the same
-    // layout.
+    // The languages with a text of their own, and one without: that gets the Chinese text in its own language (never
+    // the source text), in the same layout.
     void textPerLanguage_data()
     {
         QTest::addColumn<int>("language");

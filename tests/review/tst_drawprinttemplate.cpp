@@ -82,9 +82,8 @@ private:
         f.setItalic(false);
         return f;
     }
-    // `image` (which shows the page from `origin` on) with `text` drawn
-    // unclipped into `cell` (page coordinates) at a pixel size, as a
-    // painter draws it on the page.
+    // `image` (which shows the page from `origin` on) with `text` drawn unclipped into `cell` (page coordinates) at a
+    // pixel size, as a painter draws it on the page.
     static QImage withText(QImage image, const QPoint &origin, const Cell &cell, int pixels, const QString &text)
     {
         QPainter p(&image);
@@ -117,9 +116,8 @@ private:
         }
         return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
     }
-    // The same picture, but for the anti-aliasing of glyph edges, which the
-    // raster engine rounds a little differently through the page's text
-    // cache: a glyph a pixel off, or another glyph, differs by far more.
+    // The same picture, but for the anti-aliasing of glyph edges, which the raster engine rounds a little differently
+    // through the page's text cache: a glyph a pixel off, or another glyph, differs by far more.
     static bool alike(const QImage &a, const QImage &b)
     {
         if (a.size() != b.size())
@@ -128,10 +126,9 @@ private:
         for (int y = 0; y < a.height(); ++y) {
             const QRgb *la = reinterpret_cast<const QRgb *>(a.constScanLine(y));
             const QRgb *lb = reinterpret_cast<const QRgb *>(b.constScanLine(y));
-            for (int x = 0; x < width; ++x) {
+            for (int x = 0; x < width; ++x)
                 if (qAbs(qGray(la[x]) - qGray(lb[x])) > 80)
                     return false;
-            }
         }
         return true;
     }
@@ -158,10 +155,9 @@ private:
         const QRect ink = inkOf(cell, pixels, text);
         return ink.isNull() || cell.rect.contains(ink);
     }
-    // What the page reads in a cell: the largest pixel size, from the cell's
-    // own down, at which the text drawn over `base` gives the page's pixels
-    // over the region (the cell unless given), and which fits the cell: the
-    // text whole and in its cell. 0 when there is none.
+    // What the page reads in a cell: the largest pixel size, from the cell's own down, at which the text drawn over
+    // `base` gives the page's pixels over the region (the cell unless given), and which fits the cell: the text whole
+    // and in its cell. 0 when there is none.
     static int shownSize(const QImage &page, const QImage &base, const Cell &cell, const QString &text,
                          QRect region = QRect())
     {
@@ -176,9 +172,8 @@ private:
         }
         return 0;
     }
-    // The fixed texts of the page in the current language, in their cells:
-    // d is how much lower the rows from the address down lie, hx where the
-    // address and phone rows start.
+    // The fixed texts of the page in the current language, in their cells: d is how much lower the rows from the
+    // address down lie, hx where the address and phone rows start.
     static QList<QPair<Cell, QString>> labelCells(int d, int hx)
     {
         auto tr = [](const char *source) { return QCoreApplication::translate("DrawPrintTemplate", source); };
@@ -245,8 +240,7 @@ private:
         }();
         return white;
     }
-    // The address and phone rows' cells overlap (144 high, 92 apart): each
-    // is read over its line's own height only.
+    // The address and phone rows' cells overlap (144 high, 92 apart): each is read over its line's own height only.
     static QRect lineOf(const QRect &cell)
     {
         const int margin = qMax(0, (cell.height() - QFontMetrics(font(57, 50)).height()) / 2 - 2);
@@ -293,9 +287,8 @@ private:
             writeLogo(DrawPrintTemplate::hospitalLogoPath(), QSize(1000, 500), QColor(0, 0, 255));
         SystemConfig::getInstance()->setLogoPost(side == "right" ? 1 : 0);
     }
-    // Each text reads in its cell (the header rows over their line's height
-    // only, the print date over a white page, its clock being on both), and
-    // the page differs from `base` nowhere outside the cells.
+    // Each text reads in its cell (the header rows over their line's height only, the print date over a white page, its
+    // clock being on both), and the page differs from `base` nowhere outside the cells.
     static void checkCells(QImage page, QImage base, const QList<QPair<Cell, QString>> &cells, const QString &what)
     {
         QRegion region;
@@ -312,9 +305,8 @@ private:
     }
 
 private slots:
-    // A fixed print clock, and every text of the page drawn once both ways
-    // (directly and through the text cache): the raster engine outlines a
-    // large glyph a little differently until it has met it in both.
+    // A fixed print clock, and every text of the page drawn once both ways (directly and through the text cache): the
+    // raster engine outlines a large glyph a little differently until it has met it in both.
     void initTestCase()
     {
         DrawPrintTemplate *painter = DrawPrintTemplate::getInstance();
@@ -331,9 +323,8 @@ private slots:
         SystemConfig::getInstance()->setLogoPost(0);
     }
 
-    // The seven full-width rules, seen at x = 260 where nothing else is
-    // drawn, are 60 pixels lower when there is no usable logo. A 2:1 logo
-    // is 576 x 288 at y 364; only side 0 keeps it at the left.
+    // The seven full-width rules, seen at x = 260 where nothing else is drawn, are 60 pixels lower when there is no
+    // usable logo. A 2:1 logo is 576 x 288 at y 364; only side 0 keeps it at the left.
     void rulesFollowTheLogo_data()
     {
         QTest::addColumn<QString>("logo");
@@ -352,9 +343,8 @@ private slots:
         QFETCH(int, post);
         QFETCH(int, shift);
         QFETCH(int, left);
-        if (logo == "png")
-            writeLogo(DrawPrintTemplate::hospitalLogoPath(), QSize(1000, 500), QColor(0, 0, 255));
-        else if (logo == "garbage")
+        useLogo(logo == "png" ? "left" : "none");
+        if (logo == "garbage")
             QVERIFY(TestEnv::writeFile(DrawPrintTemplate::hospitalLogoPath(), "\x89PNG not really an image"));
         else if (logo == "empty")
             QVERIFY(TestEnv::writeFile(DrawPrintTemplate::hospitalLogoPath(), QByteArray()));
@@ -373,15 +363,13 @@ private slots:
             QVERIFY2(!dark(img.pixel(260, y + 6)), qPrintable(QString::number(y)));
         }
         QRect logoBox; // where the header is the logo's blue
-        for (int y = 272; y < 728; ++y) {
+        for (int y = 272; y < 728; ++y)
             for (int x = 248; x < 3752; ++x)
                 logoBox |= img.pixel(x, y) == qRgb(0, 0, 255) ? QRect(x, y, 1, 1) : QRect();
-        }
         QCOMPARE(logoBox, left < 0 ? QRect() : QRect(left, 364, 576, 288));
     }
 
-    // The maker logo sits at (280, 5138 + 60 without a hospital logo), 432
-    // high, when its file is there.
+    // The maker logo sits at (280, 5138 + 60 without a hospital logo), 432 high, when its file is there.
     void makerLogo()
     {
         QVERIFY(!dark(paint(record()).pixel(300, 5300)));
@@ -396,10 +384,9 @@ private slots:
         QVERIFY(!dark(paint(record()).pixel(300, 5300)));
     }
 
-    // Axes, and the dotted threshold at the value 40 for the axis top that
-    // the largest value gives (at least 300, else 5 % above it). The tick
-    // labels read 0 to the axis top in tenths up the chart's side and 1, 4
-    // ... 40 along its foot (with a logo: axis 2948, zero line 2820).
+    // Axes, and the dotted threshold at the value 40 for the axis top that the largest value gives (at least 300, else
+    // 5 % above it). The tick labels read 0 to the axis top in tenths up the chart's side and 1, 4 ... 40 along its
+    // foot (with a logo: axis 2948, zero line 2820).
     void axesAndThreshold_data()
     {
         QTest::addColumn<int>("largest");
@@ -473,8 +460,7 @@ private slots:
         }
     }
 
-    // The cached title, hospital name, print date and curves give the very
-    // pixels that drawing them afresh gives.
+    // The cached title, hospital name, print date and curves give the very pixels that drawing them afresh gives.
     void cachingKeepsThePixels_data()
     {
         QTest::addColumn<bool>("logo");
@@ -504,8 +490,7 @@ private slots:
         ReportRecord r = record(data);
         r.hospitalInfo[0] = hospital;
         DrawPrintTemplate *painter = DrawPrintTemplate::getInstance();
-        // The raster engine outlines a large glyph slightly differently the
-        // first time it meets it: both sides come after a first paint.
+        // Both sides come after a first paint (the raster engine's first meeting with a glyph).
         auto direct = [painter](const ReportRecord &record) {
             painter->setCachingForTesting(false);
             paint(record);
@@ -530,19 +515,16 @@ private slots:
         QCOMPARE(paint(r), changed);
     }
 
-    // Every fixed text of the page, in every language and header layout,
-    // and every value of the record reads whole in its own cell: at its own
-    // size where it fits, else at the largest size that does (same family
-    // and weight); nothing of it is cut or lands outside its cell. The page
-    // against one with neither labels nor values.
+    // Every fixed text of the page, in every language and header layout, and every value of the record reads whole in
+    // its own cell: at its own size where it fits, else at the largest size that does (same family and weight); nothing
+    // of it is cut or lands outside its cell. The page against one with neither labels nor values.
     void textsReadInTheirCells_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("logo"); // none, left, right
-        for (const QString &language : kLanguages) {
+        for (const QString &language : kLanguages)
             for (const QString logo : {"none", "left", "right"})
                 QTest::newRow(qPrintable(language + " logo " + logo)) << language << logo;
-        }
     }
     void textsReadInTheirCells()
     {
@@ -559,22 +541,14 @@ private slots:
             r.symptom = QStringList{"發燒\n咳嗽\n食慾不振"};
             r.dataList = {{"犬小病毒", "23.4", "++", "S1"}, {"犬瘟熱", "0", "-", "S2"}};
         } else {
-            r.petInfo = QStringList{"Alejandra Fernández de la Torre",
-                                    "Bartolomé",
-                                    "Perro mestizo",
-                                    "2024.03.01",
-                                    "Pastor alemán de pelo largo",
-                                    "Hembra",
-                                    "3 años y 4 meses",
-                                    "Sangre entera EDTA",
-                                    "HC-2024-000017-ABCDEF"};
-            r.hospitalInfo = QStringList{"",
-                                         "2024.03.05 (martes)",
-                                         "+34 600 123 456 / +34 911 222 333",
-                                         "Dra. María José Rodríguez de la Fuente y Villanueva",
-                                         "Avenida de la Universidad Complutense 123, Ciudad Universitaria, 28040 "
-                                         "Madrid, Comunidad de Madrid, España, Unión Europea",
-                                         "+34 91 555 0100 ext. 2345 (urgencias veterinarias las 24 horas)"};
+            r.petInfo = QString("Alejandra Fernández de la Torre|Bartolomé|Perro mestizo|2024.03.01|Pastor alemán de "
+                                "pelo largo|Hembra|3 años y 4 meses|Sangre entera EDTA|HC-2024-000017-ABCDEF")
+                            .split('|');
+            r.hospitalInfo = QString("|2024.03.05 (martes)|+34 600 123 456 / +34 911 222 333|Dra. María José Rodríguez "
+                                     "de la Fuente y Villanueva|Avenida de la Universidad Complutense 123, Ciudad "
+                                     "Universitaria, 28040 Madrid, Comunidad de Madrid, España, Unión Europea|+34 91 "
+                                     "555 0100 ext. 2345 (urgencias veterinarias las 24 horas)")
+                                 .split('|');
             r.symptom =
                 QStringList{"Fiebre alta desde hace tres días, tos seca y persistente\nPérdida de apetito\nLetargo"};
             r.dataList = {{"Parvovirus canino tipo 2 (CPV-2a/2b/2c)", "23.4567", "++", "S1"},
@@ -595,10 +569,8 @@ private slots:
         QCoreApplication::removeTranslator(&blank);
         QCoreApplication::installTranslator(&translator);
         const QImage page = paint(r);
-        // Positions with a logo; without one, from the address down, 60
-        // lower. A 2:1 logo at the left moves the address and phone rows to
-        // x 968 (112 right of the logo); one at the right ends their values
-        // 112 short of it.
+        // Positions with a logo; without one, from the address down, 60 lower. A 2:1 logo at the left moves the address
+        // and phone rows to x 968 (112 right of the logo); one at the right ends their values 112 short of it.
         const int d = logo == "none" ? 60 : 0;
         const int hx = logo == "left" ? 576 + 392 : 280;
         const int valuesRight = logo == "right" ? 3720 - 576 - 112 : 3720;
@@ -612,10 +584,9 @@ private slots:
                                       {r.petInfo[1], r.petInfo[2], r.hospitalInfo[2]},
                                       {r.petInfo[5], r.petInfo[6], r.petInfo[3]},
                                       {r.petInfo[7]}};
-        for (int row = 0; row < grid.size(); ++row) {
+        for (int row = 0; row < grid.size(); ++row)
             for (int c = 0; c < grid[row].size(); ++c)
                 cells << qMakePair(Cell{{600 + 1290 * c, 728 + d + 138 * row, 648, 164}, kLeft, 57, 50}, grid[row][c]);
-        }
         cells << qMakePair(Cell{{760, 1372 + d - 36, 2960, 236}, kLeft, 57, 50}, r.symptom[0])
               << qMakePair(Cell{{700, 4646 + d, 1360, 164}, kLeft, 57, 50}, r.hospitalInfo[1])
               << qMakePair(Cell{{2480, 4646 + d, 1400, 164}, kLeft, 57, 50}, r.hospitalInfo[3]);
@@ -628,11 +599,9 @@ private slots:
         checkCells(page, base, cells, language);
     }
 
-    // The hospital name keeps to the band above the address row, whole:
-    // with a logo the band 292 to 452 beside it (a name of more than 30
-    // characters breaks after the 30th), without one the band 272 to 512
-    // across the page's text width. A name that does not fit is drawn at
-    // the largest size that does, never below half its own.
+    // The hospital name keeps to the band above the address row, whole: with a logo the band 292 to 452 beside it (a
+    // name of more than 30 characters breaks after the 30th), without one the band 272 to 512 across the page's text
+    // width. A name that does not fit is drawn at the largest size that does, never below half its own.
     void hospitalNameInItsBand_data()
     {
         QTest::addColumn<QString>("logo"); // none, left, right
@@ -671,9 +640,7 @@ private slots:
         const QRect band =
             logo == "none" ? QRect(280, 272, 3440, 240) : QRect(logo == "left" ? 576 + 392 : 280, 292, 2400, 160);
         checkCell(page, base, {band, kLeft, 93, 50}, shown, "hospital name", (93 + 1) / 2);
-        // Nothing changes outside the band, but for the print date: its
-        // glyphs, drawn through the text cache, may be anti-aliased anew
-        // (the raster engine's first meeting).
+        // Nothing changes outside the band, but for the print date (its glyphs may be anti-aliased anew).
         const QRegion allowed = QRegion(band) + QRect(2000, 5300, 1720, 200);
         const QRect outside = differences(outsideOf(page, allowed), outsideOf(base, allowed));
         QVERIFY2(outside.isNull(), qPrintable(QString("ink at %1,%2").arg(outside.x()).arg(outside.y())));

@@ -125,10 +125,9 @@ private slots:
             row("2024030100003", "S1", "2", 2, "20240301", "090000", 31.0),
             row("2024030100004", "S2", "0", 0, "20240301", "090000"),
         };
-        for (DemoSampleRow &r : rows) {
+        for (DemoSampleRow &r : rows)
             for (int i = 0; i < 40; ++i)
                 r.prodata[i] = static_cast<quint16>(i * 10);
-        }
         QVERIFY(HistoryFixture::replaceWith(rows));
         for (const char *field :
              {"pet_owner=Alice", "pet_owner_tel=Beagle", "pet_name=Rex", "pet_sample_type=Blood", "pet_type=Dog",
@@ -282,9 +281,8 @@ private slots:
         QCOMPARE(paints(), before + 1);
     }
 
-    // The export saves the form, writes the report image and one A4 PDF
-    // holding that one image, wherever the settings say. A failed image or
-    // PDF is said so, and the bar stays short of its end.
+    // The export saves the form, writes the report image and one A4 PDF holding that one image, wherever the settings
+    // say. A failed image or PDF is said so, and the bar stays short of its end.
     void exportWritesImageAndPdf_data()
     {
         QTest::addColumn<QString>("folder");
@@ -429,8 +427,7 @@ private slots:
         QCOMPARE(dlg->record().CurveData.size(), 3);
     }
 
-    // The date field is read-only; a press opens the date editor, and a
-    // cancelled editor leaves the date as it was.
+    // The date field is read-only; a press opens the date editor, and a cancelled editor leaves the date as it was.
     void datePressOpensEditor()
     {
         auto dlg = open();
@@ -441,8 +438,7 @@ private slots:
         QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(10, 10));
         QTRY_VERIFY2(texts.contains("日期编辑"), qPrintable(texts.join('|')));
         QCOMPARE(date->text(), QString("2024.03.01"));
-        // Every press's editor is gone once it closed: three presses leave
-        // no window behind.
+        // Every press's editor is gone once it closed: three presses leave no window behind.
         for (int press = 0; press < 3; ++press) {
             ModalAnswerer::answerNext(0);
             QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(10, 10));
@@ -456,10 +452,9 @@ private slots:
         QTRY_COMPARE(dlg->record().petInfo.value(3), QString("2024.05.06"));
     }
 
-    // The PDF's image follows the resolution, 5:7, clamped to the page body
-    // from about 120 dpi; the printout is the report's own size (92 % of the
-    // A4 width, 5:7), which the print path's 10 mm margins leave room for.
-    // Each is one page holding the one image.
+    // The PDF's image follows the resolution, 5:7, clamped to the page body from about 120 dpi; the printout is the
+    // report's own size (92 % of the A4 width, 5:7), which the print path's 10 mm margins leave room for. Each is one
+    // page holding the one image.
     void outputFitsOnePage_data()
     {
         QTest::addColumn<qreal>("dpi");
@@ -483,8 +478,8 @@ private slots:
             QCOMPARE(html, print);
         QCOMPARE(html.width(), html.height() * 5 / 7);
         const QString pdf = TestEnv::instance()->path(QString("fit-%1.pdf").arg(dpi));
-        const bool written = ReportOutput::writePdf(ReportOutput::htmlPage(image, html), pdf, dpi, false, QPageSize::A4);
-        QVERIFY(written);
+        const bool pdfOk = ReportOutput::writePdf(ReportOutput::htmlPage(image, html), pdf, dpi, false, QPageSize::A4);
+        QVERIFY(pdfOk);
         QCOMPARE(pdfPages(pdf), 1);
         QCOMPARE(pdfImages(pdf).size(), 1);
 
@@ -502,8 +497,7 @@ private slots:
         QCOMPARE(pdfImages(printed).size(), 1);
     }
 
-    // Only paired keys of the first key's run, newest key first, whatever
-    // the order of the keys.
+    // Only paired keys of the first key's run, newest key first, whatever the order of the keys.
     void pairingAndOrder_data()
     {
         QTest::addColumn<QStringList>("keys");
@@ -590,8 +584,8 @@ private slots:
         QCOMPARE(a.hospitalInfo, (QStringList{"Clinic", today, "555-0101", "Dr. Who", "1 Main St", "555-0100"}));
 
         const QStringList keys{"2024030100013", "2024030100011", "2024030100012"};
-        const bool loaded = ReportRecord::loadRun(keys, "S1", QDate(2024, 3, 1), QTime(9, 0), &a.dataList, &a.CurveData);
-        QVERIFY(loaded);
+        const bool ok = ReportRecord::loadRun(keys, "S1", QDate(2024, 3, 1), QTime(9, 0), &a.dataList, &a.CurveData);
+        QVERIFY(ok);
         QCOMPARE(a.dataList.size(), 3);
 
         // A second read replaces the lists: nothing stays from the first.

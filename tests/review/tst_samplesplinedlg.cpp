@@ -149,8 +149,7 @@ private slots:
             QVERIFY2(qAbs(got[2 * i + 1] - samples[i].y()) < 1e-9, qPrintable(at));
         }
 
-        // The path starts at the first sample and ends at the last; the
-        // point list and flat list entries agree.
+        // The path runs from the first sample to the last; both entries agree.
         const QPainterPath path = smoothCurvePath(points, closed, tension, segments);
         QCOMPARE(path, splinePathFromCoords(coords, closed, tension, segments));
         QCOMPARE(QPointF(path.elementAt(0)), samples.first());
@@ -222,10 +221,9 @@ private slots:
         QCOMPARE(pixel(&dlg, 430, 10).alpha(), 0);
     }
 
-    // The axis top is the next multiple of 100 above the run's largest
-    // last-cycle value, at least 400. The labels read 0 and its tenths up
-    // the side, and the cycles 1, 4 ... 40 along the foot: each cell of the
-    // chart holds exactly its text drawn in the chart's font, and nothing else.
+    // The axis top is the next multiple of 100 above the run's largest last-cycle value, at least 400. The labels read
+    // 0 and its tenths up the side, and the cycles 1, 4 ... 40 along the foot: each cell of the chart holds exactly its
+    // text drawn in the chart's font, and nothing else.
     void axisLabelsRead_data()
     {
         QTest::addColumn<int>("runMax");
@@ -237,8 +235,7 @@ private slots:
     {
         QFETCH(int, runMax);
         QFETCH(int, yMax);
-        // The largest value sits on an older, other-position row: the
-        // opening scan counts every row of the run.
+        // The largest value sits on an older, other-position row: the opening scan counts every row of the run.
         QVERIFY(HistoryFixture::replaceWith({curveRow(1, "1", 1, 10, runMax), curveRow(2, "0", 1, 10, 5)}));
         SampleSplineDlg dlg;
         dlg.updateDialog(kDate + "00002");
@@ -256,17 +253,13 @@ private slots:
             p.end();
             return image;
         };
-        // The text has ink, all of it in the region read, and the chart
-        // there is exactly that text.
+        // The text has ink, all of it in the region read, and the chart there is exactly that text.
         auto check = [&](const QRect &cell, const QRect &region, int flags, const QString &text, const QString &what) {
             const QImage expected = alone(cell, flags, text);
             QRect ink;
-            for (int y = 0; y < expected.height(); ++y) {
-                for (int x = 0; x < expected.width(); ++x) {
-                    if (qAlpha(expected.pixel(x, y)) != 0)
-                        ink |= QRect(x, y, 1, 1);
-                }
-            }
+            for (int y = 0; y < expected.height(); ++y)
+                for (int x = 0; x < expected.width(); ++x)
+                    ink |= qAlpha(expected.pixel(x, y)) != 0 ? QRect(x, y, 1, 1) : QRect();
             QVERIFY2(!ink.isNull(), qPrintable(what + ": no ink"));
             QVERIFY2(region.contains(ink), qPrintable(what + ": ink outside the region read"));
             QVERIFY2(expected.copy(region) == chart.copy(region), qPrintable(what + " does not read " + text));
@@ -311,9 +304,8 @@ private slots:
         QCOMPARE(table(&dlg)->model()->headerData(2, Qt::Horizontal).toString(), QString("Ct"));
     }
 
-    // Toggles: a well button hides both of its positions, a channel box
-    // every row of its done flag; the axis then counts only the newest row
-    // of each shown position.
+    // Toggles: a well button hides both of its positions, a channel box every row of its done flag; the axis then
+    // counts only the newest row of each shown position.
     void toggles_data()
     {
         QTest::addColumn<QList<int>>("clicks"); // 1-8 well buttons, 0 FAM, 9 VIC
@@ -344,8 +336,7 @@ private slots:
         }));
         SampleSplineDlg dlg;
         dlg.updateDialog(kDate + "00001");
-        // The buttons follow the FAM positions: well 5 stays disabled, yet
-        // its VIC row is drawn while "VIC" is checked.
+        // The buttons follow the FAM positions: well 5 stays disabled, yet its VIC row is drawn while "VIC" is checked.
         for (int n = 1; n <= 8; ++n) {
             QCOMPARE(well(&dlg, n)->isEnabled(), n <= 2);
             QCOMPARE(well(&dlg, n)->isChecked(), n <= 2);
@@ -414,8 +405,7 @@ private slots:
         QCOMPARE(dlg.yMaximum(), 400);
         QCOMPARE(pixel(&dlg, 400, 416 - 99), QColor("#ff3300"));
 
-        // A last-cycle value at the top of the int range: no overflowing
-        // axis top, the curve simply runs off the chart.
+        // A last-cycle value at the top of the int range: no overflowing axis top, the curve simply runs off the chart.
         QVERIFY(QSqlQuery().exec(
             QStringLiteral("UPDATE SampleInfoTable SET prodata40 = 2147483647 WHERE key = '%1'").arg(kDate + "00001")));
         SampleSplineDlg huge;
@@ -453,8 +443,7 @@ private slots:
         QCOMPARE(table(&dlg)->model()->rowCount(), 0);
     }
 
-    // The run stays in memory: replacing the rows under an open dialog
-    // changes nothing it shows, and nothing crashes.
+    // The run stays in memory: replacing the rows under an open dialog changes nothing it shows, and nothing crashes.
     void rowsGoneUnderOpenDialog()
     {
         QVERIFY(HistoryFixture::replaceWith({curveRow(1, "0", 1, 10), curveRow(2, "1", 1, 10)}));
@@ -467,9 +456,8 @@ private slots:
         }
     }
 
-    // The floating label: per-character width by language and size, at the
-    // pointer in the viewport, not over the Ct column, hidden by a move and
-    // by a table refresh.
+    // The floating label: per-character width by language and size, at the pointer in the viewport, not over the Ct
+    // column, hidden by a move and by a table refresh.
     void tipLabel_data()
     {
         QTest::addColumn<int>("language");
@@ -513,14 +501,12 @@ private slots:
         hover(2);
         QVERIFY(!label->isVisible());
         const QPoint at = hover(0);
-        if (sampleId.isEmpty()) {
-            // Over an empty cell the label stays hidden: no empty box.
+        if (sampleId.isEmpty()) // over an empty cell the label stays hidden: no empty box
             QVERIFY(!label->isVisible());
-        } else {
+        else
             checkShownLabel(label, viewport, sampleId, charWidth, at);
-            if (QTest::currentTestFailed())
-                return;
-        }
+        if (QTest::currentTestFailed())
+            return;
         hover(3);
         QCOMPARE(label->isVisible() ? label->text() : QString(), QString("-"));
         box(&dlg, "hexCheckBox")->click();

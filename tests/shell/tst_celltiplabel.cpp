@@ -43,8 +43,7 @@ private slots:
         QCOMPARE(label.parentWidget(), viewport);
         QVERIFY(!label.isVisible());
         label.showText(text, pointer);
-        if (text.isEmpty()) {
-            // Over an empty cell there is nothing to show, not even a box.
+        if (text.isEmpty()) { // over an empty cell there is nothing to show, not even a box
             QVERIFY(!label.isVisible());
             label.showText("ABC", pointer);
             label.showText(text, pointer);

@@ -8,10 +8,7 @@
 namespace {
 const char *const kHoldEnv = "VIREON_TEST_HOLD_GUARD";
 
-QString uniqueKey()
-{
-    return QStringLiteral("vireon-test-guard-%1").arg(QCoreApplication::applicationPid());
-}
+const auto uniqueKey = [] { return QStringLiteral("vireon-test-guard-%1").arg(QCoreApplication::applicationPid()); };
 } // namespace
 
 // The holder is this same test executable started again with one test

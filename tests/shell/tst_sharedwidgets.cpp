@@ -81,10 +81,9 @@ private slots:
     {
         QTest::addColumn<bool>("recording");
         QTest::addColumn<bool>("seam");
-        QTest::newRow("not recording, real box") << false << false;
-        QTest::newRow("not recording, seam answer") << false << true;
-        QTest::newRow("recording, real box") << true << false;
-        QTest::newRow("recording, seam answer") << true << true;
+        for (bool recording : {false, true})
+            for (bool seam : {false, true})
+                QTest::addRow("recording %d, seam answer %d", recording, seam) << recording << seam;
     }
 
     void messageDialogRecordsOnlyWhenAsked()

@@ -14,13 +14,7 @@ struct FontRule {
     int px;
 };
 
-QString readSheet(const QString &resource)
-{
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromLatin1(file.readAll());
-}
+const auto readSheet = [](const QString &resource) { return QString::fromLatin1(TestEnv::readFile(resource)); };
 
 const QRegularExpression kFontDecl(QStringLiteral("font:\\s*(normal|bold)\\s+(\\d+)px;"));
 
@@ -62,14 +56,11 @@ private slots:
     // polished label and table a larger font than the size below it.
     void threeSheetsAsciiParseableAndGrowing()
     {
-        int labelPx = 0;
-        int tablePx = 0;
+        int labelPx = 0, tablePx = 0;
         for (int size : {0, 1, 2}) {
             const QString name = Appearance::styleSheetResource(size);
-            QFile file(name);
-            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
-            const QByteArray bytes = file.readAll();
-            QVERIFY(bytes.size() > 1000);
+            const QByteArray bytes = TestEnv::readFile(name);
+            QVERIFY2(bytes.size() > 1000, qPrintable(name));
             for (char c : bytes)
                 QVERIFY2(static_cast<unsigned char>(c) < 0x80, qPrintable(name));
             g_warnings.clear();

@@ -35,10 +35,7 @@ using Answer = FakeUpdateServer::Answer;
 using Request = FakeUpdateServer::Request;
 
 namespace {
-QByteArray package(int size = 64 * 1024)
-{
-    return TestEnv::patternBytes(size, 131);
-}
+const auto package = [](int size = 64 * 1024) { return TestEnv::patternBytes(size, 131); };
 
 QString sha1(const QByteArray &bytes)
 {
@@ -109,16 +106,14 @@ quint16 startTool(QProcess &tool, const QStringList &args)
     return 0;
 }
 
-// A port on 127.0.0.1 held bound and never listening: connections to it are
-// refused.
+// A port on 127.0.0.1 held bound and never listening: connections are refused.
 quint16 closedPort()
 {
     static HeldPort port(HeldPort::Tcp, QStringLiteral("127.0.0.1"));
     return port.port();
 }
 
-// A fake update server on 127.0.0.1 (without a handler: a port nothing
-// listens on), a client of it, and the client's events.
+// A fake update server on 127.0.0.1 (no handler: a closed port), a client of it and its events.
 struct ServerExchange {
     FakeUpdateServer server;
     std::unique_ptr<HttpFun> c = std::make_unique<HttpFun>();
@@ -150,10 +145,7 @@ public:
 const auto result = [](int code) { return QVariant(QVariantList{code, HttpFun::getErrorInfo(code)}); };
 // sendCmd's (id, data) in order, one text each, so that a failure shows the command that differs.
 using Commands = QStringList;
-QString command(int id, const QVariant &data)
-{
-    return QStringLiteral("%1 %2").arg(id).arg(data.toString());
-}
+const auto command = [](int id, const QVariant &data) { return QStringLiteral("%1 %2").arg(id).arg(data.toString()); };
 Commands sentBy(const QSignalSpy &spy)
 {
     Commands sent;
@@ -183,8 +175,7 @@ private:
         return spy;
     }
 
-    // Through "是" to a running download: navigation off, the download
-    // asked for, the bar shown.
+    // Through "是" to a running download: navigation off, the download asked for, the bar shown.
     void startDownload(QSignalSpy &spy)
     {
         updateAvailable = true;
@@ -223,9 +214,8 @@ private slots:
         QFile::remove(QStringLiteral("updater-ran"));
     }
 
-    // The version query on the wire, the same on each try; rejections and a
-    // closed port are tried three times in all, a verdict on the version is
-    // final, and only an offered newer package is stored for the download.
+    // The version query on the wire, the same on each try; rejections and a closed port are tried three times in all, a
+    // verdict on the version is final, and only an offered newer package is stored for the download.
     void versionAnswers_data()
     {
         QTest::addColumn<int>("status"); // 0: nothing listens on the port
@@ -255,10 +245,7 @@ private slots:
         storeDescription("stored", 5);
         ServerExchange s(status ? FakeUpdateServer::Handler([=](const Request &, int) {
             Answer answer{status, body, contentLength};
-            // An answer ended by closing the connection the moment the request is
-            // in can reach the client before it has seen its own body go out;
-            // Qt then drops the answer. The pause keeps that race out of the row.
-            answer.delayMs = contentLength ? 0 : 100;
+            answer.delayMs = contentLength ? 0 : 100; // Qt drops an answer closed before its request is out
             return answer;
         })
                                 : nullptr);
@@ -285,12 +272,11 @@ private slots:
         QCOMPARE(s.c->pendingRequestCount(), 0);
     }
 
-    // Downloads: how the server behaves on each GET, what comes out. Each GET
-    // asks for the stored package, its texts encoded (as a server reads them:
-    // split on "&", then percent-decoded).
+    // Downloads: how the server behaves on each GET, what comes out. Each GET asks for the stored package, its texts
+    // encoded (as a server reads them: split on "&", then percent-decoded).
     void downloads_data()
     {
-        QTest::addColumn<QString>("plan"); // one letter per GET: f full, s stall half-way, o one byte more, d drip
+        QTest::addColumn<QString>("plan");   // one letter per GET: f full, s stall half-way, o one byte more, d drip
         QTest::addColumn<int>("storedSize"); // -1: the package's own size
         QTest::addColumn<bool>("upperDigest");
         QTest::addColumn<int>("code");
@@ -372,8 +358,9 @@ private slots:
         struct rlimit old;
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
         const auto previous = signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = old;
-        small.rlim_cur = 20000; // every file of this process stops growing here
+        const struct rlimit small {
+            20000, old.rlim_max
+        }; // every file of this process stops growing here
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         s.send(Cmd_DownloadOtaFile);
         QTRY_VERIFY(s.done());
@@ -405,8 +392,7 @@ private slots:
             QCOMPARE(s.spy.at(i).at(0).toInt(), int(Cmd_DownloadOtaProgress));
     }
 
-    // Dropped requests report nothing, their timers die with them, and the
-    // partial file goes.
+    // Dropped requests report nothing, their timers die with them, and the partial file goes.
     void stopDropsEverythingSilently()
     {
         storeDescription(sha1(package()), package().size());
@@ -483,8 +469,7 @@ private slots:
 
     void digestOfFiles()
     {
-        for (const QByteArray &bytes :
-             {QByteArray(), QByteArray(2 * 1048576 + 3, 'z')}) { // empty; two blocks and a bit
+        for (const QByteArray &bytes : {QByteArray(), QByteArray(2 * 1048576 + 3, 'z')}) { // two blocks and a bit
             QVERIFY(TestEnv::writeFile(QStringLiteral("digest.bin"), bytes));
             QCOMPARE(HttpFun::getFileHash(QStringLiteral("digest.bin")), sha1(bytes));
         }
@@ -524,12 +509,11 @@ private slots:
         }
     }
 
-    // The protocol's pure parts.
     void versionQueryBody()
     {
-        const QByteArray body = UpdateProtocol::buildUpgradeInfoRequest(QStringLiteral("1234567890"));
-        QCOMPARE(body, QByteArray("{\"cmd\":\"download_data\",\"data_type\":\"upgrade_package_info\","
-                                  "\"device_serial\":\"1234567890\",\"project\":\"KV18_TM_PC\"}\n"));
+        QCOMPARE(UpdateProtocol::buildUpgradeInfoRequest(QStringLiteral("1234567890")),
+                 QByteArray("{\"cmd\":\"download_data\",\"data_type\":\"upgrade_package_info\","
+                            "\"device_serial\":\"1234567890\",\"project\":\"KV18_TM_PC\"}\n"));
         // A serial with quotes and non-ASCII text still gives one valid object.
         const QString odd = QStringLiteral("a\"b\\c é");
         const QJsonObject back = QJsonDocument::fromJson(UpdateProtocol::buildUpgradeInfoRequest(odd)).object();
@@ -589,8 +573,7 @@ private slots:
     {
         QTest::addColumn<QString>("version");
         QTest::addColumn<int>("number");
-        const int max = std::numeric_limits<int>::max();
-        const int min = std::numeric_limits<int>::min();
+        const int max = std::numeric_limits<int>::max(), min = std::numeric_limits<int>::min();
         QTest::newRow("program") << "1.0.33" << 10033;
         QTest::newRow("four parts") << "1.0.0.1" << 1000001;
         QTest::newRow("part not a number") << "x.5" << 5;
@@ -611,12 +594,9 @@ private slots:
         QCOMPARE(UpdateProtocol::versionNumber(version), number);
     }
 
-    // The update page.
-    // Each visit (a row: the page is deleted in between, as the main window
-    // does) asks afresh; only a newer version flags the update and enables
-    // the button. Then the button with nothing to download, and declined
-    // (accepted: startDownload). A flagged update is not asked again (the
-    // main window's end-to-end case shows that).
+    // Each visit (a row: the page is deleted in between, as the main window does) asks afresh; only a newer version
+    // flags the update and enables the button. Then the button with nothing to download, and declined (accepted:
+    // startDownload). A flagged update is not asked again (the main window's end-to-end case shows that).
     void visitAndButton_data()
     {
         QTest::addColumn<int>("code"); // 0: an update is offered
@@ -674,10 +654,9 @@ private slots:
         QCOMPARE(bar()->value(), 37);
     }
 
-    // A failure is shown and told (one that brings only its code, with that
-    // code's text; a code without one gets the bare prefix); the updater is
-    // exactly the verified file under the working directory; a start that
-    // fails keeps the program running.
+    // A failure is shown and told (one that brings only its code, with that code's text; a code without one gets the
+    // bare prefix); the updater is exactly the verified file under the working directory; a start that fails keeps the
+    // program running.
     void downloadResult_data()
     {
         QTest::addColumn<QVariant>("event");
@@ -691,19 +670,14 @@ private slots:
         const QString done = QStringLiteral("升級包下載成功");
         const QString question = QStringLiteral("升級包下載成功，是否進行升級？");
         QTest::newRow("failed") << result(1006) << QList<int>{1} << script << failure << QStringList{failure} << false;
-        const struct {
-            const char *row;
-            int code;
-            QString text;
-        } onlyCodes[] = {
-            {"only a code in the server's range", 5, "網絡錯誤：伺服器異常"},
-            {"only the md5 code", 1009, "網絡錯誤：下載文件校驗md5錯誤"},
-            {"only a code between two ranges", 8, "網絡錯誤："},
-            {"only an unknown code", 1016, "網絡錯誤："},
+        const auto onlyCode = [&](const char *row, int code, const QString &text) {
+            QTest::newRow(row) << QVariant(QVariantList{code}) << QList<int>{1} << script << text << QStringList{text}
+                               << false;
         };
-        for (const auto &r : onlyCodes)
-            QTest::newRow(r.row) << QVariant(QVariantList{r.code}) << QList<int>{1} << script << r.text
-                                 << QStringList{r.text} << false;
+        onlyCode("only a code in the server's range", 5, "網絡錯誤：伺服器異常");
+        onlyCode("only the md5 code", 1009, "網絡錯誤：下載文件校驗md5錯誤");
+        onlyCode("only a code between two ranges", 8, "網絡錯誤：");
+        onlyCode("only an unknown code", 1016, "網絡錯誤：");
         QTest::newRow("started") << result(0) << QList<int>{1} << script << done << QStringList{question} << true;
         QTest::newRow("declined") << result(0) << QList<int>{0} << script << done << QStringList{question} << false;
         QTest::newRow("not a program") << result(0) << QList<int>{1, 1} << QByteArray("\x7f\x01garbage", 9) << done
@@ -743,9 +717,8 @@ private slots:
     void mainWindowEndToEnd()
     {
         const QByteArray pkg = package(300 * 1024);
-        FakeUpdateServer server([&](const FakeUpdateServer::Request &r, int) { // paced: 32 KiB every 5 ms
-            return FakeUpdateServer::Answer{200, r.method == "POST" ? versionAnswer("v1.0.34", pkg) : pkg, true,
-                                            32 * 1024, 5};
+        FakeUpdateServer server([&](const Request &r, int) {
+            return paced(r.method == "POST" ? versionAnswer("v1.0.34", pkg) : pkg, 32 * 1024, 5);
         });
         QVERIFY(server.listen());
         HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), server.port(), 2000);
@@ -753,7 +726,6 @@ private slots:
             FunWidgetFactory::setProviderForTesting(nullptr);
             HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), 1, 60000);
         });
-        // The window's page area deletes the page it leaves.
         FunWidgetFactory::setProviderForTesting([](int id) -> IFunWidget * {
             return id == IFunWidget::WGT_CHECK_UPDATE ? CheckUpdateWidget::getInstance()
                                                       : static_cast<IFunWidget *>(new OtherPage);
