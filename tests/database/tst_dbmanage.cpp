@@ -58,18 +58,7 @@ bool execOn(const QString &path, const QStringList &statements, bool plain = fal
 // (0), < 36 "+" (2), up to 40 suspect "*" (4).
 int markOfReferenceTable(double ct)
 {
-    if (ct == 41.0)
-        return 1;
-    const struct {
-        double upTo;
-        bool inclusive;
-        int code;
-    } bands[] = {{10, true, 5}, {20, true, 3}, {30, true, 0}, {36, false, 2}, {40, true, 4}};
-    for (const auto &band : bands) {
-        if (ct < band.upTo || (band.inclusive && ct == band.upTo))
-            return band.code;
-    }
-    return -1; // above 40: no band
+    return ct == 41.0 ? 1 : ct <= 10 ? 5 : ct <= 20 ? 3 : ct <= 30 ? 0 : ct < 36 ? 2 : ct <= 40 ? 4 : -1;
 }
 
 int rowsOf(const QString &table)
