@@ -311,33 +311,6 @@ private slots:
         QVERIFY(!QFile::exists(received));
         w.deal_app_quit();
     }
-
-    // A language or size change rebuilds the list but must not switch pages:
-    // the page that caused it may be inside one of its own slots.
-    void languageAndStyleChangeKeepThePage()
-    {
-        Vireon w;
-        w.show();
-        w.switchFunctionWidgetSlot(IFunWidget::WGT_SYSTEM_SET);
-        QPointer<StubPage> p = page(w);
-        QTranslator extra; // removed again by its destructor
-        p->onAction = [&]() {
-            QCoreApplication::installTranslator(&extra);
-            qApp->setStyleSheet(qApp->styleSheet()); // style change to every widget
-            // A modal box runs the event loop while the slot is still active.
-            ModalAnswerer::answerNext(1);
-            (new MessageDialog(QStringLiteral("done"), 1, true, QString(), nullptr))->exec();
-            QVERIFY(p); // still alive inside its own slot
-        };
-        QMetaObject::invokeMethod(p, "action");
-        QCoreApplication::processEvents();
-        QVERIFY(p);
-        QCOMPARE(w.currentPage(), p.data());
-        QCOMPARE(p->releaseCount, 0);
-        QCOMPARE(p->initCount, 1);
-        QCOMPARE(navigation(w)->count(), 7);
-        QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_SYSTEM_SET));
-    }
 };
 
 VIREON_TEST_MAIN(TstVireon)
