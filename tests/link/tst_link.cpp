@@ -552,10 +552,9 @@ private slots:
             QVERIFY(p.received < p.total);
     }
 
-    // Anyone on the LAN can send datagrams. A flood from a host that is not
-    // the instrument, well-formed or not, leaves a burst of lines in the
-    // daily debug log, not one line a datagram. (Last here: it spends the
-    // minute's burst.)
+    // A flood from a host that is not the instrument, well-formed or not,
+    // leaves a burst of lines in the daily debug log, not one a datagram.
+    // (Last here: it spends the minute's burst.)
     void datagramFloodKeepsTheDebugLogSmall()
     {
         FakeInstrumentProcess fake(fakeArgs(*m_rig, "127.0.0.2"));
