@@ -430,8 +430,9 @@ private slots:
         for (int r = 0; r < loaded.size(); ++r) {
             select(r);
             m_page->on_btnReport1_clicked();
-            QCOMPARE(dialogs.takeFirst(), QVariantList({int(IDialogWidget::DLG_SAMPLE_REPORT),
-                                                        keysOfRun.value(runOfKey.value(loaded.at(r)->Key))}));
+            const QVariantList report = dialogs.takeFirst();
+            QCOMPARE(report.value(0).toInt(), int(IDialogWidget::DLG_SAMPLE_REPORT));
+            QCOMPARE(report.value(1).toStringList(), keysOfRun.value(runOfKey.value(loaded.at(r)->Key)));
         }
         QCOMPARE(MessageDialog::shownTexts(), QStringList());
     }

@@ -55,7 +55,8 @@ private slots:
         answer.drop = Answer::Drop(drop);
         answer.generated = drop == Answer::Keep ? qint64(1) << 30 : 0;
         FakeUpdateServer server([answer](const FakeUpdateServer::Request &, int) { return answer; });
-        QVERIFY(server.listen());
+        const bool listening = server.listen();
+        QVERIFY(listening);
         HttpFun client;
         client.setServerForTesting(QStringLiteral("127.0.0.1"), server.port());
         // The limit on silence is long enough for the whole answer to arrive.
