@@ -97,25 +97,14 @@ private slots:
         QVERIFY(translator.load(Appearance::translationFile(language)));
         QCoreApplication::installTranslator(&translator); // removed again by its destructor
         const QStringList names{"繁體中文", "English", "Español", "简体中文", "Português", "日本語"};
-        for (int i = 0; i < names.size(); ++i)
-            QCOMPARE(Common::getInstance()->getLanguageName(i), names.at(i));
+        for (int i = -1; i <= names.size(); ++i) // none out of range
+            QCOMPARE(Common::getInstance()->getLanguageName(i), names.value(i));
         // The data fetch of the history page and the software download.
         QVERIFY(QCoreApplication::translate("HistoryData", "更新數據") !=
                 QCoreApplication::translate("CheckUpdateWidget", "下載升級包"));
         // The test date and the report date on the report.
         QVERIFY(QCoreApplication::translate("DrawPrintTemplate", "檢測時間：") !=
                 QCoreApplication::translate("DrawPrintTemplate", "報告日期："));
-    }
-
-    void languageNamesAndDateFormats()
-    {
-        // The tables themselves are constants; what counts is the way out of
-        // range: no name, the default format, not a crash or a neighbour's entry.
-        for (int i : {-1, 6}) {
-            QCOMPARE(Common::getInstance()->getLanguageName(i), QString());
-            QCOMPARE(Common::getInstance()->getDateFormatString(i), QStringLiteral("yyyy-MM-dd"));
-        }
-        QCOMPARE(Common::getInstance()->getDateFormatString(5), QStringLiteral("dd/MM/yyyy"));
     }
 
     void adapterList()
@@ -278,6 +267,10 @@ private slots:
         cfg->setHostName(QString());       // sync
         QCOMPARE(cfg->getDateFormat(), 0); // and writes the default back
         QCOMPARE(TestEnv::iniValue("DateConfig/DateFormat").toInt(), 0);
+        // The format table's way out of range: the default, not a neighbour's entry.
+        for (int i : {-1, 6})
+            QCOMPARE(Common::getInstance()->getDateFormatString(i), QStringLiteral("yyyy-MM-dd"));
+        QCOMPARE(Common::getInstance()->getDateFormatString(5), QStringLiteral("dd/MM/yyyy"));
     }
 
     void updatePackageInfo()
