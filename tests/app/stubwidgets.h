@@ -51,10 +51,6 @@ public:
     bool allowLeave = true;
     QList<QPair<int, QVariant>> netEvents, httpEvents;
     QList<bool> dialogResults;
-    std::function<void()> onAction = [] {}; // run by action()
-
-public slots:
-    void action() { onAction(); }
 
 private:
     explicit StubPage(int id)

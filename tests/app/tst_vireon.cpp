@@ -92,12 +92,11 @@ private slots:
         QTest::addColumn<bool>("titled");
         QTest::addColumn<QRect>("available");
         QTest::addColumn<QRect>("expected");
-        const bool titled = true;
-        QTest::newRow("1366x768 laptop") << titled << QRect(0, 0, 1366, 768) << QRect(43, 20, 1280, 743);
-        QTest::newRow("1920x1080 under a panel") << titled << QRect(0, 28, 1920, 1052) << QRect(320, 161, 1280, 800);
+        QTest::newRow("1366x768 laptop") << true << QRect(0, 0, 1366, 768) << QRect(43, 20, 1280, 743);
+        QTest::newRow("1920x1080 under a panel") << true << QRect(0, 28, 1920, 1052) << QRect(320, 161, 1280, 800);
         QTest::newRow("screen right of another") << false << QRect(1920, 0, 1366, 768) << QRect(1963, 0, 1280, 768);
         // Even the minimum does not fit: the top left stays in view.
-        QTest::newRow("smaller than the minimum") << titled << QRect(0, 0, 800, 600) << QRect(1, 20, 1024, 680);
+        QTest::newRow("smaller than the minimum") << true << QRect(0, 0, 800, 600) << QRect(1, 20, 1024, 680);
     }
     void fittedGeometry()
     {
@@ -311,33 +310,6 @@ private slots:
         QCOMPARE(SampleInfoAccess::getCount(), rows);
         QVERIFY(!QFile::exists(received));
         w.deal_app_quit();
-    }
-
-    // A language or size change rebuilds the list but must not switch pages:
-    // the page that caused it may be inside one of its own slots.
-    void languageAndStyleChangeKeepThePage()
-    {
-        Vireon w;
-        w.show();
-        w.switchFunctionWidgetSlot(IFunWidget::WGT_SYSTEM_SET);
-        QPointer<StubPage> p = page(w);
-        QTranslator extra; // removed again by its destructor
-        p->onAction = [&]() {
-            QCoreApplication::installTranslator(&extra);
-            qApp->setStyleSheet(qApp->styleSheet()); // style change to every widget
-            // A modal box runs the event loop while the slot is still active.
-            ModalAnswerer::answerNext(1);
-            (new MessageDialog(QStringLiteral("done"), 1, true, QString(), nullptr))->exec();
-            QVERIFY(p); // still alive inside its own slot
-        };
-        QMetaObject::invokeMethod(p, "action");
-        QCoreApplication::processEvents();
-        QVERIFY(p);
-        QCOMPARE(w.currentPage(), p.data());
-        QCOMPARE(p->releaseCount, 0);
-        QCOMPARE(p->initCount, 1);
-        QCOMPARE(navigation(w)->count(), 7);
-        QCOMPARE(navigation(w)->currentRow(), NavigationList::rowOfPage(IFunWidget::WGT_SYSTEM_SET));
     }
 };
 

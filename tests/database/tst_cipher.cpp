@@ -1,4 +1,3 @@
-#include "database/codec/ciphervfs.h"
 #include "database/driver/zsqlitecipherdriver.h"
 #include "support/testenv.h"
 
@@ -60,16 +59,6 @@ private:
     {
         QSqlQuery q;
         return q.exec(sql) && q.next() ? q.value(0) : QVariant();
-    }
-
-    // A connection of the C API alone, on the given file system layer, after running sql.
-    static sqlite3 *openRaw(const QString &path, const char *vfs, const char *sql)
-    {
-        sqlite3 *db = nullptr;
-        if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, vfs) ||
-            sqlite3_exec(db, sql, nullptr, nullptr, nullptr))
-            qWarning() << "raw connection:" << sqlite3_errmsg(db);
-        return db;
     }
 
     static bool exec(QSqlDatabase db, const QString &sql)
@@ -552,26 +541,6 @@ private slots:
         closeConnection(path);
         QCOMPARE(integrity(path), QStringLiteral("ok"));
         QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
-    }
-
-    void rawConnectionsGetTheCodecLayout()
-    {
-        // A connection opened with the C API alone, not through the driver.
-        QVERIFY(CipherVfs::ensureRegistered());
-        const QString path = freshPath();
-        sqlite3 *raw = openRaw(path, CipherVfs::vfsName(),
-                               "CREATE TABLE T (id INTEGER PRIMARY KEY, S TEXT, N INTEGER, D REAL);"
-                               "INSERT INTO T (S) VALUES ('SECRET-SAMPLE-raw');");
-        // A second connection sees the first one's writes, and the reverse.
-        QSqlDatabase db = openCipher(path);
-        QVERIFY(exec(db, QStringLiteral("INSERT INTO T (S) VALUES ('second')")));
-        QCOMPARE(sqlite3_exec(raw, "INSERT INTO T (S) VALUES ('third')", nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(raw);
-        db = QSqlDatabase();
-        closeConnection(path);
-        QCOMPARE(value(path, QStringLiteral("SELECT group_concat(S, ',') FROM T")).toString(),
-                 QStringLiteral("SECRET-SAMPLE-raw,second,third"));
-        verifyNoPlaintext(TestEnv::readFile(path));
     }
 };
 

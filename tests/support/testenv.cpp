@@ -61,11 +61,6 @@ HeldPort::HeldPort(Kind kind, const QString &address, quint16 port)
     m_port = ntohs(where.sin_port);
 }
 
-HeldPort::~HeldPort()
-{
-    release();
-}
-
 void HeldPort::release()
 {
     if (m_fd >= 0)
@@ -122,16 +117,6 @@ TestEnv *TestEnv::instance()
     return g_env;
 }
 
-QString TestEnv::workDir() const
-{
-    return m_dir->path();
-}
-
-QString TestEnv::path(const QString &relative) const
-{
-    return QDir(m_dir->path()).filePath(relative);
-}
-
 QMap<QString, QVariant> TestEnv::loopbackSettings() const
 {
     return {
@@ -152,14 +137,12 @@ void TestEnv::seedIni(const QMap<QString, QVariant> &values)
 
 QVariant TestEnv::iniValue(const QString &key)
 {
-    std::unique_ptr<QSettings> s(openIni());
-    return s->value(key);
+    return std::unique_ptr<QSettings>(openIni())->value(key);
 }
 
 bool TestEnv::iniContains(const QString &key)
 {
-    std::unique_ptr<QSettings> s(openIni());
-    return s->contains(key);
+    return std::unique_ptr<QSettings>(openIni())->contains(key);
 }
 
 bool TestEnv::isWorkDirCopy()
@@ -215,12 +198,6 @@ quint16 TestEnv::startFakeInstrument(QProcess &fake, const QStringList &args)
     return static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toUInt());
 }
 
-void TestEnv::stopProcess(QProcess &process)
-{
-    process.kill();
-    process.waitForFinished(5000);
-}
-
 QByteArray TestEnv::readFile(const QString &path)
 {
     QFile f(path);
@@ -252,8 +229,7 @@ void TestEnv::stageAppFolder()
     QDirIterator it(staged, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString src = it.next();
-        const QString rel = QDir(staged).relativeFilePath(src);
-        const QString dst = QStringLiteral("app/") + rel;
+        const QString dst = QStringLiteral("app/") + QDir(staged).relativeFilePath(src);
         QDir().mkpath(QFileInfo(dst).path());
         QFile::copy(src, dst);
     }

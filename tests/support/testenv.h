@@ -26,7 +26,7 @@ public:
     enum Kind { Udp, Tcp, TcpBeside };
     // port 0: a free one.
     HeldPort(Kind kind, const QString &address, quint16 port = 0);
-    ~HeldPort();
+    ~HeldPort() { release(); }
     HeldPort(const HeldPort &) = delete;
     HeldPort &operator=(const HeldPort &) = delete;
 
@@ -50,9 +50,9 @@ public:
 
     static TestEnv *instance();
 
-    QString workDir() const;
+    QString workDir() const { return m_dir->path(); }
     // Absolute path of a file below the working directory.
-    QString path(const QString &relative) const;
+    QString path(const QString &relative) const { return QDir(m_dir->path()).filePath(relative); }
 
     // The loopback settings every test starts from: the instrument is an
     // address and port this process holds and never answers on.
@@ -76,7 +76,11 @@ public:
     // Starts tools/fake_instrument with `args` (its --address and --port
     // among them); returns the UDP port it bound once it says READY, else 0.
     static quint16 startFakeInstrument(QProcess &fake, const QStringList &args);
-    static void stopProcess(QProcess &process);
+    static void stopProcess(QProcess &process)
+    {
+        process.kill();
+        process.waitForFinished(5000);
+    }
 
     // Whole-file helpers; writeFile creates the folder and reports success.
     static QByteArray readFile(const QString &path);
