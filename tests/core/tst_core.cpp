@@ -130,17 +130,6 @@ private slots:
         qDeleteAll(list);
     }
 
-    void delayProcessesEvents()
-    {
-        bool fired = false;
-        QTimer::singleShot(5, [&] { fired = true; });
-        QElapsedTimer clock;
-        clock.start();
-        Common::getInstance()->delayMs(40);
-        QVERIFY(clock.elapsed() > 40);
-        QVERIFY(fired);
-    }
-
     void debugLogFileAndCleanup()
     {
         const QDateTime when(QDate(2026, 3, 1), QTime(9, 5, 7));
