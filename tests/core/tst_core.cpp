@@ -245,12 +245,10 @@ private slots:
         for (int type : {1, 2})
             cfg->setTableViewOptType(type);
         cfg->setHostPort(0);
-        cfg->setFontSize(7); // no range check: 7 stays 7
         QCOMPARE(TestEnv::iniValue("SystemConfig/SystemLanguage").toString(), QString("3"));
         QCOMPARE(TestEnv::iniValue("SystemConfig/TableViewOptType").toString(), QString("1"));
         QCOMPARE(cfg->getHostPort(), quint16(45454));
         QCOMPARE(TestEnv::iniValue("NetConfig/HostPort").toString(), QString("45454"));
-        QCOMPARE(TestEnv::iniValue("System/font_size").toString(), QString("7"));
 
         TestEnv::seedIni({{"DateConfig/DateFormat", "6"}});
         cfg->setHostName(QString());       // sync
