@@ -215,23 +215,6 @@ private slots:
         QCOMPARE(off.styles(1), QStringList({"s_normal", "s_normal"}));
     }
 
-    void packedRows_data()
-    {
-        QTest::addColumn<QStringList>("content");
-        QTest::addColumn<QList<QStringList>>("cells");
-        QTest::newRow("empty string") << QStringList{""} << QList<QStringList>{{""}};
-        QTest::newRow("long row") << QStringList{"1;2;3;4", "a"} << QList<QStringList>{{"1", "2", "3", "4"}, {"a"}};
-        QTest::newRow("no rows") << QStringList{} << QList<QStringList>{};
-    }
-    void packedRows()
-    {
-        QFETCH(QStringList, content);
-        QFETCH(QList<QStringList>, cells);
-        const Workbook book = exportRows(testFile("rows.xls"), content);
-        QVERIFY(book.wellFormed);
-        QCOMPARE(book.allTexts().mid(1), cells);
-    }
-
     // Column lines follow the names; a missing width falls back to the sheet's default of 54. No names: no columns, no
     // header, merge -1. Without the border flag no border block is written.
     void columnsWidthsAndBorders()

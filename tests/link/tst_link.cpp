@@ -268,17 +268,6 @@ private slots:
         QCOMPARE(linkStates(), QList<bool>{false});
     }
 
-    void commandsWithoutWireCodeOnlyLog()
-    {
-        // Called from the GUI thread: the call is handed to the worker thread.
-        QCOMPARE(m_rig->proc->sendCtlCmd(31, QVariant(-1), QString()), 0);
-        m_rig->proc->sendCtlCmd(32, QVariant(-1), QString());
-        m_rig->flush();
-        QCOMPARE(LogCapture::count(QStringLiteral("int NetlPortProc::sendCtlCmd(int, QVariant, QString) portNo err!!")),
-                 2);
-        QVERIFY(m_rig->log.events.isEmpty());
-    }
-
     void scanFindsTwoInstruments()
     {
         FakeInstrumentProcess a(fakeArgs(*m_rig, "127.0.0.2", {"--name", "LORIX-A"}));

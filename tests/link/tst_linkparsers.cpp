@@ -3,7 +3,6 @@
 
 #include "link/linkaddress.h"
 #include "link/netframe.h"
-#include "link/transferprogress.h"
 #include "link/uploadheader.h"
 #include "support/testenv.h"
 
@@ -250,15 +249,6 @@ private slots:
         QString why;
         QCOMPARE(UploadHeader::isSafeFileName(name, &why), safe);
         QCOMPARE(why.isEmpty(), safe);
-    }
-
-    void progressPayload()
-    {
-        const QByteArray bytes = TransferProgress{0x0102030405060708LL, qint64(1) << 40}.encode();
-        QCOMPARE(bytes.toHex(' '), QByteArray("08 07 06 05 04 03 02 01 00 00 00 00 00 01 00 00"));
-        const TransferProgress back = TransferProgress::decode(bytes);
-        QCOMPARE(back.received, 0x0102030405060708LL);
-        QCOMPARE(back.total, qint64(1) << 40);
     }
 };
 
