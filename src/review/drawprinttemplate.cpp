@@ -347,7 +347,8 @@ void DrawPrintTemplate::releaseCaches()
         m_pending.wait();
     m_pending = std::future<CurveLayer>();
     m_textCells.clear();
-    m_fittedSizes.clear();
+    // The fitted sizes stay: a few bytes each, and the same texts come back
+    // with the next report.
     m_curveLayer = CurveLayer();
 }
 
