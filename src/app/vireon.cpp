@@ -133,10 +133,8 @@ QRect Vireon::fittedGeometry(const QSize &wanted, const QSize &minimum, const QM
 
 QMargins Vireon::frameMargins() const
 {
-    const QRect inner = geometry();
-    const QRect outer = frameGeometry();
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                    outer.bottom() - inner.bottom());
+    // None until the window manager has framed the mapped window.
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
 }
 
 void Vireon::placeOnScreen(QWidget *window, const QSize &wanted, const QMargins &frame) const
@@ -165,7 +163,7 @@ void Vireon::moveEvent(QMoveEvent *event)
 // and only when it sticks out, the window is fitted again.
 void Vireon::fitAgainWithFrame()
 {
-    if (m_fittedWithFrame || !isVisible() || frameGeometry() == geometry())
+    if (m_fittedWithFrame || !isVisible() || frameMargins().isNull())
         return;
     m_fittedWithFrame = true;
     const QScreen *screen = windowHandle() ? windowHandle()->screen() : nullptr;
