@@ -185,9 +185,11 @@ private slots:
         add("> text 50 after 5", "50", 1, ">", "5", true);
         add("> equal", "5", 1, ">", "5", false);
         add(">= equal", "5", 1, ">=", "5", true);
+        add(">= before", "4", 1, ">=", "5", false);
         add("< text 10 before 9", "10", 1, "<", "9", true);
         add("< equal", "9", 1, "<", "9", false);
         add("<= equal", "9", 1, "<=", "9", true);
+        add("<= after", "b", 1, "<=", "a", false);
         add("case counts", "a", 1, "<", "B", false);
         add("contains", "xaby", 1, "contains", "ab", true);
         add("contains case", "xAby", 1, "contains", "ab", false);
@@ -213,6 +215,22 @@ private slots:
         // The rule is off without the flag, whatever it would say.
         const Workbook off = exportRows(testFile("check.xls"), {"k;" + cell}, false, column, type, value);
         QCOMPARE(off.styles(1), QStringList({"s_normal", "s_normal"}));
+    }
+
+    // Each packed row is one sheet row, an empty one too.
+    void packedRows_data()
+    {
+        QTest::addColumn<QStringList>("content");
+        QTest::addColumn<QList<QStringList>>("cells");
+        QTest::newRow("empty string") << QStringList{""} << QList<QStringList>{{""}};
+    }
+    void packedRows()
+    {
+        QFETCH(QStringList, content);
+        QFETCH(QList<QStringList>, cells);
+        const Workbook book = exportRows(testFile("rows.xls"), content);
+        QVERIFY(book.wellFormed);
+        QCOMPARE(book.allTexts().mid(1), cells);
     }
 
     // Column lines follow the names; a missing width falls back to the sheet's default of 54. No names: no columns, no
@@ -403,6 +421,7 @@ private slots:
         QTest::addColumn<int>("blocks");
         QTest::addColumn<bool>("bands");
         QTest::newRow("none") << 0 << 0 << false;
+        QTest::newRow("negative") << -3 << 0 << true;
         QTest::newRow("two with bands") << 2 << 14 << true;
     }
     void borderWidth()
@@ -557,6 +576,30 @@ private slots:
         QFETCH(QString, markup);
         QFETCH(QString, expected);
         QCOMPARE(markup, expected);
+    }
+
+    // The PDF and print margins are 10 pixels a side at 96 dots per inch and the given bottom, scaled with the
+    // resolution.
+    void margins_data()
+    {
+        QTest::addColumn<qreal>("dpi");
+        QTest::addColumn<qreal>("bottomAt96");
+        QTest::addColumn<qreal>("side");
+        QTest::addColumn<qreal>("bottom");
+        QTest::newRow("96 pdf") << 96.0 << 12.0 << 10.0 << 12.0;
+        QTest::newRow("100 print") << 100.0 << 11.0 << 1000.0 / 96 << 1100.0 / 96;
+    }
+    void margins()
+    {
+        QFETCH(qreal, dpi);
+        QFETCH(qreal, bottomAt96);
+        QFETCH(qreal, side);
+        QFETCH(qreal, bottom);
+        const QMarginsF m = HtmlTable::scaledMargins(dpi, bottomAt96);
+        QCOMPARE(m.left(), side);
+        QCOMPARE(m.top(), side);
+        QCOMPARE(m.right(), side);
+        QCOMPARE(m.bottom(), bottom);
     }
 
     void pdfHoldsTheTable_data()

@@ -436,6 +436,9 @@ private slots:
         QTest::newRow("3 GiB halfway") << QByteArrayList{payload(3 * GiB / 2, 3 * GiB)} << half3GiB << half3GiB / 2
                                        << false;
         QTest::newRow("exactly 2 GiB") << QByteArrayList{payload(GiB, 2 * GiB)} << int(GiB) << int(GiB / 2) << false;
+        QTest::newRow("5 GiB halfway") << QByteArrayList{payload(5 * GiB / 2, 5 * GiB)} << int((5 * GiB) >> 2)
+                                       << int((5 * GiB) >> 3) << false;
+        QTest::newRow("5 GiB of 2^62") << QByteArrayList{payload(5 * GiB, qint64(1) << 62)} << int(GiB) << 1 << false;
         QTest::newRow("empty payload: 0 of 0") << QByteArrayList{QByteArray()} << -1 << 0 << true;
         QTest::newRow("received only: 5 of 0") << QByteArrayList{payload(5, 9).left(8)} << -1 << 0 << false;
         QTest::newRow("total cut short: 256 of 256")

@@ -334,6 +334,8 @@ private slots:
         QTest::newRow("no logo") << QString() << 0 << 60 << -1;
         QTest::newRow("logo left") << QString("png") << 0 << 0 << 280;
         QTest::newRow("logo right") << QString("png") << 1 << 0 << 3720 - 576;
+        QTest::newRow("side seven") << QString("png") << 7 << 0 << 3720 - 576;
+        QTest::newRow("negative side") << QString("png") << -1 << 0 << 3720 - 576;
         QTest::newRow("unreadable logo") << QString("garbage") << 0 << 60 << -1;
         QTest::newRow("empty logo file") << QString("empty") << 1 << 60 << -1;
     }

@@ -200,6 +200,8 @@ private slots:
         QTest::newRow("traditional, male") << 0 << 0 << 60 << QString("radioButton") << QString("公");
         QTest::newRow("spanish, female") << 2 << 1 << 110 << QString("radioButton_2") << QString("母");
         QTest::newRow("english, unknown") << 1 << 2 << 80 << QString("radioButton_3") << QString("未知");
+        QTest::newRow("simplified, odd value") << 3 << 7 << 60 << QString("radioButton_3") << QString("未知");
+        QTest::newRow("japanese, negative") << 5 << -1 << 80 << QString("radioButton_3") << QString("未知");
     }
     void sexButtons()
     {

@@ -165,6 +165,7 @@ private slots:
         QTest::newRow("no point closed") << QVector<double>{} << true << 16;
         QTest::newRow("one point") << QVector<double>{3, 4} << false << 16;
         QTest::newRow("odd list") << QVector<double>{0, 0, 8} << false << 16;
+        QTest::newRow("negative segments") << QVector<double>{0, 0, 8, 4} << false << -3;
         QTest::newRow("zero segments closed") << QVector<double>{0, 0, 8, 4, 1, 1} << true << 0;
     }
     void degenerate()

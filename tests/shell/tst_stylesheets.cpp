@@ -102,6 +102,27 @@ private slots:
         }
     }
 
+    // The sheets are ASCII today, but a quoted font family may not be: read as UTF-8. No file: no sheet.
+    void sheetReadAsUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("cjk family")
+            << QByteArray("QLabel { font-family: \"\xe5\xbe\xae\xe8\xbd\xaf\xe9\x9b\x85\xe9\xbb\x91\"; }")
+            << QStringLiteral("QLabel { font-family: \"微软雅黑\"; }");
+        QTest::newRow("missing file") << QByteArray("missing") << QString();
+    }
+    void sheetReadAsUtf8()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        const QString path = QStringLiteral("sheet.css");
+        QFile::remove(path);
+        if (bytes != "missing")
+            QVERIFY(TestEnv::writeFile(path, bytes));
+        QCOMPARE(Appearance::readStyleSheet(path), text);
+    }
+
     void fontSubstitution()
     {
         Appearance::installFontSubstitutions();

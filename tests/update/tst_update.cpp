@@ -520,6 +520,30 @@ private slots:
         QCOMPARE(back.value(QStringLiteral("device_serial")).toString(), odd);
     }
 
+    // Every value of the download query comes back whole as a server reads the query: split on "&" and "=", "+" as
+    // a space, then percent-decoded.
+    void downloadUrl_data()
+    {
+        QTest::addColumn<QStringList>("values"); // project, property, version, serial
+        QTest::newRow("ampersand and equals") << QStringList{"KV18&x=1", "a=b", "v1&2", "s&version=9"};
+        QTest::newRow("plus percent space") << QStringList{"a+b", "50%", "v 1+%41", "é漢+1%"};
+    }
+
+    void downloadUrl()
+    {
+        QFETCH(QStringList, values);
+        const QUrl url = UpdateProtocol::downloadUrl("127.0.0.1", 8080, values[0], values[1], values[2], values[3]);
+        const QStringList items = url.query(QUrl::FullyEncoded).split('&');
+        const QStringList keys{"project", "property", "version", "device_serial"};
+        QCOMPARE(items.size(), keys.size());
+        for (int i = 0; i < keys.size(); ++i) {
+            const int equals = items[i].indexOf('=');
+            QCOMPARE(items[i].left(equals), keys[i]);
+            QByteArray value = items[i].mid(equals + 1).toLatin1();
+            QCOMPARE(QUrl::fromPercentEncoding(value.replace('+', ' ')), values[i]);
+        }
+    }
+
     void judgeAnswer_data()
     {
         QTest::addColumn<QByteArray>("text");
