@@ -93,6 +93,7 @@ private slots:
         QTest::addColumn<QRect>("available");
         QTest::addColumn<QRect>("expected");
         QTest::newRow("1366x768 laptop") << true << QRect(0, 0, 1366, 768) << QRect(43, 20, 1280, 743);
+        QTest::newRow("1280x720") << true << QRect(0, 0, 1280, 720) << QRect(1, 20, 1278, 695);
         QTest::newRow("1920x1080 under a panel") << true << QRect(0, 28, 1920, 1052) << QRect(320, 161, 1280, 800);
         QTest::newRow("screen right of another") << false << QRect(1920, 0, 1366, 768) << QRect(1963, 0, 1280, 768);
         // Even the minimum does not fit: the top left stays in view.

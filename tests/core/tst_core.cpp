@@ -6,6 +6,9 @@
 #include "shell/appearance.h"
 #include "support/testenv.h"
 
+#include <QElapsedTimer>
+#include <QHostAddress>
+
 #include <algorithm>
 #include <atomic>
 
@@ -127,7 +130,36 @@ private slots:
         }
         Common::setAdapterSource({});
         Common::getInstance()->get_local_net_cart_infos(nullptr); // must not crash
+
+        // The system's own list (loopback included in loopback-only runs):
+        // well-formed, loopback last, where a default pick never lands on it
+        // while another adapter is up.
+        Common::getInstance()->get_local_net_cart_infos(&list);
+        QVERIFY(!list.isEmpty());
+        const QRegularExpression macFormat(QStringLiteral("^([0-9a-f]{2}-){5}[0-9a-f]{2}$"));
+        for (const NetCartInfo *info : list) {
+            QVERIFY2(macFormat.match(info->mac).hasMatch(), qPrintable(info->mac));
+            QVERIFY(info->ip != QLatin1String("0.0.0.0"));
+            QVERIFY(!QHostAddress(info->ip).isNull());
+        }
+        QCOMPARE(list.last()->ip, QStringLiteral("127.0.0.1"));
+        QCOMPARE(list.last()->mac, QStringLiteral("00-00-00-00-00-00"));
         qDeleteAll(list);
+    }
+
+    // The wait lasts its time, and events queued meanwhile are handled
+    // during it, not after it.
+    void delayProcessesEvents()
+    {
+        bool handled = false;
+        QMetaObject::invokeMethod(
+            qApp, [&handled] { handled = true; }, Qt::QueuedConnection);
+        QElapsedTimer clock;
+        clock.start();
+        Common::getInstance()->delayMs(40);
+        const qint64 waited = clock.elapsed();
+        QVERIFY2(waited >= 40, qPrintable(QString::number(waited)));
+        QVERIFY(handled);
     }
 
     void debugLogFileAndCleanup()

@@ -252,6 +252,17 @@ private slots:
         QVERIFY(!pending.exec());
     }
 
+    void openFailsForAnImpossiblePath()
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, QStringLiteral("bad"));
+        other.setDatabaseName(TestEnv::instance()->path(QStringLiteral("no/such/dir/x.db")));
+        QVERIFY(!other.open());
+        QVERIFY(other.isOpenError());
+        QCOMPARE(other.lastError().nativeErrorCode(), QString::number(SQLITE_CANTOPEN));
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("bad"));
+    }
+
     void cleanup() { ZSQLiteCipherDriver::setKeyOverrideForTesting(QByteArray()); }
 
     void roundTripAcrossReopenWithoutPlaintext()

@@ -207,8 +207,12 @@ private slots:
         QTest::newRow("traditional Chinese") << 0 << start << "程式啟動" << QString("應用程式已啟動") << false;
         QTest::newRow("simplified Chinese")
             << 3 << flag << "設置運行標誌" << QString("本次運行的關機標誌已設置") << false;
+        QTest::newRow("English") << 1 << start << "Application start" << QString("The application has started.")
+                                 << false;
         QTest::newRow("Spanish uses English")
             << 2 << flag << "Shutdown flag set" << QString("The shutdown flag of this run has been set.") << false;
+        QTest::newRow("Japanese uses English") << 5 << int(LogOpt::LOG_APP_EXIT) << "Application exit"
+                                               << QString("The application was closed normally.") << false;
         QTest::newRow("unknown id") << 1 << 99 << none << none << false;
         QTest::newRow("text file missing") << 1 << start << none << none << true;
     }

@@ -19,6 +19,8 @@
 #include <QSqlRecord>
 
 #ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #endif
 
@@ -409,6 +411,45 @@ private slots:
     }
 
 #ifdef Q_OS_LINUX
+    // An import must copy the file: where no file can grow to its size (a full
+    // disk) it fails as a write failure, not as an invalid file, and the open
+    // database keeps its rows. The source is larger than a file's write buffer,
+    // so a write that stops short is seen at the write itself.
+    void importFailsAsAWriteFailureWhereTheCopyCannotGrow()
+    {
+        const QString path = DbManage::databasePath();
+        const int oldRows = DemoDataBuilder::build(path, 2, 1);
+        QVERIFY(oldRows > 0);
+        DemoDataBuilder::build(kSource, 300, 2);
+        const qint64 sourceSize = QFileInfo(kSource).size();
+        QVERIFY(sourceSize > 64 * 1024);
+
+        DbManage manager;
+        const bool opened = manager.openDatabase();
+        QVERIFY(opened);
+        const QByteArray oldBytes = TestEnv::readFile(path);
+        struct rlimit old {
+        };
+        const int got = getrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(got, 0);
+        const auto previous = signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = old;
+        small.rlim_cur = rlim_t(sourceSize / 2); // files of this process stop growing here
+        setrlimit(RLIMIT_FSIZE, &small);
+        DbManage::InstallError importError = DbManage::InstallError::None;
+        const bool imported = manager.replaceDatabase(kSource, &importError);
+        const int rowsAfterImport = SampleInfoAccess::getCount();
+        setrlimit(RLIMIT_FSIZE, &old);
+        signal(SIGXFSZ, previous);
+
+        QVERIFY(!imported);
+        QCOMPARE(importError, DbManage::InstallError::Failed);
+        QCOMPARE(rowsAfterImport, oldRows);
+        QVERIFY(manager.isOpen());
+        QCOMPARE(TestEnv::readFile(path), oldBytes);
+        QCOMPARE(appFiles(), QStringList({"AppDatabase.db"}));
+    }
+
     // An upload is moved into place, not copied (a copy needs room for a
     // second file), and keeps the mode of the file it replaces.
     void uploadIsMovedAndKeepsTheMode()

@@ -2,6 +2,7 @@
 // fake instrument processes on loopback: connect, acknowledgements, the
 // discovery sweep, the loopback guard and the file upload road end to end.
 #include <QDir>
+#include <QNetworkDatagram>
 #include <QProcess>
 #include <QTcpSocket>
 #include <QThread>
@@ -266,6 +267,38 @@ private slots:
         QTRY_VERIFY(LogCapture::contains(QStringLiteral("frame from 127.0.0.9 ignored: not the instrument")));
         m_rig->flush();
         QCOMPARE(linkStates(), QList<bool>{false});
+    }
+
+    // Only the fetch has a wire code; any other command is logged and nothing
+    // reaches the instrument. The test itself listens at the instrument's
+    // address: a later connect's frames arrive after anything the commands
+    // might have sent, so they mark the end.
+    void commandsWithoutWireCodeOnlyLog()
+    {
+        QUdpSocket instrument;
+        QVERIFY(instrument.bind(QHostAddress(QStringLiteral("127.0.0.2")), m_rig->port));
+        QList<int> codes;
+        QObject::connect(&instrument, &QUdpSocket::readyRead, &instrument, [&instrument, &codes] {
+            while (instrument.hasPendingDatagrams()) {
+                NetFrame frame;
+                const bool parsed = NetFrame::parse(instrument.receiveDatagram().data(), &frame);
+                codes.append(parsed ? int(frame.code) : -1);
+            }
+        });
+        const QList<int> connectFrames{Wire_LocalAddress, Wire_InfoQuery};
+        m_rig->command(Cmd_ConnectInstrument);
+        QTRY_COMPARE(codes, connectFrames);
+        codes.clear();
+
+        // Called from the GUI thread: the call is handed to the worker thread.
+        QCOMPARE(m_rig->proc->sendCtlCmd(Cmd_ReportDlg31, QVariant(-1), QString()), 0);
+        m_rig->command(Cmd_ReportDlg32);
+        m_rig->flush();
+        QCOMPARE(LogCapture::count(QStringLiteral("int NetlPortProc::sendCtlCmd(int, QVariant, QString) portNo err!!")),
+                 2);
+        m_rig->command(Cmd_ConnectInstrument);
+        QTRY_VERIFY(codes.contains(Wire_InfoQuery));
+        QCOMPARE(codes, connectFrames);
     }
 
     void scanFindsTwoInstruments()

@@ -90,6 +90,7 @@ private slots:
         QTest::newRow("zeros") << "0.0.0.0" << true << 0u;
         QTest::newRow("max") << "255.255.255.255" << true << 0xFFFFFFFFu;
         QTest::newRow("three parts") << "192.168.3" << false << 0u;
+        QTest::newRow("five parts") << "1.2.3.4.5" << false << 0u;
         QTest::newRow("octet 256") << "1.2.3.256" << false << 0u;
         QTest::newRow("hex") << "0x7f.0.0.1" << false << 0u;
         QTest::newRow("sign") << "+1.2.3.4" << false << 0u;

@@ -619,8 +619,9 @@ private slots:
     }
 
     // Each visit (a row: the page is deleted in between, as the main window does) asks afresh; only a newer version
-    // flags the update and enables the button. Then the button with nothing to download, and declined (accepted:
-    // startDownload). A flagged update is not asked again (the main window's end-to-end case shows that).
+    // flags the update and enables the button. Then the button with nothing to download, declined, and accepted (the
+    // bar starts from 0, not from the form's value). A flagged update is not asked again (the main window's
+    // end-to-end case shows that).
     void visitAndButton_data()
     {
         QTest::addColumn<int>("code"); // 0: an update is offered
@@ -631,6 +632,8 @@ private slots:
         QTest::newRow("latest") << 1014 << 1 << "未檢測到升級包！" << Commands{command(nav, true)};
         QTest::newRow("newer, declined") << 0 << 0 << "檢測到網絡升級包，是否進行升級？"
                                          << Commands{command(nav, false), command(nav, true)};
+        QTest::newRow("newer, accepted") << 0 << 1 << "檢測到網絡升級包，是否進行升級？"
+                                         << Commands{command(nav, false), command(Cmd_DownloadOtaFile, 0)};
     }
 
     void visitAndButton()
@@ -658,7 +661,12 @@ private slots:
         QCOMPARE(sentBy(*spy), sent);
         QVERIFY(!button()->isEnabled());
         QVERIFY(!updateAvailable);
-        QVERIFY(bar()->isHidden());
+        const bool downloading = flagged && answer == 1;
+        QCOMPARE(bar()->isVisible(), downloading);
+        if (downloading) {
+            QCOMPARE(bar()->value(), 0);
+            QCOMPARE(bar()->format(), QStringLiteral("正在下載升級包... 0%"));
+        }
     }
 
     // A late version result must not offer a second download meanwhile;
