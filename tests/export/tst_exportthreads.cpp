@@ -217,9 +217,6 @@ private slots:
                                << QList<QStringList>{{"Heading"}, head, oneTwo};
         QTest::newRow("subtitle") << Calls{call("setSubTitle(QString)", QString("Below")), row12} << "Sheet1"
                                   << QList<QStringList>{{"Below"}, head, oneTwo};
-        QTest::newRow("title and subtitle") << Calls{call("setSubTitle(QString)", QString("Below")),
-                                                     call("setTitle(QString)", QString("Heading")), row12}
-                                            << "Sheet1" << QList<QStringList>{{"Heading"}, {"Below"}, head, oneTwo};
         // Queued texts are split when taken, with the separator set by then.
         QTest::newRow("separator") << Calls{call("appendContent(QString)", QString("1|2;3")),
                                             call("setSeparator(QString)", QString("|"))}
