@@ -51,10 +51,26 @@ public slots:
 
     void setFileName(const QString &fileName) { m_settings.setField(&Settings::fileName, fileName); }
     void setTitle(const QString &title) { m_settings.setField(&Settings::title, title); }
+    void setSubTitle(const QString &subTitle) { m_settings.setField(&Settings::subTitle, subTitle); }
+    // The three list setters replace what is queued, under the queue's lock
+    // like the append slots, so they are safe while the worker takes.
+    void setSubTitle1(const QStringList &subTitle1) { m_queue.setSubTitle1(subTitle1); }
+    void setSubTitle2(const QStringList &subTitle2) { m_queue.setSubTitle2(subTitle2); }
+    void setContent(const QStringList &content) { m_queue.setContent(content); }
+    void setSeparator(const QString &separator) { m_settings.setField(&Settings::separator, separator); }
+    void setSubSeparator(const QString &subSeparator) { m_settings.setField(&Settings::subSeparator, subSeparator); }
     void setColumnNames(const QList<QString> &columnNames) { m_settings.setField(&Settings::columnNames, columnNames); }
     void setColumnWidths(const QList<int> &columnWidths) { m_settings.setField(&Settings::columnWidths, columnWidths); }
-    void setCheckColumnIndex(int index) { m_settings.setField(&Settings::checkColumnIndex, index); }
+    // Kept with the settings; the table start is fixed, so it draws nothing.
+    void setBorderWidth(int borderWidth) { m_settings.setField(&Settings::borderWidth, borderWidth); }
+    void setCheckColumnIndex(int checkColumnIndex)
+    {
+        m_settings.setField(&Settings::checkColumnIndex, checkColumnIndex);
+    }
+    void setCheckType(const QString &checkType) { m_settings.setField(&Settings::checkType, checkType); }
     void setCheckValue(const QString &checkValue) { m_settings.setField(&Settings::checkValue, checkValue); }
+    void setOrientation(QPrinter::Orientation orientation) { m_settings.setField(&Settings::orientation, orientation); }
+    void setPageSize(QPrinter::PageSize pageSize) { m_settings.setField(&Settings::pageSize, pageSize); }
 
     void init();
     // Whether the PDF run was prepared.
