@@ -84,11 +84,22 @@ private slots:
     }
 
     // The client in a thread of its own, as the program runs it, and that
-    // thread busy for a second (a loaded machine) just as an answer of endless
-    // chunks starts: the network stack, in its own thread too, must stop
-    // reading at the cap meanwhile and not queue the stream up for the client.
+    // thread busy for a second (a loaded machine, a slow disk) just as an
+    // answer of endless chunks starts: the network stack, in its own thread
+    // too, must stop reading at its bound meanwhile and not queue the stream
+    // up for the client. A version answer is bounded by its cap, a download by
+    // its read buffer (and cut off beyond the package's stored size).
+    void endlessChunksWhileTheClientIsBusy_data()
+    {
+        QTest::addColumn<int>("request");
+        QTest::newRow("version query") << int(Cmd_getUpgradePackageInfo);
+        QTest::newRow("download") << int(Cmd_DownloadOtaFile);
+    }
     void endlessChunksWhileTheClientIsBusy()
     {
+        QFETCH(int, request);
+        SystemConfig::getInstance()->setUpdatePackageInfo(
+            0, {"v1.0.34", "stored", "KV18_TM_PC", "release", "/p/update.exe", "65536", "2026-01-02", "7"});
         QThread clientThread;
         auto *client = new HttpFun;
         connect(&clientThread, &QThread::finished, client, &QObject::deleteLater);
@@ -111,17 +122,20 @@ private slots:
         client->setTimeoutForTesting(30000);
         client->moveToThread(&clientThread);
         QList<int> codes;
-        connect(client, &HttpFun::signal_sendHttpEvent, this,
-                [&codes](int, const QVariant &data) { codes << data.toList().value(0).toInt(); });
+        connect(client, &HttpFun::signal_sendHttpEvent, this, [&codes](int id, const QVariant &data) {
+            if (id != Cmd_DownloadOtaProgress)
+                codes << data.toList().value(0).toInt();
+        });
         clientThread.start();
         const qint64 peakBefore = peakResidentKb();
         QVERIFY(peakBefore > 0);
-        QMetaObject::invokeMethod(client, [client] { client->slot_sendHttpRequest(Cmd_getUpgradePackageInfo, 0); });
+        QMetaObject::invokeMethod(client, [client, request] { client->slot_sendHttpRequest(request, 0); });
         QTRY_COMPARE_WITH_TIMEOUT(codes.size(), 1, 60000);
         const qint64 grownKb = peakResidentKb() - peakBefore;
         QVERIFY2(grownKb < 100 * 1024, qPrintable(QStringLiteral("peak resident size grew by %1 KiB").arg(grownKb)));
         QCOMPARE(codes.first(), int(UpdateProtocol::Code_LengthErr));
         QCOMPARE(server.requestCount(), 3);
+        QVERIFY(!QFile::exists(HttpFun::partPath()));
     }
 };
 
