@@ -9,6 +9,7 @@
 
 #include <QCryptographicHash>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -48,10 +49,32 @@ constexpr int kMaxRetries = 2;
 // A download must bring at least this much within each time limit: a server
 // that drips a byte now and then would otherwise hold the page for ever.
 constexpr qint64 kMinBytesPerLimit = 1024;
+// After its first time limit a download must also keep an average of 1 KiB/s
+// since it started (60 KiB per limit of 60 s; a shorter limit asks the same
+// per limit): a steady trickle just over the rule above would otherwise take
+// days for a package of a few MiB.
+constexpr qint64 kMinAverageBytesPerLimit = 60 * 1024;
 constexpr qint64 kHashBlock = 1048576;
 // A version answer is a few hundred bytes; anything far larger is refused
 // before it can fill the memory.
 constexpr qint64 kMaxVersionAnswer = 64 * 1024;
+// The network stack stops reading once this much waits unread: one byte over
+// the cap, so a full buffer is itself the sign of an answer too large.
+constexpr qint64 kVersionReadBuffer = kMaxVersionAnswer + 1;
+// The download is written out as it comes; this is what may wait in memory
+// meanwhile, enough for the stack to keep the socket drained.
+constexpr qint64 kDownloadReadBuffer = 1024 * 1024;
+
+// Bounds what the network stack holds of a reply. Set at once and again from
+// the event loop: a POST starts its transfer only from the event loop, and a
+// limit set before that start never reaches the stack's own thread, which
+// then reads on at the network's pace.
+void boundReadBuffer(QNetworkReply *reply, qint64 size)
+{
+    reply->setReadBufferSize(size);
+    QMetaObject::invokeMethod(
+        reply, [reply, size]() { reply->setReadBufferSize(size); }, Qt::QueuedConnection);
+}
 
 // The POST body as a device the network stack cannot rewind. The stack
 // would otherwise send the request again on its own when the server closes
@@ -325,7 +348,7 @@ void HttpFun::postRequest(HttpFunRes *res)
     auto *body = new OneShotBody(res->body);
     res->reply = m_manager->post(*res->request, body);
     body->setParent(res->reply);
-    res->reply->setReadBufferSize(kMaxVersionAnswer + 1);
+    boundReadBuffer(res->reply, kVersionReadBuffer);
     res->timer->start(m_timeoutMs);
     connect(res->reply, &QNetworkReply::metaDataChanged, this, &HttpFun::slot_versionAnswerGrew);
     connect(res->reply, &QNetworkReply::readyRead, this, &HttpFun::slot_versionAnswerGrew);
@@ -340,6 +363,9 @@ void HttpFun::slot_versionAnswerGrew()
     HttpFunRes *res = findRequestResByReply(sender());
     if (!res)
         return;
+    // By now the transfer has surely started: the limit is set once more in
+    // case the stack started it later than the event loop's next turn.
+    res->reply->setReadBufferSize(kVersionReadBuffer);
     const QVariant declared = res->reply->header(QNetworkRequest::ContentLengthHeader);
     if (declared.toLongLong() <= kMaxVersionAnswer && res->reply->bytesAvailable() <= kMaxVersionAnswer)
         return;
@@ -359,7 +385,9 @@ void HttpFun::getRequest(HttpFunRes *res)
     res->isSent = 1;
     qDebug() << "getRequest" << res->request->url().toString();
     res->reply = m_manager->get(*res->request);
+    boundReadBuffer(res->reply, kDownloadReadBuffer);
     m_progressMark = m_received;
+    m_downloadClock.start();
     res->timer->start(m_timeoutMs);
     connect(res->reply, &QNetworkReply::finished, this, &HttpFun::slot_getFileFinished);
     connect(res->reply, &QNetworkReply::readyRead, this, &HttpFun::slot_getFileReadyRead);
@@ -493,11 +521,27 @@ void HttpFun::slot_getFileReadyRead()
         retryOrReport(UpdateProtocol::Code_LengthErr, res);
         return;
     }
+    if (belowAverageFloor()) {
+        qDebug() << "HttpFun: download too slow," << m_received << "bytes in" << m_downloadClock.elapsed() << "ms";
+        res->timer->stop();
+        retryOrReport(UpdateProtocol::Code_Timeout, res);
+        return;
+    }
     if (m_expected != 0) {
         const quint64 percent = quint64(m_received) * 100u / quint64(m_expected);
         if (percent != 100)
             emit signal_sendHttpEvent(Cmd_DownloadOtaProgress, QVariant(qulonglong(percent)));
     }
+}
+
+// A complete package is never too slow; one still coming is, once its first
+// time limit is over, when its average since the start is below the floor.
+bool HttpFun::belowAverageFloor() const
+{
+    const qint64 elapsed = m_downloadClock.elapsed();
+    if (m_received >= m_expected || elapsed < m_timeoutMs)
+        return false;
+    return m_received * m_timeoutMs < kMinAverageBytesPerLimit * elapsed;
 }
 
 void HttpFun::slot_getFileFinished()

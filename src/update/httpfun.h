@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QList>
 #include <QNetworkReply>
@@ -51,8 +52,9 @@ public:
 
     // Test seams. The server defaults to the compiled-in address, port 8080
     // and a 60-second time limit (an answer within it; a download that gets
-    // less than 1 KiB within it counts as stalled); the static form sets the
-    // defaults of clients made later (the main window makes its own).
+    // less than 1 KiB within it, or after it averages less than 1 KiB/s at
+    // that limit, counts as stalled); the static form sets the defaults of
+    // clients made later (the main window makes its own).
     void setServerForTesting(const QString &host, quint16 port);
     void setTimeoutForTesting(int ms);
     static void setDefaultsForTesting(const QString &host, quint16 port, int timeoutMs);
@@ -93,6 +95,7 @@ private:
     void sendResultInfo(int code, HttpFunRes *res);
     void UpgradePackageInfoDownloadDataParseDeal(const QString &text, HttpFunRes *res);
     bool serverAllowed() const;
+    bool belowAverageFloor() const;
 
     QNetworkAccessManager *m_manager = nullptr;
     QFile m_downloadFile;
@@ -102,6 +105,7 @@ private:
     QString m_serverHost;
     quint16 m_serverPort = 8080;
     int m_timeoutMs = 60000;
-    qint64 m_progressMark = 0; // m_received when the download's time limit last started
+    qint64 m_progressMark = 0;     // m_received when the download's time limit last started
+    QElapsedTimer m_downloadClock; // since the current try of the download was sent
     QList<HttpFunRes *> m_HttpRequestList;
 };

@@ -276,7 +276,8 @@ private slots:
     // encoded (as a server reads them: split on "&", then percent-decoded).
     void downloads_data()
     {
-        QTest::addColumn<QString>("plan");   // one letter per GET: f full, s stall half-way, o one byte more, d drip
+        QTest::addColumn<QString>("plan");   // one letter per GET: f full, s stall half-way, o one byte more, d drip,
+                                             // t trickle
         QTest::addColumn<int>("storedSize"); // -1: the package's own size
         QTest::addColumn<bool>("upperDigest");
         QTest::addColumn<int>("code");
@@ -286,6 +287,8 @@ private slots:
         QTest::newRow("stalls to the end") << "sss" << -1 << false << 1006 << 3;
         // Less than 1 KiB within the time limit is a stall, though bytes keep coming.
         QTest::newRow("drips to the end") << "ddd" << -1 << false << 1006 << 3;
+        // 1.1 KiB in each time limit passes that rule, but after the first limit its average is far below the floor.
+        QTest::newRow("trickles to the end") << "ttt" << -1 << false << 1006 << 3;
         QTest::newRow("upper-case digest") << "f" << -1 << true << 1009 << 1;
         QTest::newRow("expected size 0") << "fff" << 0 << false << 1005 << 3;
         QTest::newRow("larger than stored") << "ooo" << -1 << false << 1005 << 3;
@@ -309,6 +312,8 @@ private slots:
         ServerExchange s([&](const Request &, int index) {
             const QChar kind = plan.at(qMin(index, plan.size() - 1));
             Answer a = kind == 'd' ? paced(pkg, 16, 20) : paced(kind == 'o' ? pkg + 'x' : pkg, 8192, 10);
+            if (kind == 't')
+                a = paced(pkg, 1126, kTimeoutMs * 3 / 4);
             if (kind == 's')
                 a.stallAfter = pkg.size() / 2;
             return a;
@@ -379,6 +384,7 @@ private slots:
         const QByteArray pkg = package();
         storeDescription(sha1(pkg), pkg.size());
         ServerExchange s([&](const Request &, int) { return paced(pkg, 4096, 20); });
+        s.c->setTimeoutForTesting(10 * kTimeoutMs); // slow on purpose, not too slow for the limit's floor
         s.send(Cmd_DownloadOtaFile);
         QTRY_VERIFY(!s.spy.isEmpty()); // the first chunk is in
         QVERIFY(!s.done());

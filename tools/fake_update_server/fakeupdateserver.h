@@ -47,6 +47,8 @@ public:
         bool silent = false;       // never answer
         Drop drop = Keep;          // Close or Reset: the connection ends before any answer
         qint64 generated = 0;      // filler bytes sent after `body`, made as the socket drains
+        bool chunked = false;      // Transfer-Encoding: chunked: `body`, then `generated` filler (-1: endless) in
+                                   // chunks of `chunkBytes` (1 MiB when 0), made as the socket drains
     };
 
     using Handler = std::function<Answer(const Request &request, int index)>;
@@ -149,12 +151,16 @@ private:
             QByteArray head =
                 "HTTP/1.1 " + QByteArray::number(answer.status) + (answer.status < 400 ? " OK" : " Error");
             head += "\r\nContent-Type: application/octet-stream\r\n";
-            if (answer.contentLength)
+            if (answer.chunked)
+                head += "Transfer-Encoding: chunked\r\n";
+            else if (answer.contentLength)
                 head += "Content-Length: " + QByteArray::number(answer.body.size() + answer.generated) + "\r\n";
             else
                 head += "Connection: close\r\n";
             connection->socket->write(head + "\r\n");
-            if (answer.generated > 0)
+            if (answer.chunked)
+                sendChunked(connection->socket, answer);
+            else if (answer.generated > 0)
                 sendGenerated(connection->socket, answer);
             else
                 sendBody(connection, answer, 0);
@@ -221,6 +227,36 @@ private:
                 socket->disconnectFromHost();
         };
         socket->write(answer.body);
+        QObject::connect(socket, &QTcpSocket::bytesWritten, socket, refill);
+        refill();
+    }
+
+    // The chunked form of sendGenerated: never more than a few chunks queued,
+    // so an endless answer costs the server no memory; it ends when the
+    // client goes, or after the last chunk.
+    static void sendChunked(QTcpSocket *socket, const Answer &answer)
+    {
+        const qint64 chunk = answer.chunkBytes > 0 ? answer.chunkBytes : 1024 * 1024;
+        const QByteArray filler = QByteArray::number(chunk, 16) + "\r\n" + QByteArray(int(chunk), 'x') + "\r\n";
+        auto left = std::make_shared<qint64>(answer.generated);
+        auto refill = [socket, left, chunk, filler]() {
+            while (*left != 0 && socket->bytesToWrite() < 4 * chunk) {
+                if (*left < 0 || *left >= chunk) {
+                    socket->write(filler);
+                    if (*left > 0)
+                        *left -= chunk;
+                } else {
+                    socket->write(QByteArray::number(*left, 16) + "\r\n" + QByteArray(int(*left), 'x') + "\r\n");
+                    *left = 0;
+                }
+                if (*left == 0)
+                    socket->write("0\r\n\r\n");
+            }
+        };
+        if (!answer.body.isEmpty())
+            socket->write(QByteArray::number(answer.body.size(), 16) + "\r\n" + answer.body + "\r\n");
+        if (answer.generated == 0)
+            socket->write("0\r\n\r\n");
         QObject::connect(socket, &QTcpSocket::bytesWritten, socket, refill);
         refill();
     }

@@ -73,7 +73,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption package("package", "Package file served (default: a demo updater script).", "file");
     const QCommandLineOption chunkBytes("chunk-bytes", "Bytes per chunk of the download.", "bytes", "65536");
     const QCommandLineOption chunkMs("chunk-ms", "Pause between chunks in ms.", "ms", "60");
-    parser.addOptions({address, port, version, package, chunkBytes, chunkMs});
+    const QCommandLineOption endless(
+        "endless-version-answer",
+        "Answer the version query with endless chunks of 1 MiB (Transfer-Encoding: chunked).");
+    parser.addOptions({address, port, version, package, chunkBytes, chunkMs, endless});
     parser.process(app);
 
     const QHostAddress host(parser.value(address));
@@ -98,7 +101,10 @@ int main(int argc, char *argv[])
         FakeUpdateServer::Answer answer;
         std::fprintf(stdout, "%s %s\n", request.method.constData(), request.target.constData());
         std::fflush(stdout);
-        if (request.method == "POST" && request.target == "/package/version") {
+        if (request.method == "POST" && request.target == "/package/version" && parser.isSet(endless)) {
+            answer.chunked = true;
+            answer.generated = -1;
+        } else if (request.method == "POST" && request.target == "/package/version") {
             answer.body = versionAnswer(request.body, offered, packageBytes);
         } else if (request.method == "GET" && request.target.startsWith("/package/download?")) {
             answer.body = packageBytes;
