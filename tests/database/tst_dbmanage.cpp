@@ -1,5 +1,6 @@
 #include "support/testenv.h"
 
+#include "app/appstartup.h"
 #include "core/common.h"
 #include "database/dbfileops.h"
 #include "database/dbmanage.h"
@@ -530,6 +531,38 @@ private slots:
         QVERIFY(query.next());
         QCOMPARE(query.value(0).toInt(), 0);
         QCOMPARE(rowsOf(DbSchema::logTable()), 1);
+    }
+
+    // The clean-up takes the exact names the program makes, with case; files
+    // that only look alike (a user's notes, an instrument's upload) stay.
+    void leftoverCleanUpKeepsLookalikes()
+    {
+        const QStringList leftovers{"AppDatabase_incoming_zzzzzz.tmp", "AppDatabase.db.Ab3dE9.tmp",
+                                    ".AppDatabase.db.received-4294967295", ".AppDatabase.db.received-12.Ab3dEf"};
+        const QStringList kept{"appdatabase notes.TMP",
+                               "AppDatabase.tmp",
+                               "AppDatabase_incoming_a1B2c3.TMP",
+                               "appdatabase_incoming_a1B2c3.tmp",
+                               "AppDatabase_incoming_a1B2c3d.tmp",
+                               "AppDatabase_incoming_.tmp",
+                               "AppDatabase_backup.db.Qw12er.tmp.keep",
+                               "AppDatabase notes.tmp",
+                               ".AppDatabase.db.received-notes",
+                               ".appdatabase.db.received-3",
+                               ".AppDatabase.db.received-3.bak",
+                               ".AppDatabase.db.received-03"};
+        QStringList unwritten;
+        for (const QString &name : leftovers + kept)
+            if (!TestEnv::writeFile("./app/" + name, "x"))
+                unwritten << name;
+        QCOMPARE(unwritten, QStringList());
+        AppStartup::removeLeftovers();
+        for (const QString &name : leftovers)
+            QVERIFY2(!QFile::exists("./app/" + name), qPrintable(name));
+        for (const QString &name : kept)
+            QVERIFY2(QFile::exists("./app/" + name), qPrintable(name));
+        for (const QString &name : kept)
+            QFile::remove("./app/" + name);
     }
 
     // Only the sample table is read from a received file: a file whose log table
