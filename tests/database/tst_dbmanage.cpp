@@ -343,6 +343,25 @@ private slots:
         QVERIFY(execOn(DbManage::backupPath(), {QStringLiteral("SELECT extra FROM SampleInfoTable")}));
     }
 
+    // A generated column is a column to SELECT *, which it shifts: the table
+    // differs from the program's like one with an extra column.
+    void generatedColumnIsBackedUpBeforeDrop()
+    {
+        const QString path = DbManage::databasePath();
+        QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
+        QVERIFY(execOn(path, sampleTableWith(QStringLiteral("g TEXT AS ('SHIFT')"))));
+        const QByteArray before = TestEnv::readFile(path);
+
+        DbManage manager;
+        QVERIFY(manager.openDatabase());
+        QVERIFY(manager.checkTables());
+        QCOMPARE(TestEnv::readFile(DbManage::backupPath()), before);
+        QSqlQuery query;
+        QVERIFY(query.exec(QStringLiteral("SELECT * FROM SampleInfoTable LIMIT 0")));
+        QCOMPARE(query.record().count(), DbSchema::sampleColumns().size());
+        QCOMPARE(query.record().fieldName(0), QStringLiteral("Key"));
+    }
+
     void identicalSchemaLeavesFileUntouched()
     {
         const QString path = DbManage::databasePath();
