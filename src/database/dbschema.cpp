@@ -251,7 +251,7 @@ bool isForeignView(const SchemaRow &row)
 // One value in the form the program writes to each column type.
 QVariant trialValue(const QString &column)
 {
-    static const QStringList texts{QStringLiteral("SampleId"), QStringLiteral("SBTId"),    QStringLiteral("PatientId"),
+    static const QStringList texts{QStringLiteral("SampleId"), QStringLiteral("SBTId"),   QStringLiteral("PatientId"),
                                    QStringLiteral("NoteInfo"), QStringLiteral("Outline"), QStringLiteral("Daily")};
     const QDateTime now = QDateTime::currentDateTime();
     if (column.compare(QLatin1String("date"), Qt::CaseInsensitive) == 0)

@@ -15,9 +15,9 @@
 #include <QProcess>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlDriver>
 #include <QSqlRecord>
 
 #include <sqlite3.h>
@@ -160,8 +160,7 @@ const QMap<QString, QStringList> &hostileObjects()
          {"DROP TABLE LogInfoTable", "CREATE TABLE LogInfoTable (Key TEXT PRIMARY KEY, ID INTEGER, Outline TEXT, "
                                      "Daily TEXT, Date TEXT, Time TEXT, CHECK(length(Key) < 0))"}},
         {"shift", sampleTableWith(QStringLiteral("g TEXT AS ('SHIFT')"))},
-        {"huge",
-         {"ALTER TABLE SampleInfoTable ADD COLUMN big BLOB AS (zeroblob(999999999) || zeroblob(999999999))"}},
+        {"huge", {"ALTER TABLE SampleInfoTable ADD COLUMN big BLOB AS (zeroblob(999999999) || zeroblob(999999999))"}},
         {"table", {"CREATE TABLE Extra (a TEXT)"}},
     };
     return statements;
