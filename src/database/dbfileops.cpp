@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -60,6 +61,9 @@ bool streamInto(const QString &src, QFile &out)
 
 } // namespace
 
+// QTemporaryFile replaces the X's with as many random letters or digits.
+const QString kTempTemplate = QStringLiteral("XXXXXX.tmp");
+
 QString journalOf(const QString &dbPath)
 {
     return dbPath + QStringLiteral("-journal");
@@ -67,7 +71,7 @@ QString journalOf(const QString &dbPath)
 
 QString copyToTemp(const QString &src, const QString &folder, const QString &prefix)
 {
-    QTemporaryFile out(QDir(folder).filePath(prefix + QStringLiteral("XXXXXX.tmp")));
+    QTemporaryFile out(QDir(folder).filePath(prefix + kTempTemplate));
     out.setAutoRemove(false);
     if (!out.open()) {
         qDebug() << "ERR: cannot create a temporary file in" << folder << out.errorString();
@@ -88,7 +92,7 @@ QString moveToTemp(const QString &src, const QString &folder, const QString &pre
     QString path;
     {
         // Reserves the name; the rename then replaces the empty file.
-        QTemporaryFile reserved(QDir(folder).filePath(prefix + QStringLiteral("XXXXXX.tmp")));
+        QTemporaryFile reserved(QDir(folder).filePath(prefix + kTempTemplate));
         reserved.setAutoRemove(false);
         if (!reserved.open()) {
             qDebug() << "ERR: cannot create a temporary file in" << folder << reserved.errorString();
@@ -110,9 +114,20 @@ QString moveToTemp(const QString &src, const QString &folder, const QString &pre
     return path;
 }
 
+bool isTempName(const QString &name, const QString &prefix)
+{
+    static const QRegularExpression random(QStringLiteral("^[A-Za-z0-9]{6}\\.tmp$"));
+    return name.startsWith(prefix, Qt::CaseSensitive) && random.match(name.mid(prefix.size())).hasMatch();
+}
+
+QString durableCopyPrefix(const QString &dst)
+{
+    return QFileInfo(dst).fileName() + QLatin1Char('.');
+}
+
 bool durableCopy(const QString &src, const QString &dst)
 {
-    const QString temp = copyToTemp(src, QFileInfo(dst).absolutePath(), QFileInfo(dst).fileName() + QLatin1Char('.'));
+    const QString temp = copyToTemp(src, QFileInfo(dst).absolutePath(), durableCopyPrefix(dst));
     if (temp.isEmpty())
         return false;
     if (!replaceKeepingMode(temp, dst)) {

@@ -16,7 +16,15 @@ QString moveToTemp(const QString &src, const QString &folder, const QString &pre
 
 // Copies src to dst through a temporary file in dst's folder and renames it
 // into place only when every byte was written and synced; dst is replaced.
+// The temporary file is named as copyToTemp() names it, with the prefix
+// durableCopyPrefix(dst).
 bool durableCopy(const QString &src, const QString &dst);
+QString durableCopyPrefix(const QString &dst);
+
+// True when name (without folder) is exactly a name copyToTemp() or
+// moveToTemp() makes with prefix: the prefix, six letters or digits and
+// ".tmp", compared with case. Only such files may be taken for leftovers.
+bool isTempName(const QString &name, const QString &prefix);
 
 // Makes a synced copy of src under a fresh unique name in folder; returns
 // its path, or an empty text on failure.

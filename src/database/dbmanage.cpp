@@ -141,11 +141,13 @@ bool moveAside(const QString &path)
 }
 
 // What a file must be to take the live database's place, beyond opening
-// with our key and plain program tables. Views and triggers would run in
-// the live database; a damaged page would hide rows without an error.
-bool acceptableForInstall(const QSqlDatabase &db)
+// with our key and plain program tables. Only the program's own kinds of
+// object may come along: anything else, a trigger or view for one, would run
+// in the live database. A damaged page would hide rows without an error; a
+// constraint or index that fails every insert would lose the operation log.
+bool acceptableForInstall(QSqlDatabase &db)
 {
-    const QStringList foreign = DbSchema::viewsAndTriggers(db);
+    const QStringList foreign = DbSchema::disallowedObjects(db);
     if (!foreign.isEmpty()) {
         qDebug() << "the file holds" << foreign;
         return false;
@@ -154,7 +156,7 @@ bool acceptableForInstall(const QSqlDatabase &db)
         qDebug() << "the sample table differs";
         return false;
     }
-    return DbSchema::passesQuickCheck(db);
+    return DbSchema::passesQuickCheck(db) && DbSchema::passesTrialWrite(db);
 }
 
 const QString kIncomingPrefix = QStringLiteral("AppDatabase_incoming_");
@@ -222,6 +224,11 @@ bool DbManage::openDatabase()
         db.close();
         return false;
     }
+    // Triggers and views the program never made were let in by an earlier
+    // version's install check; a trigger would run on the program's own
+    // writes. They go, the rows stay.
+    if (!DbSchema::triggersAndViews(db).isEmpty() && DbSchema::dropTriggersAndViews(db).isEmpty())
+        qDebug() << Q_FUNC_INFO << "ERR: triggers or views could not be dropped";
     if (!DbSchema::createMissingTables(db)) {
         db.close();
         return false;
@@ -291,9 +298,13 @@ bool DbManage::isValidDatabaseFile(const QString &path)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, name);
         db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY")); // looking never changes the file
         QSqlError error;
         if (openAndProbe(db, &error) == Probe::Ok) {
+            // Read-write for the trial write, which still never reaches the
+            // file: the journal stays in memory and no changed page is
+            // written out before the rollback.
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = MEMORY"));
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA cache_spill = OFF"));
             valid = acceptableForInstall(db);
             if (!valid)
                 qDebug() << Q_FUNC_INFO << "refused:" << path;
@@ -349,11 +360,20 @@ bool DbManage::install(const QString &source, TakeFile take, InstallError *error
 
 int DbManage::removeStaleInstallFiles()
 {
-    // The private copies of an install, and the temporary files of the
-    // durable copies behind the backups ("AppDatabase.db.XXXXXX.tmp").
+    // Only the names the program makes: the private copies of an install and
+    // the temporary files of the durable copies behind the database and its
+    // backup ("AppDatabase.db.XXXXXX.tmp"). A user's or the instrument's
+    // file that merely looks alike stays.
+    const QStringList prefixes{kIncomingPrefix, DbFileOps::durableCopyPrefix(databasePath()),
+                               DbFileOps::durableCopyPrefix(backupPath())};
     int removed = 0;
     const QDir folder(appFolder());
-    for (const QString &name : folder.entryList({QStringLiteral("AppDatabase*.tmp")}, QDir::Files)) {
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        bool ours = false;
+        for (const QString &prefix : prefixes)
+            ours = ours || DbFileOps::isTempName(name, prefix);
+        if (!ours)
+            continue;
         if (QFile::remove(folder.filePath(name)))
             ++removed;
         else

@@ -44,10 +44,13 @@ public:
     // installing needs no room for a second copy. The file is gone afterwards.
     bool installReceivedDatabase(const QString &receivedPath, InstallError *error = nullptr);
 
-    // True when the file opens with the program's key, holds no view or
-    // trigger, its sample table is a plain table with the expected columns
-    // (the only table the program reads from a received file; the log table
-    // is repaired after installing), and every page reads back intact.
+    // True when the file opens with the program's key, holds nothing but the
+    // two tables (plain, without hidden or generated columns), indexes on
+    // their plain columns and the engine's own objects, its sample table has
+    // the expected columns (the only table the program reads from a received
+    // file; the log table is repaired after installing), every page reads
+    // back intact, and a row can be written to each table (tried inside a
+    // transaction that is rolled back: the file's bytes stay as they were).
     static bool isValidDatabaseFile(const QString &path);
 
     // Removes the private copies of installs that a crash interrupted;

@@ -21,7 +21,8 @@ const QStringList &columnsOf(const QString &table);
 QStringList createStatements(const QString &table);
 
 // True when the table exists on db with exactly the expected column names
-// (compared case-insensitively, in order).
+// (compared case-insensitively, in order). Hidden and generated columns
+// count: SELECT * returns a generated one, which shifts every position.
 bool tableMatches(const QSqlDatabase &db, const QString &table);
 
 // Creates the table and its indexes; false (with a debug line) on failure.
@@ -37,9 +38,32 @@ bool createMissingTables(QSqlDatabase &db);
 // query. It reads the schema only, as a first statement on a file may.
 QString nonTableProgramNamesQuery();
 
-// Names of the views and triggers on db. The program creates none; in a
-// received file they would run inside the live database.
-QStringList viewsAndTriggers(const QSqlDatabase &db);
+// The schema objects of db that a file to be installed may not hold, as
+// "type name" texts; empty when the schema holds only the two tables (plain
+// tables without hidden or generated columns), indexes on plain columns of
+// them, and the engine's own objects. Anything else (a trigger or view, in
+// whatever case its type is written, a virtual table, another table, an
+// index on an expression or with a WHERE clause) would run inside the live
+// database or break the program's writes.
+QStringList disallowedObjects(const QSqlDatabase &db);
+
+// Inserts one row into each of the two tables the program writes and deletes
+// it again, inside a transaction that is rolled back; false (with a debug
+// line) on the first error. Catches what makes the program's own writes fail:
+// a CHECK constraint, an index calling a function no connection has, a
+// trigger raising an error. The log table is tried only when its columns are
+// the program's (else it is recreated after the install anyway).
+bool passesTrialWrite(QSqlDatabase &db);
+
+// Triggers (whatever the case of their type) and views not named like one of
+// the two tables, as "type name" texts. The program creates none; one in the
+// live database was installed by an earlier version.
+QStringList triggersAndViews(const QSqlDatabase &db);
+
+// Drops the objects triggersAndViews() lists, keeping every row; returns the
+// dropped ones (with a debug line each). Rows whose type is spelt in another
+// case are first given the engine's own spelling, which its DROP needs.
+QStringList dropTriggersAndViews(QSqlDatabase &db);
 
 // True when PRAGMA quick_check reads every page and finds the file intact.
 bool passesQuickCheck(const QSqlDatabase &db);

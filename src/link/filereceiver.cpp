@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStorageInfo>
 #include <QTcpServer>
@@ -64,10 +65,15 @@ int FileReceiver::removeStaleReceivedFiles()
 {
     int removed = 0;
     const QDir folder(appDir());
-    // Also the temporary files of their commits ("...received-<n>.XXXXXX").
-    const QStringList names =
-        folder.entryList({QStringLiteral(".AppDatabase.db.received-*")}, QDir::Files | QDir::Hidden | QDir::System);
+    // Exactly the names nextReceivedDatabasePath() makes, and those of the
+    // temporary files of their commits ("...received-<n>.XXXXXX", QSaveFile's
+    // six random letters or digits), with case: nothing else in the folder.
+    static const QRegularExpression ours(
+        QStringLiteral("^\\.AppDatabase\\.db\\.received-[1-9][0-9]{0,9}(\\.[A-Za-z0-9]{6})?$"));
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
+        if (!ours.match(name).hasMatch())
+            continue;
         if (QFile::remove(folder.filePath(name)))
             ++removed;
         else

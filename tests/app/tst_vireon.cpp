@@ -12,6 +12,7 @@
 #include "shell/navigationlist.h"
 #include "shell/widgets/messagedialog.h"
 #include "stubwidgets.h"
+#include "support/craftdb.h"
 #include "support/testenv.h"
 
 #include <QListWidget>
@@ -270,15 +271,17 @@ private slots:
     // disk) is a failed update, which the page shows: the file was fine.
     void receivedDatabaseRefusedOrNotInstalled_data()
     {
-        QTest::addColumn<bool>("validFile");
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("refused") << false << QStringList{"接收的資料庫檔案無效，未能更新數據，原有數據保持不變"};
-        QTest::newRow("not installed") << true << QStringList{};
+        const QStringList refused{"接收的資料庫檔案無效，未能更新數據，原有數據保持不變"};
+        QTest::newRow("refused") << "junk" << refused;
+        QTest::newRow("refused: trigger disguised by its type's case") << "trigger" << refused;
+        QTest::newRow("not installed") << "valid" << QStringList{};
     }
 
     void receivedDatabaseRefusedOrNotInstalled()
     {
-        QFETCH(bool, validFile);
+        QFETCH(QString, kind);
         QFETCH(QStringList, shown);
         for (const QString &name :
              QDir("./app").entryList({"AppDatabase*"}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -293,10 +296,12 @@ private slots:
             written = TestEnv::writeFile(QStringLiteral("./app/AppDatabase_backup.%1.db").arg(g), "b") && written;
         written = TestEnv::writeFile(QStringLiteral("./app/AppDatabase_backup.5.db/keep"), "x") && written;
         const QString received = QStringLiteral("./app/.AppDatabase.db.received-1");
-        written = (validFile ? DemoDataBuilder::build(received, 4, 5) > 0
-                             : TestEnv::writeFile(received, TestEnv::patternBytes(8192, 5))) &&
+        written = (kind != QLatin1String("junk") ? DemoDataBuilder::build(received, 4, 5) > 0
+                                                 : TestEnv::writeFile(received, TestEnv::patternBytes(8192, 5))) &&
                   written;
         QVERIFY(written);
+        if (kind == QLatin1String("trigger"))
+            QVERIFY(CraftDb::exec(received, CraftDb::disguisedTrigger()));
 
         DbManage db;
         const bool opened = db.openDatabase();

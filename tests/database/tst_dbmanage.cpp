@@ -1,5 +1,6 @@
 #include "support/testenv.h"
 
+#include "app/appstartup.h"
 #include "core/common.h"
 #include "database/dbfileops.h"
 #include "database/dbmanage.h"
@@ -14,9 +15,12 @@
 #include <QProcess>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <sqlite3.h>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
@@ -39,6 +43,11 @@ bool execOn(const QString &path, const QStringList &statements, bool plain = fal
                                 : QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, name);
         db.setDatabaseName(path);
         ok = db.open();
+        // Crafting a file may take PRAGMA writable_schema, which an engine
+        // built defensive refuses by default.
+        sqlite3 *handle = ok ? qvariant_cast<sqlite3 *>(db.driver()->handle()) : nullptr;
+        if (handle)
+            sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 0, nullptr);
         QSqlQuery q(db);
         for (const QString &sql : statements) {
             if (ok && !q.exec(sql)) {
@@ -104,6 +113,57 @@ const QMap<QString, QStringList> &schemaChanges()
         {"logview", {"ALTER TABLE LogInfoTable RENAME TO Logs", "CREATE VIEW loginfotable AS SELECT * FROM Logs"}},
         {"trigger", {"CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM LogInfoTable; END"}},
         {"view", {"CREATE VIEW Recent AS SELECT Key FROM SampleInfoTable"}},
+    };
+    return statements;
+}
+
+// Gives the schema row of name another spelling of its type, which the engine
+// takes as well: it reads an object's kind from its SQL text.
+QStringList respell(const QString &name, const QString &type)
+{
+    return {QStringLiteral("PRAGMA writable_schema = ON"),
+            QStringLiteral("UPDATE sqlite_master SET type = '%1' WHERE name = '%2'").arg(type, name),
+            QStringLiteral("PRAGMA writable_schema = OFF")};
+}
+
+// The sample table rebuilt with extra column definitions in front of its own.
+QStringList sampleTableWith(const QString &front)
+{
+    QString create = DbSchema::createStatements(DbSchema::sampleTable()).first();
+    create.replace(QStringLiteral("SampleInfoTable ("), QStringLiteral("SampleInfoTable (%1, ").arg(front));
+    const QString columns = DbSchema::sampleColumns().join(QLatin1Char(','));
+    return {QStringLiteral("ALTER TABLE SampleInfoTable RENAME TO Rows"), create,
+            QStringLiteral("INSERT INTO SampleInfoTable (%1) SELECT %1 FROM Rows").arg(columns),
+            QStringLiteral("DROP TABLE Rows")};
+}
+
+// Objects in a file that the program must not install, though its tables
+// have the expected columns and every page is intact.
+const QMap<QString, QStringList> &hostileObjects()
+{
+    static const QMap<QString, QStringList> statements{
+        {"TRIGGER",
+         QStringList{"CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM SampleInfoTable; END"} +
+             respell("wipe", "TRIGGER")},
+        {"Trigger",
+         QStringList{"CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM SampleInfoTable; END"} +
+             respell("wipe", "Trigger")},
+        {"raise",
+         QStringList{"CREATE TRIGGER stop BEFORE INSERT ON LogInfoTable BEGIN SELECT RAISE(ABORT, 'no'); END"} +
+             respell("stop", "Trigger")},
+        {"VIEW", QStringList{"CREATE VIEW Recent AS SELECT Key FROM SampleInfoTable"} + respell("Recent", "VIEW")},
+        {"nosuchfn",
+         {"CREATE INDEX ixl ON LogInfoTable(abs(ID))", "PRAGMA writable_schema = ON",
+          "UPDATE sqlite_master SET sql = replace(sql, 'abs(', 'nosuchfn(') WHERE name = 'ixl'",
+          "PRAGMA writable_schema = OFF"}},
+        {"expression", {"CREATE INDEX ixl ON LogInfoTable(abs(ID))"}},
+        {"partial", {"CREATE INDEX ixl ON LogInfoTable(ID) WHERE ID > 3"}},
+        {"check",
+         {"DROP TABLE LogInfoTable", "CREATE TABLE LogInfoTable (Key TEXT PRIMARY KEY, ID INTEGER, Outline TEXT, "
+                                     "Daily TEXT, Date TEXT, Time TEXT, CHECK(length(Key) < 0))"}},
+        {"shift", sampleTableWith(QStringLiteral("g TEXT AS ('SHIFT')"))},
+        {"huge", {"ALTER TABLE SampleInfoTable ADD COLUMN big BLOB AS (zeroblob(999999999) || zeroblob(999999999))"}},
+        {"table", {"CREATE TABLE Extra (a TEXT)"}},
     };
     return statements;
 }
@@ -284,6 +344,25 @@ private slots:
         QVERIFY(execOn(DbManage::backupPath(), {QStringLiteral("SELECT extra FROM SampleInfoTable")}));
     }
 
+    // A generated column is a column to SELECT *, which it shifts: the table
+    // differs from the program's like one with an extra column.
+    void generatedColumnIsBackedUpBeforeDrop()
+    {
+        const QString path = DbManage::databasePath();
+        QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
+        QVERIFY(execOn(path, sampleTableWith(QStringLiteral("g TEXT AS ('SHIFT')"))));
+        const QByteArray before = TestEnv::readFile(path);
+
+        DbManage manager;
+        QVERIFY(manager.openDatabase());
+        QVERIFY(manager.checkTables());
+        QCOMPARE(TestEnv::readFile(DbManage::backupPath()), before);
+        QSqlQuery query;
+        QVERIFY(query.exec(QStringLiteral("SELECT * FROM SampleInfoTable LIMIT 0")));
+        QCOMPARE(query.record().count(), DbSchema::sampleColumns().size());
+        QCOMPARE(query.record().fieldName(0), QStringLiteral("Key"));
+    }
+
     void identicalSchemaLeavesFileUntouched()
     {
         const QString path = DbManage::databasePath();
@@ -340,6 +419,170 @@ private slots:
         QCOMPARE(SampleInfoAccess::getCount(), rows);
         QCOMPARE(TestEnv::readFile(path), before);
         QCOMPARE(appFiles(), QStringList({QStringLiteral("AppDatabase.db")}));
+    }
+
+    // Objects that would run in the live database or make the program's own
+    // writes fail: refused by the import and by the instrument's upload alike,
+    // the open database staying as it was.
+    void installRefusesHostileObjects_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("upload");
+        const struct {
+            const char *row, *kind;
+        } rows[] = {
+            {"trigger whose type is spelt TRIGGER", "TRIGGER"},
+            {"trigger whose type is spelt Trigger", "Trigger"},
+            {"trigger raising an error before each log insert", "raise"},
+            {"view whose type is spelt VIEW", "VIEW"},
+            {"index calling a function no connection has", "nosuchfn"},
+            {"index on an expression", "expression"},
+            {"index with a WHERE clause", "partial"},
+            {"log table with a CHECK no row passes", "check"},
+            {"generated column before the sample columns", "shift"},
+            {"generated column too big to read", "huge"},
+            {"another table", "table"},
+        };
+        for (const auto &r : rows) {
+            QTest::addRow("import: %s", r.row) << QString(r.kind) << false;
+            QTest::addRow("upload: %s", r.row) << QString(r.kind) << true;
+        }
+    }
+
+    void installRefusesHostileObjects()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, upload);
+        const QString path = DbManage::databasePath();
+        const int rows = DemoDataBuilder::build(path, 5, 8);
+        const QByteArray before = TestEnv::readFile(path);
+        const QString source = upload ? QStringLiteral("./app/.AppDatabase.db.received-1") : kSource;
+        QVERIFY(DemoDataBuilder::build(source, 3, 4) > 0);
+        const bool crafted = execOn(source, hostileObjects().value(kind));
+        QVERIFY(crafted);
+
+        DbManage manager;
+        QVERIFY(manager.openDatabase());
+        QVERIFY(!DbManage::isValidDatabaseFile(source));
+        DbManage::InstallError error = DbManage::InstallError::None;
+        const bool installed =
+            upload ? manager.installReceivedDatabase(source, &error) : manager.replaceDatabase(source, &error);
+        QVERIFY(!installed);
+        QCOMPARE(error, DbManage::InstallError::Refused);
+        QVERIFY(manager.isOpen());
+        QCOMPARE(SampleInfoAccess::getCount(), rows);
+        QCOMPARE(TestEnv::readFile(path), before);
+        QCOMPARE(appFiles(), QStringList({QStringLiteral("AppDatabase.db")}));
+    }
+
+    // One more ordinary index is the program's kind of object: the file is
+    // installed, byte for byte as it came (the trial write left no trace).
+    void installAcceptsAnExtraIndex_data()
+    {
+        QTest::addColumn<bool>("upload");
+        QTest::newRow("import") << false;
+        QTest::newRow("upload") << true;
+    }
+
+    void installAcceptsAnExtraIndex()
+    {
+        QFETCH(bool, upload);
+        QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 1) > 0);
+        const QString source = upload ? QStringLiteral("./app/.AppDatabase.db.received-1") : kSource;
+        const int rows = DemoDataBuilder::build(source, 4, 9);
+        QVERIFY(rows > 0);
+        QVERIFY(execOn(source, {"CREATE INDEX by_sample ON SampleInfoTable(SampleId)",
+                                "CREATE UNIQUE INDEX by_id ON LogInfoTable(ID COLLATE NOCASE)"}));
+        const QByteArray sourceBytes = TestEnv::readFile(source);
+
+        DbManage manager;
+        QVERIFY(manager.openDatabase());
+        const bool installed = upload ? manager.installReceivedDatabase(source) : manager.replaceDatabase(source);
+        QVERIFY(installed);
+        QCOMPARE(SampleInfoAccess::getCount(), rows);
+        QCOMPARE(TestEnv::readFile(DbManage::databasePath()), sourceBytes);
+    }
+
+    // Triggers and views that an earlier version let in go at start-up; the
+    // rows stay, and no backup is made for it.
+    void startUpDropsTriggersAndViews_data()
+    {
+        QTest::addColumn<QStringList>("statements");
+        const QString wipe =
+            QStringLiteral("CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM SampleInfoTable; END");
+        const QString view = QStringLiteral("CREATE VIEW Recent AS SELECT Key FROM SampleInfoTable");
+        QTest::newRow("trigger") << QStringList{wipe};
+        QTest::newRow("trigger whose type is spelt TRIGGER") << QStringList{wipe} + respell("wipe", "TRIGGER");
+        QTest::newRow("trigger whose type is spelt Trigger") << QStringList{wipe} + respell("wipe", "Trigger");
+        QTest::newRow("view") << QStringList{view};
+        QTest::newRow("view whose type is spelt View") << QStringList{view} + respell("Recent", "View");
+        QTest::newRow("trigger on a view") << QStringList{
+            view, "CREATE TRIGGER redo INSTEAD OF DELETE ON Recent BEGIN DELETE FROM SampleInfoTable; END"};
+    }
+
+    void startUpDropsTriggersAndViews()
+    {
+        QFETCH(QStringList, statements);
+        const QString path = DbManage::databasePath();
+        const int rows = DemoDataBuilder::build(path, 4, 3);
+        QVERIFY(rows > 0);
+        QVERIFY(execOn(path, statements));
+        const QString objects =
+            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE lower(type) IN ('trigger', 'view')");
+        {
+            DbManage manager;
+            QVERIFY(manager.openDatabase());
+            QVERIFY(!manager.wasRecreated());
+            QVERIFY(manager.checkTables());
+            QSqlQuery query;
+            QVERIFY(query.exec(objects));
+            QVERIFY(query.next());
+            QCOMPARE(query.value(0).toInt(), 0);
+            // A log row no longer fires anything.
+            QVERIFY(query.exec("INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')"));
+            QCOMPARE(SampleInfoAccess::getCount(), rows);
+        }
+        QVERIFY(!QFile::exists(DbManage::backupPath()));
+        // Gone from the file, not only from the connection that dropped them.
+        DbManage again;
+        QVERIFY(again.openDatabase());
+        QSqlQuery query;
+        QVERIFY(query.exec(objects));
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toInt(), 0);
+        QCOMPARE(rowsOf(DbSchema::logTable()), 1);
+    }
+
+    // The clean-up takes the exact names the program makes, with case; files
+    // that only look alike (a user's notes, an instrument's upload) stay.
+    void leftoverCleanUpKeepsLookalikes()
+    {
+        const QStringList leftovers{"AppDatabase_incoming_zzzzzz.tmp", "AppDatabase.db.Ab3dE9.tmp",
+                                    ".AppDatabase.db.received-4294967295", ".AppDatabase.db.received-12.Ab3dEf"};
+        const QStringList kept{"appdatabase notes.TMP",
+                               "AppDatabase.tmp",
+                               "AppDatabase_incoming_a1B2c3.TMP",
+                               "appdatabase_incoming_a1B2c3.tmp",
+                               "AppDatabase_incoming_a1B2c3d.tmp",
+                               "AppDatabase_incoming_.tmp",
+                               "AppDatabase_backup.db.Qw12er.tmp.keep",
+                               "AppDatabase notes.tmp",
+                               ".AppDatabase.db.received-notes",
+                               ".appdatabase.db.received-3",
+                               ".AppDatabase.db.received-3.bak",
+                               ".AppDatabase.db.received-03"};
+        QStringList unwritten;
+        for (const QString &name : leftovers + kept)
+            if (!TestEnv::writeFile("./app/" + name, "x"))
+                unwritten << name;
+        QCOMPARE(unwritten, QStringList());
+        AppStartup::removeLeftovers();
+        for (const QString &name : leftovers)
+            QVERIFY2(!QFile::exists("./app/" + name), qPrintable(name));
+        for (const QString &name : kept)
+            QVERIFY2(QFile::exists("./app/" + name), qPrintable(name));
+        for (const QString &name : kept)
+            QFile::remove("./app/" + name);
     }
 
     // Only the sample table is read from a received file: a file whose log table

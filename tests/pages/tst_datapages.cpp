@@ -7,6 +7,7 @@
 #include "pages/machineotherset.h"
 #include "pages/pagefixture.h"
 #include "shell/filedialogs.h"
+#include "support/craftdb.h"
 #include "support/testenv.h"
 
 #include <QCoreApplication>
@@ -226,6 +227,7 @@ private slots:
             {"random bytes", "random", "random.db", false, -1},
             {"another key", "wrongkey", "foreign.db", false, -1},
             {"none of our tables", "notables", "other.db", false, -1},
+            {"trigger disguised by its type's case", "trigger", "trigger.db", false, -1},
             {"missing file", "none", "missing.db", false, -1},
             {"no .db in the path", "valid", "notes.txt", false, -1},
             {"the database itself", "self", "", true, -1},
@@ -233,7 +235,7 @@ private slots:
         for (const auto &r : rows)
             QTest::newRow(r.row) << false << QString(r.kind) << QString(r.name) << (r.ok ? ok : failed) << r.rowsAfter;
         QTest::newRow("cancelled") << false << "cancel" << QString() << QString() << -1;
-        for (const char *kind : {"valid", "random", "empty", "self", "cancel"}) {
+        for (const char *kind : {"valid", "random", "empty", "trigger", "self", "cancel"}) {
             const int rowsAfter = QByteArray(kind) == "valid" ? 7 : -1;
             QTest::addRow("update page: %s", kind)
                 << true << QString(kind) << QStringLiteral("pick-%1/AppDatabase.db").arg(kind) << QString()
@@ -262,7 +264,10 @@ private slots:
             QVERIFY(TestEnv::writeFile(path, kind == QLatin1String("empty") ? QByteArray() : pattern(8192)));
         else if (kind == QLatin1String("notables"))
             QVERIFY(buildForeignDatabase(path));
-        else if (kind == QLatin1String("self"))
+        else if (kind == QLatin1String("trigger")) {
+            QVERIFY(DemoDataBuilder::build(path, 3, 2) > 0);
+            QVERIFY(CraftDb::exec(path, CraftDb::disguisedTrigger()));
+        } else if (kind == QLatin1String("self"))
             path = updatePage ? QFileInfo(DbManage::databasePath()).absoluteFilePath() : DbManage::databasePath();
         else if (kind == QLatin1String("cancel"))
             path.clear();

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Crafts database files the way a hostile one would be made: statements run
+// on path through the program's own driver (so the file is enciphered as the
+// program's), with PRAGMA writable_schema allowed even where the engine was
+// built defensive.
+namespace CraftDb {
+
+bool exec(const QString &path, const QStringList &statements);
+
+// A trigger whose schema row spells its type "TRIGGER" (the engine runs it
+// all the same): every log row empties the sample table.
+QStringList disguisedTrigger();
+
+} // namespace CraftDb
