@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
     AppStartup::installTranslator();
     AppStartup::installApplicationFont();
 
-    InstanceGuard guard(QStringLiteral("procGuardService.exe"));
+    InstanceGuard guard(QStringLiteral("procGuardService.exe"), QStringLiteral("./app/instance.lock"));
     if (!guard.acquire()) {
         QMessageBox::information(nullptr, AppStartup::instanceRunningTitle(), AppStartup::instanceRunningText());
         return -1;
