@@ -20,7 +20,8 @@ int main(int argc, char *argv[])
     AppStartup::installTranslator();
     AppStartup::installApplicationFont();
 
-    InstanceGuard guard(QStringLiteral("procGuardService.exe"));
+    // A leading dot: no instrument upload may carry that name and replace the lock.
+    InstanceGuard guard(QStringLiteral("procGuardService.exe"), QStringLiteral("./app/.instance.lock"));
     if (!guard.acquire()) {
         QMessageBox::information(nullptr, AppStartup::instanceRunningTitle(), AppStartup::instanceRunningText());
         return -1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QMutex>
 #include <QString>
 #include <QtGlobal>
 
@@ -8,7 +9,8 @@
 // datagrams from hosts on the LAN that are not the instrument): the first
 // lines of each window are written, the rest only counted, and the count goes
 // out as one summary line with the next line after the window. A day-long
-// flood so costs at most (burst + 1) lines a minute.
+// flood so costs at most (burst + 1) lines a minute. One limiter may be shared
+// by several threads.
 class LogRateLimiter
 {
 public:
@@ -29,6 +31,9 @@ public:
     // decides on the limiter's own clock.
     void debug(const QString &line);
 
+    // Test seam: a fresh window with nothing counted, as if just built.
+    void resetForTesting();
+
 private:
     QString m_subject;
     int m_burst;
@@ -38,4 +43,5 @@ private:
     qint64 m_suppressed = 0;
     bool m_started = false;
     QElapsedTimer m_clock;
+    QMutex m_mutex;
 };

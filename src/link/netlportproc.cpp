@@ -34,6 +34,12 @@ NetlPortProc::NetlPortProc(QObject *parent)
     qRegisterMetaType<QList<InstrumentInfo>>();
 }
 
+LogRateLimiter &NetlPortProc::datagramLog()
+{
+    static LogRateLimiter log(QStringLiteral("lines caused by datagrams"));
+    return log;
+}
+
 void NetlPortProc::setScanCollectMs(int ms)
 {
     g_scanCollectMs = ms;
@@ -267,13 +273,13 @@ void NetlPortProc::onUdpReadyRead()
     while (m_udp && m_udp->hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_udp->receiveDatagram(NetFrame::MaxPayload + NetFrame::Overhead + 1);
         const QHostAddress from(datagram.senderAddress().toIPv4Address());
-        if (!LinkAddress::allowed(from, "accept from", &m_dropLog))
+        if (!LinkAddress::allowed(from, "accept from", &datagramLog()))
             continue;
         NetFrame frame;
         QString why;
         if (!NetFrame::parse(datagram.data(), &frame, &why)) {
-            m_dropLog.debug(QStringLiteral("%1 frame dropped from %2 %3")
-                                .arg(QString::fromLatin1(Q_FUNC_INFO), from.toString(), why));
+            datagramLog().debug(QStringLiteral("%1 frame dropped from %2 %3")
+                                    .arg(QString::fromLatin1(Q_FUNC_INFO), from.toString(), why));
             continue;
         }
         handleFrame(frame.code, frame.payload, from, datagram.data());
@@ -287,8 +293,8 @@ void NetlPortProc::handleFrame(quint8 code, const QByteArray &payload, const QHo
         const quint32 own = m_local.toIPv4Address();
         const quint32 host = from.toIPv4Address();
         if ((host & 0xFFFFFF00u) != (own & 0xFFFFFF00u) || host == own) {
-            m_dropLog.debug(QStringLiteral("%1 answer from %2 outside the sweep ignored")
-                                .arg(QString::fromLatin1(Q_FUNC_INFO), from.toString()));
+            datagramLog().debug(QStringLiteral("%1 answer from %2 outside the sweep ignored")
+                                    .arg(QString::fromLatin1(Q_FUNC_INFO), from.toString()));
             return;
         }
         if (code == Wire_LocalAddress && payload.size() == 1 && payload.at(0) == 0)
@@ -302,8 +308,8 @@ void NetlPortProc::handleFrame(quint8 code, const QByteArray &payload, const QHo
     // Outside a scan only the current instrument is listened to: any other
     // host on the LAN must not turn the link lamp green.
     if (from != m_target) {
-        m_dropLog.debug(QStringLiteral("%1 frame from %2 ignored: not the instrument")
-                            .arg(QString::fromLatin1(Q_FUNC_INFO), from.toString()));
+        datagramLog().debug(QStringLiteral("%1 frame from %2 ignored: not the instrument")
+                                .arg(QString::fromLatin1(Q_FUNC_INFO), from.toString()));
         return;
     }
     switch (code) {
@@ -311,7 +317,8 @@ void NetlPortProc::handleFrame(quint8 code, const QByteArray &payload, const QHo
         if (payload.size() == 1 && payload.at(0) == 0)
             emit sendnetEvent(NetEvt_LinkState, QVariant(true));
         else
-            qDebug().noquote() << Q_FUNC_INFO << "local address refused by the instrument" << payload.toHex();
+            datagramLog().debug(QStringLiteral("%1 local address refused by the instrument %2")
+                                    .arg(QString::fromLatin1(Q_FUNC_INFO), QString::fromLatin1(payload.toHex())));
         break;
     case Wire_InfoQuery: {
         const QByteArray name = NetFrame::nameFromReply(payload);

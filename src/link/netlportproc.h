@@ -28,6 +28,11 @@ public:
 
     static constexpr quint16 UploadPort = 4348;
 
+    // Anyone on the LAN can send datagrams at any rate, and the instrument
+    // itself may misbehave: every debug line a datagram causes, here or in
+    // the pages its events reach, goes through this one limiter.
+    static LogRateLimiter &datagramLog();
+
     // Test seams: the sweep's answer collection time and the upload port.
     static void setScanCollectMs(int ms);
     static void setUploadPortForTesting(quint16 port);
@@ -83,6 +88,4 @@ private:
     bool m_scanning = false;
     QList<quint32> m_scanQueue;
     QList<InstrumentInfo> m_instruments;
-    // Datagrams that are dropped or refused: anyone on the LAN can send them.
-    LogRateLimiter m_dropLog{QStringLiteral("dropped datagrams")};
 };

@@ -10,6 +10,7 @@
 #include "export/excelapi.h"
 #include "export/excelthread.h"
 #include "export/exporttext.h"
+#include "link/netlportproc.h"
 #include "link/transferprogress.h"
 #include "shell/idialogwidget.h"
 #include "shell/widgets/choosedialog.h"
@@ -482,7 +483,8 @@ void HistoryData::netEventHandle(int id, QVariant data)
         return;
     }
     if (id != NetEvt_FileProgress) {
-        qDebug() << "virtual void HistoryData::netEventHandle(int, QVariant)";
+        // Instrument answers and unknown frames end here, as many as arrive.
+        NetlPortProc::datagramLog().debug(QStringLiteral("virtual void HistoryData::netEventHandle(int, QVariant)"));
         return;
     }
     const TransferProgress progress = TransferProgress::decode(data.toByteArray());

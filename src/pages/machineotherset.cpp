@@ -2,6 +2,7 @@
 
 #include "core/messageids.h"
 #include "database/dbmanage.h"
+#include "link/netlportproc.h"
 #include "link/transferprogress.h"
 #include "shell/filedialogs.h"
 
@@ -63,8 +64,9 @@ void MachineOtherSet::on_pushButton_clicked()
 void MachineOtherSet::netEventHandle(int id, QVariant data)
 {
     if (id != NetEvt_FileProgress) {
-        qDebug() << "virtual void MachineOtherSet::netEventHandle(int, QVariant)"
-                 << "MachineOtherSet default...";
+        // Instrument answers and unknown frames end here, as many as arrive.
+        NetlPortProc::datagramLog().debug(
+            QStringLiteral("virtual void MachineOtherSet::netEventHandle(int, QVariant) MachineOtherSet default..."));
         return;
     }
     const TransferProgress progress = TransferProgress::decode(data.toByteArray());

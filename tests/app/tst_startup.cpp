@@ -212,6 +212,57 @@ private slots:
 
     // The real program, started offscreen in the test's working folder against the fake instrument on loopback: the
     // link must come up, and a SIGTERM must end the program through its orderly shutdown.
+    // A cleaner empties the temporary folder, where the shared-memory guard keeps its key file, while the program
+    // runs, and new files take the freed places: a second copy started in the same folder still only shows its notice.
+    void secondProgramRefusedAfterTheTemporaryFolderIsCleaned()
+    {
+        QVERIFY(DemoDataBuilder::build(TestEnv::instance()->path(QStringLiteral("app/AppDatabase.db")), 2, 3) > 0);
+        const QString tempDir = TestEnv::instance()->path(QStringLiteral("cleaned-tmp"));
+        QVERIFY(QDir().mkpath(tempDir));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("VIREON_LOOPBACK_ONLY"), QStringLiteral("1"));
+        env.insert(QStringLiteral("TMPDIR"), tempDir);
+        QProcess first, second;
+        for (QProcess *program : {&first, &second}) {
+            program->setProcessEnvironment(env);
+            program->setWorkingDirectory(TestEnv::instance()->workDir());
+            program->setProcessChannelMode(QProcess::MergedChannels);
+        }
+        first.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
+        QVERIFY2(first.waitForStarted(), qPrintable(first.errorString()));
+        const auto keyFiles = [&tempDir]() { return QDir(tempDir).entryList({"qipc_sharedmemory_*"}, QDir::Files); };
+        QTRY_VERIFY_WITH_TIMEOUT(!keyFiles().isEmpty(), 20000);
+        // Its window is up: the connect at start-up reports the link down.
+        QTRY_VERIFY_WITH_TIMEOUT(debugLogText().contains("Vireon link status: disconnected"), 20000);
+
+        QVERIFY(QDir(tempDir).removeRecursively());
+        QVERIFY(QDir().mkpath(tempDir));
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(TestEnv::writeFile(QDir(tempDir).filePath(QStringLiteral("new-%1.tmp").arg(i)), "x"));
+        const int windowsBefore = debugLogText().count("Vireon link status: disconnected");
+        second.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
+        QVERIFY2(second.waitForStarted(), qPrintable(second.errorString()));
+        // Refused, it waits in its notice; let through, it shows its window and reports the link down.
+        const auto decided = [&]() {
+            const QString log = debugLogText();
+            return log.contains("InstanceGuard: cannot lock") ||
+                   log.count("Vireon link status: disconnected") > windowsBefore ||
+                   second.state() == QProcess::NotRunning;
+        };
+        const bool secondDecided = QTest::qWaitFor(decided, 20000);
+        TestEnv::stopProcess(second);
+        first.terminate();
+        const bool firstEnded = first.waitForFinished(20000);
+        TestEnv::stopProcess(first);
+        QVERIFY(secondDecided);
+        QVERIFY2(debugLogText().contains("InstanceGuard: cannot lock"), qPrintable(debugLogText()));
+        QVERIFY(firstEnded);
+        QCOMPARE(first.exitCode(), 0);
+        // The first copy's clean end leaves no lock behind.
+        QVERIFY(!QFile::exists(QStringLiteral("./app/.instance.lock")));
+    }
+
     void linkComesUpAndSigtermQuitsCleanly()
     {
         // The program's side is held until it starts; the fake takes the same port on its own address.

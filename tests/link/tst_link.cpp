@@ -576,7 +576,7 @@ private slots:
 
     // A flood from a host that is not the instrument, well-formed or not,
     // leaves a burst of lines in the daily debug log, not one a datagram.
-    // (Last here: it spends the minute's burst.)
+    // (Late here: it spends the minute's burst.)
     void datagramFloodKeepsTheDebugLogSmall()
     {
         FakeInstrumentProcess fake(fakeArgs(*m_rig, "127.0.0.2"));
@@ -612,6 +612,47 @@ private slots:
         QVERIFY2(lines >= 1, logged.constData());
         QVERIFY2(lines <= LogRateLimiter::kBurst, qPrintable(QString::number(lines)));
         QVERIFY2(logged.size() < 400 * LogRateLimiter::kBurst, qPrintable(QString::number(logged.size())));
+    }
+
+    // The instrument itself refusing the local address, flooded: the link
+    // stays as it is and hears of nothing, and the daily debug log gets the
+    // limiter's burst of refusal lines, not one a frame.
+    void refusalFloodFromTheInstrumentKeepsTheDebugLogSmall()
+    {
+        QUdpSocket instrument;
+        const bool instrumentBound = instrument.bind(QHostAddress(QStringLiteral("127.0.0.2")), m_rig->port);
+        QVERIFY(instrumentBound);
+        m_rig->command(Cmd_ConnectInstrument);
+        m_rig->flush();
+        const QByteArray ack = NetFrame::build(Wire_LocalAddress, QByteArray(1, '\0'));
+        instrument.writeDatagram(ack, QHostAddress::LocalHost, m_rig->port);
+        QTRY_COMPARE(linkStates(), (QList<bool>{false, true}));
+        // The flood alone decides what the limiter lets through.
+        NetlPortProc::datagramLog().resetForTesting();
+        const QString logFile = DebugLog::filePathFor(QDate::currentDate());
+        const qint64 sizeBefore = QFileInfo(logFile).size();
+        const QtMessageHandler capture = qInstallMessageHandler(&DebugLog::messageHandler);
+
+        for (int i = 0; i < 3000; ++i) {
+            const char refusal = static_cast<char>(1 + i % 255);
+            instrument.writeDatagram(NetFrame::build(Wire_LocalAddress, QByteArray(1, refusal)),
+                                     QHostAddress::LocalHost, m_rig->port);
+            if (i % 50 == 49)
+                m_rig->flush();
+        }
+        // The acknowledgement after the flood shows that the worker has read
+        // all that came before it.
+        instrument.writeDatagram(ack, QHostAddress::LocalHost, m_rig->port);
+        QTRY_COMPARE(m_rig->log.events.size(), 3);
+        m_rig->flush();
+        qInstallMessageHandler(capture);
+
+        QCOMPARE(linkStates(), (QList<bool>{false, true, true}));
+        const QByteArray logged = TestEnv::readFile(logFile).mid(int(sizeBefore));
+        const int lines = logged.count("local address refused by the instrument");
+        QVERIFY2(lines >= 1, logged.constData());
+        QVERIFY2(lines <= LogRateLimiter::kBurst, qPrintable(QString::number(lines)));
+        QVERIFY2(logged.size() < 400 * (LogRateLimiter::kBurst + 1), qPrintable(QString::number(logged.size())));
     }
 
 private:

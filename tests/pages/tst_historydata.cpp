@@ -6,11 +6,14 @@
 
 #include "app/vireon.h"
 #include "core/common.h"
+#include "core/debuglog.h"
+#include "core/lograte.h"
 #include "core/messageids.h"
 #include "core/systemconfig.h"
 #include "database/sampleinfoaccess.h"
 #include "database/sampleinfomodel.h"
 #include "link/filereceiver.h"
+#include "link/netframe.h"
 #include "link/netlportproc.h"
 #include "link/transferprogress.h"
 #include "pages/historydata.h"
@@ -31,6 +34,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
+#include <QUdpSocket>
 
 using HistoryFixture::row;
 
@@ -612,6 +616,58 @@ private slots:
             QVERIFY(w.currentDialog()); // the dialog stays open
         w.deal_app_quit();
         TestEnv::stopProcess(fake);
+    }
+
+    // The instrument itself floods the page with answers and frames it does
+    // not use: the page's line for each goes through the datagram limiter,
+    // so the daily debug log gets a burst, not a line a frame.
+    void instrumentFloodKeepsTheDebugLogSmall()
+    {
+        QUdpSocket instrument;
+        const bool instrumentBound = instrument.bind(QHostAddress(QStringLiteral("127.0.0.2")), m_udpPort);
+        QVERIFY(instrumentBound);
+        m_programSide->release(); // the window binds it now
+        Vireon w;
+        w.switchFunctionWidgetSlot(IFunWidget::WGT_HISTROY);
+        QVERIFY(qobject_cast<HistoryData *>(w.currentPage()));
+        // The last answer's name shows the flood has reached the GUI side.
+        bool lastSeen = false;
+        QObject receiver;
+        QObject::connect(
+            NetlPortProc::getInstance(), &NetlPortProc::sendnetEvent, &receiver,
+            [&lastSeen](int id, QVariant data) {
+                lastSeen = lastSeen || (id == NetEvt_InstrumentFound && data.toStringList().value(1) == "LAST");
+            },
+            Qt::QueuedConnection);
+        w.sendCtlCmdSlot(Cmd_ConnectInstrument, QVariant(-1));
+        const QByteArray ack = NetFrame::build(Wire_LocalAddress, QByteArray(1, '\0'));
+        const auto acknowledged = [&]() {
+            instrument.writeDatagram(ack, QHostAddress::LocalHost, m_udpPort);
+            return w.linkStatus()->isLampGreen();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(acknowledged(), 10000);
+        NetlPortProc::datagramLog().resetForTesting();
+        const QString logFile = DebugLog::filePathFor(QDate::currentDate());
+        const qint64 sizeBefore = QFileInfo(logFile).size();
+        const QtMessageHandler previous = qInstallMessageHandler(&DebugLog::messageHandler);
+        for (int i = 0; i < 2000; ++i) {
+            const QByteArray frame = i % 2 ? NetFrame::build(0x60, QByteArray(8, char(i)))
+                                           : NetFrame::build(Wire_InfoQuery, QByteArrayLiteral("LORIX"));
+            instrument.writeDatagram(frame, QHostAddress::LocalHost, m_udpPort);
+            if (i % 50 == 49)
+                QTest::qWait(1); // lets the worker and the page keep up
+        }
+        instrument.writeDatagram(NetFrame::build(Wire_InfoQuery, QByteArrayLiteral("LAST")), QHostAddress::LocalHost,
+                                 m_udpPort);
+        QTRY_VERIFY_WITH_TIMEOUT(lastSeen, 10000);
+        QCoreApplication::processEvents();
+        qInstallMessageHandler(previous);
+        w.deal_app_quit();
+
+        const QByteArray logged = TestEnv::readFile(logFile).mid(int(sizeBefore));
+        const int lines = logged.count("HistoryData::netEventHandle");
+        QVERIFY2(lines >= 1, logged.constData());
+        QVERIFY2(lines <= LogRateLimiter::kBurst, qPrintable(QString::number(lines)));
     }
 };
 
