@@ -556,8 +556,12 @@ void SampleReportDlg::drawCurveChart()
     const QRect plot = pixmap.rect().adjusted(kCurveChartMargins.left(), kCurveChartMargins.top(),
                                               -kCurveChartMargins.right(), -kCurveChartMargins.bottom());
     const int range = qMax(1, m_curveRange);
-    auto xOf = [&](double cycle) { return plot.left() + plot.width() * cycle / 39.0; };
-    auto yOf = [&](double value) { return plot.bottom() - plot.height() * value / range; };
+    // Cycle 1 on the left edge, 40 on the right; 0 on the bottom edge, the
+    // range on the top.
+    const int across = plot.right() - plot.left();
+    const int up = plot.bottom() - plot.top();
+    auto xOf = [&](double cycle) { return plot.left() + across * cycle / 39.0; };
+    auto yOf = [&](double value) { return plot.bottom() - up * value / range; };
 
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -566,7 +570,7 @@ void SampleReportDlg::drawCurveChart()
     p.setFont(font);
     const QPen grid(QBrush(Qt::gray), 1, Qt::DashLine);
     for (int j = 0; j <= 10; ++j) {
-        const int y = plot.bottom() - plot.height() * j / 10;
+        const int y = plot.bottom() - up * j / 10;
         p.setPen(grid);
         p.drawLine(plot.left(), y, plot.right(), y);
         p.setPen(Qt::black);
@@ -575,7 +579,7 @@ void SampleReportDlg::drawCurveChart()
     }
     // A line every third cycle, numbered 1, 4 ... 40 like the report's chart.
     for (int n = 0; n <= 13; ++n) {
-        const int x = plot.left() + plot.width() * 3 * n / 39;
+        const int x = plot.left() + across * 3 * n / 39;
         p.setPen(grid);
         p.drawLine(x, plot.top(), x, plot.bottom());
         p.setPen(Qt::black);
