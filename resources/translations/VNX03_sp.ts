@@ -423,6 +423,22 @@
             <source>列印日期:</source>
             <translation>Impreso: </translation>
         </message>
+        <message>
+            <source>Real-time PCR Test Report</source>
+            <translation>Real-time PCR Test Report</translation>
+        </message>
+        <message>
+            <source>指標</source>
+            <translation>Indicador</translation>
+        </message>
+        <message>
+            <source>列印時間</source>
+            <translation>Impreso el</translation>
+        </message>
+        <message>
+            <source>【本結果只對本次檢驗樣本負責】</source>
+            <translation>[Este resultado se refiere solo a la muestra analizada]</translation>
+        </message>
     </context>
     <context>
         <name>HelpAndFAQ</name>

@@ -95,6 +95,17 @@ private:
     void drawStatement(QPainter &p, const ReportRecord &r);
     void drawPrintDate(QPainter &p, const ReportRecord &r);
 
+    // Further steps of the page that the current layout does not use (see
+    // drawprinttemplatesteps.cpp): an English title line, a result table
+    // under an indicator header with a print-time footer, and two text
+    // helpers. The steps test reaches them as a friend.
+    friend class TestDrawPrintTemplateSteps;
+    void drawEnglishTitle(QPainter &p, const ReportRecord &r);
+    static int findCharBackward(const QString &text, int pos, QChar c);
+    void drawIndicatorHeader(QPainter &p, int y);
+    static QString elideToWidth(QString &text, const QFont &font, int maxWidth);
+    void drawResultTableWithFooter(QPainter &p, const ReportRecord &r);
+
     // The running cursor: y is the position, x/width/height scratch.
     int m_x = 0;
     int m_y = 0;

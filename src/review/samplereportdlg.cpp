@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QPrintPreviewDialog>
 #include <QScreen>
@@ -231,6 +233,12 @@ void SampleReportDlg::loadResultList()
 void SampleReportDlg::loadCurveData()
 {
     m_record.CurveData = m_runCurves;
+    int largestLast = 0;
+    for (const QList<int> &curve : m_runCurves) {
+        if (!curve.isEmpty())
+            largestLast = qMax(largestLast, curve.last());
+    }
+    m_curveRange = largestLast > 800 ? largestLast + largestLast / 3 : 800;
 }
 
 void SampleReportDlg::updatePrintTemplate()
@@ -510,4 +518,85 @@ void SampleReportDlg::serialEventHandle(int id, QVariant data)
                  << "default...";
         break;
     }
+}
+
+void SampleReportDlg::drawResultList(const QList<QStringList> &rows)
+{
+    QLabel *label = ui->Reselts_label;
+    QPixmap pixmap(label->size());
+    if (pixmap.isNull())
+        return;
+    pixmap.fill(Qt::white);
+    // No rows: an empty list, not a division by a row count of zero.
+    if (!rows.isEmpty()) {
+        QPainter p(&pixmap);
+        QFont font = label->font();
+        font.setPointSize(10);
+        p.setFont(font);
+        // A short list keeps the row height of twice as many rows.
+        const int rowHeight = label->height() / (rows.size() < 8 ? 2 * rows.size() : rows.size());
+        const int columnWidth = label->width() / 3;
+        for (int k = 0; k < rows.size(); ++k) {
+            for (int column = 0; column < 3; ++column)
+                p.drawText(QRect(column * columnWidth, k * rowHeight, columnWidth, rowHeight), Qt::AlignCenter,
+                           rows.at(k).value(column));
+        }
+    }
+    label->setPixmap(pixmap);
+}
+
+void SampleReportDlg::drawCurveChart()
+{
+    QLabel *label = ui->line_label;
+    QPixmap pixmap(label->size());
+    if (pixmap.isNull())
+        return;
+    pixmap.fill(Qt::white);
+    // Room for the axis numbers left of and under the chart.
+    const QRect plot = pixmap.rect().adjusted(kCurveChartMargins.left(), kCurveChartMargins.top(),
+                                              -kCurveChartMargins.right(), -kCurveChartMargins.bottom());
+    const int range = qMax(1, m_curveRange);
+    // Cycle 1 on the left edge, 40 on the right; 0 on the bottom edge, the
+    // range on the top.
+    const int across = plot.right() - plot.left();
+    const int up = plot.bottom() - plot.top();
+    auto xOf = [&](double cycle) { return plot.left() + across * cycle / 39.0; };
+    auto yOf = [&](double value) { return plot.bottom() - up * value / range; };
+
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QFont font = label->font();
+    font.setPointSize(5);
+    p.setFont(font);
+    const QPen grid(QBrush(Qt::gray), 1, Qt::DashLine);
+    for (int j = 0; j <= 10; ++j) {
+        const int y = plot.bottom() - up * j / 10;
+        p.setPen(grid);
+        p.drawLine(plot.left(), y, plot.right(), y);
+        p.setPen(Qt::black);
+        p.drawText(QRect(0, y - 8, plot.left() - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(qint64(range) * j / 10));
+    }
+    // A line every third cycle, numbered 1, 4 ... 40 like the report's chart.
+    for (int n = 0; n <= 13; ++n) {
+        const int x = plot.left() + across * 3 * n / 39;
+        p.setPen(grid);
+        p.drawLine(x, plot.top(), x, plot.bottom());
+        p.setPen(Qt::black);
+        p.drawText(QRect(x - 12, plot.bottom() + 4, 24, 16), Qt::AlignCenter, QString::number(3 * n + 1));
+    }
+
+    QPainterPath path;
+    for (const QList<int> &curve : m_record.CurveData) {
+        for (int i = 0; i < curve.size(); ++i) {
+            const QPointF point(xOf(i), yOf(curve.at(i)));
+            if (i == 0)
+                path.moveTo(point);
+            else
+                path.lineTo(point);
+        }
+    }
+    p.strokePath(path, QPen(QBrush(QColor(kCurveChartColour)), 2));
+    p.end();
+    label->setPixmap(pixmap);
 }

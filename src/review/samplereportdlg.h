@@ -4,6 +4,7 @@
 #include "shell/idialogwidget.h"
 
 #include <QDate>
+#include <QMargins>
 #include <QPointer>
 #include <QPrinter>
 #include <QStringList>
@@ -30,6 +31,10 @@ class SampleReportDlg : public IDialogWidget
     Q_OBJECT
 public:
     static constexpr int kPreviewWidth = 800;
+    // Page 0's curve chart: its margins for the axis numbers (left, top,
+    // right, bottom) and the colour of its curves.
+    static constexpr QMargins kCurveChartMargins{40, 16, 16, 24};
+    static constexpr const char *kCurveChartColour = "#FF3300";
 
     explicit SampleReportDlg(QWidget *parent = nullptr);
     ~SampleReportDlg() override;
@@ -95,6 +100,13 @@ private:
     qreal screenDpi() const;
     void fillHtmlLines(const QString &fileName, const QSize &size);
 
+    // Page 0 (reached only through the hidden return button): the result
+    // list and the curves of the run, painted into their labels. Nothing
+    // shows them today; the dialog test reaches them as a friend.
+    friend class TestSampleReportDlg;
+    void drawResultList(const QList<QStringList> &rows);
+    void drawCurveChart();
+
     Ui::SampleReportDlg *ui = nullptr;
     QString m_key;
     QStringList m_keyList;
@@ -112,6 +124,9 @@ private:
     // the dialog is open does not empty a report already shown.
     QList<QStringList> m_runResults;
     QList<QList<int>> m_runCurves;
+    // Top of page 0's curve chart, kept by loadCurveData: 800, or a third
+    // above the largest last value when that exceeds 800.
+    int m_curveRange = 800;
 
     QTimer m_repaintTimer;  // coalesces a burst of edits into one paint
     bool m_filling = false; // the form is being filled: no paint per field

@@ -458,3 +458,5 @@ bool SampleSplineDlg::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+void emptyHook(int) {}

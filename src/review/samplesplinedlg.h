@@ -109,3 +109,6 @@ private:
 
     static QPoint s_tipMousePos;
 };
+
+// A hook beside the dialog with no behaviour; nothing calls it.
+void emptyHook(int);

@@ -15,6 +15,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -73,6 +74,16 @@ private:
                 sizes << QSize(cols.at(3).toInt(), cols.at(4).toInt());
         }
         return sizes;
+    }
+    // Bounding box of the pixels that are not white; null for none.
+    static QRect inkOf(const QImage &image)
+    {
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                    ink |= QRect(x, y, 1, 1);
+        return ink;
     }
     static QStringList pdfsIn(const QString &folder) { return QDir(folder).entryList({"*.pdf"}, QDir::Files); }
     static void restoreFolders()
@@ -601,6 +612,138 @@ private slots:
     {
         QCOMPARE(ReportOutput::pdfFileName(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9))),
                  QString("PCR檢測報告20240305140709.pdf"));
+    }
+
+    // Page 0's result list: three centred columns, 10 points, in rows of the
+    // label's height over the row count, or over twice the count below eight
+    // rows. No rows leave the list blank.
+    void pageZeroResultList_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("rowsInHeight"); // 0: no ink at all
+        QTest::newRow("three rows, six in the height") << 3 << 6;
+        QTest::newRow("seven rows, fourteen") << 7 << 14;
+        QTest::newRow("eight rows fill it") << 8 << 8;
+        QTest::newRow("ten rows fill it") << 10 << 10;
+        QTest::newRow("no rows") << 0 << 0;
+    }
+    void pageZeroResultList()
+    {
+        QFETCH(int, count);
+        QFETCH(int, rowsInHeight);
+        auto dlg = open();
+        dlg->on_btnPrint_2_clicked();
+        QLabel *label = child<QLabel>(dlg.get(), "Reselts_label");
+        QTRY_VERIFY(label->height() >= 556);
+        QList<QStringList> rows;
+        for (int k = 0; k < count; ++k)
+            rows << QStringList{QString("Item%1").arg(k), QString::number(20.5 + k), k % 2 ? "-" : "++", "S1"};
+        dlg->drawResultList(rows);
+        const QImage shown = label->pixmap(Qt::ReturnByValue).toImage();
+        QCOMPARE(shown.size(), label->size());
+
+        QPixmap expected(label->size());
+        expected.fill(Qt::white);
+        QPainter p(&expected);
+        QFont font = label->font();
+        font.setPointSize(10);
+        p.setFont(font);
+        const int w = label->width() / 3;
+        const int h = rowsInHeight ? label->height() / rowsInHeight : 0;
+        for (int k = 0; k < count; ++k)
+            for (int c = 0; c < 3; ++c)
+                p.drawText(QRect(c * w, k * h, w, h), Qt::AlignCenter, rows[k][c]);
+        p.end();
+        QCOMPARE(shown, expected.toImage());
+        // The ink keeps to the rows: nothing below the last one.
+        const QRect ink = inkOf(shown);
+        QVERIFY(ink.bottom() < count * h);
+        QCOMPARE(ink.isNull(), count == 0);
+    }
+
+    // Page 0's curves: one path of every curve over a dashed grid, numbered
+    // up to the range that loading the curves keeps (800, or a third above
+    // the largest last value beyond 800).
+    void pageZeroCurves_data()
+    {
+        QTest::addColumn<int>("last");  // the first curve's last value; the rest of it is 600
+        QTest::addColumn<int>("early"); // its 11th value
+        QTest::addColumn<int>("range");
+        QTest::newRow("below 800") << 600 << 600 << 800;
+        QTest::newRow("exactly 800") << 800 << 600 << 800;
+        QTest::newRow("801") << 801 << 600 << 1068;
+        QTest::newRow("1200") << 1200 << 600 << 1600;
+        QTest::newRow("only the last values count") << 700 << 5000 << 800;
+    }
+    void pageZeroCurves()
+    {
+        QFETCH(int, last);
+        QFETCH(int, early);
+        QFETCH(int, range);
+        DemoSampleRow a = row("2024050100001", "C", "0", 0, "20240501", "100000", 25.0);
+        DemoSampleRow b = row("2024050100002", "C", "1", 0, "20240501", "100000", 25.0);
+        for (int i = 0; i < 40; ++i) {
+            a.prodata[i] = 600;
+            b.prodata[i] = 300;
+        }
+        a.prodata[10] = static_cast<quint16>(early);
+        a.prodata[39] = static_cast<quint16>(last);
+        QVERIFY(HistoryFixture::replaceWith({a, b}));
+        auto dlg = std::make_unique<SampleReportDlg>();
+        dlg->setAttribute(Qt::WA_DeleteOnClose, false);
+        dlg->updateDialog(QVariant(QStringList{"2024050100001", "2024050100002"}));
+        dlg->resize(1400, 900);
+        dlg->show();
+        dlg->on_btnPrint_2_clicked();
+        QLabel *label = child<QLabel>(dlg.get(), "line_label");
+        QTRY_VERIFY(label->width() >= 868);
+        QTRY_VERIFY(label->height() >= 600);
+        dlg->drawCurveChart();
+        const QImage shown = label->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), label->size());
+        QCOMPARE(dlg->m_curveRange, range);
+
+        // The chart inside margins of 40 left, 16 top and right, 24 below:
+        // cycle 1 on its left edge, 40 on its right, 0 on its bottom edge.
+        const QRect plot = QRect(QPoint(0, 0), label->size()).adjusted(40, 16, -16, -24);
+        auto curveAt = [&](int value) {
+            const int x = qRound(plot.left() + (plot.width() - 1) * 25 / 39.0);
+            const int y = qRound(plot.bottom() - (plot.height() - 1) * double(value) / range);
+            bool found = false;
+            for (int dy = -1; dy <= 1; ++dy) {
+                const QRgb c = shown.pixel(x, y + dy);
+                found |= qRed(c) > 200 && qGreen(c) < 120 && qBlue(c) < 100;
+            }
+            return found;
+        };
+        QVERIFY(curveAt(600));
+        QVERIFY(curveAt(300));
+        QVERIFY(!curveAt(450));
+        QVERIFY(!curveAt(range == 800 ? 400 : 600 * range / 800)); // where another range would put them
+
+        // The top of the scale reads the range, right-aligned beside the top line.
+        QPixmap expected(label->size());
+        expected.fill(Qt::white);
+        QPainter p(&expected);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        QFont font = label->font();
+        font.setPointSize(5);
+        p.setFont(font);
+        const QRect topNumber(0, plot.top() - 8, 36, 16);
+        p.drawText(topNumber, Qt::AlignRight | Qt::AlignVCenter, QString::number(range));
+        p.end();
+        QCOMPARE(shown.copy(topNumber), expected.toImage().convertToFormat(QImage::Format_RGB32).copy(topNumber));
+        QVERIFY(!inkOf(shown.copy(topNumber)).isNull());
+
+        // The top grid line is dashed: grey and white along it.
+        int grey = 0, white = 0;
+        for (int x = plot.left() + 1; x < plot.center().x(); ++x) {
+            const QRgb c = shown.pixel(x, plot.top());
+            grey += qGray(c) < 240;
+            white += c == qRgb(255, 255, 255);
+        }
+        QVERIFY(grey > 20);
+        QVERIFY(white > 20);
     }
 };
 
