@@ -155,6 +155,19 @@ QRect inkInCell(const QFont &font, const QSize &cellSize, int flags, const QStri
     return QRect(QPoint(left, top), QPoint(right, bottom)).translated(area.topLeft());
 }
 
+// The text with every line wider than `width` in `font` cut short at its
+// end with an ellipsis.
+QString elidedLines(const QFont &font, const QString &text, int width)
+{
+    const QFontMetrics metrics(font);
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString &line : lines) {
+        if (metrics.horizontalAdvance(line) > width)
+            line = metrics.elidedText(line, Qt::ElideRight, width);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 DrawPrintTemplate *DrawPrintTemplate::getInstance()
@@ -198,11 +211,15 @@ QFont DrawPrintTemplate::fittedFont(const QFont &font, const QRect &cell, int fl
     const int full = font.pixelSize();
     if (text.isEmpty() || cell.isEmpty() || full <= 1)
         return font;
-    // Well inside its cell across (the ink cannot reach past the advance by
-    // more than a glyph's overhang) and lines within its height: it fits.
-    const int overhang = full / 4;
+    // Across, a text fits by its advance, with a quarter of its size to spare
+    // so that a label stays apart from the value after it. Ink reaching past
+    // the advance by a glyph's overhang (the foot of a J, the arms of a T or
+    // Y, the tail of an f) is the font's design, not a text too wide: it is
+    // no reason to shrink. Up and down, lines within the cell's height fit;
+    // taller lines fit when their ink does, as line heights exceed some cells
+    // that glyphs sit well inside.
     const QRect layout = QFontMetrics(font).boundingRect(cell, flags | Qt::TextDontClip, text);
-    if (cell.adjusted(overhang, 0, -overhang, 0).contains(layout))
+    if (layout.width() <= cell.width() - full / 4 && layout.height() <= cell.height())
         return font;
 
     const QString key =
@@ -210,33 +227,33 @@ QFont DrawPrintTemplate::fittedFont(const QFont &font, const QRect &cell, int fl
     int size = m_fittedSizes.value(key, 0);
     if (size == 0) {
         const QPainter::RenderHints hints = QPainter::Antialiasing | QPainter::TextAntialiasing;
-        const QRect box(QPoint(0, 0), cell.size());
-        // Across, the advance counts too, with a quarter of the size to
-        // spare, so that a label stays apart from the value after it; up and
-        // down only the ink does, as line heights exceed some cells that
-        // glyphs sit well inside.
         auto fits = [&](int pixels) {
             QFont sized(font);
             sized.setPixelSize(pixels);
-            const int across = QFontMetrics(sized).boundingRect(cell, flags | Qt::TextDontClip, text).width();
-            if (across > cell.width() - pixels / 4)
+            const QRect lines = QFontMetrics(sized).boundingRect(cell, flags | Qt::TextDontClip, text);
+            if (lines.width() > cell.width() - pixels / 4)
                 return false;
+            if (lines.height() <= cell.height())
+                return true;
             const QRect ink = inkInCell(sized, cell.size(), flags, text, hints);
-            return ink.isNull() || box.contains(ink);
+            return ink.isNull() || (ink.top() >= 0 && ink.bottom() < cell.height());
         };
+        // Half its size at least: smaller, a text is no longer read on the
+        // printout.
+        const int smallest = (full + 1) / 2;
         if (fits(full)) {
             size = full;
         } else {
             // Start from the size the layout's proportions suggest, then
             // step to the largest that fits.
-            const double scale =
-                qMin(double(cell.width()) / qMax(1, layout.width()), double(cell.height()) / qMax(1, layout.height()));
-            size = qBound(1, static_cast<int>(full * scale), full - 1);
+            const double scale = qMin(double(cell.width() - full / 4) / qMax(1, layout.width()),
+                                      double(cell.height()) / qMax(1, layout.height()));
+            size = qBound(smallest, static_cast<int>(full * scale), full - 1);
             if (fits(size)) {
                 while (size + 1 < full && fits(size + 1))
                     ++size;
             } else {
-                while (size > 1 && !fits(size))
+                while (size > smallest && !fits(size))
                     --size;
             }
         }
@@ -255,9 +272,18 @@ void DrawPrintTemplate::drawText(QPainter &p, const QRect &cell, int flags, cons
 {
     const QFont cellFont = p.font();
     const QFont font = fittedFont(cellFont, cell, flags, text);
+    QString shown = text;
+    if (font.pixelSize() < cellFont.pixelSize()) {
+        // At half its size a text may still be too wide: its lines are cut
+        // short with an ellipsis rather than run into the next cell, where
+        // both texts would be lost.
+        const int width = cell.width() - font.pixelSize() / 4;
+        if (QFontMetrics(font).boundingRect(cell, flags | Qt::TextDontClip, text).width() > width)
+            shown = elidedLines(font, text, width);
+    }
     if (font != cellFont)
         p.setFont(font);
-    drawFittedText(p, cell, flags, text);
+    drawFittedText(p, cell, flags, shown);
     if (font != cellFont)
         p.setFont(cellFont);
 }

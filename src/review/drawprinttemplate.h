@@ -68,13 +68,16 @@ private:
     // Text in the painter's font and pen. Sizes above the raster engine's
     // glyph cache are drawn as outlines, which costs milliseconds a line:
     // such a cell is rendered once and reused while its text stays the same.
-    // A text that does not fit its cell is drawn at the largest pixel size
-    // that does (same family and weight): its ink inside the cell, its
-    // advance a quarter of the size short of the cell's width. Never cut,
-    // never into the next cell; a text that fits is drawn as it is.
+    // A text too wide for its cell (by its advance, a quarter of the size
+    // short of the cell's width) or taller than it (by its ink) is drawn at
+    // the largest pixel size that fits (same family and weight), never below
+    // half its own; one still too wide there has its lines cut short with an
+    // ellipsis. Ink reaching past the advance by a glyph's overhang is no
+    // reason to shrink; a text that fits is drawn as it is.
     void drawText(QPainter &p, const QRect &cell, int flags, const QString &text);
     // The painter's font, or the same font at the largest pixel size that
-    // fits the cell (as above); sizes found are kept per text and cell size.
+    // fits the cell (as above, at least half the size); sizes found are kept
+    // per font, alignment, cell size and text.
     QFont fittedFont(const QFont &font, const QRect &cell, int flags, const QString &text);
     void drawFittedText(QPainter &p, const QRect &cell, int flags, const QString &text);
     void rule(QPainter &p, int y) const;

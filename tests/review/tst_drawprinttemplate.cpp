@@ -2,6 +2,7 @@
 
 #include "core/systemconfig.h"
 #include "review/drawprinttemplate.h"
+#include "shell/appearance.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -304,11 +305,102 @@ private:
                  qPrintable(QString("%1: ink outside the cells at %2,%3").arg(what).arg(outside.x()).arg(outside.y())));
     }
 
+    // The report's family as the program sets it up at start ("Microsoft YaHei" mapped onto an installed CJK family)
+    // or as the platform gives it.
+    static QFont &platformFont()
+    {
+        static QFont font = QApplication::font();
+        return font;
+    }
+    static void useFonts(const QString &setUp)
+    {
+        if (setUp == "program") {
+            Appearance::installFontSubstitutions();
+            QApplication::setFont(QFont(QStringLiteral("Microsoft YaHei"), 10));
+        } else {
+            QApplication::setFont(platformFont());
+        }
+    }
+    // Bounding box of the ink where `page` is clearly darker than `base` (anti-aliased fringes left out), within the
+    // region.
+    static QRect inkBetween(const QImage &base, const QImage &page, const QRect &region)
+    {
+        QRect box;
+        const QRect area = region & page.rect();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            const QRgb *lb = reinterpret_cast<const QRgb *>(base.constScanLine(y));
+            const QRgb *lp = reinterpret_cast<const QRgb *>(page.constScanLine(y));
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (qGray(lb[x]) - qGray(lp[x]) > 96)
+                    box |= QRect(x, y, 1, 1);
+        }
+        return box;
+    }
+    static ReportRecord emptyRecord()
+    {
+        ReportRecord r;
+        r.petInfo = QVector<QString>(9).toList();
+        r.symptom = QStringList{QString()};
+        r.hospitalInfo = QVector<QString>(6).toList();
+        return r;
+    }
+    // Page regions (without a hospital logo) that hold one text each, as far as its ink may reach: the text's cell
+    // across up to the next text, the line's own height (half the pitch either side of the centre) up and down.
+    struct Place {
+        QString name;
+        QRect region;
+    };
+    static QRect around(int x, int right, int centreY, int halfPitch)
+    {
+        return QRect(QPoint(x - 60, centreY - halfPitch), QPoint(right, centreY + halfPitch - 1));
+    }
+    // The label cells of the header's address and phone rows and of the owner grid.
+    static QList<Place> labelPlaces()
+    {
+        QList<Place> places{{"address label", around(280, 560, 512 + 72, 46)},
+                            {"phone label", around(280, 560, 604 + 72, 46)}};
+        const int cells[4] = {3, 3, 3, 1};
+        for (int row = 0; row < 4; ++row)
+            for (int c = 0; c < cells[row]; ++c)
+                places << Place{QString("grid label %1,%2").arg(row + 1).arg(c + 1),
+                                around(280 + 1290 * c, 280 + 1290 * c + 300, 788 + 138 * row + 82, 69)};
+        return places;
+    }
+    // A record with one text in every field the places below show.
+    static ReportRecord recordOf(const QString &text)
+    {
+        ReportRecord r = emptyRecord();
+        r.petInfo = QVector<QString>(9, text).toList();
+        r.hospitalInfo = QVector<QString>(6, text).toList();
+        r.symptom = QStringList{text};
+        return r;
+    }
+    // Where the values go: every field of the owner grid, the hospital fields and the symptom.
+    static QList<Place> valuePlaces()
+    {
+        const QStringList grid[4] = {{"owner", "breed", "case number"},
+                                     {"pet name", "pet type", "contact phone"},
+                                     {"sex", "age", "test date"},
+                                     {"sample type"}};
+        QList<Place> places;
+        for (int row = 0; row < 4; ++row)
+            for (int c = 0; c < grid[row].size(); ++c)
+                places << Place{grid[row][c], around(600 + 1290 * c, 600 + 1290 * c + 1200, 788 + 138 * row + 82, 69)};
+        places << Place{"hospital name", QRect(QPoint(250, 312), QPoint(3760, 539))}
+               << Place{"hospital address", around(600, 3760, 512 + 72, 46)}
+               << Place{"hospital phone", around(600, 1960, 604 + 72, 46)}
+               << Place{"symptom", QRect(QPoint(700, 1350), QPoint(3760, 1660))}
+               << Place{"report date", QRect(QPoint(640, 4712), QPoint(2040, 4900))}
+               << Place{"doctor", QRect(QPoint(2440, 4712), QPoint(3900, 4900))};
+        return places;
+    }
+
 private slots:
     // A fixed print clock, and every text of the page drawn once both ways (directly and through the text cache): the
     // raster engine outlines a large glyph a little differently until it has met it in both.
     void initTestCase()
     {
+        platformFont();
         DrawPrintTemplate *painter = DrawPrintTemplate::getInstance();
         painter->setClockForTesting([] { return QDateTime(QDate(2024, 3, 5), QTime(14, 7)); });
         for (bool caching : {false, true, false, true}) {
@@ -318,6 +410,7 @@ private slots:
     }
     void cleanup()
     {
+        QApplication::setFont(platformFont());
         QFile::remove(DrawPrintTemplate::hospitalLogoPath());
         QFile::remove(DrawPrintTemplate::makerLogoPath());
         SystemConfig::getInstance()->setLogoPost(0);
@@ -646,6 +739,110 @@ private slots:
         const QRegion allowed = QRegion(band) + QRect(2000, 5300, 1720, 200);
         const QRect outside = differences(outsideOf(page, allowed), outsideOf(base, allowed));
         QVERIFY2(outside.isNull(), qPrintable(QString("ink at %1,%2").arg(outside.x()).arg(outside.y())));
+    }
+
+    // No label of the owner grid or of the header's address and phone rows is shrunk away, in any language, with the
+    // program's fonts or the platform's: each one's ink is at least half as tall as the tallest label's. A label whose
+    // glyphs reach past their advance (the foot of an A, the arms of a T, the tail of an f) is no narrower for it.
+    void labelsKeepTheirSize_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("fonts");
+        for (const QString &language : kLanguages)
+            for (const QString fonts : {"program", "platform"})
+                QTest::newRow(qPrintable(language + " " + fonts + " fonts")) << language << fonts;
+    }
+    void labelsKeepTheirSize()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, fonts);
+        useFonts(fonts);
+        BlankLabels blank;
+        QCoreApplication::installTranslator(&blank);
+        const QImage base = paint(emptyRecord());
+        QCoreApplication::removeTranslator(&blank);
+        QTranslator translator;
+        const bool loaded = translator.load(QString("./app/lan/VNX03_%1.qm").arg(language));
+        QVERIFY(loaded);
+        QCoreApplication::installTranslator(&translator);
+        const QImage page = paint(emptyRecord());
+        QCoreApplication::removeTranslator(&translator);
+
+        const QList<Place> places = labelPlaces();
+        QList<int> heights;
+        int tallest = 0;
+        for (const Place &place : places) {
+            heights << inkBetween(base, page, place.region).height();
+            tallest = qMax(tallest, heights.last());
+        }
+        QVERIFY(tallest >= 20);
+        for (int i = 0; i < places.size(); ++i)
+            QVERIFY2(2 * heights[i] >= tallest, qPrintable(QString("%1: ink %2 high, the tallest label's %3")
+                                                               .arg(places[i].name)
+                                                               .arg(heights[i])
+                                                               .arg(tallest)));
+    }
+
+    // Values whose first letter reaches past its advance read whole in every field that shows them: their ink is at
+    // least 3/4 as tall and 3/5 as wide as that of the same text beginning with an M, with the program's fonts and the
+    // platform's.
+    void overhangingValuesStayWhole_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("fonts");
+        for (const QString value : {"Jack", "Tobby", "Yvonne", "Apollo", "Av. Atlântica 10", "Leaf"})
+            for (const QString fonts : {"program", "platform"})
+                QTest::newRow(qPrintable(value + " " + fonts + " fonts")) << value << fonts;
+    }
+    void overhangingValuesStayWhole()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, fonts);
+        useFonts(fonts);
+        const QImage base = paint(emptyRecord());
+        const QImage page = paint(recordOf(value));
+        const QImage likePage = paint(recordOf("M" + value.mid(1)));
+        for (const Place &place : valuePlaces()) {
+            const QRect ink = inkBetween(base, page, place.region);
+            const QRect like = inkBetween(base, likePage, place.region);
+            const QString at = QString("%1: ink %2 x %3, with an M %4 x %5")
+                                   .arg(place.name)
+                                   .arg(ink.width())
+                                   .arg(ink.height())
+                                   .arg(like.width())
+                                   .arg(like.height());
+            QVERIFY2(like.height() >= 20, qPrintable(at));
+            QVERIFY2(4 * ink.height() >= 3 * like.height(), qPrintable(at));
+            QVERIFY2(5 * ink.width() >= 3 * like.width(), qPrintable(at));
+        }
+    }
+
+    // A value too wide for its field even at half its size is drawn at half its size, cut short at the field's end
+    // (with an ellipsis) rather than run into the next label; with the program's fonts and the platform's.
+    void tooWideValueHalvedAndCut_data()
+    {
+        QTest::addColumn<QString>("fonts");
+        QTest::newRow("program fonts") << "program";
+        QTest::newRow("platform fonts") << "platform";
+    }
+    void tooWideValueHalvedAndCut()
+    {
+        QFETCH(QString, fonts);
+        useFonts(fonts);
+        const QImage base = paint(emptyRecord());
+        ReportRecord r = emptyRecord();
+        r.petInfo[0] = "WWW";
+        const QRect full = inkBetween(base, paint(r), valuePlaces().first().region);
+        r.petInfo[0] = QString(80, 'W');
+        const QRect ink = inkBetween(base, paint(r), valuePlaces().first().region);
+        const QString at = QString("ink %1 x %2 from %3, \"WWW\" %4 high")
+                               .arg(ink.width())
+                               .arg(ink.height())
+                               .arg(ink.x())
+                               .arg(full.height());
+        QVERIFY2(2 * ink.height() + 2 >= full.height(), qPrintable(at));
+        QVERIFY2(4 * ink.width() >= 3 * 648, qPrintable(at));
+        QVERIFY2(ink.right() < 600 + 648, qPrintable(at));
     }
 
     // A record short of its entries still paints: missing texts are empty.

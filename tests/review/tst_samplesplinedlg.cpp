@@ -6,6 +6,7 @@
 #include "core/systemconfig.h"
 #include "review/curvesmoother.h"
 #include "review/samplesplinedlg.h"
+#include "shell/appearance.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -512,6 +514,48 @@ private slots:
         QCOMPARE(label->isVisible() ? label->text() : QString(), QString("-"));
         box(&dlg, "hexCheckBox")->click();
         QVERIFY(!label->isVisible());
+    }
+
+    // Under the program's style sheet, at every display size, a well that is on looks clearly different from one that
+    // is off: their buttons' mean colours lie far apart.
+    void checkedWellsStandOut_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("small") << 0;
+        QTest::newRow("middle") << 1;
+        QTest::newRow("large") << 2;
+    }
+    void checkedWellsStandOut()
+    {
+        QFETCH(int, size);
+        const auto restore = qScopeGuard([] {
+            qApp->setStyleSheet(QString());
+            QApplication::setPalette(QApplication::style()->standardPalette());
+        });
+        Appearance::applyStyle(size);
+        QVERIFY(HistoryFixture::replaceWith({curveRow(1, "0", 1, 10), curveRow(2, "1", 1, 10)}));
+        SampleSplineDlg dlg;
+        dlg.updateDialog(kDate + "00001");
+        well(&dlg, 2)->click(); // well 2 off, well 1 stays on
+        QVERIFY(well(&dlg, 1)->isChecked());
+        QVERIFY(!well(&dlg, 2)->isChecked());
+        auto mean = [](QWidget *button) {
+            const QImage image = button->grab().toImage();
+            qint64 r = 0, g = 0, b = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QRgb c = image.pixel(x, y);
+                    r += qRed(c);
+                    g += qGreen(c);
+                    b += qBlue(c);
+                }
+            const qint64 n = qMax(1, image.width() * image.height());
+            return QColor(int(r / n), int(g / n), int(b / n));
+        };
+        const QColor on = mean(well(&dlg, 1));
+        const QColor off = mean(well(&dlg, 2));
+        const int distance = qAbs(on.red() - off.red()) + qAbs(on.green() - off.green()) + qAbs(on.blue() - off.blue());
+        QVERIFY2(distance >= 60, qPrintable(QString("on %1, off %2").arg(on.name(), off.name())));
     }
 };
 
