@@ -1,3 +1,4 @@
+#include "support/craftdb.h"
 #include "support/testenv.h"
 
 #include "app/appstartup.h"
@@ -15,12 +16,8 @@
 #include <QProcess>
 #include <QSet>
 #include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-
-#include <sqlite3.h>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
@@ -31,36 +28,6 @@
 namespace {
 
 const QString kSource = QStringLiteral("./incoming/upload.db");
-
-// Runs statements on a file through a private connection of the given driver.
-bool execOn(const QString &path, const QStringList &statements, bool plain = false)
-{
-    static int counter = 0;
-    const QString name = QStringLiteral("tst_exec_%1").arg(++counter);
-    bool ok = true;
-    {
-        QSqlDatabase db = plain ? QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name)
-                                : QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, name);
-        db.setDatabaseName(path);
-        ok = db.open();
-        // Crafting a file may take PRAGMA writable_schema, which an engine
-        // built defensive refuses by default.
-        sqlite3 *handle = ok ? qvariant_cast<sqlite3 *>(db.driver()->handle()) : nullptr;
-        if (handle)
-            sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 0, nullptr);
-        QSqlQuery q(db);
-        for (const QString &sql : statements) {
-            if (ok && !q.exec(sql)) {
-                qWarning() << sql << q.lastError().text();
-                ok = false;
-            }
-        }
-        q.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return ok;
-}
 
 // The mark code the report's reference table gives a Ct: "Ct = 0" is the
 // stored 41.0, then 0 < Ct <= 10 invalid (5), <= 20 "+++" (3), <= 30 "++"
@@ -179,7 +146,7 @@ void makeBadFile(const QString &kind, const QString &path)
         const QStringList statements =
             DbSchema::createStatements(DbSchema::sampleTable()) + DbSchema::createStatements(DbSchema::logTable()) +
             QStringList{"INSERT INTO LogInfoTable VALUES ('1', 4, 'a', 'b', '20240101', '')"};
-        QVERIFY(execOn(path, statements, true));
+        QVERIFY(CraftDb::exec(path, statements, true));
     } else if (kind == QLatin1String("empty")) {
         QVERIFY(TestEnv::writeFile(path, QByteArray()));
     } else if (kind == QLatin1String("truncated") || kind == QLatin1String("damaged")) {
@@ -194,7 +161,7 @@ void makeBadFile(const QString &kind, const QString &path)
     } else if (schemaChanges().contains(kind)) {
         const int rows = DemoDataBuilder::build(path, 3, 4);
         QVERIFY(rows > 0);
-        const bool changed = execOn(path, schemaChanges().value(kind));
+        const bool changed = CraftDb::exec(path, schemaChanges().value(kind));
         QVERIFY(changed);
     }
 }
@@ -325,7 +292,7 @@ private slots:
     {
         const QString path = DbManage::databasePath();
         QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
-        QVERIFY(execOn(path, {"ALTER TABLE SampleInfoTable ADD COLUMN extra TEXT",
+        QVERIFY(CraftDb::exec(path, {"ALTER TABLE SampleInfoTable ADD COLUMN extra TEXT",
                               "INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')"}));
         const QByteArray before = TestEnv::readFile(path);
 
@@ -341,7 +308,7 @@ private slots:
         QCOMPARE(rowsOf(DbSchema::logTable()), 1);
 
         // The backup still holds the dropped table with its extra column.
-        QVERIFY(execOn(DbManage::backupPath(), {QStringLiteral("SELECT extra FROM SampleInfoTable")}));
+        QVERIFY(CraftDb::exec(DbManage::backupPath(), {QStringLiteral("SELECT extra FROM SampleInfoTable")}));
     }
 
     // A generated column is a column to SELECT *, which it shifts: the table
@@ -350,7 +317,7 @@ private slots:
     {
         const QString path = DbManage::databasePath();
         QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
-        QVERIFY(execOn(path, sampleTableWith(QStringLiteral("g TEXT AS ('SHIFT')"))));
+        QVERIFY(CraftDb::exec(path, sampleTableWith(QStringLiteral("g TEXT AS ('SHIFT')"))));
         const QByteArray before = TestEnv::readFile(path);
 
         DbManage manager;
@@ -369,7 +336,7 @@ private slots:
         const int rows = DemoDataBuilder::build(path, 6, 4);
         // Column names differing only in case count as the same.
         QVERIFY(rows > 0);
-        QVERIFY(execOn(path, {"ALTER TABLE LogInfoTable RENAME COLUMN Outline TO OUTLINE"}));
+        QVERIFY(CraftDb::exec(path, {"ALTER TABLE LogInfoTable RENAME COLUMN Outline TO OUTLINE"}));
         const QByteArray before = TestEnv::readFile(path);
         const QDateTime modified = QFileInfo(path).lastModified();
         {
@@ -458,7 +425,7 @@ private slots:
         const QByteArray before = TestEnv::readFile(path);
         const QString source = upload ? QStringLiteral("./app/.AppDatabase.db.received-1") : kSource;
         QVERIFY(DemoDataBuilder::build(source, 3, 4) > 0);
-        const bool crafted = execOn(source, hostileObjects().value(kind));
+        const bool crafted = CraftDb::exec(source, hostileObjects().value(kind));
         QVERIFY(crafted);
 
         DbManage manager;
@@ -491,7 +458,7 @@ private slots:
         const QString source = upload ? QStringLiteral("./app/.AppDatabase.db.received-1") : kSource;
         const int rows = DemoDataBuilder::build(source, 4, 9);
         QVERIFY(rows > 0);
-        QVERIFY(execOn(source, {"CREATE INDEX by_sample ON SampleInfoTable(SampleId)",
+        QVERIFY(CraftDb::exec(source, {"CREATE INDEX by_sample ON SampleInfoTable(SampleId)",
                                 "CREATE UNIQUE INDEX by_id ON LogInfoTable(ID COLLATE NOCASE)"}));
         const QByteArray sourceBytes = TestEnv::readFile(source);
 
@@ -526,7 +493,7 @@ private slots:
         const QString path = DbManage::databasePath();
         const int rows = DemoDataBuilder::build(path, 4, 3);
         QVERIFY(rows > 0);
-        QVERIFY(execOn(path, statements));
+        QVERIFY(CraftDb::exec(path, statements));
         const QString objects =
             QStringLiteral("SELECT count(*) FROM sqlite_master WHERE lower(type) IN ('trigger', 'view')");
         {
@@ -571,16 +538,10 @@ private slots:
                                ".appdatabase.db.received-3",
                                ".AppDatabase.db.received-3.bak",
                                ".AppDatabase.db.received-03"};
-        QStringList unwritten;
-        for (const QString &name : leftovers + kept)
-            if (!TestEnv::writeFile("./app/" + name, "x"))
-                unwritten << name;
-        QCOMPARE(unwritten, QStringList());
+        QCOMPARE(TestEnv::writeFiles("./app", leftovers + kept), QStringList());
         AppStartup::removeLeftovers();
-        for (const QString &name : leftovers)
-            QVERIFY2(!QFile::exists("./app/" + name), qPrintable(name));
-        for (const QString &name : kept)
-            QVERIFY2(QFile::exists("./app/" + name), qPrintable(name));
+        QCOMPARE(TestEnv::existingFiles("./app", leftovers), QStringList());
+        QCOMPARE(TestEnv::existingFiles("./app", kept), kept);
         for (const QString &name : kept)
             QFile::remove("./app/" + name);
     }
@@ -602,7 +563,7 @@ private slots:
         QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 1) > 0);
         const int rows = DemoDataBuilder::build(kSource, 4, 9);
         QVERIFY(rows > 0);
-        QVERIFY(execOn(kSource, statements));
+        QVERIFY(CraftDb::exec(kSource, statements));
 
         DbManage manager;
         QVERIFY(manager.openDatabase());
