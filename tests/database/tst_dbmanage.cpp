@@ -84,14 +84,22 @@ const QMap<QString, QStringList> &schemaChanges()
     return statements;
 }
 
-// Gives the schema row of name another spelling of its type, which the engine
-// takes as well: it reads an object's kind from its SQL text.
-QStringList respell(const QString &name, const QString &type)
+// The schema row of name changed by `set` (an UPDATE's SET clause), as the
+// maker of a hostile file can. The engine takes another spelling of an
+// object's type as well: it reads the object's kind from its SQL text.
+QStringList rewriteSchema(const QString &name, const QString &set)
 {
     return {QStringLiteral("PRAGMA writable_schema = ON"),
-            QStringLiteral("UPDATE sqlite_master SET type = '%1' WHERE name = '%2'").arg(type, name),
+            QStringLiteral("UPDATE sqlite_master SET %1 WHERE name = '%2'").arg(set, name),
             QStringLiteral("PRAGMA writable_schema = OFF")};
 }
+
+// A trigger that empties the sample table at each log row, a view, and a
+// generated column that shifts the columns of SELECT *.
+const QString kWipe =
+    QStringLiteral("CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM SampleInfoTable; END");
+const QString kView = QStringLiteral("CREATE VIEW Recent AS SELECT Key FROM SampleInfoTable");
+const QString kShift = QStringLiteral("g TEXT AS ('SHIFT')");
 
 // The sample table rebuilt with extra column definitions in front of its own.
 QStringList sampleTableWith(const QString &front)
@@ -104,35 +112,31 @@ QStringList sampleTableWith(const QString &front)
             QStringLiteral("DROP TABLE Rows")};
 }
 
-// Objects in a file that the program must not install, though its tables
-// have the expected columns and every page is intact.
-const QMap<QString, QStringList> &hostileObjects()
+// Where a file to install lies: the instrument's upload beside the database,
+// the user's import anywhere else.
+QString installSource(bool upload)
 {
-    static const QMap<QString, QStringList> statements{
-        {"TRIGGER",
-         QStringList{"CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM SampleInfoTable; END"} +
-             respell("wipe", "TRIGGER")},
-        {"Trigger",
-         QStringList{"CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM SampleInfoTable; END"} +
-             respell("wipe", "Trigger")},
-        {"raise",
-         QStringList{"CREATE TRIGGER stop BEFORE INSERT ON LogInfoTable BEGIN SELECT RAISE(ABORT, 'no'); END"} +
-             respell("stop", "Trigger")},
-        {"VIEW", QStringList{"CREATE VIEW Recent AS SELECT Key FROM SampleInfoTable"} + respell("Recent", "VIEW")},
-        {"nosuchfn",
-         {"CREATE INDEX ixl ON LogInfoTable(abs(ID))", "PRAGMA writable_schema = ON",
-          "UPDATE sqlite_master SET sql = replace(sql, 'abs(', 'nosuchfn(') WHERE name = 'ixl'",
-          "PRAGMA writable_schema = OFF"}},
-        {"expression", {"CREATE INDEX ixl ON LogInfoTable(abs(ID))"}},
-        {"partial", {"CREATE INDEX ixl ON LogInfoTable(ID) WHERE ID > 3"}},
-        {"check",
-         {"DROP TABLE LogInfoTable", "CREATE TABLE LogInfoTable (Key TEXT PRIMARY KEY, ID INTEGER, Outline TEXT, "
-                                     "Daily TEXT, Date TEXT, Time TEXT, CHECK(length(Key) < 0))"}},
-        {"shift", sampleTableWith(QStringLiteral("g TEXT AS ('SHIFT')"))},
-        {"huge", {"ALTER TABLE SampleInfoTable ADD COLUMN big BLOB AS (zeroblob(999999999) || zeroblob(999999999))"}},
-        {"table", {"CREATE TABLE Extra (a TEXT)"}},
-    };
-    return statements;
+    return upload ? QStringLiteral("./app/.AppDatabase.db.received-1") : kSource;
+}
+
+// Installs that file as the instrument's upload or as the user's import.
+bool install(DbManage &manager, bool upload, DbManage::InstallError *error = nullptr)
+{
+    const QString source = installSource(upload);
+    return upload ? manager.installReceivedDatabase(source, error) : manager.replaceDatabase(source, error);
+}
+
+// Each crafted file (statements run on a demo database) as the user's import
+// and as the instrument's upload.
+void addInstallRows(const QList<QPair<const char *, QStringList>> &files)
+{
+    QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<bool>("upload");
+    for (const auto &file : files) {
+        const char *separator = *file.first ? ": " : "";
+        QTest::addRow("import%s%s", separator, file.first) << file.second << false;
+        QTest::addRow("upload%s%s", separator, file.first) << file.second << true;
+    }
 }
 
 // A file the program cannot take for its database.
@@ -293,7 +297,7 @@ private slots:
         const QString path = DbManage::databasePath();
         QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
         QVERIFY(CraftDb::exec(path, {"ALTER TABLE SampleInfoTable ADD COLUMN extra TEXT",
-                              "INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')"}));
+                                     "INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')"}));
         const QByteArray before = TestEnv::readFile(path);
 
         DbManage manager;
@@ -317,7 +321,7 @@ private slots:
     {
         const QString path = DbManage::databasePath();
         QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
-        QVERIFY(CraftDb::exec(path, sampleTableWith(QStringLiteral("g TEXT AS ('SHIFT')"))));
+        QVERIFY(CraftDb::exec(path, sampleTableWith(kShift)));
         const QByteArray before = TestEnv::readFile(path);
 
         DbManage manager;
@@ -389,52 +393,48 @@ private slots:
     }
 
     // Objects that would run in the live database or make the program's own
-    // writes fail: refused by the import and by the instrument's upload alike,
+    // writes fail, in a file whose tables have the expected columns and every
+    // page intact: refused by the import and by the instrument's upload alike,
     // the open database staying as it was.
     void installRefusesHostileObjects_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("upload");
-        const struct {
-            const char *row, *kind;
-        } rows[] = {
-            {"trigger whose type is spelt TRIGGER", "TRIGGER"},
-            {"trigger whose type is spelt Trigger", "Trigger"},
-            {"trigger raising an error before each log insert", "raise"},
-            {"view whose type is spelt VIEW", "VIEW"},
-            {"index calling a function no connection has", "nosuchfn"},
-            {"index on an expression", "expression"},
-            {"index with a WHERE clause", "partial"},
-            {"log table with a CHECK no row passes", "check"},
-            {"generated column before the sample columns", "shift"},
-            {"generated column too big to read", "huge"},
-            {"another table", "table"},
-        };
-        for (const auto &r : rows) {
-            QTest::addRow("import: %s", r.row) << QString(r.kind) << false;
-            QTest::addRow("upload: %s", r.row) << QString(r.kind) << true;
-        }
+        const QString ixl = QStringLiteral("CREATE INDEX ixl ON LogInfoTable(abs(ID))");
+        addInstallRows({
+            {"trigger whose type is spelt TRIGGER", CraftDb::disguisedTrigger()},
+            {"trigger whose type is spelt Trigger", QStringList{kWipe} + rewriteSchema("wipe", "type = 'Trigger'")},
+            {"trigger raising an error before each log insert",
+             QStringList{"CREATE TRIGGER stop BEFORE INSERT ON LogInfoTable BEGIN SELECT RAISE(ABORT, 'no'); END"} +
+                 rewriteSchema("stop", "type = 'Trigger'")},
+            {"view whose type is spelt VIEW", QStringList{kView} + rewriteSchema("Recent", "type = 'VIEW'")},
+            {"index calling a function no connection has",
+             QStringList{ixl} + rewriteSchema("ixl", "sql = replace(sql, 'abs(', 'nosuchfn(')")},
+            {"index on an expression", {ixl}},
+            {"index with a WHERE clause", {"CREATE INDEX ixl ON LogInfoTable(ID) WHERE ID > 3"}},
+            {"log table with a CHECK no row passes",
+             {"DROP TABLE LogInfoTable", "CREATE TABLE LogInfoTable (Key TEXT PRIMARY KEY, ID INTEGER, Outline TEXT, "
+                                         "Daily TEXT, Date TEXT, Time TEXT, CHECK(length(Key) < 0))"}},
+            {"generated column before the sample columns", sampleTableWith(kShift)},
+            {"generated column too big to read",
+             {"ALTER TABLE SampleInfoTable ADD COLUMN big BLOB AS (zeroblob(999999999) || zeroblob(999999999))"}},
+            {"another table", {"CREATE TABLE Extra (a TEXT)"}},
+        });
     }
 
     void installRefusesHostileObjects()
     {
-        QFETCH(QString, kind);
+        QFETCH(QStringList, statements);
         QFETCH(bool, upload);
         const QString path = DbManage::databasePath();
         const int rows = DemoDataBuilder::build(path, 5, 8);
         const QByteArray before = TestEnv::readFile(path);
-        const QString source = upload ? QStringLiteral("./app/.AppDatabase.db.received-1") : kSource;
-        QVERIFY(DemoDataBuilder::build(source, 3, 4) > 0);
-        const bool crafted = CraftDb::exec(source, hostileObjects().value(kind));
-        QVERIFY(crafted);
+        QVERIFY(DemoDataBuilder::build(installSource(upload), 3, 4) > 0);
+        QVERIFY(CraftDb::exec(installSource(upload), statements));
 
         DbManage manager;
         QVERIFY(manager.openDatabase());
-        QVERIFY(!DbManage::isValidDatabaseFile(source));
+        QVERIFY(!DbManage::isValidDatabaseFile(installSource(upload)));
         DbManage::InstallError error = DbManage::InstallError::None;
-        const bool installed =
-            upload ? manager.installReceivedDatabase(source, &error) : manager.replaceDatabase(source, &error);
-        QVERIFY(!installed);
+        QVERIFY(!install(manager, upload, &error));
         QCOMPARE(error, DbManage::InstallError::Refused);
         QVERIFY(manager.isOpen());
         QCOMPARE(SampleInfoAccess::getCount(), rows);
@@ -446,26 +446,24 @@ private slots:
     // installed, byte for byte as it came (the trial write left no trace).
     void installAcceptsAnExtraIndex_data()
     {
-        QTest::addColumn<bool>("upload");
-        QTest::newRow("import") << false;
-        QTest::newRow("upload") << true;
+        addInstallRows({{"",
+                         {"CREATE INDEX by_sample ON SampleInfoTable(SampleId)",
+                          "CREATE UNIQUE INDEX by_id ON LogInfoTable(ID COLLATE NOCASE)"}}});
     }
 
     void installAcceptsAnExtraIndex()
     {
+        QFETCH(QStringList, statements);
         QFETCH(bool, upload);
         QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 1) > 0);
-        const QString source = upload ? QStringLiteral("./app/.AppDatabase.db.received-1") : kSource;
-        const int rows = DemoDataBuilder::build(source, 4, 9);
+        const int rows = DemoDataBuilder::build(installSource(upload), 4, 9);
         QVERIFY(rows > 0);
-        QVERIFY(CraftDb::exec(source, {"CREATE INDEX by_sample ON SampleInfoTable(SampleId)",
-                                "CREATE UNIQUE INDEX by_id ON LogInfoTable(ID COLLATE NOCASE)"}));
-        const QByteArray sourceBytes = TestEnv::readFile(source);
+        QVERIFY(CraftDb::exec(installSource(upload), statements));
+        const QByteArray sourceBytes = TestEnv::readFile(installSource(upload));
 
         DbManage manager;
         QVERIFY(manager.openDatabase());
-        const bool installed = upload ? manager.installReceivedDatabase(source) : manager.replaceDatabase(source);
-        QVERIFY(installed);
+        QVERIFY(install(manager, upload));
         QCOMPARE(SampleInfoAccess::getCount(), rows);
         QCOMPARE(TestEnv::readFile(DbManage::databasePath()), sourceBytes);
     }
@@ -475,16 +473,14 @@ private slots:
     void startUpDropsTriggersAndViews_data()
     {
         QTest::addColumn<QStringList>("statements");
-        const QString wipe =
-            QStringLiteral("CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM SampleInfoTable; END");
-        const QString view = QStringLiteral("CREATE VIEW Recent AS SELECT Key FROM SampleInfoTable");
-        QTest::newRow("trigger") << QStringList{wipe};
-        QTest::newRow("trigger whose type is spelt TRIGGER") << QStringList{wipe} + respell("wipe", "TRIGGER");
-        QTest::newRow("trigger whose type is spelt Trigger") << QStringList{wipe} + respell("wipe", "Trigger");
-        QTest::newRow("view") << QStringList{view};
-        QTest::newRow("view whose type is spelt View") << QStringList{view} + respell("Recent", "View");
+        QTest::newRow("trigger") << QStringList{kWipe};
+        QTest::newRow("trigger whose type is spelt TRIGGER") << CraftDb::disguisedTrigger();
+        QTest::newRow("trigger whose type is spelt Trigger")
+            << QStringList{kWipe} + rewriteSchema("wipe", "type = 'Trigger'");
+        QTest::newRow("view") << QStringList{kView};
+        QTest::newRow("view whose type is spelt View") << QStringList{kView} + rewriteSchema("Recent", "type = 'View'");
         QTest::newRow("trigger on a view") << QStringList{
-            view, "CREATE TRIGGER redo INSTEAD OF DELETE ON Recent BEGIN DELETE FROM SampleInfoTable; END"};
+            kView, "CREATE TRIGGER redo INSTEAD OF DELETE ON Recent BEGIN DELETE FROM SampleInfoTable; END"};
     }
 
     void startUpDropsTriggersAndViews()
@@ -494,18 +490,15 @@ private slots:
         const int rows = DemoDataBuilder::build(path, 4, 3);
         QVERIFY(rows > 0);
         QVERIFY(CraftDb::exec(path, statements));
-        const QString objects =
-            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE lower(type) IN ('trigger', 'view')");
+        const auto triggersAndViews = [] { return rowsOf("sqlite_master WHERE lower(type) IN ('trigger', 'view')"); };
         {
             DbManage manager;
             QVERIFY(manager.openDatabase());
             QVERIFY(!manager.wasRecreated());
             QVERIFY(manager.checkTables());
-            QSqlQuery query;
-            QVERIFY(query.exec(objects));
-            QVERIFY(query.next());
-            QCOMPARE(query.value(0).toInt(), 0);
+            QCOMPARE(triggersAndViews(), 0);
             // A log row no longer fires anything.
+            QSqlQuery query;
             QVERIFY(query.exec("INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')"));
             QCOMPARE(SampleInfoAccess::getCount(), rows);
         }
@@ -513,10 +506,7 @@ private slots:
         // Gone from the file, not only from the connection that dropped them.
         DbManage again;
         QVERIFY(again.openDatabase());
-        QSqlQuery query;
-        QVERIFY(query.exec(objects));
-        QVERIFY(query.next());
-        QCOMPARE(query.value(0).toInt(), 0);
+        QCOMPARE(triggersAndViews(), 0);
         QCOMPARE(rowsOf(DbSchema::logTable()), 1);
     }
 
@@ -629,8 +619,7 @@ private slots:
         QVERIFY(sourceSize > 64 * 1024);
 
         DbManage manager;
-        const bool opened = manager.openDatabase();
-        QVERIFY(opened);
+        QVERIFY(manager.openDatabase());
         const QByteArray oldBytes = TestEnv::readFile(path);
         struct rlimit old {
         };
