@@ -28,6 +28,7 @@
 #include "link/netframe.h"
 #include "link/netlportproc.h"
 #include "link/transferprogress.h"
+#include "support/benchstats.h"
 #include "support/memoryprobe.h"
 #include "support/testenv.h"
 
@@ -192,11 +193,8 @@ int main(int argc, char *argv[])
         std::printf("FAILED: a transfer did not complete (file size ok: %d)\n", sizeOk);
         return 1;
     }
-    auto best = [](const QList<double> &v) { return *std::min_element(v.begin(), v.end()); };
-    auto median = [](QList<double> v) {
-        std::sort(v.begin(), v.end());
-        return v.size() % 2 ? v.at(v.size() / 2) : (v.at(v.size() / 2 - 1) + v.at(v.size() / 2)) / 2;
-    };
+    using BenchStats::best;
+    using BenchStats::median;
     const double mb = bytes / 1048576.0;
     std::printf("upload %lld MiB, best of %d\n", static_cast<long long>(mib), rounds);
     std::printf("receiver (durable)     %8.1f MiB/s\n", mb / best(receiver));

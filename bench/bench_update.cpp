@@ -27,6 +27,7 @@
 #include "../tools/fake_update_server/fakeupdateserver.h"
 #include "core/messageids.h"
 #include "core/systemconfig.h"
+#include "support/benchstats.h"
 #include "support/memoryprobe.h"
 #include "support/testenv.h"
 #include "update/httpfun.h"
@@ -185,11 +186,8 @@ int main(int argc, char *argv[])
         std::printf("FAILED: a download did not complete\n");
         return 1;
     }
-    const auto best = [](const QList<double> &v) { return *std::min_element(v.begin(), v.end()); };
-    const auto median = [](QList<double> v) {
-        std::sort(v.begin(), v.end());
-        return v.size() % 2 ? v.at(v.size() / 2) : (v.at(v.size() / 2 - 1) + v.at(v.size() / 2)) / 2;
-    };
+    using BenchStats::best;
+    using BenchStats::median;
     const double mb = bytes / 1048576.0;
     std::printf("download %lld MiB, best of %d\n", static_cast<long long>(mib), rounds);
     std::printf("update client (bounded read buffer)  %8.1f MiB/s\n", mb / best(bounded));
