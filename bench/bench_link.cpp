@@ -10,14 +10,12 @@
 //   bench_link [MiB] [rounds]
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QNetworkDatagram>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
-#include <QTimer>
 #include <QUdpSocket>
 
 #include <algorithm>
@@ -30,47 +28,11 @@
 #include "link/netframe.h"
 #include "link/netlportproc.h"
 #include "link/transferprogress.h"
+#include "support/benchstats.h"
+#include "support/memoryprobe.h"
 #include "support/testenv.h"
 
 namespace {
-
-qint64 statusKb(const char *key)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key)).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
-
-// Highest resident size seen while the event loop runs.
-struct RssSampler {
-    QTimer timer;
-    qint64 peakKb = 0;
-    RssSampler()
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this]() { peakKb = std::max(peakKb, statusKb("VmRSS:")); });
-        timer.start(10);
-    }
-};
-
-// Runs the event loop (sleeping in it, not spinning) until done() holds.
-bool waitUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, [&]() {
-        if (done())
-            loop.quit();
-    });
-    check.start(2);
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
-}
 
 struct Fake {
     QProcess process;
@@ -108,13 +70,13 @@ double runReceiver(NetlPortProc *proc, qint64 *peakKb)
                 done = true;
         },
         Qt::QueuedConnection);
-    RssSampler sampler;
+    MemoryProbe sampler;
     QElapsedTimer t;
     t.start();
     QMetaObject::invokeMethod(proc, [proc]() { proc->netCommandSlot(Cmd_FetchDataFile, QVariant(-1)); });
-    const bool ok = waitUntil([&]() { return done; }, 120000);
+    const bool ok = TestEnv::waitUntil([&]() { return done; }, 120000);
     const double seconds = t.nsecsElapsed() / 1e9;
-    *peakKb = std::max(*peakKb, sampler.peakKb);
+    *peakKb = std::max(*peakKb, sampler.peakKb());
     return ok ? seconds : -1;
 }
 
@@ -141,7 +103,7 @@ double runPlain(const Fake &fake, quint16 uploadPort, qint64 expected, const QSt
     QElapsedTimer t;
     t.start();
     udp.writeDatagram(NetFrame::build(Wire_FetchFile, "-1"), QHostAddress(QStringLiteral("127.0.0.2")), fake.port);
-    const bool ok = waitUntil([&]() { return received >= expected; }, 120000);
+    const bool ok = TestEnv::waitUntil([&]() { return received >= expected; }, 120000);
     if (durable && (!out.flush() || ::fsync(out.handle()) != 0))
         return -1;
     out.close();
@@ -193,7 +155,7 @@ int main(int argc, char *argv[])
     programSide.release();
     QMetaObject::invokeMethod(proc, [proc]() { proc->netCommandSlot(Cmd_ConnectInstrument, QVariant(-1)); });
 
-    const qint64 rssStartKb = statusKb("VmRSS:");
+    const qint64 rssStartKb = MemoryProbe::statusKb("VmRSS:");
     const qint64 transferBytes = bytes + 16 + 4 + 2 * 9;
     qint64 peakKb = 0;
     QList<double> receiver, synced, plain, dd;
@@ -231,11 +193,8 @@ int main(int argc, char *argv[])
         std::printf("FAILED: a transfer did not complete (file size ok: %d)\n", sizeOk);
         return 1;
     }
-    auto best = [](const QList<double> &v) { return *std::min_element(v.begin(), v.end()); };
-    auto median = [](QList<double> v) {
-        std::sort(v.begin(), v.end());
-        return v.size() % 2 ? v.at(v.size() / 2) : (v.at(v.size() / 2 - 1) + v.at(v.size() / 2)) / 2;
-    };
+    using BenchStats::best;
+    using BenchStats::median;
     const double mb = bytes / 1048576.0;
     std::printf("upload %lld MiB, best of %d\n", static_cast<long long>(mib), rounds);
     std::printf("receiver (durable)     %8.1f MiB/s\n", mb / best(receiver));

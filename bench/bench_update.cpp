@@ -13,67 +13,26 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QProcess>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <functional>
 
 #include "../tools/fake_update_server/fakeupdateserver.h"
 #include "core/messageids.h"
 #include "core/systemconfig.h"
+#include "support/benchstats.h"
+#include "support/memoryprobe.h"
 #include "support/testenv.h"
 #include "update/httpfun.h"
 
 namespace {
-
-qint64 statusKb(const QString &statusFile, const char *key)
-{
-    QFile f(statusFile);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key)).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
-
-// Runs the event loop (sleeping in it, not spinning) until done() holds.
-bool waitUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, [&]() {
-        if (done())
-            loop.quit();
-    });
-    check.start(2);
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
-}
-
-// Highest resident size of this process while the event loop runs.
-struct RssSampler {
-    QTimer timer;
-    qint64 peakKb = 0;
-    RssSampler()
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this]() {
-            peakKb = std::max(peakKb, statusKb(QStringLiteral("/proc/self/status"), "VmRSS:"));
-        });
-        timer.start(10);
-    }
-};
 
 // One download through the update client in its thread; seconds, or -1.
 double runClient(HttpFun *client, qint64 *peakKb)
@@ -84,13 +43,13 @@ double runClient(HttpFun *client, qint64 *peakKb)
         if (id == Cmd_DownloadOtaFile)
             code = data.toList().value(0).toInt();
     });
-    RssSampler sampler;
+    MemoryProbe sampler;
     QElapsedTimer t;
     t.start();
     QMetaObject::invokeMethod(client, [client]() { client->slot_sendHttpRequest(Cmd_DownloadOtaFile, QVariant(0)); });
-    const bool ended = waitUntil([&]() { return code != -1; }, 300000);
+    const bool ended = TestEnv::waitUntil([&]() { return code != -1; }, 300000);
     const double seconds = t.nsecsElapsed() / 1e9;
-    *peakKb = std::max(*peakKb, sampler.peakKb);
+    *peakKb = std::max(*peakKb, sampler.peakKb());
     return ended && code == 0 ? seconds : -1;
 }
 
@@ -99,7 +58,7 @@ double runClient(HttpFun *client, qint64 *peakKb)
 // end, as the client does; seconds, or -1.
 double runPlain(QObject *worker, const QUrl &url, const QString &path, qint64 bytes, qint64 *peakKb)
 {
-    RssSampler sampler;
+    MemoryProbe sampler;
     std::atomic<qint64> written{0};
     std::atomic<bool> finished{false};
     QElapsedTimer t;
@@ -123,8 +82,8 @@ double runPlain(QObject *worker, const QUrl &url, const QString &path, qint64 by
             finished = true;
         });
     });
-    const bool ended = waitUntil([&]() { return finished.load(); }, 300000);
-    *peakKb = std::max(*peakKb, sampler.peakKb);
+    const bool ended = TestEnv::waitUntil([&]() { return finished.load(); }, 300000);
+    *peakKb = std::max(*peakKb, sampler.peakKb());
     return ended && written == bytes ? t.nsecsElapsed() / 1e9 : -1;
 }
 
@@ -137,29 +96,14 @@ QString sha1OfFiller(qint64 bytes)
     return QString::fromLatin1(hash.result().toHex());
 }
 
-// Starts a tool and returns the port of its "READY 127.0.0.1:<port>" line, 0 when it ended.
-quint16 startTool(QProcess &tool, const QString &path, const QStringList &args)
-{
-    tool.start(path, args);
-    QByteArray out;
-    while (tool.waitForReadyRead(10000) || tool.bytesAvailable()) {
-        out += tool.readAllStandardOutput();
-        const int at = out.indexOf("READY 127.0.0.1:");
-        const int end = out.indexOf('\n', at);
-        if (at >= 0 && end > at)
-            return quint16(out.mid(at + 16, end - at - 16).toUInt());
-    }
-    return 0;
-}
-
 // The program started against a server whose version answer never ends:
 // its highest VmHWM within `seconds`, in KiB, and the queries it sent; -1 if
 // it could not be started.
 qint64 programPeakKb(int seconds, int *queries)
 {
     QProcess server;
-    const quint16 port = startTool(server, TestEnv::toolPath(QStringLiteral("fake_update_server")),
-                                   {"--port", "0", "--endless-version-answer"});
+    const quint16 port =
+        TestEnv::startTool(server, QStringLiteral("fake_update_server"), {"--port", "0", "--endless-version-answer"});
     if (!port)
         return -1;
     QProcess program;
@@ -170,13 +114,14 @@ qint64 programPeakKb(int seconds, int *queries)
     program.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
     if (!program.waitForStarted())
         return -1;
-    const QString status = QStringLiteral("/proc/%1/status").arg(program.processId());
+    // Taken once: after the end processId() is 0, which would read this process.
+    const qint64 pid = program.processId();
     qint64 peakKb = 0;
     QElapsedTimer t;
     t.start();
-    waitUntil(
+    TestEnv::waitUntil(
         [&]() {
-            peakKb = std::max(peakKb, statusKb(status, "VmHWM:"));
+            peakKb = std::max(peakKb, MemoryProbe::statusKb("VmHWM:", pid));
             return program.state() == QProcess::NotRunning || t.elapsed() > seconds * 1000;
         },
         seconds * 1000 + 5000);
@@ -222,7 +167,7 @@ int main(int argc, char *argv[])
     const QUrl url(QStringLiteral("http://127.0.0.1:%1/package/download").arg(server.port()));
     const QString plainPath = env.path(QStringLiteral("plain.bin"));
 
-    const qint64 rssStartKb = statusKb(QStringLiteral("/proc/self/status"), "VmRSS:");
+    const qint64 rssStartKb = MemoryProbe::statusKb("VmRSS:");
     qint64 peakKb = 0, plainPeakKb = 0;
     QList<double> bounded, plain;
     for (int i = 0; i < rounds; ++i) {
@@ -241,11 +186,8 @@ int main(int argc, char *argv[])
         std::printf("FAILED: a download did not complete\n");
         return 1;
     }
-    const auto best = [](const QList<double> &v) { return *std::min_element(v.begin(), v.end()); };
-    const auto median = [](QList<double> v) {
-        std::sort(v.begin(), v.end());
-        return v.size() % 2 ? v.at(v.size() / 2) : (v.at(v.size() / 2 - 1) + v.at(v.size() / 2)) / 2;
-    };
+    using BenchStats::best;
+    using BenchStats::median;
     const double mb = bytes / 1048576.0;
     std::printf("download %lld MiB, best of %d\n", static_cast<long long>(mib), rounds);
     std::printf("update client (bounded read buffer)  %8.1f MiB/s\n", mb / best(bounded));

@@ -15,11 +15,6 @@
 
 namespace {
 
-// Weights on Qt's 0-99 scale.
-constexpr int kNormal = 50;
-constexpr int kLabel = 70;
-constexpr int kBold = 75;
-
 // The title's 83 points and the print date's 57 points at 96 dots per inch.
 constexpr int kTitlePixels = 111;
 constexpr int kPrintDatePixels = 76;

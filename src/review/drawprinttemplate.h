@@ -64,6 +64,10 @@ private:
     friend class Singleton<DrawPrintTemplate>;
     explicit DrawPrintTemplate(QObject *parent = nullptr);
 
+    // Font weights of the page, on Qt's 0-99 scale.
+    static constexpr int kNormal = 50;
+    static constexpr int kLabel = 70;
+    static constexpr int kBold = 75;
     QFont reportFont(int pixelSize, int weight) const;
     // Text in the painter's font and pen. Sizes above the raster engine's
     // glyph cache are drawn as outlines, which costs milliseconds a line:

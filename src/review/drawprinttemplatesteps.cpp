@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kLabelWeight = 70;
 constexpr int kEnglishTitlePixels = 93;
 
 // Rows of the result table with footer are this far apart, and each line of
@@ -26,7 +25,7 @@ constexpr int kTableRight = 3900;
 
 void DrawPrintTemplate::drawEnglishTitle(QPainter &p, const ReportRecord &)
 {
-    p.setFont(reportFont(kEnglishTitlePixels, kLabelWeight));
+    p.setFont(reportFont(kEnglishTitlePixels, kLabel));
     drawText(p, QRect(m_x, m_y, 4000, 240), Qt::AlignCenter, tr("Real-time PCR Test Report"));
     m_y += 360;
     rule(p, m_y);

@@ -109,16 +109,10 @@ private slots:
         const QStringList leftovers{"AppDatabase_incoming_a1B2c3.tmp", ".AppDatabase.db.received-3",
                                     ".AppDatabase.db.received-4.Xy12ab", "AppDatabase_backup.db.Qw12er.tmp"};
         const QStringList kept{"AppDatabase.db", "AppDatabase_backup.db", "notes.tmp", ".received-1"};
-        QStringList unwritten;
-        for (const QString &name : leftovers + kept)
-            if (!TestEnv::writeFile("./app/" + name, "x"))
-                unwritten << name;
-        QCOMPARE(unwritten, QStringList());
+        QCOMPARE(TestEnv::writeFiles("./app", leftovers + kept), QStringList());
         AppStartup::removeLeftovers();
-        for (const QString &name : leftovers)
-            QVERIFY2(!QFile::exists("./app/" + name), qPrintable(name));
-        for (const QString &name : kept)
-            QVERIFY2(QFile::exists("./app/" + name), qPrintable(name));
+        QCOMPARE(TestEnv::existingFiles("./app", leftovers), QStringList());
+        QCOMPARE(TestEnv::existingFiles("./app", kept), kept);
 
         // Out of range means the source language (each language's own file: tst_settingpages).
         for (int language : {6, -1})

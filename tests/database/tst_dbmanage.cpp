@@ -1,3 +1,4 @@
+#include "support/craftdb.h"
 #include "support/testenv.h"
 
 #include "app/appstartup.h"
@@ -15,12 +16,8 @@
 #include <QProcess>
 #include <QSet>
 #include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-
-#include <sqlite3.h>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
@@ -31,36 +28,6 @@
 namespace {
 
 const QString kSource = QStringLiteral("./incoming/upload.db");
-
-// Runs statements on a file through a private connection of the given driver.
-bool execOn(const QString &path, const QStringList &statements, bool plain = false)
-{
-    static int counter = 0;
-    const QString name = QStringLiteral("tst_exec_%1").arg(++counter);
-    bool ok = true;
-    {
-        QSqlDatabase db = plain ? QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name)
-                                : QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, name);
-        db.setDatabaseName(path);
-        ok = db.open();
-        // Crafting a file may take PRAGMA writable_schema, which an engine
-        // built defensive refuses by default.
-        sqlite3 *handle = ok ? qvariant_cast<sqlite3 *>(db.driver()->handle()) : nullptr;
-        if (handle)
-            sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 0, nullptr);
-        QSqlQuery q(db);
-        for (const QString &sql : statements) {
-            if (ok && !q.exec(sql)) {
-                qWarning() << sql << q.lastError().text();
-                ok = false;
-            }
-        }
-        q.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return ok;
-}
 
 // The mark code the report's reference table gives a Ct: "Ct = 0" is the
 // stored 41.0, then 0 < Ct <= 10 invalid (5), <= 20 "+++" (3), <= 30 "++"
@@ -117,14 +84,22 @@ const QMap<QString, QStringList> &schemaChanges()
     return statements;
 }
 
-// Gives the schema row of name another spelling of its type, which the engine
-// takes as well: it reads an object's kind from its SQL text.
-QStringList respell(const QString &name, const QString &type)
+// The schema row of name changed by `set` (an UPDATE's SET clause), as the
+// maker of a hostile file can. The engine takes another spelling of an
+// object's type as well: it reads the object's kind from its SQL text.
+QStringList rewriteSchema(const QString &name, const QString &set)
 {
     return {QStringLiteral("PRAGMA writable_schema = ON"),
-            QStringLiteral("UPDATE sqlite_master SET type = '%1' WHERE name = '%2'").arg(type, name),
+            QStringLiteral("UPDATE sqlite_master SET %1 WHERE name = '%2'").arg(set, name),
             QStringLiteral("PRAGMA writable_schema = OFF")};
 }
+
+// A trigger that empties the sample table at each log row, a view, and a
+// generated column that shifts the columns of SELECT *.
+const QString kWipe =
+    QStringLiteral("CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM SampleInfoTable; END");
+const QString kView = QStringLiteral("CREATE VIEW Recent AS SELECT Key FROM SampleInfoTable");
+const QString kShift = QStringLiteral("g TEXT AS ('SHIFT')");
 
 // The sample table rebuilt with extra column definitions in front of its own.
 QStringList sampleTableWith(const QString &front)
@@ -137,35 +112,31 @@ QStringList sampleTableWith(const QString &front)
             QStringLiteral("DROP TABLE Rows")};
 }
 
-// Objects in a file that the program must not install, though its tables
-// have the expected columns and every page is intact.
-const QMap<QString, QStringList> &hostileObjects()
+// Where a file to install lies: the instrument's upload beside the database,
+// the user's import anywhere else.
+QString installSource(bool upload)
 {
-    static const QMap<QString, QStringList> statements{
-        {"TRIGGER",
-         QStringList{"CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM SampleInfoTable; END"} +
-             respell("wipe", "TRIGGER")},
-        {"Trigger",
-         QStringList{"CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM SampleInfoTable; END"} +
-             respell("wipe", "Trigger")},
-        {"raise",
-         QStringList{"CREATE TRIGGER stop BEFORE INSERT ON LogInfoTable BEGIN SELECT RAISE(ABORT, 'no'); END"} +
-             respell("stop", "Trigger")},
-        {"VIEW", QStringList{"CREATE VIEW Recent AS SELECT Key FROM SampleInfoTable"} + respell("Recent", "VIEW")},
-        {"nosuchfn",
-         {"CREATE INDEX ixl ON LogInfoTable(abs(ID))", "PRAGMA writable_schema = ON",
-          "UPDATE sqlite_master SET sql = replace(sql, 'abs(', 'nosuchfn(') WHERE name = 'ixl'",
-          "PRAGMA writable_schema = OFF"}},
-        {"expression", {"CREATE INDEX ixl ON LogInfoTable(abs(ID))"}},
-        {"partial", {"CREATE INDEX ixl ON LogInfoTable(ID) WHERE ID > 3"}},
-        {"check",
-         {"DROP TABLE LogInfoTable", "CREATE TABLE LogInfoTable (Key TEXT PRIMARY KEY, ID INTEGER, Outline TEXT, "
-                                     "Daily TEXT, Date TEXT, Time TEXT, CHECK(length(Key) < 0))"}},
-        {"shift", sampleTableWith(QStringLiteral("g TEXT AS ('SHIFT')"))},
-        {"huge", {"ALTER TABLE SampleInfoTable ADD COLUMN big BLOB AS (zeroblob(999999999) || zeroblob(999999999))"}},
-        {"table", {"CREATE TABLE Extra (a TEXT)"}},
-    };
-    return statements;
+    return upload ? QStringLiteral("./app/.AppDatabase.db.received-1") : kSource;
+}
+
+// Installs that file as the instrument's upload or as the user's import.
+bool install(DbManage &manager, bool upload, DbManage::InstallError *error = nullptr)
+{
+    const QString source = installSource(upload);
+    return upload ? manager.installReceivedDatabase(source, error) : manager.replaceDatabase(source, error);
+}
+
+// Each crafted file (statements run on a demo database) as the user's import
+// and as the instrument's upload.
+void addInstallRows(const QList<QPair<const char *, QStringList>> &files)
+{
+    QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<bool>("upload");
+    for (const auto &file : files) {
+        const char *separator = *file.first ? ": " : "";
+        QTest::addRow("import%s%s", separator, file.first) << file.second << false;
+        QTest::addRow("upload%s%s", separator, file.first) << file.second << true;
+    }
 }
 
 // A file the program cannot take for its database.
@@ -179,7 +150,7 @@ void makeBadFile(const QString &kind, const QString &path)
         const QStringList statements =
             DbSchema::createStatements(DbSchema::sampleTable()) + DbSchema::createStatements(DbSchema::logTable()) +
             QStringList{"INSERT INTO LogInfoTable VALUES ('1', 4, 'a', 'b', '20240101', '')"};
-        QVERIFY(execOn(path, statements, true));
+        QVERIFY(CraftDb::exec(path, statements, true));
     } else if (kind == QLatin1String("empty")) {
         QVERIFY(TestEnv::writeFile(path, QByteArray()));
     } else if (kind == QLatin1String("truncated") || kind == QLatin1String("damaged")) {
@@ -194,7 +165,7 @@ void makeBadFile(const QString &kind, const QString &path)
     } else if (schemaChanges().contains(kind)) {
         const int rows = DemoDataBuilder::build(path, 3, 4);
         QVERIFY(rows > 0);
-        const bool changed = execOn(path, schemaChanges().value(kind));
+        const bool changed = CraftDb::exec(path, schemaChanges().value(kind));
         QVERIFY(changed);
     }
 }
@@ -325,8 +296,8 @@ private slots:
     {
         const QString path = DbManage::databasePath();
         QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
-        QVERIFY(execOn(path, {"ALTER TABLE SampleInfoTable ADD COLUMN extra TEXT",
-                              "INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')"}));
+        QVERIFY(CraftDb::exec(path, {"ALTER TABLE SampleInfoTable ADD COLUMN extra TEXT",
+                                     "INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')"}));
         const QByteArray before = TestEnv::readFile(path);
 
         DbManage manager;
@@ -341,7 +312,7 @@ private slots:
         QCOMPARE(rowsOf(DbSchema::logTable()), 1);
 
         // The backup still holds the dropped table with its extra column.
-        QVERIFY(execOn(DbManage::backupPath(), {QStringLiteral("SELECT extra FROM SampleInfoTable")}));
+        QVERIFY(CraftDb::exec(DbManage::backupPath(), {QStringLiteral("SELECT extra FROM SampleInfoTable")}));
     }
 
     // A generated column is a column to SELECT *, which it shifts: the table
@@ -350,7 +321,7 @@ private slots:
     {
         const QString path = DbManage::databasePath();
         QVERIFY(DemoDataBuilder::build(path, 4, 2) > 0);
-        QVERIFY(execOn(path, sampleTableWith(QStringLiteral("g TEXT AS ('SHIFT')"))));
+        QVERIFY(CraftDb::exec(path, sampleTableWith(kShift)));
         const QByteArray before = TestEnv::readFile(path);
 
         DbManage manager;
@@ -369,7 +340,7 @@ private slots:
         const int rows = DemoDataBuilder::build(path, 6, 4);
         // Column names differing only in case count as the same.
         QVERIFY(rows > 0);
-        QVERIFY(execOn(path, {"ALTER TABLE LogInfoTable RENAME COLUMN Outline TO OUTLINE"}));
+        QVERIFY(CraftDb::exec(path, {"ALTER TABLE LogInfoTable RENAME COLUMN Outline TO OUTLINE"}));
         const QByteArray before = TestEnv::readFile(path);
         const QDateTime modified = QFileInfo(path).lastModified();
         {
@@ -422,52 +393,48 @@ private slots:
     }
 
     // Objects that would run in the live database or make the program's own
-    // writes fail: refused by the import and by the instrument's upload alike,
+    // writes fail, in a file whose tables have the expected columns and every
+    // page intact: refused by the import and by the instrument's upload alike,
     // the open database staying as it was.
     void installRefusesHostileObjects_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("upload");
-        const struct {
-            const char *row, *kind;
-        } rows[] = {
-            {"trigger whose type is spelt TRIGGER", "TRIGGER"},
-            {"trigger whose type is spelt Trigger", "Trigger"},
-            {"trigger raising an error before each log insert", "raise"},
-            {"view whose type is spelt VIEW", "VIEW"},
-            {"index calling a function no connection has", "nosuchfn"},
-            {"index on an expression", "expression"},
-            {"index with a WHERE clause", "partial"},
-            {"log table with a CHECK no row passes", "check"},
-            {"generated column before the sample columns", "shift"},
-            {"generated column too big to read", "huge"},
-            {"another table", "table"},
-        };
-        for (const auto &r : rows) {
-            QTest::addRow("import: %s", r.row) << QString(r.kind) << false;
-            QTest::addRow("upload: %s", r.row) << QString(r.kind) << true;
-        }
+        const QString ixl = QStringLiteral("CREATE INDEX ixl ON LogInfoTable(abs(ID))");
+        addInstallRows({
+            {"trigger whose type is spelt TRIGGER", CraftDb::disguisedTrigger()},
+            {"trigger whose type is spelt Trigger", QStringList{kWipe} + rewriteSchema("wipe", "type = 'Trigger'")},
+            {"trigger raising an error before each log insert",
+             QStringList{"CREATE TRIGGER stop BEFORE INSERT ON LogInfoTable BEGIN SELECT RAISE(ABORT, 'no'); END"} +
+                 rewriteSchema("stop", "type = 'Trigger'")},
+            {"view whose type is spelt VIEW", QStringList{kView} + rewriteSchema("Recent", "type = 'VIEW'")},
+            {"index calling a function no connection has",
+             QStringList{ixl} + rewriteSchema("ixl", "sql = replace(sql, 'abs(', 'nosuchfn(')")},
+            {"index on an expression", {ixl}},
+            {"index with a WHERE clause", {"CREATE INDEX ixl ON LogInfoTable(ID) WHERE ID > 3"}},
+            {"log table with a CHECK no row passes",
+             {"DROP TABLE LogInfoTable", "CREATE TABLE LogInfoTable (Key TEXT PRIMARY KEY, ID INTEGER, Outline TEXT, "
+                                         "Daily TEXT, Date TEXT, Time TEXT, CHECK(length(Key) < 0))"}},
+            {"generated column before the sample columns", sampleTableWith(kShift)},
+            {"generated column too big to read",
+             {"ALTER TABLE SampleInfoTable ADD COLUMN big BLOB AS (zeroblob(999999999) || zeroblob(999999999))"}},
+            {"another table", {"CREATE TABLE Extra (a TEXT)"}},
+        });
     }
 
     void installRefusesHostileObjects()
     {
-        QFETCH(QString, kind);
+        QFETCH(QStringList, statements);
         QFETCH(bool, upload);
         const QString path = DbManage::databasePath();
         const int rows = DemoDataBuilder::build(path, 5, 8);
         const QByteArray before = TestEnv::readFile(path);
-        const QString source = upload ? QStringLiteral("./app/.AppDatabase.db.received-1") : kSource;
-        QVERIFY(DemoDataBuilder::build(source, 3, 4) > 0);
-        const bool crafted = execOn(source, hostileObjects().value(kind));
-        QVERIFY(crafted);
+        QVERIFY(DemoDataBuilder::build(installSource(upload), 3, 4) > 0);
+        QVERIFY(CraftDb::exec(installSource(upload), statements));
 
         DbManage manager;
         QVERIFY(manager.openDatabase());
-        QVERIFY(!DbManage::isValidDatabaseFile(source));
+        QVERIFY(!DbManage::isValidDatabaseFile(installSource(upload)));
         DbManage::InstallError error = DbManage::InstallError::None;
-        const bool installed =
-            upload ? manager.installReceivedDatabase(source, &error) : manager.replaceDatabase(source, &error);
-        QVERIFY(!installed);
+        QVERIFY(!install(manager, upload, &error));
         QCOMPARE(error, DbManage::InstallError::Refused);
         QVERIFY(manager.isOpen());
         QCOMPARE(SampleInfoAccess::getCount(), rows);
@@ -479,26 +446,24 @@ private slots:
     // installed, byte for byte as it came (the trial write left no trace).
     void installAcceptsAnExtraIndex_data()
     {
-        QTest::addColumn<bool>("upload");
-        QTest::newRow("import") << false;
-        QTest::newRow("upload") << true;
+        addInstallRows({{"",
+                         {"CREATE INDEX by_sample ON SampleInfoTable(SampleId)",
+                          "CREATE UNIQUE INDEX by_id ON LogInfoTable(ID COLLATE NOCASE)"}}});
     }
 
     void installAcceptsAnExtraIndex()
     {
+        QFETCH(QStringList, statements);
         QFETCH(bool, upload);
         QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 1) > 0);
-        const QString source = upload ? QStringLiteral("./app/.AppDatabase.db.received-1") : kSource;
-        const int rows = DemoDataBuilder::build(source, 4, 9);
+        const int rows = DemoDataBuilder::build(installSource(upload), 4, 9);
         QVERIFY(rows > 0);
-        QVERIFY(execOn(source, {"CREATE INDEX by_sample ON SampleInfoTable(SampleId)",
-                                "CREATE UNIQUE INDEX by_id ON LogInfoTable(ID COLLATE NOCASE)"}));
-        const QByteArray sourceBytes = TestEnv::readFile(source);
+        QVERIFY(CraftDb::exec(installSource(upload), statements));
+        const QByteArray sourceBytes = TestEnv::readFile(installSource(upload));
 
         DbManage manager;
         QVERIFY(manager.openDatabase());
-        const bool installed = upload ? manager.installReceivedDatabase(source) : manager.replaceDatabase(source);
-        QVERIFY(installed);
+        QVERIFY(install(manager, upload));
         QCOMPARE(SampleInfoAccess::getCount(), rows);
         QCOMPARE(TestEnv::readFile(DbManage::databasePath()), sourceBytes);
     }
@@ -508,16 +473,14 @@ private slots:
     void startUpDropsTriggersAndViews_data()
     {
         QTest::addColumn<QStringList>("statements");
-        const QString wipe =
-            QStringLiteral("CREATE TRIGGER wipe AFTER INSERT ON LogInfoTable BEGIN DELETE FROM SampleInfoTable; END");
-        const QString view = QStringLiteral("CREATE VIEW Recent AS SELECT Key FROM SampleInfoTable");
-        QTest::newRow("trigger") << QStringList{wipe};
-        QTest::newRow("trigger whose type is spelt TRIGGER") << QStringList{wipe} + respell("wipe", "TRIGGER");
-        QTest::newRow("trigger whose type is spelt Trigger") << QStringList{wipe} + respell("wipe", "Trigger");
-        QTest::newRow("view") << QStringList{view};
-        QTest::newRow("view whose type is spelt View") << QStringList{view} + respell("Recent", "View");
+        QTest::newRow("trigger") << QStringList{kWipe};
+        QTest::newRow("trigger whose type is spelt TRIGGER") << CraftDb::disguisedTrigger();
+        QTest::newRow("trigger whose type is spelt Trigger")
+            << QStringList{kWipe} + rewriteSchema("wipe", "type = 'Trigger'");
+        QTest::newRow("view") << QStringList{kView};
+        QTest::newRow("view whose type is spelt View") << QStringList{kView} + rewriteSchema("Recent", "type = 'View'");
         QTest::newRow("trigger on a view") << QStringList{
-            view, "CREATE TRIGGER redo INSTEAD OF DELETE ON Recent BEGIN DELETE FROM SampleInfoTable; END"};
+            kView, "CREATE TRIGGER redo INSTEAD OF DELETE ON Recent BEGIN DELETE FROM SampleInfoTable; END"};
     }
 
     void startUpDropsTriggersAndViews()
@@ -526,19 +489,16 @@ private slots:
         const QString path = DbManage::databasePath();
         const int rows = DemoDataBuilder::build(path, 4, 3);
         QVERIFY(rows > 0);
-        QVERIFY(execOn(path, statements));
-        const QString objects =
-            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE lower(type) IN ('trigger', 'view')");
+        QVERIFY(CraftDb::exec(path, statements));
+        const auto triggersAndViews = [] { return rowsOf("sqlite_master WHERE lower(type) IN ('trigger', 'view')"); };
         {
             DbManage manager;
             QVERIFY(manager.openDatabase());
             QVERIFY(!manager.wasRecreated());
             QVERIFY(manager.checkTables());
-            QSqlQuery query;
-            QVERIFY(query.exec(objects));
-            QVERIFY(query.next());
-            QCOMPARE(query.value(0).toInt(), 0);
+            QCOMPARE(triggersAndViews(), 0);
             // A log row no longer fires anything.
+            QSqlQuery query;
             QVERIFY(query.exec("INSERT INTO LogInfoTable VALUES ('202401010001', 4, 'a', 'b', '20240101', '')"));
             QCOMPARE(SampleInfoAccess::getCount(), rows);
         }
@@ -546,10 +506,7 @@ private slots:
         // Gone from the file, not only from the connection that dropped them.
         DbManage again;
         QVERIFY(again.openDatabase());
-        QSqlQuery query;
-        QVERIFY(query.exec(objects));
-        QVERIFY(query.next());
-        QCOMPARE(query.value(0).toInt(), 0);
+        QCOMPARE(triggersAndViews(), 0);
         QCOMPARE(rowsOf(DbSchema::logTable()), 1);
     }
 
@@ -571,16 +528,10 @@ private slots:
                                ".appdatabase.db.received-3",
                                ".AppDatabase.db.received-3.bak",
                                ".AppDatabase.db.received-03"};
-        QStringList unwritten;
-        for (const QString &name : leftovers + kept)
-            if (!TestEnv::writeFile("./app/" + name, "x"))
-                unwritten << name;
-        QCOMPARE(unwritten, QStringList());
+        QCOMPARE(TestEnv::writeFiles("./app", leftovers + kept), QStringList());
         AppStartup::removeLeftovers();
-        for (const QString &name : leftovers)
-            QVERIFY2(!QFile::exists("./app/" + name), qPrintable(name));
-        for (const QString &name : kept)
-            QVERIFY2(QFile::exists("./app/" + name), qPrintable(name));
+        QCOMPARE(TestEnv::existingFiles("./app", leftovers), QStringList());
+        QCOMPARE(TestEnv::existingFiles("./app", kept), kept);
         for (const QString &name : kept)
             QFile::remove("./app/" + name);
     }
@@ -602,7 +553,7 @@ private slots:
         QVERIFY(DemoDataBuilder::build(DbManage::databasePath(), 3, 1) > 0);
         const int rows = DemoDataBuilder::build(kSource, 4, 9);
         QVERIFY(rows > 0);
-        QVERIFY(execOn(kSource, statements));
+        QVERIFY(CraftDb::exec(kSource, statements));
 
         DbManage manager;
         QVERIFY(manager.openDatabase());
@@ -668,8 +619,7 @@ private slots:
         QVERIFY(sourceSize > 64 * 1024);
 
         DbManage manager;
-        const bool opened = manager.openDatabase();
-        QVERIFY(opened);
+        QVERIFY(manager.openDatabase());
         const QByteArray oldBytes = TestEnv::readFile(path);
         struct rlimit old {
         };

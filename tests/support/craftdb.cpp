@@ -12,13 +12,14 @@
 
 namespace CraftDb {
 
-bool exec(const QString &path, const QStringList &statements)
+bool exec(const QString &path, const QStringList &statements, bool plain)
 {
     static int counter = 0;
     const QString name = QStringLiteral("craftdb_%1").arg(++counter);
     bool ok = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, name);
+        QSqlDatabase db = plain ? QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name)
+                                : QSqlDatabase::addDatabase(new ZSQLiteCipherDriver, name);
         db.setDatabaseName(path);
         ok = db.open();
         if (ok)

@@ -9,7 +9,9 @@
 // built defensive.
 namespace CraftDb {
 
-bool exec(const QString &path, const QStringList &statements);
+// plain: through Qt's own SQLite driver instead, for a file that is not
+// enciphered.
+bool exec(const QString &path, const QStringList &statements, bool plain = false);
 
 // A trigger whose schema row spells its type "TRIGGER" (the engine runs it
 // all the same): every log row empties the sample table.

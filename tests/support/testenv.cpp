@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QSettings>
@@ -198,6 +199,34 @@ quint16 TestEnv::startFakeInstrument(QProcess &fake, const QStringList &args)
     return static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toUInt());
 }
 
+quint16 TestEnv::startTool(QProcess &tool, const QString &name, const QStringList &args)
+{
+    tool.start(toolPath(name), args);
+    QByteArray out;
+    while (tool.waitForReadyRead(10000) || tool.bytesAvailable()) {
+        out += tool.readAllStandardOutput();
+        const int at = out.indexOf("READY 127.0.0.1:");
+        const int end = out.indexOf('\n', at);
+        if (at >= 0 && end > at)
+            return quint16(out.mid(at + 16, end - at - 16).toUInt());
+    }
+    return 0;
+}
+
+bool TestEnv::waitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, [&]() {
+        if (done())
+            loop.quit();
+    });
+    check.start(2);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return done();
+}
+
 QByteArray TestEnv::readFile(const QString &path)
 {
     QFile f(path);
@@ -209,6 +238,26 @@ bool TestEnv::writeFile(const QString &path, const QByteArray &bytes)
     QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QStringList TestEnv::writeFiles(const QString &folder, const QStringList &names)
+{
+    QStringList unwritten;
+    for (const QString &name : names) {
+        if (!writeFile(QDir(folder).filePath(name), "x"))
+            unwritten << name;
+    }
+    return unwritten;
+}
+
+QStringList TestEnv::existingFiles(const QString &folder, const QStringList &names)
+{
+    QStringList existing;
+    for (const QString &name : names) {
+        if (QFile::exists(QDir(folder).filePath(name)))
+            existing << name;
+    }
+    return existing;
 }
 
 QByteArray TestEnv::patternBytes(int size, quint32 seed)

@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 // A loopback port this process holds from the moment it picks it until it
@@ -76,15 +77,28 @@ public:
     // Starts tools/fake_instrument with `args` (its --address and --port
     // among them); returns the UDP port it bound once it says READY, else 0.
     static quint16 startFakeInstrument(QProcess &fake, const QStringList &args);
+    // Starts the tool `name` with `args`; returns the port of its
+    // "READY 127.0.0.1:<port>" line, 0 when it ended first.
+    static quint16 startTool(QProcess &tool, const QString &name, const QStringList &args);
     static void stopProcess(QProcess &process)
     {
         process.kill();
         process.waitForFinished(5000);
     }
 
+    // Runs the event loop (sleeping in it, not spinning) until done() holds
+    // or timeoutMs has passed; done()'s last answer. For the benchmarks,
+    // which must not spend their time polling.
+    static bool waitUntil(const std::function<bool()> &done, int timeoutMs);
+
     // Whole-file helpers; writeFile creates the folder and reports success.
     static QByteArray readFile(const QString &path);
     static bool writeFile(const QString &path, const QByteArray &bytes);
+    // Writes a one-byte file of each name into folder; the names it could
+    // not write.
+    static QStringList writeFiles(const QString &folder, const QStringList &names);
+    // Those of names that are files or folders in folder.
+    static QStringList existingFiles(const QString &folder, const QStringList &names);
     // Reproducible pseudo-random bytes.
     static QByteArray patternBytes(int size, quint32 seed);
 

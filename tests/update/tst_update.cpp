@@ -91,21 +91,6 @@ const auto paced = [](const QByteArray &body, int chunkBytes, int chunkMs) {
     return Answer{200, body, true, chunkBytes, chunkMs};
 };
 
-// Starts the demo's update server tool; returns its port once it listens, 0 when it ended.
-quint16 startTool(QProcess &tool, const QStringList &args)
-{
-    tool.start(TestEnv::toolPath(QStringLiteral("fake_update_server")), args);
-    QByteArray out;
-    while (tool.waitForReadyRead(10000) || tool.bytesAvailable()) {
-        out += tool.readAllStandardOutput();
-        const int at = out.indexOf("READY 127.0.0.1:");
-        const int end = out.indexOf('\n', at);
-        if (at >= 0 && end > at)
-            return quint16(out.mid(at + 16, end - at - 16).toUInt());
-    }
-    return 0;
-}
-
 // A port on 127.0.0.1 held bound and never listening: connections are refused.
 quint16 closedPort()
 {
@@ -486,7 +471,8 @@ private slots:
     void toolOffersADownloadOnLoopbackOnly()
     {
         QProcess tool;
-        const quint16 port = startTool(tool, {"--port", "0", "--chunk-ms", "1", "--version", "v1.0.40"});
+        const quint16 port = TestEnv::startTool(tool, QStringLiteral("fake_update_server"),
+                                                {"--port", "0", "--chunk-ms", "1", "--version", "v1.0.40"});
         QVERIFY(port != 0);
         ServerExchange s;
         s.c->setServerForTesting(QStringLiteral("127.0.0.1"), port);
@@ -508,7 +494,9 @@ private slots:
         // It refuses any address off this machine.
         for (const char *address : {"192.168.1.10", "0.0.0.0", "example.org"}) {
             QProcess refusing;
-            QCOMPARE(startTool(refusing, {"--address", address, "--port", "0"}), quint16(0));
+            QCOMPARE(TestEnv::startTool(refusing, QStringLiteral("fake_update_server"),
+                                        {"--address", address, "--port", "0"}),
+                     quint16(0));
             QVERIFY(refusing.state() == QProcess::NotRunning || refusing.waitForFinished(10000));
             QVERIFY2(refusing.exitCode() == 2, address);
             QVERIFY2(refusing.readAllStandardError().contains("refused"), address);

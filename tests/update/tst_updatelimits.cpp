@@ -1,6 +1,7 @@
 #include "../../tools/fake_update_server/fakeupdateserver.h"
 #include "core/messageids.h"
 #include "core/systemconfig.h"
+#include "support/memoryprobe.h"
 #include "support/testenv.h"
 #include "update/httpfun.h"
 #include "update/updateprotocol.h"
@@ -10,18 +11,6 @@
 #include <QThread>
 
 using Answer = FakeUpdateServer::Answer;
-
-namespace {
-// The highest resident size this process has had, in KiB; -1: unknown.
-qint64 peakResidentKb()
-{
-    for (const QByteArray &line : TestEnv::readFile(QStringLiteral("/proc/self/status")).split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-} // namespace
 
 // The version query at its limits: a server that drops the connection
 // unanswered gets the three tries and not one more (the network stack must
@@ -70,11 +59,11 @@ private slots:
         const int timeoutMs = drop == Answer::Keep ? 30000 : 2000;
         client.setTimeoutForTesting(timeoutMs);
         QSignalSpy events(&client, &HttpFun::signal_sendHttpEvent);
-        const qint64 peakBefore = peakResidentKb();
+        const qint64 peakBefore = MemoryProbe::statusKb("VmHWM:");
         QVERIFY(peakBefore > 0);
         client.slot_sendHttpRequest(Cmd_getUpgradePackageInfo, QVariant(0));
         QTRY_COMPARE_WITH_TIMEOUT(events.count(), 1, 4 * timeoutMs);
-        const qint64 grownKb = peakResidentKb() - peakBefore;
+        const qint64 grownKb = MemoryProbe::statusKb("VmHWM:") - peakBefore;
         QVERIFY2(grownKb < 100 * 1024, qPrintable(QStringLiteral("peak resident size grew by %1 KiB").arg(grownKb)));
         QCOMPARE(events.first().at(0).toInt(), int(Cmd_getUpgradePackageInfo));
         QCOMPARE(events.first().at(1).toList().value(0).toInt(), code);
@@ -127,11 +116,11 @@ private slots:
                 codes << data.toList().value(0).toInt();
         });
         clientThread.start();
-        const qint64 peakBefore = peakResidentKb();
+        const qint64 peakBefore = MemoryProbe::statusKb("VmHWM:");
         QVERIFY(peakBefore > 0);
         QMetaObject::invokeMethod(client, [client, request] { client->slot_sendHttpRequest(request, 0); });
         QTRY_COMPARE_WITH_TIMEOUT(codes.size(), 1, 60000);
-        const qint64 grownKb = peakResidentKb() - peakBefore;
+        const qint64 grownKb = MemoryProbe::statusKb("VmHWM:") - peakBefore;
         QVERIFY2(grownKb < 100 * 1024, qPrintable(QStringLiteral("peak resident size grew by %1 KiB").arg(grownKb)));
         QCOMPARE(codes.first(), int(UpdateProtocol::Code_LengthErr));
         QCOMPARE(server.requestCount(), 3);
