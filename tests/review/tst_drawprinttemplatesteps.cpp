@@ -48,9 +48,12 @@ QList<Text> indicatorTexts(int y, const QFont &font)
             {QRect(2280, y, 1000, 200), QString::fromUtf8("結果"), font}};
 }
 
-QString where(const QRect &r)
+// Where the page differs from one with these texts and lines; empty when nowhere.
+QString differences(const QImage &page, const QList<Text> &texts, const QList<QLine> &lines)
 {
-    return QString("differs in %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    const QRect r = glyphDifferences(page, expectedPage(texts, lines));
+    return r.isNull() ? QString()
+                      : QString("differs in %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
 } // namespace
@@ -152,46 +155,30 @@ private slots:
 
     // "Real-time PCR Test Report" centred in a 4000 x 240 cell at the cursor,
     // 93 px at weight 70, and a rule 360 below the cursor, which moves there.
-    void englishTitle_data()
-    {
-        QTest::addColumn<QPoint>("cursor");
-        QTest::newRow("page left") << QPoint(0, 400);
-        QTest::newRow("cursor x moved") << QPoint(150, 1900);
-    }
     void englishTitle()
     {
-        QFETCH(QPoint, cursor);
-        m_painter->m_x = cursor.x();
-        m_painter->m_y = cursor.y();
+        m_painter->m_x = 150;
+        m_painter->m_y = 1900;
         const QImage page = pageOf([this](QPainter &p) { m_painter->drawEnglishTitle(p, ReportRecord()); });
 
-        QCOMPARE(m_painter->m_y, cursor.y() + 360);
-        const QLine rule(252, cursor.y() + 360, 3748, cursor.y() + 360);
-        const Text title{QRect(cursor.x(), cursor.y(), 4000, 240), "Real-time PCR Test Report", reportFont(93, 70)};
-        const QRect diff = glyphDifferences(page, expectedPage({title}, {rule}));
-        QVERIFY2(diff.isNull(), qPrintable(where(diff)));
+        QCOMPARE(m_painter->m_y, 2260);
+        const QLine rule(252, 2260, 3748, 2260);
+        const Text title{QRect(150, 1900, 4000, 240), "Real-time PCR Test Report", reportFont(93, 70)};
+        QCOMPARE(differences(page, {title}, {rule}), QString());
         // The title left ink of its own: more than the rule.
-        QVERIFY(glyphDifferences(page, expectedPage({}, {rule})).isValid());
+        QVERIFY(!differences(page, {}, {rule}).isEmpty());
     }
 
-    // The indicator header at the given y, in whatever font the painter holds.
-    void indicatorHeader_data()
-    {
-        QTest::addColumn<QFont>("font");
-        QTest::addColumn<int>("y");
-        QTest::newRow("57 px labels") << reportFont(57, 70) << 2320;
-        QTest::newRow("80 px normal") << reportFont(80, 50) << 300;
-    }
+    // The indicator header in whatever font the painter holds (the result
+    // table below holds the header's place).
     void indicatorHeader()
     {
-        QFETCH(QFont, font);
-        QFETCH(int, y);
+        const QFont font = reportFont(80, 50);
         const QImage page = pageOf([&](QPainter &p) {
             p.setFont(font);
-            m_painter->drawIndicatorHeader(p, y);
+            m_painter->drawIndicatorHeader(p, 300);
         });
-        const QRect diff = glyphDifferences(page, expectedPage(indicatorTexts(y, font), {}));
-        QVERIFY2(diff.isNull(), qPrintable(where(diff)));
+        QCOMPARE(differences(page, indicatorTexts(300, font), {}), QString());
     }
 
     // Below the pet entries (200 a piece): the indicator header 520 down, a
@@ -238,8 +225,7 @@ private slots:
         lines << QLine(100, top, 3900, top);
         texts << Text{QRect(0, top, 2000, 200), QString::fromUtf8("列印時間: ") + printed, cellFont}
               << Text{QRect(2000, top, 2000, 200), QString::fromUtf8("【本結果只對本次檢驗樣本負責】"), cellFont};
-        const QRect diff = glyphDifferences(page, expectedPage(texts, lines));
-        QVERIFY2(diff.isNull(), qPrintable(where(diff)));
+        QCOMPARE(differences(page, texts, lines), QString());
     }
 };
 
