@@ -2,6 +2,7 @@
 
 #include "core/systemconfig.h"
 #include "review/drawprinttemplate.h"
+#include "review/reportimages.h"
 #include "shell/appearance.h"
 
 #include <QGuiApplication>
@@ -74,23 +75,14 @@ private:
     }
     static bool dark(QRgb c) { return qGray(c) < 100; }
 
-    // The report's font: the application's family at a pixel size and weight.
-    static QFont font(int pixels, int weight)
-    {
-        QFont f = QGuiApplication::font();
-        f.setPixelSize(pixels);
-        f.setWeight(weight);
-        f.setItalic(false);
-        return f;
-    }
     // `image` (which shows the page from `origin` on) with `text` drawn unclipped into `cell` (page coordinates) at a
     // pixel size, as a painter draws it on the page.
     static QImage withText(QImage image, const QPoint &origin, const Cell &cell, int pixels, const QString &text)
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(QPen(QBrush(Qt::black), 8, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-        p.setFont(font(pixels, cell.weight));
+        p.setPen(reportPen());
+        p.setFont(reportFont(pixels, cell.weight));
         p.drawText(cell.rect.translated(-origin), cell.flags | Qt::TextDontClip, text);
         p.end();
         return image;
@@ -117,26 +109,15 @@ private:
         }
         return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
     }
-    // The same picture, but for the anti-aliasing of glyph edges, which the raster engine rounds a little differently
-    // through the page's text cache: a glyph a pixel off, or another glyph, differs by far more.
+    // The same picture, but for the anti-aliasing of glyph edges.
     static bool alike(const QImage &a, const QImage &b)
     {
-        if (a.size() != b.size())
-            return false;
-        const int width = a.width();
-        for (int y = 0; y < a.height(); ++y) {
-            const QRgb *la = reinterpret_cast<const QRgb *>(a.constScanLine(y));
-            const QRgb *lb = reinterpret_cast<const QRgb *>(b.constScanLine(y));
-            for (int x = 0; x < width; ++x)
-                if (qAbs(qGray(la[x]) - qGray(lb[x])) > 80)
-                    return false;
-        }
-        return true;
+        return a.size() == b.size() && glyphDifferences(a, b).isNull();
     }
     // Where the text's ink goes when drawn unclipped in the cell at a size.
     static QRect inkOf(const Cell &cell, int pixels, const QString &text)
     {
-        const QFont f = font(pixels, cell.weight);
+        const QFont f = reportFont(pixels, cell.weight);
         const QRect region = QFontMetrics(f)
                                  .boundingRect(cell.rect, cell.flags | Qt::TextDontClip, text)
                                  .united(cell.rect)
@@ -149,7 +130,7 @@ private:
     // advance with a quarter of the size to spare (apart from the next cell).
     static bool fitsCell(const Cell &cell, int pixels, const QString &text)
     {
-        const QFontMetrics metrics(font(pixels, cell.weight));
+        const QFontMetrics metrics(reportFont(pixels, cell.weight));
         const int across = metrics.boundingRect(cell.rect, cell.flags | Qt::TextDontClip, text).width();
         if (across > cell.rect.width() - pixels / 4)
             return false;
@@ -244,7 +225,7 @@ private:
     // The address and phone rows' cells overlap (144 high, 92 apart): each is read over its line's own height only.
     static QRect lineOf(const QRect &cell)
     {
-        const int margin = qMax(0, (cell.height() - QFontMetrics(font(57, 50)).height()) / 2 - 2);
+        const int margin = qMax(0, (cell.height() - QFontMetrics(reportFont(57, 50)).height()) / 2 - 2);
         return cell.adjusted(0, margin, 0, -margin);
     }
     // shownSize, and the text at its own size when that fits the cell.
@@ -335,6 +316,15 @@ private:
                     box |= QRect(x, y, 1, 1);
         }
         return box;
+    }
+    // A row for every value with the program's fonts and with the platform's.
+    static void rowsInBothFonts(const char *column, const QStringList &values)
+    {
+        QTest::addColumn<QString>(column);
+        QTest::addColumn<QString>("fonts");
+        for (const QString &value : values)
+            for (const QString fonts : {"program", "platform"})
+                QTest::newRow(qPrintable(value + " " + fonts + " fonts")) << value << fonts;
     }
     static ReportRecord emptyRecord()
     {
@@ -744,14 +734,7 @@ private slots:
     // No label of the owner grid or of the header's address and phone rows is shrunk away, in any language, with the
     // program's fonts or the platform's: each one's ink is at least half as tall as the tallest label's. A label whose
     // glyphs reach past their advance (the foot of an A, the arms of a T, the tail of an f) is no narrower for it.
-    void labelsKeepTheirSize_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("fonts");
-        for (const QString &language : kLanguages)
-            for (const QString fonts : {"program", "platform"})
-                QTest::newRow(qPrintable(language + " " + fonts + " fonts")) << language << fonts;
-    }
+    void labelsKeepTheirSize_data() { rowsInBothFonts("language", kLanguages); }
     void labelsKeepTheirSize()
     {
         QFETCH(QString, language);
@@ -788,11 +771,7 @@ private slots:
     // platform's.
     void overhangingValuesStayWhole_data()
     {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("fonts");
-        for (const QString value : {"Jack", "Tobby", "Yvonne", "Apollo", "Av. Atlântica 10", "Leaf"})
-            for (const QString fonts : {"program", "platform"})
-                QTest::newRow(qPrintable(value + " " + fonts + " fonts")) << value << fonts;
+        rowsInBothFonts("value", {"Jack", "Tobby", "Yvonne", "Apollo", "Av. Atlântica 10", "Leaf"});
     }
     void overhangingValuesStayWhole()
     {
