@@ -805,8 +805,7 @@ private slots:
         });
         QVERIFY(server.listen());
         HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), server.port(), 60000);
-        const auto restore =
-            qScopeGuard([] { HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), 1, 60000); });
+        const auto restore = qScopeGuard([] { HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), 1, 60000); });
         auto window = std::make_unique<Vireon>();
         QPointer<HttpFun> client = HttpFun::getInstance();
         QVERIFY(client);
