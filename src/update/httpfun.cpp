@@ -256,7 +256,11 @@ void HttpFun::discardPartFile()
 HttpFunRes *HttpFun::addHttpRequestRes()
 {
     auto *res = new HttpFunRes;
-    res->timer = new QTimer;
+    // Owned by the client as well: a request still pending when the client is
+    // deleted at shutdown has its timer's deleteLater() posted while the
+    // stopped thread makes its last pass over deferred deletions, and such a
+    // late one is never delivered.
+    res->timer = new QTimer(this);
     res->timer->setSingleShot(true);
     connect(res->timer, &QTimer::timeout, this, &HttpFun::slot_requestTimeout);
     res->request = new QNetworkRequest;

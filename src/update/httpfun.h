@@ -13,7 +13,8 @@ class QNetworkRequest;
 class QTimer;
 
 // One pending request of the update client. The client owns it; the record
-// owns its timer, request and reply.
+// owns its request and disposes of its timer and reply, which are also the
+// client's children, so that neither outlives the client.
 class HttpFunRes
 {
 public:
@@ -60,6 +61,8 @@ public:
     static void setDefaultsForTesting(const QString &host, quint16 port, int timeoutMs);
 
     int pendingRequestCount() const { return m_HttpRequestList.size(); }
+    // Call in the client's thread; null past the last pending request.
+    const HttpFunRes *pendingRequestForTesting(int index) const { return m_HttpRequestList.value(index); }
 
 signals:
     void signal_sendHttpEvent(int id, QVariant data);

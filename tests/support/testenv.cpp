@@ -286,7 +286,9 @@ void TestEnv::stageAppFolder()
 
 void ModalAnswerer::answerNext(int result, QStringList *capturedTexts, int timeoutMs)
 {
-    auto *timer = new QTimer;
+    // Owned by the application: an answer no dialog took is still waiting when
+    // the test ends, and its timer is freed with the application.
+    auto *timer = new QTimer(qApp);
     const QDeadlineTimer deadline(timeoutMs);
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [=]() {

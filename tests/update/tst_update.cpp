@@ -780,6 +780,43 @@ private slots:
             QCOMPARE(server.requestCount(), 2);
         }
     }
+
+    // The window closes while its version query still waits for an answer:
+    // the client goes with its stopped thread, and so does everything the
+    // pending request holds.
+    void mainWindowFreesAPendingRequest()
+    {
+        FakeUpdateServer server([](const Request &, int) {
+            Answer silent;
+            silent.silent = true;
+            return silent;
+        });
+        QVERIFY(server.listen());
+        HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), server.port(), 60000);
+        const auto restore = qScopeGuard([] { HttpFun::setDefaultsForTesting(QStringLiteral("127.0.0.1"), 1, 60000); });
+        auto window = std::make_unique<Vireon>();
+        QPointer<HttpFun> client = HttpFun::getInstance();
+        QVERIFY(client);
+        QTRY_COMPARE(server.requestCount(), 1);
+        QPointer<QTimer> timer;
+        QPointer<QNetworkReply> reply;
+        QMetaObject::invokeMethod(
+            client,
+            [&]() {
+                if (const HttpFunRes *res = client->pendingRequestForTesting(0)) {
+                    timer = res->timer;
+                    reply = res->reply;
+                }
+            },
+            Qt::BlockingQueuedConnection);
+        QVERIFY(timer);
+        QVERIFY(reply);
+
+        window.reset();
+        QVERIFY(client.isNull());
+        QVERIFY(timer.isNull());
+        QVERIFY(reply.isNull());
+    }
 };
 
 VIREON_TEST_MAIN(TstUpdate)
