@@ -106,9 +106,20 @@ private slots:
         for (const char *folder : {"app/config", "app/debugLog", "app/Logo", "app/print", "app/PdfFile"})
             QVERIFY2(QDir(TestEnv::instance()->path(QString::fromLatin1(folder))).exists(), folder);
 
-        const QStringList leftovers{"AppDatabase_incoming_a1B2c3.tmp", ".AppDatabase.db.received-3",
-                                    ".AppDatabase.db.received-4.Xy12ab", "AppDatabase_backup.db.Qw12er.tmp"};
-        const QStringList kept{"AppDatabase.db", "AppDatabase_backup.db", "notes.tmp", ".received-1"};
+        const QStringList leftovers{"AppDatabase_incoming_a1B2c3.tmp",   ".AppDatabase.db.received-3",
+                                    ".AppDatabase.db.received-4.Xy12ab", "AppDatabase_backup.db.Qw12er.tmp",
+                                    "AppDatabase.db.Ab3dE9.tmp",         ".AppDatabase.db.received-4294967295"};
+        // Also kept: names that only look like the program's (other case, other endings).
+        const QStringList kept = QStringList{"AppDatabase.db", "AppDatabase_backup.db", "notes.tmp", ".received-1"} +
+                                 QStringList{"appdatabase notes.TMP",
+                                             "AppDatabase.tmp",
+                                             "AppDatabase_incoming_a1B2c3.TMP",
+                                             "appdatabase_incoming_a1B2c3.tmp",
+                                             "AppDatabase_incoming_a1B2c3d.tmp",
+                                             "AppDatabase_backup.db.Qw12er.tmp.keep",
+                                             ".appdatabase.db.received-3",
+                                             ".AppDatabase.db.received-3.bak",
+                                             ".AppDatabase.db.received-03"};
         QCOMPARE(TestEnv::writeFiles("./app", leftovers + kept), QStringList());
         AppStartup::removeLeftovers();
         QCOMPARE(TestEnv::existingFiles("./app", leftovers), QStringList());
