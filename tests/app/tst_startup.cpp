@@ -81,6 +81,22 @@ class TstStartup : public QObject
         return text;
     }
 
+    // The real program, offscreen in the test's working folder. A temporary folder of its own keeps its
+    // single-instance key apart from other copies on this machine.
+    static bool startProgram(QProcess &program, const QString &tempDir)
+    {
+        QDir().mkpath(tempDir);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("VIREON_LOOPBACK_ONLY"), QStringLiteral("1"));
+        env.insert(QStringLiteral("TMPDIR"), tempDir);
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(TestEnv::instance()->workDir());
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
+        return program.waitForStarted();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -106,9 +122,20 @@ private slots:
         for (const char *folder : {"app/config", "app/debugLog", "app/Logo", "app/print", "app/PdfFile"})
             QVERIFY2(QDir(TestEnv::instance()->path(QString::fromLatin1(folder))).exists(), folder);
 
-        const QStringList leftovers{"AppDatabase_incoming_a1B2c3.tmp", ".AppDatabase.db.received-3",
-                                    ".AppDatabase.db.received-4.Xy12ab", "AppDatabase_backup.db.Qw12er.tmp"};
-        const QStringList kept{"AppDatabase.db", "AppDatabase_backup.db", "notes.tmp", ".received-1"};
+        const QStringList leftovers{"AppDatabase_incoming_a1B2c3.tmp",   ".AppDatabase.db.received-3",
+                                    ".AppDatabase.db.received-4.Xy12ab", "AppDatabase_backup.db.Qw12er.tmp",
+                                    "AppDatabase.db.Ab3dE9.tmp",         ".AppDatabase.db.received-4294967295"};
+        // Also kept: names that only look like the program's (other case, other endings).
+        const QStringList kept = QStringList{"AppDatabase.db", "AppDatabase_backup.db", "notes.tmp", ".received-1"} +
+                                 QStringList{"appdatabase notes.TMP",
+                                             "AppDatabase.tmp",
+                                             "AppDatabase_incoming_a1B2c3.TMP",
+                                             "appdatabase_incoming_a1B2c3.tmp",
+                                             "AppDatabase_incoming_a1B2c3d.tmp",
+                                             "AppDatabase_backup.db.Qw12er.tmp.keep",
+                                             ".appdatabase.db.received-3",
+                                             ".AppDatabase.db.received-3.bak",
+                                             ".AppDatabase.db.received-03"};
         QCOMPARE(TestEnv::writeFiles("./app", leftovers + kept), QStringList());
         AppStartup::removeLeftovers();
         QCOMPARE(TestEnv::existingFiles("./app", leftovers), QStringList());
@@ -204,59 +231,43 @@ private slots:
         QCOMPARE(SampleInfoAccess::getCount(), rows);
     }
 
-    // The real program, started offscreen in the test's working folder against the fake instrument on loopback: the
-    // link must come up, and a SIGTERM must end the program through its orderly shutdown.
     // A cleaner empties the temporary folder, where the shared-memory guard keeps its key file, while the program
     // runs, and new files take the freed places: a second copy started in the same folder still only shows its notice.
     void secondProgramRefusedAfterTheTemporaryFolderIsCleaned()
     {
         QVERIFY(DemoDataBuilder::build(TestEnv::instance()->path(QStringLiteral("app/AppDatabase.db")), 2, 3) > 0);
         const QString tempDir = TestEnv::instance()->path(QStringLiteral("cleaned-tmp"));
-        QVERIFY(QDir().mkpath(tempDir));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("VIREON_LOOPBACK_ONLY"), QStringLiteral("1"));
-        env.insert(QStringLiteral("TMPDIR"), tempDir);
         QProcess first, second;
-        for (QProcess *program : {&first, &second}) {
-            program->setProcessEnvironment(env);
-            program->setWorkingDirectory(TestEnv::instance()->workDir());
-            program->setProcessChannelMode(QProcess::MergedChannels);
-        }
-        first.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
-        QVERIFY2(first.waitForStarted(), qPrintable(first.errorString()));
-        const auto keyFiles = [&tempDir]() { return QDir(tempDir).entryList({"qipc_sharedmemory_*"}, QDir::Files); };
-        QTRY_VERIFY_WITH_TIMEOUT(!keyFiles().isEmpty(), 20000);
+        QVERIFY2(startProgram(first, tempDir), qPrintable(first.errorString()));
         // Its window is up: the connect at start-up reports the link down.
         QTRY_VERIFY_WITH_TIMEOUT(debugLogText().contains("Vireon link status: disconnected"), 20000);
+        QVERIFY(!QDir(tempDir).entryList({"qipc_sharedmemory_*"}, QDir::Files).isEmpty());
 
         QVERIFY(QDir(tempDir).removeRecursively());
         QVERIFY(QDir().mkpath(tempDir));
         for (int i = 0; i < 20; ++i)
             QVERIFY(TestEnv::writeFile(QDir(tempDir).filePath(QStringLiteral("new-%1.tmp").arg(i)), "x"));
         const int windowsBefore = debugLogText().count("Vireon link status: disconnected");
-        second.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
-        QVERIFY2(second.waitForStarted(), qPrintable(second.errorString()));
+        QVERIFY2(startProgram(second, tempDir), qPrintable(second.errorString()));
         // Refused, it waits in its notice; let through, it shows its window and reports the link down.
-        const auto decided = [&]() {
-            const QString log = debugLogText();
-            return log.contains("InstanceGuard: cannot lock") ||
-                   log.count("Vireon link status: disconnected") > windowsBefore ||
-                   second.state() == QProcess::NotRunning;
-        };
-        const bool secondDecided = QTest::qWaitFor(decided, 20000);
+        const bool decided = QTest::qWaitFor(
+            [&]() {
+                const QString log = debugLogText();
+                return log.contains("InstanceGuard: cannot lock") ||
+                       log.count("Vireon link status: disconnected") > windowsBefore ||
+                       second.state() == QProcess::NotRunning;
+            },
+            20000);
         TestEnv::stopProcess(second);
-        first.terminate();
-        const bool firstEnded = first.waitForFinished(20000);
+        first.terminate(); // its own end takes its segment along
+        first.waitForFinished(20000);
         TestEnv::stopProcess(first);
-        QVERIFY(secondDecided);
-        QVERIFY2(debugLogText().contains("InstanceGuard: cannot lock"), qPrintable(debugLogText()));
-        QVERIFY(firstEnded);
-        QCOMPARE(first.exitCode(), 0);
-        // The first copy's clean end leaves no lock behind.
-        QVERIFY(!QFile::exists(QStringLiteral("./app/.instance.lock")));
+        QVERIFY(decided);
+        QCOMPARE(debugLogText().count("Vireon link status: disconnected"), windowsBefore);
     }
 
+    // The real program, started offscreen in the test's working folder against the fake instrument on loopback: the
+    // link must come up, and a SIGTERM must end the program through its orderly shutdown.
     void linkComesUpAndSigtermQuitsCleanly()
     {
         // The program's side is held until it starts; the fake takes the same port on its own address.
@@ -271,19 +282,10 @@ private slots:
         QProcess fake;
         QVERIFY(TestEnv::startFakeInstrument(fake, {"--address", "127.0.0.2", "--port", QString::number(port)}));
 
-        // A temp folder of its own keeps its single-instance key apart from other copies on this machine.
-        QDir().mkpath(TestEnv::instance()->path(QStringLiteral("tmp")));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("VIREON_LOOPBACK_ONLY"), QStringLiteral("1"));
-        env.insert(QStringLiteral("TMPDIR"), TestEnv::instance()->path(QStringLiteral("tmp")));
         QProcess program;
-        program.setProcessEnvironment(env);
-        program.setWorkingDirectory(TestEnv::instance()->workDir());
-        program.setProcessChannelMode(QProcess::MergedChannels);
         programSide.release();
-        program.start(QStringLiteral(VIREON_BINARY_DIR "/src/vireon"), QStringList());
-        QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+        QVERIFY2(startProgram(program, TestEnv::instance()->path(QStringLiteral("tmp"))),
+                 qPrintable(program.errorString()));
 
         const auto linkedOrEnded = [&]() {
             return debugLogText().contains("Vireon link status: connected (lamp green)") ||
