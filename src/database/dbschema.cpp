@@ -399,29 +399,35 @@ bool passesTrialWrite(QSqlDatabase &db)
     return ok;
 }
 
-QStringList triggersAndViews(const QSqlDatabase &db)
+namespace {
+
+// The schema rows of triggers and foreign views; none when the schema cannot be read.
+QVector<SchemaRow> triggerAndViewRows(const QSqlDatabase &db)
 {
     QVector<SchemaRow> rows;
-    QStringList names;
+    QVector<SchemaRow> found;
     if (!readSchema(db, &rows))
-        return names;
+        return found;
     for (const SchemaRow &row : qAsConst(rows)) {
         if (isTrigger(row) || isForeignView(row))
-            names << row.type + QLatin1Char(' ') + row.name;
+            found << row;
     }
+    return found;
+}
+
+} // namespace
+
+QStringList triggersAndViews(const QSqlDatabase &db)
+{
+    QStringList names;
+    for (const SchemaRow &row : triggerAndViewRows(db))
+        names << row.type + QLatin1Char(' ') + row.name;
     return names;
 }
 
 QStringList dropTriggersAndViews(QSqlDatabase &db)
 {
-    QVector<SchemaRow> rows;
-    if (!readSchema(db, &rows))
-        return {};
-    QVector<SchemaRow> found;
-    for (const SchemaRow &row : qAsConst(rows)) {
-        if (isTrigger(row) || isForeignView(row))
-            found << row;
-    }
+    const QVector<SchemaRow> found = triggerAndViewRows(db);
     if (found.isEmpty())
         return {};
     // DROP finds a trigger's row by the type 'trigger' and a view's by its
